@@ -4,20 +4,12 @@
 #include <vector>
 
 #include "support/FatalTrap.h"
+#include "support/LineTableFixture.h"
 #include "text/cmcGTex.h"
 
 namespace {
 
-// A line table built from literal lines; line 0 is the empty line every table starts with.
-struct Table {
-  explicit Table(std::vector<std::string> body) : lines{""} {
-    lines.insert(lines.end(), body.begin(), body.end());
-    for (const auto& l : lines) pointers.push_back(l.c_str());
-  }
-  LineTable table() const { return {pointers.data(), pointers.size()}; }
-  std::vector<std::string> lines;
-  std::vector<const char*> pointers;
-};
+using Table = LineTableFixture;
 
 cmcGTex open(const Table& t) {
   cmcGTex g;

@@ -1,0 +1,6 @@
+#include "text/ApplicationTexts.h"
+
+cmcGTex& applicationTexts() {
+  static cmcGTex texts;
+  return texts;
+}
