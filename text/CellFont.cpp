@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "text/TextFields.h"
+
 namespace {
 
 bool systemJapanese = false;
@@ -34,18 +36,8 @@ std::optional<int> lookUp(const std::array<NamedValue, N>& table, std::string_vi
   return std::nullopt;
 }
 
-std::string_view skipLeadingSpaces(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  return s;
-}
-
-std::string_view trimTrailingSpaces(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
 std::optional<int> parseInt(std::string_view s) {
-  s = trimTrailingSpaces(s);
+  s = trimSpacesAndTabs(s);
   int value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
@@ -70,7 +62,7 @@ void applyStyle(uint8_t& style, std::string_view field) {
   bool cleared = false;
   while (true) {
     const auto plus = field.find('+');
-    if (const auto bit = lookUp(kStyles, trimTrailingSpaces(skipLeadingSpaces(field.substr(0, plus))))) {
+    if (const auto bit = lookUp(kStyles, trimSpacesAndTabs(field.substr(0, plus)))) {
       if (!cleared) style = 0;
       cleared = true;
       style = static_cast<uint8_t>(style | *bit);
@@ -92,16 +84,16 @@ std::string DefaultFontFace() {
 void ApplyFontFields(CellFont& font, std::string_view fields) {
   for (int index = 0; index < 7; ++index) {
     const auto comma = fields.find(',');
-    const std::string_view field = skipLeadingSpaces(fields.substr(0, comma));
+    const std::string_view field = trimSpacesAndTabs(fields.substr(0, comma));
     switch (index) {
       case 0:
-        if (const auto charset = lookUp(kCharsets, trimTrailingSpaces(field))) font.charset = *charset;
+        if (const auto charset = lookUp(kCharsets, field)) font.charset = *charset;
         break;
       case 1:
         font.face = field.empty() ? DefaultFontFace() : std::string(field);
         break;
       case 2:
-        if (const auto color = ColorFromName(trimTrailingSpaces(field))) font.color = *color;
+        if (const auto color = ColorFromName(field)) font.color = *color;
         break;
       case 3:
         applyMeasure(font.height, field);
@@ -113,7 +105,7 @@ void ApplyFontFields(CellFont& font, std::string_view fields) {
         applyStyle(font.style, field);
         break;
       case 6:
-        if (const auto pitch = lookUp(kPitches, trimTrailingSpaces(field))) font.pitch = static_cast<uint8_t>(*pitch);
+        if (const auto pitch = lookUp(kPitches, field)) font.pitch = static_cast<uint8_t>(*pitch);
         break;
     }
     if (comma == std::string_view::npos) break;

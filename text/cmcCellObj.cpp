@@ -6,6 +6,7 @@
 #include "platform/Fatal.h"
 #include "text/ApplicationTexts.h"
 #include "text/Cp932.h"
+#include "text/TextFields.h"
 #include "text/cmcHash.h"
 
 namespace {
@@ -37,14 +38,8 @@ std::size_t findUnescaped(std::string_view text, char target, std::size_t from =
 
 bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
-std::string_view trimSpaces(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
 std::optional<int32_t> parseInt(std::string_view s) {
-  s = trimSpaces(s);
+  s = trimSpacesAndTabs(s);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   int32_t value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -106,7 +101,7 @@ void applyCellReference(cmcCellObj& cell, std::string_view ref) {
 void applyVariable(cmcCellObj& cell, std::string_view item) {
   std::string_view rest;
   int32_t& variable = variableOf(cell, item, rest);
-  rest = trimSpaces(rest);
+  rest = trimSpacesAndTabs(rest);
   if (rest == "++") {
     ++variable;
   } else if (!rest.empty() && rest.front() == '=') {
@@ -148,7 +143,7 @@ void applyItem(cmcCellObj& cell, std::string_view item, int depth) {
   } else if (item.front() == '@') {
     applyVariable(cell, item);
   } else if (startsWith(item, "Color=")) {
-    if (const auto color = ColorFromName(trimSpaces(item.substr(6)))) cell.color = *color;
+    if (const auto color = ColorFromName(trimSpacesAndTabs(item.substr(6)))) cell.color = *color;
   } else if (startsWith(item, "Font=")) {
     if (!cell.font) cell.font = cell.parent ? EffectiveFont(*cell.parent) : CellFont();
     ApplyFontFields(*cell.font, item.substr(5));
@@ -236,12 +231,6 @@ void separate(std::string_view definition, std::string& attributes, std::string&
   }
 }
 
-std::string_view trimControls(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
-}
-
 // "\(@chN+k)" inside a caption: the value of variable N plus k, at most six characters.
 std::string variableText(const cmcCellObj& cell, std::string_view expression) {
   std::string_view rest;
@@ -260,7 +249,7 @@ std::string variableText(const cmcCellObj& cell, std::string_view expression) {
 }
 
 std::string processCaption(const cmcCellObj& cell, std::string_view source) {
-  source = trimControls(source);
+  source = trimControlsAndSpaces(source);
   std::string out;
   for (std::size_t i = 0; i < source.size();) {
     if (source[i] != '\\') {
