@@ -178,6 +178,8 @@ class datCh {
 
  private:
   void Decode();
+  // Copies other's decoded fields, keeping this record's kind, index and binding.
+  void TakeFieldsOf(const datCh& other);
   void Encode(int kind, int index);
   cmcEeprom& BoundImage() const;
 

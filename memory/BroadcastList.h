@@ -1,0 +1,19 @@
+#pragma once
+// Broadcast radio groups: 26 groups of 50 slots holding 16-bit record numbers (500 or more
+// is an empty slot). Within a group the FM-band stations come first and the others after
+// them; the FM list shows slot s, the AM list its position p at slot (FM count) + p.
+#include <cstdint>
+
+#include "memory/cmcEeprom.h"
+
+// The record number in a slot, or -1 for an empty slot or a group or slot out of range.
+int BroadcastSlotRecord(const cmcEeprom& image, int group, int slot);
+void SetBroadcastSlotRecord(cmcEeprom& image, int group, int slot, std::uint16_t record);
+// The number of leading slots of the group that hold FM-band stations.
+int BroadcastFmCount(const cmcEeprom& image, int group);
+bool IsFmBroadcastFrequency(std::uint32_t frequency);
+std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record);
+
+// Drops empty slots and record numbers already used by an earlier slot, puts the FM-band
+// stations first (keeping their order otherwise) and fills the rest with empty slots.
+void NormaliseBroadcastGroups(cmcEeprom& image);

@@ -1,0 +1,54 @@
+// Broadcast radio memories by group list (kinds 14 and 15) and the new-memory templates
+// (kinds 19 and 20).
+#include "memory/BroadcastList.h"
+#include "memory/ImageFields.h"
+#include "memory/RecordCodecs.h"
+
+using namespace MemoryMap;
+
+namespace {
+
+constexpr int kListStride = 100;
+constexpr int kAmListBase = 50;
+
+// The record number a list index names, or -1.
+int RecordOfListIndex(const cmcEeprom& image, int kind, int index) {
+  if (index < 0) return -1;
+  const int group = index / kListStride;
+  const int position = index % kListStride;
+  if (kind == RecordKind::kBroadcastFm) {
+    return position < kAmListBase ? BroadcastSlotRecord(image, group, position) : -1;
+  }
+  if (position < kAmListBase) return -1;
+  if (group >= kBroadcastGroupCount) return -1;
+  return BroadcastSlotRecord(image, group, BroadcastFmCount(image, group) + position - kAmListBase);
+}
+
+Address RecordAddress(int record) { return kBroadcastMemories + kBroadcastRecordSize * record; }
+
+}  // namespace
+
+void DecodeBroadcast(datCh& r, const cmcEeprom& image, int kind, int index) {
+  r.record = static_cast<std::int16_t>(RecordOfListIndex(image, kind, index));
+  if (r.record < 0) {
+    r.SetUsed(false);
+    return;
+  }
+  r.frequency = BroadcastFrequencyOf(image, r.record);
+  r.name = ReadText<16>(image, RecordAddress(r.record) + 4);
+  r.skip = ReadBit(image, kBroadcastSkipBits, r.record) ? 1 : 0;
+}
+
+void EncodeBroadcast(const datCh& r, cmcEeprom& image, int kind, int index) {
+  const int record = RecordOfListIndex(image, kind, index);
+  if (record < 0) return;
+  WriteU32(image, RecordAddress(record), r.frequency);
+  WriteText(image, RecordAddress(record) + 4, r.name);
+  WriteBit(image, kBroadcastSkipBits, record, r.skip != 0);
+}
+
+void DecodeNewBroadcast(datCh& r, const cmcEeprom& image, int kind) {
+  const int entry = kind == RecordKind::kNewBroadcastFm ? 0 : 1;
+  r.frequency = ReadU32(image, kBroadcastTemplates + kBroadcastTemplateSize * entry);
+  r.record = -1;
+}

@@ -1,0 +1,61 @@
+#include "memory/ChannelList.h"
+
+#include "memory/ImageFields.h"
+
+using namespace MemoryMap;
+
+namespace {
+
+constexpr std::uint8_t kBankBits = 0x1F;
+constexpr std::uint8_t kLastBank = 25;
+
+bool IsEmptyChannel(const cmcEeprom& image, int channel) {
+  return ReadBit(image, kChannelEmptyBits, channel);
+}
+
+Address BankTableAddress(int bank, int bankChannel) {
+  return kBankTables + 2 * (kBankChannelCount * bank + bankChannel);
+}
+
+}  // namespace
+
+int FindFreeChannel(const cmcEeprom& image, int from) {
+  for (int channel = from < 0 ? 0 : from; channel < kMemoryChannelCount; ++channel) {
+    if (IsEmptyChannel(image, channel)) return channel;
+  }
+  return -1;
+}
+
+int CountFreeChannels(const cmcEeprom& image) {
+  int free = 0;
+  for (int channel = 0; channel < kMemoryChannelCount; ++channel) {
+    if (IsEmptyChannel(image, channel)) ++free;
+  }
+  return free;
+}
+
+std::uint16_t BankTableEntry(const cmcEeprom& image, int bank, int bankChannel) {
+  if (bank < 0 || bank >= kBankCount || bankChannel < 0 || bankChannel >= kBankChannelCount) {
+    return kBankEntryFree;
+  }
+  return ReadU16(image, BankTableAddress(bank, bankChannel));
+}
+
+void RebuildBankTables(cmcEeprom& image) {
+  for (int bank = 0; bank < kBankCount; ++bank) {
+    for (int bankChannel = 0; bankChannel < kBankChannelCount; ++bankChannel) {
+      WriteU16(image, BankTableAddress(bank, bankChannel), kBankEntryFree);
+    }
+  }
+  for (int channel = 0; channel < kFirstCallChannelIndex; ++channel) {
+    const Address pair = kChannelBankPairs + 2 * channel;
+    const int bank = image.GetByte(pair) & kBankBits;
+    const int bankChannel = image.GetByte(pair + 1);
+    if (IsEmptyChannel(image, channel) || bank > kLastBank || bankChannel >= kBankChannelCount) {
+      continue;
+    }
+    const Address slot = BankTableAddress(bank, bankChannel);
+    const bool isFree = ReadU16(image, slot) == kBankEntryFree;
+    WriteU16(image, slot, isFree ? static_cast<std::uint16_t>(channel) : kBankEntryConflict);
+  }
+}
