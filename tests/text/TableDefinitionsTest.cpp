@@ -173,6 +173,14 @@ TEST_P(TableDefinitions, EveryDefinitionParses) {
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, TableDefinitions,
                          ::testing::Values(TableLanguage::Japanese, TableLanguage::JapaneseWesternChrome,
-                                           TableLanguage::English));
+                                           TableLanguage::English),
+                         [](const ::testing::TestParamInfo<TableLanguage>& info) -> std::string {
+                           switch (info.param) {
+                             case TableLanguage::Japanese: return "Japanese";
+                             case TableLanguage::JapaneseWesternChrome: return "JapaneseWesternChrome";
+                             case TableLanguage::English: break;
+                           }
+                           return "English";
+                         });
 
 }  // namespace
