@@ -174,8 +174,8 @@ TEST_P(TableDefinitions, EveryDefinitionParses) {
 INSTANTIATE_TEST_SUITE_P(AllLanguages, TableDefinitions,
                          ::testing::Values(TableLanguage::Japanese, TableLanguage::JapaneseWesternChrome,
                                            TableLanguage::English),
-                         [](const ::testing::TestParamInfo<TableLanguage>& info) -> std::string {
-                           switch (info.param) {
+                         [](const ::testing::TestParamInfo<TableLanguage>& param) -> std::string {
+                           switch (param.param) {
                              case TableLanguage::Japanese: return "Japanese";
                              case TableLanguage::JapaneseWesternChrome: return "JapaneseWesternChrome";
                              case TableLanguage::English: break;
