@@ -1,0 +1,33 @@
+#pragma once
+// The command line of tessel-cli: a command word, its positional arguments and its options.
+// Options are "--name value" or "--name=value" for options that take a value and "--name"
+// for switches; "-o" is the one short option. Anything else is a usage error.
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+struct OptionSpec {
+  std::set<std::string> withValue;  // e.g. "-o", "--generation"
+  std::set<std::string> switches;   // e.g. "--json"
+};
+
+struct CommandLine {
+  std::vector<std::string> positionals;
+  std::map<std::string, std::string> values;
+  std::set<std::string> switches;
+
+  bool Has(const std::string& name) const { return switches.count(name) || values.count(name); }
+  std::optional<std::string> Value(const std::string& name) const;
+};
+
+// Parses args (without the program name). On a usage error returns none and sets error to
+// a one-line explanation.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, const OptionSpec& spec,
+                                            std::string& error);
+
+// An integer option in [low, high]; none with error set when it is missing where required,
+// not a number or out of range.
+std::optional<int> IntegerOption(const CommandLine& line, const std::string& name, int low, int high,
+                                 std::optional<int> fallback, std::string& error);
