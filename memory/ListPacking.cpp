@@ -76,6 +76,7 @@ void UnpackRepeaters(cmcEeprom& image, const cmcEeprom& source) {
   while (position < kRepeaterCount) WriteNewRepeater(image, position++);
 }
 
+// Positions after the list's end take the new-entry template, as unused repeater positions do.
 void UnpackYourCalls(cmcEeprom& image, const cmcEeprom& source) {
   int count = 0;
   while (count < kYourCallCount && source.GetByte(kYourCallOrder + count) != kEmptySlot8) ++count;
@@ -84,7 +85,7 @@ void UnpackYourCalls(cmcEeprom& image, const cmcEeprom& source) {
   for (int position = 0; position < kYourCallCount; ++position) {
     const int record = source.GetByte(kYourCallOrder + position);
     entry.Load(RecordKind::kNewYourCall, position);
-    if (record < kYourCallCount) {
+    if (position < count && record < kYourCallCount) {
       entry.callSign = ReadText<8>(source, kYourCallSigns + kCallSignLength * record);
       entry.name = ReadText<16>(source, kYourCallNames + kNameLength * record);
     }
