@@ -31,8 +31,8 @@ Hertz SnapFrequency(Hertz f, bool allow8_33kHz) {
     const std::uint64_t point = NearestPoint(remainder, kPointsPerBlock[i]);
     if (Distance(point, remainder) < Distance(best, remainder)) best = point;
   }
-  const std::uint64_t snapped = base + best;
-  return snapped > kNoUpperLimit ? static_cast<Hertz>(base) : static_cast<Hertz>(snapped);
+  // The last block of the scale holds only 17,296 Hz, too few to round up past its end.
+  return static_cast<Hertz>(base + best);
 }
 
 bool Allows8_33kHzRaster(Hertz channelFrequency) {
