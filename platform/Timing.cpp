@@ -1,0 +1,26 @@
+#include "platform/Timing.h"
+
+#include "platform/Clock.h"
+#include "platform/Fatal.h"
+
+namespace {
+
+TimingServices installed;
+
+}  // namespace
+
+TimingServices InstallTiming(TimingServices services) {
+  const TimingServices previous = installed;
+  installed = services;
+  return previous;
+}
+
+std::uint32_t NowMs() {
+  if (!installed.clock) fatal("No clock installed.");
+  return installed.clock->NowMs();
+}
+
+TimerSource& Timers() {
+  if (!installed.timers) fatal("No timer source installed.");
+  return *installed.timers;
+}

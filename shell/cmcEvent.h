@@ -1,0 +1,24 @@
+#pragma once
+// One event as a listener sees it. It lives for one dispatch: a listener that needs the
+// data later copies it.
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+enum class EventMode : std::int32_t { Queued = 0, Immediate = 1, Query = 2 };
+
+struct cmcEvent {
+  std::int32_t code = 0;
+  EventMode mode = EventMode::Immediate;
+  // Often a pointer or an index, hence pointer-sized.
+  std::intptr_t p1 = 0;
+  std::intptr_t p2 = 0;
+  // A copied byte block; a text is copied with its terminating zero.
+  std::vector<std::uint8_t> data;
+
+  // The text up to its terminating zero ("" without data).
+  std::string_view Text() const {
+    const std::string_view all(reinterpret_cast<const char*>(data.data()), data.size());
+    return all.substr(0, all.find('\0'));
+  }
+};
