@@ -95,6 +95,9 @@ class datCh {
   void CompleteRepeaterCalls();
   void DeriveDisplayNames();
 
+  // Field by field, including kind, index and binding.
+  bool operator==(const datCh&) const = default;
+
   std::uint8_t flags = kFlagUsed;
 
   // Memory channel (kinds 1, 4, 17, 18) and the shared fields of other kinds.
