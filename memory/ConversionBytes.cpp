@@ -51,18 +51,34 @@ void ApplyByteMove(const ByteMove& move, const cmcEeprom& source, const cmcEepro
 
 }  // namespace
 
-void ConversionRangeDefect() { fatal("Generation conversion: a layout range lies outside the image."); }
+void ConversionRangeDefect() {
+  fatal("Generation conversion: a layout range lies outside the image.");
+}
 
 void ApplyByteMoves(std::span<const ByteMove> moves, const cmcEeprom& source,
                     const cmcEeprom& defaults, cmcEeprom& target) {
   for (const ByteMove& move : moves) ApplyByteMove(move, source, defaults, target);
 }
 
-std::optional<int> SlotAtPosition(const Record<MemoryMap::kReceivedCallCount>& positions,
-                                  int position) {
-  const auto found = std::find(positions.begin(), positions.end(), position);
-  if (found == positions.end()) return std::nullopt;
-  return static_cast<int>(found - positions.begin());
+std::vector<int> ShownReceivedSlots(const cmcEeprom& image,
+                                    const OlderLayouts::ReceivedCallLayout& layout) {
+  const auto positions = ReadRecord<MemoryMap::kReceivedCallCount>(image, layout.positionTable);
+  std::vector<int> slots;
+  for (int position = 0; position < MemoryMap::kReceivedCallCount; ++position) {
+    const auto found = std::find(positions.begin(), positions.end(), position);
+    if (found != positions.end()) slots.push_back(static_cast<int>(found - positions.begin()));
+  }
+  return slots;
+}
+
+void CopyReceivedCallSlot(const cmcEeprom& source, const OlderLayouts::ReceivedCallLayout& from,
+                          cmcEeprom& target, const OlderLayouts::ReceivedCallLayout& to, int slot) {
+  using namespace MemoryMap;
+  WriteRecord(target, to.status + slot, ReadRecord<1>(source, from.status + slot));
+  WriteRecord(target, to.calls + kReceivedCallSize * slot,
+              ReadRecord<kReceivedCallSize>(source, from.calls + kReceivedCallSize * slot));
+  WriteRecord(target, to.messages + kMessageLength * slot,
+              ReadRecord<kMessageLength>(source, from.messages + kMessageLength * slot));
 }
 
 std::array<std::uint8_t, 2> SsidTextOf(std::uint8_t index) {
@@ -76,7 +92,8 @@ std::array<std::uint8_t, 2> SsidTextOf(std::uint8_t index) {
 std::uint8_t SsidIndexOf(std::uint8_t first, std::uint8_t second) {
   const std::array<std::uint8_t, 2> text{first, second};
   for (std::size_t index = 1; index < OlderLayouts::kSsidTexts.size(); ++index) {
-    if (SsidTextOf(static_cast<std::uint8_t>(index)) == text) return static_cast<std::uint8_t>(index);
+    if (SsidTextOf(static_cast<std::uint8_t>(index)) == text)
+      return static_cast<std::uint8_t>(index);
   }
   return 0;
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
+#include <vector>
 
 #include "memory/OlderLayouts.h"
 #include "memory/cmcEeprom.h"
@@ -19,13 +19,15 @@ using Record = std::array<std::uint8_t, N>;
 template <std::size_t N>
 Record<N> ReadRecord(const cmcEeprom& image, MemoryMap::Address address) {
   Record<N> record;
-  if (!image.ReadBlock(address, record.data(), static_cast<std::int32_t>(N))) ConversionRangeDefect();
+  if (!image.ReadBlock(address, record.data(), static_cast<std::int32_t>(N)))
+    ConversionRangeDefect();
   return record;
 }
 
 template <std::size_t N>
 void WriteRecord(cmcEeprom& image, MemoryMap::Address address, const Record<N>& record) {
-  if (!image.WriteBlock(address, record.data(), static_cast<std::int32_t>(N))) ConversionRangeDefect();
+  if (!image.WriteBlock(address, record.data(), static_cast<std::int32_t>(N)))
+    ConversionRangeDefect();
 }
 
 // A record of N bytes of 0xFF, the blank pattern of the radio.
@@ -55,9 +57,15 @@ void MoveFields(Record<T>& target, const Record<S>& source) {
 void ApplyByteMoves(std::span<const OlderLayouts::ByteMove> moves, const cmcEeprom& source,
                     const cmcEeprom& defaults, cmcEeprom& target);
 
-// The received-call slot shown at a list position: the first slot whose position byte holds
-// it.
-std::optional<int> SlotAtPosition(const Record<MemoryMap::kReceivedCallCount>& positions, int position);
+// The received-call slots in list order: for each list position the first slot whose
+// position byte holds it; positions no slot holds are left out.
+std::vector<int> ShownReceivedSlots(const cmcEeprom& image,
+                                    const OlderLayouts::ReceivedCallLayout& layout);
+
+// Copies the parts of a received call that every generation keeps alike: status byte, call
+// block and message.
+void CopyReceivedCallSlot(const cmcEeprom& source, const OlderLayouts::ReceivedCallLayout& from,
+                          cmcEeprom& target, const OlderLayouts::ReceivedCallLayout& to, int slot);
 
 // Generation 1's SSID index of a generation-2 SSID text (two bytes, 0xFF-filled); 0 when none
 // matches.

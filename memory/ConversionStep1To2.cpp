@@ -27,10 +27,9 @@ Repeater RepeaterEntryUp(const OldRepeater& old) {
   MoveFields<kRepeaterEntryUp>(entry, old);
   const std::uint8_t flags = old[Fields::kRepeaterFlags];
   // Mode DV and tone OFF are both 0.
-  entry[Fields::kRepeaterFlags] =
-      static_cast<std::uint8_t>(kModeDv << kModeShift |
-                                TwoBitsAt(flags, kOldDuplexShift) << kDuplexShift |
-                                TwoBitsAt(flags, kOldPositionShift) << kPositionShift);
+  entry[Fields::kRepeaterFlags] = static_cast<std::uint8_t>(
+      kModeDv << kModeShift | TwoBitsAt(flags, kOldDuplexShift) << kDuplexShift |
+      TwoBitsAt(flags, kOldPositionShift) << kPositionShift);
   entry[Fields::kRepeaterToneIndex] = Fields::kNewRepeaterToneIndex;
   return entry;
 }
@@ -54,7 +53,7 @@ bool IsBlankPosition(const OldPosition& old) {
          std::equal(kAltitudeNotSet.begin(), kAltitudeNotSet.end(), from(kOldAltitude)) &&
          std::all_of(from(kOldDetailStart), from(kOldDetailStart + kOldDetailLength),
                      [](std::uint8_t byte) { return byte == 0xFF; }) &&
-         std::all_of(from(kOldMessage), from(kOldMessage + kMessageLength),
+         std::all_of(from(kOldMessage), from(kOldMessage + kGpsMessageLength),
                      [](std::uint8_t byte) { return byte == ' '; });
 }
 
@@ -74,7 +73,8 @@ std::string_view BaseCallSign(std::string_view caller) {
 // that do not fit leave the base call sign alone; no SSID leaves the caller as it is.
 CallerWithSsidText CallerWithSsid(const Record<MemoryMap::kCallSignLength>& callerBytes,
                                   std::uint8_t ssidIndex) {
-  const std::string_view caller(reinterpret_cast<const char*>(callerBytes.data()), callerBytes.size());
+  const std::string_view caller(reinterpret_cast<const char*>(callerBytes.data()),
+                                callerBytes.size());
   std::string text(caller);
   if (ssidIndex != 0) {
     const std::string_view base = BaseCallSign(caller);
@@ -94,7 +94,8 @@ bool IsBlank(const Record<MemoryMap::kCallSignLength>& caller) {
   return std::all_of(caller.begin(), caller.end(), [](std::uint8_t byte) { return byte == ' '; });
 }
 
-Position ReceivedPositionUp(const OldPosition& old, const Record<MemoryMap::kCallSignLength>& caller) {
+Position ReceivedPositionUp(const OldPosition& old,
+                            const Record<MemoryMap::kCallSignLength>& caller) {
   using namespace Fields;
   Position block = BlankRecord<MemoryMap::kReceivedPositionSize>();
   MoveFields<kReceivedPositionUp>(block, old);
@@ -110,24 +111,17 @@ Position ReceivedPositionUp(const OldPosition& old, const Record<MemoryMap::kCal
   return block;
 }
 
-void ConvertReceivedCall(const cmcEeprom& source, int slot, cmcEeprom& target) {
-  using namespace MemoryMap;
-  WriteRecord(target, kReceivedStatus + slot, ReadRecord<1>(source, Gen1::kReceivedStatus + slot));
-  const auto call = ReadRecord<kReceivedCallSize>(source, Gen1::kReceivedCalls + kReceivedCallSize * slot);
-  WriteRecord(target, kReceivedCalls + kReceivedCallSize * slot, call);
-  WriteRecord(target, kReceivedMessages + kMessageLength * slot,
-              ReadRecord<kMessageLength>(source, Gen1::kReceivedMessages + kMessageLength * slot));
-  Record<kCallSignLength> caller;
-  std::copy_n(call.begin(), caller.size(), caller.begin());
-  const auto old = ReadRecord<Gen1::kReceivedPositionSize>(
-      source, Gen1::kReceivedPositions + Gen1::kReceivedPositionSize * slot);
-  WriteRecord(target, kReceivedPositions + kReceivedPositionSize * slot, ReceivedPositionUp(old, caller));
-}
-
 void ConvertReceivedCalls(const cmcEeprom& source, cmcEeprom& target) {
-  const auto positions = ReadRecord<MemoryMap::kReceivedCallCount>(source, Gen1::kReceivedPositionTable);
-  for (int position = 0; position < MemoryMap::kReceivedCallCount; ++position) {
-    if (const auto slot = SlotAtPosition(positions, position)) ConvertReceivedCall(source, *slot, target);
+  using namespace MemoryMap;
+  const ReceivedCallLayout& from = kGeneration1ReceivedCalls;
+  const ReceivedCallLayout& to = kGeneration2ReceivedCalls;
+  for (const int slot : ShownReceivedSlots(source, from)) {
+    CopyReceivedCallSlot(source, from, target, to, slot);
+    const auto caller = ReadRecord<kCallSignLength>(source, from.calls + kReceivedCallSize * slot);
+    const auto old = ReadRecord<Gen1::kReceivedPositionSize>(
+        source, from.positions + Gen1::kReceivedPositionSize * slot);
+    WriteRecord(target, to.positions + kReceivedPositionSize * slot,
+                ReceivedPositionUp(old, caller));
   }
 }
 
@@ -138,8 +132,9 @@ void ConvertGpsMemories(const cmcEeprom& source, cmcEeprom& target) {
   for (const std::uint8_t record : order) {
     if (record >= MemoryMap::kGpsMemoryCount) continue;
     auto memory = BlankRecord<kGpsRecordSize>();
-    MoveFields<kGpsMemoryUp>(memory, ReadRecord<Gen1::kGpsRecordSize>(
-                                         source, Gen1::kGpsMemories + Gen1::kGpsRecordSize * record));
+    MoveFields<kGpsMemoryUp>(memory,
+                             ReadRecord<Gen1::kGpsRecordSize>(
+                                 source, Gen1::kGpsMemories + Gen1::kGpsRecordSize * record));
     std::copy(Fields::kAltitudeNotSet.begin(), Fields::kAltitudeNotSet.end(),
               memory.begin() + Fields::kGpsAltitude);
     WriteRecord(target, MemoryMap::kGpsMemories + kGpsRecordSize * record, memory);

@@ -23,19 +23,30 @@ namespace Generation1 {
 inline constexpr Address kRepeaters = 43200;
 inline constexpr int kRepeaterRecordSize = 49;
 inline constexpr int kRepeaterGroupCount = 25;
-inline constexpr Address kReceivedStatus = 90472;
-inline constexpr Address kReceivedCalls = 90522;
-inline constexpr Address kReceivedMessages = 92822;
-inline constexpr Address kReceivedPositions = 93822;
 inline constexpr int kReceivedPositionSize = 66;
 inline constexpr Address kGpsMemories = 97472;
 inline constexpr int kGpsRecordSize = 30;
 inline constexpr Address kRepeaterOrder = 103936;
-inline constexpr Address kReceivedPositionTable = 105686;
 inline constexpr Address kGpsOrder = 105766;
 inline constexpr std::array<Address, 2> kRepeaterSnapshots{106712, 106797};
 inline constexpr int kRepeaterSnapshotSize = 64;
 }  // namespace Generation1
+
+// Where a generation keeps its received call record: status bytes, 46-byte call blocks,
+// 20-character messages and position blocks by slot, and the table of the list position of
+// each slot.
+struct ReceivedCallLayout {
+  Address status;
+  Address calls;
+  Address messages;
+  Address positions;
+  Address positionTable;
+};
+
+inline constexpr ReceivedCallLayout kGeneration1ReceivedCalls{90472, 90522, 92822, 93822, 105686};
+inline constexpr ReceivedCallLayout kGeneration2ReceivedCalls{
+    MemoryMap::kReceivedStatus, MemoryMap::kReceivedCalls, MemoryMap::kReceivedMessages,
+    MemoryMap::kReceivedPositions, MemoryMap::kReceivedPositionTable};
 
 // Generation-2 facts the current memory map does not name.
 namespace Generation2 {
@@ -88,7 +99,7 @@ inline constexpr int kCallerWithSsid = 16;
 inline constexpr int kCallerWithSsidLength = 9;
 inline constexpr int kDataType = 29;
 // Both blocks: the altitude and the GPS message.
-inline constexpr int kMessageLength = 43;
+inline constexpr int kGpsMessageLength = 43;
 inline constexpr std::array<std::uint8_t, 4> kAltitudeNotSet{0x7F, 0xFF, 0xFF, 0xFF};
 // Data types of the received position block.
 inline constexpr std::uint8_t kDataTypeNone = 0;
@@ -101,7 +112,7 @@ inline constexpr int kGpsAltitude = 14;
 // SSID texts of generation 1's SSID index; index 0 is none. Generation 2 stores the text,
 // at most two characters, 0xFF-filled.
 inline constexpr std::array<std::string_view, 43> kSsidTexts{
-    "",  "0",  "1",  "2",  "3",  "4",  "5", "6", "7", "8", "9", "10", "11", "12", "13",
+    "",   "0",  "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13",
     "14", "15", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J",  "K",  "L",  "M",
     "N",  "O",  "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y",  "Z"};
 
@@ -132,12 +143,12 @@ inline constexpr std::array<ByteMove, 29> kStep1To2Moves{{
     {0, 0, 43200},           // channels, side tables, names, DTMF, broadcast radio
     {80700, 79950, 5250},    // gateway call signs
     {85950, 0, 480, ByteMoveKind::FillWithSpaces},  // repeater group names 25-29 stay blank
-    {85950, 85200, 400},     // repeater group names 0-24
-    {86430, 85600, 4872},    // my call signs, your call signs and names
-    {99252, 97122, 80},      // From history
-    {99452, 97202, 160},     // To history
-    {99652, 97362, 102},     // transmit messages and the two bytes after them
-    {106576, 103472, 416},   // GPS group names
+    {85950, 85200, 400},                            // repeater group names 0-24
+    {86430, 85600, 4872},                           // my call signs, your call signs and names
+    {99252, 97122, 80},                             // From history
+    {99452, 97202, 160},                            // To history
+    {99652, 97362, 102},    // transmit messages and the two bytes after them
+    {106576, 103472, 416},  // GPS group names
     {109186, 106089, 12},
     {109198, 106102, 19},
     {109217, 106121, 1, ByteMoveKind::SwapOneAndTwo},
@@ -149,11 +160,11 @@ inline constexpr std::array<ByteMove, 29> kStep1To2Moves{{
     {109330, 109330, 12, ByteMoveKind::FromDefaultImage},  // settings generation 1 lacks
     {109348, 106245, 3},
     {109364, 106261, 1},
-    {109413, 106310, 148},   // GPS alarm reference and further settings
+    {109413, 106310, 148},  // GPS alarm reference and further settings
     {110235, 107079, 2},
-    {110253, 107097, 48},    // settings and the scan link maps
-    {110400, 107264, 16},    // identity block
-    {110416, 107280, 48},    // format block
+    {110253, 107097, 48},  // settings and the scan link maps
+    {110400, 107264, 16},  // identity block
+    {110416, 107280, 48},  // format block
 }};
 
 // Generation 2 to 1, in this order, after the repeater list has lost what generation 1 cannot
@@ -181,15 +192,15 @@ inline constexpr std::array<ByteMove, 30> kStep2To1Moves{{
     {106140, 109232, 17},
     {106157, 109249, 1, ByteMoveKind::AboveTwoIsOne},
     {106158, 109250, 80},
-    {106245, 109348, 215},   // settings, GPS alarm reference
-    {106496, 109632, 214},   // band templates and settings
+    {106245, 109348, 215},  // settings, GPS alarm reference
+    {106496, 109632, 214},  // band templates and settings
     {106710, 109846, 2},
     {106776, 109914, 5},
     {106781, 109920, 16},
-    {106861, 110017, 287},   // settings and the scan link maps
+    {106861, 110017, 287},  // settings and the scan link maps
     {107148, 110304, 3},
-    {107264, 110400, 16},    // identity block
-    {107280, 110416, 48},    // format block
+    {107264, 110400, 16},  // identity block
+    {107280, 110416, 48},  // format block
 }};
 
 // Generation 2 to 3: the copy of the whole image is followed by this row.
@@ -223,7 +234,8 @@ inline constexpr std::array<FieldMove, 6> kReceivedPositionDown{
 
 // Repeater snapshot record of the settings, 65 bytes in generation 2, 64 in generation 1
 // (which drops generation-2 byte 10 and packs the flags at 9).
-inline constexpr std::array<FieldMove, 3> kRepeaterSnapshotDown{{{0, 0, 9}, {10, 11, 1}, {11, 12, 53}}};
+inline constexpr std::array<FieldMove, 3> kRepeaterSnapshotDown{
+    {{0, 0, 9}, {10, 11, 1}, {11, 12, 53}}};
 
 // Compile-time proofs that the tables stay inside the images; MoveFields proves the same of
 // the field-move tables where it uses them.
@@ -249,13 +261,15 @@ static_assert(MovesInExchangedRange(kStep2To1Moves));
 static_assert(MovesInExchangedRange(kStep2To3Moves));
 
 static_assert(InExchangedRange(Generation1::kRepeaters,
-                               MemoryMap::kRepeaterCount * Generation1::kRepeaterRecordSize));
-static_assert(InExchangedRange(Generation1::kReceivedPositions,
-                               MemoryMap::kReceivedCallCount * Generation1::kReceivedPositionSize));
+                               MemoryMap::kRepeaterCount* Generation1::kRepeaterRecordSize));
+static_assert(InExchangedRange(kGeneration1ReceivedCalls.positions,
+                               MemoryMap::kReceivedCallCount* Generation1::kReceivedPositionSize));
 static_assert(InExchangedRange(Generation1::kGpsMemories,
-                               MemoryMap::kGpsMemoryCount * Generation1::kGpsRecordSize));
-static_assert(InExchangedRange(Generation1::kRepeaterSnapshots[1], Generation1::kRepeaterSnapshotSize));
-static_assert(InExchangedRange(Generation2::kRepeaterSnapshots[1], Generation2::kRepeaterSnapshotSize));
+                               MemoryMap::kGpsMemoryCount* Generation1::kGpsRecordSize));
+static_assert(InExchangedRange(Generation1::kRepeaterSnapshots[1],
+                               Generation1::kRepeaterSnapshotSize));
+static_assert(InExchangedRange(Generation2::kRepeaterSnapshots[1],
+                               Generation2::kRepeaterSnapshotSize));
 
 }  // namespace Checks
 
