@@ -102,7 +102,10 @@ int GroupLast(const cmcEeprom& image, int group) {
   return GroupStart(image, group) + GroupCount(image, group) - 1;
 }
 
-int RepeaterCount(const cmcEeprom& image) { return GroupStart(image, kRepeaterGroupCount - 1) + GroupCount(image, kRepeaterGroupCount - 1); }
+int RepeaterCount(const cmcEeprom& image) {
+  const int last = kRepeaterGroupCount - 1;
+  return GroupStart(image, last) + GroupCount(image, last);
+}
 
 int GroupOf(const cmcEeprom& image, int position) {
   int total = 0;

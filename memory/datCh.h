@@ -114,16 +114,16 @@ class datCh {
   std::uint8_t duplex = 0;           // 0 OFF, 1 -DUP, 2 +DUP
   std::uint8_t dtcsPolarity = 0;
   std::uint8_t digitalCode = 0;
-  NameText name = Spaces<16>();                   // channel, repeater, your call, GPS, broadcast, found entry
+  NameText name = Spaces<16>();  // channel, repeater, your call, GPS, broadcast, found entry
   CallSignText yourCall = Spaces<8>();
-  CallSignText rpt1 = Spaces<8>();               // also the received call's RPT1
-  CallSignText rpt2 = Spaces<8>();               // also the received call's RPT2
+  CallSignText rpt1 = Spaces<8>();  // also the received call's RPT1
+  CallSignText rpt2 = Spaces<8>();  // also the received call's RPT2
   std::uint8_t skip = 0;             // 0 off, 1 skip, 3 P-skip; broadcast 0 or 1
   std::uint8_t bank = kNoBank;       // 0-25 A-Z, 255 none
   std::uint8_t bankChannel = kNoBank;
 
   // Repeater entry (kinds 7, 23).
-  CallSignText callSign = Spaces<8>();           // also your call sign and history call signs
+  CallSignText callSign = Spaces<8>();  // also your call sign and history call signs
   CallSignText gateway = Spaces<8>();
   FixedText<8> subName = Spaces<8>();
   GpsPosition latitude{};            // also GPS memories and the received call
