@@ -86,7 +86,9 @@ ManualTimerSource::ManualTimer* ManualTimerSource::NextDue(std::uint64_t until) 
   return next;
 }
 
+// A callback that advances time itself (a nested message loop) may have moved past time.
 void ManualTimerSource::MoveClockTo(std::uint64_t time) {
+  if (time <= now_) return;
   clock_.Advance(static_cast<std::uint32_t>(time - now_));
   now_ = time;
 }
