@@ -100,7 +100,8 @@ void EncodeSideTables(const datCh& r, cmcEeprom& image, int index, std::uint8_t 
   WriteBit(image, kChannelPSkipBits, index, (r.skip & 0x02) != 0);
   const bool hasBank = r.bank <= kLastBank;
   const Address pair = kChannelBankPairs + 2 * index;
-  image.SetByte(pair, static_cast<std::uint8_t>(rasterCode << 5 | (hasBank ? r.bank : kBankBitsNone)));
+  image.SetByte(pair,
+                static_cast<std::uint8_t>(rasterCode << 5 | (hasBank ? r.bank : kBankBitsNone)));
   image.SetByte(pair + 1, hasBank ? r.bankChannel : 0);
 }
 

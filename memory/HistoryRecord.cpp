@@ -69,8 +69,9 @@ void LookUpHistoryEntry(datCh& r, const cmcEeprom& image, int kind) {
       return TakeRepeater(r, image, FindFmRepeater(image, r.callSign, r.frequency), false);
     case RecordKind::kHistoryTo:
       if (r.callSign[0] == '/') {
-        return TakeRepeater(
-            r, image, FindRepeaterByCall(image, ViewOf(r.callSign), {}, CallSignRule::kSlash), false);
+        return TakeRepeater(r, image,
+                            FindRepeaterByCall(image, ViewOf(r.callSign), {}, CallSignRule::kSlash),
+                            false);
       }
       return TakeYourCall(r, image, FindYourCallLoose(image, r.callSign));
     default:

@@ -40,7 +40,8 @@ CallSignText ReadPackedCallSign(const cmcEeprom& image, Address address) {
   for (int i = 0; i < 7; ++i) bits = bits << 8 | image.GetByte(address + i);
   CallSignText call;
   for (int c = 0; c < 8; ++c) {
-    call[static_cast<std::size_t>(c)] = static_cast<char>(bits >> (kPackedBits - 7 * (c + 1)) & 0x7F);
+    call[static_cast<std::size_t>(c)] =
+        static_cast<char>(bits >> (kPackedBits - 7 * (c + 1)) & 0x7F);
   }
   return call;
 }

@@ -33,9 +33,10 @@ TEST(ChannelRecord, EmptyBitsAndSideTablesPerIndex) {
     bool hasSideTables;
     std::int32_t address;
   };
-  const Case cases[] = {{0, 0, true, 0},         {499, 499, true, 24451}, {500, 500, true, 24500},
-                        {501, 501, true, 24549}, {548, 548, true, 24500 + 98 * 24},
-                        {550, 551, false, 26950}, {553, 554, false, 27097}};
+  const Case cases[] = {
+      {0, 0, true, 0},         {499, 499, true, 24451},           {500, 500, true, 24500},
+      {501, 501, true, 24549}, {548, 548, true, 24500 + 98 * 24}, {550, 551, false, 26950},
+      {553, 554, false, 27097}};
   for (const Case& c : cases) {
     cmcEeprom image = BlankImage();
     const auto before = SkipAndEmptyMaps(image);
@@ -139,7 +140,8 @@ TEST(ChannelRecord, PackedCallSignsUseSevenBitsPerCharacter) {
   const std::array<std::uint8_t, 7> expected{0x87, 0x46, 0x1D, 0x18, 0x74, 0x50, 0x20};
   EXPECT_EQ(ReadBytes<7>(image, 100), expected);
   EXPECT_EQ(ReadPackedCallSign(image, 100), MakeFixedText<8>("CQCQCQ"));
-  image.WriteBlock(100, std::array<std::uint8_t, 7>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}.data(), 7);
+  image.WriteBlock(100,
+                   std::array<std::uint8_t, 7>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}.data(), 7);
   for (const char c : ReadPackedCallSign(image, 100)) EXPECT_EQ(c, 0x7F);
 }
 
@@ -184,7 +186,8 @@ TEST(BankTables, TwoChannelsOnOneSlotConflict) {
 
 TEST(ChannelList, FreeChannelsAreTheEmptyOnes) {
   cmcEeprom image = BlankImage();
-  for (int index = 0; index < 500; ++index) WriteBit(image, kChannelEmptyBits, index, index % 2 == 0);
+  for (int index = 0; index < 500; ++index)
+    WriteBit(image, kChannelEmptyBits, index, index % 2 == 0);
   EXPECT_EQ(FindFreeChannel(image, 1), 2);
   EXPECT_EQ(FindFreeChannel(image, -5), 0);
   EXPECT_EQ(FindFreeChannel(image, 499), -1);

@@ -130,10 +130,10 @@ TEST(GpsTables, StartsOutsideTheListOrOutOfOrderAreEmpty) {
   cmcEeprom image = BlankImage();
   const std::uint8_t order[] = {5, 9, 3, 4, 250, 7};
   for (int i = 0; i < 6; ++i) image.SetByte(kGpsOrder + i, order[i]);
-  image.SetByte(kGpsGroupStarts + 1, 2);   // A
-  image.SetByte(kGpsGroupStarts + 2, 1);   // B: below A's start, empty
-  image.SetByte(kGpsGroupStarts + 3, 3);   // C
-  image.SetByte(kGpsGroupStarts + 4, 4);   // D: at the list's end, empty
+  image.SetByte(kGpsGroupStarts + 1, 2);  // A
+  image.SetByte(kGpsGroupStarts + 2, 1);  // B: below A's start, empty
+  image.SetByte(kGpsGroupStarts + 3, 3);  // C
+  image.SetByte(kGpsGroupStarts + 4, 4);  // D: at the list's end, empty
   WriteText(image, kGpsMemories + 34 * 9 + 18, MakeFixedText<16>("NINE"));
 
   const GpsGroups groups = ReadGpsGroups(image);
@@ -174,7 +174,8 @@ TEST(BroadcastGroups, NormalisedWithFmFirstAndNoRepeats) {
   SetBroadcastSlotRecord(image, 5, 0, 3);  // already used by group 4
   UnpackImage(image);
   const int expected[] = {1, 3, 0, 2, -1};
-  for (int slot = 0; slot < 5; ++slot) EXPECT_EQ(BroadcastSlotRecord(image, 4, slot), expected[slot]);
+  for (int slot = 0; slot < 5; ++slot)
+    EXPECT_EQ(BroadcastSlotRecord(image, 4, slot), expected[slot]);
   EXPECT_EQ(BroadcastSlotRecord(image, 5, 0), -1);
   EXPECT_EQ(BroadcastFmCount(image, 4), 2);
 

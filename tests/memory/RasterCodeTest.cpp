@@ -17,17 +17,19 @@ struct StoredCounts {
 StoredCounts ChannelBytesOf(const cmcEeprom& image, int channel) {
   const std::int32_t a = 49 * channel;
   const std::uint8_t b0 = image.GetByte(a);
-  return {static_cast<std::uint8_t>(b0 >> 5), static_cast<std::uint8_t>(b0 >> 2 & 7),
-          static_cast<std::uint32_t>((b0 & 3) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
-          ReadU16(image, a + 3)};
+  return {
+      static_cast<std::uint8_t>(b0 >> 5), static_cast<std::uint8_t>(b0 >> 2 & 7),
+      static_cast<std::uint32_t>((b0 & 3) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
+      ReadU16(image, a + 3)};
 }
 
 StoredCounts RepeaterBytesOf(const cmcEeprom& image, int entry) {
   const std::int32_t a = 43200 + 50 * entry;
   const std::uint8_t b0 = image.GetByte(a);
-  return {static_cast<std::uint8_t>(b0 >> 7), static_cast<std::uint8_t>(b0 >> 6 & 1),
-          static_cast<std::uint32_t>((b0 & 7) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
-          ReadU16(image, a + 3)};
+  return {
+      static_cast<std::uint8_t>(b0 >> 7), static_cast<std::uint8_t>(b0 >> 6 & 1),
+      static_cast<std::uint32_t>((b0 & 7) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
+      ReadU16(image, a + 3)};
 }
 
 struct RasterCase {
@@ -92,9 +94,9 @@ TEST(RasterCode, DecodingUsesWideArithmeticAndTreatsUnknownCodesAs5kHz) {
   cmcEeprom image = BlankImage();
   image.SetByte(0, 0xE0 | 0x1C);  // frequency code 7, offset code 7
   image.SetByte(1, 0x71);
-  image.SetByte(2, 0x48);         // count 29000
+  image.SetByte(2, 0x48);  // count 29000
   image.SetByte(3, 0x00);
-  image.SetByte(4, 0x78);         // offset count 120
+  image.SetByte(4, 0x78);  // offset count 120
   datCh channel(image);
   channel.Load(RecordKind::kChannel, 0);
   EXPECT_EQ(channel.frequency, 145000000u);

@@ -54,7 +54,8 @@ TEST(RepeaterGroups, CountsGiveStartsLastsAndGroups) {
   EXPECT_EQ(GroupLast(image, 1), 2);
   EXPECT_EQ(GroupStart(image, -1), 0);
   const int groups[] = {0, 0, 0, 2, 2, 30};
-  for (int position = 0; position < 6; ++position) EXPECT_EQ(GroupOf(image, position), groups[position]);
+  for (int position = 0; position < 6; ++position)
+    EXPECT_EQ(GroupOf(image, position), groups[position]);
 }
 
 TEST(RepeaterGroups, CountsFromAnUnpackedImageNeverPassTheListEnd) {
@@ -138,15 +139,15 @@ TEST(RepeaterLookUp, CallSignRules) {
     std::uint16_t found;
   };
   const Case cases[] = {
-      {"JP1YIU A", "", 1},          // "A" and space are one module; FM entries do not count
+      {"JP1YIU A", "", 1},  // "A" and space are one module; FM entries do not count
       {"JP1YIU B", "", 0},
       {"JP1YIU C", "", kNoRepeater},
       {"/P1YIU B", "", kNoRepeater},  // slash: characters 2-7 against the first 6
       {"/JP1YIUB", "", 0},
-      {"JP1YIU G", "", 1},           // gateway: the default module wins
+      {"JP1YIU G", "", 1},  // gateway: the default module wins
       {"JP1YIU G", "JP1YIU B", 0},
       {"        ", "", kNoRepeater},
-      {"JP1YIU A  ", "", 1},         // longer text with spaces only after the eighth
+      {"JP1YIU A  ", "", 1},  // longer text with spaces only after the eighth
       {"JP1YIU A X", "", kNoRepeater},
       {"JP1YIU", "", kNoRepeater},
   };
