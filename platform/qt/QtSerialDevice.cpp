@@ -80,10 +80,10 @@ SerialError QtSerialDevice::OpenCanonical(const std::string& path, const SerialL
     if (error == QSerialPort::PermissionError) return Refuse(SerialError::Busy, text);
     return Refuse(SerialError::Other, text);
   }
-  QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(), [this](QSerialPort::SerialPortError error) {
-    if (error == QSerialPort::ResourceError) lost_ = true;
-  });
+  QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
+                   [this](QSerialPort::SerialPortError error) { NoteError(error); });
   pseudoTerminal_ = path.starts_with("/dev/pts/");
+  open_ = true;
   lost_ = false;
   errorText_.clear();
   return SerialError::None;
@@ -104,19 +104,18 @@ SerialError QtSerialDevice::Refuse(SerialError error, std::string text) {
 
 void QtSerialDevice::Close() {
   port_.reset();
+  open_ = false;
   lost_ = false;
 }
 
-bool QtSerialDevice::IsOpen() const { return port_ && port_->isOpen(); }
-
 std::int32_t QtSerialDevice::Read(std::uint8_t* buffer, std::int32_t max) {
-  if (!IsOpen()) return -1;
+  if (!IsUsable()) return -1;
   const qint64 n = port_->read(reinterpret_cast<char*>(buffer), std::max(max, 0));
   return n < 0 || Failed() ? -1 : static_cast<std::int32_t>(n);
 }
 
 std::int32_t QtSerialDevice::Write(const std::uint8_t* bytes, std::int32_t n) {
-  if (!IsOpen()) return -1;
+  if (!IsUsable()) return -1;
   const qint64 accepted = port_->write(reinterpret_cast<const char*>(bytes), std::max(n, 0));
   return accepted < 0 || Failed() ? -1 : static_cast<std::int32_t>(accepted);
 }
@@ -132,24 +131,26 @@ std::int32_t QtSerialDevice::OutQueue() {
 }
 
 std::int32_t QtSerialDevice::KernelQueue(unsigned long request) {
-  if (!IsOpen() || lost_) return -1;
+  if (!IsUsable()) return -1;
   int count = 0;
   if (ioctl(port_->handle(), request, &count) != 0) {
-    errorText_ = std::strerror(errno);
+    const int error = errno;
+    errorText_ = std::strerror(error);
+    if (error == EIO || error == ENXIO || error == ENODEV) MarkLost();
     return -1;
   }
   return count;
 }
 
-bool QtSerialDevice::Purge() { return IsOpen() && port_->clear(QSerialPort::AllDirections) && !Failed(); }
+bool QtSerialDevice::Purge() { return IsUsable() && port_->clear(QSerialPort::AllDirections) && !Failed(); }
 
 bool QtSerialDevice::SetBaudRate(std::int32_t baudRate) {
-  return IsOpen() && port_->setBaudRate(baudRate) && !Failed();
+  return IsUsable() && port_->setBaudRate(baudRate) && !Failed();
 }
 
-bool QtSerialDevice::SetDtr(bool on) { return IsOpen() && SetModemLine(port_->setDataTerminalReady(on)); }
+bool QtSerialDevice::SetDtr(bool on) { return IsUsable() && SetModemLine(port_->setDataTerminalReady(on)); }
 
-bool QtSerialDevice::SetRts(bool on) { return IsOpen() && SetModemLine(port_->setRequestToSend(on)); }
+bool QtSerialDevice::SetRts(bool on) { return IsUsable() && SetModemLine(port_->setRequestToSend(on)); }
 
 bool QtSerialDevice::SetModemLine(bool done) {
   if (!done && pseudoTerminal_ && port_->error() == QSerialPort::UnsupportedOperationError) port_->clearError();
@@ -158,9 +159,25 @@ bool QtSerialDevice::SetModemLine(bool done) {
 
 // Records the port's error, if any, and clears it so that the next one is seen.
 bool QtSerialDevice::Failed() {
-  if (port_->error() == QSerialPort::NoError) return false;
-  errorText_ = port_->errorString().toStdString();
-  if (port_->error() == QSerialPort::ResourceError) lost_ = true;
-  port_->clearError();
+  const QSerialPort::SerialPortError error = port_->error();
+  if (error == QSerialPort::NoError) return false;
+  NoteError(error);
+  if (port_->isOpen()) port_->clearError();
   return true;
 }
+
+// Reads fail for good once the device is gone (an unplugged adapter; the far end of a
+// pseudo-terminal closed), and QSerialPort would report that on every turn of the event
+// loop: the port is closed at once and stays lost until Close.
+void QtSerialDevice::NoteError(QSerialPort::SerialPortError error) {
+  if (error == QSerialPort::NoError) return;
+  errorText_ = port_->errorString().toStdString();
+  if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError) MarkLost();
+}
+
+void QtSerialDevice::MarkLost() {
+  lost_ = true;
+  if (port_->isOpen()) port_->close();
+}
+
+bool QtSerialDevice::IsUsable() const { return open_ && !lost_; }
