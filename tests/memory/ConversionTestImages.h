@@ -82,3 +82,18 @@ inline cmcEeprom Converted(const cmcEeprom& source, int from, int to,
   ConvertGeneration(destination, source, to, from, defaults);
   return destination;
 }
+
+// first, first + 1, ... (below 0xFF, so never taken for a blank byte).
+inline Bytes Counting(int first, int length) {
+  Bytes bytes;
+  for (int i = 0; i < length; ++i) bytes.push_back(static_cast<std::uint8_t>((first + i) % 0xF0));
+  return bytes;
+}
+
+// A field of a record in both generations' layouts.
+struct MovedField {
+  const char* field;
+  int from;
+  int to;
+  int length;
+};
