@@ -43,4 +43,6 @@ struct indEnvironSettings {
   bool fccInhibit = false;
   bool receiveExpansion = false;
   std::int32_t destinationCode = kNoDestination;  // 0-15, or kNoDestination
+
+  bool operator==(const indEnvironSettings&) const = default;
 };

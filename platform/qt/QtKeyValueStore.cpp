@@ -46,8 +46,9 @@ std::optional<std::int32_t> QtKeyValueStore::ReadInteger(const std::string& key,
   if (!path) return std::nullopt;
   const QVariant value = settings_->value(*path);
   if (!value.isValid() || value.typeId() == QMetaType::QStringList) return std::nullopt;
+  // Through the text: a variant's own conversion cuts numbers beyond 32 bits.
   bool isInteger = false;
-  const int integer = value.toInt(&isInteger);
+  const int integer = value.toString().toInt(&isInteger, 10);
   if (!isInteger) return std::nullopt;
   return integer;
 }
