@@ -157,7 +157,7 @@ const ListCase kListCases[] = {
      {{0, 0}, {3, 2}, {7, 4}}},
     {"all entries in groups 25-29 join group 24",
      {{0, 0}, {1, 0}, {2, 0}, {3, 0}},
-     {{26, 0}, {28, 2}},
+     {{25, 0}, {29, 2}},
      {0, 1, 2, 3},
      {{24, 0}}},
     {"groups 25-29 after group 0 stay behind it",
