@@ -39,8 +39,7 @@ constexpr IntegerSetting kIntegerSettings[] = {
     {"Global", "TransType", &Settings::transType, Range::Clamp, 0, 5},
     {"Global", "Repeater Dialog", &Settings::repeaterDialog, Range::Clamp, 0, 1},
     {"Global", "Auto Correct", &Settings::autoCorrect, Range::Clamp, 0, 1},
-    {"View Option", "FontSize Percentage", &Settings::fontSizePercentage, Range::Clamp, 25,
-     1000},
+    {"View Option", "FontSize Percentage", &Settings::fontSizePercentage, Range::Clamp, 25, 1000},
     {"View Option", "Language", &Settings::displayLanguage, Range::Clamp, 0, 1},
     {"View Option", "Toolbar Visible", &Settings::toolBarVisible, Range::NonZeroIsOne},
     {"View Option", "FontSize Printer", &Settings::printerFontSize, Range::Clamp, 8, 12},
@@ -120,7 +119,6 @@ void indEnviron::ReadUserIntegers() {
 void indEnviron::ReadUserTexts() {
   settings.currentDirectory =
       stores_.user.ReadString(UserSubKey(kGlobal), kCurrentDirectory).value_or("");
-  recent.Clear();
   for (std::int32_t i = 0; i < kRecentMaximum; ++i) {
     recent.AddLast(
         stores_.user.ReadString(UserSubKey(kRecentFileList), RecentValueName(i)).value_or(""));
@@ -129,8 +127,7 @@ void indEnviron::ReadUserTexts() {
 
 void indEnviron::ReadEtcData() {
   const auto value = stores_.user.ReadInteger(UserSubKey(kSetup), kEtcData);
-  const auto fields =
-      value ? UnpackEtcData(static_cast<std::uint32_t>(*value)) : std::nullopt;
+  const auto fields = value ? UnpackEtcData(static_cast<std::uint32_t>(*value)) : std::nullopt;
   if (!fields) {
     settings.destinationCode = Settings::kNoDestination;
     return;
@@ -153,8 +150,7 @@ indEnvironSettings indEnviron::Defaults() const {
   Settings defaults;
   defaults.machineLanguage = settings.machineLanguage;
   defaults.displayLanguage = settings.machineLanguage;
-  defaults.windowWidth =
-      std::min(static_cast<std::int32_t>(std::lround(screen_.width * 0.9)), 800);
+  defaults.windowWidth = std::min(static_cast<std::int32_t>(std::lround(screen_.width * 0.9)), 800);
   defaults.windowHeight =
       std::min(static_cast<std::int32_t>(std::lround(screen_.height * 0.9)), 600);
   defaults.windowLeft = (screen_.width - defaults.windowWidth) / 2;
@@ -165,8 +161,8 @@ indEnvironSettings indEnviron::Defaults() const {
 
 void indEnviron::UpdateStartMode() {
   if (settings.startMode == Settings::kStartSetup) return;
-  settings.startMode = settings.destinationCode > 15 ? Settings::kStartNoDestination
-                                                     : Settings::kStartNormal;
+  settings.startMode =
+      settings.destinationCode > 15 ? Settings::kStartNoDestination : Settings::kStartNormal;
 }
 
 bool indEnviron::IsDestination0or1() const {
@@ -195,8 +191,7 @@ bool indEnviron::WriteUserTexts() {
     return false;
   }
   for (std::int32_t i = 0; i < kRecentMaximum; ++i) {
-    if (!stores_.user.WriteString(UserSubKey(kRecentFileList), RecentValueName(i),
-                                  recent.Get(i))) {
+    if (!stores_.user.WriteString(UserSubKey(kRecentFileList), RecentValueName(i), recent.Get(i))) {
       return false;
     }
   }
@@ -205,14 +200,12 @@ bool indEnviron::WriteUserTexts() {
 
 bool indEnviron::WriteEtcData() {
   const std::uint32_t packed = PackEtcData(settings.destinationCode, settings.receiveExpansion);
-  return stores_.user.WriteInteger(UserSubKey(kSetup), kEtcData,
-                                   static_cast<std::int32_t>(packed));
+  return stores_.user.WriteInteger(UserSubKey(kSetup), kEtcData, static_cast<std::int32_t>(packed));
 }
 
 std::int32_t indEnviron::ReadRegistryInteger(RegistryRoot root, const std::string& key,
                                              const std::string& name) const {
-  const KeyValueReader& store =
-      root == RegistryRoot::CurrentUser ? stores_.user : stores_.machine;
+  const KeyValueReader& store = root == RegistryRoot::CurrentUser ? stores_.user : stores_.machine;
   return store.ReadInteger(key, name).value_or(-1);
 }
 

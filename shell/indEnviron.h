@@ -68,8 +68,7 @@ class indEnviron final : public ModelSettings {
   std::int32_t ReadRegistryInteger(RegistryRoot root, const std::string& key,
                                    const std::string& name) const;
   std::int32_t ReadRegistryInteger(const std::string& key, const std::string& name) const;
-  bool WriteRegistryInteger(const std::string& key, const std::string& name,
-                            std::int32_t value);
+  bool WriteRegistryInteger(const std::string& key, const std::string& name, std::int32_t value);
   bool DeleteRegistryKey(const std::string& key, const std::string& subKey);
 
   std::int32_t DestinationCode() const override { return settings.destinationCode; }

@@ -24,8 +24,8 @@ QtInstanceLock::~QtInstanceLock() = default;
 bool QtInstanceLock::TryLock(const std::string& name) {
   Unlock();
   if (folder_.empty()) return false;
-  auto lock = std::make_unique<QLockFile>(QString::fromStdString(folder_) + u'/' +
-                                          LockFileName(name));
+  auto lock =
+      std::make_unique<QLockFile>(QString::fromStdString(folder_) + u'/' + LockFileName(name));
   if (!lock->tryLock(0)) return false;
   lock_ = std::move(lock);
   return true;

@@ -10,8 +10,7 @@ constexpr std::string_view kFileKey = "Software\\Quor\\Tessel";
 // The group that stands for key: "" for the file's own key, none for a key outside it.
 std::optional<QString> GroupOf(const std::string& key) {
   if (key == kFileKey) return QString();
-  if (!key.starts_with(kFileKey) || key.size() == kFileKey.size() ||
-      key[kFileKey.size()] != '\\') {
+  if (!key.starts_with(kFileKey) || key.size() == kFileKey.size() || key[kFileKey.size()] != '\\') {
     return std::nullopt;
   }
   return QString::fromStdString(key.substr(kFileKey.size() + 1)).replace(u'\\', u'/');
@@ -63,9 +62,7 @@ std::optional<std::string> QtKeyValueStore::ReadString(const std::string& key,
   return value.toString().toStdString();
 }
 
-bool QtKeyValueStore::MayWrite() const {
-  return scope_ == Scope::User && settings_->isWritable();
-}
+bool QtKeyValueStore::MayWrite() const { return scope_ == Scope::User && settings_->isWritable(); }
 
 bool QtKeyValueStore::WriteInteger(const std::string& key, const std::string& name,
                                    std::int32_t value) {

@@ -23,8 +23,7 @@ class QtKeyValueStore final : public KeyValueStore {
   std::optional<std::string> ReadString(const std::string& key,
                                         const std::string& name) const override;
   // The machine-wide store refuses every write.
-  bool WriteInteger(const std::string& key, const std::string& name,
-                    std::int32_t value) override;
+  bool WriteInteger(const std::string& key, const std::string& name, std::int32_t value) override;
   bool WriteString(const std::string& key, const std::string& name,
                    const std::string& value) override;
   bool DeleteKey(const std::string& key) override;

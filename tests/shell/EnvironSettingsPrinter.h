@@ -10,10 +10,9 @@ inline void PrintTo(const indEnvironSettings& s, std::ostream* out) {
        << s.toolBarVisible << ", printer font " << s.printerFontSize << ", port " << s.comPort
        << ", high speed " << s.comSpeedHigh << ", transfer " << s.transType << ", folder \""
        << s.currentDirectory << "\", repeater dialog " << s.repeaterDialog << ", auto correct "
-       << s.autoCorrect << ", window " << s.windowLeft << "," << s.windowTop << " "
-       << s.windowWidth << "x" << s.windowHeight << ", tree " << s.treePanelWidth
-       << ", column groups " << s.columnGroupMask << ", detail " << s.callSignDetail
-       << ", model " << s.modelType << ", start mode " << s.startMode << ", FCC inhibit "
-       << s.fccInhibit << ", expansion " << s.receiveExpansion << ", destination "
-       << s.destinationCode << "}";
+       << s.autoCorrect << ", window " << s.windowLeft << "," << s.windowTop << " " << s.windowWidth
+       << "x" << s.windowHeight << ", tree " << s.treePanelWidth << ", column groups "
+       << s.columnGroupMask << ", detail " << s.callSignDetail << ", model " << s.modelType
+       << ", start mode " << s.startMode << ", FCC inhibit " << s.fccInhibit << ", expansion "
+       << s.receiveExpansion << ", destination " << s.destinationCode << "}";
 }

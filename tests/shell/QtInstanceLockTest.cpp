@@ -1,5 +1,3 @@
-#include "platform/qt/QtInstanceLock.h"
-
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -7,6 +5,7 @@
 #include <filesystem>
 
 #include "IsolatedUserFolders.h"
+#include "platform/qt/QtInstanceLock.h"
 
 namespace {
 
@@ -25,7 +24,10 @@ TEST(QtInstanceLock, OnlyOneHolderPerName) {
 }
 
 TEST(QtInstanceLock, DestroyingTheHolderGivesTheLockUp) {
-  { QtInstanceLock holder; ASSERT_TRUE(holder.TryLock(kName)); }
+  {
+    QtInstanceLock holder;
+    ASSERT_TRUE(holder.TryLock(kName));
+  }
   QtInstanceLock next;
   EXPECT_TRUE(next.TryLock(kName));
 }

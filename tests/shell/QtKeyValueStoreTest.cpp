@@ -1,5 +1,3 @@
-#include "platform/qt/QtKeyValueStore.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,6 +9,7 @@
 #include "EnvironSettingsPrinter.h"
 #include "IsolatedUserFolders.h"
 #include "platform/qt/QtInstanceLock.h"
+#include "platform/qt/QtKeyValueStore.h"
 #include "shell/indEnviron.h"
 
 namespace {
@@ -33,10 +32,9 @@ class QtKeyValueStoreTest : public ::testing::Test {
 
   // A settings object over the real stores, as the program makes it.
   std::unique_ptr<indEnviron> Start(QtKeyValueStore& user, const QtKeyValueStore& machine) {
-    return std::make_unique<indEnviron>(indEnviron::Names{"Tessel test", kKey, kKey},
-                                        indEnviron::Stores{user, machine}, lock_,
-                                        std::vector<std::string>{"tessel"},
-                                        indEnviron::ScreenSize{1024, 768});
+    return std::make_unique<indEnviron>(
+        indEnviron::Names{"Tessel test", kKey, kKey}, indEnviron::Stores{user, machine}, lock_,
+        std::vector<std::string>{"tessel"}, indEnviron::ScreenSize{1024, 768});
   }
   Settings SettingsReadFromFiles() {
     QtKeyValueStore user(Scope::User);
@@ -147,8 +145,8 @@ TEST_F(QtKeyValueStoreTest, WritingReplacesAGarbageFile) {
 
 TEST_F(QtKeyValueStoreTest, HoldsOnlyKeysUnderTheApplicationKey) {
   QtKeyValueStore user(Scope::User);
-  for (const std::string key : {"Software\\Quor", "Software\\Quor\\TesselX",
-                                "Software\\Other\\Tessel\\Global", "Global"}) {
+  for (const std::string key :
+       {"Software\\Quor", "Software\\Quor\\TesselX", "Software\\Other\\Tessel\\Global", "Global"}) {
     SCOPED_TRACE(key);
     EXPECT_FALSE(user.WriteInteger(key, "A", 1));
     EXPECT_FALSE(user.WriteString(key, "B", "b"));
@@ -178,13 +176,15 @@ TEST_F(QtKeyValueStoreTest, DeletingAKeyRemovesItsValuesAndSubKeysOnly) {
 }
 
 TEST_F(QtKeyValueStoreTest, TheMachineWideStoreIsReadOnlyAndNeverAFallback) {
-  isolated::WriteFile(isolated::MachineSettingsFile(), "[General]\nLanguage=1\n[Global]\nComPort=9\n");
+  isolated::WriteFile(isolated::MachineSettingsFile(),
+                      "[General]\nLanguage=1\n[Global]\nComPort=9\n");
   QtKeyValueStore machine(Scope::Machine);
   EXPECT_EQ(machine.ReadInteger(kKey, "Language"), 1);
   EXPECT_FALSE(machine.WriteInteger(kKey, "Language", 0));
   EXPECT_FALSE(machine.DeleteKey(kKey + "\\Global"));
   EXPECT_TRUE(machine.Flush());
-  EXPECT_EQ(TextOf(isolated::MachineSettingsFile()), "[General]\nLanguage=1\n[Global]\nComPort=9\n");
+  EXPECT_EQ(TextOf(isolated::MachineSettingsFile()),
+            "[General]\nLanguage=1\n[Global]\nComPort=9\n");
 
   const QtKeyValueStore user(Scope::User);
   EXPECT_EQ(user.ReadInteger(kKey + "\\Global", "ComPort"), std::nullopt);

@@ -1,5 +1,3 @@
-#include "shell/cmcRecent.h"
-
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -7,6 +5,8 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "shell/cmcRecent.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include "shell/indEnviron.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,6 +9,7 @@
 #include "files/EtcData.h"
 #include "platform/MemoryKeyValueStore.h"
 #include "platform/qt/QtInstanceLock.h"
+#include "shell/indEnviron.h"
 
 namespace {
 
@@ -288,16 +287,24 @@ TEST_F(indEnvironTest, WritesEveryValueUnderItsName) {
     std::int32_t value;
   };
   const Case integers[] = {
-      {"Global", "BBT", 753951},           {"Global", "ComPort", 0},
-      {"Global", "ComSpeedHigh", 1},       {"Global", "TransType", 0},
-      {"Global", "Repeater Dialog", 1},    {"Global", "Auto Correct", 1},
+      {"Global", "BBT", 753951},
+      {"Global", "ComPort", 0},
+      {"Global", "ComSpeedHigh", 1},
+      {"Global", "TransType", 0},
+      {"Global", "Repeater Dialog", 1},
+      {"Global", "Auto Correct", 1},
       {"View Option", "FontSize Percentage", 100},
-      {"View Option", "Language", 0},      {"View Option", "Toolbar Visible", 1},
+      {"View Option", "Language", 0},
+      {"View Option", "Toolbar Visible", 1},
       {"View Option", "FontSize Printer", 10},
-      {"Display", "DrDetail", 0},          {"Window Position", "Left", 112},
-      {"Window Position", "Top", 50},      {"Window Position", "Width", 800},
-      {"Window Position", "Height", 600},  {"Window Position", "SplitterV", 200},
-      {"Setup", "ModelType", 0},           {"Setup", "Etc Data", 786453},
+      {"Display", "DrDetail", 0},
+      {"Window Position", "Left", 112},
+      {"Window Position", "Top", 50},
+      {"Window Position", "Width", 800},
+      {"Window Position", "Height", 600},
+      {"Window Position", "SplitterV", 200},
+      {"Setup", "ModelType", 0},
+      {"Setup", "Etc Data", 786453},
   };
   for (const Case& c : integers) {
     EXPECT_EQ(user_.ReadInteger(SubKey(c.subKey), c.name), c.value) << c.name;
