@@ -20,8 +20,8 @@ struct DefaultChannel {
 };
 
 struct DestinationDefaults {
-  DefaultChannel vhf;  // channel 0, band template 1, call channels 0 and 1
-  DefaultChannel uhf;  // channel 1, band template 2, call channels 2 and 3
+  DefaultChannel vhf;                       // channel 0, band template 1, call channels 0 and 1
+  DefaultChannel uhf;                       // channel 1, band template 2, call channels 2 and 3
   std::array<FrequencyRange, 3> scanEdges;  // pairs 0 (whole range), 1 (VHF), 2 (UHF)
   Hertz fmBroadcastTemplate;
 };

@@ -77,7 +77,9 @@ void CopyRange(cmcEeprom& image, const cmcEeprom& defaults, const FixedRange& ra
 }
 
 // Band number to band template: 0 and 1 have their own, every other band shares template 2.
-std::size_t TemplateOfBand(int band) { return band == 0 || band == 1 ? static_cast<std::size_t>(band) : 2; }
+std::size_t TemplateOfBand(int band) {
+  return band == 0 || band == 1 ? static_cast<std::size_t>(band) : 2;
+}
 
 void MergeChannel(datCh& record, cmcEeprom& templateSource, const datCh& bandTemplate, int band,
                   std::int32_t code) {
@@ -114,14 +116,18 @@ void MergeChannels(cmcEeprom& image, const cmcEeprom& defaults, std::int32_t cod
 // Characters the radio cannot show become spaces, a double-byte character two of them.
 void KeepShownCharacters(cmcEeprom& image, Address start, int length) {
   std::string text(static_cast<std::size_t>(length), ' ');
-  for (int i = 0; i < length; ++i) text[static_cast<std::size_t>(i)] = static_cast<char>(image.GetByte(start + i));
+  for (int i = 0; i < length; ++i) {
+    text[static_cast<std::size_t>(i)] = static_cast<char>(image.GetByte(start + i));
+  }
   std::size_t i = 0;
   while (i < text.size()) {
     const ByteClass byteClass = characterClass(text, i);
     const std::size_t width = byteClass == ByteClass::Lead ? 2 : 1;
     const bool shown = byteClass == ByteClass::Printable || byteClass == ByteClass::Katakana;
     if (!shown) {
-      for (std::size_t k = 0; k < width; ++k) image.SetByte(start + static_cast<Address>(i + k), ' ');
+      for (std::size_t k = 0; k < width; ++k) {
+        image.SetByte(start + static_cast<Address>(i + k), ' ');
+      }
     }
     i += width;
   }

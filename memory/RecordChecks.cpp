@@ -49,7 +49,8 @@ bool IsEarlierDvHolder(const cmcEeprom& image, int entry, const datCh& record) {
 }
 
 bool IsEarlierFmHolder(const cmcEeprom& image, int entry, const datCh& record) {
-  return IsFmMode(RepeaterModeOf(image, entry)) && RepeaterCallSignOf(image, entry) == record.callSign &&
+  return IsFmMode(RepeaterModeOf(image, entry)) &&
+         RepeaterCallSignOf(image, entry) == record.callSign &&
          CallSignBand(RepeaterFrequencyOf(image, entry)) == CallSignBand(record.frequency);
 }
 
@@ -105,7 +106,8 @@ void AddBroadcastFindings(std::vector<ListFinding>& findings, cmcEeprom& image) 
   for (int group = 0; group < kBroadcastGroupCount; ++group) {
     const int fm = kBroadcastListStride * group;
     const int am = fm + kBroadcastGroupSlots;
-    AddListFindings(findings, image, RecordKind::kBroadcastFm, fm, fm + BroadcastFmCount(image, group));
+    AddListFindings(findings, image, RecordKind::kBroadcastFm, fm,
+                    fm + BroadcastFmCount(image, group));
     AddListFindings(findings, image, RecordKind::kBroadcastAm, am, am + kBroadcastGroupSlots);
   }
 }
@@ -157,7 +159,8 @@ bool CheckBroadcastFrequency(const datCh& record) {
 }
 
 bool CheckYourCall(const datCh& record) {
-  return IsBlank(record.callSign) || FindYourCall(ImageOf(record), record.callSign) != record.Index();
+  return IsBlank(record.callSign) ||
+         FindYourCall(ImageOf(record), record.callSign) != record.Index();
 }
 
 bool CheckRepeaterCall(const datCh& record) {

@@ -17,7 +17,8 @@
 // Memory channel records (kinds 1 and 4).
 bool CheckFrequency(const datCh& record);       // used, and the destination rejects it
 bool CheckFrequencyRange(const datCh& record);  // used, and outside 108-479 MHz
-bool CheckOffsetGrid(const datCh& record);      // used, off both the 5 and 6.25 kHz grids, not air band
+bool CheckOffsetGrid(const datCh& record);      // used, offset off the 5 and 6.25 kHz grids
+                                                // outside the air band
 bool CheckModeForBand(const datCh& record);     // used, AM outside the air band or not AM in it
 bool CheckStepForBand(const datCh& record);     // used, 8.33 kHz step outside the air band
 bool CheckBankConflict(const datCh& record);    // used, and its bank slot is claimed twice

@@ -93,9 +93,7 @@ bool indDestination::IsFrequencyRejected(Hertz f) const {
   return IsKnown() && !IsFrequencyAllowed(f);
 }
 
-bool indDestination::InRepeaterBands(Hertz f) {
-  return f == 0 || InAny(Bands::kRepeaterBands, f);
-}
+bool indDestination::InRepeaterBands(Hertz f) { return f == 0 || InAny(Bands::kRepeaterBands, f); }
 
 bool indDestination::IsRepeaterFrequencyRejected(Hertz f) const {
   return IsKnown() && !InRepeaterBands(f);

@@ -60,8 +60,7 @@ class indDestination {
   // The offset to keep after the frequency of a repeater entry changed from oldF to newF:
   // the default of the new band group when the group changed or exactly one of the two
   // frequencies is 0, otherwise offset.
-  Hertz ReapplyDefaultOffset(const cmcEeprom& defaults, Hertz newF, Hertz oldF,
-                             Hertz offset) const;
+  Hertz ReapplyDefaultOffset(const cmcEeprom& defaults, Hertz newF, Hertz oldF, Hertz offset) const;
 
   // What remains of the receive bands for the applied destination, in ascending order: the
   // whole receive bands with receive expansion, without it the bands less the inhibited

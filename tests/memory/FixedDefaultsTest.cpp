@@ -49,7 +49,8 @@ TEST(MergeFixedDefaults, ChannelRecords) {
     std::uint8_t modeAfter, toneModeAfter, stepAfter;
     bool usedAfter;
   } cases[] = {
-      {"valid channel stays", 0, 20, 145000000, kFm, 1, kStep25k, 145000000, kFm, 1, kStep25k, true},
+      {"valid channel stays", 0, 20, 145000000, kFm, 1, kStep25k, 145000000, kFm, 1, kStep25k,
+       true},
       {"6.25 kHz raster stays", 0, 20, 145012500, kFm, 0, kStep5k, 145012500, kFm, 0, kStep5k,
        true},
       {"8.33 kHz raster stays in the air band", 0, 20, 118008333, kAm, 0, kStep25k, 118008333, kAm,
@@ -67,8 +68,8 @@ TEST(MergeFixedDefaults, ChannelRecords) {
        kStep5k, false},
       {"undefined mode: air band template", 0, 510, 120000000, 15, 0, kStep5k, 127000000, kAm, 0,
        kStep25k, false},
-      {"undefined mode: UHF template", 0, 553, 435000000, 4, 0, kStep5k, 440000000, kFm, 0, kStep25k,
-       false},
+      {"undefined mode: UHF template", 0, 553, 435000000, 4, 0, kStep5k, 440000000, kFm, 0,
+       kStep25k, false},
   };
   for (const auto& c : cases) {
     ScopedDestination destination(c.code);
@@ -92,7 +93,8 @@ TEST(MergeFixedDefaults, ChannelRecords) {
     EXPECT_EQ(after.toneMode, c.toneModeAfter) << c.what;
     EXPECT_EQ(after.tuningStep, c.stepAfter) << c.what;
     EXPECT_EQ(after.IsUsed(), c.usedAfter) << c.what;
-    EXPECT_EQ(after.audioFrequency, Loaded(image, RecordKind::kChannel, 0).audioFrequency) << c.what;
+    EXPECT_EQ(after.audioFrequency, Loaded(image, RecordKind::kChannel, 0).audioFrequency)
+        << c.what;
     EXPECT_EQ(after.name, c.usedAfter ? MakeFixedText<16>("MINE") : MakeFixedText<16>(""))
         << c.what;
   }
@@ -132,8 +134,10 @@ TEST(MergeFixedDefaults, MessagesKeepOnlyCharactersTheRadioShows) {
       {"HELLO ON THE AIR!?  ", "HELLO ON THE AIR!?  "},
       // a double-byte character, a control byte, katakana, DEL, a lead byte before a space,
       // and a lead byte in the last position
-      {"AB\x82\xA0\x01\xB1\x7F\x81 XYZ     \xDF" "Q\xE0",
-       "AB   \xB1   XYZ     \xDF" "Q "},
+      {"AB\x82\xA0\x01\xB1\x7F\x81 XYZ     \xDF"
+       "Q\xE0",
+       "AB   \xB1   XYZ     \xDF"
+       "Q "},
       {std::string("\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20), std::string(20, ' ')},
   };
   ScopedDestination destination(0);
@@ -198,10 +202,9 @@ TEST(MergeFixedDefaults, RepeaterEntriesLoseWhatTheirTypeDoesNotHave) {
 
 // The setting bytes that keep the image's own value whatever the destination.
 bool IsKeptSettingByte(Address a) {
-  const Address kept[][2] = {{109186, 109186}, {109189, 109226}, {109229, 109292},
-                             {109294, 109350}, {109364, 109364}, {109413, 109560},
-                             {109565, 109631}, {110253, 110300}, {110307, 110399},
-                             {110401, 110415}};
+  const Address kept[][2] = {{109186, 109186}, {109189, 109226}, {109229, 109292}, {109294, 109350},
+                             {109364, 109364}, {109413, 109560}, {109565, 109631}, {110253, 110300},
+                             {110307, 110399}, {110401, 110415}};
   for (const auto& range : kept) {
     if (a >= range[0] && a <= range[1]) return true;
   }

@@ -43,9 +43,21 @@ TEST(ChannelChecks, FrequencyOffsetModeAndStep) {
       {"allowed FM channel", 14, 145000000, 600000, kFm, kStep5k, true, {}},
       {"rejected by the destination", 0, 150000000, 0, kFm, kStep5k, true, {"CheckFrequency"}},
       {"unknown destination rejects nothing", 16, 200000000, 0, kFm, kStep5k, true, {}},
-      {"below 108 MHz", 14, 107995000, 0, kFm, kStep5k, true,
+      {"below 108 MHz",
+       14,
+       107995000,
+       0,
+       kFm,
+       kStep5k,
+       true,
        {"CheckFrequency", "CheckFrequencyRange", "CheckModeForBand"}},
-      {"above 479 MHz", 15, 479005000, 0, kFm, kStep5k, true,
+      {"above 479 MHz",
+       15,
+       479005000,
+       0,
+       kFm,
+       kStep5k,
+       true,
        {"CheckFrequency", "CheckFrequencyRange"}},
       {"479 MHz itself", 15, 479000000, 0, kFm, kStep5k, true, {}},
       {"offset off both grids", 14, 145000000, 8333, kFm, kStep5k, true, {"CheckOffsetGrid"}},
@@ -55,8 +67,7 @@ TEST(ChannelChecks, FrequencyOffsetModeAndStep) {
       {"FM in the air band", 14, 120000000, 0, kFm, kStep25k, true, {"CheckModeForBand"}},
       {"AM above the air band", 14, 145000000, 0, kAm, kStep25k, true, {"CheckModeForBand"}},
       {"8.33 kHz step in the air band", 14, 136991666, 0, kAm, kStep8_33k, true, {}},
-      {"8.33 kHz step at 137 MHz", 15, 137000000, 0, kFm, kStep8_33k, true,
-       {"CheckStepForBand"}},
+      {"8.33 kHz step at 137 MHz", 15, 137000000, 0, kFm, kStep8_33k, true, {"CheckStepForBand"}},
       {"an unused channel passes", 0, 50000000, 8333, 2, kStep8_33k, false, {}},
   };
   cmcEeprom image = BlankImage();
@@ -138,8 +149,8 @@ TEST(RepeaterCallCheck, OnlyTheFirstHolderOfACallSignPasses) {
       {0, "", 439090000},             // 11
       {0, "", 439090000},             // 12: blank call signs pass
   });
-  const bool fails[] = {false, true, false, false, false, true, false,
-                        false, false, true, false, false, false};
+  const bool fails[] = {false, true,  false, false, false, true, false,
+                        false, false, true,  false, false, false};
   datCh entry(image);
   for (int i = 0; i < 13; ++i) {
     entry.Load(RecordKind::kRepeater, i);
@@ -161,11 +172,17 @@ TEST(RepeaterChecks, FrequencyRangeAndDuplex) {
       {"between the repeater bands", 0, {1, "JR1FM", 250000000, 1}, {"CheckRepeaterFrequency"}},
       {"unknown destination", 16, {1, "JR1FM", 250000000, 1}, {}},
       {"top of the range", 0, {1, "JR1FM", 1399995000, 1}, {}},
-      {"above the range", 0, {1, "JR1FM", 1400000000, 1},
+      {"above the range",
+       0,
+       {1, "JR1FM", 1400000000, 1},
        {"CheckRepeaterFrequency", "CheckRepeaterFrequencyRange"}},
-      {"below the range", 0, {1, "JR1FM", 25000, 1},
+      {"below the range",
+       0,
+       {1, "JR1FM", 25000, 1},
        {"CheckRepeaterFrequency", "CheckRepeaterFrequencyRange"}},
-      {"above the range, destination unknown", 16, {1, "JR1FM", 1400000000, 1},
+      {"above the range, destination unknown",
+       16,
+       {1, "JR1FM", 1400000000, 1},
        {"CheckRepeaterFrequencyRange"}},
       {"DV simplex with a duplex", 0, {0, "", 145000000, 2}, {"CheckRepeaterDuplex"}},
       {"DV repeater with a duplex", 0, {0, "JR1YAA A", 439010000, 2}, {}},
@@ -198,10 +215,9 @@ TEST(BroadcastCheck, FmAndAmListsByDestination) {
     int index;
     bool fails;
   } cases[] = {
-      {0, RecordKind::kBroadcastFm, 0, true},    // 80 MHz below the 88 MHz FM band
-      {2, RecordKind::kBroadcastFm, 0, false},   // inside the 76 MHz FM band
-      {16, RecordKind::kBroadcastFm, 0, false},
-      {0, RecordKind::kBroadcastAm, 50, false},  // 1 MHz
+      {0, RecordKind::kBroadcastFm, 0, true},   // 80 MHz below the 88 MHz FM band
+      {2, RecordKind::kBroadcastFm, 0, false},  // inside the 76 MHz FM band
+      {16, RecordKind::kBroadcastFm, 0, false}, {0, RecordKind::kBroadcastAm, 50, false},  // 1 MHz
       {0, RecordKind::kBroadcastAm, 51, true},   // 2 MHz above the AM band
       {0, RecordKind::kBroadcastAm, 52, false},  // empty position: not used
   };
@@ -219,7 +235,7 @@ TEST(ListFindings, NameListIndexAndFieldOfEveryFailure) {
   cmcEeprom image = ImageWithBroadcasts();
   for (int group = 0; group < 30; ++group) SetGroupCount(image, group, 0);
   SetGroupCount(image, 3, 2);
-  StoreRepeater(image, 0, {1, "", 0});                   // FM simplex without frequency
+  StoreRepeater(image, 0, {1, "", 0});  // FM simplex without frequency
   StoreRepeater(image, 1, {0, "JR1YAA A", 439010000, 1});
   SetYourCallCount(image, 1);
   datCh record(image);

@@ -110,7 +110,7 @@ TEST(indRptStatusKeep, OnlyTheGivenRangesTakePart) {
       {kFm, "A", 145000000, 1},
   });
   indRptStatusKeep keeper;
-  keeper.TakeOld(old, 1, 0);       // reversed: old entry 1 only
+  keeper.TakeOld(old, 1, 0);        // reversed: old entry 1 only
   keeper.SetTarget(target, 1, -5);  // reversed: new entry 1 only
   keeper.Apply();
   EXPECT_EQ(Rpt1UseAt(target, 0), 0);
