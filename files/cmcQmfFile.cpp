@@ -38,10 +38,17 @@ std::vector<std::uint8_t> ClearCoverageMap(const cmcEeprom& image) {
   return std::vector<std::uint8_t>((static_cast<std::size_t>(image.GetSize()) + 7) / 8);
 }
 
+// Whole bytes of the map are set at once: the ranges of a complete image span 130,000 bits.
 void MarkCovered(std::vector<std::uint8_t>& map, std::int32_t start, std::int32_t count) {
-  for (std::int32_t address = start; address < start + count; ++address) {
-    map[static_cast<std::size_t>(address) / 8] |= static_cast<std::uint8_t>(1U << (address % 8));
-  }
+  const std::int32_t end = start + count;
+  std::int32_t address = start;
+  const auto markOne = [&map](std::int32_t a) {
+    map[static_cast<std::size_t>(a) / 8] |= static_cast<std::uint8_t>(1U << (a % 8));
+  };
+  for (; address < end && address % 8 != 0; ++address) markOne(address);
+  const std::int32_t wholeBytes = (end - address) / 8;
+  std::fill_n(map.begin() + address / 8, wholeBytes, std::uint8_t{0xFF});
+  for (address += 8 * wholeBytes; address < end; ++address) markOne(address);
 }
 
 // The value of digits that the header writes as hexadecimal but always holds decimal digits.
@@ -157,21 +164,19 @@ std::string cmcQmfFile::HeaderText() const {
 // ---- Reading ----
 
 int cmcQmfFile::ReadImage(const std::string& path, const AddressRangeList* ranges) {
-  const cmcEeprom original = image_ ? *image_ : cmcEeprom{};
   BeginRead();
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return FinishRead(FileError::kFileOpen, original);
+  if (file == nullptr) return FinishRead(FileError::kFileOpen);
   TextLineReader reader(file);
   const int code = ReadLines(reader, ranges);
   std::fclose(file);
-  return FinishRead(code, original);
+  return FinishRead(code);
 }
 
 int cmcQmfFile::ReadImageFrom(std::span<const char> bytes, const AddressRangeList* ranges) {
-  const cmcEeprom original = image_ ? *image_ : cmcEeprom{};
   BeginRead();
   TextLineReader reader(bytes);
-  return FinishRead(ReadLines(reader, ranges), original);
+  return FinishRead(ReadLines(reader, ranges));
 }
 
 // The values a file does not name read as the defaults, never as what was set for writing.
@@ -181,10 +186,13 @@ void cmcQmfFile::BeginRead() {
   extraData_ = 0;
   extraDataReadable_ = true;
   destinationCode_ = 0;
+  imageChanged_ = false;
 }
 
-int cmcQmfFile::FinishRead(int code, const cmcEeprom& original) {
-  if (code != FileError::kNone && image_) image_->Assign(original);
+int cmcQmfFile::FinishRead(int code) {
+  if (code != FileError::kNone && imageChanged_) image_->Assign(original_);
+  imageChanged_ = false;
+  original_ = cmcEeprom{};
   ShowFileError(code);
   return code;
 }
@@ -255,12 +263,17 @@ int cmcQmfFile::RunHeaderChecks() {
 int cmcQmfFile::StoreDataLine(std::string_view text) {
   QmfDataLine line;
   if (!line.Parse(text)) return FileError::kFormat;
-  if (image_ == nullptr || line.Address() > static_cast<std::uint32_t>(image_->GetSize())) {
+  if (image_ == nullptr || std::uint64_t{line.Address()} + line.Count() >
+                               static_cast<std::uint64_t>(image_->GetSize())) {
     return FileError::kData;
   }
   const auto address = static_cast<std::int32_t>(line.Address());
   const auto count = static_cast<std::int32_t>(line.Count());
-  if (!image_->WriteBlock(address, line.Data().data(), count)) return FileError::kData;
+  if (!imageChanged_) {
+    original_ = *image_;
+    imageChanged_ = true;
+  }
+  image_->WriteBlock(address, line.Data().data(), count);
   MarkCovered(readMap_, address, count);
   return FileError::kNone;
 }
@@ -274,6 +287,7 @@ int cmcQmfFile::CheckCoverage(const AddressRangeList& ranges) {
   for (const AddressRange& range : ValidRangesOf(*image_, ranges)) {
     MarkCovered(expectedMap_, range.start, range.end - range.start + 1);
   }
+  if (readMap_ == expectedMap_) return FileError::kNone;
   bool outside = false;
   bool missing = false;
   for (std::size_t i = 0; i < expectedMap_.size(); ++i) {

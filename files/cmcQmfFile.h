@@ -90,7 +90,7 @@ class cmcQmfFile {
   std::string HeaderText() const;
 
   void BeginRead();
-  int FinishRead(int code, const cmcEeprom& original);
+  int FinishRead(int code);
   int ReadLines(TextLineReader& reader, const AddressRangeList* ranges);
   int ReadHeader(TextLineReader& reader);
   void ReadKeyLine(std::string_view text);
@@ -112,6 +112,9 @@ class cmcQmfFile {
   ExtraDataCheck extraDataCheck_;
   FileErrorReporter reporter_;
   int destinationCode_ = 0;
+  // The bound image as it was before the read stored its first byte.
+  cmcEeprom original_;
+  bool imageChanged_ = false;
   CoverageMap expectedMap_;
   CoverageMap readMap_;
 };
