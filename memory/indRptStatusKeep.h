@@ -13,10 +13,13 @@ class indRptStatusKeep {
   // The image the new entries are in (it must outlive the keeper's use of it), at list
   // positions first to max(first, last).
   void SetTarget(cmcEeprom& image, int first, int last);
-  // For each new entry, the first old entry that matches it (same 8-character call sign, both
-  // DV or both analogue, and the same frequency or band by the rules in the source) gives it
-  // its RPT1-use flag. New entries without a match keep theirs. Positions outside the list
-  // are passed over; without a target nothing happens.
+  // For each new entry, the first old entry that describes the same repeater gives it its
+  // RPT1-use flag. Both must carry the same 8-character call sign and both be DV or both
+  // analogue. DV entries then match by call sign, or, without one, by the same frequency.
+  // Analogue entries must agree on having a duplex and have frequencies; one with a duplex
+  // and a call sign matches within its repeater band group, any other by the same frequency.
+  // New entries without a match keep their flag. Positions outside the list are passed over;
+  // without a target nothing happens.
   void Apply();
 
  private:

@@ -14,14 +14,14 @@ struct RepeaterEntry {
   std::uint8_t rpt1Use = 0;
 };
 
-inline void StoreRepeater(cmcEeprom& image, int position, const RepeaterEntry& spec) {
+inline void StoreRepeater(cmcEeprom& image, int position, const RepeaterEntry& wanted) {
   datCh entry(image);
   entry.Load(RecordKind::kNewRepeater, position);
-  entry.mode = spec.mode;
-  entry.callSign = MakeFixedText<8>(spec.call);
-  entry.frequency = spec.frequency;
-  entry.duplex = spec.duplex;
-  entry.rpt1Use = spec.rpt1Use;
+  entry.mode = wanted.mode;
+  entry.callSign = MakeFixedText<8>(wanted.call);
+  entry.frequency = wanted.frequency;
+  entry.duplex = wanted.duplex;
+  entry.rpt1Use = wanted.rpt1Use;
   entry.Store(RecordKind::kRepeater, position);
 }
 
