@@ -2,6 +2,7 @@
 // repeater entries, received calls and GPS memories are rewritten in the longer
 // generation-2 records.
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "memory/ConversionBytes.h"
@@ -9,7 +10,6 @@
 #include "memory/Generation.h"
 #include "memory/MemoryMap.h"
 
-using MemoryMap::Address;
 using namespace OlderLayouts;
 namespace Gen1 = OlderLayouts::Generation1;
 

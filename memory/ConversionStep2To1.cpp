@@ -9,7 +9,6 @@
 #include "memory/MemoryMap.h"
 #include "memory/RadioRepeaterOrder.h"
 
-using MemoryMap::Address;
 using namespace OlderLayouts;
 namespace Gen1 = OlderLayouts::Generation1;
 namespace Gen2 = OlderLayouts::Generation2;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "memory/ConversionSteps.h"
 #include "memory/Generation.h"

@@ -7,9 +7,9 @@
 // Makes destination the image of targetGeneration that holds what the target layout can of
 // source, an image of sourceGeneration. Both generations are normalised first; equal
 // generations copy the source. Otherwise the chain of single steps runs one generation at a
-// time on work copies; source is never changed. defaults is the default image of the current
-// destination: the steps up take the settings the older generation lacks from it (they stay
-// 0xFF where defaults does not hold them).
+// time on work copies; source is never changed (destination may be source itself). defaults is the
+// default image of the current destination: the steps up take the settings the older generation
+// lacks from it, and leave those bytes as they find them where defaults does not hold them.
 //
 // There is no failure: every byte of source is data, never an index that is followed
 // unchecked, and a source whose size is not its generation's is read as that size (bytes it

@@ -181,6 +181,13 @@ TEST(GenerationConversion, ChainsRunOneGenerationAtATime) {
   EXPECT_TRUE(Converted(current, 0, 1).IsEqual(Converted(current, 3, 1)));
 }
 
+TEST(GenerationConversion, AnImageConvertsInPlace) {
+  cmcEeprom image = PatternImageOf(1);
+  const cmcEeprom expected = Converted(image, 1, 3);
+  ConvertGeneration(image, image, 3, 1, TestDefaults());
+  EXPECT_TRUE(image.IsEqual(expected));
+}
+
 TEST(GenerationConversion, GarbageImagesOfEveryGenerationConvertWithoutADefect) {
   for (std::uint32_t seed = 1; seed <= 4; ++seed) {
     for (int from = 1; from <= 3; ++from) {
