@@ -4,6 +4,8 @@
 
 #include "platform/Fatal.h"
 
+namespace ConversionBytes {
+
 using OlderLayouts::ByteMove;
 using OlderLayouts::ByteMoveKind;
 
@@ -97,3 +99,5 @@ std::uint8_t SsidIndexOf(std::uint8_t first, std::uint8_t second) {
   }
   return 0;
 }
+
+}  // namespace ConversionBytes

@@ -11,6 +11,8 @@
 #include "memory/OlderLayouts.h"
 #include "memory/cmcEeprom.h"
 
+namespace ConversionBytes {
+
 template <std::size_t N>
 using Record = std::array<std::uint8_t, N>;
 
@@ -72,3 +74,5 @@ void CopyReceivedCallSlot(const cmcEeprom& source, const OlderLayouts::ReceivedC
 std::uint8_t SsidIndexOf(std::uint8_t first, std::uint8_t second);
 // The two-byte, 0xFF-filled SSID text of an SSID index; indexes above the table mean none.
 std::array<std::uint8_t, 2> SsidTextOf(std::uint8_t index);
+
+}  // namespace ConversionBytes

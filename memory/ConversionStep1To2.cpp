@@ -13,6 +13,8 @@
 using namespace OlderLayouts;
 namespace Gen1 = OlderLayouts::Generation1;
 
+using namespace ConversionBytes;
+
 namespace {
 
 using OldRepeater = Record<Gen1::kRepeaterRecordSize>;

@@ -13,6 +13,8 @@ using namespace OlderLayouts;
 namespace Gen1 = OlderLayouts::Generation1;
 namespace Gen2 = OlderLayouts::Generation2;
 
+using namespace ConversionBytes;
+
 namespace {
 
 bool IsEntryWithoutDv(const cmcEeprom& image, std::uint16_t entry) {

@@ -10,6 +10,8 @@
 using MemoryMap::Address;
 namespace Generation2 = OlderLayouts::Generation2;
 
+using namespace ConversionBytes;
+
 namespace {
 
 constexpr int kToneModeByte = 10;

@@ -8,6 +8,8 @@ using MemoryMap::kEmptySlot16;
 using MemoryMap::kRepeaterCount;
 using MemoryMap::kRepeaterGroupCount;
 
+using namespace ConversionBytes;
+
 namespace {
 
 template <std::size_t N>
