@@ -56,7 +56,6 @@ class cmcComm {
   bool HasDeviceLost() const { return IsOpen() && device_.IsLost(); }
 
   std::int32_t Port() const { return port_; }
-  const SerialLineSettings& LineSettings() const { return settings_; }
   std::int32_t WriteTimeoutPerByteMs() const { return 100000 / settings_.baudRate; }
   const SerialOpenFailure& LastOpenFailure() const { return failure_; }
 

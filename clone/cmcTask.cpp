@@ -13,7 +13,7 @@ cmcTask::Ptr cmcTask::Create() { return Ptr(new cmcTask); }
 
 void cmcTask::Dispose(cmcTask* task) {
   if (!task) return;
-  if (task->stopped_ && !task->busy_) {
+  if (!task->busy_) {
     delete task;
     return;
   }

@@ -4,9 +4,9 @@
 //
 // A handler still running when its timer fires again (it runs a nested message loop, say
 // a message box) skips that tick. Owners never delete a task directly: they dispose of it
-// (cmcTaskPtr does), and a task that is still running or whose handler is in progress
-// loses its handler and deletes itself on its next tick, so a handler may dispose of its
-// own task, and a late tick never reaches a gone owner.
+// (cmcTaskPtr does). A task is deleted at once unless its handler is in progress; then it
+// loses its handler and deletes itself on its first tick after the handler has returned,
+// so a handler may dispose of its own task, and a late tick never reaches a gone owner.
 #include <cstdint>
 #include <memory>
 

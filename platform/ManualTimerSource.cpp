@@ -26,7 +26,7 @@ class ManualTimerSource::ManualTimer : public Timer {
   }
 
   void Stop() override { active_ = false; }
-  bool IsActive() const override { return active_; }
+  bool IsActive() const { return active_; }
 
   bool IsDueBefore(const ManualTimer& other) const {
     return due_ != other.due_ ? due_ < other.due_ : order_ < other.order_;

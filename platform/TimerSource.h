@@ -14,7 +14,6 @@ class Timer {
   // period and the phase of a timer that already runs.
   virtual void Start(std::uint32_t periodMs) = 0;
   virtual void Stop() = 0;
-  virtual bool IsActive() const = 0;
 };
 
 class TimerSource {

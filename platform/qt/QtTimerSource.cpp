@@ -15,7 +15,6 @@ class QtTimer final : public Timer {
 
   void Start(std::uint32_t periodMs) override { timer_.start(static_cast<int>(std::clamp<std::uint32_t>(periodMs, 1, INT32_MAX))); }
   void Stop() override { timer_.stop(); }
-  bool IsActive() const override { return timer_.isActive(); }
 
  private:
   QTimer timer_;

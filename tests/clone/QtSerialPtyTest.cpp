@@ -21,9 +21,8 @@
 #include "clone/cmcTask.h"
 #include "platform/PortResolver.h"
 #include "platform/Timing.h"
-#include "platform/qt/QtClock.h"
 #include "platform/qt/QtSerialDevice.h"
-#include "platform/qt/QtTimerSource.h"
+#include "platform/qt/QtTiming.h"
 
 namespace {
 
@@ -117,11 +116,8 @@ class QtSerialPtyTest : public ::testing::Test {
     Application();
     ASSERT_TRUE(cable.IsReady());
   }
-  void TearDown() override { InstallTiming(previous); }
 
-  QtClock clock;
-  QtTimerSource timers;
-  TimingServices previous = InstallTiming({&clock, &timers});
+  QtTiming timing;
   NoPorts ports;
   PtyCable cable;
   QtSerialDevice device;
@@ -164,6 +160,13 @@ TEST_F(QtSerialPtyTest, BytesTravelBothWaysAtBothLineSpeeds) {
     EXPECT_EQ(comm.InQueue(), 0);
     comm.Close();
   }
+}
+
+TEST_F(QtSerialPtyTest, TheLineSpeedChangesOnAnOpenDevice) {
+  ASSERT_EQ(device.Open(cable.Path(), SerialLineSettings{38400}), SerialError::None);
+  EXPECT_EQ(cable.SlaveSpeed(), static_cast<speed_t>(B38400));
+  EXPECT_TRUE(device.SetBaudRate(9600));
+  EXPECT_EQ(cable.SlaveSpeed(), static_cast<speed_t>(B9600));
 }
 
 TEST_F(QtSerialPtyTest, AMissingDeviceIsRefused) {
