@@ -6,7 +6,7 @@
 #include <optional>
 
 struct EtcDataFields {
-  int destination = 0;  // bits 18-22
+  int destination = 0;            // bits 18-22
   bool receiveExpansion = false;  // bit 2
 };
 

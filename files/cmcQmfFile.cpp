@@ -115,8 +115,7 @@ int cmcQmfFile::WriteFile(const std::string& path, const AddressRangeList& range
   std::string text;
   for (const AddressRange& range : valid) {
     for (std::int32_t address = range.start; address <= range.end;) {
-      const std::int32_t count =
-          std::min(lineSize_ - address % lineSize_, range.end - address + 1);
+      const std::int32_t count = std::min(lineSize_ - address % lineSize_, range.end - address + 1);
       image_->ReadBlock(address, bytes.data(), count);
       line.Assign(static_cast<std::uint32_t>(address),
                   std::span(bytes.data(), static_cast<std::size_t>(count)));
@@ -141,8 +140,8 @@ int cmcQmfFile::WriteFile(const std::string& path, const AddressRangeList& range
 
 std::string cmcQmfFile::HeaderText() const {
   std::string comment = comment_;
-  std::replace_if(comment.begin(), comment.end(), [](char c) { return c == '\r' || c == '\n'; },
-                  ' ');
+  std::replace_if(
+      comment.begin(), comment.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   std::string text = HexNumber("%04X", static_cast<unsigned>(modelCode_)) +
                      HexNumber("%04X", static_cast<unsigned>(generation_));
   text += kLineEnd;

@@ -1,5 +1,4 @@
 #include <QCryptographicHash>
-
 #include <algorithm>
 
 #include "platform/Md5.h"

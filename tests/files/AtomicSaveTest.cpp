@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "files/AtomicSave.h"
 #include "FilesTestSupport.h"
+#include "files/AtomicSave.h"
 
 namespace {
 

@@ -11,9 +11,8 @@ TEST(EtcData, PacksKnownValues) {
     bool receiveExpansion;
     std::uint32_t value;
   };
-  for (const Case& c : {Case{0, false, 0x000000}, Case{3, true, 0x0C0015},
-                        Case{3, false, 0x0C0010}, Case{16, false, 0x400001},
-                        Case{15, true, 0x3C0045}}) {
+  for (const Case& c : {Case{0, false, 0x000000}, Case{3, true, 0x0C0015}, Case{3, false, 0x0C0010},
+                        Case{16, false, 0x400001}, Case{15, true, 0x3C0045}}) {
     EXPECT_EQ(PackEtcData(c.destination, c.receiveExpansion), c.value) << c.destination;
   }
 }
@@ -30,8 +29,8 @@ TEST(EtcData, EveryDestinationAndFlagRoundTrips) {
 }
 
 TEST(EtcData, AnySingleFlippedBitIsRecognised) {
-  for (const std::uint32_t value : {PackEtcData(0, false), PackEtcData(3, true),
-                                    PackEtcData(16, false)}) {
+  for (const std::uint32_t value :
+       {PackEtcData(0, false), PackEtcData(3, true), PackEtcData(16, false)}) {
     for (int bit = 0; bit < 32; ++bit) {
       EXPECT_FALSE(UnpackEtcData(value ^ (1U << bit)).has_value()) << value << " bit " << bit;
     }

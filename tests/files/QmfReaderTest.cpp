@@ -139,12 +139,11 @@ TEST(QmfReader, BadInputIsRefusedAndChangesNothing) {
       {"cut inside a data line", full.substr(0, middleLineEnd - 7), 6},
       {"cut after a data line", full.substr(0, middleLineEnd + 2), 7},
       {"megabytes without a line end", full.substr(0, dataStart) + std::string(4 << 20, 'A'), 6},
-      {"a comment line over 64 KiB", full.substr(0, dataStart) + "#" + std::string(70'000, 'c') +
-                                          "\r\n" + full.substr(dataStart),
+      {"a comment line over 64 KiB",
+       full.substr(0, dataStart) + "#" + std::string(70'000, 'c') + "\r\n" + full.substr(dataStart),
        6},
-      {"a NUL inside a data line", full.substr(0, dataStart + 20) + '\0' +
-                                       full.substr(dataStart + 21),
-       6},
+      {"a NUL inside a data line",
+       full.substr(0, dataStart + 20) + '\0' + full.substr(dataStart + 21), 6},
       {"a line past the image", full + "000214CD0100\r\n", 8},
       {"a line beyond the ranges", full + "000200000100\r\n", 8},
   };
@@ -200,8 +199,7 @@ TEST(QmfReader, OpenAndReadFailures) {
 }
 
 TEST(QmfReader, EveryCheckMustBeInstalledAndAccept) {
-  const std::string file =
-      "33900003\r\n#MapRev=1\r\n#EtcData=0C0010\r\n000000000155\r\n";
+  const std::string file = "33900003\r\n#MapRev=1\r\n#EtcData=0C0010\r\n000000000155\r\n";
   struct Case {
     const char* name;
     std::function<void(cmcQmfFile&)> change;
@@ -238,8 +236,7 @@ TEST(QmfReader, ValuesTheChecksAcceptedStay) {
 }
 
 TEST(QmfReader, OverlappingLinesKeepTheLaterBytes) {
-  const std::string file =
-      "33900003\r\n#MapRev=1\r\n000000000411223344\r\n0000000202AABB\r\n";
+  const std::string file = "33900003\r\n#MapRev=1\r\n000000000411223344\r\n0000000202AABB\r\n";
   Reader reader;
   const AddressRangeList ranges{{0, 3}, kAddressRangeEnd};
   ASSERT_EQ(reader.file.ReadImageFrom(file, &ranges), 0);

@@ -55,8 +55,7 @@ Written WriteDocument(const cmcEeprom& source, const DocumentWriteSettings& sett
 
 TEST(QmfWriter, WritesAFullDocumentFile) {
   const cmcEeprom image = IdentifiedImage(3, 1);
-  const Written written =
-      WriteDocument(image, {2, 3, true, "My radio"}, CloneRangesOf(3));
+  const Written written = WriteDocument(image, {2, 3, true, "My radio"}, CloneRangesOf(3));
   ASSERT_EQ(written.code, 0);
   const std::vector<std::string>& lines = written.lines;
   ASSERT_EQ(lines.size(), 4U + 4058U + 1U);

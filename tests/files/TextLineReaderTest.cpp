@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "files/TextLineReader.h"
 #include "FilesTestSupport.h"
+#include "files/TextLineReader.h"
 
 namespace {
 
