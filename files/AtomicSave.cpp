@@ -43,6 +43,10 @@ AtomicSave::~AtomicSave() { Discard(); }
 bool AtomicSave::Open() {
   Discard();
   failed_ = false;
+  // A file the user may not write stays as it is, although its folder would allow the rename.
+  if (access(targetPath_.c_str(), F_OK) == 0 && access(targetPath_.c_str(), W_OK) != 0) {
+    return false;
+  }
   std::string pattern = targetPath_ + ".XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

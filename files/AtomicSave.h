@@ -14,7 +14,8 @@ class AtomicSave {
   AtomicSave(const AtomicSave&) = delete;
   AtomicSave& operator=(const AtomicSave&) = delete;
 
-  // Creates the temporary file. False when it cannot be created.
+  // Creates the temporary file. False when it cannot be created, or when the target exists
+  // and may not be written.
   bool Open();
 
   // Appends bytes. False when this or an earlier write failed; the failure sticks.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -64,6 +65,18 @@ TEST(AtomicSave, AFolderThatDoesNotExistCannotBeOpened) {
   EXPECT_FALSE(save.Write("x"));
   EXPECT_FALSE(save.Commit());
   EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(AtomicSave, AReadOnlyTargetIsNotReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
+  TempFolder folder;
+  const std::string target = folder.Path("a.qmf");
+  WriteBytes(target, "read only");
+  std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+  AtomicSave save(target);
+  EXPECT_FALSE(save.Open());
+  EXPECT_EQ(ReadBytes(target), "read only");
+  EXPECT_EQ(folder.Entries(), std::set<std::string>{"a.qmf"});
 }
 
 TEST(AtomicSave, AFailedRenameRemovesTheTemporary) {

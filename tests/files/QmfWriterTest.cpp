@@ -8,6 +8,7 @@
 #include "files/cmcQmfFile.h"
 #include "memory/Generation.h"
 #include "platform/Md5.h"
+#include "support/FatalTrap.h"
 
 namespace {
 
@@ -201,6 +202,17 @@ TEST(QmfWriter, WriteFailuresLeaveTheOldFile) {
     EXPECT_EQ(ReadBytes(folder.Path("out.qmf")), "old") << c.name;
     EXPECT_EQ(folder.Entries(), std::set<std::string>{"out.qmf"}) << c.name;
   }
+}
+
+TEST(QmfWriter, ImpossibleSettingsAreDefects) {
+  cmcQmfFile file;
+  EXPECT_EQ(fatalMessageOf([&] { file.SetLineSize(0); }), "Bad line size (cmcQmfFile).");
+  EXPECT_EQ(fatalMessageOf([&] { file.SetLineSize(256); }), "Bad line size (cmcQmfFile).");
+  EXPECT_EQ(fatalMessageOf([&] { file.SetDigest(true, "58102477614"); }),
+            "Bad digest seed (cmcQmfFile).");
+  EXPECT_EQ(fatalMessageOf([&] { file.SetDigest(true, "58102477614G"); }),
+            "Bad digest seed (cmcQmfFile).");
+  EXPECT_EQ(fatalMessageOf([&] { file.SetLineSize(255); }), "");
 }
 
 }  // namespace
