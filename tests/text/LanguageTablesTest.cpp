@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TableWalk.h"
 #include "text/LineTables.h"
 #include "text/cmcGTex.h"
 
@@ -14,16 +15,6 @@ namespace {
 
 constexpr TableLanguage kLanguages[] = {TableLanguage::Japanese, TableLanguage::JapaneseWesternChrome,
                                         TableLanguage::English};
-
-// The key lines in table order; a terminator line "#" alone is not a key.
-std::vector<std::string> keysOf(LineTable table) {
-  std::vector<std::string> keys;
-  for (std::size_t i = 0; i < table.count; ++i) {
-    const std::string line = table.lines[i];
-    if (line.size() > 1 && line[0] == '#') keys.push_back(line.substr(1));
-  }
-  return keys;
-}
 
 std::string valueIn(TableLanguage language, const char* key) {
   cmcGTex texts;

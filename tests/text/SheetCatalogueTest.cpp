@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/TableWalk.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "text/cmcCellObj.h"
@@ -32,18 +33,6 @@ struct SheetLine {
   bool directive = false;
   std::vector<BoundCell> bound;
 };
-
-// The value lines of key, empty lines included (they are 1-pixel rows).
-std::vector<std::string> valueLines(const std::string& key) {
-  const std::string text = applicationTexts().GetValueText(key);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  lines.push_back(text.substr(start));
-  return lines;
-}
 
 std::vector<BoundCell> boundCells(std::string_view row, CellVariables& variables, const cmcCellObj& basic) {
   std::vector<BoundCell> bound;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TableWalk.h"
 #include "support/FatalTrap.h"
 #include "text/ApplicationTexts.h"
 #include "text/CellFont.h"
@@ -21,24 +22,6 @@ bool endsWith(const std::string& s, std::string_view suffix) {
 }
 
 bool startsWith(const std::string& s, std::string_view prefix) { return s.rfind(prefix, 0) == 0; }
-
-std::vector<std::string> keysOf(LineTable table) {
-  std::vector<std::string> keys;
-  for (std::size_t i = 0; i < table.count; ++i) {
-    const std::string line = table.lines[i];
-    if (line.size() > 1 && line[0] == '#') keys.push_back(line.substr(1));
-  }
-  return keys;
-}
-
-std::vector<std::string> valueLines(const std::string& key) {
-  std::vector<std::string> lines;
-  for (int n = 0;; ++n) {
-    std::string line = applicationTexts().GetLine(key, n);
-    if (!line.empty() && line[0] == '#') return lines;
-    lines.push_back(std::move(line));
-  }
-}
 
 // Every '(' ... ')' item of a style or directive line.
 std::vector<std::string> parenthesisedItems(const std::string& line) {
