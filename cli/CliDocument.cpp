@@ -1,0 +1,57 @@
+#include "cli/CliDocument.h"
+
+#include "files/DocumentFile.h"
+#include "files/DocumentOpen.h"
+#include "files/cmcQmfFile.h"
+#include "memory/FixedDefaults.h"
+#include "memory/Generation.h"
+#include "memory/GenerationConversion.h"
+#include "memory/ListPacking.h"
+
+QmfHeaderFacts ReadQmfHeader(const std::string& path, const FileErrorReporter& report) {
+  cmcEeprom scratch;
+  PrepareImage(scratch, DocumentFile::kNewestGeneration);
+  cmcQmfFile file;
+  ConfigureDocumentReader(file);
+  file.SetImage(scratch);
+  file.SetErrorReporter(report);
+  QmfHeaderFacts facts;
+  facts.code = file.ReadImage(path);
+  if (facts.code != FileError::kNone) return facts;
+  facts.code = file.CheckCoverage(CloneRangesOf(file.GetGeneration()));
+  if (facts.code != FileError::kNone) {
+    if (report) report(facts.code);
+    return facts;
+  }
+  facts.generation = file.GetGeneration();
+  facts.mapRevision = file.GetMapRevision();
+  facts.destination = file.GetDestinationCode();
+  return facts;
+}
+
+int OpenCliDocument(const std::string& path, const DestinationSession& session,
+                    cmcEeprom& image, const FileErrorReporter& report) {
+  DocumentOpenResult opened =
+      OpenDocumentFile(path, session.Destination(), session.Converter(), report);
+  if (opened.code != FileError::kNone) return opened.code;
+  UnpackImage(opened.image);
+  MergeFixedDefaults(opened.image, session.Defaults());
+  image = std::move(opened.image);
+  return FileError::kNone;
+}
+
+int SaveCliDocument(const cmcEeprom& document, const std::string& path,
+                    const DestinationSession& session, const CliSaveSettings& settings,
+                    const FileErrorReporter& report) {
+  cmcEeprom packed = document;
+  PackImage(packed);
+  cmcEeprom image;
+  ConvertGeneration(image, packed, settings.generation, DocumentFile::kNewestGeneration,
+                    session.Defaults());
+  cmcQmfFile file;
+  ConfigureDocumentWriter(file, image,
+                          {settings.generation, session.Destination(), settings.digest,
+                           DocumentComment(packed)});
+  file.SetErrorReporter(report);
+  return file.WriteImage(path, CloneRangesOf(settings.generation));
+}

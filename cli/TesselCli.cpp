@@ -1,0 +1,242 @@
+#include "cli/TesselCli.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "cli/CliDocument.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonText.h"
+#include "cli/QmfFileNotes.h"
+#include "files/DocumentFile.h"
+#include "memory/Generation.h"
+#include "memory/RecordChecks.h"
+#include "text/ApplicationTexts.h"
+#include "text/Codepage.h"
+#include "text/LineTables.h"
+
+#ifndef TESSEL_VERSION
+#define TESSEL_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr std::string_view kOverview =
+    "Usage: tessel-cli COMMAND [ARGUMENTS] [OPTIONS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE [--json]                               what a clone image file holds\n"
+    "  new --destination D -o FILE [--generation G]     write a new document\n"
+    "  convert IN -o OUT --generation G [--no-digest]   save a file as another generation\n"
+    "  check FILE [--destination D]                     run the record checks\n"
+    "\n"
+    "D is a destination code 0-15, G a generation 1-3. convert and check use the destination\n"
+    "the file names unless --destination is given.\n"
+    "Exit status: 0 success, 1 wrong usage, 2 file error, 3 check found errors.\n"
+    "Options: --help (also after a command), --version.\n";
+
+struct Io {
+  std::ostream& out;
+  std::ostream& err;
+};
+
+struct Command {
+  OptionSpec options;
+  std::size_t fileArguments;  // positionals after the command word
+  std::string_view usage;
+  std::function<int(const CommandLine&, Io&)> run;
+};
+
+int UsageError(Io& io, const std::string& message) {
+  io.err << "tessel-cli: " << message << "\nTry 'tessel-cli --help'.\n";
+  return CliExit::kUsage;
+}
+
+FileErrorReporter ReportTo(std::ostream& err) {
+  return [&err](int code) {
+    cmcGTex& texts = applicationTexts();
+    texts.SelectLineTable(lineTable(TableLanguage::English));
+    err << toUtf8(FileErrorText(texts, code), CodePage::Cp1252) << "\n";
+  };
+}
+
+const std::string& FileArgument(const CommandLine& line) { return line.positionals[1]; }
+
+int ExitOfFileCode(int code) { return code == FileError::kNone ? CliExit::kSuccess : CliExit::kFileError; }
+
+std::optional<int> GenerationOption(const CommandLine& line, std::optional<int> fallback,
+                                    std::string& error) {
+  return IntegerOption(line, "--generation", DocumentFile::kOldestGeneration,
+                       DocumentFile::kNewestGeneration, fallback, error);
+}
+
+// --destination when given, otherwise the destination the file's header names.
+std::optional<int> DocumentDestination(const CommandLine& line, Io& io, int& status) {
+  std::string error;
+  if (line.Has("--destination")) {
+    const auto destination = IntegerOption(line, "--destination", 0, 15, std::nullopt, error);
+    if (!destination) status = UsageError(io, error);
+    return destination;
+  }
+  const QmfHeaderFacts facts = ReadQmfHeader(FileArgument(line), ReportTo(io.err));
+  if (facts.code != FileError::kNone) {
+    status = CliExit::kFileError;
+    return std::nullopt;
+  }
+  return facts.destination;
+}
+
+void PrintInfo(const QmfHeaderFacts& facts, const QmfFileNotes& notes, bool json,
+               std::ostream& out) {
+  const std::string comment = toUtf8(notes.comment, CodePage::Cp1252);
+  const auto yesNo = [json](bool value) { return json ? (value ? "true" : "false") : (value ? "yes" : "no"); };
+  if (json) {
+    out << "{\"generation\": " << facts.generation
+        << ", \"generation_name\": " << JsonString(GenerationName(facts.generation))
+        << ", \"model_code\": \"" << std::hex << DocumentFile::kModelCode << std::dec
+        << "\", \"map_revision\": " << facts.mapRevision
+        << ", \"destination\": " << facts.destination << ", \"comment\": " << JsonString(comment)
+        << ", \"digest_present\": " << yesNo(notes.hasDigest)
+        << ", \"digest_correct\": " << yesNo(notes.digestCorrect) << "}\n";
+    return;
+  }
+  out << "Generation:     " << facts.generation << " (" << GenerationName(facts.generation) << ")\n"
+      << "Model code:     " << std::hex << DocumentFile::kModelCode << std::dec << "\n"
+      << "Map revision:   " << facts.mapRevision << "\n"
+      << "Destination:    " << facts.destination << "\n"
+      << "Comment:        " << comment << "\n"
+      << "Digest line:    " << yesNo(notes.hasDigest) << "\n"
+      << "Digest correct: " << yesNo(notes.digestCorrect) << "\n";
+}
+
+int RunInfo(const CommandLine& line, Io& io) {
+  const QmfHeaderFacts facts = ReadQmfHeader(FileArgument(line), ReportTo(io.err));
+  if (facts.code != FileError::kNone) return CliExit::kFileError;
+  const std::optional<QmfFileNotes> notes = ReadQmfFileNotes(FileArgument(line));
+  if (!notes) {
+    ReportTo(io.err)(FileError::kFileAccess);
+    return CliExit::kFileError;
+  }
+  PrintInfo(facts, *notes, line.Has("--json"), io.out);
+  return CliExit::kSuccess;
+}
+
+int RunNew(const CommandLine& line, Io& io) {
+  std::string error;
+  const auto destination = IntegerOption(line, "--destination", 0, 15, std::nullopt, error);
+  if (!destination) return UsageError(io, error);
+  const auto generation = GenerationOption(line, DocumentFile::kNewestGeneration, error);
+  if (!generation) return UsageError(io, error);
+  const auto target = line.Value("-o");
+  if (!target) return UsageError(io, "new needs -o FILE");
+  const DestinationSession session(*destination);
+  return ExitOfFileCode(
+      SaveCliDocument(session.Defaults(), *target, session, {*generation, true}, ReportTo(io.err)));
+}
+
+int RunConvert(const CommandLine& line, Io& io) {
+  std::string error;
+  const auto generation = GenerationOption(line, std::nullopt, error);
+  if (!generation) return UsageError(io, error);
+  const auto target = line.Value("-o");
+  if (!target) return UsageError(io, "convert needs -o OUT");
+  int status = CliExit::kSuccess;
+  const auto destination = DocumentDestination(line, io, status);
+  if (!destination) return status;
+  const DestinationSession session(*destination);
+  cmcEeprom document;
+  const FileErrorReporter report = ReportTo(io.err);
+  if (const int code = OpenCliDocument(FileArgument(line), session, document, report)) {
+    return ExitOfFileCode(code);
+  }
+  return ExitOfFileCode(SaveCliDocument(document, *target, session,
+                                        {*generation, !line.Has("--no-digest")}, report));
+}
+
+// The list a finding belongs to, as dump names lists, and the entry's number in it.
+std::string_view ListNameOf(int kind, int index) {
+  switch (kind) {
+    case RecordKind::kChannel:
+      return index < 500 ? "memory" : index < 550 ? "scan-edges" : "call";
+    case RecordKind::kRepeater:
+      return "repeaters";
+    case RecordKind::kYourCall:
+      return "your-calls";
+    case RecordKind::kBroadcastFm:
+    case RecordKind::kBroadcastAm:
+      return "broadcast";
+    default:
+      return "records";
+  }
+}
+
+int RunCheck(const CommandLine& line, Io& io) {
+  int status = CliExit::kSuccess;
+  const auto destination = DocumentDestination(line, io, status);
+  if (!destination) return status;
+  const DestinationSession session(*destination);
+  cmcEeprom document;
+  if (const int code = OpenCliDocument(FileArgument(line), session, document, ReportTo(io.err))) {
+    return ExitOfFileCode(code);
+  }
+  bool errors = false;
+  for (const ListFinding& finding : ListFindings(document)) {
+    const bool isError = finding.check->severity == CheckSeverity::kError;
+    errors = errors || isError;
+    io.out << ListNameOf(finding.kind, finding.index) << " " << finding.index << " "
+           << finding.check->field << ": " << (isError ? "error" : "warning") << " ("
+           << finding.check->name << ")\n";
+  }
+  return errors ? CliExit::kCheckErrors : CliExit::kSuccess;
+}
+
+const std::map<std::string, Command, std::less<>>& Commands() {
+  static const std::map<std::string, Command, std::less<>> commands{
+      {"info", {{{}, {"--json", "--help"}}, 1, "tessel-cli info FILE [--json]\n", RunInfo}},
+      {"new",
+       {{{"-o", "--destination", "--generation"}, {"--help"}},
+        0,
+        "tessel-cli new --destination D -o FILE [--generation G]\n",
+        RunNew}},
+      {"convert",
+       {{{"-o", "--destination", "--generation"}, {"--no-digest", "--help"}},
+        1,
+        "tessel-cli convert IN -o OUT --generation G [--no-digest] [--destination D]\n",
+        RunConvert}},
+      {"check",
+       {{{"--destination"}, {"--help"}}, 1, "tessel-cli check FILE [--destination D]\n", RunCheck}},
+  };
+  return commands;
+}
+
+int RunCommand(const Command& command, const std::vector<std::string>& args, Io& io) {
+  std::string error;
+  const std::optional<CommandLine> line = ParseCommandLine(args, command.options, error);
+  if (!line) return UsageError(io, error);
+  if (line->Has("--help")) {
+    io.out << "Usage: " << command.usage;
+    return CliExit::kSuccess;
+  }
+  if (line->positionals.size() != command.fileArguments + 1) {
+    return UsageError(io, "usage: " + std::string(command.usage.substr(0, command.usage.size() - 1)));
+  }
+  return command.run(*line, io);
+}
+
+}  // namespace
+
+int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Io io{out, err};
+  if (args.empty()) return UsageError(io, "no command given");
+  if (args.front() == "--help" || args.front() == "help") {
+    out << kOverview;
+    return CliExit::kSuccess;
+  }
+  if (args.front() == "--version") {
+    out << "tessel-cli " << TESSEL_VERSION << "\n";
+    return CliExit::kSuccess;
+  }
+  const auto command = Commands().find(args.front());
+  if (command == Commands().end()) return UsageError(io, "unknown command " + args.front());
+  return RunCommand(command->second, args, io);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The commands of tessel-cli. Each takes the arguments after the program name, writes its
+// results to out and its complaints to err, and answers the exit status.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace CliExit {
+inline constexpr int kSuccess = 0;
+inline constexpr int kUsage = 1;
+inline constexpr int kFileError = 2;
+inline constexpr int kCheckErrors = 3;
+}  // namespace CliExit
+
+int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliDocument.h"
+#include "cli/TesselCli.h"
+#include "files/FilesTestSupport.h"
+#include "memory/datCh.h"
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunTesselCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string NewFile(const TempFolder& folder, const std::string& name, int destination, int generation) {
+  const std::string path = folder.Path(name);
+  const CliRun run = Cli({"new", "--destination", std::to_string(destination), "-o", path, "--generation",
+                       std::to_string(generation)});
+  EXPECT_EQ(run.status, 0) << run.err;
+  return path;
+}
+
+cmcEeprom Opened(const std::string& path, int destination) {
+  const DestinationSession session(destination);
+  cmcEeprom image;
+  EXPECT_EQ(OpenCliDocument(path, session, image, {}), 0) << path;
+  return image;
+}
+
+TEST(TesselCli, HelpAndVersionSucceed) {
+  const CliRun help = Cli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* command : {"info", "new", "convert", "check"}) {
+    EXPECT_NE(help.out.find(command), std::string::npos) << command;
+  }
+  const CliRun version = Cli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_TRUE(version.out.starts_with("tessel-cli ")) << version.out;
+  EXPECT_EQ(Cli({"convert", "--help"}).status, 0);
+}
+
+TEST(TesselCli, NewThenInfoInEveryGeneration) {
+  for (const int generation : {1, 2, 3}) {
+    TempFolder folder;
+    const std::string path = NewFile(folder, "new.qmf", 7, generation);
+    const CliRun info = Cli({"info", path, "--json"});
+    ASSERT_EQ(info.status, 0) << info.err;
+    const std::string expected = "{\"generation\": " + std::to_string(generation) +
+                                 ", \"generation_name\": \"" + GenerationName(generation) +
+                                 "\", \"model_code\": \"3390\", \"map_revision\": 1, \"destination\": 7, "
+                                 "\"comment\": \"\", \"digest_present\": true, \"digest_correct\": true}\n";
+    EXPECT_EQ(info.out, expected);
+  }
+}
+
+TEST(TesselCli, InfoTellsAMissingOrWrongDigest) {
+  TempFolder folder;
+  const std::string path = NewFile(folder, "new.qmf", 2, 3);
+  ASSERT_EQ(Cli({"convert", path, "-o", folder.Path("plain.qmf"), "--generation", "3", "--no-digest"}).status, 0);
+  EXPECT_NE(Cli({"info", folder.Path("plain.qmf")}).out.find("Digest line:    no"), std::string::npos);
+
+  std::string bytes = ReadBytes(path);
+  const std::size_t digit = bytes.find("#CD=") + 4;
+  bytes[digit] = bytes[digit] == '0' ? '1' : '0';
+  WriteBytes(folder.Path("wrong.qmf"), bytes);
+  const CliRun wrong = Cli({"info", folder.Path("wrong.qmf"), "--json"});
+  EXPECT_NE(wrong.out.find("\"digest_present\": true, \"digest_correct\": false"), std::string::npos) << wrong.out;
+}
+
+// A file converted down and back up reopens as the document it came from where the older
+// layout holds everything; converting the result down again writes the same bytes.
+TEST(TesselCli, ConvertedFilesReopenIdentically) {
+  TempFolder folder;
+  const std::string original = NewFile(folder, "three.qmf", 5, 3);
+  for (const int older : {2, 1}) {
+    const std::string down = folder.Path("down" + std::to_string(older) + ".qmf");
+    const std::string up = folder.Path("up" + std::to_string(older) + ".qmf");
+    const std::string again = folder.Path("again" + std::to_string(older) + ".qmf");
+    ASSERT_EQ(Cli({"convert", original, "-o", down, "--generation", std::to_string(older)}).status, 0);
+    ASSERT_EQ(Cli({"convert", down, "-o", up, "--generation", "3"}).status, 0);
+    ASSERT_EQ(Cli({"convert", up, "-o", again, "--generation", std::to_string(older)}).status, 0);
+    EXPECT_EQ(ReadBytes(again), ReadBytes(down)) << older;
+    if (older == 2) {
+      const cmcEeprom reopened = Opened(up, 5);
+      const cmcEeprom first = Opened(original, 5);
+      EXPECT_TRUE(std::ranges::equal(reopened.Bytes(), first.Bytes()));
+    }
+  }
+}
+
+TEST(TesselCli, AFileErrorWritesNothing) {
+  TempFolder folder;
+  const std::string good = NewFile(folder, "good.qmf", 1, 3);
+  std::string truncated = ReadBytes(good);
+  truncated.resize(truncated.size() / 2);
+  truncated.resize(truncated.rfind("\r\n") + 2);
+  WriteBytes(folder.Path("truncated.qmf"), truncated);
+  WriteBytes(folder.Path("junk.qmf"), "junk\r\n");
+  WriteBytes(folder.Path("old.qmf"), "old bytes");
+
+  struct Case {
+    std::string input;
+    std::string target;
+    std::string message;
+  } cases[] = {
+      {"junk.qmf", "out.qmf", "Illegal data."},
+      {"truncated.qmf", "out.qmf", ""},
+      {"missing.qmf", "old.qmf", ""},
+      {"junk.qmf", "old.qmf", "Illegal data."},
+  };
+  for (const Case& c : cases) {
+    const bool existed = std::filesystem::exists(folder.Path(c.target));
+    for (const char* command : {"convert", "check", "info"}) {
+      std::vector<std::string> args{command, folder.Path(c.input)};
+      if (std::string(command) == "convert") args.insert(args.end(), {"-o", folder.Path(c.target), "--generation", "2"});
+      const CliRun run = Cli(args);
+      EXPECT_EQ(run.status, 2) << command << " " << c.input;
+      EXPECT_TRUE(run.err.starts_with("File error.\n\n")) << run.err;
+      EXPECT_GT(run.err.size(), std::string("File error.\n\n\n").size()) << run.err;
+      EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(std::filesystem::exists(folder.Path(c.target)), existed) << c.input;
+    if (existed) {
+      EXPECT_EQ(ReadBytes(folder.Path(c.target)), "old bytes");
+    }
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 4);
+}
+
+TEST(TesselCli, UsageErrorsWriteNothing) {
+  TempFolder folder;
+  const std::string good = NewFile(folder, "good.qmf", 1, 3);
+  const std::string out = folder.Path("out.qmf");
+  const std::vector<std::vector<std::string>> cases{
+      {},
+      {"frobnicate"},
+      {"info"},
+      {"info", good, good},
+      {"info", good, "--frob"},
+      {"new", "-o", out},
+      {"new", "--destination", "16", "-o", out},
+      {"new", "--destination", "x", "-o", out},
+      {"new", "--destination", "1"},
+      {"convert", good, "-o", out},
+      {"convert", good, "-o", out, "--generation", "4"},
+      {"convert", good, "--generation", "2"},
+      {"check", good, "--destination", "-1"},
+  };
+  for (const auto& args : cases) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, 1) << (args.empty() ? "" : args[0]);
+    EXPECT_FALSE(run.err.empty());
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
+TEST(TesselCli, CheckReportsErrorsByListIndexAndField) {
+  TempFolder folder;
+  const std::string clean = NewFile(folder, "clean.qmf", 0, 3);
+  const CliRun passed = Cli({"check", clean});
+  EXPECT_EQ(passed.status, 0) << passed.out;
+
+  cmcEeprom document = Opened(clean, 0);
+  datCh channel(document);
+  channel.Load(RecordKind::kChannel, 12);
+  channel.Reset();
+  channel.frequency = 500'000'000;
+  channel.Commit();
+  {
+    const DestinationSession session(0);
+    ASSERT_EQ(SaveCliDocument(document, folder.Path("band.qmf"), session, {3, true}, {}), 0);
+  }
+  const CliRun failed = Cli({"check", folder.Path("band.qmf")});
+  EXPECT_EQ(failed.status, 3);
+  EXPECT_NE(failed.out.find("memory 12 frequency: error"), std::string::npos) << failed.out;
+}
+
+}  // namespace
