@@ -7,6 +7,7 @@
 #include "cli/CliDocument.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
+#include "cli/ListDump.h"
 #include "cli/QmfFileNotes.h"
 #include "files/DocumentFile.h"
 #include "memory/Generation.h"
@@ -28,10 +29,11 @@ constexpr std::string_view kOverview =
     "  info FILE [--json]                               what a clone image file holds\n"
     "  new --destination D -o FILE [--generation G]     write a new document\n"
     "  convert IN -o OUT --generation G [--no-digest]   save a file as another generation\n"
+    "  dump FILE --list LIST [--json] [--destination D] the decoded records of one list\n"
     "  check FILE [--destination D]                     run the record checks\n"
     "\n"
-    "D is a destination code 0-15, G a generation 1-3. convert and check use the destination\n"
-    "the file names unless --destination is given.\n"
+    "D is a destination code 0-15, G a generation 1-3. convert, dump and check use the\n"
+    "destination the file names unless --destination is given.\n"
     "Exit status: 0 success, 1 wrong usage, 2 file error, 3 check found errors.\n"
     "Options: --help (also after a command), --version.\n";
 
@@ -153,6 +155,48 @@ int RunConvert(const CommandLine& line, Io& io) {
                                         {*generation, !line.Has("--no-digest")}, report));
 }
 
+constexpr std::string_view kDumpUsage =
+    "tessel-cli dump FILE --list LIST [--json] [--destination D]\n"
+    "\n"
+    "The used entries of one list of the document, opened as the window opens it (converted\n"
+    "to generation 3, lists unpacked). LIST is memory (channels 0-499), scan-edges (500-549)\n"
+    "or call (550-553). Without --json a tab-separated table; with --json an array with one\n"
+    "object per used entry, with these keys:\n"
+    "  index            the channel number\n"
+    "  frequency        Hz\n"
+    "  offset           Hz\n"
+    "  duplex           0 OFF, 1 -DUP, 2 +DUP\n"
+    "  tone_mode        stored code 0-11\n"
+    "  repeater_tone    Hz with one decimal, e.g. 88.5\n"
+    "  tsql_tone        Hz with one decimal\n"
+    "  dtcs             the code as three digits, e.g. \"023\"\n"
+    "  dtcs_polarity    0-3\n"
+    "  mode             \"FM\", \"FM-N\", \"AM\" or \"DV\"\n"
+    "  tuning_step      stored code 0-14\n"
+    "  digital_squelch  0, 2 or 4\n"
+    "  digital_code     0-99\n"
+    "  name             text, trailing spaces removed\n"
+    "  skip             0, 1 or 3\n"
+    "  bank             0-25, or null for none\n"
+    "  bank_channel     0-99, or null\n"
+    "  your_call, rpt1, rpt2  texts, trailing spaces removed\n";
+
+int RunDump(const CommandLine& line, Io& io) {
+  const auto list = line.Value("--list");
+  if (!list) return UsageError(io, "dump needs --list LIST");
+  if (!IsDumpList(*list)) return UsageError(io, "unknown list " + *list);
+  int status = CliExit::kSuccess;
+  const auto destination = DocumentDestination(line, io, status);
+  if (!destination) return status;
+  const DestinationSession session(*destination);
+  cmcEeprom document;
+  if (const int code = OpenCliDocument(FileArgument(line), session, document, ReportTo(io.err))) {
+    return ExitOfFileCode(code);
+  }
+  DumpList(document, *list, line.Has("--json"), io.out);
+  return CliExit::kSuccess;
+}
+
 // The list a finding belongs to, as dump names lists, and the entry's number in it.
 std::string_view ListNameOf(int kind, int index) {
   switch (kind) {
@@ -203,6 +247,7 @@ const std::map<std::string, Command, std::less<>>& Commands() {
         1,
         "tessel-cli convert IN -o OUT --generation G [--no-digest] [--destination D]\n",
         RunConvert}},
+      {"dump", {{{"--list", "--destination"}, {"--json", "--help"}}, 1, kDumpUsage, RunDump}},
       {"check",
        {{{"--destination"}, {"--help"}}, 1, "tessel-cli check FILE [--destination D]\n", RunCheck}},
   };
@@ -218,7 +263,8 @@ int RunCommand(const Command& command, const std::vector<std::string>& args, Io&
     return CliExit::kSuccess;
   }
   if (line->positionals.size() != command.fileArguments + 1) {
-    return UsageError(io, "usage: " + std::string(command.usage.substr(0, command.usage.size() - 1)));
+    const std::string_view firstLine = command.usage.substr(0, command.usage.find('\n'));
+    return UsageError(io, "usage: " + std::string(firstLine));
   }
   return command.run(*line, io);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -187,6 +188,57 @@ TEST(TesselCli, CheckReportsErrorsByListIndexAndField) {
   const CliRun failed = Cli({"check", folder.Path("band.qmf")});
   EXPECT_EQ(failed.status, 3);
   EXPECT_NE(failed.out.find("memory 12 frequency: error"), std::string::npos) << failed.out;
+}
+
+}  // namespace
+
+namespace {
+
+// The keys of each object of a dump, in order.
+std::vector<std::vector<std::string>> KeysOfObjects(const std::string& json) {
+  std::vector<std::vector<std::string>> objects;
+  const std::regex key("\"([a-z_0-9]+)\": ");
+  std::istringstream lines(json);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.find('{') == std::string::npos) continue;
+    std::vector<std::string>& keys = objects.emplace_back();
+    for (std::sregex_iterator it(line.begin(), line.end(), key), end; it != end; ++it) {
+      keys.push_back((*it)[1]);
+    }
+  }
+  return objects;
+}
+
+TEST(TesselCli, DumpGivesEachUsedChannelWithExactlyTheListedKeys) {
+  TempFolder folder;
+  cmcEeprom document = Opened(NewFile(folder, "new.qmf", 0, 3), 0);
+  datCh channel(document);
+  channel.Load(RecordKind::kChannel, 1);
+  channel.name = MakeFixedText<16>("HOME");
+  channel.repeaterTone = 13;
+  channel.dtcsCode = 1;
+  channel.Commit();
+  {
+    const DestinationSession session(0);
+    ASSERT_EQ(SaveCliDocument(document, folder.Path("two.qmf"), session, {2, true}, {}), 0);
+  }
+  const CliRun dump = Cli({"dump", folder.Path("two.qmf"), "--list", "memory", "--json"});
+  ASSERT_EQ(dump.status, 0) << dump.err;
+  const std::vector<std::string> keys{
+      "index",     "frequency",     "offset",     "duplex",      "tone_mode", "repeater_tone",
+      "tsql_tone", "dtcs",          "dtcs_polarity", "mode",     "tuning_step", "digital_squelch",
+      "digital_code", "name",       "skip",       "bank",        "bank_channel", "your_call",
+      "rpt1",      "rpt2"};
+  EXPECT_EQ(KeysOfObjects(dump.out), (std::vector<std::vector<std::string>>{keys, keys})) << dump.out;
+  for (const char* value : {"\"index\": 1,", "\"repeater_tone\": 103.5,", "\"dtcs\": \"025\",",
+                            "\"name\": \"HOME\",", "\"bank\": null, \"bank_channel\": null,"}) {
+    EXPECT_NE(dump.out.find(value), std::string::npos) << value;
+  }
+  EXPECT_TRUE(dump.out.starts_with("[\n  {") && dump.out.ends_with("}\n]\n")) << dump.out;
+
+  EXPECT_EQ(Cli({"dump", folder.Path("two.qmf"), "--list", "bogus"}).status, 1);
+  EXPECT_EQ(Cli({"dump", folder.Path("two.qmf")}).status, 1);
 }
 
 }  // namespace
