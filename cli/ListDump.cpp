@@ -1,6 +1,8 @@
 #include "cli/ListDump.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,22 +10,11 @@
 #include "cli/JsonText.h"
 #include "cli/SignalCodes.h"
 #include "memory/ChannelValues.h"
+#include "memory/MemoryMap.h"
 #include "memory/datCh.h"
 #include "text/Codepage.h"
 
 namespace {
-
-struct ChannelList {
-  std::string_view name;
-  int first;
-  int last;
-};
-
-constexpr std::array<ChannelList, 3> kChannelLists{{
-    {"memory", 0, 499},
-    {"scan-edges", 500, 549},
-    {"call", 550, 553},
-}};
 
 // One decoded field: its JSON value and its table text.
 struct DumpField {
@@ -105,15 +96,182 @@ DumpEntry ChannelEntry(const datCh& record) {
   };
 }
 
-std::vector<DumpEntry> ChannelEntries(cmcEeprom& image, const ChannelList& list) {
+DumpEntry YourCallEntry(const datCh& record) {
+  return {Number("index", record.Index()), Text("call_sign", ViewOf(record.callSign)),
+          Text("name", ViewOf(record.name))};
+}
+
+// "35 41.123 N", or null when the position is not set.
+DumpField Position(std::string_view key, const GpsPosition& position) {
+  if (!position.IsSet()) return {key, "null", "-"};
+  char text[32];
+  std::snprintf(text, sizeof text, "%u %u.%03u %c", position.degrees, position.milliMinutes / 1000U,
+                position.milliMinutes % 1000U, position.hemisphere);
+  return {key, JsonString(text), text};
+}
+
+DumpField RepeaterMode(std::uint8_t mode) {
+  constexpr std::array<const char*, 3> kNames{"DV", "FM", "FM-N"};
+  if (mode >= kNames.size()) return {"mode", "null", "-"};
+  return {"mode", JsonString(kNames[mode]), kNames[mode]};
+}
+
+DumpEntry RepeaterEntry(const datCh& record) {
+  constexpr std::int16_t kUtcOffsetNotSet = 0x7FFF;
+  return {
+      Number("index", record.Index()),
+      Number("group", record.group),
+      Text("name", ViewOf(record.name)),
+      Text("sub_name", ViewOf(record.subName)),
+      Text("call_sign", ViewOf(record.callSign)),
+      Text("gateway", ViewOf(record.gateway)),
+      Number("frequency", record.frequency),
+      Number("offset", record.offset),
+      Number("duplex", record.duplex),
+      RepeaterMode(record.mode),
+      Number("tone", record.toneMode),
+      Tone("repeater_tone", record.repeaterTone),
+      Number("rpt1_use", record.rpt1Use),
+      Number("position", record.positionKind),
+      Position("latitude", record.latitude),
+      Position("longitude", record.longitude),
+      record.utcOffset == kUtcOffsetNotSet ? DumpField{"utc_offset", "null", "-"}
+                                           : Number("utc_offset", record.utcOffset),
+  };
+}
+
+// "2024-05-31" and "13:45:00" from the BCD bytes; null when they are not digits.
+DumpField BcdStamp(std::string_view key, const std::array<std::uint8_t, 3>& bytes,
+                   const char* format) {
+  const auto valid = [](std::uint8_t b) { return (b >> 4) <= 9 && (b & 0x0F) <= 9; };
+  if (!std::all_of(bytes.begin(), bytes.end(), valid)) return {key, "null", "-"};
+  char text[16];
+  std::snprintf(text, sizeof text, format, bytes[0], bytes[1], bytes[2]);
+  return {key, JsonString(text), text};
+}
+
+DumpEntry GpsEntry(const datCh& record) {
+  constexpr std::int32_t kAltitudeNotSet = 0x7FFFFFFF;
+  const auto& d = record.date;
+  return {
+      Number("index", record.Index()),
+      Number("group", record.group),
+      Text("name", ViewOf(record.name)),
+      Position("latitude", record.latitude),
+      Position("longitude", record.longitude),
+      record.altitude == kAltitudeNotSet ? DumpField{"altitude", "null", "-"}
+                                         : Number("altitude", record.altitude),
+      BcdStamp("date", {d[2], d[1], d[0]}, "20%02x-%02x-%02x"),
+      BcdStamp("time", record.time, "%02x:%02x:%02x"),
+  };
+}
+
+DumpEntry BroadcastEntry(const datCh& record) {
+  const bool am = record.Kind() == RecordKind::kBroadcastAm;
+  return {
+      Number("index", record.Index()),
+      {"band", JsonString(am ? "AM" : "FM"), am ? "AM" : "FM"},
+      Number("group", record.Index() / 100),
+      Number("frequency", record.frequency),
+      Text("name", ViewOf(record.name)),
+      Number("skip", record.skip),
+  };
+}
+
+// Each group's FM memories (slots 0-49, index 100 x group + slot), then its AM memories
+// (index 100 x group + 50 + position).
+std::vector<DumpEntry> BroadcastEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
   std::vector<DumpEntry> entries;
   datCh record(image);
-  for (int index = list.first; index <= list.last; ++index) {
-    record.Load(RecordKind::kChannel, index);
-    if (record.IsUsed()) entries.push_back(ChannelEntry(record));
+  for (int group = 0; group < kBroadcastGroupCount; ++group) {
+    for (const int kind : {RecordKind::kBroadcastFm, RecordKind::kBroadcastAm}) {
+      const int first = 100 * group + (kind == RecordKind::kBroadcastAm ? kBroadcastGroupSlots : 0);
+      for (int index = first; index < first + kBroadcastGroupSlots; ++index) {
+        record.Load(kind, index);
+        if (record.IsUsed()) entries.push_back(BroadcastEntry(record));
+      }
+    }
   }
   return entries;
 }
+
+using EntryOfRecord = DumpEntry (*)(const datCh&);
+
+std::vector<DumpEntry> RecordEntries(cmcEeprom& image, int kind, int first, int last,
+                                     EntryOfRecord entryOf) {
+  std::vector<DumpEntry> entries;
+  datCh record(image);
+  for (int index = first; index <= last; ++index) {
+    record.Load(kind, index);
+    if (record.IsUsed()) entries.push_back(entryOf(record));
+  }
+  return entries;
+}
+
+std::string_view ImageText(const cmcEeprom& image, MemoryMap::Address address, int length) {
+  const std::span<const std::uint8_t> bytes = image.Bytes().subspan(
+      static_cast<std::size_t>(address), static_cast<std::size_t>(length));
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// Every bank has its name row, blank or not.
+std::vector<DumpEntry> BankNameEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
+  std::vector<DumpEntry> entries;
+  for (int bank = 0; bank < kBankCount; ++bank) {
+    const std::string letter(1, static_cast<char>('A' + bank));
+    entries.push_back({Number("index", bank), {"bank", JsonString(letter), letter},
+                       Text("name", ImageText(image, kBankNames + kNameLength * bank, kNameLength))});
+  }
+  return entries;
+}
+
+// The six own call signs: 8 characters of call sign, then a 4-character note.
+std::vector<DumpEntry> MyCallEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
+  std::vector<DumpEntry> entries;
+  for (int index = 0; index < kMyCallSignCount; ++index) {
+    const Address entry = kMyCallSigns + kMyCallSignSize * index;
+    entries.push_back({Number("index", index),
+                       Text("call_sign", ImageText(image, entry, kCallSignLength)),
+                       Text("note", ImageText(image, entry + kCallSignLength,
+                                              kMyCallSignSize - kCallSignLength))});
+  }
+  return entries;
+}
+
+struct DumpableList {
+  std::string_view name;
+  std::vector<DumpEntry> (*entries)(cmcEeprom&);
+};
+
+constexpr std::array<DumpableList, 9> kLists{{
+    {"memory",
+     [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 0, 499, ChannelEntry); }},
+    {"scan-edges",
+     [](cmcEeprom& image) {
+       return RecordEntries(image, RecordKind::kChannel, 500, 549, ChannelEntry);
+     }},
+    {"call",
+     [](cmcEeprom& image) {
+       return RecordEntries(image, RecordKind::kChannel, 550, 553, ChannelEntry);
+     }},
+    {"bank-names", BankNameEntries},
+    {"your-calls",
+     [](cmcEeprom& image) {
+       return RecordEntries(image, RecordKind::kYourCall, 0, MemoryMap::kYourCallCount - 1,
+                            YourCallEntry);
+     }},
+    {"my-calls", MyCallEntries},
+    {"repeaters",
+     [](cmcEeprom& image) {
+       return RecordEntries(image, RecordKind::kRepeater, 0, MemoryMap::kRepeaterCount - 1,
+                            RepeaterEntry);
+     }},
+    {"gps", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kGps, 0, 199, GpsEntry); }},
+    {"broadcast", BroadcastEntries},
+}};
 
 void WriteJson(const std::vector<DumpEntry>& entries, std::ostream& out) {
   out << "[";
@@ -150,8 +308,8 @@ void WriteTable(const std::vector<DumpEntry>& entries, std::ostream& out) {
   }
 }
 
-const ChannelList* FindChannelList(std::string_view name) {
-  for (const ChannelList& list : kChannelLists) {
+const DumpableList* FindList(std::string_view name) {
+  for (const DumpableList& list : kLists) {
     if (list.name == name) return &list;
   }
   return nullptr;
@@ -159,10 +317,10 @@ const ChannelList* FindChannelList(std::string_view name) {
 
 }  // namespace
 
-bool IsDumpList(std::string_view list) { return FindChannelList(list) != nullptr; }
+bool IsDumpList(std::string_view list) { return FindList(list) != nullptr; }
 
 void DumpList(cmcEeprom& image, std::string_view list, bool json, std::ostream& out) {
-  const std::vector<DumpEntry> entries = ChannelEntries(image, *FindChannelList(list));
+  const std::vector<DumpEntry> entries = FindList(list)->entries(image);
   if (json) {
     WriteJson(entries, out);
   } else {

@@ -10,6 +10,8 @@
 #include "cli/CliDocument.h"
 #include "cli/TesselCli.h"
 #include "files/FilesTestSupport.h"
+#include "memory/RepeaterList.h"
+#include "memory/YourCallList.h"
 #include "memory/datCh.h"
 
 namespace {
@@ -239,6 +241,58 @@ TEST(TesselCli, DumpGivesEachUsedChannelWithExactlyTheListedKeys) {
 
   EXPECT_EQ(Cli({"dump", folder.Path("two.qmf"), "--list", "bogus"}).status, 1);
   EXPECT_EQ(Cli({"dump", folder.Path("two.qmf")}).status, 1);
+}
+
+// A document with one your call sign and one repeater entry, saved as a file.
+std::string FileWithListEntries(const TempFolder& folder) {
+  cmcEeprom document = Opened(NewFile(folder, "new.qmf", 0, 3), 0);
+  SetYourCallCount(document, 1);
+  datCh record(document);
+  record.Load(RecordKind::kYourCall, 0);
+  record.callSign = MakeFixedText<8>("JA1XYZ");
+  record.name = MakeFixedText<16>("Friend");
+  record.Commit();
+  SetGroupCount(document, 0, 1);
+  record.Load(RecordKind::kRepeater, 0);
+  record.name = MakeFixedText<16>("Hilltop");
+  record.callSign = MakeFixedText<8>("JP1YIU A");
+  record.frequency = 439'010'000;
+  record.Commit();
+  const DestinationSession session(0);
+  EXPECT_EQ(SaveCliDocument(document, folder.Path("lists.qmf"), session, {3, true}, {}), 0);
+  return folder.Path("lists.qmf");
+}
+
+TEST(TesselCli, DumpGivesTheOtherListsWithTheirKeys) {
+  TempFolder folder;
+  const std::string path = FileWithListEntries(folder);
+  struct Case {
+    std::string list;
+    std::size_t entries;
+    std::vector<std::string> keys;
+    std::string value;
+  } cases[] = {
+      {"bank-names", 26, {"index", "bank", "name"}, "\"bank\": \"Z\""},
+      {"my-calls", 6, {"index", "call_sign", "note"}, "\"index\": 5,"},
+      {"your-calls", 1, {"index", "call_sign", "name"}, "\"call_sign\": \"JA1XYZ\", \"name\": \"Friend\""},
+      {"repeaters",
+       1,
+       {"index", "group", "name", "sub_name", "call_sign", "gateway", "frequency", "offset", "duplex", "mode",
+        "tone", "repeater_tone", "rpt1_use", "position", "latitude", "longitude", "utc_offset"},
+       "\"call_sign\": \"JP1YIU A\""},
+      {"gps", 0, {}, ""},
+      {"broadcast", 0, {}, ""},
+  };
+  for (const Case& c : cases) {
+    const CliRun dump = Cli({"dump", path, "--list", c.list, "--json"});
+    ASSERT_EQ(dump.status, 0) << c.list << dump.err;
+    EXPECT_EQ(KeysOfObjects(dump.out), std::vector<std::vector<std::string>>(c.entries, c.keys)) << dump.out;
+    EXPECT_NE(dump.out.find(c.value), std::string::npos) << dump.out;
+  }
+  const CliRun help = Cli({"dump", "--help"});
+  for (const char* key : {"bank-names", "sub_name", "utc_offset", "altitude", "note"}) {
+    EXPECT_NE(help.out.find(key), std::string::npos) << key;
+  }
 }
 
 }  // namespace
