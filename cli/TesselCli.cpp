@@ -16,10 +16,6 @@
 #include "text/Codepage.h"
 #include "text/LineTables.h"
 
-#ifndef TESSEL_VERSION
-#define TESSEL_VERSION "unknown"
-#endif
-
 namespace {
 
 constexpr std::string_view kOverview =
