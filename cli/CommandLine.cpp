@@ -8,7 +8,7 @@ std::optional<std::string> CommandLine::Value(const std::string& name) const {
   return it->second;
 }
 
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, const OptionSpec& spec,
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, const KnownOptions& known,
                                             std::string& error) {
   CommandLine line;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -19,9 +19,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     }
     const auto equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    if (spec.switches.count(name) && equals == std::string::npos) {
+    if (known.switches.count(name) && equals == std::string::npos) {
       line.switches.insert(name);
-    } else if (spec.withValue.count(name)) {
+    } else if (known.withValue.count(name)) {
       if (equals != std::string::npos) {
         line.values[name] = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-struct OptionSpec {
+struct KnownOptions {
   std::set<std::string> withValue;  // e.g. "-o", "--generation"
   std::set<std::string> switches;   // e.g. "--json"
 };
@@ -24,7 +24,7 @@ struct CommandLine {
 
 // Parses args (without the program name). On a usage error returns none and sets error to
 // a one-line explanation.
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, const OptionSpec& spec,
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, const KnownOptions& known,
                                             std::string& error);
 
 // An integer option in [low, high]; none with error set when it is missing where required,

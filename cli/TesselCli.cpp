@@ -39,7 +39,7 @@ struct Io {
 };
 
 struct Command {
-  OptionSpec options;
+  KnownOptions options;
   std::size_t fileArguments;  // positionals after the command word
   std::string_view usage;
   std::function<int(const CommandLine&, Io&)> run;
@@ -132,23 +132,31 @@ int RunNew(const CommandLine& line, Io& io) {
       SaveCliDocument(session.Defaults(), *target, session, {*generation, true}, ReportTo(io.err)));
 }
 
+// Opens the file argument as a document under its destination and hands both to work;
+// a usage or file error ends the command first.
+int WithOpenDocument(const CommandLine& line, Io& io,
+                     const std::function<int(cmcEeprom&, const DestinationSession&)>& work) {
+  int status = CliExit::kSuccess;
+  const auto destination = DocumentDestination(line, io, status);
+  if (!destination) return status;
+  const DestinationSession session(*destination);
+  cmcEeprom document;
+  if (const int code = OpenCliDocument(FileArgument(line), session, document, ReportTo(io.err))) {
+    return ExitOfFileCode(code);
+  }
+  return work(document, session);
+}
+
 int RunConvert(const CommandLine& line, Io& io) {
   std::string error;
   const auto generation = GenerationOption(line, std::nullopt, error);
   if (!generation) return UsageError(io, error);
   const auto target = line.Value("-o");
   if (!target) return UsageError(io, "convert needs -o OUT");
-  int status = CliExit::kSuccess;
-  const auto destination = DocumentDestination(line, io, status);
-  if (!destination) return status;
-  const DestinationSession session(*destination);
-  cmcEeprom document;
-  const FileErrorReporter report = ReportTo(io.err);
-  if (const int code = OpenCliDocument(FileArgument(line), session, document, report)) {
-    return ExitOfFileCode(code);
-  }
-  return ExitOfFileCode(SaveCliDocument(document, *target, session,
-                                        {*generation, !line.Has("--no-digest")}, report));
+  return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession& session) {
+    return ExitOfFileCode(SaveCliDocument(document, *target, session,
+                                          {*generation, !line.Has("--no-digest")}, ReportTo(io.err)));
+  });
 }
 
 constexpr std::string_view kDumpUsage =
@@ -182,16 +190,10 @@ int RunDump(const CommandLine& line, Io& io) {
   const auto list = line.Value("--list");
   if (!list) return UsageError(io, "dump needs --list LIST");
   if (!IsDumpList(*list)) return UsageError(io, "unknown list " + *list);
-  int status = CliExit::kSuccess;
-  const auto destination = DocumentDestination(line, io, status);
-  if (!destination) return status;
-  const DestinationSession session(*destination);
-  cmcEeprom document;
-  if (const int code = OpenCliDocument(FileArgument(line), session, document, ReportTo(io.err))) {
-    return ExitOfFileCode(code);
-  }
-  DumpList(document, *list, line.Has("--json"), io.out);
-  return CliExit::kSuccess;
+  return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession&) {
+    DumpList(document, *list, line.Has("--json"), io.out);
+    return CliExit::kSuccess;
+  });
 }
 
 // The list a finding belongs to, as dump names lists, and the entry's number in it.
@@ -212,23 +214,17 @@ std::string_view ListNameOf(int kind, int index) {
 }
 
 int RunCheck(const CommandLine& line, Io& io) {
-  int status = CliExit::kSuccess;
-  const auto destination = DocumentDestination(line, io, status);
-  if (!destination) return status;
-  const DestinationSession session(*destination);
-  cmcEeprom document;
-  if (const int code = OpenCliDocument(FileArgument(line), session, document, ReportTo(io.err))) {
-    return ExitOfFileCode(code);
-  }
-  bool errors = false;
-  for (const ListFinding& finding : ListFindings(document)) {
-    const bool isError = finding.check->severity == CheckSeverity::kError;
-    errors = errors || isError;
-    io.out << ListNameOf(finding.kind, finding.index) << " " << finding.index << " "
-           << finding.check->field << ": " << (isError ? "error" : "warning") << " ("
-           << finding.check->name << ")\n";
-  }
-  return errors ? CliExit::kCheckErrors : CliExit::kSuccess;
+  return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession&) {
+    bool errors = false;
+    for (const ListFinding& finding : ListFindings(document)) {
+      const bool isError = finding.check->severity == CheckSeverity::kError;
+      errors = errors || isError;
+      io.out << ListNameOf(finding.kind, finding.index) << " " << finding.index << " "
+             << finding.check->field << ": " << (isError ? "error" : "warning") << " ("
+             << finding.check->name << ")\n";
+    }
+    return errors ? CliExit::kCheckErrors : CliExit::kSuccess;
+  });
 }
 
 const std::map<std::string, Command, std::less<>>& Commands() {

@@ -4,11 +4,11 @@
 
 namespace {
 
-const OptionSpec kSpec{{"-o", "--generation", "--destination"}, {"--json", "--no-digest"}};
+const KnownOptions kKnown{{"-o", "--generation", "--destination"}, {"--json", "--no-digest"}};
 
 TEST(CommandLine, PositionalsValuesAndSwitches) {
   std::string error;
-  const auto line = ParseCommandLine({"convert", "in.qmf", "-o", "out.qmf", "--generation=2", "--no-digest"}, kSpec, error);
+  const auto line = ParseCommandLine({"convert", "in.qmf", "-o", "out.qmf", "--generation=2", "--no-digest"}, kKnown, error);
   ASSERT_TRUE(line) << error;
   EXPECT_EQ(line->positionals, (std::vector<std::string>{"convert", "in.qmf"}));
   EXPECT_EQ(line->Value("-o"), "out.qmf");
@@ -29,14 +29,14 @@ TEST(CommandLine, UsageErrors) {
   };
   for (const auto& c : cases) {
     std::string error;
-    EXPECT_FALSE(ParseCommandLine(c.args, kSpec, error));
+    EXPECT_FALSE(ParseCommandLine(c.args, kKnown, error));
     EXPECT_EQ(error, c.error);
   }
 }
 
 TEST(CommandLine, IntegerOptionsAreRangeChecked) {
   std::string error;
-  const auto line = ParseCommandLine({"--generation", "4", "--destination", "x7"}, kSpec, error);
+  const auto line = ParseCommandLine({"--generation", "4", "--destination", "x7"}, kKnown, error);
   ASSERT_TRUE(line);
   EXPECT_FALSE(IntegerOption(*line, "--generation", 1, 3, std::nullopt, error));
   EXPECT_EQ(error, "option --generation must be a number from 1 to 3, not '4'");
