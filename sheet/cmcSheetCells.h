@@ -1,0 +1,42 @@
+#pragma once
+// The cell table of a sheet: columns x rows entries, each a cell attribute set with its
+// selection flags. Reaching outside the table is a defect (fatal "Illegal Cell selection").
+#include <vector>
+
+#include "sheet/clsSheetCellId.h"
+
+// A grid position; -1 means none.
+struct CellPosition {
+  int column = -1;
+  int row = -1;
+  bool operator==(const CellPosition&) const = default;
+  bool IsSet() const { return column >= 0 && row >= 0; }
+};
+
+class cmcSheetCells {
+ public:
+  // Replaces the table by columns x rows fresh entries (no category, no cell identifier,
+  // in the select region).
+  void Reset(int columns, int rows);
+
+  int Columns() const { return columns_; }
+  int Rows() const { return rows_; }
+  bool Contains(int column, int row) const;
+  bool Contains(CellPosition p) const { return Contains(p.column, p.row); }
+
+  clsSheetCellId& Entry(int column, int row);
+  const clsSheetCellId& Entry(int column, int row) const;
+  clsSheetCellId& Entry(CellPosition p) { return Entry(p.column, p.row); }
+  const clsSheetCellId& Entry(CellPosition p) const { return Entry(p.column, p.row); }
+
+  // Whether the cursor may rest on the cell; false outside the table.
+  bool IsSelectable(int column, int row) const;
+  bool IsSelectable(CellPosition p) const { return IsSelectable(p.column, p.row); }
+  // Whether the cell may join a multi-selection; false outside the table.
+  bool InSelectRegion(CellPosition p) const;
+
+ private:
+  int columns_ = 0;
+  int rows_ = 0;
+  std::vector<clsSheetCellId> entries_;
+};

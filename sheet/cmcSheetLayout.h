@@ -1,0 +1,188 @@
+#pragma once
+// The layout of a sheet: reads a sheet definition (the keys name + "_Style", "_BasicCell" and
+// "_Cells" of the text database) and expands it into a grid of cells with column widths, row
+// heights, fixed rows and columns and a selectable region. The sheet widget derives from it
+// and draws what it holds; the model sheets override the virtual steps.
+//
+// Typical use: construct, SetName, optionally SetPrinting / SetFontHeight / SetListMode /
+// SetBaseIndex, then Build. Widths of listed sheets are restored during Build and saved again
+// by SaveColumnWidths (the widget calls it when the sheet closes on screen).
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/CellTextMeasure.h"
+#include "sheet/SheetStyle.h"
+#include "sheet/clsSheeRowAtr.h"
+#include "sheet/cmcSheetCells.h"
+#include "text/cmcCellObj.h"
+
+class cmcGTex;
+class cmcSheetDisplayStore;
+
+struct SheetEnvironment {
+  cmcGTex& texts;
+  CellTextMeasure& measure;
+  // Column widths and the column-cut mask; none keeps nothing (and takes font size 100 %).
+  cmcSheetDisplayStore* display = nullptr;
+};
+
+class cmcSheetLayout {
+ public:
+  explicit cmcSheetLayout(const SheetEnvironment& environment);
+  virtual ~cmcSheetLayout() = default;
+  cmcSheetLayout(const cmcSheetLayout&) = delete;
+  cmcSheetLayout& operator=(const cmcSheetLayout&) = delete;
+
+  // --- Set before Build ---
+  // Splits a full sheet name into type tag, definition key and arguments (SetArgument).
+  void SetName(std::string_view fullName);
+  virtual void SetArgument(std::string_view text);
+  // Lays the sheet out for a printer with printer pixels per inch / screen pixels per inch =
+  // scale; toBitmap for the print preview. Without it the sheet is laid out for the screen.
+  void SetPrinting(double scale, bool toBitmap);
+  // A character height in pixels used instead of the settings' font size; 0 for none.
+  void SetFontHeight(int pixels) { fontHeight_ = pixels; }
+  // A selection-list sheet: it neither restores nor saves widths.
+  void SetListMode(bool on) { listMode_ = on; }
+  // Asks the next build to forget the stored widths of every listed sheet (after a language
+  // or font size change).
+  void SetResetWidths(bool on) { resetWidths_ = on; }
+  // Added to the index of every cell (and of the basic cell) after the cells are filled.
+  void SetBaseIndex(int32_t base) { baseIndex_ = base; }
+
+  // Reads the style and builds the cells. Definition errors are fatal.
+  virtual void Build();
+
+  // --- Name and arguments ---
+  const std::string& GetName() const { return fullName_; }
+  const std::string& TypeTag() const { return typeTag_; }
+  const std::string& Key() const { return key_; }
+  const std::string& GetArgument() const { return argument_; }
+  int ArgumentNumber() const { return argumentNumber_; }
+  int32_t BaseIndex() const { return baseIndex_; }
+
+  // --- Layout state ---
+  const SheetStyle& Style() const { return style_; }
+  bool ListMode() const { return listMode_; }
+  bool Printing() const { return printing_; }
+  bool PrintingToBitmap() const { return toBitmap_; }
+  double Scale() const { return scale_; }
+  int ColumnCount() const { return columnCount_; }
+  int RowCount() const { return rowCount_; }
+  // The fixed columns and rows of the grid: the style's, at most all but one.
+  int FixedColumnCount() const;
+  int FixedRowCount() const;
+  // The smallest column and row holding a selectable cell; -1 when none.
+  int FirstSelectableColumn() const { return firstSelectableColumn_; }
+  int FirstSelectableRow() const { return firstSelectableRow_; }
+  const clsSheeRowAtr& RowAttributes() const { return rowAttributes_; }
+  const CellVariables& Variables() const { return variables_; }
+
+  // --- Cells ---
+  const cmcCellObj& BasicCell() const { return basicCell_; }
+  cmcCellObj& GetCell(int column, int row) { return cells_.Entry(column, row).cell; }
+  const cmcCellObj& GetCell(int column, int row) const { return cells_.Entry(column, row).cell; }
+  cmcSheetCells& Cells() { return cells_; }
+  const cmcSheetCells& Cells() const { return cells_; }
+
+  // --- Sizes in the grid's pixels ---
+  int ColumnWidth(int column) const;
+  int RowHeight(int row) const;
+  void SetColumnWidth(int column, int width);
+  void SetRowHeight(int row, int height);
+  int TotalWidth(int firstColumn, int endColumn) const;
+
+  // The row whose cells decide which columns keep their widths: the first row below the
+  // fixed rows (the last row when there are fewer).
+  int FirstDataRow() const;
+  // Whether the column's width is restored, saved and held to the user limits: its cell in
+  // the first data row is selectable.
+  bool ColumnKeepsWidth(int column) const;
+
+  // --- Column width persistence (on screen; when printing Restore scales the widths) ---
+  virtual void RestoreColumnWidths();
+  virtual void SaveColumnWidths();
+
+ protected:
+  // Steps of Build, in order; subclasses override them.
+  virtual void ApplyStyleItem(std::string_view item);
+  virtual void BuildCells();
+  virtual void BuildBasicCell();
+  virtual void LayOutRows(const std::string& cellsKey);
+  virtual void ApplyDirective(std::string_view item);
+  virtual void FillCells(const std::string& cellsKey);
+  virtual void OnRowFill(int row);
+  virtual void OnCellFill(int column, int row);
+  // Whether the lines a regional directive (Only_JPUSKR, Only_USA) guards are laid out.
+  virtual bool AllowsRegionalLines(std::string_view directive) const;
+
+  // For subclasses: the building blocks of the steps above.
+  void ReadStyle();
+  void MakeCellTable(int tableRows);
+  void AddBaseIndex();
+  void PersistWidthsAfterFill();
+  // Starts a loop at the current line that repeats its body count times in all.
+  void StartLoop(int count);
+  void SetSelectOn(bool on) { selectOn_ = on; }
+  bool SelectOn() const { return selectOn_; }
+  int CurrentLine() const { return currentLine_; }
+  void SetRowCount(int rows) { rowCount_ = rows; }
+  clsSheeRowAtr& MutableRowAttributes() { return rowAttributes_; }
+  CellVariables& MutableVariables() { return variables_; }
+  cmcGTex& Texts() const { return texts_; }
+  cmcSheetDisplayStore* Display() const { return display_; }
+  // Pixels of a screen pixel on the target (the printer scale, rounded).
+  int ScaledPixels(int pixels) const;
+
+ private:
+  void AppendRow(bool inLoopBody);
+  void FinishDirectiveLine();
+  void ParseRow(int row, std::string_view text);
+  void CopyRowAbove(int row);
+  void FitCell(const cmcCellObj& cell, int column, int row);
+  void NoteSelectable(const cmcCellObj& cell, int column, int row);
+  void SetRegionFlag(int row);
+  int DefaultSize() const;
+  int FontSizePercentage() const;
+
+  cmcGTex& texts_;
+  CellTextMeasure& measure_;
+  cmcSheetDisplayStore* display_;
+
+  std::string fullName_;
+  std::string typeTag_;
+  std::string key_;
+  std::string argument_;
+  int argumentNumber_ = -1;
+  int32_t baseIndex_ = 0;
+
+  SheetStyle style_;
+  bool listMode_ = false;
+  bool printing_ = false;
+  bool toBitmap_ = false;
+  double scale_ = 1.0;
+  int fontHeight_ = 0;
+  bool resetWidths_ = false;
+
+  // While the rows are laid out.
+  int linesToSkip_ = 0;
+  int currentLine_ = 0;
+  int loopStartLine_ = -1;
+  int loopEndLine_ = -1;
+  int loopCount_ = 0;
+  std::vector<int> loopBodyRows_;
+  bool selectOn_ = true;
+
+  int rowCount_ = 0;
+  int columnCount_ = 0;
+  clsSheeRowAtr rowAttributes_;
+  CellVariables variables_{};
+  cmcCellObj basicCell_;
+  cmcSheetCells cells_;
+  std::vector<int> columnWidths_;
+  std::vector<int> rowHeights_;
+  int firstSelectableColumn_ = -1;
+  int firstSelectableRow_ = -1;
+};
