@@ -21,6 +21,12 @@
 class cmcGTex;
 class cmcSheetDisplayStore;
 
+// Limits of a column the user may size: at least 10 pixels, at most 650 and at most the room
+// the fixed columns leave in the grid's client area.
+constexpr int kMinimumColumnWidth = 10;
+constexpr int kMaximumColumnWidth = 650;
+int LimitedColumnWidth(int width, int maximum);
+
 struct SheetEnvironment {
   cmcGTex& texts;
   CellTextMeasure& measure;
@@ -100,6 +106,9 @@ class cmcSheetLayout {
   // Whether the column's width is restored, saved and held to the user limits: its cell in
   // the first data row is selectable.
   bool ColumnKeepsWidth(int column) const;
+  // Holds every column that keeps its width to the user limits for a grid whose client area
+  // is clientWidth pixels wide (the grid calls it after the user resized a column).
+  void LimitColumnWidths(int clientWidth);
 
   // --- Column width persistence (on screen; when printing Restore scales the widths) ---
   virtual void RestoreColumnWidths();
@@ -139,8 +148,9 @@ class cmcSheetLayout {
  private:
   void AppendRow(bool inLoopBody);
   void FinishDirectiveLine();
-  void ParseRow(int row, std::string_view text);
-  void CopyRowAbove(int row);
+  int ParseRow(int row, std::string_view text);
+  void CopyRowAbove(int row, int cells);
+  int PrintedWidth(int32_t storedWidth) const;
   void FitCell(const cmcCellObj& cell, int column, int row);
   void NoteSelectable(const cmcCellObj& cell, int column, int row);
   void SetRegionFlag(int row);
