@@ -17,7 +17,7 @@
 // sessions. Start operations answer false, and change nothing, while a session runs.
 #include <cstdint>
 #include <memory>
-#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -103,19 +103,25 @@ class cmcCloneDrv {
   void Tick();
   void Step();
   void Finish();
-  void SetCode(int code, int nextState);
 
   bool CheckEcho(StepContext& step);
   bool WaitsForEcho() const;
-  void RunState(StepContext& step);
   void RestartInactivity(int nextState);
+  void RunState(StepContext& step);
 
   void StateCommandText(StepContext& step);
+  void RunCommandPiece(StepContext& step);
   void StatePostDelay(StepContext& step);
   void StateOpenPort(StepContext& step);
   void StateInfoReply(StepContext& step);
+  int InfoReplyCode(const cmcBuff& frame);
   void StateReceive(StepContext& step);
+  void ReceiveFrame(std::span<const std::uint8_t> frame, StepContext& step);
+  int AcceptData(std::span<const std::uint8_t> payload);
+  int CheckCoverage() const;
   void StateSendData(StepContext& step);
+  void StageFrame();
+  void SendEnd();
   void StateAck(StepContext& step);
   void StateFinishing(StepContext& step);
 
@@ -125,13 +131,9 @@ class cmcCloneDrv {
   void Send(const std::uint8_t* bytes, std::int32_t n);
   void SendRequest(std::uint8_t command);
   void ReadInput();
-  bool TakeFrame(std::int32_t maxFrame, cmcBuff& frame, bool& overflow);
-  int AcceptFrame(const cmcBuff& frame, bool& accepted);
-  int AcceptData(const std::uint8_t* payload, std::int32_t n);
-  int CheckEnd(const std::uint8_t* payload, std::int32_t n) const;
-  int CheckCoverage() const;
-  int InfoReplyCode(const cmcBuff& frame);
-  bool StageFrames(StepContext& step);
+  // Takes the next frame (or abandoned frame) off the receive buffer; false when none is
+  // complete yet.
+  bool TakeFrame(std::size_t maxFrame, cmcBuff& frame, bool& overflow);
 
   cmcComm port_;
   std::uint16_t wordA_ = 0;
@@ -154,7 +156,6 @@ class cmcCloneDrv {
   bool speedHigh_ = false;
 
   cmcBuff receive_;
-  cmcBuff frame_;
   cmcBuff echoExpected_;
   cmcBuff staged_;
   std::string commandText_;
@@ -174,6 +175,7 @@ class cmcCloneDrv {
   cmcTick inactivity_;
   cmcTick postCommand_;
   cmcTick drain_;
+  std::int32_t drained_ = 0;
   std::int32_t ackTimeoutMs_ = kDefaultAckTimeoutMs;
   std::int32_t postDelayMs_ = 0;
   // Cleared when the driver goes, so that a callback that destroys it is noticed.

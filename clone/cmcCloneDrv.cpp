@@ -1,0 +1,591 @@
+#include "clone/cmcCloneDrv.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+#include "clone/CloneFrame.h"
+#include "clone/CloneTransferType.h"
+#include "memory/Bcd.h"
+#include "platform/Fatal.h"
+
+namespace {
+
+// States of a session; the default next state is the following number.
+enum State : int {
+  kIdle = 0,
+  kStart = 2,
+  kCommandText = 3,
+  kPostDelay = 4,
+  kOpenPort = 5,
+  kSendInfoRequest = 6,
+  kInfoReply = 7,
+  kSendReadRequest = 8,
+  kReceive = 9,
+  kSendWriteRequest = 10,
+  kSendData = 11,
+  kSendEnd = 12,
+  kAck = 13,
+  kFinishing = 14,
+  kDone = 15,
+};
+
+constexpr std::int32_t kReadChunk = 256;
+constexpr std::int32_t kCompactAbove = 4096;
+// Expected echo bytes that may be outstanding while data frames are sent.
+constexpr std::int32_t kDataEchoAllowance = 128;
+// A frame buffer longer than this is abandoned (as an invalid frame while a single reply is
+// awaited; as a corrupt stream while data is received).
+constexpr std::size_t kMaxReplyFrame = 520;
+constexpr std::size_t kMaxDataFrame = 521;
+constexpr std::size_t kMinDataFrame = 12;
+constexpr std::size_t kMinInfoReply = 8;
+constexpr std::int32_t kMaxDrainBytes = 65535;
+constexpr int kDataPassesPerStep = 8;
+
+std::span<const std::uint8_t> BytesOf(const cmcBuff& buffer) {
+  return {buffer.Data(), static_cast<std::size_t>(buffer.Length())};
+}
+
+void DropFront(cmcBuff& buffer, std::size_t n) {
+  const auto count = static_cast<std::int32_t>(n);
+  buffer.Assign(buffer.Data() + count, buffer.Length() - count);
+}
+
+void CompactLong(cmcBuff& buffer) {
+  if (buffer.Length() > kCompactAbove) buffer.Compact();
+}
+
+bool IsDataFrameShape(std::span<const std::uint8_t> frame) {
+  return frame.size() >= kMinDataFrame && frame.size() <= kMaxDataFrame + 1 &&
+         frame[0] == CloneFrame::kPreamble && frame[1] == CloneFrame::kProgram && frame[2] == CloneFrame::kRadio;
+}
+
+// True when address .. address + n - 1 lies inside an image of size bytes.
+bool IsInsideImage(std::int32_t address, std::size_t n, std::int32_t size) {
+  return address >= 0 && static_cast<std::int64_t>(address) + static_cast<std::int64_t>(n) <= size;
+}
+
+void SetBit(cmcBuff& bitmap, std::int32_t address) {
+  const std::int32_t byte = address / 8;
+  if (bitmap.Length() <= byte) {
+    const std::int32_t old = bitmap.Length();
+    bitmap.Resize(byte + 1);
+    std::fill(bitmap.Data() + old, bitmap.Data() + byte + 1, std::uint8_t{0});
+  }
+  *bitmap.At(byte) = static_cast<std::uint8_t>(*bitmap.At(byte) | (1u << (address % 8)));
+}
+
+}  // namespace
+
+// What one step decides besides the state's own action.
+class cmcCloneDrv::StepContext {
+ public:
+  int next = 0;
+  bool progress = false;
+};
+
+cmcCloneDrv::cmcCloneDrv(SerialDevice& device, const PortResolver& ports)
+    : port_(device, ports), task_(cmcTask::Create()) {
+  task_->SetHandler(&OnTimer, this);
+}
+
+cmcCloneDrv::~cmcCloneDrv() = default;
+
+void cmcCloneDrv::SetRequestWords(std::uint16_t a, std::uint16_t b) {
+  wordA_ = a;
+  wordB_ = b;
+}
+
+void cmcCloneDrv::SetImageSize(std::int32_t n) { imageSize_ = std::max(n, 0); }
+
+void cmcCloneDrv::SetPort(std::int32_t port, std::string_view settings) {
+  portNumber_ = port;
+  portSettings_ = settings;
+}
+
+void cmcCloneDrv::SetDevicePath(std::string path) { devicePath_ = std::move(path); }
+
+void cmcCloneDrv::SetRequestPreamble(std::int32_t n) { requestPreamble_ = std::max(n, 0); }
+
+void cmcCloneDrv::SetDataPreamble(std::int32_t first, std::int32_t later) {
+  firstDataPreamble_ = std::max(first, 0);
+  laterDataPreamble_ = std::max(later, 0);
+}
+
+void cmcCloneDrv::SetCommandText(std::string_view text) { commandText_ = text; }
+
+void cmcCloneDrv::SetEndCount(bool on) { endCount_ = on; }
+
+void cmcCloneDrv::SetEcho(bool on) { echo_ = on; }
+
+void cmcCloneDrv::SetBlockSize(std::int32_t n) {
+  // A data frame carries at most 255 bytes.
+  if (n > 0) blockSize_ = std::min(n, 255);
+}
+
+void cmcCloneDrv::SetAckTimeout(std::int32_t ms) {
+  if (ms > 0) ackTimeoutMs_ = ms;
+}
+
+void cmcCloneDrv::SetPostDelay(std::int32_t ms) { postDelayMs_ = std::max(ms, 0); }
+
+void cmcCloneDrv::SetTransferType(int type) { transferType_ = NormalisedTransferType(type); }
+
+void cmcCloneDrv::SetSpeedHigh(bool fast) { speedHighSetting_ = fast; }
+
+bool cmcCloneDrv::StartInfo(Completion completion, void* user) {
+  if (IsBusy()) return false;
+  search_ = true;
+  searchType_ = startType_ = transferType_;
+  sessionCommands_.clear();
+  return Start(CloneSession::kInfo, completion, user);
+}
+
+bool cmcCloneDrv::StartRead(const AddressRangeList* ranges, Completion completion, void* user) {
+  if (IsBusy()) return false;
+  search_ = false;
+  hasRanges_ = ranges != nullptr;
+  ranges_ = ranges ? *ranges : AddressRangeList();
+  sessionCommands_ = commandText_;
+  return Start(CloneSession::kRead, completion, user);
+}
+
+bool cmcCloneDrv::StartWrite(const cmcEeprom& image, const AddressRangeList& ranges, Completion completion,
+                             void* user) {
+  if (IsBusy()) return false;
+  for (const AddressRange& range : ranges) {
+    if (range.IsEndMarker()) break;
+    if (!IsInsideImage(range.start, static_cast<std::size_t>(range.end - range.start) + 1, image.GetSize())) {
+      fatal("A write range lies outside the image.");
+    }
+  }
+  search_ = false;
+  hasRanges_ = true;
+  ranges_ = ranges;
+  rangeIndex_ = 0;
+  address_ = ranges_.empty() ? 0 : ranges_.front().start;
+  sessionCommands_ = commandText_;
+  if (!Start(CloneSession::kWrite, completion, user)) return false;
+  result_->image.Assign(image);
+  return true;
+}
+
+bool cmcCloneDrv::Start(int kind, Completion completion, void* user) {
+  result_ = std::make_unique<dst_CDrv_Result>();
+  result_->kind = kind;
+  result_->code = CloneResult::kPortOpen;
+  result_->wordA = wordA_;
+  result_->wordB = wordB_;
+  result_->image.SetSize(imageSize_);
+  result_->transferType = transferType_;
+  kind_ = kind;
+  completion_ = completion;
+  user_ = user;
+  speedHigh_ = speedHighSetting_;
+  frames_ = 0;
+  dataBytes_ = 0;
+  receive_.Clear();
+  echoExpected_.Clear();
+  staged_.Clear();
+  inactivity_ = cmcTick();
+  drain_ = cmcTick();
+  state_ = kStart;
+  task_->SetInterval(kStepMs);
+  return true;
+}
+
+void cmcCloneDrv::OnTimer(void* user, cmcTask&) { static_cast<cmcCloneDrv*>(user)->Tick(); }
+
+void cmcCloneDrv::Tick() {
+  if (state_ == kIdle) {
+    task_->SetInterval(-1);
+    return;
+  }
+  if (state_ != kDone) Step();
+  // A port that failed a write or went away cannot carry the session any further.
+  if (state_ != kIdle && (port_.HasWriteError() || port_.HasDeviceLost())) {
+    result_->code = CloneResult::kPortFailed;
+    state_ = kDone;
+  }
+  if (state_ == kDone) Finish();
+}
+
+void cmcCloneDrv::Step() {
+  StepContext step;
+  step.next = state_ + 1;
+  const bool timedOut = inactivity_.Remaining() == 0;
+  if (!echo_) echoExpected_.Clear();
+  if (echo_ && state_ != kFinishing && echoExpected_.Length() > 0 && !CheckEcho(step)) {
+    result_->code = CloneResult::kEcho;
+    step.next = kFinishing;
+  } else if (WaitsForEcho()) {
+    step.next = state_;
+  } else {
+    RunState(step);
+  }
+  if (step.next != state_) step.progress = true;
+  if (step.progress) {
+    RestartInactivity(step.next);
+  } else if (timedOut && state_ != kFinishing) {
+    // Finishing only waits for the port to send what it holds; the write deadline of the
+    // port bounds that wait without overwriting the session's result.
+    const bool echoMissing = echo_ && echoExpected_.Length() > 0;
+    result_->code = echoMissing ? CloneResult::kEcho : CloneResult::kNoAnswer;
+    step.next = kFinishing;
+  }
+  CompactLong(receive_);
+  CompactLong(echoExpected_);
+  state_ = step.next;
+}
+
+bool cmcCloneDrv::CheckEcho(StepContext& step) {
+  ReadInput();
+  while (receive_.Length() > 0 && echoExpected_.Length() > 0) {
+    if (*receive_.Data() != *echoExpected_.Data()) return false;
+    receive_.PopFront();
+    echoExpected_.PopFront();
+    step.progress = true;
+  }
+  if (echoExpected_.Length() == 0) echoExpected_.Clear();
+  return true;
+}
+
+bool cmcCloneDrv::WaitsForEcho() const {
+  return echoExpected_.Length() > (state_ == kSendData ? kDataEchoAllowance : 0);
+}
+
+void cmcCloneDrv::RestartInactivity(int nextState) {
+  std::int32_t timeout = kDefaultTimeoutMs;
+  if (nextState == kCommandText && !sessionCommands_.empty()) timeout = kCommandTimeoutMs;
+  if (nextState == kAck) timeout = ackTimeoutMs_;
+  inactivity_.Start(static_cast<std::uint32_t>(timeout));
+}
+
+void cmcCloneDrv::RunState(StepContext& step) {
+  if (Draining(step)) return;
+  switch (state_) {
+    case kStart: break;
+    case kCommandText: StateCommandText(step); break;
+    case kPostDelay: StatePostDelay(step); break;
+    case kOpenPort: StateOpenPort(step); break;
+    case kSendInfoRequest: SendRequest(CloneFrame::kInfoRequest); break;
+    case kInfoReply: StateInfoReply(step); break;
+    case kSendReadRequest: SendRequest(CloneFrame::kReadRequest); break;
+    case kReceive: StateReceive(step); break;
+    case kSendWriteRequest: SendRequest(CloneFrame::kWriteRequest); break;
+    case kSendData: StateSendData(step); break;
+    case kSendEnd: SendEnd(); break;
+    case kAck: StateAck(step); break;
+    case kFinishing: StateFinishing(step); break;
+    default: step.next = kIdle; break;
+  }
+}
+
+void cmcCloneDrv::StateCommandText(StepContext& step) {
+  if (!sessionCommands_.empty()) RunCommandPiece(step);
+  if (step.next == kFinishing) return;
+  if (!sessionCommands_.empty() || port_.PendingOut() > 0) {
+    step.next = state_;
+    step.progress = true;
+    return;
+  }
+  postCommand_.Start(static_cast<std::uint32_t>(std::exchange(postDelayMs_, 0)));
+}
+
+void cmcCloneDrv::RunCommandPiece(StepContext& step) {
+  if (sessionCommands_.front() == '(') {
+    const std::size_t close = sessionCommands_.find(')');
+    const std::string settings = sessionCommands_.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+    sessionCommands_.erase(0, close == std::string::npos ? std::string::npos : close + 1);
+    if (!Reopen(settings)) {
+      sessionCommands_.clear();
+      step.next = kFinishing;
+      return;
+    }
+    StartDrain();
+    return;
+  }
+  const std::size_t open = sessionCommands_.find('(');
+  const std::vector<std::uint8_t> bytes = HexTextToBytes(std::string_view(sessionCommands_).substr(0, open));
+  sessionCommands_.erase(0, open);
+  Send(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+}
+
+void cmcCloneDrv::StatePostDelay(StepContext& step) {
+  if (postCommand_.Remaining() > 0) {
+    step.next = state_;
+    step.progress = true;
+    return;
+  }
+  echoExpected_.Clear();
+  receive_.Clear();
+}
+
+void cmcCloneDrv::StateOpenPort(StepContext& step) {
+  if (!Reopen(portSettings_)) {
+    step.next = kFinishing;
+    return;
+  }
+  StartDrain();
+  if (kind_ == CloneSession::kRead) step.next = kSendReadRequest;
+  if (kind_ == CloneSession::kWrite) step.next = kSendWriteRequest;
+  if (kind_ == CloneSession::kInfo) step.next = kSendInfoRequest;
+}
+
+void cmcCloneDrv::StateInfoReply(StepContext& step) {
+  ReadInput();
+  cmcBuff frame;
+  bool seen = false;
+  bool overflow = false;
+  // Only the last frame that completed in this step counts.
+  while (TakeFrame(kMaxReplyFrame, frame, overflow)) seen = true;
+  if (!seen) {
+    step.next = state_;
+    return;
+  }
+  result_->code = InfoReplyCode(frame);
+  step.next = kFinishing;
+}
+
+int cmcCloneDrv::InfoReplyCode(const cmcBuff& frame) {
+  const std::span<const std::uint8_t> bytes = BytesOf(frame);
+  if (bytes.size() < kMinInfoReply || bytes[0] != CloneFrame::kPreamble) return CloneResult::kBadFrame;
+  if (!echo_ && CloneFrame::HasHeader(bytes, CloneFrame::kRadio, CloneFrame::kProgram, CloneFrame::kInfoRequest)) {
+    return CloneResult::kNoAnswer;  // the cable echoes, so this transfer type is the wrong one
+  }
+  if (!CloneFrame::HasHeader(bytes, CloneFrame::kProgram, CloneFrame::kRadio, CloneFrame::kInfoReply)) {
+    return CloneResult::kBadFrame;
+  }
+  if (!IsValidBcd(bytes.subspan(4, 4))) return CloneResult::kBadFrame;
+  result_->wordA = static_cast<std::uint16_t>(bytes[4] << 8 | bytes[5]);
+  result_->wordB = static_cast<std::uint16_t>(bytes[6] << 8 | bytes[7]);
+  result_->info.Assign(bytes.data() + 8, static_cast<std::int32_t>(bytes.size() - 8));
+  search_ = false;
+  result_->transferType = searchType_;
+  result_->transferTypeChanged = searchType_ != startType_;
+  return CloneResult::kOk;
+}
+
+void cmcCloneDrv::StateReceive(StepContext& step) {
+  step.next = state_;
+  ReadInput();
+  cmcBuff frame;
+  bool overflow = false;
+  while (step.next == state_) {
+    const bool taken = TakeFrame(kMaxDataFrame, frame, overflow);
+    if (overflow) {
+      result_->code = CloneResult::kBadFrame;
+      step.next = kFinishing;
+    } else if (!taken) {
+      return;
+    } else {
+      ReceiveFrame(BytesOf(frame), step);
+    }
+  }
+}
+
+void cmcCloneDrv::ReceiveFrame(std::span<const std::uint8_t> frame, StepContext& step) {
+  if (!IsDataFrameShape(frame)) {
+    result_->code = CloneResult::kBadFrame;
+    step.next = kFinishing;
+  } else if (frame[3] == CloneFrame::kData) {
+    const int code = AcceptData(frame.subspan(CloneFrame::kHeaderSize));
+    if (code == CloneResult::kOk) {
+      ++frames_;
+      step.progress = true;
+      return;
+    }
+    result_->code = code;
+    step.next = kFinishing;
+  } else if (frame[3] == CloneFrame::kEndOfData) {
+    int code = CloneFrame::CheckEndFrame(frame, frames_, endCount_);
+    if (code == CloneResult::kOk && hasRanges_) code = CheckCoverage();
+    result_->code = code;
+    step.next = kFinishing;
+  } else {
+    result_->code = CloneResult::kBadFrame;
+    step.next = kFinishing;
+  }
+}
+
+int cmcCloneDrv::AcceptData(std::span<const std::uint8_t> payload) {
+  CloneFrame::DataPayload data;
+  if (!CloneFrame::DecodeDataPayload(payload, speedHigh_, data)) return CloneResult::kBadFrame;
+  if (data.data.empty()) return CloneResult::kOk;
+  if (!IsInsideImage(data.address, data.data.size(), result_->image.GetSize())) return CloneResult::kDataOverflow;
+  const auto n = static_cast<std::int32_t>(data.data.size());
+  result_->image.WriteBlock(data.address, data.data.data(), n);
+  for (std::int32_t a = data.address; a < data.address + n; ++a) SetBit(result_->coverage, a);
+  dataBytes_ += n;
+  return CloneResult::kOk;
+}
+
+int cmcCloneDrv::CheckCoverage() const {
+  cmcBuff expected;
+  expected.AppendRepeat(0, (imageSize_ + 7) / 8);
+  for (const AddressRange& range : ranges_) {
+    if (range.IsEndMarker()) break;
+    for (std::int32_t a = std::max(range.start, 0); a <= range.end && a < imageSize_; ++a) SetBit(expected, a);
+  }
+  const cmcBuff& received = result_->coverage;
+  if (received.Length() > expected.Length()) return CloneResult::kDataOverflow;
+  bool missing = false;
+  for (std::int32_t i = 0; i < expected.Length(); ++i) {
+    const std::uint8_t got = i < received.Length() ? *received.At(i) : 0;
+    const std::uint8_t want = *expected.At(i);
+    if (got & ~want) return CloneResult::kDataOverflow;
+    if (want & ~got) missing = true;
+  }
+  return missing ? CloneResult::kMissingData : CloneResult::kOk;
+}
+
+void cmcCloneDrv::StateSendData(StepContext& step) {
+  step.next = state_;
+  for (int pass = 0; pass < kDataPassesPerStep; ++pass) {
+    const bool atEnd = rangeIndex_ >= ranges_.size() || ranges_[rangeIndex_].IsEndMarker();
+    if (atEnd) {
+      if (port_.PendingOut() == 0 && staged_.Length() == 0) step.next = kSendEnd;
+    } else if (address_ > ranges_[rangeIndex_].end) {
+      ++rangeIndex_;
+      if (rangeIndex_ < ranges_.size()) address_ = ranges_[rangeIndex_].start;
+    } else {
+      StageFrame();
+    }
+    if (step.next != state_ || staged_.Length() == 0 || 4 * staged_.Length() < port_.PendingOut()) return;
+    Send(staged_.Data(), staged_.Length());
+    staged_.Clear();
+    step.progress = true;
+    if (atEnd) return;
+  }
+}
+
+// Frames start on multiples of the block size except at range starts, and never cross a
+// range end.
+void cmcCloneDrv::StageFrame() {
+  const AddressRange& range = ranges_[rangeIndex_];
+  const std::int32_t n = std::min(blockSize_ - address_ % blockSize_, range.end - address_ + 1);
+  std::vector<std::uint8_t> data(static_cast<std::size_t>(n));
+  result_->image.ReadBlock(address_, data.data(), n);
+  const CloneFrame::Bytes payload = CloneFrame::EncodeDataPayload(address_, data, speedHigh_);
+  const CloneFrame::Bytes frame = CloneFrame::Frame(CloneFrame::kRadio, CloneFrame::kProgram, CloneFrame::kData,
+                                                    payload, frames_ == 0 ? firstDataPreamble_ : laterDataPreamble_);
+  staged_.Append(frame.data(), static_cast<std::int32_t>(frame.size()));
+  ++frames_;
+  address_ += n;
+  dataBytes_ += n;
+}
+
+void cmcCloneDrv::SendEnd() {
+  const CloneFrame::Bytes frame = CloneFrame::Frame(CloneFrame::kRadio, CloneFrame::kProgram, CloneFrame::kEndOfData,
+                                                    CloneFrame::EndPayload(frames_, endCount_));
+  Send(frame.data(), static_cast<std::int32_t>(frame.size()));
+}
+
+void cmcCloneDrv::StateAck(StepContext& step) {
+  ReadInput();
+  cmcBuff frame;
+  bool seen = false;
+  bool overflow = false;
+  while (TakeFrame(kMaxReplyFrame, frame, overflow)) seen = true;
+  if (!seen) {
+    step.next = state_;
+    return;
+  }
+  static constexpr std::uint8_t kAcknowledge[] = {CloneFrame::kPreamble, CloneFrame::kProgram, CloneFrame::kRadio,
+                                                  CloneFrame::kWriteAck, 0x00};
+  const std::span<const std::uint8_t> bytes = BytesOf(frame);
+  result_->code = std::ranges::equal(bytes, kAcknowledge) ? CloneResult::kOk : CloneResult::kWriteRefused;
+  step.next = kFinishing;
+}
+
+void cmcCloneDrv::StateFinishing(StepContext& step) {
+  if (port_.PendingOut() > 0) {
+    step.next = state_;
+    return;
+  }
+  step.next = kDone;
+  if (!search_) return;
+  searchType_ = (searchType_ + 1) % kCloneTransferTypes;
+  if (searchType_ == startType_) return;
+  const CloneTransferType type = TransferTypeOf(searchType_);
+  portSettings_ = type.portSettings;
+  echo_ = type.echo;
+  receive_.Clear();
+  echoExpected_.Clear();
+  step.next = kOpenPort;
+}
+
+bool cmcCloneDrv::Reopen(std::string_view settings) {
+  port_.Close();
+  const int opened = devicePath_.empty() ? port_.Open(portNumber_, settings) : port_.OpenPath(devicePath_, settings);
+  if (opened) return true;
+  result_->code = CloneResult::kPortOpen;
+  result_->openFailure = port_.LastOpenFailure();
+  return false;
+}
+
+// Whatever the radio still had on its way is discarded for a while after each (re)open;
+// the steps go on meanwhile, so nothing waits.
+void cmcCloneDrv::StartDrain() {
+  drain_.Start(kDrainMs);
+  drained_ = 0;
+}
+
+bool cmcCloneDrv::Draining(StepContext& step) {
+  if (!drain_.IsRunning()) return false;
+  std::uint8_t chunk[kReadChunk];
+  std::int32_t n = 0;
+  while (drained_ < kMaxDrainBytes && (n = port_.Read(chunk, std::min(kReadChunk, kMaxDrainBytes - drained_))) > 0) {
+    drained_ += n;
+  }
+  if (drain_.Remaining() == 0) return false;
+  step.next = state_;
+  step.progress = true;
+  return true;
+}
+
+void cmcCloneDrv::Send(const std::uint8_t* bytes, std::int32_t n) {
+  port_.Write(bytes, n);
+  echoExpected_.Append(bytes, n);
+}
+
+void cmcCloneDrv::SendRequest(std::uint8_t command) {
+  const CloneFrame::Bytes frame = CloneFrame::Request(command, wordA_, wordB_, requestPreamble_);
+  Send(frame.data(), static_cast<std::int32_t>(frame.size()));
+}
+
+void cmcCloneDrv::ReadInput() {
+  std::uint8_t chunk[kReadChunk];
+  const std::int32_t n = port_.Read(chunk, kReadChunk);
+  if (n > 0) receive_.Append(chunk, n);
+}
+
+bool cmcCloneDrv::TakeFrame(std::size_t maxFrame, cmcBuff& frame, bool& overflow) {
+  const CloneFrame::AssemblyResult found = CloneFrame::AssembleFrame(BytesOf(receive_), maxFrame);
+  if (found.status == CloneFrame::Assembly::Frame) {
+    frame.Assign(receive_.Data() + found.begin, static_cast<std::int32_t>(found.length));
+  } else if (found.status == CloneFrame::Assembly::Invalid) {
+    // An abandoned frame counts as a frame of one invalid byte.
+    frame.Assign(receive_.Data() + found.begin, 1);
+    frame.At(0)[0] = 0;
+    overflow = true;
+  }
+  DropFront(receive_, found.consumed);
+  return found.status != CloneFrame::Assembly::NeedMore;
+}
+
+void cmcCloneDrv::Finish() {
+  port_.Close();
+  state_ = kIdle;
+  std::unique_ptr<dst_CDrv_Result> result = std::move(result_);
+  const Completion completion = std::exchange(completion_, nullptr);
+  void* const user = std::exchange(user_, nullptr);
+  receive_.Clear();
+  echoExpected_.Clear();
+  staged_.Clear();
+  const std::weak_ptr<bool> alive = alive_;
+  if (completion) completion(user, *result);
+  if (alive.expired()) return;
+  if (state_ == kIdle) task_->SetInterval(-1);
+}
