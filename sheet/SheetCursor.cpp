@@ -1,0 +1,117 @@
+#include "sheet/SheetCursor.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+int sign(int v) { return (v > 0) - (v < 0); }
+
+int wrapped(int v, int count) { return ((v % count) + count) % count; }
+
+std::optional<CellPosition> WrappingStep(const cmcSheetCells& cells, CellPosition from, int sx, int sy) {
+  CellPosition p = from;
+  do {
+    p = {wrapped(p.column + sx, cells.Columns()), wrapped(p.row + sy, cells.Rows())};
+    if (cells.IsSelectable(p)) return p;
+  } while (p != from);
+  return std::nullopt;
+}
+
+std::optional<CellPosition> StraightStep(const cmcSheetCells& cells, CellPosition from, int sx, int sy) {
+  for (CellPosition p{from.column + sx, from.row + sy}; cells.Contains(p); p = {p.column + sx, p.row + sy}) {
+    if (cells.IsSelectable(p)) return p;
+  }
+  return std::nullopt;
+}
+
+// The selectable cell of a line (a column when alongColumn, else a row) nearest to aim,
+// at or after first; the lower one of two equally near. -1 when the line has none.
+int NearestSelectable(const cmcSheetCells& cells, int line, bool alongColumn, int aim, int first) {
+  const int length = alongColumn ? cells.Rows() : cells.Columns();
+  int best = -1;
+  for (int i = std::max(first, 0); i < length; ++i) {
+    const bool selectable = alongColumn ? cells.IsSelectable(line, i) : cells.IsSelectable(i, line);
+    if (selectable && (best < 0 || std::abs(i - aim) < std::abs(best - aim))) best = i;
+  }
+  return best;
+}
+
+std::optional<CellPosition> NextLineStep(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition from,
+                                         CellPosition remembered, int sx, int sy) {
+  if (sx != 0) {
+    for (int column = from.column + sx; column >= 0 && column < cells.Columns(); column += sx) {
+      const int row = NearestSelectable(cells, column, true, remembered.row, frame.fixedRows);
+      if (row >= 0) return CellPosition{column, row};
+    }
+  } else {
+    for (int row = from.row + sy; row >= 0 && row < cells.Rows(); row += sy) {
+      const int column = NearestSelectable(cells, row, false, remembered.column, frame.fixedColumns);
+      if (column >= 0) return CellPosition{column, row};
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<CellPosition> UnitStep(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition from,
+                                     CellPosition remembered, int sx, int sy, bool wrap) {
+  if (wrap) return WrappingStep(cells, from, sx, sy);
+  if (const auto straight = StraightStep(cells, from, sx, sy)) return straight;
+  return NextLineStep(cells, frame, from, remembered, sx, sy);
+}
+
+}  // namespace
+
+CursorMove FindCursorMove(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition current,
+                          CellPosition& remembered, int dx, int dy) {
+  if (!remembered.IsSet()) remembered = current;
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  const bool wrap = frame.wrapAround && steps == 1 && cells.Columns() > 0 && cells.Rows() > 0;
+  CellPosition at = current;
+  for (int i = 0; i < steps; ++i) {
+    const auto next = UnitStep(cells, frame, at, remembered, sign(dx), sign(dy), wrap);
+    if (!next) break;
+    at = *next;
+    remembered = at;
+  }
+  CursorMove move;
+  move.cell = at;
+  move.moved = at != current;
+  move.showFixedColumns = at.column == frame.firstSelectableColumn;
+  move.showFixedRows = at.row == frame.firstSelectableRow;
+  return move;
+}
+
+bool MayBecomeCurrent(const cmcSheetCells& cells, CellPosition cell, bool multiSelectionActive) {
+  return cells.IsSelectable(cell) && (!multiSelectionActive || cells.InSelectRegion(cell));
+}
+
+namespace {
+
+template <typename Match>
+CellPosition FirstSelectableWhere(const cmcSheetCells& cells, Match match) {
+  for (int row = 0; row < cells.Rows(); ++row) {
+    for (int column = 0; column < cells.Columns(); ++column) {
+      if (cells.IsSelectable(column, row) && match(cells.Entry(column, row).cell)) return {column, row};
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+CellPosition FirstSelectableCell(const cmcSheetCells& cells) {
+  return FirstSelectableWhere(cells, [](const cmcCellObj&) { return true; });
+}
+
+CellPosition FindSelectableCell(const cmcSheetCells& cells, unsigned cellId, int32_t index) {
+  return FirstSelectableWhere(cells,
+                              [&](const cmcCellObj& cell) { return cell.cellId == cellId && cell.index == index; });
+}
+
+CellPosition FindSelectableCell(const cmcSheetCells& cells, unsigned category, unsigned cellId, int32_t index) {
+  return FirstSelectableWhere(cells, [&](const cmcCellObj& cell) {
+    return cell.category == category && cell.cellId == cellId && cell.index == index;
+  });
+}
