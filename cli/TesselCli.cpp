@@ -4,14 +4,15 @@
 #include <map>
 #include <optional>
 
+#include "cli/CheckReport.h"
 #include "cli/CliDocument.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
 #include "cli/ListDump.h"
 #include "cli/QmfFileNotes.h"
+#include "cli/RadioCommands.h"
 #include "files/DocumentFile.h"
 #include "memory/Generation.h"
-#include "memory/RecordChecks.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
 #include "text/LineTables.h"
@@ -27,10 +28,12 @@ constexpr std::string_view kOverview =
     "  convert IN -o OUT --generation G [--no-digest]   save a file as another generation\n"
     "  dump FILE --list LIST [--json] [--destination D] the decoded records of one list\n"
     "  check FILE [--destination D]                     run the record checks\n"
+    "  radio info|read|write ...                        talk to a radio (radio --help)\n"
     "\n"
     "D is a destination code 0-15, G a generation 1-3. convert, dump and check use the\n"
     "destination the file names unless --destination is given.\n"
-    "Exit status: 0 success, 1 wrong usage, 2 file error, 3 check found errors.\n"
+    "Exit status: 0 success, 1 wrong usage, 2 file error, 3 check found errors,\n"
+    "4 the radio session failed.\n"
     "Options: --help (also after a command), --version.\n";
 
 struct Io {
@@ -196,34 +199,9 @@ int RunDump(const CommandLine& line, Io& io) {
   });
 }
 
-// The list a finding belongs to, as dump names lists, and the entry's number in it.
-std::string_view ListNameOf(int kind, int index) {
-  switch (kind) {
-    case RecordKind::kChannel:
-      return index < 500 ? "memory" : index < 550 ? "scan-edges" : "call";
-    case RecordKind::kRepeater:
-      return "repeaters";
-    case RecordKind::kYourCall:
-      return "your-calls";
-    case RecordKind::kBroadcastFm:
-    case RecordKind::kBroadcastAm:
-      return "broadcast";
-    default:
-      return "records";
-  }
-}
-
 int RunCheck(const CommandLine& line, Io& io) {
   return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession&) {
-    bool errors = false;
-    for (const ListFinding& finding : ListFindings(document)) {
-      const bool isError = finding.check->severity == CheckSeverity::kError;
-      errors = errors || isError;
-      io.out << ListNameOf(finding.kind, finding.index) << " " << finding.index << " "
-             << finding.check->field << ": " << (isError ? "error" : "warning") << " ("
-             << finding.check->name << ")\n";
-    }
-    return errors ? CliExit::kCheckErrors : CliExit::kSuccess;
+    return ReportFindings(document, io.out).errors > 0 ? CliExit::kCheckErrors : CliExit::kSuccess;
   });
 }
 
@@ -275,6 +253,7 @@ int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::o
     out << "tessel-cli " << TESSEL_VERSION << "\n";
     return CliExit::kSuccess;
   }
+  if (args.front() == "radio") return RunRadioCommand(args, out, err);
   const auto command = Commands().find(args.front());
   if (command == Commands().end()) return UsageError(io, "unknown command " + args.front());
   return RunCommand(command->second, args, io);

@@ -10,6 +10,7 @@ inline constexpr int kSuccess = 0;
 inline constexpr int kUsage = 1;
 inline constexpr int kFileError = 2;
 inline constexpr int kCheckErrors = 3;
+inline constexpr int kRadioError = 4;
 }  // namespace CliExit
 
 int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
