@@ -144,6 +144,12 @@ void cmcSheetLayout::LayOutRows(const std::string& cellsKey) {
   rowCount_ = 0;
   columnCount_ = 0;
   rowAttributes_.Clear();
+  linesToSkip_ = 0;
+  selectOn_ = true;
+  loopStartLine_ = -1;
+  loopEndLine_ = -1;
+  loopCount_ = 0;
+  loopBodyRows_.clear();
   for (currentLine_ = 0;; ++currentLine_) {
     const std::string line = texts_.GetLine(cellsKey, currentLine_);
     if (!line.empty() && line[0] == '#') break;
