@@ -1,26 +1,14 @@
 #include "clone/indCloneMan.h"
 
-#include <cstdio>
-
 #include "clone/CloneCheckCodes.h"
 #include "clone/CloneErrorText.h"
+#include "clone/CloneFrame.h"
 #include "clone/CloneRanges.h"
 #include "clone/CloneTransferType.h"
 
 namespace {
 
 constexpr std::string_view kCaptionKey = "GI_Sys_AppTitle";
-
-void AppendHexByte(std::string& text, std::uint8_t byte) {
-  char digits[3];
-  std::snprintf(digits, sizeof digits, "%02X", byte);
-  text += digits;
-}
-
-void AppendHexWord(std::string& text, std::uint16_t word) {
-  AppendHexByte(text, static_cast<std::uint8_t>(word >> 8));
-  AppendHexByte(text, static_cast<std::uint8_t>(word & 0xFF));
-}
 
 }  // namespace
 
@@ -119,16 +107,8 @@ void indCloneMan::Configure(int kind) {
 
 // "(" initial settings ")" and the speed switch frame as hex text, sent at the initial speed.
 std::string indCloneMan::SpeedSwitchCommand(std::string_view initialSettings) const {
-  constexpr int kSwitchPreamble = 20;
-  std::string text = "(" + std::string(initialSettings) + ")";
-  for (int i = 0; i < kSwitchPreamble; ++i) text += "FE";
-  text += "EEEFE8";
-  AppendHexWord(text, wordA_);
-  AppendHexWord(text, wordB_);
-  text += "000002";
-  text += settings_.comSpeedHigh == 1 ? "01" : "00";
-  text += "FD";
-  return text;
+  return "(" + std::string(initialSettings) + ")" +
+         CloneFrame::HexText(CloneFrame::SpeedSwitch(wordA_, wordB_, settings_.comSpeedHigh == 1));
 }
 
 void indCloneMan::OnDriverDone(void* user, dst_CDrv_Result& result) {
