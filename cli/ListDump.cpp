@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/JsonText.h"
-#include "cli/SignalCodes.h"
 #include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
+#include "memory/SignalCodes.h"
 #include "memory/datCh.h"
 #include "text/Codepage.h"
 

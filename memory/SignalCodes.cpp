@@ -1,4 +1,4 @@
-#include "cli/SignalCodes.h"
+#include "memory/SignalCodes.h"
 
 #include <array>
 

@@ -1,0 +1,104 @@
+#include "sheet/PositionCell.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "sheet/MinuteParts.h"
+#include "sheet/ZeroPadded.h"
+
+namespace {
+
+// The GPS text editor's masks write the degree sign as byte 0xB0.
+constexpr char kEditorDegreeSign = '\xB0';
+constexpr std::size_t kEditorTextLength = 11;
+
+// Degrees, minutes and seconds with 60 seconds carried into the minute and 60 minutes into
+// the degree.
+struct Sexagesimal {
+  int degrees;
+  int minutes;
+  int seconds;
+};
+
+Sexagesimal ToSexagesimal(const GpsPosition& position) {
+  Sexagesimal s{position.degrees, position.milliMinutes / 1000, RoundedSecondsOf(position.milliMinutes)};
+  if (s.seconds == 60) {
+    s.seconds = 0;
+    ++s.minutes;
+  }
+  if (s.minutes == 60) {
+    s.minutes = 0;
+    ++s.degrees;
+  }
+  return s;
+}
+
+std::optional<int> DigitsAt(std::string_view text, std::size_t at, std::size_t count) {
+  int value = 0;
+  for (std::size_t i = at; i < at + count; ++i) {
+    const char c = text[i] == ' ' ? '0' : text[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+PositionCell::PositionCell(PositionAxis axis, bool inSeconds, const CodecSettings& settings)
+    : axis_(axis), inSeconds_(inSeconds), settings_(settings) {}
+
+std::string PositionCell::Layout(const GpsPosition& position, char degreeSign) const {
+  const int degreeDigits = axis_ == PositionAxis::kLatitude ? 2 : 3;
+  std::string text;
+  if (inSeconds_) {
+    const Sexagesimal s = ToSexagesimal(position);
+    text = ZeroPadded(s.degrees, degreeDigits) + degreeSign + ZeroPadded(s.minutes, 2) + '\'' +
+           ZeroPadded(s.seconds, 2) + '"';
+  } else {
+    text = ZeroPadded(position.degrees, degreeDigits) + degreeSign + ZeroPadded(position.milliMinutes / 1000, 2) +
+           '.' + ZeroPadded(HundredthsOf(position.milliMinutes), 2) + '\'';
+  }
+  if (position.IsSet()) return text + position.hemisphere;
+  std::replace_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }, '-');
+  return text + '-';
+}
+
+std::string PositionCell::Display(const GpsPosition& position) const {
+  return Layout(position, DegreeSign(settings_.japaneseDisplay));
+}
+
+int PositionCell::EditorType() const {
+  const int latitudeType = inSeconds_ ? 4 : 6;
+  return axis_ == PositionAxis::kLatitude ? latitudeType : latitudeType + 1;
+}
+
+KeyReply PositionCell::Key(int key, const GpsPosition& position) const {
+  if (!OpensGpsEditor(key)) return KeyReply::None();
+  std::string text = Layout(position, kEditorDegreeSign);
+  if (axis_ == PositionAxis::kLatitude) text.insert(0, 1, ' ');
+  if (!position.IsSet()) std::replace(text.begin(), text.end(), '-', ' ');
+  return KeyReply::Popup(text, EditorType());
+}
+
+bool PositionCell::Commit(std::string_view text, GpsPosition& position) const {
+  if (text.size() < kEditorTextLength) return false;
+  const auto degrees = DigitsAt(text, 0, 3);
+  const auto minutes = DigitsAt(text, 4, 2);
+  const auto fraction = DigitsAt(text, 7, 2);
+  const char hemisphere = UpperCase(text[10]);
+  if (!degrees || !minutes || !fraction) return false;
+  const bool latitude = axis_ == PositionAxis::kLatitude;
+  const int limit = latitude ? 900000 : 1800000;
+  const bool validLetter = latitude ? (hemisphere == 'N' || hemisphere == 'S') : (hemisphere == 'E' || hemisphere == 'W');
+  if (*degrees * 10000 + *minutes * 100 + *fraction > limit || !validLetter || *minutes >= 60 ||
+      *fraction >= (inSeconds_ ? 60 : 100)) {
+    return false;
+  }
+  const int fractionMilli = inSeconds_ ? MilliMinutesOfSeconds(*fraction) : *fraction * 10;
+  position = {static_cast<std::uint8_t>(*degrees), static_cast<std::uint16_t>(*minutes * 1000 + fractionMilli),
+              hemisphere};
+  return true;
+}
