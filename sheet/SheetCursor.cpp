@@ -26,30 +26,36 @@ std::optional<CellPosition> StraightStep(const cmcSheetCells& cells, CellPositio
   return std::nullopt;
 }
 
-// The selectable cell of a line (a column when alongColumn, else a row) nearest to aim,
-// at or after first; the lower one of two equally near. -1 when the line has none.
-int NearestSelectable(const cmcSheetCells& cells, int line, bool alongColumn, int aim, int first) {
+bool InFixedArea(const CursorFrame& frame, CellPosition p) {
+  return p.column < frame.fixedColumns || p.row < frame.fixedRows;
+}
+
+// The selectable cell outside the fixed area on a line (a column when alongColumn, else a
+// row) nearest to aim; the upper (left) one of two equally near. Unset when there is none.
+CellPosition NearestSelectable(const cmcSheetCells& cells, const CursorFrame& frame, int line, bool alongColumn,
+                               int aim) {
   const int length = alongColumn ? cells.Rows() : cells.Columns();
-  int best = -1;
-  for (int i = std::max(first, 0); i < length; ++i) {
-    const bool selectable = alongColumn ? cells.IsSelectable(line, i) : cells.IsSelectable(i, line);
-    if (selectable && (best < 0 || std::abs(i - aim) < std::abs(best - aim))) best = i;
+  CellPosition best;
+  int bestDistance = 0;
+  for (int i = 0; i < length; ++i) {
+    const CellPosition p = alongColumn ? CellPosition{line, i} : CellPosition{i, line};
+    const int distance = std::abs(i - aim);
+    if (!cells.IsSelectable(p) || InFixedArea(frame, p) || (best.IsSet() && distance >= bestDistance)) continue;
+    best = p;
+    bestDistance = distance;
   }
   return best;
 }
 
 std::optional<CellPosition> NextLineStep(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition from,
                                          CellPosition remembered, int sx, int sy) {
-  if (sx != 0) {
-    for (int column = from.column + sx; column >= 0 && column < cells.Columns(); column += sx) {
-      const int row = NearestSelectable(cells, column, true, remembered.row, frame.fixedRows);
-      if (row >= 0) return CellPosition{column, row};
-    }
-  } else {
-    for (int row = from.row + sy; row >= 0 && row < cells.Rows(); row += sy) {
-      const int column = NearestSelectable(cells, row, false, remembered.column, frame.fixedColumns);
-      if (column >= 0) return CellPosition{column, row};
-    }
+  const bool horizontal = sx != 0;
+  const int step = horizontal ? sx : sy;
+  const int end = horizontal ? cells.Columns() : cells.Rows();
+  for (int line = (horizontal ? from.column : from.row) + step; line >= 0 && line < end; line += step) {
+    const CellPosition found =
+        NearestSelectable(cells, frame, line, horizontal, horizontal ? remembered.row : remembered.column);
+    if (found.IsSet()) return found;
   }
   return std::nullopt;
 }
