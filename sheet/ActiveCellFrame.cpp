@@ -1,0 +1,164 @@
+#include "sheet/ActiveCellFrame.h"
+
+#include <utility>
+
+#include "memory/ChannelList.h"
+#include "memory/GpsList.h"
+#include "memory/MemoryMap.h"
+#include "memory/RepeaterList.h"
+#include "memory/YourCallList.h"
+#include "platform/Fatal.h"
+#include "sheet/SheetName.h"
+#include "shell/cmcEvMan.h"
+#include "text/cmcCellObj.h"
+
+namespace {
+
+// The first bank sheet's argument number: bank A.
+constexpr int kFirstBankSheet = 21;
+
+// The group and count the open list sheet answers; none without an answer.
+ListRange AnsweredRange(cmcEvMan* events) {
+  ListRange range;
+  if (events == nullptr) return range;
+  const cmcEvAns& answer = events->Query(EV_QueryListRange);
+  if (!answer.answered) return range;
+  range.group = static_cast<int>(answer.value1);
+  range.count = static_cast<int>(answer.value2);
+  return range;
+}
+
+ListRange CountedRange(int kind, CellDocument& document) {
+  const cmcEeprom& image = document.Image();
+  ListRange range = kind == ListKind::kYourCall ? ListRange{} : AnsweredRange(document.Events());
+  switch (kind) {
+    case ListKind::kGps: {
+      const GpsGroups groups = ReadGpsGroups(image);
+      const bool known = range.group >= 0 && range.group < static_cast<int>(groups.start.size());
+      const int start = known ? groups.start[static_cast<std::size_t>(range.group)] : kGpsNoGroupStart;
+      range.first = start == kGpsNoGroupStart ? 0 : start;
+      break;
+    }
+    case ListKind::kRepeater:
+      range.first = GroupStart(image, range.group);
+      range.count = GroupCount(image, range.group);
+      break;
+    case ListKind::kYourCall:
+      range.count = YourCallCount(image);
+      break;
+    default:  // broadcast lists: 50 positions per list number
+      range.first = range.group * MemoryMap::kBroadcastGroupSlots;
+      break;
+  }
+  range.last = range.first + range.count - 1;
+  return range;
+}
+
+bool IsCountedKind(int kind) {
+  return kind == ListKind::kGps || kind == ListKind::kRepeater || kind == ListKind::kYourCall ||
+         kind == ListKind::kBroadcastFm || kind == ListKind::kBroadcastAm;
+}
+
+}  // namespace
+
+int ListKindOf(unsigned category) {
+  switch (category) {
+    case CT_Null:
+    case CT_PopupMenu:
+    case kCategoryNone:
+      return ListKind::kNone;
+    case CT_Conv:
+      return ListKind::kChannel;
+    case CT_BankCh:
+      return ListKind::kBank;
+    case CT_Prog_Link:
+      return ListKind::kScanLink;
+    case CT_Gps:
+      return ListKind::kGps;
+    case CT_Rptlist:
+      return ListKind::kRepeater;
+    case CT_Urlist:
+      return ListKind::kYourCall;
+    case CT_RXCall:
+      return ListKind::kReceivedCall;
+    case CT_TXCall_From:
+    case CT_TXCall_FAnalog:
+    case CT_TXCall_To:
+    case CT_TXCall_Ref:
+      return RecordKind::kHistoryFrom + static_cast<int>(category - CT_TXCall_From);
+    case CT_Radio_Fm:
+      return ListKind::kBroadcastFm;
+    case CT_Radio_Am:
+      return ListKind::kBroadcastAm;
+    default:
+      fatal("Unknown Cell Category.");
+  }
+}
+
+ActiveCellFrame::ActiveCellFrame(cmcCellCapsule& request_, int op_, CellDocument& document_)
+    : request(request_),
+      op(op_),
+      document(document_),
+      category(request_.cell->category),
+      cellId(request_.cell->cellId),
+      index(request_.cell->index),
+      record(document_.Image()) {}
+
+void ActiveCellFrame::Load(int kind, int32_t atIndex, std::string_view sheetArgument) {
+  listKind = kind;
+  record.Reset();
+  bankSlotEmpty = false;
+  newEntryRow = false;
+  range = ListRange{};
+  if (kind == ListKind::kBank) {
+    const int argument = ArgumentNumber(sheetArgument) - kFirstBankSheet;
+    bank = argument >= 0 && argument < MemoryMap::kBankCount ? argument : kNoBank;
+    const std::uint16_t entry = BankTableEntry(Image(), bank, atIndex);
+    bankSlotEmpty = entry >= MemoryMap::kFirstCallChannelIndex;
+    if (bankSlotEmpty) {
+      record.SetUsed(false);
+    } else {
+      record.Load(RecordKind::kChannel, entry);
+    }
+  } else if (kind == ListKind::kScanLink) {
+    if (atIndex > 0) record.Load(kind, atIndex);
+  } else if (kind != ListKind::kNone) {
+    record.Load(kind, atIndex);
+  }
+  if (IsCountedKind(kind)) {
+    range = CountedRange(kind, document);
+    newEntryRow = range.count == 0 || atIndex > range.last;
+  }
+}
+
+bool ActiveCellFrame::ChannelRowEmpty() const {
+  return !record.IsUsed() || record.frequency > kHighestRowFrequency;
+}
+
+void ActiveCellFrame::Commit() {
+  if (!IsAction()) return;
+  record.Commit();
+  recordChanged = true;
+}
+
+void ActiveCellFrame::Send(std::int32_t code, std::intptr_t p1, std::intptr_t p2) const {
+  if (cmcEvMan* events = document.Events()) events->Send(code, p1, p2);
+}
+
+void ActiveCellFrame::PostText(std::int32_t code, std::intptr_t p2, std::string_view text) const {
+  if (cmcEvMan* events = document.Events()) events->PostText(code, 0, p2, text);
+}
+
+void ActiveCellFrame::OpenEditor(std::string text, int32_t selectionStart, int32_t selectionLength,
+                                 int32_t maxLength) {
+  request.outputText = std::move(text);
+  request.selectionStart = selectionStart;
+  request.selectionLength = selectionLength;
+  request.maxLength = maxLength;
+  result = kCellResultEdit;
+}
+
+void ActiveCellFrame::SetMark(std::uint8_t bit, int32_t position) {
+  request.flags = static_cast<std::uint8_t>(request.flags | bit);
+  request.markPosition = position;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// What the cell behaviour works on and whom it tells: the document's memory image, the
+// defaults image that new records are made from, the program settings, the event manager
+// and the main controller's commands and notices. The main controller supplies one to every
+// sheet, menu, tool bar and tree it builds; the cell behaviour itself keeps nothing.
+#include <cstdint>
+#include <string>
+
+#include "shell/indEnvironSettings.h"
+
+class cmcEeprom;
+class cmcEvMan;
+class cmcGTex;
+class cmcRecent;
+
+class CellDocument {
+ public:
+  virtual ~CellDocument() = default;
+
+  // The document image (generation 3, unpacked) and the defaults image of the current
+  // destination, whose band templates fill a channel that gets its first frequency.
+  virtual cmcEeprom& Image() = 0;
+  virtual cmcEeprom& DefaultsImage() = 0;
+
+  virtual indEnvironSettings& Settings() = 0;
+  virtual const cmcRecent& RecentFiles() const = 0;
+  // The system's default language is Japanese (the display then is Japanese whatever the
+  // language setting says).
+  virtual bool SystemLanguageJapanese() const = 0;
+  // The date order of the locale: 0 yyyy/mm/dd, 1 mm/dd/yyyy, 2 dd/mm/yyyy.
+  virtual int DateOrder() const = 0;
+  virtual cmcGTex& Texts() = 0;
+  // The version and year texts the top page shows.
+  virtual std::string VersionText() const = 0;
+  virtual std::string YearText() const = 0;
+
+  // The event manager; nullptr where nobody listens (a print run without a window).
+  virtual cmcEvMan* Events() = 0;
+
+  // The column groups shown (bit 0 tone ... bit 6 weather), program-wide.
+  virtual std::int32_t ColumnCutMask() const = 0;
+  virtual void SetColumnCutMask(std::int32_t mask) = 0;
+
+  // After a request that carried a key, an input or a command: the controller restarts its
+  // deferred error and warning scan and compares the image with its saved copy to set the
+  // modified state.
+  virtual void NoteEdit() = 0;
+
+  // The controller's part of a menu or tool bar command (cell identifier, index of indexed
+  // entries such as recent files, font sizes and languages). The settings the command
+  // changes are already changed when it is called.
+  virtual void RunCommand(unsigned cellId, std::int32_t index) = 0;
+  // Opens the sheet of a full sheet name (tree navigation).
+  virtual void OpenSheet(const std::string& name) = 0;
+  virtual bool MainWindowEnabled() const = 0;
+  virtual bool CurrentSheetPrintable() const = 0;
+  // Whether the channel clipboard holds records that a list of this kind takes.
+  virtual bool ClipboardAccepts(int listKind) const = 0;
+
+  // Questions and notices, worded by the text database. ConfirmLanguageChange asks
+  // "GI_Mess_Language_Change" (OK and Cancel, Cancel the default) and answers OK;
+  // ShowNoFreeChannel shows "GI_AppMess_BankChErr_NoChSpace" as an error.
+  virtual bool ConfirmLanguageChange() = 0;
+  virtual void ShowNoFreeChannel() = 0;
+};
+
+// The display is Japanese when the language setting or the system's language is Japanese.
+inline bool IsJapaneseDisplay(CellDocument& document) {
+  return document.Settings().displayLanguage == 1 || document.SystemLanguageJapanese();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The behaviour of each family of cell identifiers, as the dispatcher calls it once the
+// prologue has loaded the request's record.
+#include "sheet/ActiveCellFrame.h"
+
+// Selection list entries (Flex0 ... CL_FlexMark_RptDup): caption and suitability marks.
+void AnswerSelectionEntry(ActiveCellFrame& frame);
+// Main menu and tool bar entries (CL_Menu_ names, CL_Help_ names): command and states.
+void AnswerMenuCell(ActiveCellFrame& frame);
+// Pop-up menu entries (CL_PMenu_ names) shown in a menu: their states.
+void AnswerPopupMenuEntry(ActiveCellFrame& frame);
+// A pop-up menu command carried in the request's command field; true when it was handled.
+bool RunPopupMenuCommand(ActiveCellFrame& frame);
+// The error and warning scan identifiers (CL_Check_ names): the marks of the lists they cover.
+void AnswerCheckCell(ActiveCellFrame& frame);
+// Numbering, labels and the top page (CL_Misc_ and CL_Top_ names).
+void AnswerLabelCell(ActiveCellFrame& frame);
+// Tree navigation: Enter opens the sheet named by the cell's argument.
+void AnswerCallSheet(ActiveCellFrame& frame);
+// Names of banks, scan edges, scan links, radio banks, GPS groups and repeater groups.
+void AnswerNameCell(ActiveCellFrame& frame);
+// Memory channel columns (memory channels, scan edges, call channels, bank sheets).
+void AnswerMemoryChannelCell(ActiveCellFrame& frame);
+// Identifiers whose behaviour is not built: "%d *Yet*" with the identifier's number.
+void AnswerNotYet(ActiveCellFrame& frame);
+// Identifiers that show nothing and do nothing (none, the service windows).
+void AnswerNothing(ActiveCellFrame& frame);
+
+// Cells of empty rows: shows them empty and sends typed keys to the row's key column;
+// true when the request was handled so.
+bool RedirectEmptyRow(ActiveCellFrame& frame);

@@ -1,0 +1,79 @@
+// The error and warning scan identifiers: each covers the records of one sheet page and ORs
+// their check results into the request's mark bits, which the scan reads.
+#include "memory/BroadcastList.h"
+#include "memory/ChannelList.h"
+#include "memory/MemoryMap.h"
+#include "memory/RecordChecks.h"
+#include "memory/RepeaterList.h"
+#include "memory/YourCallList.h"
+#include "sheet/CellFamilies.h"
+
+namespace {
+
+constexpr int kChannelPage = 100;
+
+// Marks what a used record fails; onlyWarnings folds errors into warnings.
+void MarkFindings(ActiveCellFrame& frame, const datCh& record, bool onlyWarnings) {
+  if (!record.IsUsed()) return;
+  for (const RecordCheckFacts* check : RecordFindings(record)) {
+    const bool error = check->severity == CheckSeverity::kError && !onlyWarnings;
+    frame.request.flags = static_cast<std::uint8_t>(frame.request.flags | (error ? kRequestErrorMark : kRequestWarningMark));
+  }
+}
+
+void ScanRecords(ActiveCellFrame& frame, int kind, int first, int last, bool onlyWarnings) {
+  datCh record(frame.Image());
+  for (int i = first; i <= last; ++i) {
+    record.Load(kind, i);
+    MarkFindings(frame, record, onlyWarnings);
+  }
+}
+
+void ScanBank(ActiveCellFrame& frame, int bank) {
+  datCh record(frame.Image());
+  for (int slot = 0; slot < MemoryMap::kBankChannelCount; ++slot) {
+    const std::uint16_t channel = BankTableEntry(frame.Image(), bank, slot);
+    if (channel >= MemoryMap::kFirstCallChannelIndex) continue;
+    record.Load(RecordKind::kChannel, channel);
+    MarkFindings(frame, record, false);
+  }
+}
+
+// The number of stations in a broadcast group (its slots are kept packed from the first).
+int BroadcastCount(const cmcEeprom& image, int group) {
+  int count = 0;
+  while (count < MemoryMap::kBroadcastGroupSlots && BroadcastSlotRecord(image, group, count) >= 0) ++count;
+  return count;
+}
+
+void ScanBroadcast(ActiveCellFrame& frame, int group, bool am) {
+  const int fm = BroadcastFmCount(frame.Image(), group);
+  const int count = am ? BroadcastCount(frame.Image(), group) - fm : fm;
+  const int first = group * 2 * MemoryMap::kBroadcastGroupSlots + (am ? MemoryMap::kBroadcastGroupSlots : 0);
+  ScanRecords(frame, am ? RecordKind::kBroadcastAm : RecordKind::kBroadcastFm, first, first + count - 1, true);
+}
+
+}  // namespace
+
+void AnswerCheckCell(ActiveCellFrame& frame) {
+  const unsigned id = frame.cellId;
+  const cmcEeprom& image = frame.Image();
+  if (id <= CL_Check_MemoryCH4) {
+    const int first = static_cast<int>(id - CL_Check_MemoryCH0) * kChannelPage;
+    ScanRecords(frame, RecordKind::kChannel, first, first + kChannelPage - 1, false);
+  } else if (id == CL_Check_MemoryCHS) {
+    ScanRecords(frame, RecordKind::kChannel, MemoryMap::kFirstScanEdgeIndex, MemoryMap::kFirstCallChannelIndex - 1, false);
+  } else if (id == CL_Check_MemoryCHC) {
+    ScanRecords(frame, RecordKind::kChannel, MemoryMap::kFirstCallChannelIndex, MemoryMap::kChannelIndexCount - 1, false);
+  } else if (id <= CL_Check_BankCHZ) {
+    ScanBank(frame, static_cast<int>(id - CL_Check_BankCHA));
+  } else if (id <= CL_Check_RadioAmZ) {
+    const unsigned n = id - CL_Check_RadioFmA;
+    ScanBroadcast(frame, static_cast<int>(n / 2), n % 2 == 1);
+  } else if (id == CL_Check_URList) {
+    ScanRecords(frame, RecordKind::kYourCall, 0, YourCallCount(image) - 1, true);
+  } else {
+    const int group = static_cast<int>(id - CL_Check_RPTList0);
+    ScanRecords(frame, RecordKind::kRepeater, GroupStart(image, group), GroupLast(image, group), true);
+  }
+}

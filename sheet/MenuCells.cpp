@@ -1,0 +1,134 @@
+// Main menu and tool bar entries: a click (Enter) runs the entry's command, a query sets the
+// states the menu shows (state flag 0 checked, 1 hidden, 2 disabled, 3 caption replaced).
+#include <string>
+
+#include "sheet/CellFamilies.h"
+#include "shell/EventCodes.h"
+#include "shell/cmcRecent.h"
+#include "text/cmcCellObj.h"
+
+namespace {
+
+constexpr int kStateChecked = 0;
+constexpr int kStateHidden = 1;
+constexpr int kStateDisabled = 2;
+constexpr int kStateCaption = 3;
+constexpr std::int32_t kJapanese = 1;
+
+bool Clicked(const ActiveCellFrame& frame) { return frame.IsAction() && frame.Key() == kKeyEnter; }
+
+void SetState(ActiveCellFrame& frame, int flag, bool on) { frame.request.cell->SetStateFlag(flag, on); }
+
+// Menu captions take "&" as the accelerator mark: a file name shows its own "&" doubled.
+std::string EscapedForMenu(const std::string& text) {
+  std::string escaped;
+  for (char c : text) {
+    escaped.push_back(c);
+    if (c == '&') escaped.push_back('&');
+  }
+  return escaped;
+}
+
+void RecentFile(ActiveCellFrame& frame) {
+  const int n = frame.index;
+  const std::string& path = frame.document.RecentFiles().Get(n);
+  SetState(frame, kStateDisabled, path.empty());
+  SetState(frame, kStateHidden, path.empty() && n != 0);
+  frame.request.cell->caption = "&" + std::to_string(n + 1) + " " + EscapedForMenu(path);
+  SetState(frame, kStateCaption, true);
+  if (Clicked(frame) && !path.empty()) frame.document.RunCommand(frame.cellId, n);
+}
+
+void ColumnGroup(ActiveCellFrame& frame) {
+  const std::int32_t bit = 1 << (frame.cellId - CL_Menu_View_Tone_Cut);
+  SetState(frame, kStateChecked, (frame.document.ColumnCutMask() & bit) != 0);
+  if (!Clicked(frame)) return;
+  frame.document.SetColumnCutMask(frame.document.ColumnCutMask() ^ bit);
+  frame.Send(EV_ViewChanged);
+}
+
+// An entry that checks a setting equal to its index and sets it when clicked.
+void IndexedSetting(ActiveCellFrame& frame, std::int32_t& setting) {
+  SetState(frame, kStateChecked, setting == frame.index);
+  if (Clicked(frame)) setting = frame.index;
+}
+
+void ToggledSetting(ActiveCellFrame& frame, std::int32_t& setting) {
+  SetState(frame, kStateChecked, setting != 0);
+  if (Clicked(frame)) setting = setting != 0 ? 0 : 1;
+}
+
+void FontSize(ActiveCellFrame& frame) {
+  IndexedSetting(frame, frame.document.Settings().fontSizePercentage);
+  if (Clicked(frame)) frame.document.RunCommand(frame.cellId, frame.index);
+}
+
+void Language(ActiveCellFrame& frame) {
+  std::int32_t& language = frame.document.Settings().displayLanguage;
+  SetState(frame, kStateChecked, language == frame.index);
+  if (!Clicked(frame) || language == frame.index) return;
+  const bool asks = frame.index == kJapanese && !frame.document.SystemLanguageJapanese();
+  if (asks && !frame.document.ConfirmLanguageChange()) return;
+  language = frame.index;
+  frame.document.RunCommand(frame.cellId, frame.index);
+}
+
+void ToolBar(ActiveCellFrame& frame) {
+  ToggledSetting(frame, frame.document.Settings().toolBarVisible);
+  if (Clicked(frame)) frame.document.RunCommand(frame.cellId, frame.index);
+}
+
+void PrintCurrent(ActiveCellFrame& frame) {
+  const bool printable = frame.document.CurrentSheetPrintable();
+  SetState(frame, kStateDisabled, !printable);
+  if (Clicked(frame) && printable) frame.document.RunCommand(frame.cellId, frame.index);
+}
+
+// New, Open and Save act only while the main window takes input.
+void DocumentCommand(ActiveCellFrame& frame) {
+  if (Clicked(frame) && frame.document.MainWindowEnabled()) frame.document.RunCommand(frame.cellId, frame.index);
+}
+
+void PlainCommand(ActiveCellFrame& frame) {
+  if (Clicked(frame)) frame.document.RunCommand(frame.cellId, frame.index);
+}
+
+}  // namespace
+
+void AnswerMenuCell(ActiveCellFrame& frame) {
+  indEnvironSettings& settings = frame.document.Settings();
+  switch (frame.cellId) {
+    case CL_Menu_File_Recent:
+      return RecentFile(frame);
+    case CL_Menu_View_Tone_Cut:
+    case CL_Menu_View_Digital_Cut:
+    case CL_Menu_View_Call_Cut:
+    case CL_Menu_View_Mobile_Cut:
+    case CL_Menu_View_Fixed_Cut:
+    case CL_Menu_View_ObjItm_Cut:
+    case CL_Menu_View_WX_Cut:
+      return ColumnGroup(frame);
+    case CL_Menu_View_FontSize:
+      return FontSize(frame);
+    case CL_Menu_View_Language:
+      return Language(frame);
+    case CL_Menu_View_ToolBar:
+      return ToolBar(frame);
+    case CL_Menu_Com_Speed:
+      return IndexedSetting(frame, settings.comSpeedHigh);
+    case CL_Menu_CallSign_RptDialog:
+      return ToggledSetting(frame, settings.repeaterDialog);
+    case CL_Menu_CallSign_AutoCorrect:
+      return ToggledSetting(frame, settings.autoCorrect);
+    case CL_Menu_File_Print_Current:
+      return PrintCurrent(frame);
+    case CL_Menu_File_New:
+    case CL_Menu_File_Open:
+    case CL_Menu_File_Save:
+      return DocumentCommand(frame);
+    case CL_Menu_Edit_Top:  // a menu title: its entries come from the current sheet
+      return;
+    default:
+      return PlainCommand(frame);
+  }
+}
