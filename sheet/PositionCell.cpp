@@ -50,8 +50,9 @@ char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a'
 PositionCell::PositionCell(PositionAxis axis, bool inSeconds, const CodecSettings& settings)
     : axis_(axis), inSeconds_(inSeconds), settings_(settings) {}
 
-std::string PositionCell::Layout(const GpsPosition& position, char degreeSign) const {
+std::string PositionCell::Layout(const GpsPosition& stored, char degreeSign) const {
   const int degreeDigits = axis_ == PositionAxis::kLatitude ? 2 : 3;
+  const GpsPosition position = stored.IsSet() ? stored : GpsPosition{};
   std::string text;
   if (inSeconds_) {
     const Sexagesimal s = ToSexagesimal(position);
@@ -61,7 +62,7 @@ std::string PositionCell::Layout(const GpsPosition& position, char degreeSign) c
     text = ZeroPadded(position.degrees, degreeDigits) + degreeSign + ZeroPadded(position.milliMinutes / 1000, 2) +
            '.' + ZeroPadded(HundredthsOf(position.milliMinutes), 2) + '\'';
   }
-  if (position.IsSet()) return text + position.hemisphere;
+  if (stored.IsSet()) return text + position.hemisphere;
   std::replace_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }, '-');
   return text + '-';
 }
