@@ -251,7 +251,9 @@ bool cmcCloneDrv::CheckEcho(StepContext& step) {
   return true;
 }
 
+// Finishing never waits for an echo: a session that failed on its echo would wait forever.
 bool cmcCloneDrv::WaitsForEcho() const {
+  if (state_ == kFinishing) return false;
   return echoExpected_.Length() > (state_ == kSendData ? kDataEchoAllowance : 0);
 }
 
@@ -579,6 +581,8 @@ void cmcCloneDrv::Finish() {
   port_.Close();
   state_ = kIdle;
   std::unique_ptr<dst_CDrv_Result> result = std::move(result_);
+  result->dataBytes = dataBytes_;
+  result->frames = frames_;
   const Completion completion = std::exchange(completion_, nullptr);
   void* const user = std::exchange(user_, nullptr);
   receive_.Clear();
