@@ -20,6 +20,8 @@ class AltitudeCell {
   // A number (clamped to -10,000..10,000 m or -32,808..32,808 ft) stored in tenths of a foot;
   // an empty entry stores "not set"; a text with no digit otherwise changes nothing.
   bool Commit(std::string_view text, std::int32_t& tenthsOfFoot) const;
+  // Enter, F2 and Space open the editor with the whole units (empty when not set); a digit,
+  // "." or "-" starts it.
   KeyReply Key(int key, std::int32_t& tenthsOfFoot) const;
 
  private:

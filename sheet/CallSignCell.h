@@ -13,7 +13,7 @@
 class CallSignCell {
  public:
   // gatewayRule: the field holds a gateway call sign, which is aligned only when it ends in "G".
-  CallSignCell(const CodecSettings& settings, bool gatewayRule = false);
+  explicit CallSignCell(const CodecSettings& settings, bool gatewayRule = false);
 
   // The field without trailing spaces.
   std::string Display(std::span<const char> field) const;
@@ -21,10 +21,10 @@ class CallSignCell {
   bool Commit(std::string_view text, std::span<char> field) const;
   KeyReply Key(int key, std::span<const char> field) const;
 
+ private:
   // The call sign as Commit stores it in a field of width characters.
   std::string Cleaned(std::string_view text, std::size_t width) const;
 
- private:
   CodecSettings settings_;
   bool gatewayRule_;
 };

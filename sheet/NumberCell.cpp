@@ -1,7 +1,6 @@
 #include "sheet/NumberCell.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <limits>
 
