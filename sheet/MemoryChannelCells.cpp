@@ -1,0 +1,305 @@
+// The columns of the memory channel sheets: memory channels, program scan edges, call
+// channels and the bank sheets, which show the memory channel of each bank slot.
+#include <string>
+
+#include "memory/ChannelList.h"
+#include "memory/ChannelValues.h"
+#include "memory/MemoryMap.h"
+#include "memory/RecordChecks.h"
+#include "memory/SnapFrequency.h"
+#include "memory/indDestination.h"
+#include "sheet/CellFamilies.h"
+#include "sheet/ListCell.h"
+#include "sheet/NumberCell.h"
+#include "sheet/TextCell.h"
+#include "sheet/TwoDigitCell.h"
+#include "sheet/UrCallSignCell.h"
+#include "sheet/ValueCells.h"
+#include "shell/EventCodes.h"
+
+namespace {
+
+constexpr std::int32_t kLowestFrequency = 108000000;
+constexpr std::int32_t kHighestFrequency = 479000000;
+constexpr std::int32_t kHighestOffset = 59995000;
+constexpr std::int32_t kOffsetStep = 5000;
+constexpr std::int32_t kHighestBankChannel = 99;
+constexpr std::int32_t kJapaneseDestination = 15;
+
+bool IsFmMode(const datCh& r) { return r.mode == ChannelMode::kFm || r.mode == ChannelMode::kFmNarrow; }
+bool IsDvMode(const datCh& r) { return r.mode == ChannelMode::kDv; }
+
+bool ToneModeIn(const datCh& r, std::initializer_list<int> modes) {
+  for (int mode : modes) {
+    if (r.toneMode == mode) return true;
+  }
+  return false;
+}
+
+// Fields that do not apply to the record's settings are drawn light grey.
+void Grey(ActiveCellFrame& frame, bool greyed) {
+  if (greyed) frame.request.validLength = 0;
+}
+
+// Marks of a used record: warning and error from the checks given.
+void MarkWhen(ActiveCellFrame& frame, bool fails, std::uint8_t bit, int32_t position = kMarkAutomatic) {
+  if (fails) frame.SetMark(bit, position);
+}
+
+bool UpdateListField(ActiveCellFrame& frame, const ListCellSpec& spec, std::uint8_t& field) {
+  int value = field;
+  if (!AnswerListCell(frame, spec, value)) return false;
+  field = static_cast<std::uint8_t>(value);
+  return true;
+}
+
+// Writes the changed record back; fields of a channel that is not in use are not stored.
+void CommitChannel(ActiveCellFrame& frame, bool changed) {
+  if (changed && frame.record.IsUsed()) frame.Commit();
+}
+
+NumberCellFormat FrequencyFormat(bool emptyChannel) {
+  NumberCellFormat format;
+  format.decimals = 6;
+  format.shownDecimals = 6;
+  format.width = 3;
+  format.minimum = kLowestFrequency;
+  format.maximum = kHighestFrequency;
+  format.editorStartsEmpty = emptyChannel;
+  return format;
+}
+
+NumberCellFormat OffsetFormat() {
+  NumberCellFormat format;
+  format.decimals = 6;
+  format.shownDecimals = 6;
+  format.width = 2;
+  format.maximum = kHighestOffset;
+  format.step = kOffsetStep;
+  format.stepping = true;
+  return format;
+}
+
+NumberCellFormat BankChannelFormat() {
+  NumberCellFormat format;
+  format.maximum = kHighestBankChannel;
+  format.stepping = true;
+  return format;
+}
+
+// A bank slot without a channel takes the lowest free memory channel; false (after the
+// notice) when none is free.
+bool ClaimChannelForSlot(ActiveCellFrame& frame) {
+  const int channel = FindFreeChannel(frame.Image(), 0);
+  if (channel < 0) {
+    frame.document.ShowNoFreeChannel();
+    return false;
+  }
+  frame.record.Load(RecordKind::kChannel, channel);
+  frame.record.bank = static_cast<std::uint8_t>(frame.bank);
+  frame.record.bankChannel = static_cast<std::uint8_t>(frame.index);
+  frame.Send(EV_ListChanged);
+  return true;
+}
+
+// An empty channel starts from the band template of its new frequency, keeping its bank.
+void FillFromTemplate(ActiveCellFrame& frame, std::uint32_t frequency) {
+  datCh& record = frame.record;
+  const std::uint8_t bank = record.bank;
+  const std::uint8_t bankChannel = record.bankChannel;
+  const int kind = record.Index() < MemoryMap::kMemoryChannelCount ? RecordKind::kBandTemplate
+                                                                   : RecordKind::kBandTemplateSkip;
+  record.LoadFrom(frame.document.DefaultsImage(), kind, indDestination::BandNumber(frequency));
+  record.bank = bank;
+  record.bankChannel = bankChannel;
+}
+
+void StoreFrequency(ActiveCellFrame& frame, std::uint32_t frequency) {
+  if (frame.bankSlotEmpty && !ClaimChannelForSlot(frame)) return;
+  if (!frame.record.IsUsed()) FillFromTemplate(frame, frequency);
+  frame.record.frequency = SnapChannelFrequency(frequency);
+  frame.record.SetUsed(true);
+  frame.Commit();
+  frame.Send(EV_RebuildBankIndex);
+}
+
+void AnswerFrequency(ActiveCellFrame& frame) {
+  datCh& record = frame.record;
+  const bool empty = frame.ChannelRowEmpty();
+  std::int32_t value = static_cast<std::int32_t>(record.frequency);
+  const bool changed = AnswerValue(frame, NumberCell(FrequencyFormat(empty)), value);
+  if (empty && !changed && frame.result != kCellResultEdit) frame.request.outputText.clear();
+  if (changed && frame.IsAction()) StoreFrequency(frame, static_cast<std::uint32_t>(value));
+  if (!frame.record.IsUsed()) return;
+  MarkWhen(frame, CheckFrequency(frame.record), kRequestWarningMark);
+  MarkWhen(frame, CheckFrequencyRange(frame.record) || CheckBankConflict(frame.record), kRequestErrorMark);
+  if (frame.request.HasFlag(kRequestErrorMark) && frame.Key() == 0) frame.request.outputText.clear();
+}
+
+void AnswerOffset(ActiveCellFrame& frame) {
+  datCh& record = frame.record;
+  std::int32_t value = static_cast<std::int32_t>(record.offset);
+  const bool changed = AnswerValue(frame, NumberCell(OffsetFormat()), value);
+  if (changed) {
+    record.offset = SnapFrequency(static_cast<std::uint32_t>(value), Allows8_33kHzRaster(record.frequency));
+  }
+  CommitChannel(frame, changed);
+  Grey(frame, record.duplex == kDuplexOff);
+  MarkWhen(frame, CheckOffsetGrid(record), kRequestWarningMark);
+}
+
+std::string StepListKey(const ActiveCellFrame& frame) {
+  const datCh& r = frame.record;
+  std::string key = frame.document.Settings().destinationCode == kJapaneseDestination
+                        ? "GI_Sheet_Sel_Mch_TS_Pitch_Jpn"
+                        : "GI_Sheet_Sel_Mch_TS_Pitch_Exp";
+  const bool offers8_33 = indDestination::IsAirBand(r.frequency) || r.tuningStep == TuningStep::k8_33kHz;
+  return offers8_33 ? key : key + "_No833";
+}
+
+std::string ModeListKey(const datCh& r) {
+  if (!indDestination::IsAirBand(r.frequency)) {
+    return r.mode == ChannelMode::kAm ? "GI_Sheet_Sel_Mch_Mode_VU_wAM" : "GI_Sheet_Sel_Mch_Mode_VU";
+  }
+  switch (r.mode) {
+    case ChannelMode::kFm:
+      return "GI_Sheet_Sel_Mch_Mode_Air_wFM";
+    case ChannelMode::kFmNarrow:
+      return "GI_Sheet_Sel_Mch_Mode_Air_wFMN";
+    case ChannelMode::kDv:
+      return "GI_Sheet_Sel_Mch_Mode_Air_wDV";
+    default:
+      return "GI_Sheet_Sel_Mch_Mode_Air";
+  }
+}
+
+void AnswerStep(ActiveCellFrame& frame) {
+  CommitChannel(frame, UpdateListField(frame, {StepListKey(frame), CL_FlexMark_Mch}, frame.record.tuningStep));
+  MarkWhen(frame, CheckStepForBand(frame.record), kRequestWarningMark, kMarkRightEdge);
+}
+
+void AnswerMode(ActiveCellFrame& frame) {
+  CommitChannel(frame, UpdateListField(frame, {ModeListKey(frame.record), CL_FlexMark_Mch}, frame.record.mode));
+  MarkWhen(frame, CheckModeForBand(frame.record), kRequestWarningMark, kMarkRightEdge);
+}
+
+// A list column over one field, greyed when greyed says so.
+void AnswerListColumn(ActiveCellFrame& frame, const ListCellSpec& spec, std::uint8_t& field, bool greyed) {
+  CommitChannel(frame, UpdateListField(frame, spec, field));
+  Grey(frame, greyed);
+}
+
+void AnswerBank(ActiveCellFrame& frame) {
+  const bool changed = UpdateListField(
+      frame, {"GI_Sheet_Sel_Mch_Bank_Group", Flex0, ListTyping::kTextPrefix}, frame.record.bank);
+  CommitChannel(frame, changed);
+  if (changed) frame.Send(EV_RebuildBankIndex);
+}
+
+void AnswerBankChannel(ActiveCellFrame& frame) {
+  std::int32_t value = frame.record.bankChannel;
+  const bool changed = AnswerValue(frame, NumberCell(BankChannelFormat()), value);
+  if (changed) frame.record.bankChannel = static_cast<std::uint8_t>(value);
+  CommitChannel(frame, changed);
+  if (changed) frame.Send(EV_RebuildBankIndex);
+}
+
+void AnswerName(ActiveCellFrame& frame) {
+  const TextCell codec(TextCellFormat{}, CodecSettingsOf(frame));
+  CommitChannel(frame, AnswerValue(frame, codec, std::span<char>(frame.record.name)));
+}
+
+void AnswerDigitalCode(ActiveCellFrame& frame) {
+  CommitChannel(frame, AnswerValue(frame, TwoDigitCell{}, frame.record.digitalCode));
+  Grey(frame, frame.record.digitalSquelch != 4 || !IsDvMode(frame.record));
+}
+
+CallSignText& CallSignField(datCh& record, unsigned cellId) {
+  if (cellId == CL_Mch_DRpt1_Callsign) return record.rpt1;
+  if (cellId == CL_Mch_DRpt2_Callsign) return record.rpt2;
+  return record.yourCall;
+}
+
+// With the repeater dialog on, Enter belongs to the Repeater Setting dialog, which this
+// behaviour does not open yet.
+void AnswerCallSign(ActiveCellFrame& frame) {
+  const bool dialog = frame.document.Settings().repeaterDialog != 0;
+  const bool emptyRow = frame.ChannelRowEmpty();
+  if (dialog && frame.Key() == kKeyEnter) return;
+  const UrCallSignCell codec(CodecSettingsOf(frame), true);
+  CommitChannel(frame, AnswerUrCallSign(frame, codec, CallSignField(frame.record, frame.cellId)));
+  if (emptyRow && frame.result != kCellResultEdit) frame.request.outputText.clear();
+  Grey(frame, !IsDvMode(frame.record));
+}
+
+// The bank slot's channel number; choosing another channel for the slot is the bank slot
+// selection, which this behaviour does not open yet.
+void AnswerBankSlot(ActiveCellFrame& frame) {
+  if (frame.category == CT_BankCh && !frame.bankSlotEmpty) {
+    frame.request.outputText = std::to_string(frame.record.Index());
+  }
+}
+
+void AnswerToneColumn(ActiveCellFrame& frame) {
+  datCh& r = frame.record;
+  const bool fm = IsFmMode(r);
+  const ListCellSpec tones{"GI_Sheet_Sel_Mch_TFreq", Flex0, ListTyping::kNearestNumber};
+  const ListCellSpec codes{"GI_Sheet_Sel_Mch_DTCS", Flex0, ListTyping::kNearestNumber};
+  const bool dtcsGreyed = !ToneModeIn(r, {5, 7, 8, 9, 10}) || !fm;
+  switch (frame.cellId) {
+    case CL_Mch_Decode:
+      return AnswerListColumn(frame, {"GI_Sheet_Sel_Mch_TSQL"}, r.toneMode, !fm);
+    case CL_Mch_TONE_Freq:
+      return AnswerListColumn(frame, tones, r.repeaterTone, !ToneModeIn(r, {1, 9, 11}) || !fm);
+    case CL_Mch_TSQL_Freq:
+      return AnswerListColumn(frame, tones, r.toneSquelchTone, !ToneModeIn(r, {3, 6, 10, 11}) || !fm);
+    case CL_Mch_DTCS:
+      return AnswerListColumn(frame, codes, r.dtcsCode, dtcsGreyed);
+    default:
+      return AnswerListColumn(frame, {"GI_Sheet_Sel_Mch_DTCS_Polarity"}, r.dtcsPolarity, dtcsGreyed);
+  }
+}
+
+}  // namespace
+
+void AnswerMemoryChannelCell(ActiveCellFrame& frame) {
+  datCh& r = frame.record;
+  switch (frame.cellId) {
+    case CL_Mch_Select_ChNo:
+      return AnswerBankSlot(frame);
+    case CL_Mch_Freq:
+      return AnswerFrequency(frame);
+    case CL_Mch_Dup:
+      return AnswerListColumn(frame, {"GI_Sheet_Sel_Mch_Dup"}, r.duplex, false);
+    case CL_Mch_Offset_Freq:
+      return AnswerOffset(frame);
+    case CL_Mch_Name:
+      return AnswerName(frame);
+    case CL_Mch_TS_Pitch:
+      return AnswerStep(frame);
+    case CL_Mch_Decode:
+    case CL_Mch_TONE_Freq:
+    case CL_Mch_TSQL_Freq:
+    case CL_Mch_DTCS:
+    case CL_Mch_DTCS_Polarity:
+      return AnswerToneColumn(frame);
+    case CL_Mch_Digital_Sql:
+      return AnswerListColumn(frame, {"GI_Sheet_Sel_Mch_DSQL"}, r.digitalSquelch, !IsDvMode(r));
+    case CL_Mch_Digital_Code:
+      return AnswerDigitalCode(frame);
+    case CL_Mch_DYou_Callsign:
+    case CL_Mch_DRpt1_Callsign:
+    case CL_Mch_DRpt2_Callsign:
+      return AnswerCallSign(frame);
+    case CL_Mch_Bank_Group:
+      return AnswerBank(frame);
+    case CL_Mch_Bank_ChNo:
+      return AnswerBankChannel(frame);
+    case CL_Mch_Mode:
+      return AnswerMode(frame);
+    case CL_Mch_Scan_Skip:
+      return AnswerListColumn(frame, {"GI_Sheet_Sel_Mch_Scan_Skip"}, r.skip, false);
+    default:
+      return AnswerNotYet(frame);
+  }
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The dispatcher's side of the value codecs: each function shows the value through its codec
+// and, for an action, hands the committed text, the pick or the key to it, then answers
+// whether the value changed. Queries never change the value.
+#include <cstdint>
+
+#include "memory/FixedText.h"
+#include "sheet/ActiveCellFrame.h"
+#include "sheet/CodecSettings.h"
+#include "sheet/KeyReply.h"
+
+class UrCallSignCell;
+
+CodecSettings CodecSettingsOf(ActiveCellFrame& frame);
+
+// Turns a codec's key reply into the request's answer; true when the value was stepped.
+bool ApplyKeyReply(ActiveCellFrame& frame, const KeyReply& reply);
+
+// A key to hand to a codec: an action's key without a committed text or pick.
+inline bool CarriesKey(const ActiveCellFrame& frame) { return frame.Key() != 0 && !frame.Committed(); }
+
+// For codecs with Display (value), Commit (text, value) and Key (key, value): number, text
+// and two-digit cells. A pick commits its input text as typed text would.
+template <typename Codec, typename Value>
+bool AnswerValue(ActiveCellFrame& frame, const Codec& codec, Value&& value) {
+  frame.request.outputText = codec.Display(value);
+  if (!frame.IsAction()) return false;
+  bool changed = false;
+  if (frame.Committed()) {
+    changed = codec.Commit(frame.request.inputText, value);
+  } else if (CarriesKey(frame)) {
+    changed = ApplyKeyReply(frame, codec.Key(frame.Key(), value));
+  }
+  if (changed) frame.request.outputText = codec.Display(value);
+  return changed;
+}
+
+// The UR call sign cell also takes a pick from the your-call-sign pop-up.
+bool AnswerUrCallSign(ActiveCellFrame& frame, const UrCallSignCell& codec, CallSignText& call);

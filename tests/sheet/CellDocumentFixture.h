@@ -1,0 +1,147 @@
+#pragma once
+// A document for cell behaviour tests: the default image of a destination, the English text
+// table selected into the application's text database, settings with their defaults, an event manager on manual timing that rebuilds the
+// bank index as the controller does, and a record of the commands and notices asked for.
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "memory/ChannelList.h"
+#include "memory/DefaultImages.h"
+#include "memory/DestinationTestSupport.h"
+#include "memory/cmcEeprom.h"
+#include "memory/datCh.h"
+#include "platform/ManualTiming.h"
+#include "sheet/CellDocument.h"
+#include "sheet/indActiveCell.h"
+#include "shell/cmcEvMan.h"
+#include "shell/cmcRecent.h"
+#include "text/ApplicationTexts.h"
+#include "text/LineTables.h"
+#include "text/cmcCellObj.h"
+#include "text/cmcGTex.h"
+
+class TestDocument final : public CellDocument {
+ public:
+  explicit TestDocument(std::int32_t destination) : destination_(destination) {
+    settings.destinationCode = destination;
+    texts.Reset();
+    texts.SelectLineTable(lineTable(TableLanguage::English));
+    BuildDefaultsImage(defaults);
+    image.Assign(defaults);
+    events.Register(&OnEvent, this);
+  }
+  ~TestDocument() override {
+    events.Unregister(&OnEvent, this);
+    texts.Reset();
+  }
+
+  cmcEeprom& Image() override { return image; }
+  cmcEeprom& DefaultsImage() override { return defaults; }
+  indEnvironSettings& Settings() override { return settings; }
+  const cmcRecent& RecentFiles() const override { return recent; }
+  bool SystemLanguageJapanese() const override { return false; }
+  int DateOrder() const override { return 0; }
+  cmcGTex& Texts() override { return texts; }
+  std::string VersionText() const override { return "1.00"; }
+  std::string YearText() const override { return "2024"; }
+  cmcEvMan* Events() override { return &events; }
+  std::int32_t ColumnCutMask() const override { return columnCutMask; }
+  void SetColumnCutMask(std::int32_t mask) override { columnCutMask = mask; }
+  void NoteEdit() override { ++edits; }
+  void RunCommand(unsigned cellId, std::int32_t index) override { commands.emplace_back(cellId, index); }
+  void OpenSheet(const std::string& name) override { openedSheets.push_back(name); }
+  bool MainWindowEnabled() const override { return true; }
+  bool CurrentSheetPrintable() const override { return printable; }
+  bool ClipboardAccepts(int) const override { return false; }
+  bool ConfirmLanguageChange() override {
+    ++languageQuestions;
+    return languageAnswer;
+  }
+  void ShowNoFreeChannel() override { ++noFreeChannelNotices; }
+
+  datCh Channel(int index) {
+    datCh record(image);
+    record.Load(RecordKind::kChannel, index);
+    return record;
+  }
+
+  ScopedDestination destination_;
+  ManualTiming timing;
+  cmcEvMan events;
+  cmcGTex& texts = applicationTexts();  // the markup reads its cell models from it
+  cmcEeprom defaults;
+  cmcEeprom image;
+  indEnvironSettings settings;
+  cmcRecent recent{10};
+  std::int32_t columnCutMask = 127;
+  bool printable = true;
+  bool languageAnswer = false;
+  int languageQuestions = 0;
+  int noFreeChannelNotices = 0;
+  int edits = 0;
+  std::vector<std::pair<unsigned, std::int32_t>> commands;
+  std::vector<std::string> openedSheets;
+  std::vector<std::int32_t> eventsSeen;
+
+ private:
+  static void OnEvent(void* user, const cmcEvent& event) {
+    auto* self = static_cast<TestDocument*>(user);
+    self->eventsSeen.push_back(event.code);
+    if (event.code == EV_RebuildBankIndex) RebuildBankTables(self->image);
+  }
+};
+
+// Requests through capsules, as a sheet, a menu or a list sends them.
+class CellRequests {
+ public:
+  explicit CellRequests(TestDocument& document) : behaviour_(document) {}
+
+  cmcCellCapsule Query(unsigned category, unsigned cellId, int index, std::string sheetArgument = {}) {
+    cmcCellCapsule request = Make(category, cellId, index, std::move(sheetArgument));
+    behaviour_.HandleCellRequest(request, kCellQuery);
+    return request;
+  }
+
+  // An action with a key; returns the request after it was handled and its result.
+  std::pair<cmcCellCapsule, int> Key(unsigned category, unsigned cellId, int index, int key,
+                                     std::string sheetArgument = {}) {
+    cmcCellCapsule request = Make(category, cellId, index, std::move(sheetArgument));
+    request.key = key;
+    const int result = Act(request);
+    return {request, result};
+  }
+
+  cmcCellCapsule Commit(unsigned category, unsigned cellId, int index, std::string text,
+                        std::string sheetArgument = {}) {
+    cmcCellCapsule request = Make(category, cellId, index, std::move(sheetArgument));
+    request.inputKind = kInputCommitted;
+    request.inputText = std::move(text);
+    Act(request);
+    return request;
+  }
+
+  int Act(cmcCellCapsule& request) {
+    request.actionGrid = this;
+    return behaviour_.HandleCellRequest(request, kCellAction);
+  }
+
+  cmcCellCapsule Make(unsigned category, unsigned cellId, int index, std::string sheetArgument) {
+    cells_.emplace_back();
+    cmcCellObj& cell = cells_.back();
+    cell.category = category;
+    cell.cellId = cellId;
+    cell.index = index;
+    cmcCellCapsule request;
+    request.cell = &cell;
+    request.sheetArgument = std::move(sheetArgument);
+    return request;
+  }
+
+  indActiveCell& Behaviour() { return behaviour_; }
+
+ private:
+  indActiveCell behaviour_;
+  std::deque<cmcCellObj> cells_;  // requests point at their cells
+};
