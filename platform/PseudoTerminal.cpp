@@ -1,6 +1,7 @@
 #include "platform/PseudoTerminal.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -26,21 +27,28 @@ SerialError PseudoTerminal::Open(const std::string&, const SerialLineSettings&) 
   const char* name = ptsname(master_);
   if (!name) return Fail("ptsname");
   slavePath_ = name;
-  heldSlave_ = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
-  if (heldSlave_ < 0) return Fail(name);
+  const int slave = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+  if (slave < 0) return Fail(name);
   // Bytes pass unchanged: no echo, no line editing, no conversion of line ends.
   termios raw{};
-  if (tcgetattr(heldSlave_, &raw) != 0) return Fail("tcgetattr");
-  cfmakeraw(&raw);
-  if (tcsetattr(heldSlave_, TCSANOW, &raw) != 0) return Fail("tcsetattr");
+  const bool madeRaw = tcgetattr(slave, &raw) == 0 && (cfmakeraw(&raw), tcsetattr(slave, TCSANOW, &raw) == 0);
+  const int error = errno;
+  close(slave);
+  errno = error;
+  if (!madeRaw) return Fail("raw mode");
   errorText_.clear();
   return SerialError::None;
 }
 
+// The master reports a hang-up while no slave is open.
+bool PseudoTerminal::IsFarEndOpen() const {
+  if (!IsOpen()) return false;
+  pollfd state{master_, POLLIN, 0};
+  return poll(&state, 1, 0) >= 0 && (state.revents & POLLHUP) == 0;
+}
+
 void PseudoTerminal::Close() {
-  if (heldSlave_ >= 0) close(heldSlave_);
   if (master_ >= 0) close(master_);
-  heldSlave_ = -1;
   master_ = -1;
   slavePath_.clear();
 }

@@ -3,11 +3,11 @@
 // tests that play the radio: what one side writes, the program that opened the other side
 // (the slave device, SlavePath) reads, and the other way round.
 //
-// The slave side is held open in raw mode for the life of the pair, so that a program may
-// close and reopen it between sessions (as the clone driver does to change the line speed)
-// without the pair hanging up. Closing the master is pulling the cable: the program's
-// device goes away. A pseudo-terminal has no line speed or modem lines; setting them
-// succeeds and changes nothing.
+// The slave side is set to raw mode once, when the pair is made; the setting stays while
+// programs open and close the slave (as the clone driver does to change the line speed).
+// Bytes written while no program holds the slave wait for the next one. Closing the master
+// is pulling the cable: the program's device goes away. A pseudo-terminal has no line speed
+// or modem lines; setting them succeeds and changes nothing.
 #include <string>
 
 #include "platform/SerialDevice.h"
@@ -36,13 +36,14 @@ class PseudoTerminal : public SerialDevice {
 
   // The device path of the slave side, "" while closed.
   const std::string& SlavePath() const { return slavePath_; }
+  // True while a program holds the slave side open.
+  bool IsFarEndOpen() const;
 
  private:
   SerialError Fail(const char* what);
   std::int32_t Failed(const char* what);
 
   int master_ = -1;
-  int heldSlave_ = -1;
   std::string slavePath_;
   std::string errorText_;
 };

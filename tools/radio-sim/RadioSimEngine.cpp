@@ -66,6 +66,16 @@ void RadioSimEngine::Start() {
 
 void RadioSimEngine::Stop() { task_->SetInterval(-1); }
 
+void RadioSimEngine::HangUp() {
+  if (mode_ == Mode::Gone) return;
+  if (mode_ == Mode::Sending) EndSession(RadioSimSession::Kind::Read, false);
+  if (mode_ == Mode::Receiving) EndSession(RadioSimSession::Kind::Write, false);
+  mode_ = Mode::Idle;
+  output_.clear();
+  delayed_.clear();
+  receive_.Clear();
+}
+
 void RadioSimEngine::SetFault(RadioFault fault, std::int32_t atBytes) {
   fault_ = fault;
   faultAt_ = atBytes < 0 ? kMemorySize / 2 : atBytes;

@@ -63,6 +63,9 @@ class RadioSimEngine {
 
   void Start();
   void Stop();
+  // The program closed its end of the line: a session in progress ends, broken off, and
+  // nothing still queued for the line is sent.
+  void HangUp();
 
   // Arms a fault for once. Faults of a transfer strike once atBytes data bytes have been
   // sent or received (negative: half of the memory); the others at the next chance.

@@ -1,7 +1,9 @@
 // radio-sim: a simulated radio on a pseudo-terminal. The first line on standard output is
 // the device path a clone program opens; the radio then serves until it is killed, until
-// --once has seen one read or write session, or until its cable is pulled.
+// its cable is pulled, or with --once until the program that ran a read or write session
+// has closed the device (so that nothing it still has to read is cut off).
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <iostream>
@@ -18,6 +20,7 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr int kFarEndWatchMs = 50;
 
 const char* KindName(RadioSimSession::Kind kind) {
   switch (kind) {
@@ -65,6 +68,9 @@ int main(int argc, char** argv) {
   RadioSimEngine radio(line, image, arguments->options);
   if (arguments->fault != RadioFault::None) radio.SetFault(arguments->fault, arguments->faultAt);
   int status = 0;
+  bool transferEnded = false;
+  QTimer farEndWatch;
+  farEndWatch.setInterval(kFarEndWatchMs);
   radio.SetSessionEnd([&](const RadioSimSession& session) {
     std::cerr << "radio-sim: " << KindName(session.kind) << " session "
               << (session.completed ? "completed" : "broken off") << "\n";
@@ -75,9 +81,19 @@ int main(int argc, char** argv) {
         status = kExitFailure;
       }
     }
-    const bool transfer = session.kind != RadioSimSession::Kind::Info;
-    if (!line.IsOpen() || (arguments->once && transfer)) QCoreApplication::exit(status);
+    if (!line.IsOpen()) QCoreApplication::exit(status);
+    if (session.kind != RadioSimSession::Kind::Info) transferEnded = true;
   });
+  // A program that closes the line ends what the radio was doing for it; with --once the
+  // radio goes once the program that ran a transfer has closed the line.
+  bool farEndWasOpen = false;
+  QObject::connect(&farEndWatch, &QTimer::timeout, [&] {
+    const bool open = line.IsFarEndOpen();
+    if (farEndWasOpen && !open) radio.HangUp();
+    farEndWasOpen = open;
+    if (arguments->once && transferEnded && !open) QCoreApplication::exit(status);
+  });
+  farEndWatch.start();
   radio.Start();
   const int exitCode = QCoreApplication::exec();
   return exitCode != 0 ? exitCode : status;
