@@ -142,6 +142,9 @@ class cmcSheetLayout {
   CellVariables& MutableVariables() { return variables_; }
   cmcGTex& Texts() const { return texts_; }
   cmcSheetDisplayStore* Display() const { return display_; }
+  // Fills row with the first `cells` cells of the row above, each one index further on, and
+  // gives it the height of the row above (how repetitions of a one-row loop body are made).
+  void CopyRowAbove(int row, int cells);
   // Pixels of a screen pixel on the target (the printer scale, rounded).
   int ScaledPixels(int pixels) const;
 
@@ -149,7 +152,6 @@ class cmcSheetLayout {
   void AppendRow(bool inLoopBody);
   void FinishDirectiveLine();
   int ParseRow(int row, std::string_view text);
-  void CopyRowAbove(int row, int cells);
   int PrintedWidth(int32_t storedWidth) const;
   void FitCell(const cmcCellObj& cell, int column, int row);
   void NoteSelectable(const cmcCellObj& cell, int column, int row);
