@@ -17,7 +17,8 @@ void MarkFindings(ActiveCellFrame& frame, const datCh& record, bool onlyWarnings
   if (!record.IsUsed()) return;
   for (const RecordCheckFacts* check : RecordFindings(record)) {
     const bool error = check->severity == CheckSeverity::kError && !onlyWarnings;
-    frame.request.flags = static_cast<std::uint8_t>(frame.request.flags | (error ? kRequestErrorMark : kRequestWarningMark));
+    const std::uint8_t mark = error ? kRequestErrorMark : kRequestWarningMark;
+    frame.request.flags = static_cast<std::uint8_t>(frame.request.flags | mark);
   }
 }
 
@@ -56,15 +57,16 @@ void ScanBroadcast(ActiveCellFrame& frame, int group, bool am) {
 }  // namespace
 
 void AnswerCheckCell(ActiveCellFrame& frame) {
+  using namespace MemoryMap;
   const unsigned id = frame.cellId;
   const cmcEeprom& image = frame.Image();
   if (id <= CL_Check_MemoryCH4) {
     const int first = static_cast<int>(id - CL_Check_MemoryCH0) * kChannelPage;
     ScanRecords(frame, RecordKind::kChannel, first, first + kChannelPage - 1, false);
   } else if (id == CL_Check_MemoryCHS) {
-    ScanRecords(frame, RecordKind::kChannel, MemoryMap::kFirstScanEdgeIndex, MemoryMap::kFirstCallChannelIndex - 1, false);
+    ScanRecords(frame, RecordKind::kChannel, kFirstScanEdgeIndex, kFirstCallChannelIndex - 1, false);
   } else if (id == CL_Check_MemoryCHC) {
-    ScanRecords(frame, RecordKind::kChannel, MemoryMap::kFirstCallChannelIndex, MemoryMap::kChannelIndexCount - 1, false);
+    ScanRecords(frame, RecordKind::kChannel, kFirstCallChannelIndex, kChannelIndexCount - 1, false);
   } else if (id <= CL_Check_BankCHZ) {
     ScanBank(frame, static_cast<int>(id - CL_Check_BankCHA));
   } else if (id <= CL_Check_RadioAmZ) {

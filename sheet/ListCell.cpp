@@ -98,10 +98,11 @@ int CommittedValue(const Entries& entries, const ListCellSpec& spec, const std::
 }
 
 void OpenTypingEditor(ActiveCellFrame& frame, const ListCellSpec& spec, int key) {
-  const int32_t maxLength = spec.typing == ListTyping::kNearestNumber ? kTypedNumberLength : kDefaultEditorMaxLength;
+  const bool number = spec.typing == ListTyping::kNearestNumber;
+  const int32_t maxLength = number ? kTypedNumberLength : kDefaultEditorMaxLength;
   if (key == kKeyF2) {
     std::string shown = frame.request.outputText;
-    if (spec.typing == ListTyping::kNearestNumber) shown.resize(std::min<std::size_t>(shown.size(), 9));
+    if (number) shown.resize(std::min<std::size_t>(shown.size(), 9));
     frame.OpenEditor(shown, 0, static_cast<int32_t>(shown.size()), maxLength);
   } else {
     frame.OpenEditor(std::string(1, static_cast<char>(key)), 1, 0, maxLength);

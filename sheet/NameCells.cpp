@@ -32,7 +32,8 @@ constexpr std::array kNameLists{
     NameList{CL_PgLink_Name, MemoryMap::kScanLinkNames, MemoryMap::kScanLinkCount, TreeLabel::kScanLink, 0, 0},
     NameList{CL_Radio_Bank_Name, MemoryMap::kBroadcastGroupNames, MemoryMap::kBroadcastGroupCount,
              TreeLabel::kLetter, 72, 3},
-    NameList{CL_Gps_Bank_Name, MemoryMap::kGpsGroupNames, MemoryMap::kGpsGroupNameCount, TreeLabel::kLetter, 222, 1},
+    NameList{CL_Gps_Bank_Name, MemoryMap::kGpsGroupNames, MemoryMap::kGpsGroupNameCount, TreeLabel::kLetter,
+             222, 1},
     NameList{CL_Group_Name, MemoryMap::kRepeaterGroupNames, MemoryMap::kRepeaterGroupCount,
              TreeLabel::kGroupNumber, 163, 1},
 };

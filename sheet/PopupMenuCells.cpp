@@ -57,9 +57,13 @@ IndexRange KindRange(const ActiveCellFrame& frame) {
 
 // The first and last index of the block of memory channels, scan edges or call channels.
 IndexRange ChannelBlock(int index) {
-  if (index < MemoryMap::kFirstScanEdgeIndex) return {index / kBlockSize * kBlockSize, index / kBlockSize * kBlockSize + kBlockSize - 1};
-  if (index < MemoryMap::kFirstCallChannelIndex) return {MemoryMap::kFirstScanEdgeIndex, MemoryMap::kFirstCallChannelIndex - 1};
-  return {MemoryMap::kFirstCallChannelIndex, MemoryMap::kChannelIndexCount - 1};
+  using namespace MemoryMap;
+  if (index < kFirstScanEdgeIndex) {
+    const int first = index / kBlockSize * kBlockSize;
+    return {first, first + kBlockSize - 1};
+  }
+  if (index < kFirstCallChannelIndex) return {kFirstScanEdgeIndex, kFirstCallChannelIndex - 1};
+  return {kFirstCallChannelIndex, kChannelIndexCount - 1};
 }
 
 // CarryUp (towards the first row) or CarryDown: disabled on the end row of the block.

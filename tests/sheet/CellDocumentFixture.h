@@ -1,7 +1,8 @@
 #pragma once
 // A document for cell behaviour tests: the default image of a destination, the English text
-// table selected into the application's text database, settings with their defaults, an event manager on manual timing that rebuilds the
-// bank index as the controller does, and a record of the commands and notices asked for.
+// table selected into the application's text database, settings with their defaults, an
+// event manager on manual timing that rebuilds the bank index as the controller does, and a
+// record of the commands and notices asked for.
 #include <deque>
 #include <string>
 #include <utility>
