@@ -14,15 +14,22 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "sheet/cmcCellCapsule.h"
 #include "sheet/cmcSheetLayout.h"
 #include "ui/cuiSheetPosition.h"
 
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+class QWheelEvent;
 class cmcEvMan;
+class cmcEvent;
 class cmcGTex;
 class cmcSheetDisplayStore;
 class cuiGrid;
+class InPlaceEditor;
 
 class cuiSheet : public QWidget, public cmcSheetLayout {
   Q_OBJECT
@@ -63,6 +70,9 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
   int GetWantedHeight() const;
 
   cuiGrid& Grid();
+  // A pop-up selection list: the request of the cell that opened it. A pick hands the
+  // picked entry to that cell's behaviour and hides the list's window.
+  void SetRequestingCell(const cmcCellCapsule& request);
   // The cell request for (column, row) as the sheet fills it before asking the behaviour.
   virtual void PrepareRequest(int column, int row, cmcCellCapsule& request);
 
@@ -70,13 +80,66 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
   // Sends a request about (column, row) to the cell behaviour as an action and carries out
   // its answer. A text makes it a committed edit.
   virtual void SendRequest(int column, int row, int32_t key, int32_t command, const std::string* text);
-  // Moves the cursor by dx columns and dy rows over selectable cells.
-  virtual void MoveCursor(int dx, int dy);
+  // Moves the cursor by dx columns and dy rows over selectable cells; false when it stayed.
+  virtual bool MoveCursor(int dx, int dy);
   // A cell became current through the user.
   virtual void OnCellSelected(cmcCellObj& cell);
+  // Width of the widest text column shows, in the grid's pixels.
+  void AutoSizeColumn(int column);
+  void changeEvent(QEvent* event) override;
 
  private:
   struct State;
+
+  void CreatePanels();
+  void ShowTitle();
+  void ConfigureGrid();
+  void AttachGridHooks();
+  void PlaceInitialCursor();
+  void SyncGridSizes();
+  void AfterUserSizing();
+
+  void DrawCell(QPainter& painter, int column, int row, const QRect& rect);
+  CellPosition OwnerOfAttached(int column, int row) const;
+  bool DrawnSelected(int column, int row) const;
+  void RepaintCell(CellPosition cell);
+  void RepaintCells(const std::vector<CellPosition>& cells);
+  void RepaintRow(int row);
+  void RepaintRelated(const cmcCellCapsule& request, uint32_t scope);
+  void RepaintIndex(int32_t index);
+
+  CellPosition Current() const;
+  void MoveTo(CellPosition cell);
+  void AfterCurrentChanged(CellPosition previous);
+  void UpdateSelectionTo(CellPosition target);
+  void EndSelection();
+  void MoveToTarget(const cmcCellCapsule& request);
+
+  bool OnSelectCell(int column, int row);
+  bool OnKey(QKeyEvent& event);
+  void SendTypedText(const QString& text);
+  bool OnMousePress(QMouseEvent& event);
+  bool OnMouseRelease(QMouseEvent& event);
+  bool OnMouseMove(QMouseEvent& event);
+  bool OnDoubleClick(QMouseEvent& event);
+  bool OnWheel(QWheelEvent& event);
+  void OnFocusGained();
+  void OnFocusLost();
+
+  InPlaceEditor& Editor();
+  void OpenEditor(int column, int row, const cmcCellCapsule& request);
+  void OpenEditorWith(const cmcCellCapsule& request);
+  QRect EditorRect(const cmcCellObj& cell, QRect rect) const;
+  void CloseEditor(bool commit);
+
+  void UpdatePopupMenu(const cmcCellObj* headerCell);
+  void ShowPopupMenu(QPoint globalPosition, const cmcCellObj* headerCell);
+  void UpdateInputMethod();
+
+  static void OnEvent(void* user, const cmcEvent& event);
+  static void RepaintThunk(const cmcCellCapsule& request, uint32_t scope, void* object);
+  static void EditorThunk(cmcCellCapsule& request, void* object);
+
   std::unique_ptr<State> state_;
 };
 

@@ -1,0 +1,122 @@
+// Opening the 100-row memory channel sheet and repainting it while it scrolls, next to a
+// plain table widget of the same size doing the same, in one run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTableWidget>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "platform/InstanceLock.h"
+#include "platform/ManualTiming.h"
+#include "platform/MemoryKeyValueStore.h"
+#include "sheet/cmcSheetDisplayStore.h"
+#include "shell/cmcEvMan.h"
+#include "shell/indEnviron.h"
+#include "text/ApplicationTexts.h"
+#include "text/LineTables.h"
+#include "ui/cuiGrid.h"
+#include "ui/cuiSheet.h"
+
+namespace {
+
+constexpr int kRows = 105;
+constexpr int kColumns = 22;
+const std::string kSheet = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
+const std::string kSettingsKey = "Software\\Quor\\Tessel";
+
+class FreeLock final : public InstanceLock {
+ public:
+  bool TryLock(const std::string&) override { return true; }
+  void Unlock() override {}
+};
+
+// The process-wide pieces a sheet needs, made once.
+struct World {
+  World() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    app = std::make_unique<QApplication>(argc, argv);
+    applicationTexts().Reset();
+    applicationTexts().SelectLineTable(lineTable(TableLanguage::English));
+  }
+  int argc = 1;
+  char name[8] = "bench";
+  char* argv[2] = {name, nullptr};
+  std::unique_ptr<QApplication> app;
+  ManualTiming timing;
+  cmcEvMan events;
+  MemoryKeyValueStore user;
+  MemoryKeyValueStore machine;
+  FreeLock lock;
+  indEnviron environ{indEnviron::Names{"Tessel bench", kSettingsKey, kSettingsKey},
+                     indEnviron::Stores{user, machine}, lock, {"tessel"}, {1280, 800}};
+  cmcSheetDisplayStore display{environ, kSettingsKey, applicationTexts()};
+};
+
+World& world() {
+  static World instance;
+  return instance;
+}
+
+std::unique_ptr<cuiSheet> OpenSheet() {
+  auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &world().display, world().events);
+  sheet->SetName(kSheet);
+  sheet->resize(1200, 700);
+  sheet->Build();
+  return sheet;
+}
+
+std::unique_ptr<QTableWidget> OpenTable() {
+  auto table = std::make_unique<QTableWidget>(kRows, kColumns);
+  for (int row = 0; row < kRows; ++row) {
+    for (int column = 0; column < kColumns; ++column) {
+      table->setItem(row, column, new QTableWidgetItem(QStringLiteral("9999.999999")));
+    }
+  }
+  table->resize(1200, 700);
+  return table;
+}
+
+void BM_OpenMemorySheet(benchmark::State& state) {
+  world();
+  for (auto _ : state) benchmark::DoNotOptimize(OpenSheet());
+}
+
+void BM_OpenTableWidget(benchmark::State& state) {
+  world();
+  for (auto _ : state) benchmark::DoNotOptimize(OpenTable());
+}
+
+// One full repaint per step while the rows scroll down and back.
+void RenderScrolling(benchmark::State& state, QWidget& widget, const std::function<void(int)>& scrollTo) {
+  QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+  int step = 0;
+  for (auto _ : state) {
+    scrollTo(step % 60);
+    widget.render(&image);
+    ++step;
+  }
+}
+
+void BM_RepaintScrollingMemorySheet(benchmark::State& state) {
+  world();
+  const auto sheet = OpenSheet();
+  cuiGrid& grid = sheet->Grid();
+  RenderScrolling(state, *sheet, [&grid](int step) { grid.SetTopLeft(grid.LeftCol(), grid.FixedRows() + step); });
+}
+
+void BM_RepaintScrollingTableWidget(benchmark::State& state) {
+  world();
+  const auto table = OpenTable();
+  RenderScrolling(state, *table, [&table](int step) { table->scrollToItem(table->item(step, 0), QAbstractItemView::PositionAtTop); });
+}
+
+}  // namespace
+
+BENCHMARK(BM_OpenMemorySheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenTableWidget)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintScrollingMemorySheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintScrollingTableWidget)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,835 @@
+#include "ui/cuiSheet.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "platform/Fatal.h"
+#include "sheet/SheetCursor.h"
+#include "sheet/SheetSelection.h"
+#include "shell/cmcEvMan.h"
+#include "text/cmcGTex.h"
+#include "ui/CellFonts.h"
+#include "ui/CellPainter.h"
+#include "ui/CellPopupMenu.h"
+#include "ui/DisplayText.h"
+#include "ui/InPlaceEditor.h"
+#include "ui/QtCellTextMeasure.h"
+#include "ui/cuiGrid.h"
+
+namespace {
+
+constexpr int kEdgeTolerance = 4;  // pixels around a column edge that a double-click sizes at
+constexpr int kPageRows = 10;
+constexpr int kRepeatWaitsMs[] = {30, 24, 18, 12, 6};
+
+// The layout measures on the screen; one measure serves every screen sheet.
+QtCellTextMeasure& screenMeasure() {
+  static QtCellTextMeasure measure;
+  return measure;
+}
+
+int32_t functionKeyCode(int qtKey) { return (qtKey - Qt::Key_F1 + 0x70) << 8; }
+
+}  // namespace
+
+struct cuiSheet::State {
+  State(cmcGTex& t, cmcEvMan& e) : texts(t), events(e) {}
+
+  cmcGTex& texts;
+  cmcEvMan& events;
+  CellBehaviourCallback callback;
+  std::optional<cmcCellCapsule> requester;  // list mode: the cell that opened the list
+  cuiSheetPosition saved;
+  unsigned focusCellId = kCellIdNone;
+  int32_t focusIndex = 0;
+  const QList<QPixmap>* marks = nullptr;
+
+  QFrame* titlePanel = nullptr;
+  QLabel* title = nullptr;
+  QFrame* gridPanel = nullptr;
+  cuiGrid* grid = nullptr;
+  InPlaceEditor* editor = nullptr;
+  CellPosition edited;
+  CellPopupMenu* menu = nullptr;
+  const cmcCellObj* menuCell = nullptr;
+  std::optional<CellPainter> painter;
+
+  bool built = false;
+  bool extend = false;          // Shift is down for the move being made
+  bool mouseSelecting = false;
+  SelectionState selection;
+  CellPosition remembered;
+  CellPosition lastPointerCell;  // list mode
+  int repeatDepth = 0;
+  cmcCellObj answeredCell;      // the copy EV_QueryCurrentCell hands out
+};
+
+int placeholderCellBehaviour(cmcCellCapsule& request, int op, void*) {
+  if (op == kCellQuery && request.cell != nullptr) request.outputText = GetCaption(*request.cell);
+  return kCellResultNothing;
+}
+
+cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events)
+    : QWidget(parent),
+      cmcSheetLayout(SheetEnvironment{texts, screenMeasure(), display}),
+      state_(std::make_unique<State>(texts, events)) {
+  CreatePanels();
+  events.Register(&cuiSheet::OnEvent, this);
+}
+
+cuiSheet::~cuiSheet() {
+  State& s = *state_;
+  s.events.Unregister(&cuiSheet::OnEvent, this);
+  s.events.Send(EV_ComponentGone, 0, reinterpret_cast<std::intptr_t>(s.grid));
+  if (s.editor != nullptr) s.editor->hooks = {};
+  s.grid->hooks = {};
+  if (s.built && !Printing() && !ListMode()) {
+    SyncGridSizes();
+    SaveColumnWidths();
+  }
+}
+
+void cuiSheet::SetSavedPosition(const cuiSheetPosition& position) { state_->saved = position; }
+void cuiSheet::SetCallback(CellBehaviourCallback callback) { state_->callback = callback; }
+void cuiSheet::SetMarkImages(const QList<QPixmap>* images) { state_->marks = images; }
+void cuiSheet::SetRequestingCell(const cmcCellCapsule& request) { state_->requester = request; }
+
+void cuiSheet::SetInitialFocus(unsigned cellId, int32_t index) {
+  state_->focusCellId = cellId;
+  state_->focusIndex = index;
+}
+
+cuiGrid& cuiSheet::Grid() { return *state_->grid; }
+std::string cuiSheet::GetTitle() const { return Style().titleString; }
+bool cuiSheet::IsPrintable() const { return !Style().noPrint; }
+bool cuiSheet::EditorVisible() const { return state_->editor != nullptr && state_->editor->IsOpen(); }
+
+cuiSheetPosition cuiSheet::GetPosition() const {
+  const cuiGrid& grid = *state_->grid;
+  return {grid.Col(), grid.Row(), grid.LeftCol(), grid.TopRow()};
+}
+
+int cuiSheet::GetWantedWidth() const {
+  return width() + state_->grid->TotalWidth() - state_->grid->viewport()->width();
+}
+
+int cuiSheet::GetWantedHeight() const {
+  return height() + state_->grid->TotalHeight() - state_->grid->viewport()->height();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Building
+
+void cuiSheet::CreatePanels() {
+  State& s = *state_;
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  s.titlePanel = new QFrame(this);
+  s.titlePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  s.titlePanel->setLineWidth(2);
+  s.titlePanel->setAutoFillBackground(true);
+  s.title = new QLabel(s.titlePanel);
+  s.title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  auto* titleLayout = new QVBoxLayout(s.titlePanel);
+  titleLayout->setContentsMargins(2, 2, 2, 2);
+  titleLayout->addWidget(s.title);
+  s.titlePanel->hide();
+  s.gridPanel = new QFrame(this);
+  auto* gridLayout = new QVBoxLayout(s.gridPanel);
+  s.grid = new cuiGrid(s.gridPanel);
+  gridLayout->addWidget(s.grid);
+  layout->addWidget(s.titlePanel);
+  layout->addWidget(s.gridPanel, 1);
+  s.menu = new CellPopupMenu(s.grid, s.texts);
+  s.menu->chosen = [this](unsigned cellId) {
+    SendRequest(Grid().Col(), Grid().Row(), 0, static_cast<int32_t>(cellId), nullptr);
+  };
+}
+
+void cuiSheet::Build() {
+  State& s = *state_;
+  if (!s.callback) s.callback = {&placeholderCellBehaviour, nullptr};
+  cmcSheetLayout::Build();
+  ShowTitle();
+  ConfigureGrid();
+  s.built = true;
+  AttachGridHooks();
+  layout()->activate();
+  PlaceInitialCursor();
+  s.grid->InvalidateAll();
+  UpdatePopupMenu(nullptr);
+  UpdateInputMethod();
+}
+
+void cuiSheet::ShowTitle() {
+  State& s = *state_;
+  if (Style().titleString.empty()) return;
+  const QFont font = qtFont(Style().titleFont.value_or(CellFont{}));
+  QPalette palette = s.titlePanel->palette();
+  palette.setColor(QPalette::Window, qtColor(Style().titleColor, palette));
+  if (Style().titleFont) palette.setColor(QPalette::WindowText, qtColor(Style().titleFont->color, palette));
+  s.titlePanel->setPalette(palette);
+  s.title->setFont(font);
+  s.title->setText(displayText(Style().titleString));
+  s.titlePanel->setFixedHeight(QFontMetrics(font).height() + s.titlePanel->lineWidth() + 8);
+  s.titlePanel->show();
+}
+
+void cuiSheet::ConfigureGrid() {
+  State& s = *state_;
+  const int bevel = ListMode() ? 1 : 2;
+  s.gridPanel->setFrameStyle(QFrame::Panel | (ListMode() ? QFrame::Raised : QFrame::Sunken));
+  s.gridPanel->setLineWidth(bevel);
+  s.gridPanel->layout()->setContentsMargins(ListMode() ? 2 : 0, ListMode() ? 2 : 0, ListMode() ? 2 : 0,
+                                            ListMode() ? 2 : 0);
+  QPalette palette = s.grid->viewport()->palette();
+  palette.setColor(QPalette::Base, qtColor(BasicCell().color, palette));
+  s.grid->viewport()->setPalette(palette);
+  s.gridPanel->setFont(qtFont(EffectiveFont(BasicCell())));
+  s.grid->SetDefaultSizes(1, 1);
+  s.grid->SetSize(ColumnCount(), RowCount());
+  SyncGridSizes();
+  s.grid->SetFixed(FixedColumnCount(), FixedRowCount());
+  s.grid->SetColumnSizing(Style().columnSizing);
+  const QPalette& colours = QWidget::palette();
+  s.painter.emplace(CellPainter::Target{1.0, false, colours, CellPainter::InactiveSelectionColour(colours),
+                                        CellPainter::CurrentLineColour(colours), s.marks});
+}
+
+void cuiSheet::SyncGridSizes() {
+  cuiGrid& grid = *state_->grid;
+  for (int column = 0; column < ColumnCount(); ++column) {
+    if (grid.ColWidth(column) != ColumnWidth(column)) grid.SetColWidth(column, ColumnWidth(column));
+  }
+  for (int row = 0; row < RowCount(); ++row) {
+    if (grid.RowHeight(row) != RowHeight(row)) grid.SetRowHeight(row, cmcSheetLayout::RowHeight(row));
+  }
+}
+
+void cuiSheet::AttachGridHooks() {
+  cuiGrid::Hooks& hooks = state_->grid->hooks;
+  hooks.selectCell = [this](int column, int row) { return OnSelectCell(column, row); };
+  hooks.drawCell = [this](QPainter& painter, int column, int row, const QRect& rect) {
+    DrawCell(painter, column, row, rect);
+  };
+  hooks.columnWidthsChanged = [this] { AfterUserSizing(); };
+  hooks.timedScroll = [this](int directions) {
+    const auto has = [directions](int bit) { return (directions & bit) != 0 ? 1 : 0; };
+    MoveCursor(has(cuiGrid::kScrollRight) - has(cuiGrid::kScrollLeft),
+               has(cuiGrid::kScrollDown) - has(cuiGrid::kScrollUp));
+  };
+  hooks.focusGained = [this] { OnFocusGained(); };
+  hooks.focusLost = [this] { OnFocusLost(); };
+  hooks.compositionStarted = [this] { SendRequest(Grid().Col(), Grid().Row(), kKeyInputMethodStart, 0, nullptr); };
+  hooks.keyPressed = [this](QKeyEvent& event) { return OnKey(event); };
+  hooks.mousePressed = [this](QMouseEvent& event) { return OnMousePress(event); };
+  hooks.mouseReleased = [this](QMouseEvent& event) { return OnMouseRelease(event); };
+  hooks.mouseMoved = [this](QMouseEvent& event) { return OnMouseMove(event); };
+  hooks.doubleClicked = [this](QMouseEvent& event) { return OnDoubleClick(event); };
+  hooks.wheel = [this](QWheelEvent& event) { return OnWheel(event); };
+}
+
+void cuiSheet::PlaceInitialCursor() {
+  State& s = *state_;
+  const CellPosition first = FirstSelectableCell(Cells());
+  if (first.IsSet()) MoveTo(first);
+  MoveCursor(0, 0);
+  const cuiSheetPosition& saved = s.saved;
+  const bool savedInside = saved.IsSet() && saved.column < ColumnCount() && saved.row < RowCount() &&
+                           saved.leftColumn < ColumnCount() && saved.topRow < RowCount();
+  if (savedInside) {
+    if (Cells().IsSelectable(saved.column, saved.row)) MoveTo({saved.column, saved.row});
+    s.grid->SetTopLeft(saved.leftColumn, saved.topRow);
+    return;
+  }
+  if (s.focusCellId == kCellIdNone) return;
+  const CellPosition focus = FindSelectableCell(Cells(), s.focusCellId, s.focusIndex);
+  if (focus.IsSet()) MoveTo(focus);
+}
+
+// The user has dragged a column edge: the grid's widths become the layout's, held to limits.
+void cuiSheet::AfterUserSizing() {
+  cuiGrid& grid = *state_->grid;
+  for (int column = 0; column < ColumnCount(); ++column) SetColumnWidth(column, grid.ColWidth(column));
+  LimitColumnWidths(grid.viewport()->width());
+  SyncGridSizes();
+}
+
+void cuiSheet::AutoSizeColumn(int column) {
+  QtCellTextMeasure& measure = screenMeasure();
+  const int margin = ScaledPixels(8);
+  int width = 0;
+  for (int row = 0; row < RowCount(); ++row) {
+    cmcCellObj& cell = GetCell(column, row);
+    std::string text;
+    if (row < FixedRowCount()) {
+      const bool spans = column + 1 < ColumnCount() && GetCell(column + 1, row).Continuation();
+      if (spans) continue;
+      text = GetCaption(cell);
+    } else if (cell.cellId != kCellIdNone) {
+      cmcCellCapsule request;
+      PrepareRequest(column, row, request);
+      state_->callback(request, kCellQuery);
+      text = request.outputText;
+    } else {
+      text = GetCaption(cell);
+    }
+    const CellFont font = EffectiveFont(cell);
+    std::string_view rest = text;
+    while (true) {
+      const auto end = rest.find('\n');
+      width = std::max(width, measure.Width(font, rest.substr(0, end)) + margin);
+      if (end == std::string_view::npos) break;
+      rest.remove_prefix(end + 1);
+    }
+  }
+  SetColumnWidth(column, width);
+}
+
+void cuiSheet::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::PaletteChange || !state_->painter) return;
+  const QPalette& colours = QWidget::palette();
+  state_->painter.emplace(CellPainter::Target{1.0, false, colours, CellPainter::InactiveSelectionColour(colours),
+                                              CellPainter::CurrentLineColour(colours), state_->marks});
+  state_->grid->InvalidateAll();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+
+CellPosition cuiSheet::OwnerOfAttached(int column, int row) const {
+  int owner = column;
+  while (owner >= 0 && Cells().Entry(owner, row).cell.Attached()) {
+    if (--owner < 0) return {};
+    if (Cells().IsSelectable(owner, row)) return {owner, row};
+  }
+  return Cells().IsSelectable(column, row) ? CellPosition{column, row} : CellPosition{};
+}
+
+bool cuiSheet::DrawnSelected(int column, int row) const {
+  const cuiGrid& grid = *state_->grid;
+  const bool current = column == grid.Col() && row == grid.Row();
+  if (current || Cells().Entry(column, row).MarkedSelected()) return true;
+  if (row != grid.Row() || !Cells().Entry(column, row).cell.Attached()) return false;
+  const CellPosition owner = OwnerOfAttached(column, row);
+  return owner.IsSet() && owner.column != column && DrawnSelected(owner.column, row);
+}
+
+void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rect) {
+  State& s = *state_;
+  if (!s.built || rect.isEmpty()) return;
+  cuiGrid& grid = *s.grid;
+  int owner = column;
+  QRect area = rect;
+  while (owner > 0 && GetCell(owner, row).Continuation()) {
+    --owner;
+    area.setLeft(area.left() - grid.ColWidth(owner));
+  }
+  cmcCellObj& cell = GetCell(owner, row);
+  CellPainter::Job job;
+  job.cell = &cell;
+  job.rect = area;
+  const bool lastShown = column + 1 >= ColumnCount() || (column >= grid.FixedCols() && column >= grid.LastVisibleCol());
+  job.rightBorder = !lastShown && !GetCell(column + 1, row).Continuation();
+  if (DrawnSelected(owner, row)) {
+    const bool focused = grid.hasFocus() || ListMode();
+    job.background = EditorVisible() ? CellPainter::Background::Editing
+                     : focused       ? CellPainter::Background::Highlight
+                                     : CellPainter::Background::InactiveSelection;
+  } else if (row == grid.Row() && Style().colorSelectLine && owner >= grid.FixedCols() && !ListMode()) {
+    job.background = CellPainter::Background::CurrentLine;
+  }
+  if (cell.cellId == kCellIdNone) {
+    job.text = displayText(GetCaption(cell));
+  } else {
+    cmcCellCapsule request;
+    PrepareRequest(owner, row, request);
+    const CellRect cellRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+    request.cellRect = &cellRect;
+    request.canvas = &painter;
+    s.callback(request, kCellQuery);
+    job.text = displayText(request.outputText);
+    job.validLength = request.validLength;
+    job.warningMark = request.HasFlag(kRequestWarningMark);
+    job.errorMark = request.HasFlag(kRequestErrorMark);
+    job.markPosition = request.markPosition;
+  }
+  s.painter->Paint(painter, job);
+}
+
+// A cell and the cells that draw with it: continuations to its right and an attached
+// neighbour.
+void cuiSheet::RepaintCell(CellPosition cell) {
+  if (!Cells().Contains(cell)) return;
+  cuiGrid& grid = *state_->grid;
+  grid.InvalidateCell(cell.column, cell.row);
+  for (int column = cell.column + 1; column < ColumnCount(); ++column) {
+    const cmcCellObj& next = GetCell(column, cell.row);
+    if (!next.Continuation() && !next.Attached()) break;
+    grid.InvalidateCell(column, cell.row);
+  }
+}
+
+void cuiSheet::RepaintCells(const std::vector<CellPosition>& cells) {
+  for (const CellPosition& cell : cells) RepaintCell(cell);
+}
+
+void cuiSheet::RepaintRow(int row) { state_->grid->InvalidateRow(row); }
+
+void cuiSheet::RepaintRelated(const cmcCellCapsule& request, uint32_t scope) {
+  if (request.cell == nullptr) return;
+  const cmcCellObj& asked = *request.cell;
+  const bool hasCategory = asked.category != kCategoryNone;
+  const auto matches = [&](const cmcCellObj& cell) {
+    const bool bound = cell.cellId != kCellIdNone;
+    const bool sameCategory = cell.category == asked.category;
+    const bool sameId = cell.cellId == asked.cellId;
+    return ((scope & kRepaintSameCellAndIndex) && sameId && cell.index == asked.index) ||
+           ((scope & kRepaintSameCategory) && sameCategory) || ((scope & kRepaintSameCellId) && sameId) ||
+           ((scope & kRepaintSameIndex) && bound && hasCategory && cell.index == asked.index) ||
+           ((scope & kRepaintNeighbourIndex) && sameCategory && bound && std::abs(cell.index - asked.index) <= 1) ||
+           ((scope & kRepaintEveryBoundCell) && bound) ||
+           ((scope & kRepaintIndexAtLeast) && bound && cell.category != kCategoryNone && cell.index >= asked.index) ||
+           ((scope & kRepaintIndexAtMost) && bound && cell.category != kCategoryNone && cell.index <= asked.index);
+  };
+  cuiGrid& grid = *state_->grid;
+  for (int row = 0; row < RowCount(); ++row) {
+    if (row >= grid.FixedRows() && (row < grid.TopRow() || row > grid.LastVisibleRow())) continue;
+    for (int column = 0; column < ColumnCount(); ++column) {
+      if (matches(GetCell(column, row))) RepaintCell({column, row});
+    }
+  }
+}
+
+void cuiSheet::RepaintIndex(int32_t index) {
+  cmcCellObj probe;
+  probe.category = CT_Null;
+  probe.index = index;
+  cmcCellCapsule request;
+  request.cell = &probe;
+  RepaintRelated(request, kRepaintSameIndex);
+}
+
+void cuiSheet::RepaintThunk(const cmcCellCapsule& request, uint32_t scope, void* object) {
+  static_cast<cuiSheet*>(object)->RepaintRelated(request, scope);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Requests
+
+void cuiSheet::PrepareRequest(int column, int row, cmcCellCapsule& request) {
+  State& s = *state_;
+  request = cmcCellCapsule{};
+  request.owner = s.grid;
+  request.cell = &GetCell(column, row);
+  request.markImages = const_cast<QList<QPixmap>*>(s.marks);
+  if (s.requester) request.parent = &*s.requester;
+  request.repaint = {&cuiSheet::RepaintThunk, this};
+  request.editor = {&cuiSheet::EditorThunk, this};
+  if (column == s.grid->Col() && row == s.grid->Row()) request.flags |= kRequestCurrentCell;
+  if (Printing()) request.flags |= kRequestPrinting;
+  request.sheetName = GetName();
+  request.sheetArgument = GetArgument();
+  request.sheet = this;
+  FillRequestRange(request, Cells(), s.selection, FixedColumnCount(), s.grid->Row());
+}
+
+void cuiSheet::SendRequest(int column, int row, int32_t key, int32_t command, const std::string* text) {
+  State& s = *state_;
+  cmcCellCapsule request;
+  PrepareRequest(column, row, request);
+  request.actionGrid = s.grid;
+  request.key = key;
+  request.command = command;
+  if (text != nullptr) {
+    request.inputKind = kInputCommitted;
+    request.key = 0;
+    request.inputText = *text;
+  }
+  if (ListMode()) {
+    if ((key != kKeyEnter && key != kKeyDoubleClick) || !s.requester) return;
+    cmcCellCapsule pick = *s.requester;
+    pick.parent = &request;
+    pick.inputKind = kInputPicked;
+    pick.key = 0;
+    s.callback(pick, kCellAction);
+    window()->hide();
+    return;
+  }
+  const int result = s.callback(request, kCellAction);
+  if (request.moveRequest != 0) MoveToTarget(request);
+  if (result == kCellResultRefresh) {
+    EndSelection();
+    s.grid->InvalidateAll();
+  }
+  if (result == kCellResultEdit) OpenEditorWith(request);
+  if (request.repeatKey != 0 && s.repeatDepth < 1000) {
+    s.grid->repaint();
+    const int wait = s.repeatDepth < 5 ? kRepeatWaitsMs[s.repeatDepth] : 0;
+    if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
+    ++s.repeatDepth;
+    SendRequest(s.grid->Col(), s.grid->Row(), request.repeatKey, 0, nullptr);
+    --s.repeatDepth;
+  }
+  const bool multiSelect = Style().multiSelect != MultiSelectMode::None;
+  if (multiSelect && (request.rangeFlags & kRangeApplied) != 0) {
+    const IndexRange range{request.rangeLow, request.rangeHigh};
+    RepaintCells(SelectAppliedRange(Cells(), s.selection, {Style().multiSelect, FixedColumnCount()}, Current(), range));
+  } else {
+    EndSelection();
+    UpdateSelectionTo(Current());
+  }
+  s.events.Send(EV_MenuRefresh);
+}
+
+void cuiSheet::MoveToTarget(const cmcCellCapsule& request) {
+  const CellPosition target = FindSelectableCell(Cells(), request.moveCategory, request.moveCellId, request.moveIndex);
+  if (target.IsSet()) MoveTo(target);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Cursor and selection
+
+CellPosition cuiSheet::Current() const { return {state_->grid->Col(), state_->grid->Row()}; }
+
+bool cuiSheet::MoveCursor(int dx, int dy) {
+  State& s = *state_;
+  const bool single = std::abs(dx) + std::abs(dy) <= 1;
+  const bool noScrollBars = s.grid->TotalWidth() <= s.grid->viewport()->width() &&
+                            s.grid->TotalHeight() <= s.grid->viewport()->height();
+  const CursorFrame frame{FixedColumnCount(), FixedRowCount(), FirstSelectableColumn(), FirstSelectableRow(),
+                          ListMode() && single && noScrollBars};
+  const CursorMove move = FindCursorMove(Cells(), frame, Current(), s.remembered, dx, dy);
+  if (!move.cell.IsSet()) return false;
+  MoveTo(move.cell);
+  if (move.showFixedColumns) s.grid->SetTopLeft(s.grid->FixedCols(), s.grid->TopRow());
+  if (move.showFixedRows) s.grid->SetTopLeft(s.grid->LeftCol(), s.grid->FixedRows());
+  return move.moved;
+}
+
+void cuiSheet::MoveTo(CellPosition cell) {
+  const CellPosition previous = Current();
+  UpdateSelectionTo(cell);
+  state_->grid->SetCurrentCell(cell.column, cell.row);
+  AfterCurrentChanged(previous);
+}
+
+// Announces a new current cell, retints the rows and follows it with the menu and the input
+// method.
+void cuiSheet::AfterCurrentChanged(CellPosition previous) {
+  State& s = *state_;
+  const CellPosition now = Current();
+  if (now == previous) return;
+  if (now.row != previous.row && !ListMode()) {
+    RepaintRow(previous.row);
+    RepaintRow(now.row);
+  }
+  const cmcCellObj& cell = GetCell(now.column, now.row);
+  const int32_t block[3] = {static_cast<int32_t>(cell.category), static_cast<int32_t>(cell.cellId), cell.index};
+  s.events.PostData(EV_CurrentCellChanged, reinterpret_cast<const uint8_t*>(block), sizeof block);
+  UpdatePopupMenu(nullptr);
+  UpdateInputMethod();
+}
+
+void cuiSheet::UpdateSelectionTo(CellPosition target) {
+  State& s = *state_;
+  const bool extend = s.extend || s.mouseSelecting;
+  RepaintCells(UpdateSelection(Cells(), s.selection, {Style().multiSelect, FixedColumnCount()}, Current(), target,
+                               extend));
+  if (Style().multiSelect == MultiSelectMode::Line) s.grid->InvalidateAll();
+}
+
+void cuiSheet::EndSelection() { RepaintCells(EndMultiSelection(Cells(), state_->selection)); }
+
+void cuiSheet::OnCellSelected(cmcCellObj&) {}
+
+bool cuiSheet::OnSelectCell(int column, int row) {
+  State& s = *state_;
+  CloseEditor(true);
+  if (!MayBecomeCurrent(Cells(), {column, row}, s.selection.active)) return false;
+  OnCellSelected(GetCell(column, row));
+  MoveTo({column, row});
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys, mouse, wheel, focus
+
+bool cuiSheet::OnKey(QKeyEvent& event) {
+  State& s = *state_;
+  CloseEditor(true);
+  s.events.SendText(EV_StatusMessage, 0, 0, "");
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  s.extend = modifiers & Qt::ShiftModifier;
+  const int key = event.key();
+  const CellPosition at = Current();
+  bool handled = true;
+  if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+    MoveCursor(0, key == Qt::Key_PageUp ? -kPageRows : kPageRows);
+  } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+    const bool left = key == Qt::Key_Left;
+    if (!MoveCursor(left ? -1 : 1, 0)) SendRequest(at.column, at.row, left ? kKeyLeftAtEdge : kKeyRightAtEdge, 0, nullptr);
+  } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+    if (modifiers != Qt::ControlModifier) MoveCursor(0, key == Qt::Key_Up ? -1 : 1);
+  } else if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+    SendRequest(at.column, at.row, functionKeyCode(key), 0, nullptr);
+  } else if (key == Qt::Key_Home || key == Qt::Key_End) {
+  } else if (!event.text().isEmpty() && !(modifiers & Qt::ControlModifier)) {
+    SendTypedText(event.text());
+  } else {
+    handled = false;
+  }
+  s.extend = false;
+  return handled;
+}
+
+// Each byte of a typed character goes to the current cell as a key, as double-byte
+// characters arrive in the program's code page: lead byte first.
+void cuiSheet::SendTypedText(const QString& text) {
+  for (const QChar c : text) {
+    const bool control = c.unicode() < 32 && c.unicode() != kKeyBackspace && c.unicode() != kKeyEnter;
+    if (control || c.unicode() == 127) continue;
+    for (const char byte : programText(QString(c))) {
+      SendRequest(Grid().Col(), Grid().Row(), static_cast<unsigned char>(byte), 0, nullptr);
+    }
+  }
+}
+
+bool cuiSheet::OnMousePress(QMouseEvent& event) {
+  State& s = *state_;
+  s.extend = event.modifiers() & Qt::ShiftModifier;
+  if (event.button() == Qt::LeftButton) {
+    s.mouseSelecting = true;
+    return false;
+  }
+  if (event.button() != Qt::RightButton) return true;
+  int column = 0;
+  int row = 0;
+  if (!s.grid->CellAt(event.position().toPoint(), column, row)) return true;
+  bool becameCurrent = false;
+  if (!s.selection.active) {
+    const CellPosition owner = OwnerOfAttached(column, row);
+    if (owner.IsSet()) becameCurrent = Current() == owner || s.grid->TrySelectCell(owner.column, owner.row);
+  }
+  const bool header = Style().columnCutMenu && row < FixedRowCount();
+  if (becameCurrent || header) {
+    ShowPopupMenu(event.globalPosition().toPoint(), header ? &GetCell(column, row) : nullptr);
+  }
+  return true;
+}
+
+bool cuiSheet::OnMouseRelease(QMouseEvent& event) {
+  State& s = *state_;
+  s.mouseSelecting = false;
+  s.extend = false;
+  if (ListMode() && event.button() == Qt::LeftButton) SendRequest(Grid().Col(), Grid().Row(), kKeyDoubleClick, 0, nullptr);
+  return false;
+}
+
+bool cuiSheet::OnMouseMove(QMouseEvent& event) {
+  State& s = *state_;
+  if (!ListMode() || EditorVisible()) return false;
+  int column = 0;
+  int row = 0;
+  if (!s.grid->CellAt(event.position().toPoint(), column, row)) return false;
+  const CellPosition under{column, row};
+  if (under == s.lastPointerCell) return false;
+  s.lastPointerCell = under;
+  if (Cells().IsSelectable(under) && under != Current()) s.grid->TrySelectCell(column, row);
+  return false;
+}
+
+bool cuiSheet::OnDoubleClick(QMouseEvent& event) {
+  State& s = *state_;
+  cuiGrid& grid = *s.grid;
+  const QPoint point = event.position().toPoint();
+  int column = 0;
+  int row = 0;
+  const bool inCells = grid.CellAt(point, column, row);
+  if (Style().columnSizing) {
+    int sized = -1;
+    if (inCells && row < FixedRowCount()) sized = grid.ColumnEdgeNear(point.x(), kEdgeTolerance);
+    const int right = grid.RightEdgeOfCells();
+    if (!inCells && point.x() >= right && point.x() <= right + kEdgeTolerance) sized = grid.LastVisibleCol();
+    if (sized >= 0) {
+      AutoSizeColumn(sized);
+      LimitColumnWidths(grid.viewport()->width());
+      SyncGridSizes();
+    }
+  }
+  if (inCells && OwnerOfAttached(column, row) == Current()) SendRequest(column, row, kKeyDoubleClick, 0, nullptr);
+  return true;
+}
+
+bool cuiSheet::OnWheel(QWheelEvent&) {
+  State& s = *state_;
+  if (!window()->isEnabled()) return true;
+  if (ListMode()) return false;
+  const cmcEvAns& answer = s.events.Query(EV_QueryIsPopup, 0, reinterpret_cast<std::intptr_t>(s.grid));
+  return answer.answered && answer.value1 != 0;
+}
+
+void cuiSheet::OnFocusGained() {
+  UpdatePopupMenu(nullptr);
+  UpdateInputMethod();
+  state_->grid->InvalidateAll();
+}
+
+void cuiSheet::OnFocusLost() {
+  State& s = *state_;
+  s.menu->Clear();
+  s.menuCell = nullptr;
+  s.events.Send(EV_MenuClearSub, 0, CL_Menu_Edit_Top);
+  s.grid->InvalidateAll();
+}
+
+// ---------------------------------------------------------------------------------------------
+// In-place editor
+
+void cuiSheet::OpenEditorWith(const cmcCellCapsule& request) {
+  OpenEditor(Grid().Col(), Grid().Row(), request);
+}
+
+void cuiSheet::EditorThunk(cmcCellCapsule& request, void* object) {
+  static_cast<cuiSheet*>(object)->OpenEditorWith(request);
+}
+
+InPlaceEditor& cuiSheet::Editor() {
+  State& s = *state_;
+  if (s.editor != nullptr) return *s.editor;
+  s.editor = new InPlaceEditor(s.grid->viewport());
+  s.editor->hooks.commit = [this](const QString& text) {
+    const std::string bytes = programText(text);
+    SendRequest(state_->edited.column, state_->edited.row, 0, 0, &bytes);
+  };
+  s.editor->hooks.returnFocus = [this] { state_->grid->setFocus(Qt::OtherFocusReason); };
+  s.editor->hooks.leftByKey = [this](int key) {
+    const int step = key == Qt::Key_Up || key == Qt::Key_Down ? 1 : kPageRows;
+    MoveCursor(0, key == Qt::Key_Up || key == Qt::Key_PageUp ? -step : step);
+  };
+  return *s.editor;
+}
+
+// The cursor goes to the cell and the multi-selection ends; the editor opens with the
+// request's text, selection and maximum length on a cell that shows at least one pixel.
+void cuiSheet::OpenEditor(int column, int row, const cmcCellCapsule& request) {
+  State& s = *state_;
+  InPlaceEditor& editor = Editor();
+  EndSelection();
+  MoveTo({column, row});
+  const cmcCellObj& cell = GetCell(column, row);
+  InPlaceEditor::Opening opening;
+  opening.rect = EditorRect(cell, s.grid->CellRect(column, row));
+  opening.font = qtFont(EffectiveFont(cell));
+  opening.multiLine = cell.WordWrap();
+  opening.inputMethod = cell.InputMethod();
+  opening.maxLength = request.maxLength;
+  opening.text = displayText(request.outputText);
+  opening.selectionStart = request.selectionStart;
+  opening.selectionLength = request.selectionLength;
+  s.edited = {column, row};
+  editor.Open(opening);
+}
+
+QRect cuiSheet::EditorRect(const cmcCellObj& cell, QRect rect) const {
+  if (rect.isEmpty()) return rect;
+  const int cellHeight = rect.height();
+  const QFontMetrics metrics(qtFont(EffectiveFont(cell)));
+  const int lineHeight = metrics.height() + 2;
+  if (!cell.WordWrap() && metrics.boundingRect(QLatin1Char('A')).height() < cellHeight && lineHeight < cellHeight) {
+    int top = rect.top();
+    if (cell.VAlign() == kAlignMiddle) top += (cellHeight - lineHeight) / 2;
+    if (cell.VAlign() == kAlignBottom) top = rect.bottom() + 1 - lineHeight;
+    rect = QRect(rect.left(), top, rect.width(), lineHeight);
+  }
+  if (cell.hasCombination) {
+    rect.setTop(rect.top() - cell.combination[1] * cellHeight);
+    rect.setHeight(rect.height() + (cell.combination[1] + cell.combination[2]) * cellHeight);
+  }
+  if (cell.RightBorderKind() != kRightBorderNone) rect.setWidth(rect.width() - 1);
+  return rect;
+}
+
+void cuiSheet::CloseEditor(bool commit) {
+  if (state_->editor != nullptr) state_->editor->Close(commit);
+}
+
+void cuiSheet::CommitEdit() { CloseEditor(true); }
+
+// ---------------------------------------------------------------------------------------------
+// Pop-up menu and input method
+
+void cuiSheet::UpdatePopupMenu(const cmcCellObj* headerCell) {
+  State& s = *state_;
+  if (!s.built) return;
+  const cmcCellObj& cell = headerCell != nullptr ? *headerCell : GetCell(Current().column, Current().row);
+  const std::string key = FindPopupMenuKey(cell, headerCell != nullptr).value_or(std::string());
+  if (!s.grid->hasFocus() || (&cell == s.menuCell && key == s.menu->Key())) return;
+  s.menu->Build(key);
+  s.menuCell = &cell;
+  s.events.SendText(EV_MenuFillSub, 0, CL_Menu_Edit_Top, key);
+}
+
+void cuiSheet::ShowPopupMenu(QPoint globalPosition, const cmcCellObj* headerCell) {
+  State& s = *state_;
+  UpdatePopupMenu(headerCell);
+  if (s.menu->Key().empty()) return;
+  cmcCellCapsule parent;
+  PrepareRequest(Current().column, Current().row, parent);
+  s.menu->Refresh(s.callback, parent);
+  s.menu->popup(globalPosition);
+}
+
+void cuiSheet::UpdateInputMethod() {
+  State& s = *state_;
+  if (!s.built || ListMode()) return;
+  const cmcCellObj& cell = GetCell(Current().column, Current().row);
+  if (!cell.Selectable()) return;
+  const bool allowed = cell.InputMethod();
+  if (s.grid->testAttribute(Qt::WA_InputMethodEnabled) == allowed) return;
+  if (!allowed && s.grid->hasFocus()) QGuiApplication::inputMethod()->commit();
+  s.grid->setAttribute(Qt::WA_InputMethodEnabled, allowed);
+  if (s.grid->hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Events
+
+void cuiSheet::OnEvent(void* user, const cmcEvent& event) {
+  auto& sheet = *static_cast<cuiSheet*>(user);
+  State& s = *sheet.state_;
+  if (!s.built) return;
+  const auto answerText = [&s](const std::string& text) {
+    s.events.AnswerData(reinterpret_cast<const uint8_t*>(text.c_str()), static_cast<int32_t>(text.size() + 1));
+  };
+  switch (event.code) {
+    case EV_CommitEdit: sheet.CommitEdit(); break;
+    case EV_SheetRefreshAll: s.grid->InvalidateAll(); break;
+    case EV_SheetRefreshIndex: sheet.RepaintIndex(static_cast<int32_t>(event.p2)); break;
+    case EV_QueryCurrentCell:
+      if (sheet.ListMode() || (event.p1 != 0 && event.p1 != reinterpret_cast<std::intptr_t>(s.grid))) break;
+      CopyCell(s.answeredCell, sheet.GetCell(sheet.Current().column, sheet.Current().row));
+      s.events.Answer(reinterpret_cast<std::intptr_t>(&s.answeredCell), 0);
+      break;
+    case EV_QuerySheetKey:
+      if (!sheet.ListMode()) answerText(sheet.Key());
+      break;
+    case EV_QuerySheetName:
+      if (!sheet.ListMode()) answerText(sheet.GetName());
+      break;
+    default: break;
+  }
+}
