@@ -1,0 +1,220 @@
+// tessel-cli radio info, read and write against the simulated radio on a real
+// pseudo-terminal, with the event loop's clock and timers as the programs run them.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliDocument.h"
+#include "cli/DestinationSession.h"
+#include "cli/TesselCli.h"
+#include "memory/ListPacking.h"
+#include "platform/PseudoTerminal.h"
+#include "platform/qt/QtTiming.h"
+#include "tools/radio-sim/RadioSimEngine.h"
+#include "tools/radio-sim/RadioSimImage.h"
+
+namespace {
+
+constexpr int kRadioDestination = 4;
+
+QCoreApplication& Application() {
+  static int argc = 1;
+  static char name[] = "test_radio";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication application(argc, argv);
+  return application;
+}
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// The radio's memory bytes of a saved document, packed as the radio holds them.
+std::vector<std::uint8_t> RadioBytesOf(const cmcEeprom& image) {
+  const auto bytes = image.Bytes().first(RadioSimEngine::kMemorySize);
+  return {bytes.begin(), bytes.end()};
+}
+
+std::vector<std::uint8_t> RadioBytesOfFile(const std::string& path, int destination) {
+  const DestinationSession session(destination);
+  cmcEeprom document;
+  if (OpenCliDocument(path, session, document, {}) != 0) return {};
+  PackImage(document);
+  return RadioBytesOf(document);
+}
+
+class RadioCliTest : public ::testing::Test {
+ protected:
+  RadioCliTest() : folder_(std::filesystem::temp_directory_path() / ("tessel-radio-" + std::to_string(::getpid()))) {
+    Application();
+    std::filesystem::create_directories(folder_);
+  }
+  ~RadioCliTest() override { std::filesystem::remove_all(folder_); }
+
+  // A radio fresh from the factory, or one holding memory (its radio bytes).
+  void Serve(bool echo = false, int destination = kRadioDestination, const std::vector<std::uint8_t>& memory = {}) {
+    ASSERT_EQ(line_.Open({}, {}), SerialError::None) << line_.ErrorText();
+    RadioSimOptions options;
+    options.identity.destination = destination;
+    options.identity.serial = "1A2B2D0089ABCD";
+    options.identity.comment = "SIMULATED";
+    options.echo = echo;
+    radioImage_ = NewRadioImage(destination);
+    if (!memory.empty()) radioImage_.WriteBlock(0, memory.data(), static_cast<std::int32_t>(memory.size()));
+    radio_ = std::make_unique<RadioSimEngine>(line_, radioImage_, options);
+    radio_->Start();
+  }
+
+  CliRun Cli(std::vector<std::string> args) {
+    args.insert(args.end(), {"--device", line_.SlavePath()});
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = RunTesselCli(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+  }
+
+  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+  // A document of the destination as tessel-cli new writes it.
+  std::string NewDocument(int destination) {
+    const std::string path = PathOf("new" + std::to_string(destination) + ".qmf");
+    std::ostringstream sink;
+    EXPECT_EQ(RunTesselCli({"new", "--destination", std::to_string(destination), "-o", path}, sink, sink), 0);
+    return path;
+  }
+
+  std::filesystem::path folder_;
+  QtTiming timing_;
+  PseudoTerminal line_;
+  cmcEeprom radioImage_;
+  std::unique_ptr<RadioSimEngine> radio_;
+};
+
+TEST_F(RadioCliTest, InfoPrintsWhatTheRadioReports) {
+  Serve();
+  const CliRun text = Cli({"radio", "info", "--transfer-type", "3"});
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("Model:            3390\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Destination:      4\n"), std::string::npos);
+  EXPECT_NE(text.out.find("Comment:          SIMULATED\n"), std::string::npos);
+  EXPECT_NE(text.out.find("Serial number:    669945022413\n"), std::string::npos);
+  EXPECT_NE(text.out.find("Transfer type:    3\n"), std::string::npos);
+
+  const CliRun json = Cli({"radio", "info", "--transfer-type", "3", "--json"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_NE(json.out.find("\"destination\": 4,"), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"serial_number\": \"669945022413\""), std::string::npos);
+}
+
+TEST_F(RadioCliTest, InfoSearchFindsTheTransferTypeOfAnEchoingCable) {
+  Serve(true);
+  const CliRun run = Cli({"radio", "info", "--transfer-type", "4"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Transfer type:    0\n"), std::string::npos) << run.out;
+}
+
+struct LinkCase {
+  const char* speed;
+  bool echo;
+  const char* transferType;
+};
+
+class RadioLinkTest : public RadioCliTest, public ::testing::WithParamInterface<LinkCase> {};
+
+// The radio holds what a write of a new document leaves, so that opening the file the read
+// saved and packing it again must give back every byte.
+TEST_P(RadioLinkTest, ReadSavesTheRadiosMemory) {
+  const std::string document = NewDocument(kRadioDestination);
+  Serve(GetParam().echo, kRadioDestination, RadioBytesOfFile(document, kRadioDestination));
+  const std::string target = PathOf("read.qmf");
+  const CliRun run = Cli({"radio", "read", "-o", target, "--speed", GetParam().speed, "--transfer-type",
+                          GetParam().transferType});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(RadioBytesOfFile(target, kRadioDestination), RadioBytesOf(radioImage_));
+}
+
+TEST_P(RadioLinkTest, WriteDeliversTheDocument) {
+  Serve(GetParam().echo);
+  const std::string document = NewDocument(kRadioDestination);
+  const CliRun run = Cli({"radio", "write", document, "--yes", "--speed", GetParam().speed,
+                          "--transfer-type", GetParam().transferType});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Cloning has been completed.\n");
+  EXPECT_EQ(RadioBytesOf(radio_->Image()), RadioBytesOfFile(document, kRadioDestination));
+}
+
+INSTANTIATE_TEST_SUITE_P(SpeedsAndCables, RadioLinkTest,
+                         ::testing::Values(LinkCase{"fast", false, "3"}, LinkCase{"normal", false, "3"},
+                                           LinkCase{"fast", true, "0"}, LinkCase{"normal", true, "0"}),
+                         [](const auto& param) {
+                           return std::string(param.param.speed) + (param.param.echo ? "Echo" : "Plain");
+                         });
+
+TEST_F(RadioCliTest, WriteRefusesARadioOfAnotherDestination) {
+  Serve();
+  const std::string document = NewDocument(1);
+  const CliRun run = Cli({"radio", "write", document, "--yes", "--transfer-type", "3"});
+  EXPECT_EQ(run.status, CliExit::kRadioError);
+  EXPECT_EQ(run.err,
+            "Transceiver version does not match.\n\nThe transceiver cannot be programmed with the current "
+            "setting.\n");
+  EXPECT_EQ(RadioBytesOf(radio_->Image()), RadioBytesOf(radioImage_));
+}
+
+struct FaultCase {
+  RadioFault fault;
+  const char* message;  // the head line of the message
+};
+
+class RadioFaultTest : public RadioCliTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(RadioFaultTest, ReadFaultEndsWithItsMessageAndNoFile) {
+  Serve();
+  radio_->SetFault(GetParam().fault);
+  const std::string target = PathOf("fault.qmf");
+  const CliRun run = Cli({"radio", "read", "-o", target, "--transfer-type", "3"});
+  EXPECT_EQ(run.status, CliExit::kRadioError) << run.out;
+  EXPECT_TRUE(run.err.starts_with(std::string(GetParam().message) + "\n")) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, RadioFaultTest,
+    ::testing::Values(FaultCase{RadioFault::Silence, "No answer from transceiver."},
+                      FaultCase{RadioFault::Checksum, "Illegal data."},
+                      FaultCase{RadioFault::EndCount, "Data counter error."},
+                      FaultCase{RadioFault::MissingAddress, "There is not enough data."},
+                      FaultCase{RadioFault::DuplicateAddress, "There is not enough data."},
+                      FaultCase{RadioFault::BeyondImage, "Data overflow."},
+                      FaultCase{RadioFault::OtherModel, "No answer from transceiver."},
+                      FaultCase{RadioFault::OtherGeneration, "Connected transceiver is not compatible model."},
+                      FaultCase{RadioFault::PulledCable, "Cannot Clone."}),
+    [](const auto& param) {
+      std::string name(RadioFaultName(param.param.fault));
+      std::erase(name, '-');
+      return name;
+    });
+
+TEST_F(RadioCliTest, RefusedWriteEndsWithItsMessage) {
+  Serve();
+  radio_->SetFault(RadioFault::RefusedWrite);
+  const CliRun run = Cli({"radio", "write", NewDocument(kRadioDestination), "--yes", "--transfer-type", "3"});
+  EXPECT_EQ(run.status, CliExit::kRadioError);
+  EXPECT_TRUE(run.err.starts_with("Cannot write cloning data.\n")) << run.err;
+  EXPECT_EQ(RadioBytesOf(radio_->Image()), RadioBytesOf(radioImage_));
+}
+
+}  // namespace
