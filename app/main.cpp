@@ -1,13 +1,16 @@
-// The window program. Until the main window exists it shows the application title from the
-// text tables, which proves the tables are built in and readable.
+// The window program: the process-wide objects, the main window, the event loop. A second
+// copy says that the first one runs and ends.
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QString>
+#include <iostream>
 
 #include "platform/Fatal.h"
+#include "platform/qt/QtTiming.h"
 #include "text/Codepage.h"
-#include "text/cmcGTex.h"
+#include "ui/ImageLists.h"
+#include "ui/MainProcess.h"
+#include "ui/QtMessageBox.h"
 
 namespace {
 
@@ -21,15 +24,16 @@ void showFatalMessageBox(const std::string& caption, const std::string& text) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   setFatalHandler(showFatalMessageBox);
+  QApplication::setWindowIcon(ProgramIcon());
+  QtTiming timing;
+  QtMessageBox messageBox;
+  InstallMessageBox(&messageBox);
 
-  cmcGTex texts;
-  texts.SelectLineTable(lineTable(TableLanguage::English));
-  const QString title = QString::fromStdString(toUtf8(texts.GetLine("GI_Sys_AppTitle", 0), CodePage::Cp1252));
-
-  QLabel window(QStringLiteral("%1 %2").arg(title, QStringLiteral(TESSEL_VERSION)));
-  window.setWindowTitle(title);
-  window.setAlignment(Qt::AlignCenter);
-  window.resize(480, 200);
-  window.show();
+  MainProcess process(std::vector<std::string>(argv, argv + argc));
+  if (!process.IsFirstInstance()) {
+    std::cerr << "Tessel is already running.\n";
+    return 0;
+  }
+  process.Start();
   return QApplication::exec();
 }

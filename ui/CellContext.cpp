@@ -1,0 +1,36 @@
+#include "ui/CellContext.h"
+
+#include <string>
+
+#include "sheet/SheetName.h"
+#include "shell/cmcEvMan.h"
+
+namespace {
+
+std::string AnswerText(const cmcEvAns& answer) {
+  const std::string text(answer.data.begin(), answer.data.end());
+  return text.substr(0, text.find('\0'));
+}
+
+}  // namespace
+
+void CellContext::Query(cmcEvMan& events, std::intptr_t owner) {
+  cell_.reset();
+  request_ = cmcCellCapsule{};
+  const cmcEvAns& answer = events.Query(EV_QueryCurrentCell, owner);
+  if (!answer.answered || answer.value1 == 0) return;
+  cell_.emplace();
+  CopyCell(*cell_, *reinterpret_cast<const cmcCellObj*>(answer.value1));
+  request_.cell = &*cell_;
+  request_.sheetName = AnswerText(events.Query(EV_QuerySheetName));
+  request_.sheetArgument = SplitSheetName(request_.sheetName).arguments;
+}
+
+cmcCellCapsule EntryRequest(cmcCellObj& cell, void* owner, const CellContext& context) {
+  cmcCellCapsule request;
+  request.parent = context.Parent();
+  request.owner = owner;
+  request.cell = &cell;
+  request.key = kKeyEnter;
+  return request;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The open sheet's current cell as the parent of a menu or tool bar request: the sheet whose
+// pop-up menu belongs to owner (0 for the main menu) answers EV_QueryCurrentCell with the
+// address of its copy of the current cell's attribute set in value1, valid until the next
+// query, and EV_QuerySheetName with its full name. The context copies what it
+// is told, so it stays valid while the request runs. Without an open sheet the context is
+// absent and requests go without a parent.
+#include <cstdint>
+#include <optional>
+
+#include "sheet/cmcCellCapsule.h"
+#include "text/cmcCellObj.h"
+
+class cmcEvMan;
+
+class CellContext {
+ public:
+  CellContext() = default;
+  CellContext(const CellContext&) = delete;
+  CellContext& operator=(const CellContext&) = delete;
+
+  void Query(cmcEvMan& events, std::intptr_t owner);
+  // The parent request, or nullptr when no sheet answered.
+  const cmcCellCapsule* Parent() const { return cell_ ? &request_ : nullptr; }
+
+ private:
+  std::optional<cmcCellObj> cell_;
+  cmcCellCapsule request_;
+};
+
+// A request about a menu, tool bar or tree entry: a query (op kCellQuery) or a click
+// (op kCellAction with the Enter key).
+cmcCellCapsule EntryRequest(cmcCellObj& cell, void* owner, const CellContext& context);

@@ -1,0 +1,41 @@
+#include "ui/MainProcess.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "memory/ModelSettings.h"
+#include "memory/indDestination.h"
+#include "shell/cmcEvMan.h"
+#include "text/ApplicationTexts.h"
+#include "ui/cuiMain.h"
+#include "ui/indMain.h"
+
+namespace {
+
+indEnviron::ScreenSize PrimaryScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  return {screen->geometry().width(), screen->geometry().height()};
+}
+
+}  // namespace
+
+MainProcess::MainProcess(const std::vector<std::string>& arguments)
+    : environ_({kMutexName, cuiMain::kSettingsKey, cuiMain::kSettingsKey}, {userStore_, machineStore_}, lock_,
+               arguments, PrimaryScreenSize()) {
+  if (!IsFirstInstance()) return;
+  InstallModelSettings(&environ_);
+  indDestination::Current().ApplyDestination();
+  events_ = std::make_unique<cmcEvMan>();
+  controller_ = std::make_unique<indMain>(MainServices{environ_, applicationTexts(), *events_});
+}
+
+MainProcess::~MainProcess() {
+  if (!IsFirstInstance()) return;
+  controller_.reset();
+  events_.reset();
+  applicationTexts().Reset();
+  InstallModelSettings(nullptr);
+}
+
+void MainProcess::Start() { controller_->CreateMainWindow(); }

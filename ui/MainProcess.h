@@ -1,0 +1,44 @@
+#pragma once
+// The process-wide objects of the window program, made in this order and gone in the reverse
+// one: the settings (which take the single-instance lock), the text database, the event
+// manager and the main controller. A second copy of the program gets only the settings
+// object, which found the lock taken: it reads nothing, writes nothing, and the program
+// ends. The timing services (QtTiming) must be installed first and outlive the process
+// objects.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/qt/QtInstanceLock.h"
+#include "platform/qt/QtKeyValueStore.h"
+#include "shell/indEnviron.h"
+
+class cmcEvMan;
+class indMain;
+
+class MainProcess {
+ public:
+  static constexpr const char* kMutexName = "Quor Tessel APP Exclusive Mutex";
+
+  // arguments is the whole command line, the program path included.
+  explicit MainProcess(const std::vector<std::string>& arguments);
+  ~MainProcess();
+  MainProcess(const MainProcess&) = delete;
+  MainProcess& operator=(const MainProcess&) = delete;
+
+  bool IsFirstInstance() const { return environ_.IsFirstInstance(); }
+  // Creates and shows the main window. Only for the first instance.
+  void Start();
+
+  indEnviron& Environ() { return environ_; }
+  cmcEvMan& Events() { return *events_; }
+  indMain& Controller() { return *controller_; }
+
+ private:
+  QtKeyValueStore userStore_{QtKeyValueStore::Scope::User};
+  QtKeyValueStore machineStore_{QtKeyValueStore::Scope::Machine};
+  QtInstanceLock lock_;
+  indEnviron environ_;
+  std::unique_ptr<cmcEvMan> events_;
+  std::unique_ptr<indMain> controller_;
+};

@@ -1,0 +1,266 @@
+#include "ui/cuiMain.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <algorithm>
+#include <filesystem>
+
+#include "memory/DefaultImages.h"
+#include "shell/cmcEvMan.h"
+#include "shell/indEnviron.h"
+#include "text/cmcGTex.h"
+#include "ui/ImageLists.h"
+#include "ui/cuiGrid.h"
+#include "ui/cuiMainWindow.h"
+#include "ui/cuiMenu.h"
+#include "ui/cuiSheet.h"
+#include "ui/cuiToolBar.h"
+#include "ui/cuiTree.h"
+
+namespace {
+
+constexpr std::int32_t kControllerIntervalMs = 50;
+constexpr std::uint32_t kWarningCheckDelayMs = 250;
+constexpr int kMarkImageSide = 16;
+
+// The first character of a Qt date or time format that is neither a field letter nor quoted.
+std::string SeparatorOf(const QString& format) {
+  bool quoted = false;
+  for (const QChar c : format) {
+    if (c == QLatin1Char('\'')) quoted = !quoted;
+    if (!quoted && c != QLatin1Char('\'') && !c.isLetter()) return QString(c).toStdString();
+  }
+  return {};
+}
+
+SystemLocaleFormats SystemFormats(bool japanese) {
+  const QLocale locale = QLocale::system();
+  SystemLocaleFormats system;
+  system.decimalSeparator = locale.decimalPoint().toStdString();
+  // The locale names no list separator: the one that cannot clash with the decimal point.
+  system.listSeparator.assign(1, system.decimalSeparator == "," ? ';' : ',');
+  system.timeSeparator = SeparatorOf(locale.timeFormat(QLocale::ShortFormat));
+  const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+  system.dateSeparator = SeparatorOf(dateFormat);
+  system.shortDateFormat = dateFormat.toStdString();
+  system.japanese = japanese;
+  return system;
+}
+
+QList<QPixmap> MarkImages() {
+  QList<QPixmap> images;
+  for (int index = 0; index <= kTreeImageError; ++index) {
+    images.append(TreeImage(index).pixmap(QSize(kMarkImageSide, kMarkImageSide)));
+  }
+  return images;
+}
+
+}  // namespace
+
+int NoCellBehaviour(cmcCellCapsule&, int, void*) { return kCellResultNothing; }
+
+cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
+    : services_(services),
+      tag_(std::move(tag)),
+      imageSize_(imageSize),
+      displayStore_(services.environ, kSettingsKey, services.texts),
+      cellBehaviour_{&NoCellBehaviour, nullptr},
+      systemJapanese_(QLocale::system().language() == QLocale::Japanese) {
+  SelectLanguageTables();
+  currentFolder_ = InitialFolder();
+  current_.SetSize(imageSize_);
+  savedReference_.SetSize(imageSize_);
+  writeImage_.SetSize(imageSize_);
+  defaults_.Assign(current_);
+  formats_ = NormaliseLocaleFormats(SystemFormats(systemJapanese_));
+  InstallLocaleFormats(formats_);
+  versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());
+  timer_ = cmcTask::Create();
+  services_.events.Register(&cuiMain::OnEvent, this);
+  InitModel();
+}
+
+cuiMain::~cuiMain() {
+  timer_.reset();
+  services_.events.Unregister(&cuiMain::OnEvent, this);
+  sheet_.reset();
+  tree_.reset();
+  toolBar_.reset();
+  menu_.reset();
+  window_.reset();
+}
+
+void cuiMain::InitModel() { SetModelIdentity(0, 0, "000000000000"); }
+
+void cuiMain::SetModelIdentity(std::uint16_t modelWord, int generation, std::string digestSeed) {
+  modelWord_ = modelWord;
+  radioGeneration_ = generation;
+  digestSeed_ = std::move(digestSeed);
+}
+
+std::string cuiMain::InitialFolder() const {
+  const std::string& stored = services_.environ.settings.currentDirectory;
+  if (!stored.empty()) return stored;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QDir(documents).exists()) return documents.toStdString();
+  return QDir::currentPath().toStdString();
+}
+
+bool cuiMain::MainWindowVisible() const { return window_ != nullptr && window_->isVisible(); }
+
+// --- Document ---
+
+void cuiMain::ShowImage(cmcEeprom&) {}
+
+void cuiMain::BuildDefaults() {
+  BuildDefaultsImage(defaults_);
+}
+
+void cuiMain::ResetToDefaults() { current_.Assign(defaults_); }
+
+void cuiMain::SetFileName(const std::string& name) {
+  fileName_ = name;
+  UpdateTitle();
+}
+
+std::string cuiMain::GetDisplayFileName() {
+  if (!fileName_.empty()) return fileName_;
+  return (std::filesystem::path(currentFolder_) / services_.texts.GetLine("GI_QMF_New_File_Name", 0)).string();
+}
+
+void cuiMain::MarkModified() {
+  modified_ = true;
+  UpdateTitle();
+}
+
+void cuiMain::MarkSaved() {
+  savedReference_.Assign(current_);
+  modified_ = false;
+  UpdateTitle();
+}
+
+bool cuiMain::IsModified() {
+  if (!modified_ && current_.IsDifferent(savedReference_)) MarkModified();
+  return modified_;
+}
+
+// --- Sheets ---
+
+void cuiMain::OpenSheet(const std::string& name) {
+  CloseSheet();
+  if (window_ == nullptr) return;
+  auto sheet = std::make_unique<cuiSheet>(&window_->RightPanel(), services_.texts, &displayStore_,
+                                          services_.events);
+  sheet->SetName(name);
+  sheet->SetSavedPosition(HistoryPosition(name));
+  if (resetColumnWidths_) sheet->RequestWidthReset();
+  resetColumnWidths_ = false;
+  if (cellBehaviour_.function != &NoCellBehaviour) sheet->SetCallback(cellBehaviour_);
+  if (markImages_.isEmpty()) markImages_ = MarkImages();
+  sheet->SetMarkImages(&markImages_);
+  sheet->Build();
+  window_->ShowSheet(*sheet);
+  sheet_ = std::move(sheet);
+  if (!window_->isVisible() || !window_->isEnabled()) return;
+  if (treeHadFocus_ && tree_ != nullptr) {
+    tree_->Widget().setFocus();
+  } else {
+    sheet_->Grid().setFocus();
+  }
+}
+
+void cuiMain::CloseSheet() {
+  if (sheet_ == nullptr) return;
+  if (sheet_->isVisible()) {
+    const std::string name = sheet_->GetName();
+    history_.remove_if([&](const HistoryEntry& entry) { return entry.name == name; });
+    history_.push_front({name, sheet_->GetPosition()});
+    treeHadFocus_ = tree_ != nullptr && tree_->Widget().hasFocus();
+  }
+  sheet_.reset();
+}
+
+int cuiMain::CurrentSheetNumber() const { return sheet_ != nullptr ? sheet_->ArgumentNumber() : kNoSheetNumber; }
+
+cuiSheetPosition cuiMain::HistoryPosition(const std::string& name) const {
+  const auto found = std::ranges::find_if(history_, [&](const HistoryEntry& entry) { return entry.name == name; });
+  return found != history_.end() ? found->position : cuiSheetPosition{};
+}
+
+void cuiMain::ActivateTreeNode(cmcCellObj& cell) {
+  if (sheet_ != nullptr && sheet_->GetName() == cell.argument) return;
+  cmcCellCapsule request;
+  request.owner = window_.get();
+  request.cell = &cell;
+  request.key = kKeyEnter;
+  HandleEntryRequest(request, kCellAction, this);
+}
+
+// --- Warning check ---
+
+// Each line of the check list names a check and the sheet it marks; the cell behaviour
+// answers through the request's mark flags, an error winning over a warning.
+void cuiMain::RunWarningCheck(int* errors, int* warnings) {
+  std::vector<std::string> errorSheets;
+  std::vector<std::string> warningSheets;
+  for (int n = 0;; ++n) {
+    const std::string line = services_.texts.GetLine("GI_WarningCheckList", n);
+    if (line.starts_with('#')) break;
+    cmcCellObj check;
+    ParseCellDefinition(check, line, nullptr, nullptr);
+    cmcCellCapsule request;
+    request.owner = window_.get();
+    request.cell = &check;
+    cellBehaviour_(request, kCellQuery);
+    if (request.HasFlag(kRequestErrorMark)) {
+      errorSheets.push_back(check.argument);
+    } else if (request.HasFlag(kRequestWarningMark)) {
+      warningSheets.push_back(check.argument);
+    }
+  }
+  if (errors != nullptr) *errors = static_cast<int>(errorSheets.size());
+  if (warnings != nullptr) *warnings = static_cast<int>(warningSheets.size());
+  if (tree_ == nullptr) return;
+  tree_->ClearMarks();
+  QTreeWidget& widget = tree_->Widget();
+  for (int i = 0; i < widget.topLevelItemCount(); ++i) {
+    tree_->Mark(widget.topLevelItem(i), warningSheets, TreeOverlay::Warning);
+    tree_->Mark(widget.topLevelItem(i), errorSheets, TreeOverlay::Error);
+  }
+}
+
+void cuiMain::StartWarningCheckDelay() {
+  warningDelay_.emplace();
+  warningDelay_->Start(kWarningCheckDelayMs);
+}
+
+// --- Controller timer ---
+
+void cuiMain::TimerHandler(void* user, cmcTask&) { static_cast<cuiMain*>(user)->OnTimer(); }
+
+void cuiMain::OnTimer() {
+  if (sheet_ == nullptr && MainWindowVisible()) {
+    if (tree_ != nullptr) {
+      if (cmcCellObj* selected = tree_->SelectedCell()) ActivateTreeNode(*selected);
+    } else if (!history_.empty()) {
+      OpenSheet(history_.front().name);
+    }
+  }
+  if (warningDelay_ && warningDelay_->Remaining() == 0) {
+    warningDelay_.reset();
+    RunWarningCheck();
+  }
+}
+
+void cuiMain::OnEvent(void* user, const cmcEvent& event) {
+  auto& main = *static_cast<cuiMain*>(user);
+  if (event.code == EV_ToolBarRefresh && main.toolBar_ != nullptr) main.toolBar_->Refresh();
+}
+
+void cuiMain::StartTimer() {
+  timer_->SetHandler(&cuiMain::TimerHandler, this);
+  timer_->SetInterval(kControllerIntervalMs);
+}

@@ -1,0 +1,258 @@
+// The main controller's window building and the commands of the shell.
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+
+#include "platform/Fatal.h"
+#include "shell/cmcEvMan.h"
+#include "shell/indEnviron.h"
+#include "text/Codepage.h"
+#include "text/LineTables.h"
+#include "text/cmcGTex.h"
+#include "ui/CellFonts.h"
+#include "ui/DisplayText.h"
+#include "ui/WindowPlacement.h"
+#include "ui/cuiMain.h"
+#include "ui/cuiMainWindow.h"
+#include "ui/cuiMenu.h"
+#include "ui/cuiSheet.h"
+#include "ui/cuiToolBar.h"
+#include "ui/iuiTree.h"
+
+namespace {
+
+constexpr int kJapanese = 1;
+constexpr int kDefaultTreeChangeDelayMs = 200;
+
+int NumberOr(const std::string& text, int fallback) {
+  int value = fallback;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() ? value : fallback;
+}
+
+QList<QRect> WorkAreas() {
+  QList<QRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) areas.append(screen->availableGeometry());
+  return areas;
+}
+
+}  // namespace
+
+// --- Main window ---
+
+void cuiMain::CreateMainWindow() {
+  window_ = std::make_unique<cuiMainWindow>(*this);
+  window_->setWindowTitle(displayText(services_.texts.GetLine("GI_Sys_AppTitle", 0)));
+  cmcCellObj formCell;
+  ParseCellDefinition(formCell, services_.texts.GetLine("GI_Form_Main_BasicCell", 0), nullptr, nullptr);
+  window_->setFont(qtFont(EffectiveFont(formCell)));
+  PlaceWindow();
+  BuildUI();
+  services_.environ.UpdateStartMode();
+  window_->show();
+  if (services_.environ.settings.destinationCode == indEnvironSettings::kNoDestination) {
+    ShowStatus(QStringLiteral("No destination is set yet: the document uses the defaults of destination 16."));
+  }
+}
+
+// The stored rectangle, at least the form's minimum size, pulled onto the screens.
+void cuiMain::PlaceWindow() {
+  const indEnvironSettings& settings = services_.environ.settings;
+  const QRect stored(settings.windowLeft, settings.windowTop,
+                     std::max(settings.windowWidth, int{cuiMainWindow::kMinimumWidth}),
+                     std::max(settings.windowHeight, int{cuiMainWindow::kMinimumHeight}));
+  window_->setGeometry(PlaceOnWorkAreas(stored, WorkAreas()));
+}
+
+void cuiMain::BuildUI() {
+  indEnvironSettings& settings = services_.environ.settings;
+  settings.modelType = std::min(settings.modelType, 0);
+  BuildDefaults();
+  ResetToDefaults();
+  MarkSaved();
+  CloseSheet();
+  BuildMenuAndToolBar();
+  RebuildTree();
+  window_->SetLeftPanelWidth(settings.treePanelWidth);
+  SelfCheck();
+  StartTimer();
+}
+
+void cuiMain::BuildMenuAndToolBar() {
+  toolBar_.reset();
+  menu_.reset();
+  menu_ = std::make_unique<cuiMenu>(*window_->menuBar(),
+                                    cuiMenu::Services{services_.texts, services_.events, EntryBehaviour()},
+                                    "GI_Menu_Main", window_.get());
+  menu_->Build();
+  menu_->Refresh();
+  toolBar_ = std::make_unique<cuiToolBar>(
+      *window_, cuiToolBar::Services{services_.texts, services_.events, EntryBehaviour()}, "GI_ToolBar_Main");
+  toolBar_->Build();
+  toolBar_->Bar()->setVisible(services_.environ.settings.toolBarVisible != 0);
+  services_.events.Send(EV_ToolBarRefresh);
+}
+
+void cuiMain::SelfCheck() const {
+  if (imageSize_ < kRequiredImageSize) fatal("Self Check Error.\nEEPROM Map is too large.");
+}
+
+void cuiMain::RebuildTree() {
+  tree_.reset();
+  const int delay = NumberOr(services_.texts.GetLine("GI_Sys_TreeChangeDelay", 0), kDefaultTreeChangeDelayMs);
+  auto tree = std::make_unique<iuiTree>(window_->LeftPanel(), services_.texts, services_.events, delay);
+  tree->onExpandChanged = [this] { RunWarningCheck(); };
+  tree->onActivate = [this](cmcCellObj& cell) { ActivateTreeNode(cell); };
+  tree->Build();
+  tree_ = std::move(tree);
+  RunWarningCheck();
+  CloseSheet();
+  QTreeWidget& widget = tree_->Widget();
+  widget.show();
+  if (widget.topLevelItemCount() > 0) widget.setCurrentItem(widget.topLevelItem(0));
+  services_.events.Send(EV_RefreshAll);
+}
+
+// The display file name without its folder, the old-format marker, the application title.
+void cuiMain::UpdateTitle() {
+  if (window_ == nullptr) return;
+  cmcGTex& texts = services_.texts;
+  QString title = QString::fromStdString(std::filesystem::path(GetDisplayFileName()).filename().string());
+  if (documentGeneration_ < 3) title += displayText(texts.GetLine("GI_Sys_AppTitle_OldModel", 0));
+  title += QStringLiteral(" - ") + displayText(texts.GetLine("GI_Sys_AppTitle", 0));
+  window_->setWindowTitle(title);
+}
+
+void cuiMain::ShowStatus(const QString& text) {
+  if (window_ != nullptr) window_->SetStatusText(text);
+}
+
+// --- Languages ---
+
+void cuiMain::SelectLanguageTables() {
+  const bool japanese = services_.environ.settings.displayLanguage == kJapanese;
+  const TableLanguage table = !japanese        ? TableLanguage::English
+                              : systemJapanese_ ? TableLanguage::Japanese
+                                                : TableLanguage::JapaneseWesternChrome;
+  services_.texts.Reset();
+  services_.texts.SelectLineTable(lineTable(table));
+  SetDisplayJapanese(japanese || systemJapanese_);
+  fragments_ = std::make_unique<cmcFCache>(services_.texts);
+}
+
+void cuiMain::ApplyLanguageChange() {
+  resetColumnWidths_ = true;
+  SelectLanguageTables();
+  if (window_ == nullptr) return;
+  BuildMenuAndToolBar();
+  RebuildTree();
+  CloseSheet();
+  services_.events.Send(EV_RefreshAll);
+  UpdateTitle();
+}
+
+// --- Commands of the shell ---
+
+void cuiMain::ChangeLanguage(int language) {
+  indEnviron& environment = services_.environ;
+  if (language == environment.settings.displayLanguage) return;
+  if (language == kJapanese && !systemJapanese_) {
+    const std::int32_t answer =
+        ShowMessage(services_.texts.GetValueText("GI_Mess_Language_Change"),
+                    services_.texts.GetLine("GI_Sys_AppTitle", 0), MessageButtons::OkCancel, MessageIcon::Warning,
+                    kAnswerCancel);
+    if (answer != kAnswerOk) return;
+  }
+  environment.settings.displayLanguage = language;
+  environment.WriteSettings();
+  services_.events.Post(EV_LanguageChanged);
+}
+
+// The controller timer reopens the sheet with the new font.
+void cuiMain::ChangeFontSize(int percentage) {
+  services_.environ.settings.fontSizePercentage = percentage;
+  services_.environ.WriteSettings();
+  resetColumnWidths_ = true;
+  CloseSheet();
+}
+
+void cuiMain::ToggleToolBar() {
+  std::int32_t& visible = services_.environ.settings.toolBarVisible;
+  visible = visible != 0 ? 0 : 1;
+  services_.environ.WriteSettings();
+  if (toolBar_ != nullptr) toolBar_->Bar()->setVisible(visible != 0);
+}
+
+void cuiMain::Exit() {
+  if (window_ != nullptr) window_->close();
+}
+
+int cuiMain::HandleEntryRequest(cmcCellCapsule& request, int op, void* object) {
+  auto& main = *static_cast<cuiMain*>(object);
+  const int handled = main.HandleShellCommand(request, op);
+  return handled >= 0 ? handled : main.cellBehaviour_(request, op);
+}
+
+// Answers the shell's own commands; -1 for any other request.
+int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
+  if (request.cell == nullptr) return -1;
+  cmcCellObj& cell = *request.cell;
+  const indEnvironSettings& settings = services_.environ.settings;
+  const bool act = op == kCellAction;
+  switch (cell.cellId) {
+    case CL_Menu_File_Exit:
+      if (act) Exit();
+      return kCellResultNothing;
+    case CL_Menu_View_Language:
+      if (act) ChangeLanguage(cell.index);
+      cell.SetStateFlag(0, settings.displayLanguage == cell.index);
+      return kCellResultNothing;
+    case CL_Menu_View_FontSize:
+      if (act) ChangeFontSize(cell.index);
+      cell.SetStateFlag(0, settings.fontSizePercentage == cell.index);
+      return kCellResultNothing;
+    case CL_Menu_View_ToolBar:
+      if (act) ToggleToolBar();
+      cell.SetStateFlag(0, settings.toolBarVisible != 0);
+      return kCellResultNothing;
+    case CallSheet:
+      if (act) OpenSheet(cell.argument);
+      return kCellResultNothing;
+    default:
+      return -1;
+  }
+}
+
+std::int32_t cuiMain::ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
+                                  MessageIcon icon, std::int32_t defaultAnswer) {
+  return ShowMessageBox({toUtf8(text, DisplayCodePage()), toUtf8(caption, DisplayCodePage()), buttons, icon,
+                         defaultAnswer});
+}
+
+// --- Closing ---
+
+// Refused while a clone session has the window disabled. The window's normal rectangle and
+// the tree panel's width are kept for the next start.
+bool cuiMain::CloseQuery() {
+  if (window_ == nullptr || !window_->isEnabled()) return false;
+  indEnvironSettings& settings = services_.environ.settings;
+  const QRect normal = window_->normalGeometry();
+  settings.windowLeft = normal.left();
+  settings.windowTop = normal.top();
+  settings.windowWidth = normal.width();
+  settings.windowHeight = normal.height();
+  settings.treePanelWidth = window_->LeftPanelWidth();
+  return true;
+}
+
+void cuiMain::OnClose() {
+  timer_->Stop();
+  sheet_.reset();
+  tree_.reset();
+  services_.environ.WriteSettings();
+}

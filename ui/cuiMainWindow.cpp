@@ -1,0 +1,89 @@
+#include "ui/cuiMainWindow.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/ImageLists.h"
+#include "ui/cuiMain.h"
+
+namespace {
+
+constexpr int kSplitterWidth = 3;
+constexpr int kPanelBevel = 2;
+
+QFrame* MakePanel(QWidget* parent, const char* name) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QLatin1String(name));
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setLineWidth(kPanelBevel);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(kPanelBevel, kPanelBevel, kPanelBevel, kPanelBevel);
+  layout->setSpacing(0);
+  return panel;
+}
+
+}  // namespace
+
+cuiMainWindow::cuiMainWindow(cuiMain& controller)
+    : controller_(controller),
+      splitter_(new QSplitter(Qt::Horizontal, this)),
+      left_(MakePanel(splitter_, "LeftPanel")),
+      right_(MakePanel(splitter_, "RightPanel")),
+      status_(new QLabel(this)) {
+  setWindowIcon(ProgramIcon());
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  splitter_->setHandleWidth(kSplitterWidth);
+  splitter_->setOpaqueResize(true);
+  splitter_->setChildrenCollapsible(false);
+  left_->setMinimumWidth(kMinimumPanelWidth);
+  splitter_->setStretchFactor(0, 0);
+  splitter_->setStretchFactor(1, 1);
+  setCentralWidget(splitter_);
+  status_->setMinimumWidth(100);
+  statusBar()->addWidget(status_, 1);
+  auto* second = new QLabel(this);
+  second->setFixedWidth(statusBar()->sizeHint().height());
+  statusBar()->addPermanentWidget(second);
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  connect(quit, &QShortcut::activated, this, &QWidget::close);
+}
+
+QWidget& cuiMainWindow::LeftPanel() const { return *left_; }
+QWidget& cuiMainWindow::RightPanel() const { return *right_; }
+
+int cuiMainWindow::LeftPanelWidth() const { return splitter_->sizes().value(0, left_->width()); }
+
+void cuiMainWindow::SetLeftPanelWidth(int width) {
+  const int left = std::max(kMinimumPanelWidth, width);
+  const int total = std::max(splitter_->width(), geometry().width());
+  splitter_->setSizes({left, std::max(1, total - left - kSplitterWidth)});
+}
+
+void cuiMainWindow::ShowSheet(QWidget& sheet) {
+  right_->layout()->addWidget(&sheet);
+  sheet.show();
+}
+
+void cuiMainWindow::SetStatusText(const QString& text) { status_->setText(text); }
+QString cuiMainWindow::StatusText() const { return status_->text(); }
+
+void cuiMainWindow::closeEvent(QCloseEvent* event) {
+  if (!controller_.CloseQuery()) {
+    event->ignore();
+    return;
+  }
+  controller_.OnClose();
+  event->accept();
+}
+
+void cuiMainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  controller_.UpdateTitle();
+}

@@ -1,0 +1,187 @@
+#include "ui/indMain.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+#include <array>
+
+#include "files/DocumentFile.h"
+#include "memory/ChannelList.h"
+#include "memory/FixedDefaults.h"
+#include "memory/ListPacking.h"
+#include "shell/cmcEvMan.h"
+#include "text/cmcGTex.h"
+#include "ui/DisplayText.h"
+#include "ui/cuiMainWindow.h"
+#include "ui/cuiSheet.h"
+#include "ui/cuiToolBar.h"
+#include "ui/cuiTree.h"
+
+namespace {
+
+// The image size the constructor passes: the larger of the radio's map and the full
+// generation-3 image.
+constexpr std::int32_t kImageSize = std::max(131072, cuiMain::kRequiredImageSize);
+
+// Program-side blocks a loaded image takes from the defaults: (address, length).
+constexpr std::array<std::pair<std::int32_t, std::int32_t>, 3> kProgramSideBlocks = {
+    {{0x20000, 60}, {0x2003C, 2}, {0x2003E, 1}}};
+
+// A kind of named list: its first tree node number, count, step between node numbers,
+// the address of the first name in the image and how its label is made.
+struct NamedLists {
+  int firstNode;
+  int count;
+  int nodeStep;
+  std::int32_t firstName;
+  enum Label { kLetter, kDigit, kTwoDigits } label;
+};
+constexpr std::array<NamedLists, 5> kNamedLists = {{
+    {21, 26, 1, 28624, NamedLists::kLetter},     // banks
+    {51, 10, 1, 29440, NamedLists::kDigit},      // program scan links
+    {72, 26, 3, 42679, NamedLists::kLetter},     // broadcast radio groups
+    {163, 30, 1, 85950, NamedLists::kTwoDigits}, // repeater groups
+    {222, 26, 1, 106576, NamedLists::kLetter},   // GPS groups
+}};
+constexpr int kNameLength = 16;
+constexpr int kFirstLinkNode = 51;
+
+std::string Label(NamedLists::Label label, int position) {
+  switch (label) {
+    case NamedLists::kLetter:
+      return std::string(1, static_cast<char>('A' + position));
+    case NamedLists::kDigit:
+      return std::to_string(position);
+    case NamedLists::kTwoDigits:
+      break;
+  }
+  const int number = position + 1;
+  return std::string{static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+}
+
+}  // namespace
+
+indMain::indMain(MainServices services)
+    : cuiMain(services, "TSLN", kImageSize), applicationIcon_(QApplication::windowIcon()) {
+  InitModel();
+  Services().events.Register(&indMain::OnEvent, this);
+}
+
+indMain::~indMain() { Services().events.Unregister(&indMain::OnEvent, this); }
+
+void indMain::InitModel() {
+  cuiMain::InitModel();
+  SetModelIdentity(static_cast<std::uint16_t>(DocumentFile::kModelCode), DocumentFile::kNewestGeneration,
+                   std::string(DocumentFile::kDigestSeed));
+}
+
+void indMain::RebuildTree() {
+  cuiMain::RebuildTree();
+  QTreeWidget& widget = Tree()->Widget();
+  if (widget.topLevelItemCount() > 0) {
+    widget.topLevelItem(0)->setText(0, displayText(Services().texts.GetLine("GI_AppInd_Model", 0)));
+  }
+  QApplication::setWindowIcon(applicationIcon_);
+}
+
+void indMain::ShowImage(cmcEeprom& image) {
+  for (const auto& [address, length] : kProgramSideBlocks) {
+    CurrentImage().WriteBlock(address, DefaultsImage().Bytes().data() + address, length);
+  }
+  UnpackImage(image);
+  MergeFixedDefaults(image, DefaultsImage());
+  Services().events.Send(EV_RefreshAll);
+}
+
+std::string indMain::NamedListCaption(const cmcEeprom& image, int nodeNumber) {
+  for (const NamedLists& lists : kNamedLists) {
+    const int offset = nodeNumber - lists.firstNode;
+    if (offset < 0 || offset % lists.nodeStep != 0 || offset / lists.nodeStep >= lists.count) continue;
+    const int position = offset / lists.nodeStep;
+    std::string name(kNameLength, ' ');
+    image.ReadBlock(lists.firstName + kNameLength * position, reinterpret_cast<std::uint8_t*>(name.data()),
+                    kNameLength);
+    return Label(lists.label, position) + ": " + name;
+  }
+  return {};
+}
+
+void indMain::PostListCaption(int nodeNumber) {
+  Services().events.PostText(EV_TreeCaption, 0, nodeNumber, NamedListCaption(CurrentImage(), nodeNumber));
+}
+
+// Opens the selected node's sheet when none is open, and renames every named list's nodes.
+void indMain::RefreshAll() {
+  if (Tree() == nullptr) return;
+  if (CurrentSheet() == nullptr && MainWindow() != nullptr) {
+    if (cmcCellObj* selected = Tree()->SelectedCell()) ActivateTreeNode(*selected);
+  }
+  for (const NamedLists& lists : kNamedLists) {
+    for (int position = 0; position < lists.count; ++position) {
+      PostListCaption(lists.firstNode + position * lists.nodeStep);
+    }
+  }
+}
+
+// The sheet comes back at its remembered position, with the column groups now chosen.
+void indMain::ReopenSheet() {
+  if (CurrentSheet() == nullptr) return;
+  const std::string name = CurrentSheet()->GetName();
+  CloseSheet();
+  OpenSheet(name);
+}
+
+void indMain::ShowMainWindow() {
+  cuiMainWindow* window = MainWindow();
+  if (window == nullptr) return;
+  window->show();
+  window->setEnabled(true);
+  window->raise();
+  window->activateWindow();
+  Services().events.Send(EV_ToolBarRefresh);
+}
+
+void indMain::EnableMainWindow(bool enabled) {
+  cuiMainWindow* window = MainWindow();
+  if (window == nullptr || !window->isVisible()) return;
+  window->setEnabled(enabled);
+  if (enabled) window->activateWindow();
+}
+
+void indMain::OnEvent(void* user, const cmcEvent& event) {
+  auto& main = *static_cast<indMain*>(user);
+  switch (event.code) {
+    case EV_RefreshAll:
+      main.RefreshAll();
+      break;
+    case EV_LanguageChanged:
+      main.ApplyLanguageChange();
+      break;
+    case EV_LinkNameChanged:
+      main.PostListCaption(kFirstLinkNode + static_cast<int>(event.p2));
+      break;
+    case EV_ViewChanged:
+      main.ReopenSheet();
+      break;
+    case EV_ShowMainWindow:
+      main.ShowMainWindow();
+      break;
+    case EV_DestinationSet:
+      if (!main.MainWindowVisible()) {
+        main.ResetToDefaults();
+        main.MarkSaved();
+      }
+      break;
+    case EV_CloneStarted:
+      main.EnableMainWindow(false);
+      break;
+    case EV_CloneEnded:
+    case EV_CloneWindowClosed:
+      main.EnableMainWindow(true);
+      break;
+    case EV_RebuildBankIndex:
+      RebuildBankTables(main.CurrentImage());
+      break;
+    default:
+      break;
+  }
+}

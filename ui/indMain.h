@@ -1,0 +1,32 @@
+#pragma once
+// The main controller of this radio model: its model word, generation and digest seed, the
+// model name on the tree's root, the program-side blocks a loaded image takes from the
+// defaults, and the events that bring the window up to date with the document (captions of
+// named lists, language change, view change, showing and disabling the window).
+#include <QIcon>
+#include <string>
+
+#include "ui/cuiMain.h"
+
+class indMain final : public cuiMain {
+ public:
+  explicit indMain(MainServices services);
+  ~indMain() override;
+
+  void InitModel() override;
+  void RebuildTree() override;
+  void ShowImage(cmcEeprom& image) override;
+
+  // The tree node numbers of named lists and the caption each shows for the image.
+  static std::string NamedListCaption(const cmcEeprom& image, int nodeNumber);
+
+ private:
+  void RefreshAll();
+  void PostListCaption(int nodeNumber);
+  void ReopenSheet();
+  void ShowMainWindow();
+  void EnableMainWindow(bool enabled);
+  static void OnEvent(void* user, const cmcEvent& event);
+
+  QIcon applicationIcon_;
+};
