@@ -156,7 +156,8 @@ bool cmcCloneDrv::StartWrite(const cmcEeprom& image, const AddressRangeList& ran
   if (IsBusy()) return false;
   for (const AddressRange& range : ranges) {
     if (range.IsEndMarker()) break;
-    if (!IsInsideImage(range.start, static_cast<std::size_t>(range.end - range.start) + 1, image.GetSize())) {
+    const auto length = static_cast<std::size_t>(static_cast<std::int64_t>(range.end) - range.start + 1);
+    if (!IsInsideImage(range.start, length, image.GetSize())) {
       fatal("A write range lies outside the image.");
     }
   }
