@@ -54,19 +54,7 @@ QIcon MakeTreeImage(int index, TreeOverlay overlay) {
   return QIcon(new OverlayIconEngine(base, PlainTreeImage(mark)));
 }
 
-}  // namespace
-
-// Icons share their rendered pixmaps only when they are the same icon, so every tree node
-// with the same picture gets the same one.
-QIcon TreeImage(int index, TreeOverlay overlay) {
-  static std::map<std::pair<int, TreeOverlay>, QIcon> made;
-  const auto key = std::make_pair(index, overlay);
-  auto found = made.find(key);
-  if (found == made.end()) found = made.emplace(key, MakeTreeImage(index, overlay)).first;
-  return found->second;
-}
-
-QIcon ToolBarImage(int index) {
+QIcon MakeToolBarImage(int index) {
   struct Picture {
     int index;
     const char* themeName;  // nullptr: no theme icon stands for it
@@ -85,4 +73,27 @@ QIcon ToolBarImage(int index) {
   return {};
 }
 
-QIcon ProgramIcon() { return Resource("tessel.svg"); }
+}  // namespace
+
+// Icons share their rendered pixmaps only when they are the same icon, so every tree node
+// with the same picture gets the same one.
+QIcon TreeImage(int index, TreeOverlay overlay) {
+  static std::map<std::pair<int, TreeOverlay>, QIcon> made;
+  const auto key = std::make_pair(index, overlay);
+  auto found = made.find(key);
+  if (found == made.end()) found = made.emplace(key, MakeTreeImage(index, overlay)).first;
+  return found->second;
+}
+
+// Loading an SVG picture parses the file: each picture is loaded once.
+QIcon ToolBarImage(int index) {
+  static std::map<int, QIcon> made;
+  auto found = made.find(index);
+  if (found == made.end()) found = made.emplace(index, MakeToolBarImage(index)).first;
+  return found->second;
+}
+
+QIcon ProgramIcon() {
+  static const QIcon icon = Resource("tessel.svg");
+  return icon;
+}
