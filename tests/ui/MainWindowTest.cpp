@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -23,6 +24,11 @@
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
 #include "ui/iuiTree.h"
+
+// The route a key press takes to the shortcuts of the active window, as Qt's own test
+// library drives it.
+bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key, Qt::KeyboardModifiers modifiers,
+                                  const QString& text, bool autorepeat, ushort count);
 
 namespace {
 
@@ -287,6 +293,23 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndKeepsItsPlace) {
   const indEnvironSettings& settings = run.Process().Environ().settings;
   EXPECT_EQ(QRect(settings.windowLeft, settings.windowTop, settings.windowWidth, settings.windowHeight),
             QRect(60, 40, 640, 420));
+}
+
+TEST_F(MainWindowTest, CtrlQQuits) {
+  ProgramRun run;
+  run.Start();
+  cuiMainWindow* window = run.Controller().MainWindow();
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == window; }));
+  qt_sendShortcutOverrideEvent(window, 0, Qt::Key_Q, Qt::ControlModifier, QString(), false, 1);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, SetupOnTheCommandLineInAnyLetterCaseIsNoted) {
+  ProgramRun run({"tessel", "/SeTuP"});
+  run.Start();
+  EXPECT_EQ(run.Process().Environ().settings.startMode, indEnvironSettings::kStartSetup);
+  EXPECT_TRUE(run.Controller().MainWindow()->isVisible());
 }
 
 TEST_F(MainWindowTest, ClosingIsRefusedWhileACloneSessionDisablesTheWindow) {
