@@ -90,6 +90,8 @@ class cuiMain {
   int DocumentGeneration() const { return documentGeneration_; }
   cmcEeprom& CurrentImage() { return current_; }
   const cmcEeprom& DefaultsImage() const { return defaults_; }
+  // The copy a clone write prepares and sends.
+  cmcEeprom& WriteImage() { return writeImage_; }
   const std::string& CurrentFolder() const { return currentFolder_; }
 
   // --- Sheets ---

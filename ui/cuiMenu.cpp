@@ -157,12 +157,11 @@ void cuiMenu::OnEvent(void* user, const cmcEvent& event) {
     case EV_MenuClearSub:
       menu.ClearSub(menu.FindByCellId(static_cast<unsigned>(event.p2)));
       break;
-    case EV_MenuFillSub:
-      if (event.p1 != 0) {
-        menu.FillSub(menu.FindByCellId(static_cast<unsigned>(event.p2)), std::string(event.Text()),
-                     *reinterpret_cast<cuiMenu*>(event.p1));
-      }
+    case EV_MenuFillSub: {
+      cuiMenu& clickOwner = event.p1 != 0 ? *reinterpret_cast<cuiMenu*>(event.p1) : menu;
+      menu.FillSub(menu.FindByCellId(static_cast<unsigned>(event.p2)), std::string(event.Text()), clickOwner);
       break;
+    }
     default:
       break;
   }

@@ -365,6 +365,30 @@ TEST_F(MainWindowTest, MenuAndToolBarEntriesTakeTheirStatesFromTheCellBehaviour)
   EXPECT_EQ(behaviour.actions[0].cell->cellId, CL_Menu_Clone_Read);
 }
 
+TEST_F(MainWindowTest, AnEntryIsFilledFromAnotherKeyAndClearedAgain) {
+  ProgramRun run;
+  run.Start();
+  indMain& main = run.Controller();
+  ScriptedBehaviour behaviour;
+  main.SetCellBehaviour({&ScriptedBehaviour::Handle, &behaviour});
+  QAction* import = main.Menu()->FindByCellId(CL_Menu_File_Import_SubMenu);
+  ASSERT_NE(import->menu(), nullptr);
+  const auto captions = [&] {
+    QStringList texts;
+    for (const QAction* action : import->menu()->actions()) texts << action->text();
+    return texts;
+  };
+  run.Events().Send(EV_MenuClearSub, 0, CL_Menu_File_Import_SubMenu);
+  EXPECT_TRUE(captions().isEmpty());
+  EXPECT_EQ(main.Menu()->FindByCellId(CL_Menu_File_Import_SubMenu_Grp), nullptr) << "its sets went too";
+
+  run.Events().SendText(EV_MenuFillSub, 0, CL_Menu_File_Import_SubMenu, "GI_PMenu_Edit");
+  EXPECT_EQ(captions(), (QStringList{QStringLiteral("Edit"), QStringLiteral("Help")}));
+  main.Menu()->FindByCellId(CL_PMenu_Help)->trigger();
+  ASSERT_EQ(behaviour.actions.size(), 1u);
+  EXPECT_EQ(behaviour.actions[0].cell->category, CT_PopupMenu);
+}
+
 TEST_F(MainWindowTest, WithoutTheDispatcherEveryEntryIsEnabledAndUnchecked) {
   ProgramRun run;
   run.Start();
