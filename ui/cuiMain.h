@@ -155,6 +155,7 @@ class cuiMain {
 
   void BuildUI();
   void PlaceWindow();
+  void KeepFrameOnScreens();
   void BuildMenuAndToolBar();
   void SelfCheck() const;
   std::string InitialFolder() const;

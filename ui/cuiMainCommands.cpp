@@ -55,6 +55,7 @@ void cuiMain::CreateMainWindow() {
   BuildUI();
   services_.environ.UpdateStartMode();
   window_->show();
+  KeepFrameOnScreens();
   if (services_.environ.settings.destinationCode == indEnvironSettings::kNoDestination) {
     ShowStatus(QStringLiteral("No destination is set yet: the document uses the defaults of destination 16."));
   }
@@ -67,6 +68,18 @@ void cuiMain::PlaceWindow() {
                      std::max(settings.windowWidth, int{cuiMainWindow::kMinimumWidth}),
                      std::max(settings.windowHeight, int{cuiMainWindow::kMinimumHeight}));
   window_->setGeometry(PlaceOnWorkAreas(stored, WorkAreas()));
+}
+
+// The stored place is the window's own rectangle; once shown, the window has a frame around
+// it, and the frame too must lie on the screens.
+void cuiMain::KeepFrameOnScreens() {
+  const QRect frame = window_->frameGeometry();
+  const QRect placed = PlaceOnWorkAreas(frame, WorkAreas());
+  if (placed == frame) return;
+  const QRect inner = window_->geometry();
+  const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                         frame.bottom() - inner.bottom());
+  window_->setGeometry(placed.marginsRemoved(margins));
 }
 
 void cuiMain::BuildUI() {

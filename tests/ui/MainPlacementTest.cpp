@@ -100,10 +100,41 @@ TEST(MainPlacementChild, WindowLiesWhollyOnTheOnlyScreen) {
   }
   ProgramRun run;
   run.Start();
-  const QRect placed = run.Controller().MainWindow()->geometry();
+  const QRect placed = run.Controller().MainWindow()->frameGeometry();
   EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(placed))
       << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
-  EXPECT_EQ(placed.size(), QSize(900, 700));
+  EXPECT_EQ(run.Controller().MainWindow()->size(), QSize(900, 700));
+}
+
+}  // namespace
+
+namespace {
+
+struct DamagedCase {
+  const char* name;
+  std::string settingsFile;
+};
+
+// Settings edited by hand or damaged still give a window wholly on the screen.
+TEST(MainDamagedSettingsTest, TheWindowStillLandsWhollyOnTheScreen) {
+  if (std::getenv(kChildMarker) != nullptr) GTEST_SKIP() << "the child runs only its own test";
+  const DamagedCase cases[] = {
+      {"far away and oddly sized",
+       "[Global]\nBBT=753951\n[Window%20Position]\nLeft=-99999\nTop=99999\nWidth=-50\nHeight=30000\n"},
+      {"not numbers", "[Global]\nBBT=753951\n[Window%20Position]\nLeft=abc\nTop=\nWidth=1e9\nHeight=x\n"},
+      {"not a settings file", std::string("\x00\xFF[[[\n=\n\x82\xA0garbage", 17)},
+  };
+  for (const DamagedCase& c : cases) {
+    isolated::RemoveSettingsFiles();
+    isolated::WriteFile(isolated::UserSettingsFile(), c.settingsFile);
+    ProgramRun run;
+    run.Start();
+    const QRect placed = run.Controller().MainWindow()->frameGeometry();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(placed))
+        << c.name << ": " << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+    EXPECT_GE(placed.width(), cuiMainWindow::kMinimumWidth) << c.name;
+    EXPECT_GE(placed.height(), cuiMainWindow::kMinimumHeight) << c.name;
+  }
 }
 
 }  // namespace
