@@ -175,6 +175,39 @@ TEST_F(MainWindowTest, ASheetOpensAgainWhereItWasLeft) {
   EXPECT_EQ(main.HistoryPosition(kCallChannels).IsSet(), true);
 }
 
+TEST_F(MainWindowTest, AViewChangeReopensTheSheetAtItsPosition) {
+  ProgramRun run;
+  run.Start();
+  indMain& main = run.Controller();
+  main.OpenSheet(kMemory100);
+  main.CurrentSheet()->Grid().SetCurrentCell(7, 60);
+  const cuiSheetPosition left = main.CurrentSheet()->GetPosition();
+  main.CurrentSheet()->setProperty("before", true);  // an address may be reused, a property not
+  run.Events().Send(EV_ViewChanged);
+  EXPECT_FALSE(main.CurrentSheet()->property("before").isValid()) << "a new sheet";
+  EXPECT_EQ(OpenSheetName(main), kMemory100);
+  EXPECT_EQ(main.CurrentSheet()->GetPosition(), left);
+}
+
+TEST_F(MainWindowTest, TheDeferredWarningCheckRunsOnceAfterTheLastEdit) {
+  ProgramRun run;
+  run.Start();
+  indMain& main = run.Controller();
+  ScriptedBehaviour behaviour;
+  main.SetCellBehaviour({&ScriptedBehaviour::Handle, &behaviour});
+  behaviour.warnings = {{CL_Check_MemoryCHC, 0}};
+  QTreeWidgetItem* call = NodeNamed(*main.Tree(), kCallChannels);
+  QElapsedTimer clock;
+  clock.start();
+  main.StartWarningCheckDelay();
+  PumpFor(150);
+  EXPECT_EQ(main.Tree()->OverlayOf(call), TreeOverlay::None);
+  main.StartWarningCheckDelay();  // a later edit starts the delay again
+  clock.restart();
+  ASSERT_TRUE(PumpUntil([&] { return main.Tree()->OverlayOf(call) == TreeOverlay::Warning; }));
+  EXPECT_GE(clock.elapsed(), 240);
+}
+
 TEST_F(MainWindowTest, FontSizeChangeReopensTheSheetWithTheNewSize) {
   ProgramRun run;
   run.Start();
