@@ -304,7 +304,8 @@ int RunRadioCommand(const std::vector<std::string>& args, std::ostream& out, std
   const auto subcommand = Subcommands().find(word);
   if (subcommand == Subcommands().end()) return UsageError(io, "unknown radio command " + word);
   if (line->positionals.size() != subcommand->second.positionals) {
-    return UsageError(io, word == "write" ? "radio write needs one FILE" : "radio " + word + " takes no FILE");
+    return UsageError(io, word == "write" ? "radio write needs one FILE"
+                                          : "radio " + word + " takes no FILE");
   }
   if (const auto misplaced = MisplacedOption(*line, word)) return UsageError(io, *misplaced);
   return RunSubcommand(*line, word, io);

@@ -92,7 +92,9 @@ void RadioLink::CheckInfo(void* user, dst_CDrv_Result& result) {
       link.expectation_);
 }
 
-void RadioLink::CheckRead(void* /*user*/, dst_CDrv_Result& result) { result.code = CheckReadImage(result.image); }
+void RadioLink::CheckRead(void* /*user*/, dst_CDrv_Result& result) {
+  result.code = CheckReadImage(result.image);
+}
 
 void RadioLink::OnSessionEnd(void* user, dst_CDrv_Result& result) {
   auto& link = *static_cast<RadioLink*>(user);
