@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "IsolatedUserFolders.h"
+#include "support/IsolatedUserFolders.h"
 #include "platform/qt/QtInstanceLock.h"
 
 namespace {

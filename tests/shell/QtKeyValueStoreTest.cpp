@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "EnvironSettingsPrinter.h"
-#include "IsolatedUserFolders.h"
+#include "support/IsolatedUserFolders.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtKeyValueStore.h"
 #include "shell/indEnviron.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "EnvironSettingsPrinter.h"
-#include "IsolatedUserFolders.h"
+#include "support/IsolatedUserFolders.h"
 #include "files/EtcData.h"
 #include "platform/MemoryKeyValueStore.h"
 #include "platform/qt/QtInstanceLock.h"

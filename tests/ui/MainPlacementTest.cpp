@@ -12,7 +12,7 @@
 
 #include "MainTestSupport.h"
 #include "platform/qt/QtKeyValueStore.h"
-#include "shell/IsolatedUserFolders.h"
+#include "support/IsolatedUserFolders.h"
 #include "ui/WindowPlacement.h"
 
 namespace {

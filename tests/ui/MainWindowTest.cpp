@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "MainTestSupport.h"
-#include "shell/IsolatedUserFolders.h"
+#include "support/IsolatedUserFolders.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/cmcCellObj.h"

@@ -1,4 +1,4 @@
-#include "IsolatedUserFolders.h"
+#include "support/IsolatedUserFolders.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
