@@ -2,10 +2,10 @@
 
 #include "files/DocumentFile.h"
 #include "files/DocumentOpen.h"
+#include "files/DocumentSave.h"
 #include "files/cmcQmfFile.h"
 #include "memory/FixedDefaults.h"
 #include "memory/Generation.h"
-#include "memory/GenerationConversion.h"
 #include "memory/ListPacking.h"
 
 QmfHeaderFacts ReadQmfHeader(const std::string& path, const FileErrorReporter& report) {
@@ -43,15 +43,7 @@ int OpenCliDocument(const std::string& path, const DestinationSession& session,
 int SaveCliDocument(const cmcEeprom& document, const std::string& path,
                     const DestinationSession& session, const CliSaveSettings& settings,
                     const FileErrorReporter& report) {
-  cmcEeprom packed = document;
-  PackImage(packed);
-  cmcEeprom image;
-  ConvertGeneration(image, packed, settings.generation, DocumentFile::kNewestGeneration,
-                    session.Defaults());
-  cmcQmfFile file;
-  ConfigureDocumentWriter(file, image,
-                          {settings.generation, session.Destination(), settings.digest,
-                           DocumentComment(packed)});
-  file.SetErrorReporter(report);
-  return file.WriteImage(path, CloneRangesOf(settings.generation));
+  return SaveDocumentFile(document, path,
+                          {settings.generation, session.Destination(), settings.digest},
+                          session.Defaults(), report);
 }
