@@ -27,9 +27,10 @@ void AdoptReadImage(cmcEeprom& image, const cmcEeprom& defaults) {
   MergeFixedDefaults(image, defaults);
 }
 
-cmcEeprom PrepareWriteImage(cmcEeprom& document, const cmcEeprom& defaults) {
+cmcEeprom PrepareWriteImage(cmcEeprom& document, const cmcEeprom& defaults, const WriteImageCorrection& correct) {
   MergeFixedDefaults(document, defaults);
   cmcEeprom image = document;
+  if (correct) correct(image);
   PackImage(image);
   return image;
 }

@@ -4,6 +4,7 @@
 // and the main controller's commands and notices. The main controller supplies one to every
 // sheet, menu, tool bar and tree it builds; the cell behaviour itself keeps nothing.
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "shell/indEnvironSettings.h"
@@ -33,6 +34,9 @@ class CellDocument {
   // The version and year texts the top page shows.
   virtual std::string VersionText() const = 0;
   virtual std::string YearText() const = 0;
+
+  // The information block of the radio's last information reply; empty before the first.
+  virtual std::span<const std::uint8_t> CloneInformation() const { return {}; }
 
   // The event manager; nullptr where nobody listens (a print run without a window).
   virtual cmcEvMan* Events() = 0;

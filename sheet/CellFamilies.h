@@ -21,6 +21,8 @@ void AnswerCallSheet(ActiveCellFrame& frame);
 void AnswerNameCell(ActiveCellFrame& frame);
 // Memory channel columns (memory channels, scan edges, call channels, bank sheets).
 void AnswerMemoryChannelCell(ActiveCellFrame& frame);
+// The clone information sheet (CL_CloneInfo_ names): the radio's last information block.
+void AnswerCloneInfoCell(ActiveCellFrame& frame);
 // Identifiers whose behaviour is not built: "%d *Yet*" with the identifier's number.
 void AnswerNotYet(ActiveCellFrame& frame);
 // Identifiers that show nothing and do nothing (none, the service windows).

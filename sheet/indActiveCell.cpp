@@ -25,6 +25,7 @@ constexpr std::array kFamilies{
     Family{CL_Menu_Debug_Compare, CL_EeDebugWin_F, &AnswerNothing},
     Family{CallSheet, CallSheet, &AnswerCallSheet},
     Family{CL_Check_MemoryCH0, CL_Check_RPTList29, &AnswerCheckCell},
+    Family{CL_CloneInfo_Esn, CL_CloneInfo_DvInh, &AnswerCloneInfoCell},
     Family{CL_Debug_Info_Rx_Expansion, CL_Debug_QMS_LOAD, &AnswerNothing},
     Family{CL_PMenu_NoItem, CL_PMenu_HomeCH_Clear, &AnswerPopupMenuEntry},
     Family{CL_Misc_ChNo_0Base, CL_Top_Copyright, &AnswerLabelCell},
