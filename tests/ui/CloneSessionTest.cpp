@@ -1,0 +1,254 @@
+// Clone Read, Clone Write and Clone Information from the window against the simulated radio
+// on a real pseudo-terminal, with the questions answered from a script. The sessions run in
+// the event loop; the tests pump it until the command's chain has ended.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "MainTestSupport.h"
+#include "clone/CloneInfoBlock.h"
+#include "memory/FixedText.h"
+#include "memory/ListPacking.h"
+#include "memory/YourCallList.h"
+#include "memory/datCh.h"
+#include "memory/indDestination.h"
+#include "platform/PseudoTerminal.h"
+#include "shell/indEnviron.h"
+#include "support/IsolatedUserFolders.h"
+#include "text/ApplicationTexts.h"
+#include "text/Codepage.h"
+#include "text/cmcCellObj.h"
+#include "text/cmcGTex.h"
+#include "ui/DisplayText.h"
+#include "tools/radio-sim/RadioSimEngine.h"
+#include "tools/radio-sim/RadioSimImage.h"
+#include "ui/CloneCommands.h"
+#include "ui/CloneProgressWindow.h"
+#include "ui/cuiInformation.h"
+#include "ui/cuiSheet.h"
+#include "ui/cuiMainWindow.h"
+
+namespace {
+
+constexpr int kPort = 7;
+constexpr int kRadioDestination = 4;
+constexpr int kOtherDestination = 0;
+constexpr std::int32_t kCommentAddress = 28608;
+constexpr int kYourCallKind = 8;
+constexpr int kSessionTimeoutMs = 60000;
+
+std::string TextAt(const cmcEeprom& image, std::int32_t address, std::int32_t length) {
+  std::string text(static_cast<std::size_t>(length), '\0');
+  image.ReadBlock(address, reinterpret_cast<std::uint8_t*>(text.data()), length);
+  return text;
+}
+
+void PutText(cmcEeprom& image, std::int32_t address, const std::string& text) {
+  image.WriteBlock(address, reinterpret_cast<const std::uint8_t*>(text.data()), static_cast<std::int32_t>(text.size()));
+}
+
+std::vector<std::uint8_t> RadioBytes(const cmcEeprom& image) {
+  const auto bytes = image.Bytes().first(RadioSimEngine::kMemorySize);
+  return {bytes.begin(), bytes.end()};
+}
+
+class CloneSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { isolated::RemoveSettingsFiles(); }
+  void TearDown() override { ::unsetenv(PortVariable().c_str()); }
+
+  static std::string PortVariable() { return "TESSEL_PORT_" + std::to_string(kPort); }
+
+  // The window with a document of destination, its port pointing at the radio's line.
+  void StartWindow(int destination) {
+    run_ = std::make_unique<ProgramRun>();
+    indEnvironSettings& settings = run_->Process().Environ().settings;
+    settings.destinationCode = destination;
+    settings.comPort = kPort;
+    settings.transType = 3;  // no echo, as the simulated cable
+    indDestination(destination).ApplyDestination();
+    run_->Start();
+  }
+
+  // A radio of destination, its memory changed by change.
+  void Serve(int destination, const std::function<void(cmcEeprom&)>& change = {}) {
+    ASSERT_EQ(line_.Open({}, {}), SerialError::None) << line_.ErrorText();
+    ::setenv(PortVariable().c_str(), line_.SlavePath().c_str(), 1);
+    RadioSimOptions options;
+    options.identity.destination = destination;
+    options.identity.serial = "1A2B2D0089ABCD";
+    options.identity.comment = "SIMULATED";
+    cmcEeprom memory = NewRadioImage(destination);
+    if (change) change(memory);
+    radio_ = std::make_unique<RadioSimEngine>(line_, memory, options);
+    radio_->SetSessionEnd([this](const RadioSimSession& session) { radioSessions_.push_back(session.kind); });
+    radio_->Start();
+  }
+
+  indMain& Main() { return run_->Controller(); }
+  CloneCommands& Clone() { return Main().Clone(); }
+  ScriptedMessageBox& Messages() { return run_->Messages(); }
+  indEnvironSettings& Settings() { return run_->Process().Environ().settings; }
+
+  // Pumps the event loop until the command's chain of sessions has ended.
+  bool RunChain() {
+    return PumpUntil([&] { return !Clone().IsBusy(); }, kSessionTimeoutMs);
+  }
+
+  static std::string Text(const char* key) { return toUtf8(applicationTexts().GetValueText(key), DisplayCodePage()); }
+
+  // What the cell behaviour shows for a cell of the clone information sheet.
+  std::string CloneInfoCellText(unsigned cellId) {
+    cmcCellObj cell;
+    cell.cellId = cellId;
+    cmcCellCapsule request;
+    request.cell = &cell;
+    Main().CellBehaviour()(request, kCellQuery);
+    return request.outputText;
+  }
+
+  std::unique_ptr<ProgramRun> run_;
+  PseudoTerminal line_;
+  std::unique_ptr<RadioSimEngine> radio_;
+  std::vector<RadioSimSession::Kind> radioSessions_;
+};
+
+TEST_F(CloneSessionTest, ReadReplacesTheDocumentWithAnUntitledModifiedOneWhileTheProgressShows) {
+  StartWindow(kRadioDestination);
+  Serve(kRadioDestination, [](cmcEeprom& memory) { PutText(memory, kCommentAddress, "FROM THE RADIO  "); });
+  Main().SetFileName("/tmp/named.qmf");
+  const std::string before = TextAt(Main().CurrentImage(), kCommentAddress, 16);
+  ASSERT_NE(before, "FROM THE RADIO  ");
+
+  Clone().CloneRead();
+  ASSERT_TRUE(PumpUntil([&] { return Clone().ProgressWindow() != nullptr; }));
+  CloneProgressWindow& progress = *Clone().ProgressWindow();
+  EXPECT_EQ(progress.windowTitle(), QStringLiteral("Cloning"));
+  EXPECT_FALSE(Main().MainWindow()->isEnabled());
+  EXPECT_FALSE(progress.close());
+  EXPECT_TRUE(progress.isVisible());
+  ASSERT_TRUE(RunChain());
+
+  EXPECT_TRUE(Messages().asked.empty());
+  EXPECT_EQ(Clone().ProgressWindow(), nullptr);
+  EXPECT_TRUE(Main().MainWindow()->isEnabled());
+  EXPECT_EQ(TextAt(Main().CurrentImage(), kCommentAddress, 16), "FROM THE RADIO  ");
+  EXPECT_TRUE(Main().FileName().empty());
+  EXPECT_TRUE(Main().IsModified());
+  EXPECT_EQ(Main().DocumentGeneration(), 3);
+  EXPECT_EQ(radioSessions_, (std::vector{RadioSimSession::Kind::Info, RadioSimSession::Kind::Info,
+                                         RadioSimSession::Kind::Read}));
+}
+
+TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichReadsBackEqual) {
+  StartWindow(kRadioDestination);
+  Serve(kRadioDestination);
+  cmcEeprom& document = Main().CurrentImage();
+  SetYourCallCount(document, 2);
+  datCh entry(document);
+  for (int i = 0; i < 2; ++i) {  // the second entry repeats the first: a warning
+    entry.Load(kYourCallKind, i);
+    entry.callSign = MakeFixedText<8>("TESTCALL");
+    entry.Store(kYourCallKind, i);
+  }
+  int errors = -1;
+  int warnings = -1;
+  Main().RunWarningCheck(&errors, &warnings);
+  ASSERT_EQ(errors, 0);
+  ASSERT_GT(warnings, 0);
+
+  Messages().answers = {kAnswerOk, kAnswerOk};
+  Clone().CloneWrite();
+  ASSERT_TRUE(RunChain());
+
+  ASSERT_EQ(Messages().asked.size(), 2u);
+  EXPECT_EQ(Messages().asked[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(Messages().asked[0].text, Text("GI_Mess_DataWarn"));
+  EXPECT_EQ(Messages().asked[1].text, Text("GI_Mess_CloneWrite_Succeeded"));
+  EXPECT_EQ(radioSessions_.back(), RadioSimSession::Kind::Write);
+  EXPECT_EQ(radioSessions_.size(), 5u);
+  EXPECT_EQ(RadioBytes(radio_->Image()), RadioBytes(Main().WriteImage()));
+  EXPECT_EQ(YourCallCount(document), 2) << "the document keeps what the user entered";
+
+  Messages().asked.clear();
+  Messages().answers = {kAnswerNo};  // the edited document is not saved
+  Clone().CloneRead();
+  ASSERT_TRUE(RunChain());
+  EXPECT_EQ(Messages().asked.size(), 1u);
+  EXPECT_EQ(YourCallCount(Main().CurrentImage()), 1);
+  cmcEeprom packed = Main().CurrentImage();
+  PackImage(packed);
+  EXPECT_EQ(RadioBytes(packed), RadioBytes(radio_->Image()));
+}
+
+TEST_F(CloneSessionTest, ARadioOfAnotherDestinationAsksAndCancelLeavesEverythingAsItWas) {
+  StartWindow(kRadioDestination);
+  Serve(kOtherDestination);
+  Main().SetFileName("/tmp/named.qmf");
+  const std::vector<std::uint8_t> before(Main().CurrentImage().Bytes().begin(), Main().CurrentImage().Bytes().end());
+  const indEnvironSettings settingsBefore = Settings();
+
+  Messages().answers = {kAnswerCancel};
+  Clone().CloneRead();
+  ASSERT_TRUE(RunChain());
+
+  ASSERT_EQ(Messages().asked.size(), 1u);
+  EXPECT_EQ(Messages().asked[0].text, Text("GI_AppMess_ChangeModel"));
+  EXPECT_EQ(Messages().asked[0].defaultAnswer, kAnswerCancel);
+  EXPECT_EQ(Settings(), settingsBefore);
+  EXPECT_EQ(Main().FileName(), "/tmp/named.qmf");
+  EXPECT_FALSE(Main().IsModified());
+  EXPECT_TRUE(std::ranges::equal(Main().CurrentImage().Bytes(), before));
+  EXPECT_EQ(radioSessions_, std::vector{RadioSimSession::Kind::Info});
+  EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+TEST_F(CloneSessionTest, ACablePulledDuringTheReadShowsTheCloneErrorAndLeavesTheDocument) {
+  StartWindow(kRadioDestination);
+  Serve(kRadioDestination);
+  radio_->SetFault(RadioFault::PulledCable);
+  Main().SetFileName("/tmp/named.qmf");
+  const std::vector<std::uint8_t> before(Main().CurrentImage().Bytes().begin(), Main().CurrentImage().Bytes().end());
+
+  Clone().CloneRead();
+  ASSERT_TRUE(RunChain());
+
+  ASSERT_EQ(Messages().asked.size(), 1u);
+  EXPECT_EQ(Messages().asked[0].icon, MessageIcon::Error);
+  EXPECT_EQ(Messages().asked[0].text.rfind("Cannot Clone.\n\n", 0), 0u) << Messages().asked[0].text;
+  EXPECT_EQ(Main().FileName(), "/tmp/named.qmf");
+  EXPECT_FALSE(Main().IsModified());
+  EXPECT_TRUE(std::ranges::equal(Main().CurrentImage().Bytes(), before));
+  EXPECT_EQ(Settings().destinationCode, kRadioDestination);
+  EXPECT_EQ(Clone().ProgressWindow(), nullptr);
+  EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisabledMainWindow) {
+  StartWindow(kRadioDestination);
+  Serve(kRadioDestination);
+
+  run_->Events().Send(EV_StartCloneInfo);
+  ASSERT_TRUE(RunChain());
+
+  ASSERT_NE(Clone().InformationWindow(), nullptr);
+  cuiInformation& window = *Clone().InformationWindow();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(Main().MainWindow()->isEnabled());
+  EXPECT_EQ(CloneInfoBlock::kSize, static_cast<int>(Main().CloneInformation().size()));
+  EXPECT_EQ(Main().CloneInformation()[18], kRadioDestination);
+  EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_Esn), "669945022413");
+  EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_Comment), "SIMULATED       ");
+  EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_Destination), "4");
+  EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_FccInh), "Normal");
+
+  window.OkButton().click();
+  ASSERT_TRUE(PumpUntil([&] { return Clone().InformationWindow() == nullptr; }));
+  EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+}  // namespace
