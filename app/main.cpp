@@ -10,6 +10,7 @@
 #include "text/Codepage.h"
 #include "ui/ImageLists.h"
 #include "ui/MainProcess.h"
+#include "ui/QtFileDialog.h"
 #include "ui/QtMessageBox.h"
 
 namespace {
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
   QtTiming timing;
   QtMessageBox messageBox;
   InstallMessageBox(&messageBox);
+  QtFileDialog fileDialog;
+  InstallFileDialog(&fileDialog);
 
   MainProcess process(std::vector<std::string>(argv, argv + argc));
   if (!process.IsFirstInstance()) {

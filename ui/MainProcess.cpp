@@ -2,11 +2,14 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
+#include <cctype>
 
 #include "memory/ModelSettings.h"
 #include "memory/indDestination.h"
 #include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
+#include "ui/DocumentCommands.h"
 #include "ui/cuiMain.h"
 #include "ui/indMain.h"
 
@@ -22,7 +25,8 @@ indEnviron::ScreenSize PrimaryScreenSize() {
 
 MainProcess::MainProcess(const std::vector<std::string>& arguments)
     : environ_({kMutexName, cuiMain::kSettingsKey, cuiMain::kSettingsKey}, {userStore_, machineStore_}, lock_,
-               arguments, PrimaryScreenSize()) {
+               arguments, PrimaryScreenSize()),
+      documentPath_(DocumentArgument(arguments)) {
   if (!IsFirstInstance()) return;
   InstallModelSettings(&environ_);
   indDestination::Current().ApplyDestination();
@@ -38,4 +42,19 @@ MainProcess::~MainProcess() {
   InstallModelSettings(nullptr);
 }
 
-void MainProcess::Start() { controller_->CreateMainWindow(); }
+void MainProcess::Start() {
+  controller_->CreateMainWindow();
+  if (!documentPath_.empty()) controller_->Documents().OpenFile(documentPath_);
+}
+
+std::string MainProcess::DocumentArgument(const std::vector<std::string>& arguments) {
+  const auto isSetup = [](const std::string& argument) {
+    std::string lower = argument;
+    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower == "/setup";
+  };
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (!arguments[i].empty() && !isSetup(arguments[i])) return arguments[i];
+  }
+  return {};
+}

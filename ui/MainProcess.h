@@ -27,8 +27,13 @@ class MainProcess {
   MainProcess& operator=(const MainProcess&) = delete;
 
   bool IsFirstInstance() const { return environ_.IsFirstInstance(); }
-  // Creates and shows the main window. Only for the first instance.
+  // Creates and shows the main window, then opens the document named on the command line
+  // as Open would. Only for the first instance.
   void Start();
+
+  // The first command line argument after the program path that is not "/setup": the file
+  // to open at start; empty when there is none.
+  static std::string DocumentArgument(const std::vector<std::string>& arguments);
 
   indEnviron& Environ() { return environ_; }
   cmcEvMan& Events() { return *events_; }
@@ -39,6 +44,7 @@ class MainProcess {
   QtKeyValueStore machineStore_{QtKeyValueStore::Scope::Machine};
   QtInstanceLock lock_;
   indEnviron environ_;
+  std::string documentPath_;
   std::unique_ptr<cmcEvMan> events_;
   std::unique_ptr<indMain> controller_;
 };

@@ -60,14 +60,11 @@ QList<QPixmap> MarkImages() {
 
 }  // namespace
 
-int NoCellBehaviour(cmcCellCapsule&, int, void*) { return kCellResultNothing; }
-
 cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
     : services_(services),
       tag_(std::move(tag)),
       imageSize_(imageSize),
       displayStore_(services.environ, kSettingsKey, services.texts),
-      cellBehaviour_{&NoCellBehaviour, nullptr},
       systemJapanese_(QLocale::system().language() == QLocale::Japanese) {
   SelectLanguageTables();
   currentFolder_ = InitialFolder();
@@ -158,7 +155,7 @@ void cuiMain::OpenSheet(const std::string& name) {
   sheet->SetSavedPosition(HistoryPosition(name));
   if (resetColumnWidths_) sheet->RequestWidthReset();
   resetColumnWidths_ = false;
-  if (cellBehaviour_.function != &NoCellBehaviour) sheet->SetCallback(cellBehaviour_);
+  sheet->SetCallback(cellBehaviour_);
   if (markImages_.isEmpty()) markImages_ = MarkImages();
   sheet->SetMarkImages(&markImages_);
   sheet->Build();
@@ -214,7 +211,7 @@ void cuiMain::RunWarningCheck(int* errors, int* warnings) {
     cmcCellCapsule request;
     request.owner = window_.get();
     request.cell = &check;
-    cellBehaviour_(request, kCellQuery);
+    if (cellBehaviour_) cellBehaviour_(request, kCellQuery);
     if (request.HasFlag(kRequestErrorMark)) {
       errorSheets.push_back(check.argument);
     } else if (request.HasFlag(kRequestWarningMark)) {

@@ -6,8 +6,8 @@
 //
 // Menus, the tool bar and the tree ask the cell behaviour through the controller: the shell's
 // own commands (exit, language, font size, tool bar, opening a tree node's sheet) are
-// answered here, every other request goes to the installed cell behaviour, which answers
-// nothing until the cell behaviour dispatcher is installed.
+// answered here, every other request goes to the cell behaviour the model's controller
+// installs.
 #include <QList>
 #include <QPixmap>
 #include <QString>
@@ -90,6 +90,7 @@ class cuiMain {
   int DocumentGeneration() const { return documentGeneration_; }
   cmcEeprom& CurrentImage() { return current_; }
   const cmcEeprom& DefaultsImage() const { return defaults_; }
+  cmcEeprom& DefaultsImage() { return defaults_; }
   // The copy a clone write prepares and sends.
   cmcEeprom& WriteImage() { return writeImage_; }
   const std::string& CurrentFolder() const { return currentFolder_; }
@@ -102,6 +103,8 @@ class cuiMain {
   int CurrentSheetNumber() const;
   // The remembered position of a sheet name; an unset position when there is none.
   cuiSheetPosition HistoryPosition(const std::string& name) const;
+  // Column widths, font size and the column groups shown, kept for every sheet.
+  cmcSheetDisplayStore& DisplayStore() { return displayStore_; }
 
   // --- Warning check ---
   void RunWarningCheck(int* errors = nullptr, int* warnings = nullptr);
@@ -109,12 +112,15 @@ class cuiMain {
 
   // --- Commands of the shell ---
   void ChangeLanguage(int language);
+  // Asks whether to switch to Japanese; true for OK.
+  bool ConfirmLanguageChange();
   void ChangeFontSize(int percentage);
   void ToggleToolBar();
   void Exit();
 
   // --- Cell behaviour ---
-  // Installs the cell behaviour that menus, tool bar, tree and sheets ask.
+  // Installs the cell behaviour that menus, tool bar, tree and sheets ask; sheets opened
+  // before keep the one they were given. Without one, entries answer nothing.
   void SetCellBehaviour(CellBehaviourCallback behaviour) { cellBehaviour_ = behaviour; }
   // What menus, tool bar and tree call: the shell's commands, then the cell behaviour.
   CellBehaviourCallback EntryBehaviour() { return {&cuiMain::HandleEntryRequest, this}; }
@@ -202,7 +208,3 @@ class cuiMain {
   std::optional<cmcTick> warningDelay_;
   cmcTaskPtr timer_;
 };
-
-// The cell behaviour until the dispatcher is installed: it answers no request, so every
-// entry shows enabled, unchecked and with its own caption, and clicks do nothing.
-int NoCellBehaviour(cmcCellCapsule& request, int op, void* object);

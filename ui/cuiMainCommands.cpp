@@ -15,6 +15,7 @@
 #include "text/LineTables.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
+#include "ui/DocumentCommands.h"
 #include "ui/DisplayText.h"
 #include "ui/WindowPlacement.h"
 #include "ui/cuiMain.h"
@@ -217,6 +218,7 @@ int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
   cmcCellObj& cell = *request.cell;
   const indEnvironSettings& settings = services_.environ.settings;
   const bool act = op == kCellAction;
+  if (act && documents_->RunCommand(cell.cellId, cell.index)) return kCellResultNothing;
   switch (cell.cellId) {
     case CL_Menu_File_Exit:
       if (act) Exit();
@@ -253,6 +255,7 @@ std::int32_t cuiMain::ShowMessage(const std::string& text, const std::string& ca
 // the tree panel's width are kept for the next start.
 bool cuiMain::CloseQuery() {
   if (window_ == nullptr || !window_->isEnabled()) return false;
+  if (documents_->AskSaveChanges(false) == kAnswerCancel) return false;
   indEnvironSettings& settings = services_.environ.settings;
   const QRect normal = window_->normalGeometry();
   settings.windowLeft = normal.left();

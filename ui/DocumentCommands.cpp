@@ -1,0 +1,283 @@
+#include "ui/DocumentCommands.h"
+
+#include <QApplication>
+#include <QString>
+#include <filesystem>
+
+#include "files/DocumentOpen.h"
+#include "files/DocumentSave.h"
+#include "memory/FixedDefaults.h"
+#include "memory/Generation.h"
+#include "memory/GenerationConversion.h"
+#include "memory/ImageCorrection.h"
+#include "memory/indDestination.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "shell/cmcEvMan.h"
+#include "shell/indEnviron.h"
+#include "text/CellIds.h"
+#include "text/Codepage.h"
+#include "text/cmcGTex.h"
+#include "ui/DisplayText.h"
+#include "ui/cuiMain.h"
+#include "ui/cuiMainWindow.h"
+
+namespace {
+
+// The hourglass while a file is read or written.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::string BaseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
+}
+
+// Two spellings of one file are the same file; letter case counts.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
+}
+
+// A filter line lists "text|pattern" pairs; the dialog takes "text (pattern)" entries.
+std::vector<std::string> DialogFilters(const std::string& line) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t bar = line.find('|'); bar != std::string::npos; bar = line.find('|', start)) {
+    parts.push_back(line.substr(start, bar - start));
+    start = bar + 1;
+  }
+  parts.push_back(line.substr(start));
+  std::vector<std::string> filters;
+  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+    const std::string& text = parts[i];
+    filters.push_back(text.find('(') != std::string::npos ? text : text + " (" + parts[i + 1] + ")");
+  }
+  return filters;
+}
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(cuiMain& main, MainServices& services) : main_(main), services_(services) {}
+
+// --- Questions and messages ---
+
+// The text of key, its "%s" replaced by argument (a UTF-8 file name or generation name).
+std::int32_t DocumentCommands::Ask(const std::string& textKey, const std::string& argument, MessageButtons buttons,
+                                   std::int32_t defaultAnswer) {
+  std::string text = toUtf8(services_.texts.GetValueText(textKey), DisplayCodePage());
+  if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, argument);
+  const std::string caption = toUtf8(services_.texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage());
+  return ShowMessageBox({text, caption, buttons, MessageIcon::Warning, defaultAnswer});
+}
+
+void DocumentCommands::ShowFileError(int code) {
+  main_.ShowMessage(FileErrorText(services_.texts, code), services_.texts.GetLine("GI_Sys_AppTitle", 0),
+                    MessageButtons::Ok, MessageIcon::Warning);
+}
+
+std::int32_t DocumentCommands::AskSaveChanges(bool sameFile) {
+  services_.events.Send(EV_CommitEdit);
+  if (!main_.IsModified()) return kAnswerYes;
+  const std::int32_t answer =
+      sameFile ? Ask("GI_Mess_Confirm_WriteFile", {}, MessageButtons::YesNoCancel, 0)
+               : Ask("GI_Mess_Confirm_WriteAnother", BaseName(main_.GetDisplayFileName()),
+                     MessageButtons::YesNoCancel, 0);
+  if (answer != kAnswerYes) return answer;
+  return SaveDocument(main_.FileName().empty() || sameFile) == 0 ? kAnswerYes : kAnswerCancel;
+}
+
+// --- New and Open ---
+
+void DocumentCommands::NewDocument() {
+  if (AskSaveChanges(false) == kAnswerCancel) return;
+  main_.SetDocumentGeneration(DocumentFile::kNewestGeneration);
+  main_.ResetToDefaults();
+  main_.MarkSaved();
+  main_.SetFileName({});
+  main_.CloseSheet();
+  services_.events.Send(EV_RefreshAll);
+}
+
+void DocumentCommands::OpenDialog() {
+  services_.events.Send(EV_CommitEdit);
+  FileDialogRequest request;
+  request.kind = FileDialogRequest::Kind::Open;
+  request.folder = main_.CurrentFolder();
+  request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FOpen", 0);
+  request.filters = DialogFilters(toUtf8(services_.texts.GetLine("GI_Sys_Dialog_FOpen", 1), DisplayCodePage()));
+  const FileDialogAnswer answer = AskFileDialog(request);
+  if (answer.chosen) OpenFile(answer.path);
+}
+
+int DocumentCommands::OpenFile(const std::string& name) {
+  if (AskSaveChanges(SameFile(name, main_.GetDisplayFileName())) == kAnswerCancel) return 1;
+  WaitCursor wait;
+  const cmcEeprom& defaults = main_.DefaultsImage();
+  const GenerationConverter convert = [&defaults](cmcEeprom& target, const cmcEeprom& source, int to, int from) {
+    ConvertGeneration(target, source, to, from, defaults);
+  };
+  DocumentOpenResult opened = OpenDocumentFile(name, services_.environ.settings.destinationCode, convert,
+                                               [this](int code) { ShowFileError(code); });
+  if (opened.code != FileError::kNone) return 1;
+  bool keepsFile = true;
+  if (opened.destinationDiffers) {
+    const std::int32_t answer = Ask("GI_AppMess_ChangeModel_QMF", {}, MessageButtons::YesNoCancel, kAnswerNo);
+    if (answer == kAnswerCancel) return 1;
+    if (answer == kAnswerYes) {
+      AdoptFileDestination(opened.destination);
+    } else {
+      keepsFile = false;
+    }
+  }
+  TakeFileFolder(name);
+  services_.environ.recent.AddFirst(name);
+  main_.SetDocumentGeneration(opened.generation);
+  main_.CurrentImage().Assign(opened.image);
+  main_.ShowImage(main_.CurrentImage());
+  if (keepsFile) {
+    main_.SetFileName(name);
+    main_.MarkSaved();
+  } else {
+    main_.SetFileName({});
+    main_.MarkModified();
+  }
+  main_.CloseSheet();
+  services_.events.Send(EV_RefreshAll);
+  return 0;
+}
+
+// The file's destination becomes the program's: its band rules, its defaults and the tree.
+// The document that the file replaces next needs no re-basing.
+void DocumentCommands::AdoptFileDestination(int destination) {
+  services_.environ.settings.destinationCode = destination;
+  services_.environ.WriteSettings();
+  indDestination::Current().ApplyDestination();
+  main_.BuildDefaults();
+  main_.RebuildTree();
+}
+
+void DocumentCommands::TakeFileFolder(const std::string& name) {
+  const std::string folder = FolderOf(name);
+  main_.SetCurrentFolder(folder);
+  services_.environ.settings.currentDirectory = folder;
+}
+
+// --- Save ---
+
+int DocumentCommands::SaveDocument(bool asNew) {
+  int result = 0;
+  do {
+    result = asNew ? SaveAsDialog() : WriteFile(main_.GetDisplayFileName(), main_.DocumentGeneration());
+    asNew = true;
+  } while (result == -1);
+  return result == 0 ? 0 : 1;
+}
+
+int DocumentCommands::SaveAsDialog() {
+  FileDialogRequest request;
+  request.kind = FileDialogRequest::Kind::Save;
+  request.folder = main_.CurrentFolder();
+  request.fileName = BaseName(main_.GetDisplayFileName());
+  request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FSave", 0);
+  request.filters = DialogFilters(toUtf8(services_.texts.GetLine("GI_Sys_Dialog_FSave", 1), DisplayCodePage()));
+  request.filterIndex = ListPositionOfGeneration(main_.DocumentGeneration()) - 1;
+  const FileDialogAnswer answer = AskFileDialog(request);
+  if (!answer.chosen) return 1;
+  return WriteFile(answer.path, GenerationFromListPosition(answer.filterIndex + 1));
+}
+
+// Yes saves in the older format, No returns to the choice of format, Cancel ends.
+int DocumentCommands::ConfirmOldFormat(int generation) {
+  const std::string name = toUtf8(GenerationName(generation), DisplayCodePage());
+  const std::int32_t answer = Ask("GI_Mess_SaveOldModel", name, MessageButtons::YesNoCancel, kAnswerNo);
+  if (answer == kAnswerYes) return 0;
+  return answer == kAnswerNo ? -1 : 1;
+}
+
+// Errors keep the file from the radio; warnings are corrected when the user agrees, and only
+// then may the radio load the file.
+DocumentCommands::Checked DocumentCommands::CheckMarks() {
+  int errors = 0;
+  int warnings = 0;
+  main_.RunWarningCheck(&errors, &warnings);
+  if (errors > 0) {
+    Ask("GI_Mess_Confirm_ErrMark", {}, MessageButtons::Ok, 0);
+    return {false, false};
+  }
+  if (warnings == 0) return {false, true};
+  const bool correct = Ask("GI_Mess_Confirm_WarnMark", {}, MessageButtons::YesNo, kAnswerNo) == kAnswerYes;
+  return {correct, correct};
+}
+
+int DocumentCommands::WriteFile(const std::string& name, int generation) {
+  services_.events.Send(EV_CommitEdit);
+  if (generation != DocumentFile::kNewestGeneration) {
+    if (const int answer = ConfirmOldFormat(generation); answer != 0) return answer;
+  }
+  const Checked checked = CheckMarks();
+  cmcEeprom& current = main_.CurrentImage();
+  const cmcEeprom& defaults = main_.DefaultsImage();
+  MergeFixedDefaults(current, defaults);
+  if (checked.correct) {
+    if (CorrectImage(current, defaults)) {
+      services_.events.Post(EV_ViewChanged, 1);
+    } else {
+      services_.events.Post(EV_SheetRefreshAll);
+    }
+  }
+  {
+    WaitCursor wait;
+    const int code = SaveDocumentFile(current, name,
+                                      {generation, services_.environ.settings.destinationCode, checked.loadable},
+                                      defaults, [this](int error) { ShowFileError(error); });
+    if (code != FileError::kNone) return 1;
+  }
+  if (generation != DocumentFile::kNewestGeneration) {
+    // The document shows only what the older format kept.
+    ConvertGeneration(current, DocumentFileImage(current, generation, defaults), DocumentFile::kNewestGeneration,
+                      generation, defaults);
+    main_.ShowImage(current);
+    services_.events.Post(EV_SheetRefreshAll);
+    services_.events.Send(EV_RefreshAll);
+    services_.events.Send(EV_ViewChanged, 1);
+  }
+  TakeFileFolder(name);
+  main_.SetFileName(name);
+  services_.environ.recent.AddFirst(name);
+  main_.SetDocumentGeneration(generation);
+  main_.MarkSaved();
+  return 0;
+}
+
+// --- Menu entries ---
+
+bool DocumentCommands::RunCommand(unsigned cellId, std::int32_t index) {
+  const bool windowTakesInput = main_.MainWindowVisible() && main_.MainWindow()->isEnabled();
+  switch (cellId) {
+    case CL_Menu_File_New:
+      if (windowTakesInput) NewDocument();
+      return true;
+    case CL_Menu_File_Open:
+      if (windowTakesInput) OpenDialog();
+      return true;
+    case CL_Menu_File_Save:
+      if (windowTakesInput) SaveDocument(main_.FileName().empty());
+      return true;
+    case CL_Menu_File_SaveAs:
+      SaveDocument(true);
+      return true;
+    case CL_Menu_File_Recent:
+      // A copy: opening the file reorders the list.
+      if (const std::string path = services_.environ.recent.Get(index); !path.empty()) OpenFile(path);
+      return true;
+    default:
+      return false;
+  }
+}

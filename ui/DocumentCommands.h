@@ -1,0 +1,51 @@
+#pragma once
+// The commands that act on the document as a whole: New, Open, Save, Save As, the recent
+// files, and the question that guards unsaved changes. The main controller owns one and
+// routes the File menu and its own close query through it.
+//
+// Answers follow the controller's conventions: AskSaveChanges answers kAnswerYes, kAnswerNo
+// or kAnswerCancel; OpenFile, SaveDocument and SaveAsDialog answer 0 when done and 1 when
+// cancelled or failed; WriteFile answers 0 done, 1 failed or cancelled, and -1 when the user
+// wants to choose another file format.
+#include <cstdint>
+#include <string>
+
+#include "platform/MessageBox.h"
+
+class cuiMain;
+struct MainServices;
+
+class DocumentCommands {
+ public:
+  DocumentCommands(cuiMain& main, MainServices& services);
+
+  std::int32_t AskSaveChanges(bool sameFile);
+  void NewDocument();
+  void OpenDialog();
+  int OpenFile(const std::string& name);
+  int SaveDocument(bool asNew);
+  int SaveAsDialog();
+  int WriteFile(const std::string& name, int generation);
+
+  // Runs the command of a clicked File menu or tool bar entry (New, Open and Save only while
+  // the main window is shown and takes input; a recent file by its index); false for other
+  // entries. Their states and captions come from the cell behaviour.
+  bool RunCommand(unsigned cellId, std::int32_t index);
+
+ private:
+  struct Checked {
+    bool correct = false;
+    bool loadable = true;
+  };
+
+  std::int32_t Ask(const std::string& textKey, const std::string& argument, MessageButtons buttons,
+                   std::int32_t defaultAnswer);
+  void ShowFileError(int code);
+  int ConfirmOldFormat(int generation);
+  Checked CheckMarks();
+  void TakeFileFolder(const std::string& name);
+  void AdoptFileDestination(int destination);
+
+  cuiMain& main_;
+  MainServices& services_;
+};
