@@ -13,8 +13,6 @@
 #include <QPointer>
 #include <cstdint>
 #include <memory>
-#include <span>
-#include <vector>
 
 #include "clone/indCloneMan.h"
 #include "memory/AddressRange.h"
