@@ -12,6 +12,8 @@
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/cmcGTex.h"
+#include "ui/CloneCommands.h"
+#include "ui/DocumentCommands.h"
 #include "ui/ImageLists.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiMainWindow.h"
@@ -62,6 +64,7 @@ QList<QPixmap> MarkImages() {
 
 cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
     : services_(services),
+      documents_(std::make_unique<DocumentCommands>(*this, services_)),
       tag_(std::move(tag)),
       imageSize_(imageSize),
       displayStore_(services.environ, kSettingsKey, services.texts),
@@ -78,9 +81,11 @@ cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
   timer_ = cmcTask::Create();
   services_.events.Register(&cuiMain::OnEvent, this);
   InitModel();
+  clone_ = std::make_unique<CloneCommands>(*this, services_);
 }
 
 cuiMain::~cuiMain() {
+  clone_.reset();
   timer_.reset();
   services_.events.Unregister(&cuiMain::OnEvent, this);
   sheet_.reset();

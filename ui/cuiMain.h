@@ -15,7 +15,9 @@
 #include <list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "clone/cmcTask.h"
 #include "clone/cmcTick.h"
@@ -36,6 +38,8 @@ class cuiMenu;
 class cuiSheet;
 class cuiToolBar;
 class cuiTree;
+class CloneCommands;
+class DocumentCommands;
 class indEnviron;
 
 struct MainServices {
@@ -88,12 +92,29 @@ class cuiMain {
   void MarkSaved();
   bool IsModified();
   int DocumentGeneration() const { return documentGeneration_; }
+  void SetDocumentGeneration(int generation) {
+    documentGeneration_ = generation;
+    UpdateTitle();
+  }
+  // Empty for an untitled document.
+  const std::string& FileName() const { return fileName_; }
+  // The information block of the radio's last information reply that passed its check;
+  // empty before the first.
+  std::span<const std::uint8_t> CloneInformation() const { return cloneInformation_; }
+  void SetCloneInformation(std::span<const std::uint8_t> block) {
+    cloneInformation_.assign(block.begin(), block.end());
+  }
   cmcEeprom& CurrentImage() { return current_; }
   const cmcEeprom& DefaultsImage() const { return defaults_; }
   cmcEeprom& DefaultsImage() { return defaults_; }
   // The copy a clone write prepares and sends.
   cmcEeprom& WriteImage() { return writeImage_; }
   const std::string& CurrentFolder() const { return currentFolder_; }
+  void SetCurrentFolder(const std::string& folder) { currentFolder_ = folder; }
+  // New, Open, Save and the question that guards unsaved changes.
+  DocumentCommands& Documents() { return *documents_; }
+  // Clone Read, Clone Write and Clone Information.
+  CloneCommands& Clone() { return *clone_; }
 
   // --- Sheets ---
   void OpenSheet(const std::string& name);
@@ -122,6 +143,7 @@ class cuiMain {
   // Installs the cell behaviour that menus, tool bar, tree and sheets ask; sheets opened
   // before keep the one they were given. Without one, entries answer nothing.
   void SetCellBehaviour(CellBehaviourCallback behaviour) { cellBehaviour_ = behaviour; }
+  CellBehaviourCallback CellBehaviour() const { return cellBehaviour_; }
   // What menus, tool bar and tree call: the shell's commands, then the cell behaviour.
   CellBehaviourCallback EntryBehaviour() { return {&cuiMain::HandleEntryRequest, this}; }
 
@@ -173,6 +195,8 @@ class cuiMain {
   int HandleShellCommand(cmcCellCapsule& request, int op);
 
   MainServices services_;
+  std::unique_ptr<DocumentCommands> documents_;
+  std::unique_ptr<CloneCommands> clone_;
   std::string tag_;
   std::int32_t imageSize_;
   std::uint16_t modelWord_ = 0;
@@ -196,6 +220,7 @@ class cuiMain {
   cmcEeprom defaults_;
   cmcEeprom savedReference_;
   cmcEeprom writeImage_;
+  std::vector<std::uint8_t> cloneInformation_;
 
   bool systemJapanese_ = false;
   LocaleFormats formats_;
