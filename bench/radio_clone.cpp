@@ -124,4 +124,4 @@ void BM_Write(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_Read)->ArgName("fast")->Arg(1)->Arg(0)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
-BENCHMARK(BM_Write)->ArgName("fast")->Arg(1)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_Write)->ArgName("fast")->Arg(1)->Arg(0)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);

@@ -1,6 +1,7 @@
 #include "clone/cmcCloneDrv.h"
 
 #include <algorithm>
+#include <charconv>
 #include <span>
 #include <utility>
 
@@ -8,6 +9,7 @@
 #include "clone/CloneTransferType.h"
 #include "memory/Bcd.h"
 #include "platform/Fatal.h"
+#include "platform/Timing.h"
 
 namespace {
 
@@ -42,6 +44,7 @@ constexpr std::size_t kMinDataFrame = 12;
 constexpr std::size_t kMinInfoReply = 8;
 constexpr std::int32_t kMaxDrainBytes = 65535;
 constexpr int kDataPassesPerStep = 8;
+constexpr std::uint64_t kByteBitsTimesMs = 10 * 1000;
 
 std::span<const std::uint8_t> BytesOf(const cmcBuff& buffer) {
   return {buffer.Data(), static_cast<std::size_t>(buffer.Length())};
@@ -64,6 +67,13 @@ bool IsDataFrameShape(std::span<const std::uint8_t> frame) {
 // True when address .. address + n - 1 lies inside an image of size bytes.
 bool IsInsideImage(std::int32_t address, std::size_t n, std::int32_t size) {
   return address >= 0 && static_cast<std::int64_t>(address) + static_cast<std::int64_t>(n) <= size;
+}
+
+// The line speed of port settings such as "38400,N,8,1"; 0 when they name none.
+std::int32_t BaudOf(std::string_view settings) {
+  std::int32_t baud = 0;
+  std::from_chars(settings.data(), settings.data() + settings.size(), baud);
+  return std::max(baud, 0);
 }
 
 void SetBit(cmcBuff& bitmap, std::int32_t address) {
@@ -186,6 +196,7 @@ bool cmcCloneDrv::Start(int kind, Completion completion, void* user) {
   speedHigh_ = speedHighSetting_;
   frames_ = 0;
   dataBytes_ = 0;
+  lastPendingOut_ = 0;
   receive_.Clear();
   echoExpected_.Clear();
   staged_.Clear();
@@ -261,8 +272,16 @@ bool cmcCloneDrv::WaitsForEcho() const {
 void cmcCloneDrv::RestartInactivity(int nextState) {
   std::int32_t timeout = kDefaultTimeoutMs;
   if (nextState == kCommandText && !sessionCommands_.empty()) timeout = kCommandTimeoutMs;
-  if (nextState == kAck) timeout = ackTimeoutMs_;
-  inactivity_.Start(static_cast<std::uint32_t>(timeout));
+  std::uint32_t wait = static_cast<std::uint32_t>(timeout);
+  // The radio acknowledges once it has everything: bytes that a buffer between the port and
+  // the line (an adapter, a pseudo-terminal) still holds add their line time to the wait.
+  if (nextState == kAck) wait = static_cast<std::uint32_t>(ackTimeoutMs_) + LineTimeLeftMs();
+  inactivity_.Start(wait);
+}
+
+std::uint32_t cmcCloneDrv::LineTimeLeftMs() const {
+  const auto left = static_cast<std::int32_t>(lineFreeAtMs_ - NowMs());
+  return static_cast<std::uint32_t>(std::max(left, 0));
 }
 
 void cmcCloneDrv::RunState(StepContext& step) {
@@ -445,7 +464,15 @@ int cmcCloneDrv::CheckCoverage() const {
 
 void cmcCloneDrv::StateSendData(StepContext& step) {
   step.next = state_;
+  // Without an echo, a port whose queue goes down is the sign that the line still moves.
+  const std::int32_t pending = port_.PendingOut();
+  if (pending < lastPendingOut_) step.progress = true;
+  lastPendingOut_ = pending;
   for (int pass = 0; pass < kDataPassesPerStep; ++pass) {
+    // Frames built while the staged ones are held back would only lengthen the port's queue:
+    // the steps outpace the line, and the queue would grow until the wait for it outlasted
+    // the inactivity timeout.
+    if (IsStagingHeldBack()) return;
     const bool atEnd = rangeIndex_ >= ranges_.size() || ranges_[rangeIndex_].IsEndMarker();
     if (atEnd) {
       if (port_.PendingOut() == 0 && staged_.Length() == 0) step.next = kSendEnd;
@@ -455,12 +482,17 @@ void cmcCloneDrv::StateSendData(StepContext& step) {
     } else {
       StageFrame();
     }
-    if (step.next != state_ || staged_.Length() == 0 || 4 * staged_.Length() < port_.PendingOut()) return;
+    if (step.next != state_ || staged_.Length() == 0 || IsStagingHeldBack()) return;
     Send(staged_.Data(), staged_.Length());
     staged_.Clear();
     step.progress = true;
     if (atEnd) return;
   }
+}
+
+// Staged frames wait while the port still has more than four times their size to send.
+bool cmcCloneDrv::IsStagingHeldBack() {
+  return staged_.Length() > 0 && 4 * staged_.Length() < port_.PendingOut();
 }
 
 // Frames start on multiples of the block size except at range starts, and never cross a
@@ -522,7 +554,11 @@ void cmcCloneDrv::StateFinishing(StepContext& step) {
 bool cmcCloneDrv::Reopen(std::string_view settings) {
   port_.Close();
   const int opened = devicePath_.empty() ? port_.Open(portNumber_, settings) : port_.OpenPath(devicePath_, settings);
-  if (opened) return true;
+  if (opened) {
+    lineBaud_ = BaudOf(settings);
+    lineFreeAtMs_ = NowMs();
+    return true;
+  }
   result_->code = CloneResult::kPortOpen;
   result_->openFailure = port_.LastOpenFailure();
   return false;
@@ -551,6 +587,11 @@ bool cmcCloneDrv::Draining(StepContext& step) {
 void cmcCloneDrv::Send(const std::uint8_t* bytes, std::int32_t n) {
   port_.Write(bytes, n);
   echoExpected_.Append(bytes, n);
+  if (lineBaud_ > 0) {
+    const auto lineMs = static_cast<std::uint32_t>(static_cast<std::uint64_t>(n) * kByteBitsTimesMs /
+                                                   static_cast<std::uint64_t>(lineBaud_));
+    lineFreeAtMs_ = NowMs() + LineTimeLeftMs() + lineMs;
+  }
 }
 
 void cmcCloneDrv::SendRequest(std::uint8_t command) {

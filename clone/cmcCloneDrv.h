@@ -107,6 +107,7 @@ class cmcCloneDrv {
   bool CheckEcho(StepContext& step);
   bool WaitsForEcho() const;
   void RestartInactivity(int nextState);
+  std::uint32_t LineTimeLeftMs() const;
   void RunState(StepContext& step);
 
   void StateCommandText(StepContext& step);
@@ -120,6 +121,7 @@ class cmcCloneDrv {
   int AcceptData(std::span<const std::uint8_t> payload);
   int CheckCoverage() const;
   void StateSendData(StepContext& step);
+  bool IsStagingHeldBack();
   void StageFrame();
   void SendEnd();
   void StateAck(StepContext& step);
@@ -167,6 +169,7 @@ class cmcCloneDrv {
   bool hasRanges_ = false;
   std::size_t rangeIndex_ = 0;
   std::int32_t address_ = 0;
+  std::int32_t lastPendingOut_ = 0;  // the port's queue at the previous data step
 
   std::unique_ptr<dst_CDrv_Result> result_;
   Completion completion_ = nullptr;
@@ -177,6 +180,9 @@ class cmcCloneDrv {
   cmcTick drain_;
   std::int32_t drained_ = 0;
   std::int32_t ackTimeoutMs_ = kDefaultAckTimeoutMs;
+  // The speed of the open port and when the line has carried the last byte sent at it.
+  std::int32_t lineBaud_ = 0;
+  std::uint32_t lineFreeAtMs_ = 0;
   std::int32_t postDelayMs_ = 0;
   // Cleared when the driver goes, so that a callback that destroys it is noticed.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

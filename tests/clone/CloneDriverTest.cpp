@@ -235,16 +235,51 @@ TEST_F(CloneDriverTest, ReadsTheWholeMemoryAtBothSpeedsWithAndWithoutEcho) {
   }
 }
 
-TEST_F(CloneDriverTest, APacedReadTakesAtLeastTheLineTime) {
-  RadioSimOptions options;
-  options.pace = true;
-  MakeRadio(options);
-  const std::uint32_t start = timing.Now();
-  const Outcome& got = Read(4, true);
-  EXPECT_EQ(got.code, CloneResult::kOk);
-  // 129,856 data bytes and at least 11 frame bytes per 32 of them, 10 bits each at 38,400 baud
-  const std::uint32_t lineBytes = RadioSimEngine::kMemorySize + RadioSimEngine::kMemorySize / 32 * 11;
-  EXPECT_GE(timing.Now() - start, lineBytes * 10 / 38400 * 1000);
+// The radio paces both directions, so a write waits for the line as a read does; the cable
+// holds what the radio has not taken in yet, and the acknowledgement still comes in time.
+TEST_F(CloneDriverTest, PacedTransfersTakeAtLeastTheLineTime) {
+  const cmcEeprom document = PatternImage(cmcCloneDrv::kDefaultImageSize, 3);
+  for (const bool write : {false, true}) {
+    SCOPED_TRACE(write ? "write" : "read");
+    RadioSimOptions options;
+    options.pace = true;
+    radioEnd.Close();
+    outcome.reset();
+    MakeRadio(options);
+    const std::uint32_t start = timing.Now();
+    const Outcome& got = write ? Write(document, 3, true) : Read(4, true);
+    EXPECT_EQ(got.code, CloneResult::kOk);
+    // 129,856 data bytes and at least 11 frame bytes per 32 of them, 10 bits each at 38,400 baud
+    const std::uint32_t lineBytes = RadioSimEngine::kMemorySize + RadioSimEngine::kMemorySize / 32 * 11;
+    EXPECT_GE(timing.Now() - start, lineBytes * 10 / 38400 * 1000);
+  }
+}
+
+// The program's port sends at 10 bits per byte, and the steps are faster than that at either
+// speed: the driver must keep its queue short enough that it never waits a whole inactivity
+// timeout for the port.
+TEST_F(CloneDriverTest, AWriteKeepsPaceWithAPortThatSendsAtTheLineSpeed) {
+  const cmcEeprom document = PatternImage(cmcCloneDrv::kDefaultImageSize, 4);
+  for (const bool fast : {false, true}) {
+    SCOPED_TRACE(fast ? "fast" : "normal");
+    radioEnd.Close();
+    outcome.reset();
+    MakeRadio();
+    programEnd.HoldOutput(true);
+    Configure(3, fast, true);
+    ASSERT_TRUE(driver.StartWrite(document, kWriteRanges, &Keep, &outcome));
+    std::int64_t lineBits = 0;
+    for (std::uint32_t t = 0; t < 600000 && !outcome; t += cmcCloneDrv::kStepMs) {
+      lineBits += static_cast<std::int64_t>(programEnd.Settings().baudRate) * cmcCloneDrv::kStepMs / 1000;
+      programEnd.Transmit(static_cast<std::int32_t>(lineBits / 10));
+      lineBits %= 10;
+      timing.Advance(cmcCloneDrv::kStepMs);
+    }
+    programEnd.HoldOutput(false);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(outcome->code, CloneResult::kOk);
+    EXPECT_TRUE(SameMemory(radio->Image(), document));
+  }
 }
 
 TEST_F(CloneDriverTest, WritesTheImageInFramesThatKeepToTheRanges) {

@@ -60,7 +60,7 @@ RadioSimEngine::RadioSimEngine(SerialDevice& device, const cmcEeprom& image, Rad
 RadioSimEngine::~RadioSimEngine() = default;
 
 void RadioSimEngine::Start() {
-  lastFlush_ = NowMs();
+  lastFlush_ = lastRead_ = NowMs();
   task_->SetInterval(kTickMs);
 }
 
@@ -74,6 +74,7 @@ void RadioSimEngine::HangUp() {
   output_.clear();
   delayed_.clear();
   receive_.Clear();
+  receiveCredit_ = 0;
 }
 
 void RadioSimEngine::SetFault(RadioFault fault, std::int32_t atBytes) {
@@ -101,7 +102,9 @@ void RadioSimEngine::Tick() {
 
 void RadioSimEngine::ReadLine() {
   std::uint8_t chunk[kReadChunk];
-  const std::int32_t n = device_.Read(chunk, kReadChunk);
+  const std::int32_t budget = ReceiveBudget();
+  if (budget <= 0) return;
+  const std::int32_t n = device_.Read(chunk, budget);
   if (n <= 0) return;
   if (options_.echo) {
     // The cable hands every byte straight back, whatever the radio is sending.
@@ -180,6 +183,8 @@ void RadioSimEngine::SwitchSpeed(std::span<const std::uint8_t> frame) {
   fast_ = frame.back() == 0x01;
   baud_ = fast_ ? kFastBaud : kNormalBaud;
   device_.SetBaudRate(baud_);
+  // Whatever follows the switch comes at the new speed, after the program has reopened.
+  receiveCredit_ = 0;
 }
 
 void RadioSimEngine::BeginRead() {
@@ -346,6 +351,28 @@ std::int32_t RadioSimEngine::LineBudget() {
   const std::uint64_t bytes = lineCredit_ / kByteBitsTimesMs;
   lineCredit_ -= bytes * kByteBitsTimesMs;
   return static_cast<std::int32_t>(bytes);
+}
+
+// Bytes the radio may take in now. Paced, bytes waiting in the device have been on the line
+// since the last read (or since they began to arrive, when the line was idle then), and the
+// line delivers 10 bits per byte at the current speed; credit left over once everything
+// waiting has been taken is not saved, since an idle line brings later bytes no sooner.
+std::int32_t RadioSimEngine::ReceiveBudget() {
+  const std::uint32_t now = NowMs();
+  const std::uint32_t elapsed = now - lastRead_;
+  lastRead_ = now;
+  if (!options_.pace) return kReadChunk;
+  const std::int32_t waiting = device_.InQueue();
+  if (waiting <= 0) {
+    receiveCredit_ = 0;
+    return 0;
+  }
+  receiveCredit_ += static_cast<std::uint64_t>(elapsed) * static_cast<std::uint64_t>(baud_);
+  const std::uint64_t deliverable = receiveCredit_ / kByteBitsTimesMs;
+  const auto n = static_cast<std::int32_t>(std::min<std::uint64_t>({deliverable, static_cast<std::uint64_t>(waiting),
+                                                                      static_cast<std::uint64_t>(kReadChunk)}));
+  receiveCredit_ = n == waiting ? 0 : receiveCredit_ - static_cast<std::uint64_t>(n) * kByteBitsTimesMs;
+  return n;
 }
 
 void RadioSimEngine::EndSession(RadioSimSession::Kind kind, bool completed) {

@@ -6,7 +6,9 @@
 //
 // The engine is stepped by its own timer task on the installed timing, so tests run it with
 // the manual clock beside the driver. It never waits: each tick reads what has arrived,
-// answers, and sends what the line can carry (at 10 bits per byte when paced).
+// answers, and sends what the line can carry. Paced, the line carries 10 bits per byte at
+// the current speed in both directions: the radio takes in no more than the line could have
+// delivered since it last read, and the rest waits in the device for later ticks.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -32,7 +34,7 @@ struct RadioIdentity {
 struct RadioSimOptions {
   RadioIdentity identity;
   bool echo = false;         // the cable sends every byte back to the program
-  bool pace = false;         // send no faster than the line speed allows
+  bool pace = false;         // send and receive no faster than the line speed allows
   std::int32_t initialBaud = 9600;
   std::int32_t replyDelayMs = 20;  // the radio's time to answer a request
 };
@@ -105,6 +107,7 @@ class RadioSimEngine {
   void QueueNoise();
   void Flush();
   std::int32_t LineBudget();
+  std::int32_t ReceiveBudget();
   void EndSession(RadioSimSession::Kind kind, bool completed);
 
   SerialDevice& device_;
@@ -120,6 +123,8 @@ class RadioSimEngine {
   std::uint32_t delayedSince_ = 0;
   std::uint32_t lastFlush_ = 0;
   std::uint64_t lineCredit_ = 0;  // byte-milliseconds x baud not yet spent
+  std::uint32_t lastRead_ = 0;
+  std::uint64_t receiveCredit_ = 0;  // the same for the bytes on their way to the radio
 
   std::int32_t nextAddress_ = 0;
   std::int32_t frames_ = 0;
