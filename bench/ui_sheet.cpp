@@ -1,5 +1,6 @@
 // Opening the 100-row memory channel sheet and repainting it while it scrolls, next to a
-// plain table widget of the same size doing the same, in one run.
+// plain table widget of the same size doing the same, in one run; and one full repaint of
+// the sheet grown to show every row, each cell asked through the cell behaviour.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,10 +11,12 @@
 #include <functional>
 #include <memory>
 
+#include "PaintedDocument.h"
 #include "platform/InstanceLock.h"
 #include "platform/ManualTiming.h"
 #include "platform/MemoryKeyValueStore.h"
 #include "sheet/cmcSheetDisplayStore.h"
+#include "sheet/indActiveCell.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/ApplicationTexts.h"
@@ -25,7 +28,8 @@ namespace {
 
 constexpr int kRows = 105;
 constexpr int kColumns = 22;
-const std::string kSheet = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
+const std::string kSheet = "[St_ColCut]GI_Sheet_MemoryCH,0,0";
+constexpr int kDestination = 2;
 const std::string kSettingsKey = "Software\\Quor\\Tessel";
 
 class FreeLock final : public InstanceLock {
@@ -54,6 +58,8 @@ struct World {
   indEnviron environ{indEnviron::Names{"Tessel bench", kSettingsKey, kSettingsKey},
                      indEnviron::Stores{user, machine}, lock, {"tessel"}, {1280, 800}};
   cmcSheetDisplayStore display{environ, kSettingsKey, applicationTexts()};
+  PaintedDocument document{kDestination};
+  indActiveCell behaviour{document};
 };
 
 World& world() {
@@ -61,10 +67,12 @@ World& world() {
   return instance;
 }
 
-std::unique_ptr<cuiSheet> OpenSheet() {
+std::unique_ptr<cuiSheet> OpenSheet(CellBehaviourCallback behaviour = world().behaviour.Callback(),
+                                    QSize size = {1200, 700}) {
   auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &world().display, world().events);
   sheet->SetName(kSheet);
-  sheet->resize(1200, 700);
+  sheet->SetCallback(behaviour);
+  sheet->resize(size);
   sheet->Build();
   return sheet;
 }
@@ -114,8 +122,38 @@ void BM_RepaintScrollingTableWidget(benchmark::State& state) {
   RenderScrolling(state, *table, [&table](int step) { table->scrollToItem(table->item(step, 0), QAbstractItemView::PositionAtTop); });
 }
 
+// Passes every request to the cell behaviour and counts the memory channel data cells asked.
+struct CountingBehaviour {
+  indActiveCell& behaviour;
+  long dataCells = 0;
+
+  static int Handle(cmcCellCapsule& request, int op, void* object) {
+    auto& self = *static_cast<CountingBehaviour*>(object);
+    const cmcCellObj& cell = *request.cell;
+    if (cell.category == CT_Conv && cell.cellId >= CL_Mch_Select_ChNo && cell.cellId <= CL_Mch_Scan_Skip) {
+      ++self.dataCells;
+    }
+    return self.behaviour.HandleCellRequest(request, op);
+  }
+};
+
+// The sheet large enough that one repaint draws all 100 rows and every column.
+void BM_FullRepaintMemorySheetThroughDispatcher(benchmark::State& state) {
+  world();
+  CountingBehaviour counting{world().behaviour};
+  const auto sheet = OpenSheet({&CountingBehaviour::Handle, &counting}, {1200, 700});
+  sheet->resize(sheet->GetWantedWidth() + 40, sheet->GetWantedHeight() + 40);
+  QImage image(sheet->size(), QImage::Format_ARGB32_Premultiplied);
+  sheet->render(&image);
+  counting.dataCells = 0;
+  for (auto _ : state) sheet->render(&image);
+  state.counters["data cells per repaint"] =
+      static_cast<double>(counting.dataCells) / static_cast<double>(std::max<std::int64_t>(1, state.iterations()));
+}
+
 }  // namespace
 
+BENCHMARK(BM_FullRepaintMemorySheetThroughDispatcher)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenMemorySheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenTableWidget)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintScrollingMemorySheet)->Unit(benchmark::kMillisecond);

@@ -29,5 +29,6 @@ void AnswerNotYet(ActiveCellFrame& frame);
 void AnswerNothing(ActiveCellFrame& frame);
 
 // Cells of empty rows: shows them empty and sends typed keys to the row's key column;
-// true when the request was handled so.
+// true when the request was handled so. Cells of the read-only call record lists get their
+// colour here.
 bool RedirectEmptyRow(ActiveCellFrame& frame);

@@ -58,10 +58,16 @@ EmptyRow RowOf(const ActiveCellFrame& frame) {
   }
 }
 
+bool IsCallRecordList(unsigned category) {
+  return OneOf(category, {CT_RXCall, CT_TXCall_From, CT_TXCall_FAnalog, CT_TXCall_To, CT_TXCall_Ref});
+}
+
 }  // namespace
 
 bool RedirectEmptyRow(ActiveCellFrame& frame) {
   if (!KeyMayStartRow(frame.Key())) return false;
+  // The call records are the radio's own log: shown, never edited here.
+  if (IsCallRecordList(frame.category) && frame.cellId != CL_Misc_ChNo_1Base) frame.request.fontColor = kClOlive;
   const EmptyRow row = RowOf(frame);
   if (!row.empty || row.shownAsUsual || row.keepsBehaviour) return false;
   cmcCellCapsule& request = frame.request;

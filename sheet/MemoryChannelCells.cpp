@@ -38,7 +38,7 @@ bool ToneModeIn(const datCh& r, std::initializer_list<int> modes) {
 
 // Fields that do not apply to the record's settings are drawn light grey.
 void Grey(ActiveCellFrame& frame, bool greyed) {
-  if (greyed) frame.request.validLength = 0;
+  if (greyed) frame.request.fontColor = kClSilver;
 }
 
 // Marks of a used record: warning and error from the checks given.

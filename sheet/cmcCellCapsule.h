@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "text/ColorNames.h"
+
 class cmcCellObj;
 class cmcSheetLayout;
 
@@ -125,6 +127,7 @@ class cmcCellCapsule {
   std::string inputText;
   std::string outputText;
   uint8_t validLength = kWholeTextValid;   // characters beyond it are drawn light grey
+  uint32_t fontColor = kClNone;            // output: the text colour the behaviour chooses, else the cell's own
   std::string sheetName;
   std::string sheetArgument;
   uint8_t flags = 0;

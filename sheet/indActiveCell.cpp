@@ -49,6 +49,7 @@ void StartRequest(ActiveCellFrame& frame) {
   cmcCellCapsule& request = frame.request;
   frame.Load(ListKindOf(frame.category), frame.index, request.sheetArgument);
   request.outputText.clear();
+  request.fontColor = kClNone;
   request.flags = static_cast<uint8_t>(request.flags & ~(kRequestWarningMark | kRequestErrorMark));
   request.moveCategory = frame.category;
   request.moveCellId = frame.cellId;

@@ -20,5 +20,4 @@ QColor qtColor(std::uint32_t color, const QPalette& palette);
 constexpr std::uint32_t kClHighlight = 0xFF00000D;
 constexpr std::uint32_t kClHighlightText = 0xFF00000E;
 constexpr std::uint32_t kClBtnFace = 0xFF00000F;
-constexpr std::uint32_t kClSilver = 0x00C0C0C0;
 constexpr std::uint32_t kClWhite = 0x00FFFFFF;

@@ -76,9 +76,10 @@ CellPainter::Colours CellPainter::ColoursFor(const Job& job, const CellFont& fon
 
 QColor CellPainter::TextColour(const Job& job, const CellFont& font) const {
   if (job.background == Background::Highlight) return target_.palette.color(QPalette::HighlightedText);
-  const QColor text = qtColor(font.color, target_.palette);
+  const uint32_t colour = job.fontColor != kClNone ? job.fontColor : font.color;
+  const QColor text = qtColor(colour, target_.palette);
   // Faint text would vanish on the inactive selection.
-  const bool faint = font.color == kClBtnFace || font.color == kClSilver || font.color == kClGrayText ||
+  const bool faint = colour == kClBtnFace || colour == kClSilver || colour == kClGrayText ||
                      text == target_.inactiveSelection;
   if (job.background == Background::InactiveSelection && faint) return qtColor(kClWindow, target_.palette);
   return text;

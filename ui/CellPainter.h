@@ -47,6 +47,7 @@ class CellPainter {
     bool rightBorder = true;  // false when the right neighbour continues the cell
     QString text;
     int validLength = 255;  // characters beyond it are drawn in silver
+    uint32_t fontColor = kClNone;  // the cell behaviour's text colour, else the font's
     bool warningMark = false;
     bool errorMark = false;
     int32_t markPosition = 0;

@@ -175,16 +175,16 @@ void cuiMain::ApplyLanguageChange() {
 void cuiMain::ChangeLanguage(int language) {
   indEnviron& environment = services_.environ;
   if (language == environment.settings.displayLanguage) return;
-  if (language == kJapanese && !systemJapanese_) {
-    const std::int32_t answer =
-        ShowMessage(services_.texts.GetValueText("GI_Mess_Language_Change"),
-                    services_.texts.GetLine("GI_Sys_AppTitle", 0), MessageButtons::OkCancel, MessageIcon::Warning,
-                    kAnswerCancel);
-    if (answer != kAnswerOk) return;
-  }
+  if (language == kJapanese && !systemJapanese_ && !ConfirmLanguageChange()) return;
   environment.settings.displayLanguage = language;
   environment.WriteSettings();
   services_.events.Post(EV_LanguageChanged);
+}
+
+bool cuiMain::ConfirmLanguageChange() {
+  return ShowMessage(services_.texts.GetValueText("GI_Mess_Language_Change"),
+                     services_.texts.GetLine("GI_Sys_AppTitle", 0), MessageButtons::OkCancel, MessageIcon::Warning,
+                     kAnswerCancel) == kAnswerOk;
 }
 
 // The controller timer reopens the sheet with the new font.
@@ -209,7 +209,8 @@ void cuiMain::Exit() {
 int cuiMain::HandleEntryRequest(cmcCellCapsule& request, int op, void* object) {
   auto& main = *static_cast<cuiMain*>(object);
   const int handled = main.HandleShellCommand(request, op);
-  return handled >= 0 ? handled : main.cellBehaviour_(request, op);
+  if (handled >= 0) return handled;
+  return main.cellBehaviour_ ? main.cellBehaviour_(request, op) : kCellResultNothing;
 }
 
 // Answers the shell's own commands; -1 for any other request.

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "platform/Fatal.h"
+#include "sheet/RepaintScope.h"
 #include "sheet/SheetCursor.h"
 #include "sheet/SheetSelection.h"
 #include "shell/cmcEvMan.h"
@@ -74,11 +75,6 @@ struct cuiSheet::State {
   int repeatDepth = 0;
   cmcCellObj answeredCell;      // the copy EV_QueryCurrentCell hands out
 };
-
-int placeholderCellBehaviour(cmcCellCapsule& request, int op, void*) {
-  if (op == kCellQuery && request.cell != nullptr) request.outputText = GetCaption(*request.cell);
-  return kCellResultNothing;
-}
 
 cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events)
     : QWidget(parent),
@@ -160,7 +156,7 @@ void cuiSheet::CreatePanels() {
 
 void cuiSheet::Build() {
   State& s = *state_;
-  if (!s.callback) s.callback = {&placeholderCellBehaviour, nullptr};
+  if (!s.callback) fatal("A sheet was built without its cell behaviour.");
   cmcSheetLayout::Build();
   ShowTitle();
   ConfigureGrid();
@@ -363,6 +359,7 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
     s.callback(request, kCellQuery);
     job.text = displayText(request.outputText);
     job.validLength = request.validLength;
+    job.fontColor = request.fontColor;
     job.warningMark = request.HasFlag(kRequestWarningMark);
     job.errorMark = request.HasFlag(kRequestErrorMark);
     job.markPosition = request.markPosition;
@@ -392,24 +389,11 @@ void cuiSheet::RepaintRow(int row) { state_->grid->InvalidateRow(row); }
 void cuiSheet::RepaintRelated(const cmcCellCapsule& request, uint32_t scope) {
   if (request.cell == nullptr) return;
   const cmcCellObj& asked = *request.cell;
-  const bool hasCategory = asked.category != kCategoryNone;
-  const auto matches = [&](const cmcCellObj& cell) {
-    const bool bound = cell.cellId != kCellIdNone;
-    const bool sameCategory = cell.category == asked.category;
-    const bool sameId = cell.cellId == asked.cellId;
-    return ((scope & kRepaintSameCellAndIndex) && sameId && cell.index == asked.index) ||
-           ((scope & kRepaintSameCategory) && sameCategory) || ((scope & kRepaintSameCellId) && sameId) ||
-           ((scope & kRepaintSameIndex) && bound && hasCategory && cell.index == asked.index) ||
-           ((scope & kRepaintNeighbourIndex) && sameCategory && bound && std::abs(cell.index - asked.index) <= 1) ||
-           ((scope & kRepaintEveryBoundCell) && bound) ||
-           ((scope & kRepaintIndexAtLeast) && bound && cell.category != kCategoryNone && cell.index >= asked.index) ||
-           ((scope & kRepaintIndexAtMost) && bound && cell.category != kCategoryNone && cell.index <= asked.index);
-  };
   cuiGrid& grid = *state_->grid;
   for (int row = 0; row < RowCount(); ++row) {
     if (row >= grid.FixedRows() && (row < grid.TopRow() || row > grid.LastVisibleRow())) continue;
     for (int column = 0; column < ColumnCount(); ++column) {
-      if (matches(GetCell(column, row))) RepaintCell({column, row});
+      if (InRepaintScope(asked, GetCell(column, row), scope)) RepaintCell({column, row});
     }
   }
 }

@@ -6,8 +6,8 @@
 // cell, and routes every key, click, typed text and menu command to the cell behaviour as a
 // cell request. What a bound cell shows and does is the cell behaviour's business.
 //
-// Life: construct, SetName, optionally SetSavedPosition / SetFontHeight / RequestWidthReset /
-// SetCallback / SetInitialFocus, then Build once. Destroying the sheet stores its column
+// Life: construct, SetName, SetCallback, optionally SetSavedPosition / SetFontHeight /
+// RequestWidthReset / SetInitialFocus, then Build once. Destroying the sheet stores its column
 // widths (on screen, not in list mode).
 #include <QList>
 #include <QPixmap>
@@ -44,7 +44,7 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
   void SetSavedPosition(const cuiSheetPosition& position);
   // After a language or font size change: Build forgets the stored widths of every sheet.
   void RequestWidthReset() { SetResetWidths(true); }
-  // Replaces the cell behaviour; without one the sheet uses placeholderCellBehaviour.
+  // The cell behaviour every bound cell asks; a sheet cannot be built without one.
   void SetCallback(CellBehaviourCallback callback);
   // The first selectable cell bound to this identifier and index gets the cursor when no
   // saved position applies.
@@ -142,7 +142,3 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
 
   std::unique_ptr<State> state_;
 };
-
-// The cell behaviour until the dispatcher is in place: a query shows the cell's caption
-// (the sizing template), an action changes nothing.
-int placeholderCellBehaviour(cmcCellCapsule& request, int op, void* object);

@@ -8,9 +8,11 @@
 #include "memory/ChannelList.h"
 #include "memory/FixedDefaults.h"
 #include "memory/ListPacking.h"
+#include "sheet/indActiveCell.h"
 #include "shell/cmcEvMan.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
+#include "ui/MainCellDocument.h"
 #include "ui/cuiMainWindow.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
@@ -61,12 +63,21 @@ std::string Label(NamedLists::Label label, int position) {
 }  // namespace
 
 indMain::indMain(MainServices services)
-    : cuiMain(services, "TSLN", kImageSize), applicationIcon_(QApplication::windowIcon()) {
+    : cuiMain(services, "TSLN", kImageSize),
+      applicationIcon_(QApplication::windowIcon()),
+      cellDocument_(std::make_unique<MainCellDocument>(*this, services)),
+      cellBehaviour_(std::make_unique<indActiveCell>(*cellDocument_)) {
   InitModel();
+  SetCellBehaviour(cellBehaviour_->Callback());
   Services().events.Register(&indMain::OnEvent, this);
 }
 
-indMain::~indMain() { Services().events.Unregister(&indMain::OnEvent, this); }
+// The sheet asks the cell behaviour until it is gone, so it goes first.
+indMain::~indMain() {
+  Services().events.Unregister(&indMain::OnEvent, this);
+  CloseSheet();
+  SetCellBehaviour({});
+}
 
 void indMain::InitModel() {
   cuiMain::InitModel();

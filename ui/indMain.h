@@ -4,9 +4,13 @@
 // defaults, and the events that bring the window up to date with the document (captions of
 // named lists, language change, view change, showing and disabling the window).
 #include <QIcon>
+#include <memory>
 #include <string>
 
 #include "ui/cuiMain.h"
+
+class MainCellDocument;
+class indActiveCell;
 
 class indMain final : public cuiMain {
  public:
@@ -29,4 +33,6 @@ class indMain final : public cuiMain {
   static void OnEvent(void* user, const cmcEvent& event);
 
   QIcon applicationIcon_;
+  std::unique_ptr<MainCellDocument> cellDocument_;
+  std::unique_ptr<indActiveCell> cellBehaviour_;
 };

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kDestination = 2;
 
-bool Greyed(const cmcCellCapsule& request) { return request.validLength == 0; }
+bool Greyed(const cmcCellCapsule& request) { return request.fontColor == kClSilver; }
 bool HasWarning(const cmcCellCapsule& request) { return request.HasFlag(kRequestWarningMark); }
 bool HasError(const cmcCellCapsule& request) { return request.HasFlag(kRequestErrorMark); }
 

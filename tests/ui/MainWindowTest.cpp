@@ -422,15 +422,6 @@ TEST_F(MainWindowTest, AnEntryIsFilledFromAnotherKeyAndClearedAgain) {
   EXPECT_EQ(behaviour.actions[0].cell->category, CT_PopupMenu);
 }
 
-TEST_F(MainWindowTest, WithoutTheDispatcherEveryEntryIsEnabledAndUnchecked) {
-  ProgramRun run;
-  run.Start();
-  for (const QAction* action : run.Controller().MainWindow()->menuBar()->findChildren<QAction*>()) {
-    EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
-    EXPECT_TRUE(action->isVisible()) << action->text().toStdString();
-  }
-}
-
 TEST_F(MainWindowTest, WarningCheckMarksNodesAndTheirCollapsedParentsErrorsWinning) {
   ProgramRun run;
   run.Start();

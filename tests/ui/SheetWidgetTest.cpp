@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "SheetTestSupport.h"
+#include "support/FatalTrap.h"
 #include "ui/InPlaceEditor.h"
 
 namespace {
@@ -57,17 +58,8 @@ TEST_P(SheetBuildTest, MemoryChannelSheetShowsItsHeadingsAndBoundCells) {
 INSTANTIATE_TEST_SUITE_P(Languages, SheetBuildTest,
                          ::testing::Values(TableLanguage::English, TableLanguage::Japanese));
 
-TEST_F(SheetTest, WithoutBehaviourBoundCellsShowTheirTemplates) {
-  const auto sheet = Open(kMemory, false);
-  cmcCellCapsule request;
-  sheet->PrepareRequest(kFirstDataColumn, kFirstDataRow, request);
-  EXPECT_EQ(placeholderCellBehaviour(request, kCellQuery, nullptr), kCellResultNothing);
-  EXPECT_EQ(request.outputText, "9999.999999");
-  request.actionGrid = &sheet->Grid();
-  request.key = kKeyEnter;
-  EXPECT_EQ(placeholderCellBehaviour(request, kCellAction, nullptr), kCellResultNothing);
-  Key(*sheet, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  EXPECT_FALSE(sheet->EditorVisible());
+TEST_F(SheetTest, ASheetWithoutCellBehaviourIsADefect) {
+  EXPECT_EQ(fatalMessageOf([&] { Open(kMemory, false); }), "A sheet was built without its cell behaviour.");
 }
 
 TEST_F(SheetTest, FixedRowsAndColumnsStayWhileTheRestScrolls) {
@@ -289,6 +281,7 @@ TEST_F(SheetTest, ResetWidthsForgetsTheStoredOnes) {
   }
   auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
   sheet->SetName(kMemory);
+  sheet->SetCallback(behaviour.Callback());
   sheet->RequestWidthReset();
   sheet->Build();
   EXPECT_EQ(sheet->Grid().ColWidth(column), measured);
@@ -305,6 +298,7 @@ TEST_F(SheetTest, SavedPositionComesBack) {
   EXPECT_EQ(position.row, kFirstDataRow + 30);
   auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
   sheet->SetName(kMemory);
+  sheet->SetCallback(behaviour.Callback());
   sheet->SetSavedPosition(position);
   sheet->resize(1000, 600);
   sheet->Build();

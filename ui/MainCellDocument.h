@@ -1,0 +1,38 @@
+#pragma once
+// The main controller as the cell behaviour sees it: the document images, the settings, the
+// texts and the event manager of the running program, and the controller's answers to the
+// notices of an edit (deferred warning check, modified state).
+#include "sheet/CellDocument.h"
+#include "ui/cuiMain.h"
+
+class MainCellDocument final : public CellDocument {
+ public:
+  // main and the services must outlive the document.
+  MainCellDocument(cuiMain& main, MainServices services) : main_(main), services_(services) {}
+
+  cmcEeprom& Image() override { return main_.CurrentImage(); }
+  cmcEeprom& DefaultsImage() override { return main_.DefaultsImage(); }
+  indEnvironSettings& Settings() override;
+  const cmcRecent& RecentFiles() const override;
+  bool SystemLanguageJapanese() const override { return main_.SystemJapanese(); }
+  int DateOrder() const override { return main_.Formats().dateOrder; }
+  cmcGTex& Texts() override { return services_.texts; }
+  std::string VersionText() const override { return main_.Versions().version; }
+  std::string YearText() const override { return main_.Versions().year; }
+  std::span<const std::uint8_t> CloneInformation() const override { return main_.CloneInformation(); }
+  cmcEvMan* Events() override { return &services_.events; }
+  std::int32_t ColumnCutMask() const override;
+  void SetColumnCutMask(std::int32_t mask) override;
+  void NoteEdit() override;
+  void RunCommand(unsigned cellId, std::int32_t index) override;
+  void OpenSheet(const std::string& name) override { main_.OpenSheet(name); }
+  bool MainWindowEnabled() const override;
+  bool CurrentSheetPrintable() const override;
+  bool ClipboardAccepts(int listKind) const override;
+  bool ConfirmLanguageChange() override { return main_.ConfirmLanguageChange(); }
+  void ShowNoFreeChannel() override;
+
+ private:
+  cuiMain& main_;
+  MainServices services_;
+};
