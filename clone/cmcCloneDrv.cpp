@@ -464,9 +464,11 @@ int cmcCloneDrv::CheckCoverage() const {
 
 void cmcCloneDrv::StateSendData(StepContext& step) {
   step.next = state_;
-  // Without an echo, a port whose queue goes down is the sign that the line still moves.
+  // Without an echo, the line still carrying what was sent is the sign that the session
+  // moves: the port's queue goes down, or the bytes sent have not had their line time yet
+  // (a buffer between the port and the line may take them in large pieces).
   const std::int32_t pending = port_.PendingOut();
-  if (pending < lastPendingOut_) step.progress = true;
+  if (pending < lastPendingOut_ || LineTimeLeftMs() > 0) step.progress = true;
   lastPendingOut_ = pending;
   for (int pass = 0; pass < kDataPassesPerStep; ++pass) {
     // Frames built while the staged ones are held back would only lengthen the port's queue:
