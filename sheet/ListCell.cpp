@@ -15,10 +15,10 @@ constexpr int32_t kTypedNumberLength = 10;
 
 using Entries = std::vector<SelectionEntry>;
 
-Entries EntriesOf(ActiveCellFrame& frame, const ListCellSpec& spec) {
+Entries EntriesOf(ActiveCellFrame& frame, const ListCellTraits& traits) {
   Entries entries;
-  for (const SelectionEntry& entry : SelectionListEntries(frame.document.Texts(), spec.key)) {
-    if (entry.cellId == spec.entryId) entries.push_back(entry);
+  for (const SelectionEntry& entry : SelectionListEntries(frame.document.Texts(), traits.key)) {
+    if (entry.cellId == traits.entryId) entries.push_back(entry);
   }
   return entries;
 }
@@ -30,10 +30,10 @@ int PlaceOf(const Entries& entries, int value) {
   return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 
-std::string ShownText(const Entries& entries, const ListCellSpec& spec, int value) {
+std::string ShownText(const Entries& entries, const ListCellTraits& traits, int value) {
   const int place = PlaceOf(entries, value);
   if (place >= 0) return entries[static_cast<std::size_t>(place)].text;
-  return spec.entryId == Flex0 ? "error" : "";
+  return traits.entryId == Flex0 ? "error" : "";
 }
 
 int Stepped(const Entries& entries, int value, bool forward) {
@@ -47,10 +47,10 @@ int Stepped(const Entries& entries, int value, bool forward) {
 
 bool IsDigitKey(int key) { return key >= '0' && key <= '9'; }
 
-bool OpensTypingEditor(const ListCellSpec& spec, int key) {
-  if (key == kKeyF2) return spec.typing != ListTyping::kNone;
-  if (spec.typing == ListTyping::kNearestNumber) return IsDigitKey(key);
-  return spec.typing == ListTyping::kTextPrefix && key > kKeySpace && key < 127;
+bool OpensTypingEditor(const ListCellTraits& traits, int key) {
+  if (key == kKeyF2) return traits.typing != ListTyping::kNone;
+  if (traits.typing == ListTyping::kNearestNumber) return IsDigitKey(key);
+  return traits.typing == ListTyping::kTextPrefix && key > kKeySpace && key < 127;
 }
 
 // The entry whose text read as a number is nearest to the typed number (the first on ties).
@@ -85,8 +85,8 @@ int PrefixEntry(const Entries& entries, const std::string& typed, int value) {
   return value;
 }
 
-int CommittedValue(const Entries& entries, const ListCellSpec& spec, const std::string& typed, int value) {
-  switch (spec.typing) {
+int CommittedValue(const Entries& entries, const ListCellTraits& traits, const std::string& typed, int value) {
+  switch (traits.typing) {
     case ListTyping::kNearestNumber:
       return NearestNumberEntry(entries, typed, value);
     case ListTyping::kTextPrefix:
@@ -97,8 +97,8 @@ int CommittedValue(const Entries& entries, const ListCellSpec& spec, const std::
   return value;
 }
 
-void OpenTypingEditor(ActiveCellFrame& frame, const ListCellSpec& spec, int key) {
-  const bool number = spec.typing == ListTyping::kNearestNumber;
+void OpenTypingEditor(ActiveCellFrame& frame, const ListCellTraits& traits, int key) {
+  const bool number = traits.typing == ListTyping::kNearestNumber;
   const int32_t maxLength = number ? kTypedNumberLength : kDefaultEditorMaxLength;
   if (key == kKeyF2) {
     std::string shown = frame.request.outputText;
@@ -110,33 +110,33 @@ void OpenTypingEditor(ActiveCellFrame& frame, const ListCellSpec& spec, int key)
 }
 
 // The picked entry's index when the request carries a pick from this list.
-bool PickedValue(const cmcCellCapsule& request, const ListCellSpec& spec, int& picked) {
+bool PickedValue(const cmcCellCapsule& request, const ListCellTraits& traits, int& picked) {
   if (request.parent == nullptr || request.parent->cell == nullptr) return false;
-  if (request.parent->cell->cellId != spec.entryId) return false;
+  if (request.parent->cell->cellId != traits.entryId) return false;
   picked = request.parent->cell->index;
   return true;
 }
 
 }  // namespace
 
-bool AnswerListCell(ActiveCellFrame& frame, const ListCellSpec& spec, int& value) {
-  const Entries entries = EntriesOf(frame, spec);
-  frame.request.outputText = ShownText(entries, spec, value);
+bool AnswerListCell(ActiveCellFrame& frame, const ListCellTraits& traits, int& value) {
+  const Entries entries = EntriesOf(frame, traits);
+  frame.request.outputText = ShownText(entries, traits, value);
   if (!frame.IsAction() || entries.empty()) return false;
   const int before = value;
   const int key = frame.Key();
   if (frame.request.inputKind == kInputPicked) {
-    PickedValue(frame.request, spec, value);
+    PickedValue(frame.request, traits, value);
   } else if (frame.request.inputKind == kInputCommitted) {
-    value = CommittedValue(entries, spec, frame.request.inputText, value);
+    value = CommittedValue(entries, traits, frame.request.inputText, value);
   } else if (key == kKeySpace || key == kKeyBackspace) {
     value = Stepped(entries, value, key == kKeySpace);
   } else if (key == kKeyEnter) {
     frame.result = kCellResultRefresh;
-  } else if (OpensTypingEditor(spec, key)) {
-    OpenTypingEditor(frame, spec, key);
+  } else if (OpensTypingEditor(traits, key)) {
+    OpenTypingEditor(frame, traits, key);
   }
   if (value == before) return false;
-  frame.request.outputText = ShownText(entries, spec, value);
+  frame.request.outputText = ShownText(entries, traits, value);
   return true;
 }

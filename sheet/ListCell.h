@@ -13,7 +13,7 @@ enum class ListTyping {
   kTextPrefix,     // a printable character or F2 opens the editor; the first entry starting so
 };
 
-struct ListCellSpec {
+struct ListCellTraits {
   std::string key;            // "GI_Sheet_Sel_" + name
   unsigned entryId = Flex0;   // the cell identifier of the list's entries
   ListTyping typing = ListTyping::kNone;
@@ -21,4 +21,4 @@ struct ListCellSpec {
 
 // Answers the request on a list cell over value. Changes value only for an action; true when
 // it changed.
-bool AnswerListCell(ActiveCellFrame& frame, const ListCellSpec& spec, int& value);
+bool AnswerListCell(ActiveCellFrame& frame, const ListCellTraits& traits, int& value);

@@ -46,9 +46,9 @@ void MarkWhen(ActiveCellFrame& frame, bool fails, std::uint8_t bit, int32_t posi
   if (fails) frame.SetMark(bit, position);
 }
 
-bool UpdateListField(ActiveCellFrame& frame, const ListCellSpec& spec, std::uint8_t& field) {
+bool UpdateListField(ActiveCellFrame& frame, const ListCellTraits& traits, std::uint8_t& field) {
   int value = field;
-  if (!AnswerListCell(frame, spec, value)) return false;
+  if (!AnswerListCell(frame, traits, value)) return false;
   field = static_cast<std::uint8_t>(value);
   return true;
 }
@@ -184,8 +184,8 @@ void AnswerMode(ActiveCellFrame& frame) {
 }
 
 // A list column over one field, greyed when greyed says so.
-void AnswerListColumn(ActiveCellFrame& frame, const ListCellSpec& spec, std::uint8_t& field, bool greyed) {
-  CommitChannel(frame, UpdateListField(frame, spec, field));
+void AnswerListColumn(ActiveCellFrame& frame, const ListCellTraits& traits, std::uint8_t& field, bool greyed) {
+  CommitChannel(frame, UpdateListField(frame, traits, field));
   Grey(frame, greyed);
 }
 
@@ -243,8 +243,8 @@ void AnswerBankSlot(ActiveCellFrame& frame) {
 void AnswerToneColumn(ActiveCellFrame& frame) {
   datCh& r = frame.record;
   const bool fm = IsFmMode(r);
-  const ListCellSpec tones{"GI_Sheet_Sel_Mch_TFreq", Flex0, ListTyping::kNearestNumber};
-  const ListCellSpec codes{"GI_Sheet_Sel_Mch_DTCS", Flex0, ListTyping::kNearestNumber};
+  const ListCellTraits tones{"GI_Sheet_Sel_Mch_TFreq", Flex0, ListTyping::kNearestNumber};
+  const ListCellTraits codes{"GI_Sheet_Sel_Mch_DTCS", Flex0, ListTyping::kNearestNumber};
   const bool dtcsGreyed = !ToneModeIn(r, {5, 7, 8, 9, 10}) || !fm;
   switch (frame.cellId) {
     case CL_Mch_Decode:
