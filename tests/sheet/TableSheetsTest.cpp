@@ -10,6 +10,7 @@
 #include "sheet/SheetCursor.h"
 #include "sheet/SheetSelection.h"
 #include "sheet/cmcCellCapsule.h"
+#include "support/CatalogueColumns.h"
 #include "support/FatalTrap.h"
 #include "support/TableWalk.h"
 #include "text/ApplicationTexts.h"
@@ -87,79 +88,33 @@ struct DataSheetCase {
   int32_t firstIndex;      // of the first data row's data cells
   int32_t lastIndex;       // of the last row's first data cell
   bool numberColumnBound;  // the number column's cell is bound
-  std::vector<std::string> columns;
 };
 
-const std::vector<std::string> kChannelColumns = {
-    "CL_Mch_Freq",        "CL_Mch_Dup",          "CL_Mch_Offset_Freq",   "CL_Mch_TS_Pitch",       "CL_Mch_Mode",
-    "CL_Mch_Name",        "CL_Mch_Scan_Skip",    "CL_Mch_Decode",        "CL_Mch_TONE_Freq",      "CL_Mch_TSQL_Freq",
-    "CL_Mch_DTCS",        "CL_Mch_DTCS_Polarity", "CL_Mch_Digital_Sql",  "CL_Mch_Digital_Code",   "CL_Mch_DYou_Callsign",
-    "CL_Mch_DRpt1_Callsign", "CL_Mch_DRpt2_Callsign"};
-
-std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-std::vector<std::string> without(std::vector<std::string> a, const std::string& name) {
-  std::erase(a, name);
-  return a;
-}
-
-const std::vector<std::string> kBank = {"CL_Mch_Bank_Group", "CL_Mch_Bank_ChNo"};
-
 const DataSheetCase kDataSheets[] = {
-    {"GI_Sheet_MemoryCH", 5, 100, 0, 99, true, join(join({"CL_Misc_ChNo_0Base"}, kChannelColumns), kBank)},
-    {"GI_Sheet_ScanEdge", 5, 50, 500, 549, true, join(join({"CL_Misc_ChNo_Edge"}, kChannelColumns), kBank)},
-    {"GI_Sheet_CallCh", 5, 4, 550, 553, false, without(kChannelColumns, "CL_Mch_Scan_Skip")},
-    {"GI_Sheet_BankCH", 5, 100, 0, 99, true, join({"CL_Misc_ChNo_0Base", "CL_Mch_Select_ChNo"}, kChannelColumns)},
-    {"GI_Sheet_ScanName", 3, 25, 0, 24, true,
-     {"CL_Misc_ChNo_0Base", "CL_Scan_Name", "CL_Misc_ChInfo_No", "CL_Scan_Edge_A", "CL_Scan_Edge_B"}},
-    {"GI_Sheet_ScanLink_Name", 3, 10, 0, 9, true, {"CL_Misc_ChNo_0Base", "CL_PgLink_Name"}},
-    {"GI_Sheet_ScanLink", 3, 26, 0, 25, false,  // the "Add" row, then 25 numbered rows
-     {"CL_PgLink_No", "CL_Pglink_ScanName", "CL_Pglink_Edge_A", "CL_Pglink_Edge_B"}},
-    {"GI_Sheet_BankName", 3, 26, 0, 25, true, {"CL_Misc_BankNm", "CL_Bank_Name"}},
-    {"GI_Sheet_Radio_Fm", 3, 1, 0, 0, true, {"CL_Radio_ChNo", "CL_Radio_Name", "CL_Radio_Freq", "CL_Radio_Skip"}},
-    {"GI_Sheet_Radio_Am", 3, 1, 0, 0, true, {"CL_Radio_ChNo", "CL_Radio_Name", "CL_Radio_Freq", "CL_Radio_Skip"}},
-    {"GI_Sheet_Radio_BankName", 3, 26, 0, 25, true, {"CL_Misc_BankNm", "CL_Radio_Bank_Name"}},
-    {"GI_Sheet_GPS_BankCH", 3, 1, 0, 0, true,
-     {"CL_Gps_ChNo", "CL_Gps_Name", "CL_Gps_Date", "CL_Gps_Time", "CL_Gps_Latitude", "CL_Gps_Longitude",
-      "CL_Gps_Altitude", "CL_Gps_Alarm"}},
-    {"GI_Sheet_GPS_BankName", 3, 26, 0, 25, true, {"CL_Misc_BankNm", "CL_Gps_Bank_Name"}},
-    {"GI_Sheet_DTMF_Memory", 3, 17, 0, 16, true, {"CL_DTMF_ChNo", "CL_Common_DTMF_CH_NO", "CL_DTMF_Memory_Code"}},
-    {"GI_Sheet_Message", 3, 5, 0, 4, true, {"CL_Tx_Message_ChNo", "CL_Tx_Message_Ch_No", "CL_Tx_Message_Code"}},
-    {"GI_Sheet_My_Callsign", 3, 6, 0, 5, true,
-     {"CL_My_Callsign_ChNo", "CL_My_Callsign_Sel", "CL_My_Callsign_Code", "CL_My_Callsign2_Code"}},
-    {"GI_Sheet_You_Callsign", 3, 1, 0, 0, true, {"CL_You_Callsign_ChNo", "CL_You_Callsign_Name", "CL_You_Callsign_Code"}},
-    {"GI_Sheet_GroupName", 3, 30, 0, 29, true, {"CL_Misc_GroupNm", "CL_Group_Name"}},
-    {"GI_Sheet_RepeaterList", 5, 1, 0, 0, true,
-     {"CL_Repeater_List_ChNo", "CL_Repeater_List_Type", "CL_Repeater_List_Name", "CL_Repeater_List_SubName",
-      "CL_Repeater_List_R_Callsign_Code", "CL_Repeater_List_G_Callsign_Code", "CL_Repeater_List_Freq",
-      "CL_Repeater_List_Dup", "CL_Repeater_List_Offset_Freq", "CL_Repeater_List_Mode", "CL_Repeater_List_Tone",
-      "CL_Repeater_List_Tone_Freq", "CL_Repeater_List_Rpt1use", "CL_Repeater_List_Position",
-      "CL_Repeater_List_Latitude", "CL_Repeater_List_Longitude", "CL_Repeater_List_UtcOffset"}},
-    {"GI_Sheet_Received_Callsign", 7, 50, 0, 49, true,
-     {"CL_Misc_ChNo_1Base",
-      "CL_Received_Callsign_Caller",      "CL_Received_Callsign_Caller2",    "CL_Received_Callsign_Called",
-      "CL_Received_Callsign_RPT1",        "CL_Received_Callsign_RPT2",       "CL_Received_Callsign_Message",
-      "CL_Received_Callsign_Status",      "CL_Received_Callsign_Date",       "CL_Received_Callsign_BK",
-      "CL_Received_Callsign_EMR",         "CL_Received_Callsign_Latitude",   "CL_Received_Callsign_Longitude",
-      "CL_Received_Callsign_Altitude",    "CL_Received_Callsign_SSID",       "CL_Received_Callsign_Symbol",
-      "CL_Received_Callsign_Course",      "CL_Received_Callsign_Speed",      "CL_Received_Callsign_Power",
-      "CL_Received_Callsign_Height",      "CL_Received_Callsign_Gain",       "CL_Received_Callsign_Directivity",
-      "CL_Received_Callsign_ObjItemName", "CL_Received_Callsign_DataType",   "CL_Received_Callsign_Temp",
-      "CL_Received_Callsign_Rain",        "CL_Received_Callsign_Rain24",     "CL_Received_Callsign_RainMidnight",
-      "CL_Received_Callsign_WindDir",     "CL_Received_Callsign_WindSpeed",  "CL_Received_Callsign_GustSpeed",
-      "CL_Received_Callsign_Barometric",  "CL_Received_Callsign_Humidity",   "CL_Received_Callsign_GpsTimestamp",
-      "CL_Received_Callsign_GpsMsg"}},
-    {"GI_Sheet_Txed_Call_From", 3, 10, 0, 9, true,
-     {"CL_Misc_ChNo_1Base", "CL_TxCall_From_Callsign", "CL_TxCall_From_Name", "CL_TxCall_From_Freq",
-      "CL_TxCall_From_Dup", "CL_TxCall_From_Offset"}},
-    {"GI_Sheet_Txed_Call_FAnalog", 3, 10, 0, 9, true,
-     {"CL_Misc_ChNo_1Base", "CL_TxCall_FAnalog_Callsign", "CL_TxCall_FAnalog_Name", "CL_TxCall_FAnalog_Freq",
-      "CL_TxCall_FAnalog_Dup", "CL_TxCall_FAnalog_Offset"}},
-    {"GI_Sheet_Txed_Call_To", 3, 20, 0, 19, true, {"CL_Misc_ChNo_1Base", "CL_TxCall_To_Callsign", "CL_TxCall_To_Name"}},
-    {"GI_Sheet_Txed_Call_Ref", 3, 5, 0, 4, true, {"CL_Misc_ChNo_1Base", "CL_TxCall_Ref_Callsign"}},
+    {"GI_Sheet_MemoryCH", 5, 100, 0, 99, true},
+    {"GI_Sheet_ScanEdge", 5, 50, 500, 549, true},
+    {"GI_Sheet_CallCh", 5, 4, 550, 553, false},
+    {"GI_Sheet_BankCH", 5, 100, 0, 99, true},
+    {"GI_Sheet_ScanName", 3, 25, 0, 24, true},
+    {"GI_Sheet_ScanLink_Name", 3, 10, 0, 9, true},
+    {"GI_Sheet_ScanLink", 3, 26, 0, 25, false},  // the "Add" row, then 25 numbered rows
+    {"GI_Sheet_BankName", 3, 26, 0, 25, true},
+    {"GI_Sheet_Radio_Fm", 3, 1, 0, 0, true},
+    {"GI_Sheet_Radio_Am", 3, 1, 0, 0, true},
+    {"GI_Sheet_Radio_BankName", 3, 26, 0, 25, true},
+    {"GI_Sheet_GPS_BankCH", 3, 1, 0, 0, true},
+    {"GI_Sheet_GPS_BankName", 3, 26, 0, 25, true},
+    {"GI_Sheet_DTMF_Memory", 3, 17, 0, 16, true},
+    {"GI_Sheet_Message", 3, 5, 0, 4, true},
+    {"GI_Sheet_My_Callsign", 3, 6, 0, 5, true},
+    {"GI_Sheet_You_Callsign", 3, 1, 0, 0, true},
+    {"GI_Sheet_GroupName", 3, 30, 0, 29, true},
+    {"GI_Sheet_RepeaterList", 5, 1, 0, 0, true},
+    {"GI_Sheet_Received_Callsign", 7, 50, 0, 49, true},
+    {"GI_Sheet_Txed_Call_From", 3, 10, 0, 9, true},
+    {"GI_Sheet_Txed_Call_FAnalog", 3, 10, 0, 9, true},
+    {"GI_Sheet_Txed_Call_To", 3, 20, 0, 19, true},
+    {"GI_Sheet_Txed_Call_Ref", 3, 5, 0, 4, true},
 };
 
 // Column 0 is a 1-pixel column, column 1 the number column, column 2 a 1-pixel separator.
@@ -171,7 +126,8 @@ TEST_F(TableSheets, DataSheetsHaveTheColumnsRowsAndCellsOfTheCatalogue) {
     for (const DataSheetCase& c : kDataSheets) {
       SCOPED_TRACE(std::string(c.sheet) + " in " + languageName(language));
       const auto sheet = Built(c.sheet);
-      const int dataColumns = static_cast<int>(c.columns.size()) - (c.numberColumnBound ? 1 : 0);
+      const std::vector<std::string>& columns = catalogue::DataSheetColumns(c.sheet);
+      const int dataColumns = static_cast<int>(columns.size()) - (c.numberColumnBound ? 1 : 0);
       EXPECT_EQ(sheet->ColumnCount(), kFirstDataColumn + dataColumns);
       EXPECT_EQ(sheet->FixedColumnCount(), 3);
       EXPECT_EQ(sheet->FixedRowCount(), c.fixedRows);
@@ -180,7 +136,7 @@ TEST_F(TableSheets, DataSheetsHaveTheColumnsRowsAndCellsOfTheCatalogue) {
       const int first = sheet->FirstDataRow();
       const int last = sheet->RowCount() - 1;
       EXPECT_EQ(first, c.fixedRows);
-      EXPECT_EQ(boundNames(*sheet, first), c.columns);
+      EXPECT_EQ(boundNames(*sheet, first), columns);
       EXPECT_EQ(boundNames(*sheet, last, kFirstDataColumn), boundNames(*sheet, first, kFirstDataColumn));
       EXPECT_EQ(sheet->GetCell(kFirstDataColumn, first).index, c.firstIndex);
       EXPECT_EQ(sheet->GetCell(kFirstDataColumn, last).index, c.lastIndex);

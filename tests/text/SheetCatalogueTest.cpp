@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/CatalogueColumns.h"
 #include "support/TableWalk.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
@@ -88,81 +89,33 @@ struct DataSheetCase {
   const char* sheet;
   const char* category;  // "" for none
   int32_t firstIndex;    // the index the first data row's data cells address
-  std::vector<std::string> columns;
 };
 
-const std::vector<std::string> kChannelColumns = {
-    "CL_Mch_Freq",           "CL_Mch_Dup",          "CL_Mch_Offset_Freq",    "CL_Mch_TS_Pitch",
-    "CL_Mch_Mode",           "CL_Mch_Name",         "CL_Mch_Scan_Skip",      "CL_Mch_Decode",
-    "CL_Mch_TONE_Freq",      "CL_Mch_TSQL_Freq",    "CL_Mch_DTCS",           "CL_Mch_DTCS_Polarity",
-    "CL_Mch_Digital_Sql",    "CL_Mch_Digital_Code", "CL_Mch_DYou_Callsign",  "CL_Mch_DRpt1_Callsign",
-    "CL_Mch_DRpt2_Callsign"};
-
-std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-std::vector<std::string> without(std::vector<std::string> a, std::string_view name) {
-  std::erase(a, std::string(name));
-  return a;
-}
-
 const DataSheetCase kDataSheets[] = {
-    {"GI_Sheet_MemoryCH", "CT_Conv", 0,
-     join(join({"CL_Misc_ChNo_0Base"}, kChannelColumns), {"CL_Mch_Bank_Group", "CL_Mch_Bank_ChNo"})},
-    {"GI_Sheet_ScanEdge", "CT_Conv", 500,
-     join(join({"CL_Misc_ChNo_Edge"}, kChannelColumns), {"CL_Mch_Bank_Group", "CL_Mch_Bank_ChNo"})},
-    {"GI_Sheet_CallCh", "CT_Conv", 550, without(kChannelColumns, "CL_Mch_Scan_Skip")},
-    {"GI_Sheet_BankCH", "CT_BankCh", 0, join({"CL_Misc_ChNo_0Base", "CL_Mch_Select_ChNo"}, kChannelColumns)},
-    {"GI_Sheet_ScanName", "", 0,
-     {"CL_Misc_ChNo_0Base", "CL_Scan_Name", "CL_Misc_ChInfo_No", "CL_Scan_Edge_A", "CL_Scan_Edge_B"}},
-    {"GI_Sheet_ScanLink_Name", "CT_Prog_Link", 0, {"CL_Misc_ChNo_0Base", "CL_PgLink_Name"}},
-    {"GI_Sheet_ScanLink", "CT_Prog_Link", 0,  // the "Add" row
-     {"CL_PgLink_No", "CL_Pglink_ScanName", "CL_Pglink_Edge_A", "CL_Pglink_Edge_B"}},
-    {"GI_Sheet_BankName", "", 0, {"CL_Misc_BankNm", "CL_Bank_Name"}},
-    {"GI_Sheet_Radio_Fm", "CT_Radio_Fm", 0, {"CL_Radio_ChNo", "CL_Radio_Name", "CL_Radio_Freq", "CL_Radio_Skip"}},
-    {"GI_Sheet_Radio_Am", "CT_Radio_Am", 0, {"CL_Radio_ChNo", "CL_Radio_Name", "CL_Radio_Freq", "CL_Radio_Skip"}},
-    {"GI_Sheet_Radio_BankName", "", 0, {"CL_Misc_BankNm", "CL_Radio_Bank_Name"}},
-    {"GI_Sheet_GPS_BankCH", "CT_Gps", 0,
-     {"CL_Gps_ChNo", "CL_Gps_Name", "CL_Gps_Date", "CL_Gps_Time", "CL_Gps_Latitude", "CL_Gps_Longitude",
-      "CL_Gps_Altitude", "CL_Gps_Alarm"}},
-    {"GI_Sheet_GPS_BankName", "", 0, {"CL_Misc_BankNm", "CL_Gps_Bank_Name"}},
-    {"GI_Sheet_DTMF_Memory", "", 0, {"CL_DTMF_ChNo", "CL_Common_DTMF_CH_NO", "CL_DTMF_Memory_Code"}},
-    {"GI_Sheet_Message", "", 0, {"CL_Tx_Message_ChNo", "CL_Tx_Message_Ch_No", "CL_Tx_Message_Code"}},
-    {"GI_Sheet_My_Callsign", "", 0,
-     {"CL_My_Callsign_ChNo", "CL_My_Callsign_Sel", "CL_My_Callsign_Code", "CL_My_Callsign2_Code"}},
-    {"GI_Sheet_You_Callsign", "CT_Urlist", 0, {"CL_You_Callsign_ChNo", "CL_You_Callsign_Name", "CL_You_Callsign_Code"}},
-    {"GI_Sheet_GroupName", "", 0, {"CL_Misc_GroupNm", "CL_Group_Name"}},
-    {"GI_Sheet_RepeaterList", "CT_Rptlist", 0,
-     {"CL_Repeater_List_ChNo", "CL_Repeater_List_Type", "CL_Repeater_List_Name", "CL_Repeater_List_SubName",
-      "CL_Repeater_List_R_Callsign_Code", "CL_Repeater_List_G_Callsign_Code", "CL_Repeater_List_Freq",
-      "CL_Repeater_List_Dup", "CL_Repeater_List_Offset_Freq", "CL_Repeater_List_Mode", "CL_Repeater_List_Tone",
-      "CL_Repeater_List_Tone_Freq", "CL_Repeater_List_Rpt1use", "CL_Repeater_List_Position",
-      "CL_Repeater_List_Latitude", "CL_Repeater_List_Longitude", "CL_Repeater_List_UtcOffset"}},
-    {"GI_Sheet_Received_Callsign", "CT_RXCall", 0,
-     {"CL_Misc_ChNo_1Base",
-      "CL_Received_Callsign_Caller",       "CL_Received_Callsign_Caller2",      "CL_Received_Callsign_Called",
-      "CL_Received_Callsign_RPT1",         "CL_Received_Callsign_RPT2",         "CL_Received_Callsign_Message",
-      "CL_Received_Callsign_Status",       "CL_Received_Callsign_Date",         "CL_Received_Callsign_BK",
-      "CL_Received_Callsign_EMR",          "CL_Received_Callsign_Latitude",     "CL_Received_Callsign_Longitude",
-      "CL_Received_Callsign_Altitude",     "CL_Received_Callsign_SSID",         "CL_Received_Callsign_Symbol",
-      "CL_Received_Callsign_Course",       "CL_Received_Callsign_Speed",        "CL_Received_Callsign_Power",
-      "CL_Received_Callsign_Height",       "CL_Received_Callsign_Gain",         "CL_Received_Callsign_Directivity",
-      "CL_Received_Callsign_ObjItemName",  "CL_Received_Callsign_DataType",     "CL_Received_Callsign_Temp",
-      "CL_Received_Callsign_Rain",         "CL_Received_Callsign_Rain24",       "CL_Received_Callsign_RainMidnight",
-      "CL_Received_Callsign_WindDir",      "CL_Received_Callsign_WindSpeed",    "CL_Received_Callsign_GustSpeed",
-      "CL_Received_Callsign_Barometric",   "CL_Received_Callsign_Humidity",     "CL_Received_Callsign_GpsTimestamp",
-      "CL_Received_Callsign_GpsMsg"}},
-    {"GI_Sheet_Txed_Call_From", "CT_TXCall_From", 0,
-     {"CL_Misc_ChNo_1Base", "CL_TxCall_From_Callsign", "CL_TxCall_From_Name", "CL_TxCall_From_Freq",
-      "CL_TxCall_From_Dup", "CL_TxCall_From_Offset"}},
-    {"GI_Sheet_Txed_Call_FAnalog", "CT_TXCall_FAnalog", 0,
-     {"CL_Misc_ChNo_1Base", "CL_TxCall_FAnalog_Callsign", "CL_TxCall_FAnalog_Name", "CL_TxCall_FAnalog_Freq",
-      "CL_TxCall_FAnalog_Dup", "CL_TxCall_FAnalog_Offset"}},
-    {"GI_Sheet_Txed_Call_To", "CT_TXCall_To", 0,
-     {"CL_Misc_ChNo_1Base", "CL_TxCall_To_Callsign", "CL_TxCall_To_Name"}},
-    {"GI_Sheet_Txed_Call_Ref", "CT_TXCall_Ref", 0, {"CL_Misc_ChNo_1Base", "CL_TxCall_Ref_Callsign"}},
+    {"GI_Sheet_MemoryCH", "CT_Conv", 0},
+    {"GI_Sheet_ScanEdge", "CT_Conv", 500},
+    {"GI_Sheet_CallCh", "CT_Conv", 550},
+    {"GI_Sheet_BankCH", "CT_BankCh", 0},
+    {"GI_Sheet_ScanName", "", 0},
+    {"GI_Sheet_ScanLink_Name", "CT_Prog_Link", 0},
+    {"GI_Sheet_ScanLink", "CT_Prog_Link", 0},
+    {"GI_Sheet_BankName", "", 0},
+    {"GI_Sheet_Radio_Fm", "CT_Radio_Fm", 0},
+    {"GI_Sheet_Radio_Am", "CT_Radio_Am", 0},
+    {"GI_Sheet_Radio_BankName", "", 0},
+    {"GI_Sheet_GPS_BankCH", "CT_Gps", 0},
+    {"GI_Sheet_GPS_BankName", "", 0},
+    {"GI_Sheet_DTMF_Memory", "", 0},
+    {"GI_Sheet_Message", "", 0},
+    {"GI_Sheet_My_Callsign", "", 0},
+    {"GI_Sheet_You_Callsign", "CT_Urlist", 0},
+    {"GI_Sheet_GroupName", "", 0},
+    {"GI_Sheet_RepeaterList", "CT_Rptlist", 0},
+    {"GI_Sheet_Received_Callsign", "CT_RXCall", 0},
+    {"GI_Sheet_Txed_Call_From", "CT_TXCall_From", 0},
+    {"GI_Sheet_Txed_Call_FAnalog", "CT_TXCall_FAnalog", 0},
+    {"GI_Sheet_Txed_Call_To", "CT_TXCall_To", 0},
+    {"GI_Sheet_Txed_Call_Ref", "CT_TXCall_Ref", 0},
 };
 
 // The number column is grid column 1; data cells start after the separator in column 2.
@@ -195,7 +148,7 @@ TEST_F(SheetCatalogue, FirstDataRowOfEveryDataSheetBindsItsColumns) {
           EXPECT_EQ(cell.index, c.firstIndex) << cell.name;
         }
       }
-      EXPECT_EQ(names, c.columns);
+      EXPECT_EQ(names, catalogue::DataSheetColumns(c.sheet));
     }
   }
 }
