@@ -34,12 +34,24 @@ CellPainter::CellPainter(Target target) : target_(std::move(target)) {}
 QColor CellPainter::InactiveSelectionColour(const QPalette& palette) { return mixTowardsText(palette, 3); }
 QColor CellPainter::CurrentLineColour(const QPalette& palette) { return mixTowardsText(palette, 7); }
 
-const QFont& CellPainter::FontFor(const CellFont& font) {
-  if (!lastFont_ || !(*lastFont_ == font)) {
-    lastFont_ = font;
-    font_ = qtFont(font, target_.scale);
-  }
-  return font_;
+CellPainter::RealFont::RealFont(const CellFont& cellFont, double scale)
+    : cell(cellFont), font(qtFont(cellFont, scale)) {}
+
+CellPainter::RealFont& CellPainter::FontFor(const CellFont& font) {
+  if (lastFont_ != nullptr && lastFont_->cell == font) return *lastFont_;
+  const auto known = std::find_if(fonts_.begin(), fonts_.end(), [&font](const RealFont& real) { return real.cell == font; });
+  lastFont_ = known != fonts_.end() ? &*known : &fonts_.emplace_back(font, target_.scale);
+  return *lastFont_;
+}
+
+int CellPainter::TextWidth(RealFont& font, const QString& line) {
+  constexpr qsizetype kMaxKnownWidths = 4096;  // far more than the texts one sheet shows
+  const auto known = font.widths.constFind(line);
+  if (known != font.widths.constEnd()) return *known;
+  if (font.widths.size() >= kMaxKnownWidths) font.widths.clear();
+  const int width = font.metrics->horizontalAdvance(line);
+  font.widths.insert(line, width);
+  return width;
 }
 
 void CellPainter::Paint(QPainter& painter, const Job& job) {
@@ -47,8 +59,10 @@ void CellPainter::Paint(QPainter& painter, const Job& job) {
   const Colours colours = ColoursFor(job, font);
   painter.fillRect(job.rect, colours.background);
   PaintBorders(painter, job, colours.border);
-  painter.setFont(FontFor(font));
-  const int textEnd = PaintText(painter, job, colours);
+  RealFont& real = FontFor(font);
+  painter.setFont(real.font);
+  if (!real.metrics) real.metrics = painter.fontMetrics();
+  const int textEnd = PaintText(painter, job, colours, real);
   if (job.warningMark || job.errorMark) PaintMark(painter, job, textEnd);
 }
 
@@ -115,13 +129,14 @@ QStringList CellPainter::WrapLines(const QString& text, const QFontMetrics& metr
   return lines;
 }
 
-int CellPainter::PaintText(QPainter& painter, const Job& job, const Colours& colours) {
+int CellPainter::PaintText(QPainter& painter, const Job& job, const Colours& colours, RealFont& font) {
   const cmcCellObj& cell = *job.cell;
   const QRect& r = job.rect;
-  const QFontMetrics metrics = painter.fontMetrics();
+  const QFontMetrics& metrics = *font.metrics;
   const QStringList lines = cell.WordWrap() ? WrapLines(job.text, metrics, r.width() * 9 / 10)
                                             : job.text.split(QLatin1Char('\n'));
   const int lineHeight = metrics.height();
+  const int ascent = metrics.ascent();
   const int textHeight = lineHeight * static_cast<int>(lines.size());
   int y = r.top() + scaled(target_.scale, 1);
   if (cell.VAlign() == kAlignMiddle) y = r.top() + (r.height() - textHeight) / 2;
@@ -130,23 +145,27 @@ int CellPainter::PaintText(QPainter& painter, const Job& job, const Colours& col
   int valid = job.validLength;
   int textEnd = r.left();
   for (const QString& line : lines) {
-    const int width = metrics.horizontalAdvance(line);
+    const int width = line.isEmpty() ? 0 : TextWidth(font, line);
     int x = r.left() + scaled(target_.scale, 4);
     if (cell.HAlign() == kAlignCentre) x = r.left() + (r.width() - width) / 2;
     if (cell.HAlign() == kAlignRight) x = r.right() + 1 - scaled(target_.scale, 4) - width;
     x = std::max(x, r.left());
-    const QRect lineBox(x, y, width, lineHeight);
-    const bool fits = r.contains(lineBox);
-    painter.save();
-    if (!fits) painter.setClipRect(r, Qt::IntersectClip);
-    const bool partlyValid = showValidLength && valid < line.size();
-    painter.setPen(partlyValid ? qtColor(kClSilver, target_.palette) : colours.text);
-    painter.drawText(x, y + metrics.ascent(), line);
-    if (partlyValid && valid > 0) {
-      painter.setPen(colours.text);
-      painter.drawText(x, y + metrics.ascent(), line.left(valid));
+    const bool fits = r.contains(QRect(x, y, width, lineHeight));
+    if (!line.isEmpty()) {
+      // Only a line that overflows needs the clip, and with it the saved painter state.
+      if (!fits) {
+        painter.save();
+        painter.setClipRect(r, Qt::IntersectClip);
+      }
+      const bool partlyValid = showValidLength && valid < line.size();
+      painter.setPen(partlyValid ? qtColor(kClSilver, target_.palette) : colours.text);
+      painter.drawText(x, y + ascent, line);
+      if (partlyValid && valid > 0) {
+        painter.setPen(colours.text);
+        painter.drawText(x, y + ascent, line.left(valid));
+      }
+      if (!fits) painter.restore();
     }
-    painter.restore();
     valid = std::max(0, valid - static_cast<int>(line.size()));
     textEnd = x + width;
     y += lineHeight;

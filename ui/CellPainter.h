@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QList>
 #include <QPalette>
 #include <QPixmap>
@@ -14,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <optional>
 
 #include "text/CellFont.h"
@@ -72,16 +75,28 @@ class CellPainter {
     bool textIsWindowColour = false;
   };
 
+  // A cell font made real once per painter, with the widths of the texts drawn in it: the
+  // cells of a sheet use a handful of fonts and repeat many of their texts, and measuring a
+  // text costs as much as shaping it for drawing.
+  struct RealFont {
+    RealFont(const CellFont& cellFont, double scale);
+    CellFont cell;
+    QFont font;
+    std::optional<QFontMetrics> metrics;  // as the painter resolves the font, on first use
+    QHash<QString, int> widths;
+  };
+
   Colours ColoursFor(const Job& job, const CellFont& font) const;
   QColor TextColour(const Job& job, const CellFont& font) const;
   void PaintBorders(QPainter& painter, const Job& job, const QColor& colour) const;
   // Draws the lines and answers the pen position after the last line's text.
-  int PaintText(QPainter& painter, const Job& job, const Colours& colours);
+  int PaintText(QPainter& painter, const Job& job, const Colours& colours, RealFont& font);
   void PaintMark(QPainter& painter, const Job& job, int textEnd) const;
   void PaintMarkFigure(QPainter& painter, const QRect& box, bool error) const;
-  const QFont& FontFor(const CellFont& font);
+  RealFont& FontFor(const CellFont& font);
+  static int TextWidth(RealFont& font, const QString& line);
 
   Target target_;
-  std::optional<CellFont> lastFont_;
-  QFont font_;
+  std::deque<RealFont> fonts_;  // a deque keeps the entries in place as it grows
+  RealFont* lastFont_ = nullptr;
 };
