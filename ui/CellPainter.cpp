@@ -34,24 +34,49 @@ CellPainter::CellPainter(Target target) : target_(std::move(target)) {}
 QColor CellPainter::InactiveSelectionColour(const QPalette& palette) { return mixTowardsText(palette, 3); }
 QColor CellPainter::CurrentLineColour(const QPalette& palette) { return mixTowardsText(palette, 7); }
 
-CellPainter::RealFont::RealFont(const CellFont& cellFont, double scale)
-    : cell(cellFont), font(qtFont(cellFont, scale)) {}
+namespace {
+
+constexpr qsizetype kMaxKnownTexts = 4096;  // per font; far more than the texts one sheet shows
+
+// A cache entry for text, made room for by forgetting everything once the cache is full.
+template <typename Value, typename Make>
+const Value& knownOrMade(QHash<QString, Value>& cache, const QString& text, Make make) {
+  const auto known = cache.constFind(text);
+  if (known != cache.constEnd()) return *known;
+  if (cache.size() >= kMaxKnownTexts) cache.clear();
+  return *cache.insert(text, make());
+}
+
+}  // namespace
+
+CellPainter::RealFont::RealFont(const CellFont& cellFont, double scale, bool shapesAllowed)
+    : cell(cellFont),
+      font(qtFont(cellFont, scale)),
+      keepShapes(shapesAllowed && !font.underline() && !font.strikeOut()) {}
 
 CellPainter::RealFont& CellPainter::FontFor(const CellFont& font) {
   if (lastFont_ != nullptr && lastFont_->cell == font) return *lastFont_;
   const auto known = std::find_if(fonts_.begin(), fonts_.end(), [&font](const RealFont& real) { return real.cell == font; });
-  lastFont_ = known != fonts_.end() ? &*known : &fonts_.emplace_back(font, target_.scale);
+  lastFont_ = known != fonts_.end() ? &*known : &fonts_.emplace_back(font, target_.scale, !target_.printing);
   return *lastFont_;
 }
 
 int CellPainter::TextWidth(RealFont& font, const QString& line) {
-  constexpr qsizetype kMaxKnownWidths = 4096;  // far more than the texts one sheet shows
-  const auto known = font.widths.constFind(line);
-  if (known != font.widths.constEnd()) return *known;
-  if (font.widths.size() >= kMaxKnownWidths) font.widths.clear();
-  const int width = font.metrics->horizontalAdvance(line);
-  font.widths.insert(line, width);
-  return width;
+  return knownOrMade(font.widths, line, [&] { return font.metrics->horizontalAdvance(line); });
+}
+
+void CellPainter::DrawLine(QPainter& painter, RealFont& font, QPoint baseline, const QString& line) {
+  if (!font.keepShapes) {
+    painter.drawText(baseline, line);
+    return;
+  }
+  const QStaticText& shaped = knownOrMade(font.shapes, line, [&] {
+    QStaticText text(line);
+    text.setTextFormat(Qt::PlainText);
+    text.prepare(QTransform(), painter.font());
+    return text;
+  });
+  painter.drawStaticText(baseline.x(), baseline.y() - font.metrics->ascent(), shaped);
 }
 
 void CellPainter::Paint(QPainter& painter, const Job& job) {
@@ -159,10 +184,10 @@ int CellPainter::PaintText(QPainter& painter, const Job& job, const Colours& col
       }
       const bool partlyValid = showValidLength && valid < line.size();
       painter.setPen(partlyValid ? qtColor(kClSilver, target_.palette) : colours.text);
-      painter.drawText(x, y + ascent, line);
+      DrawLine(painter, font, {x, y + ascent}, line);
       if (partlyValid && valid > 0) {
         painter.setPen(colours.text);
-        painter.drawText(x, y + ascent, line.left(valid));
+        DrawLine(painter, font, {x, y + ascent}, line.left(valid));
       }
       if (!fits) painter.restore();
     }

@@ -12,6 +12,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -75,15 +76,19 @@ class CellPainter {
     bool textIsWindowColour = false;
   };
 
-  // A cell font made real once per painter, with the widths of the texts drawn in it: the
-  // cells of a sheet use a handful of fonts and repeat many of their texts, and measuring a
-  // text costs as much as shaping it for drawing.
+  // A cell font made real once per painter, with the widths of the texts drawn in it and,
+  // where that draws the same pixels, the texts shaped: the cells of a sheet use a handful of
+  // fonts and repeat many of their texts, and shaping a text costs more than drawing it.
   struct RealFont {
-    RealFont(const CellFont& cellFont, double scale);
+    RealFont(const CellFont& cellFont, double scale, bool shapesAllowed);
     CellFont cell;
     QFont font;
     std::optional<QFontMetrics> metrics;  // as the painter resolves the font, on first use
     QHash<QString, int> widths;
+    // Not on a printer, and not for underlined or struck-out fonts, whose lines shaped
+    // texts would place differently.
+    bool keepShapes;
+    QHash<QString, QStaticText> shapes;
   };
 
   Colours ColoursFor(const Job& job, const CellFont& font) const;
@@ -95,6 +100,8 @@ class CellPainter {
   void PaintMarkFigure(QPainter& painter, const QRect& box, bool error) const;
   RealFont& FontFor(const CellFont& font);
   static int TextWidth(RealFont& font, const QString& line);
+  // Draws a line of text in the painter's font, which is font.
+  static void DrawLine(QPainter& painter, RealFont& font, QPoint baseline, const QString& line);
 
   Target target_;
   std::deque<RealFont> fonts_;  // a deque keeps the entries in place as it grows
