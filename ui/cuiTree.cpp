@@ -41,7 +41,7 @@ cuiTree::cuiTree(QWidget& panel, cmcGTex& texts, std::string key, int changeDela
   QObject::connect(&changeDelay_, &QTimer::timeout, widget_, [this] { ActivateSelected(); });
   QObject::connect(widget_, &QTreeWidget::itemSelectionChanged, widget_, [this] { changeDelay_.start(); });
   const auto expandChanged = [this] {
-    if (onExpandChanged) onExpandChanged();
+    if (onExpandChanged && !building_) onExpandChanged();
   };
   QObject::connect(widget_, &QTreeWidget::itemExpanded, widget_, expandChanged);
   QObject::connect(widget_, &QTreeWidget::itemCollapsed, widget_, expandChanged);
@@ -57,8 +57,10 @@ void cuiTree::Build() {
   QPalette palette = widget_->palette();
   palette.setColor(QPalette::Base, qtColor(basicCell_.color, palette));
   widget_->setPalette(palette);
+  building_ = true;
   AddNodes();
   if (widget_->topLevelItemCount() > 0) widget_->topLevelItem(0)->setExpanded(true);
+  building_ = false;
 }
 
 // A line deeper than the one before becomes a child of that line's node; a shallower line
