@@ -25,6 +25,9 @@ class CellDocument {
 
   virtual indEnvironSettings& Settings() = 0;
   virtual const cmcRecent& RecentFiles() const = 0;
+  // The folder files are opened from and saved to first; a recent file in it is shown by its
+  // name alone. Empty when there is none: every recent file shows its full path.
+  virtual std::string CurrentFolder() const { return {}; }
   // The system's default language is Japanese (the display then is Japanese whatever the
   // language setting says).
   virtual bool SystemLanguageJapanese() const = 0;

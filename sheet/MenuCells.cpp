@@ -1,5 +1,6 @@
 // Main menu and tool bar entries: a click (Enter) runs the entry's command, a query sets the
 // states the menu shows (state flag 0 checked, 1 hidden, 2 disabled, 3 caption replaced).
+#include <filesystem>
 #include <string>
 
 #include "sheet/CellFamilies.h"
@@ -29,14 +30,26 @@ std::string EscapedForMenu(const std::string& text) {
   return escaped;
 }
 
+// A file in the current folder shows its name, any other its full path.
+std::string RecentFileText(const std::string& path, const std::string& currentFolder) {
+  const std::filesystem::path file(path);
+  if (!currentFolder.empty() && file.parent_path() == std::filesystem::path(currentFolder)) {
+    return file.filename().string();
+  }
+  return path;
+}
+
+// An empty entry keeps the menu's own caption; only the first of them stays visible.
 void RecentFile(ActiveCellFrame& frame) {
   const int n = frame.index;
   const std::string& path = frame.document.RecentFiles().Get(n);
   SetState(frame, kStateDisabled, path.empty());
   SetState(frame, kStateHidden, path.empty() && n != 0);
-  frame.request.cell->caption = "&" + std::to_string(n + 1) + " " + EscapedForMenu(path);
+  if (path.empty()) return;
+  const std::string text = RecentFileText(path, frame.document.CurrentFolder());
+  frame.request.cell->caption = "&" + std::to_string(n + 1) + " " + EscapedForMenu(text);
   SetState(frame, kStateCaption, true);
-  if (Clicked(frame) && !path.empty()) frame.document.RunCommand(frame.cellId, n);
+  if (Clicked(frame)) frame.document.RunCommand(frame.cellId, n);
 }
 
 void ColumnGroup(ActiveCellFrame& frame) {

@@ -14,6 +14,7 @@ class MainCellDocument final : public CellDocument {
   cmcEeprom& DefaultsImage() override { return main_.DefaultsImage(); }
   indEnvironSettings& Settings() override;
   const cmcRecent& RecentFiles() const override;
+  std::string CurrentFolder() const override { return main_.CurrentFolder(); }
   bool SystemLanguageJapanese() const override { return main_.SystemJapanese(); }
   int DateOrder() const override { return main_.Formats().dateOrder; }
   cmcGTex& Texts() override { return services_.texts; }

@@ -42,6 +42,7 @@ class TestDocument final : public CellDocument {
   cmcEeprom& DefaultsImage() override { return defaults; }
   indEnvironSettings& Settings() override { return settings; }
   const cmcRecent& RecentFiles() const override { return recent; }
+  std::string CurrentFolder() const override { return currentFolder; }
   bool SystemLanguageJapanese() const override { return false; }
   int DateOrder() const override { return 0; }
   cmcGTex& Texts() override { return texts; }
@@ -76,6 +77,7 @@ class TestDocument final : public CellDocument {
   cmcEeprom image;
   indEnvironSettings settings;
   cmcRecent recent{10};
+  std::string currentFolder;
   std::int32_t columnCutMask = 127;
   bool printable = true;
   bool languageAnswer = false;

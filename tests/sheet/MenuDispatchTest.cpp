@@ -64,19 +64,31 @@ TEST_F(MenuDispatch, IndexedAndToggledSettingsShowAsCheckedAndChangeOnClick) {
 }
 
 TEST_F(MenuDispatch, RecentFilesShowTheirNamesAndHideEmptyEntries) {
-  document.recent.AddFirst("/tmp/Q&A.qmf");
+  document.currentFolder = "/tmp/radios";
+  document.recent.AddFirst("/tmp/radios/Q&A.qmf");
+  document.recent.AddFirst("/tmp/elsewhere/home.qmf");
   const cmcCellObj first = Queried(CL_Menu_File_Recent, 0);
   EXPECT_TRUE(first.StateFlag(kCaption));
-  EXPECT_EQ(first.caption.substr(0, 3), "&1 ");
-  EXPECT_NE(first.caption.find("Q&&A.qmf"), std::string::npos);
+  EXPECT_EQ(first.caption, "&1 /tmp/elsewhere/home.qmf") << "another folder: the full path";
   EXPECT_FALSE(first.StateFlag(kDisabled));
   const cmcCellObj second = Queried(CL_Menu_File_Recent, 1);
-  EXPECT_TRUE(second.StateFlag(kDisabled));
-  EXPECT_TRUE(second.StateFlag(kHidden));
+  EXPECT_EQ(second.caption, "&2 Q&&A.qmf") << "the current folder: the name, its ampersand doubled";
+  const cmcCellObj third = Queried(CL_Menu_File_Recent, 2);
+  EXPECT_TRUE(third.StateFlag(kDisabled));
+  EXPECT_TRUE(third.StateFlag(kHidden));
+  EXPECT_FALSE(third.StateFlag(kCaption));
+  Click(CL_Menu_File_Recent, 2);
   Click(CL_Menu_File_Recent, 1);
-  Click(CL_Menu_File_Recent, 0);
   ASSERT_EQ(document.commands.size(), 1u);
-  EXPECT_EQ(document.commands[0], std::make_pair(unsigned{CL_Menu_File_Recent}, 0));
+  EXPECT_EQ(document.commands[0], std::make_pair(unsigned{CL_Menu_File_Recent}, 1));
+}
+
+TEST_F(MenuDispatch, AnEmptyRecentListKeepsTheFirstEntryWithItsOwnCaptionDisabled) {
+  const cmcCellObj first = Queried(CL_Menu_File_Recent, 0);
+  EXPECT_TRUE(first.StateFlag(kDisabled));
+  EXPECT_FALSE(first.StateFlag(kHidden));
+  EXPECT_FALSE(first.StateFlag(kCaption));
+  EXPECT_TRUE(Queried(CL_Menu_File_Recent, 1).StateFlag(kHidden));
 }
 
 TEST_F(MenuDispatch, ColumnGroupsToggleFromMenuAndPopupMenu) {
