@@ -60,20 +60,20 @@ void ColumnGroup(ActiveCellFrame& frame) {
   frame.Send(EV_ViewChanged);
 }
 
-// An entry that checks a setting equal to its index and sets it when clicked.
+// An entry that checks a setting equal to its index and sets it when clicked; the controller
+// then hears of the change.
 void IndexedSetting(ActiveCellFrame& frame, std::int32_t& setting) {
   SetState(frame, kStateChecked, setting == frame.index);
-  if (Clicked(frame)) setting = frame.index;
+  if (!Clicked(frame)) return;
+  setting = frame.index;
+  frame.document.RunCommand(frame.cellId, frame.index);
 }
 
 void ToggledSetting(ActiveCellFrame& frame, std::int32_t& setting) {
   SetState(frame, kStateChecked, setting != 0);
-  if (Clicked(frame)) setting = setting != 0 ? 0 : 1;
-}
-
-void FontSize(ActiveCellFrame& frame) {
-  IndexedSetting(frame, frame.document.Settings().fontSizePercentage);
-  if (Clicked(frame)) frame.document.RunCommand(frame.cellId, frame.index);
+  if (!Clicked(frame)) return;
+  setting = setting != 0 ? 0 : 1;
+  frame.document.RunCommand(frame.cellId, frame.index);
 }
 
 void Language(ActiveCellFrame& frame) {
@@ -84,11 +84,6 @@ void Language(ActiveCellFrame& frame) {
   if (asks && !frame.document.ConfirmLanguageChange()) return;
   language = frame.index;
   frame.document.RunCommand(frame.cellId, frame.index);
-}
-
-void ToolBar(ActiveCellFrame& frame) {
-  ToggledSetting(frame, frame.document.Settings().toolBarVisible);
-  if (Clicked(frame)) frame.document.RunCommand(frame.cellId, frame.index);
 }
 
 void PrintCurrent(ActiveCellFrame& frame) {
@@ -122,11 +117,11 @@ void AnswerMenuCell(ActiveCellFrame& frame) {
     case CL_Menu_View_WX_Cut:
       return ColumnGroup(frame);
     case CL_Menu_View_FontSize:
-      return FontSize(frame);
+      return IndexedSetting(frame, settings.fontSizePercentage);
     case CL_Menu_View_Language:
       return Language(frame);
     case CL_Menu_View_ToolBar:
-      return ToolBar(frame);
+      return ToggledSetting(frame, settings.toolBarVisible);
     case CL_Menu_Com_Speed:
       return IndexedSetting(frame, settings.comSpeedHigh);
     case CL_Menu_CallSign_RptDialog:

@@ -71,6 +71,11 @@ class indEnviron final : public ModelSettings {
   bool WriteRegistryInteger(const std::string& key, const std::string& name, std::int32_t value);
   bool DeleteRegistryKey(const std::string& key, const std::string& subKey);
 
+  // The per-user store and the settings' key in it, for tables kept beside the settings (the
+  // port numbers).
+  KeyValueStore& UserStore() { return stores_.user; }
+  const std::string& UserKey() const { return names_.userKey; }
+
   std::int32_t DestinationCode() const override { return settings.destinationCode; }
   bool FccInhibit() const override { return settings.fccInhibit; }
   bool ReceiveExpansion() const override { return settings.receiveExpansion; }

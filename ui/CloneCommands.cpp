@@ -31,6 +31,7 @@ CloneCommands& Commands(void* user) { return *static_cast<CloneCommands*>(user);
 CloneCommands::CloneCommands(cuiMain& main, MainServices services)
     : main_(main),
       services_(services),
+      ports_(services.environ.UserStore(), services.environ.UserKey() + "\\Ports"),
       ui_([this]() -> QWidget* { return main_.MainWindow(); }),
       readRanges_(CloneReadRanges()),
       writeRanges_(CloneWriteRanges()) {

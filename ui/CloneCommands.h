@@ -16,7 +16,7 @@
 
 #include "clone/indCloneMan.h"
 #include "memory/AddressRange.h"
-#include "platform/EnvironmentPortResolver.h"
+#include "platform/PortNumbers.h"
 #include "platform/qt/QtSerialDevice.h"
 #include "ui/QtCloneSessionUi.h"
 #include "ui/cuiInformation.h"
@@ -88,7 +88,7 @@ class CloneCommands {
   cuiMain& main_;
   MainServices services_;
   QtSerialDevice device_;
-  EnvironmentPortResolver ports_;
+  PortNumbers ports_;
   QtCloneSessionUi ui_;
   std::unique_ptr<indCloneMan> manager_;
   const AddressRangeList readRanges_;

@@ -1,7 +1,11 @@
 #include "ui/MainCellDocument.h"
 
 #include "shell/indEnviron.h"
+#include "text/CellIds.h"
 #include "text/cmcGTex.h"
+#include "ui/AboutBox.h"
+#include "ui/CloneCommands.h"
+#include "ui/ComPortDialog.h"
 #include "ui/cuiMainWindow.h"
 #include "ui/cuiSheet.h"
 
@@ -24,10 +28,32 @@ void MainCellDocument::NoteEdit() {
   main_.IsModified();
 }
 
-// The controller answers the entries of the commands it runs (exit, view, the File menu, ...)
-// before the cell behaviour is asked, so they never come here; an entry that does come has
-// no command yet and does nothing.
-void MainCellDocument::RunCommand(unsigned, std::int32_t) {}
+// The controller answers the document commands, the exit and the view entries before the
+// cell behaviour is asked; the rest of the menu and the tool bar come here. Entries whose
+// command the program does not have (printing, help, the import and export) do nothing.
+void MainCellDocument::RunCommand(unsigned cellId, std::int32_t) {
+  if (main_.Clone().RunCommand(cellId)) return;
+  switch (cellId) {
+    case CL_Menu_Port_Usb: {
+      ComPortDialog dialog(main_.MainWindow(), {services_.texts, services_.environ});
+      dialog.exec();
+      return;
+    }
+    case CL_Help_About: {
+      AboutBox about(main_.MainWindow(), services_.texts, main_.Versions());
+      about.exec();
+      return;
+    }
+    case CL_Menu_Com_Speed:
+    case CL_Menu_CallSign_RptDialog:
+    case CL_Menu_CallSign_AutoCorrect:
+      // The options are kept at once, not only when the program ends.
+      services_.environ.WriteSettings();
+      return;
+    default:
+      return;
+  }
+}
 
 bool MainCellDocument::MainWindowEnabled() const {
   return main_.MainWindow() != nullptr && main_.MainWindow()->isEnabled();
