@@ -12,6 +12,7 @@
 #include "shell/indEnviron.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
+#include "ui/DestinationChange.h"
 #include "ui/DocumentCommands.h"
 #include "ui/cuiInformation.h"
 #include "ui/cuiMainWindow.h"
@@ -295,10 +296,7 @@ bool CloneCommands::AskModelChange(bool keepDocument) {
 
 void CloneCommands::SetDestination(std::int32_t destination) {
   if (destination == Destination()) return;
-  Destination() = destination;
-  services_.environ.WriteSettings();
-  indDestination(destination).ApplyDestination();
-  main_.BuildDefaults();
+  ChangeDestination(main_, services_.environ, destination);
   if (!main_.MainWindowVisible()) {
     main_.ResetToDefaults();
     main_.MarkSaved();
@@ -327,12 +325,9 @@ void CloneCommands::RememberDestination() {
 
 void CloneCommands::RestoreDestination() {
   indEnvironSettings& settings = services_.environ.settings;
-  settings.destinationCode = rememberedDestination_;
   settings.fccInhibit = rememberedFccInhibit_;
   settings.receiveExpansion = rememberedReceiveExpansion_;
-  services_.environ.WriteSettings();
-  indDestination(rememberedDestination_).ApplyDestination();
-  main_.BuildDefaults();
+  ChangeDestination(main_, services_.environ, rememberedDestination_);
   RefreshWindow();
 }
 

@@ -10,7 +10,6 @@
 #include "memory/Generation.h"
 #include "memory/GenerationConversion.h"
 #include "memory/ImageCorrection.h"
-#include "memory/indDestination.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "shell/cmcEvMan.h"
@@ -18,6 +17,7 @@
 #include "text/CellIds.h"
 #include "text/Codepage.h"
 #include "text/cmcGTex.h"
+#include "ui/DestinationChange.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiMain.h"
 #include "ui/cuiMainWindow.h"
@@ -156,10 +156,7 @@ int DocumentCommands::OpenFile(const std::string& name) {
 // The file's destination becomes the program's: its band rules, its defaults and the tree.
 // The document that the file replaces next needs no re-basing.
 void DocumentCommands::AdoptFileDestination(int destination) {
-  services_.environ.settings.destinationCode = destination;
-  services_.environ.WriteSettings();
-  indDestination::Current().ApplyDestination();
-  main_.BuildDefaults();
+  ChangeDestination(main_, services_.environ, destination);
   main_.RebuildTree();
 }
 
