@@ -355,14 +355,18 @@ void cmcCloneDrv::StateOpenPort(StepContext& step) {
   if (kind_ == CloneSession::kInfo) step.next = kSendInfoRequest;
 }
 
-void cmcCloneDrv::StateInfoReply(StepContext& step) {
+bool cmcCloneDrv::TakeLastReply(cmcBuff& frame) {
   ReadInput();
-  cmcBuff frame;
   bool seen = false;
   bool overflow = false;
   // Only the last frame that completed in this step counts.
   while (TakeFrame(kMaxReplyFrame, frame, overflow)) seen = true;
-  if (!seen) {
+  return seen;
+}
+
+void cmcCloneDrv::StateInfoReply(StepContext& step) {
+  cmcBuff frame;
+  if (!TakeLastReply(frame)) {
     step.next = state_;
     return;
   }
@@ -520,12 +524,8 @@ void cmcCloneDrv::SendEnd() {
 }
 
 void cmcCloneDrv::StateAck(StepContext& step) {
-  ReadInput();
   cmcBuff frame;
-  bool seen = false;
-  bool overflow = false;
-  while (TakeFrame(kMaxReplyFrame, frame, overflow)) seen = true;
-  if (!seen) {
+  if (!TakeLastReply(frame)) {
     step.next = state_;
     return;
   }

@@ -136,6 +136,8 @@ class cmcCloneDrv {
   // Takes the next frame (or abandoned frame) off the receive buffer; false when none is
   // complete yet.
   bool TakeFrame(std::size_t maxFrame, cmcBuff& frame, bool& overflow);
+  // Reads what arrived and keeps the last reply frame that completed; false when none did.
+  bool TakeLastReply(cmcBuff& frame);
 
   cmcComm port_;
   std::uint16_t wordA_ = 0;
