@@ -6,8 +6,10 @@
 #include "clone/CloneCheckCodes.h"
 #include "files/DocumentFile.h"
 #include "memory/Generation.h"
-#include "platform/EnvironmentPortResolver.h"
+#include "platform/PortNumbers.h"
+#include "platform/qt/QtKeyValueStore.h"
 #include "platform/qt/QtSerialDevice.h"
+#include "platform/qt/QtSerialPortList.h"
 #include "platform/qt/QtTiming.h"
 #include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
@@ -37,7 +39,8 @@ cmcGTex& EnglishTexts() {
 struct RadioLink::Platform {
   QtTiming timing;
   QtSerialDevice device;
-  EnvironmentPortResolver ports;
+  QtKeyValueStore userStore{QtKeyValueStore::Scope::User};
+  PortNumbers ports = PortNumbers::OfUser(userStore, std::string(QtKeyValueStore::kFileKey));
   cmcEvMan events;
 };
 
@@ -51,6 +54,9 @@ RadioLink::RadioLink(const RadioLinkOptions& options, CloneSessionUi& ui)
   manager_ = std::make_unique<indCloneMan>(platform_->device, platform_->ports, settings_,
                                            platform_->events, EnglishTexts(), ui);
   manager_->SetDevicePath(options.devicePath);
+  // There is no port dialog here, so the ports the system lists now get their numbers at
+  // once, the ones the window's dialog would give them.
+  if (options.devicePath.empty()) platform_->ports.Number(ListSerialPorts());
   manager_->SetInfoCheck(&RadioLink::CheckInfo, this);
   manager_->SetReadCheck(&RadioLink::CheckRead, this);
   manager_->SetRequestWords(expectation_.modelWord, 0);

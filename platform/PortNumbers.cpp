@@ -3,11 +3,20 @@
 #include <algorithm>
 #include <charconv>
 
-#include "platform/EnvironmentPortResolver.h"
+#include <cstdlib>
 
 namespace {
 
 constexpr std::string_view kBuiltInPrefix = "/dev/ttyS";
+
+// The path TESSEL_PORT_<port> names; "" when it is unset or empty.
+std::string PathFromEnvironment(std::int32_t port) {
+  const std::string variable = "TESSEL_PORT_" + std::to_string(port);
+  const char* path = std::getenv(variable.c_str());
+  return path != nullptr ? path : "";
+}
+
+std::string BuiltInPath(std::int32_t port) { return std::string(kBuiltInPrefix) + std::to_string(port - 1); }
 
 // The number of a built-in port /dev/ttyS<k>: k + 1; 0 for any other device.
 std::int32_t BuiltInNumber(const std::string& device) {
@@ -27,6 +36,10 @@ bool Holds(const std::vector<NumberedPort>& ports, std::int32_t number) {
 }  // namespace
 
 PortNumbers::PortNumbers(KeyValueStore& store, std::string key) : store_(store), key_(std::move(key)) {}
+
+PortNumbers PortNumbers::OfUser(KeyValueStore& userStore, const std::string& userKey) {
+  return PortNumbers(userStore, userKey + "\\Ports");
+}
 
 std::string PortNumbers::Stored(std::int32_t port) const {
   return store_.ReadString(key_, std::to_string(port)).value_or("");
@@ -69,7 +82,7 @@ std::vector<NumberedPort> PortNumbers::Number(const std::vector<ListedPort>& lis
 
 std::string PortNumbers::DevicePath(std::int32_t port) const {
   if (port < kFirstPort || port > kLastPort) return {};
-  if (std::string path = PortPathFromEnvironment(port); !path.empty()) return path;
+  if (std::string path = PathFromEnvironment(port); !path.empty()) return path;
   if (std::string path = Stored(port); !path.empty()) return path;
-  return BuiltInPortPath(port);
+  return BuiltInPath(port);
 }

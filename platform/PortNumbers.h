@@ -29,6 +29,9 @@ class PortNumbers final : public PortResolver {
 
   // store must outlive the object.
   PortNumbers(KeyValueStore& store, std::string key);
+  // The numbers the window and the command line share: group "Ports" of the application's
+  // key userKey in the per-user store.
+  static PortNumbers OfUser(KeyValueStore& userStore, const std::string& userKey);
 
   // The listed ports with their numbers, smallest first; adapters seen for the first time
   // get theirs now. A port that no number 1-256 is left for is left out.

@@ -32,7 +32,7 @@ CloneCommands& Commands(void* user) { return *static_cast<CloneCommands*>(user);
 CloneCommands::CloneCommands(cuiMain& main, MainServices services)
     : main_(main),
       services_(services),
-      ports_(services.environ.UserStore(), services.environ.UserKey() + "\\Ports"),
+      ports_(PortNumbers::OfUser(services.environ.UserStore(), services.environ.UserKey())),
       ui_([this]() -> QWidget* { return main_.MainWindow(); }),
       readRanges_(CloneReadRanges()),
       writeRanges_(CloneWriteRanges()) {

@@ -48,8 +48,6 @@ class PortItemDelegate final : public QStyledItemDelegate {
   }
 };
 
-std::string PortsKey(indEnviron& environ) { return environ.UserKey() + "\\Ports"; }
-
 }  // namespace
 
 ComPortDialog::ComPortDialog(QWidget* owner, Services services) : QDialog(owner), services_(services) {
@@ -90,7 +88,7 @@ ComPortDialog::ComPortDialog(QWidget* owner, Services services) : QDialog(owner)
 // The typed text stays as it is; only the list below it changes.
 void ComPortDialog::RefreshPorts() {
   const QString typed = box_->currentText();
-  PortNumbers numbers(services_.environ.UserStore(), PortsKey(services_.environ));
+  PortNumbers numbers = PortNumbers::OfUser(services_.environ.UserStore(), services_.environ.UserKey());
   box_->clear();
   for (const NumberedPort& port : numbers.Number(ListSerialPorts())) {
     box_->addItem(QString::number(port.number), QString::fromStdString(port.device));

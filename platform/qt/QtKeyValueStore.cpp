@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::string_view kFileKey = "Software\\Quor\\Tessel";
+constexpr std::string_view kFileKey = QtKeyValueStore::kFileKey;
 
 // The group that stands for key: "" for the file's own key, none for a key outside it.
 std::optional<QString> GroupOf(const std::string& key) {

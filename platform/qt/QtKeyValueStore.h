@@ -5,6 +5,7 @@
 // its sub-keys are the file's groups, and keys outside it are not held. The per-user store
 // never falls back to machine-wide values, so a value missing for the user reads as missing.
 #include <memory>
+#include <string_view>
 
 #include "platform/KeyValueStore.h"
 
@@ -14,6 +15,8 @@ class QString;
 class QtKeyValueStore final : public KeyValueStore {
  public:
   enum class Scope { User, Machine };
+  // The key the file stands for.
+  static constexpr std::string_view kFileKey = "Software\\Quor\\Tessel";
 
   explicit QtKeyValueStore(Scope scope);
   ~QtKeyValueStore() override;

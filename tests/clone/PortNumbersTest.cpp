@@ -41,8 +41,11 @@ TEST(PortNumbersTest, TheEnvironmentWinsAndNumbersOutsideTheRangeHaveNoDevice) {
   PortNumbers ports(store, kKey);
   ports.Number({{"/dev/ttyUSB0", ""}});
   ::setenv("TESSEL_PORT_3", "/dev/pts/9", 1);
+  ::setenv("TESSEL_PORT_256", "", 1);
   EXPECT_EQ(ports.DevicePath(3), "/dev/pts/9");
+  EXPECT_EQ(ports.DevicePath(256), "/dev/ttyS255") << "an empty variable counts as unset";
   ::unsetenv("TESSEL_PORT_3");
+  ::unsetenv("TESSEL_PORT_256");
   EXPECT_EQ(ports.DevicePath(3), "/dev/ttyUSB0");
   EXPECT_EQ(ports.DevicePath(0), "");
   EXPECT_EQ(ports.DevicePath(257), "");

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "memory/ListPacking.h"
 #include "platform/PseudoTerminal.h"
 #include "platform/qt/QtTiming.h"
+#include "support/IsolatedUserFolders.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
 
@@ -75,8 +77,13 @@ class RadioCliTest : public ::testing::Test {
     radio_->Start();
   }
 
+  // A command on the radio's line.
   CliRun Cli(std::vector<std::string> args) {
     args.insert(args.end(), {"--device", line_.SlavePath()});
+    return CliAsGiven(args);
+  }
+
+  static CliRun CliAsGiven(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;
@@ -117,6 +124,29 @@ TEST_F(RadioCliTest, InfoPrintsWhatTheRadioReports) {
   ASSERT_EQ(json.status, 0) << json.err;
   EXPECT_NE(json.out.find("\"destination\": 4,"), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("\"serial_number\": \"669945022413\""), std::string::npos);
+}
+
+// --port N takes the device the window keeps for number N, unless TESSEL_PORT_<N> names one.
+TEST_F(RadioCliTest, PortNumbersReachTheDevicesTheWindowKeepsForThem) {
+  Serve();
+  struct Case {
+    const char* what;
+    std::string kept;
+    const char* environment;
+  };
+  const Case cases[] = {
+      {"kept in the settings", line_.SlavePath(), nullptr},
+      {"named by the environment", "/dev/tessel-no-such-port", line_.SlavePath().c_str()},
+  };
+  for (const Case& c : cases) {
+    isolated::WriteFile(isolated::UserSettingsFile(), "[Ports]\n5=" + c.kept + "\n");
+    if (c.environment != nullptr) ::setenv("TESSEL_PORT_5", c.environment, 1);
+    const CliRun run = CliAsGiven({"radio", "info", "--transfer-type", "3", "--port", "5"});
+    ::unsetenv("TESSEL_PORT_5");
+    EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
+    EXPECT_NE(run.out.find("Destination:      4\n"), std::string::npos) << c.what;
+  }
+  isolated::RemoveSettingsFiles();
 }
 
 TEST_F(RadioCliTest, InfoSearchFindsTheTransferTypeOfAnEchoingCable) {
