@@ -11,10 +11,8 @@
 
 #include "MainTestSupport.h"
 #include "clone/CloneInfoBlock.h"
-#include "memory/FixedText.h"
 #include "memory/ListPacking.h"
 #include "memory/YourCallList.h"
-#include "memory/datCh.h"
 #include "memory/indDestination.h"
 #include "platform/PseudoTerminal.h"
 #include "shell/indEnviron.h"
@@ -38,7 +36,6 @@ constexpr int kPort = 7;
 constexpr int kRadioDestination = 4;
 constexpr int kOtherDestination = 0;
 constexpr std::int32_t kCommentAddress = 28608;
-constexpr int kYourCallKind = 8;
 constexpr int kSessionTimeoutMs = 60000;
 
 std::string TextAt(const cmcEeprom& image, std::int32_t address, std::int32_t length) {
@@ -148,13 +145,7 @@ TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichRea
   StartWindow(kRadioDestination);
   Serve(kRadioDestination);
   cmcEeprom& document = Main().CurrentImage();
-  SetYourCallCount(document, 2);
-  datCh entry(document);
-  for (int i = 0; i < 2; ++i) {  // the second entry repeats the first: a warning
-    entry.Load(kYourCallKind, i);
-    entry.callSign = MakeFixedText<8>("TESTCALL");
-    entry.Store(kYourCallKind, i);
-  }
+  MakeTwoIdenticalYourCalls(document);
   int errors = -1;
   int warnings = -1;
   Main().RunWarningCheck(&errors, &warnings);

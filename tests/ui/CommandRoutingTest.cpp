@@ -19,9 +19,7 @@
 #include <iterator>
 
 #include "MainTestSupport.h"
-#include "memory/FixedText.h"
 #include "memory/YourCallList.h"
-#include "memory/datCh.h"
 #include "platform/FileDialog.h"
 #include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
@@ -39,7 +37,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPort = 9;
-constexpr int kYourCallKind = 8;
 
 std::string Text(const char* key) { return applicationTexts().GetValueText(key); }
 
@@ -167,13 +164,7 @@ TEST_F(CommandRoutingTest, OptionsChosenFromTheMenuAreKeptAtOnce) {
 
 TEST_F(CommandRoutingTest, SaveWithWarningsAsksThenWritesTheCorrectedImageWithItsDigestLine) {
   cmcEeprom& document = Main().CurrentImage();
-  SetYourCallCount(document, 2);
-  datCh entry(document);
-  for (int i = 0; i < 2; ++i) {  // the second entry repeats the first: a warning
-    entry.Load(kYourCallKind, i);
-    entry.callSign = MakeFixedText<8>("TESTCALL");
-    entry.Store(kYourCallKind, i);
-  }
+  MakeTwoIdenticalYourCalls(document);
   Main().IsModified();
   const fs::path file = fs::temp_directory_path() / ("tessel-warn-" + std::to_string(::getpid()) + ".qmf");
   OneSaveDialog dialog(file.string());

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "memory/FixedText.h"
+#include "memory/YourCallList.h"
+#include "memory/datCh.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/QtTiming.h"
 #include "ui/MainProcess.h"
@@ -31,6 +34,18 @@ inline void PumpFor(int ms) {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Leaves the image's your-call list two identical entries: a warning and no error.
+inline void MakeTwoIdenticalYourCalls(cmcEeprom& image) {
+  constexpr int kYourCallKind = 8;
+  SetYourCallCount(image, 2);
+  datCh entry(image);
+  for (int i = 0; i < 2; ++i) {
+    entry.Load(kYourCallKind, i);
+    entry.callSign = MakeFixedText<8>("TESTCALL");
+    entry.Store(kYourCallKind, i);
+  }
 }
 
 // Answers message boxes from a queue (a box closed without a button when it is empty) and
