@@ -20,10 +20,6 @@
 namespace {
 
 constexpr const char* kCaptionKey = "GI_Sys_AppTitle";
-constexpr std::size_t kDestinationByte = 18;
-constexpr std::size_t kOptionByte = 22;
-constexpr std::uint8_t kReceiveExpansionBit = 0x01;
-constexpr std::uint8_t kFccInhibitBit = 0x02;
 
 CloneCommands& Commands(void* user) { return *static_cast<CloneCommands*>(user); }
 
@@ -51,8 +47,8 @@ CloneCommands::~CloneCommands() {
 std::int32_t& CloneCommands::Destination() { return services_.environ.settings.destinationCode; }
 
 std::int32_t CloneCommands::RadioDestination() const {
-  const std::span<const std::uint8_t> block = main_.CloneInformation();
-  return block.size() > kDestinationByte ? block[kDestinationByte] : indEnvironSettings::kNoDestination;
+  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(main_.CloneInformation());
+  return block ? block->destination : indEnvironSettings::kNoDestination;
 }
 
 // --- Checks of what the radio reported ---
@@ -260,17 +256,17 @@ void CloneCommands::OpenInformationWindow() {
 // --- What the radio reported ---
 
 void CloneCommands::ApplyRadioInfo(std::intptr_t flags) {
-  const std::span<const std::uint8_t> block = main_.CloneInformation();
-  if (block.size() != CloneInfoBlock::kSize) return;
-  const std::int32_t radio = RadioDestination();
+  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(main_.CloneInformation());
+  if (!block) return;
+  const std::int32_t radio = block->destination;
   bool adopt = true;
   if (main_.MainWindowVisible()) {
     adopt = (flags & kAdoptDestination) != 0 && radio != Destination() && AskModelChange((flags & kKeepDocument) != 0);
   }
   indEnvironSettings& settings = services_.environ.settings;
   if ((flags & kTakeOptionFlags) != 0 && (adopt || Destination() == radio)) {
-    settings.fccInhibit = (block[kOptionByte] & kFccInhibitBit) != 0;
-    settings.receiveExpansion = (block[kOptionByte] & kReceiveExpansionBit) != 0;
+    settings.fccInhibit = block->fccInhibit;
+    settings.receiveExpansion = block->receiveExpansion;
     services_.environ.WriteSettings();
   }
   if ((flags & kAdoptDestination) != 0 && adopt) {
