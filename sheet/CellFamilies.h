@@ -14,6 +14,9 @@ bool RunPopupMenuCommand(ActiveCellFrame& frame);
 // The error and warning scan identifiers (CL_Check_ names): the marks of the lists they cover.
 void AnswerCheckCell(ActiveCellFrame& frame);
 // Numbering, labels and the top page (CL_Misc_ and CL_Top_ names).
+// The number column of the counted lists: the row's position in its list (from 1 for
+// your call signs), "New" on the row after the last entry.
+void AnswerListNumber(ActiveCellFrame& frame);
 void AnswerLabelCell(ActiveCellFrame& frame);
 // Tree navigation: Enter opens the sheet named by the cell's argument.
 void AnswerCallSheet(ActiveCellFrame& frame);

@@ -1,25 +1,18 @@
 // Cells that need no record of their own: selection list entries, numbering and labels, the
 // top page, tree navigation, and identifiers without behaviour.
-#include <cstdio>
 #include <string>
 
 #include "memory/ChannelValues.h"
 #include "memory/RecordChecks.h"
 #include "memory/indDestination.h"
 #include "sheet/CellFamilies.h"
+#include "text/FormattedText.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
 
 namespace {
 
 constexpr int kScanLinkRows = 26;
-
-template <typename... Args>
-std::string Formatted(const char* format, Args... args) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, args...);
-  return text;
-}
 
 // Formats a line of the top page with its one "%s".
 std::string TopPageLine(ActiveCellFrame& frame, int line, const std::string& value) {
@@ -71,16 +64,16 @@ void AnswerLabelCell(ActiveCellFrame& frame) {
       text = std::string(1, static_cast<char>('A' + i));
       break;
     case CL_Misc_GroupNm:
-      text = Formatted("%02d", i + 1);
+      text = FormattedText("%02d", i + 1);
       break;
     case CL_Misc_ChNo_PLink:
       text = std::to_string(i % kScanLinkRows);
       break;
     case CL_Misc_ChNo_Edge:
-      text = Formatted("%02d%c", i / 2, i % 2 == 0 ? 'A' : 'B');
+      text = FormattedText("%02d%c", i / 2, i % 2 == 0 ? 'A' : 'B');
       break;
     case CL_Misc_ChInfo_No:
-      text = Formatted(" P%02d (%02dA-%02dB)", i, i, i);
+      text = FormattedText(" P%02d (%02dA-%02dB)", i, i, i);
       break;
     case CL_Top_Version:
       text = TopPageLine(frame, 0, frame.document.VersionText());
@@ -90,6 +83,15 @@ void AnswerLabelCell(ActiveCellFrame& frame) {
       break;
     default:  // the quarter pillars are drawn, not written
       break;
+  }
+}
+
+void AnswerListNumber(ActiveCellFrame& frame) {
+  const int position = frame.index;
+  if (position == frame.range.count) {
+    frame.request.outputText = frame.document.Texts().GetLine("GI_NewChTitle", 0);
+  } else {
+    frame.request.outputText = std::to_string(frame.cellId == CL_You_Callsign_ChNo ? position + 1 : position);
   }
 }
 

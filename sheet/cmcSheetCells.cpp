@@ -9,6 +9,17 @@ void cmcSheetCells::Reset(int columns, int rows) {
   entries_.resize(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_));
 }
 
+void cmcSheetCells::AppendRow() {
+  ++rows_;
+  entries_.resize(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_));
+}
+
+void cmcSheetCells::RemoveLastRow() {
+  if (rows_ == 0) return;
+  --rows_;
+  entries_.resize(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_));
+}
+
 bool cmcSheetCells::Contains(int column, int row) const {
   return column >= 0 && row >= 0 && column < columns_ && row < rows_;
 }

@@ -18,6 +18,10 @@ class cmcSheetCells {
   // Replaces the table by columns x rows fresh entries (no category, no cell identifier,
   // in the select region).
   void Reset(int columns, int rows);
+  // Adds a row of fresh entries at the end, or removes the last row; the other rows keep
+  // their entries.
+  void AppendRow();
+  void RemoveLastRow();
 
   int Columns() const { return columns_; }
   int Rows() const { return rows_; }

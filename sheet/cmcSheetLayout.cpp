@@ -55,19 +55,26 @@ int CountCells(std::string_view text) {
 }  // namespace
 
 cmcSheetLayout::cmcSheetLayout(const SheetEnvironment& environment)
-    : texts_(environment.texts), measure_(environment.measure), display_(environment.display) {}
+    : texts_(environment.texts),
+      measure_(environment.measure),
+      display_(environment.display),
+      document_(environment.document),
+      model_(std::make_unique<SheetModel>()) {}
 
 void cmcSheetLayout::SetName(std::string_view fullName) {
   SheetName name = SplitSheetName(fullName);
   fullName_ = std::string(fullName);
   typeTag_ = std::move(name.type);
   key_ = std::move(name.key);
+  model_ = MakeSheetModel(typeTag_, document_);
   SetArgument(name.arguments);
 }
 
 void cmcSheetLayout::SetArgument(std::string_view text) {
   argument_ = std::string(text);
   argumentNumber_ = ::ArgumentNumber(text);
+  model_->SetArgument(text);
+  baseIndex_ = model_->BaseIndex();
 }
 
 void cmcSheetLayout::SetPrinting(double scale, bool toBitmap) {
@@ -122,6 +129,7 @@ void cmcSheetLayout::BuildCells() {
   LayOutRows(key_ + "_Cells");
   MakeCellTable(rowCount_);
   FillCells(key_ + "_Cells");
+  model_->AfterFill(*this);
   AddBaseIndex();
 }
 
@@ -150,6 +158,7 @@ void cmcSheetLayout::LayOutRows(const std::string& cellsKey) {
   loopEndLine_ = -1;
   loopCount_ = 0;
   loopBodyRows_.clear();
+  firstListRow_ = -1;
   for (currentLine_ = 0;; ++currentLine_) {
     const std::string line = texts_.GetLine(cellsKey, currentLine_);
     if (!line.empty() && line[0] == '#') break;
@@ -164,6 +173,7 @@ void cmcSheetLayout::LayOutRows(const std::string& cellsKey) {
     }
   }
   if (columnCount_ == 0 || rowCount_ == 0) fatal("Illegal Cell assign");
+  MarkListRegion();
 }
 
 void cmcSheetLayout::AppendRow(bool inLoopBody) {
@@ -196,7 +206,11 @@ void cmcSheetLayout::ApplyDirective(std::string_view item) {
   block.Parse(item);
   const std::string& name = block.Name();
   if (name == "LoopFrom") {
-    if (block.Count() > 0) StartLoop(toInt(block.GetItem(0)));
+    if (!block.GetItem(0).empty()) {
+      StartLoop(toInt(block.GetItem(0)));
+    } else if (model_->List() != nullptr) {
+      StartListLoop();
+    }
   } else if (name == "LoopTo") {
     loopEndLine_ = currentLine_;
   } else if (name == "SelectON") {
@@ -208,7 +222,54 @@ void cmcSheetLayout::ApplyDirective(std::string_view item) {
   }
 }
 
-bool cmcSheetLayout::AllowsRegionalLines(std::string_view) const { return true; }
+bool cmcSheetLayout::AllowsRegionalLines(std::string_view directive) const {
+  return model_->AllowsRegionalLines(directive);
+}
+
+// An open loop repeats its body once per entry, and on screen once more for a new entry.
+void cmcSheetLayout::StartListLoop() {
+  const int count = model_->List()->count;
+  StartLoop(printing_ ? count : count + 1);
+  firstListRow_ = rowCount_;
+}
+
+// Every row of a list sheet may join a line selection except the new-entry row.
+void cmcSheetLayout::MarkListRegion() {
+  if (firstListRow_ < 0) return;
+  for (int row = 0; row < rowCount_; ++row) rowAttributes_.SetSelectRegion(row, row != NewEntryRow());
+}
+
+int cmcSheetLayout::NewEntryRow() const {
+  if (firstListRow_ < 0 || printing_) return -1;
+  return firstListRow_ + model_->List()->count;
+}
+
+bool cmcSheetLayout::AddListRow() {
+  SheetList* list = model_->List();
+  if (firstListRow_ < 0 || list == nullptr) return false;
+  const int row = rowCount_++;
+  ++list->count;
+  cells_.AppendRow();
+  rowHeights_.push_back(DefaultSize());
+  rowAttributes_.Set(row, rowAttributes_.Line(row - 1), false);
+  CopyRowAbove(row, columnCount_);
+  MarkListRegion();
+  SetRegionFlag(row - 1);
+  SetRegionFlag(row);
+  return true;
+}
+
+bool cmcSheetLayout::RemoveListRow() {
+  SheetList* list = model_->List();
+  if (firstListRow_ < 0 || list == nullptr || list->count == 0) return false;
+  --rowCount_;
+  --list->count;
+  cells_.RemoveLastRow();
+  rowHeights_.pop_back();
+  MarkListRegion();
+  SetRegionFlag(rowCount_ - 1);
+  return true;
+}
 
 int cmcSheetLayout::DefaultSize() const {
   if (!printing_ || toBitmap_) return 1;
@@ -313,7 +374,10 @@ void cmcSheetLayout::AddBaseIndex() {
   basicCell_.index += baseIndex_;
 }
 
-void cmcSheetLayout::OnRowFill(int) {}
+// The rows of a list count from the list's first index on.
+void cmcSheetLayout::OnRowFill(int row) {
+  if (row == firstListRow_) variables_[0] = model_->List()->first;
+}
 
 void cmcSheetLayout::OnCellFill(int, int) {}
 

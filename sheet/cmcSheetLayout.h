@@ -4,20 +4,24 @@
 // heights, fixed rows and columns and a selectable region. The sheet widget derives from it
 // and draws what it holds; the model sheets override the virtual steps.
 //
-// Typical use: construct, SetName, optionally SetPrinting / SetFontHeight / SetListMode /
-// SetBaseIndex, then Build. Widths of listed sheets are restored during Build and saved again
+// Typical use: construct, SetName (which makes the model of the name's type tag and hands it
+// the argument), optionally SetPrinting / SetFontHeight / SetListMode / SetBaseIndex, then
+// Build. Widths of listed sheets are restored during Build and saved again
 // by SaveColumnWidths (the widget calls it when the sheet closes on screen).
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "sheet/CellTextMeasure.h"
+#include "sheet/SheetModel.h"
 #include "sheet/SheetStyle.h"
 #include "sheet/clsSheeRowAtr.h"
 #include "sheet/cmcSheetCells.h"
 #include "text/cmcCellObj.h"
 
+class CellDocument;
 class cmcGTex;
 class cmcSheetDisplayStore;
 
@@ -32,6 +36,8 @@ struct SheetEnvironment {
   CellTextMeasure& measure;
   // Column widths and the column-cut mask; none keeps nothing (and takes font size 100 %).
   cmcSheetDisplayStore* display = nullptr;
+  // The document the page shows; without one every sheet takes the plain model.
+  CellDocument* document = nullptr;
 };
 
 class cmcSheetLayout {
@@ -42,7 +48,8 @@ class cmcSheetLayout {
   cmcSheetLayout& operator=(const cmcSheetLayout&) = delete;
 
   // --- Set before Build ---
-  // Splits a full sheet name into type tag, definition key and arguments (SetArgument).
+  // Splits a full sheet name into type tag, definition key and arguments, makes the model of
+  // the type tag and sets the arguments (SetArgument).
   void SetName(std::string_view fullName);
   virtual void SetArgument(std::string_view text);
   // Lays the sheet out for a printer with printer pixels per inch / screen pixels per inch =
@@ -60,6 +67,24 @@ class cmcSheetLayout {
 
   // Reads the style and builds the cells. Definition errors are fatal.
   virtual void Build();
+
+  // --- The model of the page ---
+  SheetModel& Model() { return *model_; }
+  const SheetModel& Model() const { return *model_; }
+  // The title and the status text the model makes of the style's title.
+  std::string Title() const { return model_->Title(style_.titleString); }
+  std::string StatusText() const { return model_->StatusText(style_.titleString); }
+
+  // --- Lists whose length follows the data ---
+  // The row of the list's first entry; -1 on sheets without such a list.
+  int FirstListRow() const { return firstListRow_; }
+  // The row that takes a new entry (after the last entry, on screen only); -1 when none.
+  int NewEntryRow() const;
+  // An entry was added to (removed from) the end of the list: the new-entry row becomes an
+  // entry row and a new one follows (the last entry row becomes the new-entry row). False
+  // on sheets without a list, and for a removal from an empty list.
+  bool AddListRow();
+  bool RemoveListRow();
 
   // --- Name and arguments ---
   const std::string& GetName() const { return fullName_; }
@@ -124,7 +149,8 @@ class cmcSheetLayout {
   virtual void FillCells(const std::string& cellsKey);
   virtual void OnRowFill(int row);
   virtual void OnCellFill(int column, int row);
-  // Whether the lines a regional directive (Only_JPUSKR, Only_USA) guards are laid out.
+  // Whether the lines a regional directive (Only_JPUSKR, Only_USA) guards are laid out; the
+  // model decides.
   virtual bool AllowsRegionalLines(std::string_view directive) const;
 
   // For subclasses: the building blocks of the steps above.
@@ -150,6 +176,8 @@ class cmcSheetLayout {
 
  private:
   void AppendRow(bool inLoopBody);
+  void StartListLoop();
+  void MarkListRegion();
   void FinishDirectiveLine();
   int ParseRow(int row, std::string_view text);
   int PrintedWidth(int32_t storedWidth) const;
@@ -162,6 +190,8 @@ class cmcSheetLayout {
   cmcGTex& texts_;
   CellTextMeasure& measure_;
   cmcSheetDisplayStore* display_;
+  CellDocument* document_;
+  std::unique_ptr<SheetModel> model_;
 
   std::string fullName_;
   std::string typeTag_;
@@ -186,6 +216,7 @@ class cmcSheetLayout {
   int loopCount_ = 0;
   std::vector<int> loopBodyRows_;
   bool selectOn_ = true;
+  int firstListRow_ = -1;
 
   int rowCount_ = 0;
   int columnCount_ = 0;

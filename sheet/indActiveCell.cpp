@@ -33,9 +33,13 @@ constexpr std::array kFamilies{
     Family{CL_Bank_Name, CL_Bank_Name, &AnswerNameCell},
     Family{CL_Mch_Select_ChNo, CL_Mch_Scan_Skip, &AnswerMemoryChannelCell},
     Family{CL_PgLink_Name, CL_PgLink_Name, &AnswerNameCell},
+    Family{CL_Radio_ChNo, CL_Radio_ChNo, &AnswerListNumber},
     Family{CL_Radio_Bank_Name, CL_Radio_Bank_Name, &AnswerNameCell},
+    Family{CL_Gps_ChNo, CL_Gps_ChNo, &AnswerListNumber},
     Family{CL_Gps_Bank_Name, CL_Gps_Bank_Name, &AnswerNameCell},
+    Family{CL_You_Callsign_ChNo, CL_You_Callsign_ChNo, &AnswerListNumber},
     Family{CL_Group_Name, CL_Group_Name, &AnswerNameCell},
+    Family{CL_Repeater_List_ChNo, CL_Repeater_List_ChNo, &AnswerListNumber},
 };
 
 FamilyBehaviour BehaviourOf(unsigned cellId) {

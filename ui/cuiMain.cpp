@@ -155,7 +155,7 @@ void cuiMain::OpenSheet(const std::string& name) {
   CloseSheet();
   if (window_ == nullptr) return;
   auto sheet = std::make_unique<cuiSheet>(&window_->RightPanel(), services_.texts, &displayStore_,
-                                          services_.events);
+                                          services_.events, sheetDocument_);
   sheet->SetName(name);
   sheet->SetSavedPosition(HistoryPosition(name));
   if (resetColumnWidths_) sheet->RequestWidthReset();

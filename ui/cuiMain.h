@@ -30,6 +30,7 @@
 #include "text/cmcFCache.h"
 #include "ui/cuiSheetPosition.h"
 
+class CellDocument;
 class cmcEvMan;
 class cmcEvent;
 class cmcGTex;
@@ -144,6 +145,9 @@ class cuiMain {
   // before keep the one they were given. Without one, entries answer nothing.
   void SetCellBehaviour(CellBehaviourCallback behaviour) { cellBehaviour_ = behaviour; }
   CellBehaviourCallback CellBehaviour() const { return cellBehaviour_; }
+  // The document the sheets' models read (titles, list lengths, regional rows, column
+  // groups); without one every sheet is a plain page.
+  void SetSheetDocument(CellDocument* document) { sheetDocument_ = document; }
   // What menus, tool bar and tree call: the shell's commands, then the cell behaviour.
   CellBehaviourCallback EntryBehaviour() { return {&cuiMain::HandleEntryRequest, this}; }
 
@@ -211,6 +215,7 @@ class cuiMain {
   QList<QPixmap> markImages_;
   cmcSheetDisplayStore displayStore_;
   CellBehaviourCallback cellBehaviour_;
+  CellDocument* sheetDocument_ = nullptr;
 
   std::string currentFolder_;
   std::string fileName_;

@@ -76,9 +76,10 @@ struct cuiSheet::State {
   cmcCellObj answeredCell;      // the copy EV_QueryCurrentCell hands out
 };
 
-cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events)
+cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events,
+                   CellDocument* document)
     : QWidget(parent),
-      cmcSheetLayout(SheetEnvironment{texts, screenMeasure(), display}),
+      cmcSheetLayout(SheetEnvironment{texts, screenMeasure(), display, document}),
       state_(std::make_unique<State>(texts, events)) {
   CreatePanels();
   events.Register(&cuiSheet::OnEvent, this);
@@ -107,8 +108,9 @@ void cuiSheet::SetInitialFocus(unsigned cellId, int32_t index) {
 }
 
 cuiGrid& cuiSheet::Grid() { return *state_->grid; }
-std::string cuiSheet::GetTitle() const { return Style().titleString; }
-bool cuiSheet::IsPrintable() const { return !Style().noPrint; }
+std::string cuiSheet::GetTitle() const { return Title(); }
+bool cuiSheet::IsPrintable() const { return Model().IsPrintable(Style()); }
+bool cuiSheet::IsInPrintAll(const PrintAllChoices& choices) const { return Model().IsInPrintAll(Style(), choices); }
 bool cuiSheet::EditorVisible() const { return state_->editor != nullptr && state_->editor->IsOpen(); }
 
 cuiSheetPosition cuiSheet::GetPosition() const {
@@ -178,9 +180,29 @@ void cuiSheet::ShowTitle() {
   if (Style().titleFont) palette.setColor(QPalette::WindowText, qtColor(Style().titleFont->color, palette));
   s.titlePanel->setPalette(palette);
   s.title->setFont(font);
-  s.title->setText(displayText(Style().titleString));
+  RefreshTitle();
   s.titlePanel->setFixedHeight(QFontMetrics(font).height() + s.titlePanel->lineWidth() + 8);
   s.titlePanel->show();
+}
+
+// The title panel follows the page: a renamed bank or group, entries added or removed.
+void cuiSheet::RefreshTitle() {
+  if (Style().titleString.empty()) return;
+  const QString text = displayText(StatusText());
+  if (state_->title->text() != text) state_->title->setText(text);
+}
+
+// The list grew or shrank by one row at its end; the cursor leaves a row that is gone.
+void cuiSheet::ListRowsChanged(bool removed) {
+  State& s = *state_;
+  if (removed ? !RemoveListRow() : !AddListRow()) return;
+  s.menuCell = nullptr;
+  if (removed && Current().row >= RowCount()) MoveTo({Current().column, RowCount() - 1});
+  s.grid->SetSize(ColumnCount(), RowCount());
+  SyncGridSizes();
+  UpdatePopupMenu(nullptr);
+  RefreshTitle();
+  s.grid->InvalidateAll();
 }
 
 void cuiSheet::ConfigureGrid() {
@@ -814,6 +836,14 @@ void cuiSheet::OnEvent(void* user, const cmcEvent& event) {
     case EV_QuerySheetName:
       if (!sheet.ListMode()) answerText(sheet.GetName());
       break;
+    case EV_QueryListRange:
+      if (const SheetList* list = sheet.Model().List(); list != nullptr && !sheet.ListMode()) {
+        s.events.Answer(list->number, list->count);
+      }
+      break;
+    case EV_ListEntryAdded: sheet.ListRowsChanged(false); break;
+    case EV_ListEntryRemoved: sheet.ListRowsChanged(true); break;
+    case EV_ListChanged: sheet.RefreshTitle(); break;
     default: break;
   }
 }

@@ -24,6 +24,7 @@ class QKeyEvent;
 class QMouseEvent;
 class QPainter;
 class QWheelEvent;
+class CellDocument;
 class cmcEvMan;
 class cmcEvent;
 class cmcGTex;
@@ -36,8 +37,10 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
 
  public:
   // texts and events must outlive the sheet; display (column widths, font size) may be none,
-  // then nothing is stored.
-  cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events);
+  // then nothing is stored; document is what the page shows (none for pages that show no
+  // document, which then take the plain model whatever their type tag).
+  cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events,
+           CellDocument* document = nullptr);
   ~cuiSheet() override;
 
   // Restored by Build when it lies inside the grid.
@@ -55,11 +58,12 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
 
   void Build() override;
 
-  // The title (program code page); empty for sheets without one.
-  virtual std::string GetTitle() const;
+  // The title (program code page), as the model names the page; empty for sheets without one.
+  std::string GetTitle() const;
   // The position to keep in the history for this sheet name.
   cuiSheetPosition GetPosition() const;
-  virtual bool IsPrintable() const;
+  bool IsPrintable() const;
+  bool IsInPrintAll(const PrintAllChoices& choices) const;
 
   // Ends an open in-place edit, storing its text.
   void CommitEdit();
@@ -93,6 +97,8 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
 
   void CreatePanels();
   void ShowTitle();
+  void RefreshTitle();
+  void ListRowsChanged(bool removed);
   void ConfigureGrid();
   void AttachGridHooks();
   void PlaceInitialCursor();

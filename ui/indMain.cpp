@@ -8,6 +8,7 @@
 #include "memory/ChannelList.h"
 #include "memory/FixedDefaults.h"
 #include "memory/ListPacking.h"
+#include "memory/NamedLists.h"
 #include "sheet/indActiveCell.h"
 #include "shell/cmcEvMan.h"
 #include "text/cmcGTex.h"
@@ -28,37 +29,20 @@ constexpr std::int32_t kImageSize = std::max(131072, cuiMain::kRequiredImageSize
 constexpr std::array<std::pair<std::int32_t, std::int32_t>, 3> kProgramSideBlocks = {
     {{0x20000, 60}, {0x2003C, 2}, {0x2003E, 1}}};
 
-// A kind of named list: its first tree node number, count, step between node numbers,
-// the address of the first name in the image and how its label is made.
-struct NamedLists {
+// The tree nodes of a named list: the first node's number and the step between nodes.
+struct NamedListNodes {
+  NamedList list;
   int firstNode;
-  int count;
   int nodeStep;
-  std::int32_t firstName;
-  enum Label { kLetter, kDigit, kTwoDigits } label;
 };
-constexpr std::array<NamedLists, 5> kNamedLists = {{
-    {21, 26, 1, 28624, NamedLists::kLetter},     // banks
-    {51, 10, 1, 29440, NamedLists::kDigit},      // program scan links
-    {72, 26, 3, 42679, NamedLists::kLetter},     // broadcast radio groups
-    {163, 30, 1, 85950, NamedLists::kTwoDigits}, // repeater groups
-    {222, 26, 1, 106576, NamedLists::kLetter},   // GPS groups
+constexpr std::array<NamedListNodes, 5> kNamedListNodes = {{
+    {NamedList::kBank, 21, 1},
+    {NamedList::kScanLink, 51, 1},
+    {NamedList::kBroadcastBank, 72, 3},
+    {NamedList::kRepeaterGroup, 163, 1},
+    {NamedList::kGpsGroup, 222, 1},
 }};
-constexpr int kNameLength = 16;
 constexpr int kFirstLinkNode = 51;
-
-std::string Label(NamedLists::Label label, int position) {
-  switch (label) {
-    case NamedLists::kLetter:
-      return std::string(1, static_cast<char>('A' + position));
-    case NamedLists::kDigit:
-      return std::to_string(position);
-    case NamedLists::kTwoDigits:
-      break;
-  }
-  const int number = position + 1;
-  return std::string{static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
-}
 
 }  // namespace
 
@@ -69,6 +53,7 @@ indMain::indMain(MainServices services)
       cellBehaviour_(std::make_unique<indActiveCell>(*cellDocument_)) {
   InitModel();
   SetCellBehaviour(cellBehaviour_->Callback());
+  SetSheetDocument(cellDocument_.get());
   Services().events.Register(&indMain::OnEvent, this);
 }
 
@@ -77,6 +62,7 @@ indMain::~indMain() {
   Services().events.Unregister(&indMain::OnEvent, this);
   CloseSheet();
   SetCellBehaviour({});
+  SetSheetDocument(nullptr);
 }
 
 void indMain::InitModel() {
@@ -104,14 +90,11 @@ void indMain::ShowImage(cmcEeprom& image) {
 }
 
 std::string indMain::NamedListCaption(const cmcEeprom& image, int nodeNumber) {
-  for (const NamedLists& lists : kNamedLists) {
-    const int offset = nodeNumber - lists.firstNode;
-    if (offset < 0 || offset % lists.nodeStep != 0 || offset / lists.nodeStep >= lists.count) continue;
-    const int position = offset / lists.nodeStep;
-    std::string name(kNameLength, ' ');
-    image.ReadBlock(lists.firstName + kNameLength * position, reinterpret_cast<std::uint8_t*>(name.data()),
-                    kNameLength);
-    return Label(lists.label, position) + ": " + name;
+  for (const NamedListNodes& nodes : kNamedListNodes) {
+    const int offset = nodeNumber - nodes.firstNode;
+    if (offset < 0 || offset % nodes.nodeStep != 0) continue;
+    const std::string label = NamedListLabel(image, nodes.list, offset / nodes.nodeStep);
+    if (!label.empty()) return label;
   }
   return {};
 }
@@ -126,9 +109,9 @@ void indMain::RefreshAll() {
   if (CurrentSheet() == nullptr && MainWindow() != nullptr) {
     if (cmcCellObj* selected = Tree()->SelectedCell()) ActivateTreeNode(*selected);
   }
-  for (const NamedLists& lists : kNamedLists) {
-    for (int position = 0; position < lists.count; ++position) {
-      PostListCaption(lists.firstNode + position * lists.nodeStep);
+  for (const NamedListNodes& nodes : kNamedListNodes) {
+    for (int position = 0; position < NamedListCount(nodes.list); ++position) {
+      PostListCaption(nodes.firstNode + position * nodes.nodeStep);
     }
   }
 }
