@@ -30,20 +30,20 @@ ListRange AnsweredRange(cmcEvMan* events) {
 
 ListRange CountedRange(int kind, CellDocument& document) {
   const cmcEeprom& image = document.Image();
-  ListRange range = kind == ListKind::kYourCall ? ListRange{} : AnsweredRange(document.Events());
+  ListRange range = kind == RecordKind::kYourCall ? ListRange{} : AnsweredRange(document.Events());
   switch (kind) {
-    case ListKind::kGps: {
+    case RecordKind::kGps: {
       const GpsGroups groups = ReadGpsGroups(image);
       const bool known = range.group >= 0 && range.group < static_cast<int>(groups.start.size());
       const int start = known ? groups.start[static_cast<std::size_t>(range.group)] : kGpsNoGroupStart;
       range.first = start == kGpsNoGroupStart ? 0 : start;
       break;
     }
-    case ListKind::kRepeater:
+    case RecordKind::kRepeater:
       range.first = GroupStart(image, range.group);
       range.count = GroupCount(image, range.group);
       break;
-    case ListKind::kYourCall:
+    case RecordKind::kYourCall:
       range.count = YourCallCount(image);
       break;
     default:  // broadcast lists: 50 positions per list number
@@ -54,42 +54,42 @@ ListRange CountedRange(int kind, CellDocument& document) {
   return range;
 }
 
-bool IsCountedKind(int kind) {
-  return kind == ListKind::kGps || kind == ListKind::kRepeater || kind == ListKind::kYourCall ||
-         kind == ListKind::kBroadcastFm || kind == ListKind::kBroadcastAm;
-}
-
 }  // namespace
+
+bool IsCountedKind(int kind) {
+  return kind == RecordKind::kGps || kind == RecordKind::kRepeater || kind == RecordKind::kYourCall ||
+         kind == RecordKind::kBroadcastFm || kind == RecordKind::kBroadcastAm;
+}
 
 int ListKindOf(unsigned category) {
   switch (category) {
     case CT_Null:
     case CT_PopupMenu:
     case kCategoryNone:
-      return ListKind::kNone;
+      return RecordKind::kNone;
     case CT_Conv:
-      return ListKind::kChannel;
+      return RecordKind::kChannel;
     case CT_BankCh:
-      return ListKind::kBank;
+      return RecordKind::kBankView;
     case CT_Prog_Link:
-      return ListKind::kScanLink;
+      return RecordKind::kScanLink;
     case CT_Gps:
-      return ListKind::kGps;
+      return RecordKind::kGps;
     case CT_Rptlist:
-      return ListKind::kRepeater;
+      return RecordKind::kRepeater;
     case CT_Urlist:
-      return ListKind::kYourCall;
+      return RecordKind::kYourCall;
     case CT_RXCall:
-      return ListKind::kReceivedCall;
+      return RecordKind::kReceivedCall;
     case CT_TXCall_From:
     case CT_TXCall_FAnalog:
     case CT_TXCall_To:
     case CT_TXCall_Ref:
       return RecordKind::kHistoryFrom + static_cast<int>(category - CT_TXCall_From);
     case CT_Radio_Fm:
-      return ListKind::kBroadcastFm;
+      return RecordKind::kBroadcastFm;
     case CT_Radio_Am:
-      return ListKind::kBroadcastAm;
+      return RecordKind::kBroadcastAm;
     default:
       fatal("Unknown Cell Category.");
   }
@@ -110,7 +110,7 @@ void ActiveCellFrame::Load(int kind, int32_t atIndex, std::string_view sheetArgu
   bankSlotEmpty = false;
   newEntryRow = false;
   range = ListRange{};
-  if (kind == ListKind::kBank) {
+  if (kind == RecordKind::kBankView) {
     const int argument = ArgumentNumber(sheetArgument) - kFirstBankSheet;
     bank = argument >= 0 && argument < MemoryMap::kBankCount ? argument : kNoBank;
     const std::uint16_t entry = BankTableEntry(Image(), bank, atIndex);
@@ -120,9 +120,9 @@ void ActiveCellFrame::Load(int kind, int32_t atIndex, std::string_view sheetArgu
     } else {
       record.Load(RecordKind::kChannel, entry);
     }
-  } else if (kind == ListKind::kScanLink) {
+  } else if (kind == RecordKind::kScanLink) {
     if (atIndex > 0) record.Load(kind, atIndex);
-  } else if (kind != ListKind::kNone) {
+  } else if (kind != RecordKind::kNone) {
     record.Load(kind, atIndex);
   }
   if (IsCountedKind(kind)) {

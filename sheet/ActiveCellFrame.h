@@ -12,22 +12,13 @@
 #include "sheet/cmcCellCapsule.h"
 #include "text/cmcCellObj.h"
 
-// List kinds: the list a category's index addresses (the record kinds of the channel record).
-namespace ListKind {
-inline constexpr int kNone = 0;
-inline constexpr int kChannel = 1;
-inline constexpr int kBank = 4;
-inline constexpr int kScanLink = 5;
-inline constexpr int kGps = 6;
-inline constexpr int kRepeater = 7;
-inline constexpr int kYourCall = 8;
-inline constexpr int kReceivedCall = 9;
-inline constexpr int kBroadcastFm = 14;
-inline constexpr int kBroadcastAm = 15;
-}  // namespace ListKind
-
-// The list kind of a category; a category outside the table is fatal.
+// The record kind of the list a category's index addresses; a category outside the table is
+// fatal.
 int ListKindOf(unsigned category);
+
+// The variable-length lists: GPS memories, repeaters, your call signs and broadcast memories,
+// whose sheets end in a new-entry row.
+bool IsCountedKind(int kind);
 
 // The entries of the current group of a variable-length list; all zero when unknown.
 struct ListRange {
@@ -70,7 +61,7 @@ struct ActiveCellFrame {
   unsigned category;
   unsigned cellId;
   int32_t index;
-  int listKind = ListKind::kNone;
+  int listKind = RecordKind::kNone;
   datCh record;
   // Bank sheets: the bank of the sheet argument (kNoBank outside A-Z) and whether the slot
   // holds no channel.

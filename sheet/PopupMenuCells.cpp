@@ -26,21 +26,16 @@ struct IndexRange {
   bool Contains(int i) const { return i >= low && i <= high; }
 };
 
-bool IsCountedKind(int kind) {
-  return kind == ListKind::kGps || kind == ListKind::kRepeater || kind == ListKind::kYourCall ||
-         kind == ListKind::kBroadcastFm || kind == ListKind::kBroadcastAm;
-}
-
 // The indexes a list operation may address for the loaded kind.
 IndexRange KindRange(const ActiveCellFrame& frame) {
   switch (frame.listKind) {
-    case ListKind::kChannel:
+    case RecordKind::kChannel:
       return {0, MemoryMap::kChannelIndexCount - 1};
-    case ListKind::kBank:
+    case RecordKind::kBankView:
       return {0, MemoryMap::kBankChannelCount - 1};
-    case ListKind::kScanLink:
+    case RecordKind::kScanLink:
       return {0, MemoryMap::kScanLinkCount * kScanLinkRows - 1};
-    case ListKind::kReceivedCall:
+    case RecordKind::kReceivedCall:
       return {0, MemoryMap::kReceivedCallCount - 1};
     case RecordKind::kHistoryFrom:
       return {0, MemoryMap::kHistoryFromCount - 1};
@@ -71,9 +66,9 @@ bool CarryDisabled(const ActiveCellFrame& frame, bool up) {
   const int i = frame.index;
   const auto atEnd = [up, i](IndexRange block) { return i == (up ? block.low : block.high); };
   switch (frame.listKind) {
-    case ListKind::kChannel:
+    case RecordKind::kChannel:
       return atEnd(ChannelBlock(i));
-    case ListKind::kBank:
+    case RecordKind::kBankView:
       return atEnd({0, MemoryMap::kBankChannelCount - 1});
     default:
       if (IsCountedKind(frame.listKind)) return frame.newEntryRow || atEnd(KindRange(frame));
@@ -83,17 +78,17 @@ bool CarryDisabled(const ActiveCellFrame& frame, bool up) {
 
 bool EditDisabled(const ActiveCellFrame& frame, unsigned entry) {
   const int i = frame.index;
-  if (frame.listKind == ListKind::kChannel || frame.listKind == ListKind::kBank) {
+  if (frame.listKind == RecordKind::kChannel || frame.listKind == RecordKind::kBankView) {
     return i >= MemoryMap::kChannelIndexCount || !KindRange(frame).Contains(i);
   }
-  if (frame.listKind == ListKind::kScanLink) return i % kScanLinkRows == 0;
+  if (frame.listKind == RecordKind::kScanLink) return i % kScanLinkRows == 0;
   if (IsCountedKind(frame.listKind)) return entry != CL_PMenu_Insert && frame.newEntryRow;
   return !KindRange(frame).Contains(i);
 }
 
 bool RepeaterSetDisabled(const ActiveCellFrame& frame) {
-  if (frame.listKind == ListKind::kChannel) return !frame.record.IsUsed();
-  if (frame.listKind == ListKind::kBank) return frame.ChannelRowEmpty();
+  if (frame.listKind == RecordKind::kChannel) return !frame.record.IsUsed();
+  if (frame.listKind == RecordKind::kBankView) return frame.ChannelRowEmpty();
   return false;
 }
 
@@ -104,7 +99,7 @@ bool InOwnRange(const ActiveCellFrame& frame) {
 bool PasteDisabled(const ActiveCellFrame& frame) {
   if (!frame.document.ClipboardAccepts(frame.listKind)) return true;
   if (frame.newEntryRow) return true;
-  return frame.listKind != ListKind::kNone && !KindRange(frame).Contains(frame.index);
+  return frame.listKind != RecordKind::kNone && !KindRange(frame).Contains(frame.index);
 }
 
 bool EntryDisabled(const ActiveCellFrame& frame) {
@@ -135,7 +130,7 @@ bool IsColumnGroupEntry(unsigned id) { return id >= CL_PMenu_Tone_Cut && id <= C
 std::int32_t ColumnGroupBit(unsigned id) { return 1 << (id - CL_PMenu_Tone_Cut); }
 
 void SetRepeaterUse(ActiveCellFrame& frame, bool on) {
-  if (frame.listKind != ListKind::kRepeater) return;
+  if (frame.listKind != RecordKind::kRepeater) return;
   datCh repeater(frame.Image());
   for (int i = frame.range.first; i <= frame.range.last; ++i) {
     repeater.Load(RecordKind::kRepeater, i);
