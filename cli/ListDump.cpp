@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/JsonText.h"
+#include "memory/BroadcastList.h"
 #include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
 #include "memory/SignalCodes.h"
@@ -171,7 +172,7 @@ DumpEntry BroadcastEntry(const datCh& record) {
   return {
       Number("index", record.Index()),
       {"band", JsonString(am ? "AM" : "FM"), am ? "AM" : "FM"},
-      Number("group", record.Index() / 100),
+      Number("group", BroadcastGroupOfIndex(record.Index())),
       Number("frequency", record.frequency),
       Text("name", ViewOf(record.name)),
       Number("skip", record.skip),
@@ -186,7 +187,7 @@ std::vector<DumpEntry> BroadcastEntries(cmcEeprom& image) {
   datCh record(image);
   for (int group = 0; group < kBroadcastGroupCount; ++group) {
     for (const int kind : {RecordKind::kBroadcastFm, RecordKind::kBroadcastAm}) {
-      const int first = 100 * group + (kind == RecordKind::kBroadcastAm ? kBroadcastGroupSlots : 0);
+      const int first = BroadcastListIndex(group, kind == RecordKind::kBroadcastAm, 0);
       for (int index = first; index < first + kBroadcastGroupSlots; ++index) {
         record.Load(kind, index);
         if (record.IsUsed()) entries.push_back(BroadcastEntry(record));

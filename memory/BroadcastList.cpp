@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "memory/DestinationTables.h"
 #include "memory/ImageFields.h"
 
 using namespace MemoryMap;
@@ -20,6 +21,16 @@ Address SlotAddress(int group, int slot) {
 
 }  // namespace
 
+int BroadcastListIndex(int group, bool am, int position) {
+  return kBroadcastIndexStride * group + (am ? kBroadcastGroupSlots : 0) + position;
+}
+
+int BroadcastGroupOfIndex(int index) { return index / kBroadcastIndexStride; }
+
+int BroadcastGroupOfList(int listNumber) { return listNumber / 2; }
+
+bool IsAmList(int listNumber) { return listNumber % 2 == 1; }
+
 int BroadcastSlotRecord(const cmcEeprom& image, int group, int slot) {
   if (!IsSlot(group, slot)) return -1;
   const int record = ReadU16(image, SlotAddress(group, slot));
@@ -31,7 +42,7 @@ void SetBroadcastSlotRecord(cmcEeprom& image, int group, int slot, std::uint16_t
 }
 
 bool IsFmBroadcastFrequency(std::uint32_t frequency) {
-  return frequency >= kFmBroadcastLow && frequency <= kFmBroadcastHigh;
+  return Bands::kFmBroadcastWide.Contains(frequency);
 }
 
 std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record) {
@@ -46,6 +57,17 @@ int BroadcastFmCount(const cmcEeprom& image, int group) {
     ++count;
   }
   return count;
+}
+
+int BroadcastStationCount(const cmcEeprom& image, int group) {
+  int count = 0;
+  while (count < kBroadcastGroupSlots && BroadcastSlotRecord(image, group, count) >= 0) ++count;
+  return count;
+}
+
+int BroadcastListCount(const cmcEeprom& image, int group, bool am) {
+  const int fm = BroadcastFmCount(image, group);
+  return am ? BroadcastStationCount(image, group) - fm : fm;
 }
 
 void NormaliseBroadcastGroups(cmcEeprom& image) {

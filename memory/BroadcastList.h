@@ -4,13 +4,31 @@
 // them; the FM list shows slot s, the AM list its position p at slot (FM count) + p.
 #include <cstdint>
 
+#include "memory/MemoryMap.h"
 #include "memory/cmcEeprom.h"
+
+// The record indexes of the broadcast lists (kinds 14 and 15): a group's FM list from
+// kBroadcastIndexStride x group on, its AM list kBroadcastGroupSlots further, so both lists of
+// a group fit in one stride whatever their sizes.
+inline constexpr int kBroadcastIndexStride = 2 * MemoryMap::kBroadcastGroupSlots;
+
+// The record index of a position of a group's FM or AM list.
+int BroadcastListIndex(int group, bool am, int position);
+int BroadcastGroupOfIndex(int index);
+// The sheets number a group's lists 2 x group (FM) and 2 x group + 1 (AM).
+int BroadcastGroupOfList(int listNumber);
+bool IsAmList(int listNumber);
 
 // The record number in a slot, or -1 for an empty slot or a group or slot out of range.
 int BroadcastSlotRecord(const cmcEeprom& image, int group, int slot);
 void SetBroadcastSlotRecord(cmcEeprom& image, int group, int slot, std::uint16_t record);
 // The number of leading slots of the group that hold FM-band stations.
 int BroadcastFmCount(const cmcEeprom& image, int group);
+// The number of leading slots of the group that hold a station; normalised groups keep
+// their stations packed from the first slot.
+int BroadcastStationCount(const cmcEeprom& image, int group);
+// The number of entries of a group's FM or AM list.
+int BroadcastListCount(const cmcEeprom& image, int group, bool am);
 bool IsFmBroadcastFrequency(std::uint32_t frequency);
 std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record);
 

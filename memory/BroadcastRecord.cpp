@@ -8,20 +8,17 @@ using namespace MemoryMap;
 
 namespace {
 
-constexpr int kListStride = 100;
-constexpr int kAmListBase = 50;
-
 // The record number a list index names, or -1.
 int RecordOfListIndex(const cmcEeprom& image, int kind, int index) {
   if (index < 0) return -1;
-  const int group = index / kListStride;
-  const int position = index % kListStride;
+  const int group = BroadcastGroupOfIndex(index);
+  const int amPosition = index - BroadcastListIndex(group, true, 0);
   if (kind == RecordKind::kBroadcastFm) {
-    return position < kAmListBase ? BroadcastSlotRecord(image, group, position) : -1;
+    const int fmPosition = index - BroadcastListIndex(group, false, 0);
+    return amPosition < 0 ? BroadcastSlotRecord(image, group, fmPosition) : -1;
   }
-  if (position < kAmListBase) return -1;
-  if (group >= kBroadcastGroupCount) return -1;
-  return BroadcastSlotRecord(image, group, BroadcastFmCount(image, group) + position - kAmListBase);
+  if (amPosition < 0 || group >= kBroadcastGroupCount) return -1;
+  return BroadcastSlotRecord(image, group, BroadcastFmCount(image, group) + amPosition);
 }
 
 Address RecordAddress(int record) { return kBroadcastMemories + kBroadcastRecordSize * record; }

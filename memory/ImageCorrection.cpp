@@ -59,19 +59,13 @@ void RemoveBroadcastSlot(cmcEeprom& image, int group, int slot) {
   SetBroadcastSlotRecord(image, group, kBroadcastGroupSlots - 1, kNone16);
 }
 
-int UsedSlots(const cmcEeprom& image, int group) {
-  int slots = 0;
-  while (slots < kBroadcastGroupSlots && BroadcastSlotRecord(image, group, slots) >= 0) ++slots;
-  return slots;
-}
-
 // One list of a group, from its last entry to its first; the AM list follows the FM one.
 bool CorrectBroadcastList(cmcEeprom& image, int group, int kind) {
-  const bool fm = kind == RecordKind::kBroadcastFm;
+  const bool am = kind == RecordKind::kBroadcastAm;
   const int fmCount = BroadcastFmCount(image, group);
-  const int first = fm ? 0 : fmCount;
-  const int end = fm ? fmCount : UsedSlots(image, group);
-  const int indexBase = 100 * group + (fm ? 0 : kBroadcastGroupSlots - first);
+  const int first = am ? fmCount : 0;
+  const int end = am ? BroadcastStationCount(image, group) : fmCount;
+  const int indexBase = BroadcastListIndex(group, am, 0) - first;
   bool removed = false;
   datCh record(image);
   for (int slot = end; slot-- > first;) {

@@ -53,8 +53,6 @@ inline constexpr Address kBroadcastGroups = 40079;
 inline constexpr int kBroadcastGroupCount = 26;
 inline constexpr int kBroadcastGroupSlots = 50;
 inline constexpr Address kBroadcastGroupNames = 42679;
-inline constexpr std::uint32_t kFmBroadcastLow = 76000000;
-inline constexpr std::uint32_t kFmBroadcastHigh = 108000000;
 
 // Repeater list (50-byte entries) and the packed gateway call signs beside it.
 inline constexpr Address kRepeaters = 43200;

@@ -100,14 +100,12 @@ void AddListFindings(std::vector<ListFinding>& findings, cmcEeprom& image, int k
   }
 }
 
-constexpr int kBroadcastListStride = 100;
-
+// The AM list is read through all its positions: an empty one reads as unused.
 void AddBroadcastFindings(std::vector<ListFinding>& findings, cmcEeprom& image) {
   for (int group = 0; group < kBroadcastGroupCount; ++group) {
-    const int fm = kBroadcastListStride * group;
-    const int am = fm + kBroadcastGroupSlots;
-    AddListFindings(findings, image, RecordKind::kBroadcastFm, fm,
-                    fm + BroadcastFmCount(image, group));
+    const int fm = BroadcastListIndex(group, false, 0);
+    const int am = BroadcastListIndex(group, true, 0);
+    AddListFindings(findings, image, RecordKind::kBroadcastFm, fm, fm + BroadcastFmCount(image, group));
     AddListFindings(findings, image, RecordKind::kBroadcastAm, am, am + kBroadcastGroupSlots);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "memory/BroadcastList.h"
 #include "memory/ChannelList.h"
 #include "memory/GpsList.h"
 #include "memory/MemoryMap.h"
@@ -46,8 +47,8 @@ ListRange CountedRange(int kind, CellDocument& document) {
     case RecordKind::kYourCall:
       range.count = YourCallCount(image);
       break;
-    default:  // broadcast lists: 50 positions per list number
-      range.first = range.group * MemoryMap::kBroadcastGroupSlots;
+    default:
+      range.first = BroadcastListIndex(BroadcastGroupOfList(range.group), IsAmList(range.group), 0);
       break;
   }
   range.last = range.first + range.count - 1;

@@ -40,17 +40,9 @@ void ScanBank(ActiveCellFrame& frame, int bank) {
   }
 }
 
-// The number of stations in a broadcast group (its slots are kept packed from the first).
-int BroadcastCount(const cmcEeprom& image, int group) {
-  int count = 0;
-  while (count < MemoryMap::kBroadcastGroupSlots && BroadcastSlotRecord(image, group, count) >= 0) ++count;
-  return count;
-}
-
 void ScanBroadcast(ActiveCellFrame& frame, int group, bool am) {
-  const int fm = BroadcastFmCount(frame.Image(), group);
-  const int count = am ? BroadcastCount(frame.Image(), group) - fm : fm;
-  const int first = group * 2 * MemoryMap::kBroadcastGroupSlots + (am ? MemoryMap::kBroadcastGroupSlots : 0);
+  const int count = BroadcastListCount(frame.Image(), group, am);
+  const int first = BroadcastListIndex(group, am, 0);
   ScanRecords(frame, am ? RecordKind::kBroadcastAm : RecordKind::kBroadcastFm, first, first + count - 1, true);
 }
 
@@ -70,8 +62,8 @@ void AnswerCheckCell(ActiveCellFrame& frame) {
   } else if (id <= CL_Check_BankCHZ) {
     ScanBank(frame, static_cast<int>(id - CL_Check_BankCHA));
   } else if (id <= CL_Check_RadioAmZ) {
-    const unsigned n = id - CL_Check_RadioFmA;
-    ScanBroadcast(frame, static_cast<int>(n / 2), n % 2 == 1);
+    const int list = static_cast<int>(id - CL_Check_RadioFmA);  // check cells go in list number order
+    ScanBroadcast(frame, BroadcastGroupOfList(list), IsAmList(list));
   } else if (id == CL_Check_URList) {
     ScanRecords(frame, RecordKind::kYourCall, 0, YourCallCount(image) - 1, true);
   } else {

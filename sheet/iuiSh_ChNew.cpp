@@ -30,18 +30,9 @@ int ListNumberOf(std::string_view listArgument) {
   return std::max(0, ArgumentNumber(block.GetItem(0)));
 }
 
-// Broadcast stations the bank's slots hold, of both bands.
-int BroadcastEntries(const cmcEeprom& image, int bank) {
-  int entries = 0;
-  for (int slot = 0; slot < kBroadcastGroupSlots; ++slot) {
-    if (BroadcastSlotRecord(image, bank, slot) >= 0) ++entries;
-  }
-  return entries;
-}
-
 int BroadcastMemoriesInUse(const cmcEeprom& image) {
   int inUse = 0;
-  for (int bank = 0; bank < kBroadcastGroupCount; ++bank) inUse += BroadcastEntries(image, bank);
+  for (int bank = 0; bank < kBroadcastGroupCount; ++bank) inUse += BroadcastStationCount(image, bank);
   return inUse;
 }
 
@@ -93,20 +84,19 @@ std::string iuiSh_ChNew_Rpt::Remaining() const {
 // --- Broadcast radio lists ---
 
 SheetList iuiSh_ChNew_Radio::ReadList(int number) const {
-  const cmcEeprom& image = Document().Image();
-  const int bank = number / 2;
-  const int fm = BroadcastFmCount(image, bank);
-  const int count = number % 2 == 0 ? fm : BroadcastEntries(image, bank) - fm;
-  return {number, count, number * kBroadcastGroupSlots};
+  const int bank = BroadcastGroupOfList(number);
+  const bool am = IsAmList(number);
+  return {number, BroadcastListCount(Document().Image(), bank, am), BroadcastListIndex(bank, am, 0)};
 }
 
 std::string iuiSh_ChNew_Radio::Label() const {
-  return " " + NamedListLabel(Document().Image(), NamedList::kBroadcastBank, ListNumber() / 2);
+  return " " + NamedListLabel(Document().Image(), NamedList::kBroadcastBank, BroadcastGroupOfList(ListNumber()));
 }
 
 std::string iuiSh_ChNew_Radio::Remaining() const {
   const cmcEeprom& image = Document().Image();
-  return FormattedText(Text("GI_RemainRadio"), Capacity() - BroadcastEntries(image, ListNumber() / 2),
+  return FormattedText(Text("GI_RemainRadio"),
+                       Capacity() - BroadcastStationCount(image, BroadcastGroupOfList(ListNumber())),
                        kBroadcastMemoryCount - BroadcastMemoriesInUse(image));
 }
 
