@@ -90,8 +90,6 @@ void FillBytes(cmcEeprom& image, Address start, int count, std::uint8_t value) {
   for (int i = 0; i < count; ++i) image.SetByte(start + i, value);
 }
 
-bool IsDestination(std::int32_t code) { return code >= 0 && code < kDestinationCount; }
-
 // The channel record every default channel is made from.
 datCh DefaultRecord(const DefaultChannel& channel, std::uint8_t mode) {
   datCh record;
@@ -196,7 +194,7 @@ void CopyWithin(cmcEeprom& image, Address from, Address to, int count) {
 }  // namespace
 
 const DestinationDefaults& DefaultsOf(std::int32_t code) {
-  return kDestinationDefaults[IsDestination(code) ? static_cast<std::size_t>(code) : 0];
+  return kDestinationDefaults[indDestination(code).IsKnown() ? static_cast<std::size_t>(code) : 0];
 }
 
 void WriteDefaultImage(cmcEeprom& image, std::int32_t code) {

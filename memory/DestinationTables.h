@@ -69,6 +69,17 @@ inline constexpr FrequencyRange kRepeaterFrequencyLimits{30000, 1399995000};
 }  // namespace Bands
 
 inline constexpr int kDestinationCount = 16;
+
+// Destination codes with rules of their own: the Korean and the Japanese version (the US
+// versions are codes 0 and 1, IsUsDestination), and the code that means no destination is
+// known yet.
+namespace DestinationCode {
+inline constexpr std::int32_t kKorea = 5;
+inline constexpr std::int32_t kJapan = 15;
+inline constexpr std::int32_t kNone = kDestinationCount;
+}  // namespace DestinationCode
+
+constexpr bool IsUsDestination(std::int32_t code) { return code == 0 || code == 1; }
 inline constexpr std::size_t kMaxInhibitedRanges = 10;
 
 struct DestinationRow {

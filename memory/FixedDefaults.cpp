@@ -20,7 +20,6 @@ using namespace MemoryMap;
 namespace {
 
 constexpr int kEditedGeneration = 3;
-constexpr std::int32_t kDestinationWithAutoStep = 15;
 
 // The texts the radio shows as they are typed in it: the five transmit messages and the
 // GPS message.
@@ -29,8 +28,8 @@ constexpr Address kGpsMessage = kSettings + 248;
 // Copied from the defaults image unless the destination shows the setting itself.
 enum class CopyCondition {
   kAlways,
-  kUnlessDestination0Or1,   // the auto-repeater choice and the weather alert settings
-  kUnlessDestination5Or15,  // the auto-repeater switch
+  kUnlessUsVersion,                // the auto-repeater choice and the weather alert settings
+  kUnlessKoreanOrJapaneseVersion,  // the auto-repeater switch
 };
 
 struct FixedRange {
@@ -44,16 +43,16 @@ constexpr std::uint8_t kReceiveExpansionBit = 0x08;
 
 constexpr std::array<FixedRange, 15> kFixedRanges{{
     {109184, 109185, CopyCondition::kAlways},
-    {109187, 109187, CopyCondition::kUnlessDestination5Or15},
-    {109188, 109188, CopyCondition::kUnlessDestination0Or1},
-    {109227, 109228, CopyCondition::kUnlessDestination0Or1},  // weather alert, bands A and B
+    {109187, 109187, CopyCondition::kUnlessKoreanOrJapaneseVersion},
+    {109188, 109188, CopyCondition::kUnlessUsVersion},
+    {109227, 109228, CopyCondition::kUnlessUsVersion},  // weather alert, bands A and B
     {109293, 109293, CopyCondition::kAlways},
     {109351, 109363, CopyCondition::kAlways},
     {109365, 109412, CopyCondition::kAlways},
     {109561, 109564, CopyCondition::kAlways},
     {109632, 109745, CopyCondition::kAlways},  // band and broadcast templates
     {109746, 110234, CopyCondition::kAlways},
-    {110235, 110236, CopyCondition::kUnlessDestination0Or1},  // weather channel, bands A and B
+    {110235, 110236, CopyCondition::kUnlessUsVersion},  // weather channel, bands A and B
     {110237, 110252, CopyCondition::kAlways},
     {110301, 110306, CopyCondition::kAlways},
     {kMapRevision, kMapRevision, CopyCondition::kAlways},
@@ -62,10 +61,10 @@ constexpr std::array<FixedRange, 15> kFixedRanges{{
 
 bool Applies(CopyCondition condition, std::int32_t code) {
   switch (condition) {
-    case CopyCondition::kUnlessDestination0Or1:
-      return code != 0 && code != 1;
-    case CopyCondition::kUnlessDestination5Or15:
-      return code != 5 && code != 15;
+    case CopyCondition::kUnlessUsVersion:
+      return !IsUsDestination(code);
+    case CopyCondition::kUnlessKoreanOrJapaneseVersion:
+      return code != DestinationCode::kKorea && code != DestinationCode::kJapan;
     case CopyCondition::kAlways:
       break;
   }
@@ -89,7 +88,7 @@ void MergeChannel(datCh& record, cmcEeprom& templateSource, const datCh& bandTem
     record.LoadFrom(templateSource, RecordKind::kBandTemplate, band);
     record.SetUsed(false);
   }
-  if (code != kDestinationWithAutoStep && record.tuningStep == TuningStep::kAuto) {
+  if (code != DestinationCode::kJapan && record.tuningStep == TuningStep::kAuto) {
     record.tuningStep = bandTemplate.tuningStep;
   }
   record.audioFrequency = bandTemplate.audioFrequency;

@@ -9,7 +9,7 @@
 //   snapped to the radio's rasters, an undefined tone mode switched off, and, when its mode
 //   is none the radio offers, the band template of its frequency in place of all its
 //   fields and its used flag cleared; an Auto tuning step becomes the template's step
-//   (except for destination 15, which has Auto), and the audio frequency the template's;
+//   (except for the Japanese version, which has Auto), and the audio frequency the template's;
 // - the bank tables are rebuilt;
 // - the transmit messages and the GPS message keep only characters the radio shows;
 // - used repeater entries lose the fields their entry type does not have;

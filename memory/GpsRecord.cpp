@@ -1,5 +1,6 @@
 // GPS memories by list position (kind 6) and the new-memory templates (kinds 21 and 22).
 #include "memory/Bcd.h"
+#include "memory/DestinationTables.h"
 #include "memory/GpsList.h"
 #include "memory/ImageFields.h"
 #include "memory/ModelSettings.h"
@@ -94,8 +95,7 @@ void EncodeGps(const datCh& r, cmcEeprom& image, int index) {
 }
 
 void DecodeNewGps(datCh& r, const cmcEeprom& image, int index, bool stampNow) {
-  const bool westernDestination = CurrentModelSettings().DestinationCode() <= 1 &&
-                                  CurrentModelSettings().DestinationCode() >= 0;
+  const bool westernDestination = IsUsDestination(CurrentModelSettings().DestinationCode());
   r.latitude = GpsPosition{0, 0, 'N'};
   r.longitude = GpsPosition{0, 0, westernDestination ? 'W' : 'E'};
   r.altitude = kAltitudeNotSet;

@@ -3,10 +3,11 @@
 // fixed time is set.
 #include <optional>
 
+#include "memory/DestinationTables.h"
 #include "memory/ModelSettings.h"
 
 struct PlainModelSettings : ModelSettings {
-  std::int32_t destinationCode = 16;
+  std::int32_t destinationCode = DestinationCode::kNone;
   bool fccInhibit = false;
   bool receiveExpansion = false;
   std::optional<LocalDateTime> fixedTime;

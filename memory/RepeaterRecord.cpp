@@ -1,4 +1,5 @@
 // Repeater list entries (kind 7) and the new-repeater template (kind 23).
+#include "memory/DestinationTables.h"
 #include "memory/ImageFields.h"
 #include "memory/ModelSettings.h"
 #include "memory/RasterCode.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::uint8_t kNewRepeaterToneIndex = 8;  // 88.5 Hz
 constexpr std::int16_t kUtcOffsetNotSet = 0x7FFF;
-constexpr std::int32_t kDestinationWithDuplexDefault = 15;
 constexpr std::uint32_t kDefaultDuplexOffset = 5000000;
 
 bool IsRepeaterIndex(int index) { return index >= 0 && index < kRepeaterCount; }
@@ -111,8 +111,7 @@ void EncodeRepeater(const datCh& r, cmcEeprom& image, int index) {
 void DecodeNewRepeater(datCh& r, const cmcEeprom& image, int index) {
   r.SetUsed(false);
   r.callSign = MakeFixedText<8>("CALLSIGN");
-  const bool duplexDefault =
-      CurrentModelSettings().DestinationCode() == kDestinationWithDuplexDefault;
+  const bool duplexDefault = CurrentModelSettings().DestinationCode() == DestinationCode::kJapan;
   r.duplex = duplexDefault ? 1 : 0;
   r.offset = duplexDefault ? kDefaultDuplexOffset : 0;
   r.mode = kRepeaterModeDv;

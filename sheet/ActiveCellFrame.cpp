@@ -4,6 +4,7 @@
 
 #include "memory/BroadcastList.h"
 #include "memory/ChannelList.h"
+#include "memory/DestinationTables.h"
 #include "memory/GpsList.h"
 #include "memory/MemoryMap.h"
 #include "memory/RepeaterList.h"
@@ -133,7 +134,7 @@ void ActiveCellFrame::Load(int kind, int32_t atIndex, std::string_view sheetArgu
 }
 
 bool ActiveCellFrame::ChannelRowEmpty() const {
-  return !record.IsUsed() || record.frequency > kHighestRowFrequency;
+  return !record.IsUsed() || record.frequency > Bands::kChannelFrequencyLimits.high;
 }
 
 void ActiveCellFrame::Commit() {

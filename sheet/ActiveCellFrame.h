@@ -28,9 +28,6 @@ struct ListRange {
   int count = 0;
 };
 
-// A channel whose frequency lies above this shows as an empty row.
-inline constexpr std::uint32_t kHighestRowFrequency = 479000000;
-
 struct ActiveCellFrame {
   ActiveCellFrame(cmcCellCapsule& request, int op, CellDocument& document);
 
@@ -42,7 +39,7 @@ struct ActiveCellFrame {
   // Loads the record, range and new-entry flag of a list kind and index; a bank sheet's
   // argument text names its bank.
   void Load(int kind, int32_t atIndex, std::string_view sheetArgument);
-  // A memory channel row that shows empty: not in use, or above the highest frequency.
+  // A memory channel row that shows empty: not in use, or above the highest channel frequency.
   bool ChannelRowEmpty() const;
   // Writes the record back (actions only) and notes the change for the repaint scope.
   void Commit();

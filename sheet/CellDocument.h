@@ -73,5 +73,5 @@ class CellDocument {
 
 // The display is Japanese when the language setting or the system's language is Japanese.
 inline bool IsJapaneseDisplay(CellDocument& document) {
-  return document.Settings().displayLanguage == 1 || document.SystemLanguageJapanese();
+  return document.Settings().displayLanguage == indEnvironSettings::kLanguageJapanese || document.SystemLanguageJapanese();
 }

@@ -19,12 +19,8 @@
 
 namespace {
 
-constexpr std::int32_t kLowestFrequency = 108000000;
-constexpr std::int32_t kHighestFrequency = 479000000;
 constexpr std::int32_t kHighestOffset = 59995000;
 constexpr std::int32_t kOffsetStep = 5000;
-constexpr std::int32_t kHighestBankChannel = 99;
-constexpr std::int32_t kJapaneseDestination = 15;
 
 bool IsFmMode(const datCh& r) { return r.mode == ChannelMode::kFm || r.mode == ChannelMode::kFmNarrow; }
 bool IsDvMode(const datCh& r) { return r.mode == ChannelMode::kDv; }
@@ -63,8 +59,8 @@ NumberCellFormat FrequencyFormat(bool emptyChannel) {
   format.decimals = 6;
   format.shownDecimals = 6;
   format.width = 3;
-  format.minimum = kLowestFrequency;
-  format.maximum = kHighestFrequency;
+  format.minimum = static_cast<std::int32_t>(Bands::kChannelFrequencyLimits.low);
+  format.maximum = static_cast<std::int32_t>(Bands::kChannelFrequencyLimits.high);
   format.editorStartsEmpty = emptyChannel;
   return format;
 }
@@ -82,7 +78,7 @@ NumberCellFormat OffsetFormat() {
 
 NumberCellFormat BankChannelFormat() {
   NumberCellFormat format;
-  format.maximum = kHighestBankChannel;
+  format.maximum = MemoryMap::kBankChannelCount - 1;
   format.stepping = true;
   return format;
 }
@@ -150,7 +146,7 @@ void AnswerOffset(ActiveCellFrame& frame) {
 
 std::string StepListKey(const ActiveCellFrame& frame) {
   const datCh& r = frame.record;
-  std::string key = frame.document.Settings().destinationCode == kJapaneseDestination
+  std::string key = frame.document.Settings().destinationCode == DestinationCode::kJapan
                         ? "GI_Sheet_Sel_Mch_TS_Pitch_Jpn"
                         : "GI_Sheet_Sel_Mch_TS_Pitch_Exp";
   const bool offers8_33 = indDestination::IsAirBand(r.frequency) || r.tuningStep == TuningStep::k8_33kHz;

@@ -14,7 +14,6 @@ constexpr int kStateChecked = 0;
 constexpr int kStateHidden = 1;
 constexpr int kStateDisabled = 2;
 constexpr int kStateCaption = 3;
-constexpr std::int32_t kJapanese = 1;
 
 bool Clicked(const ActiveCellFrame& frame) { return frame.IsAction() && frame.Key() == kKeyEnter; }
 
@@ -80,7 +79,7 @@ void Language(ActiveCellFrame& frame) {
   std::int32_t& language = frame.document.Settings().displayLanguage;
   SetState(frame, kStateChecked, language == frame.index);
   if (!Clicked(frame) || language == frame.index) return;
-  const bool asks = frame.index == kJapanese && !frame.document.SystemLanguageJapanese();
+  const bool asks = frame.index == indEnvironSettings::kLanguageJapanese && !frame.document.SystemLanguageJapanese();
   if (asks && !frame.document.ConfirmLanguageChange()) return;
   language = frame.index;
   frame.document.RunCommand(frame.cellId, frame.index);

@@ -1,20 +1,14 @@
 #include "sheet/iuiSh_Common.h"
 
-#include <algorithm>
-#include <array>
-
+#include "memory/DestinationTables.h"
 #include "sheet/CellDocument.h"
 #include "sheet/SheetName.h"
 #include "text/cmcGTex.h"
 
 namespace {
 
-constexpr std::array<int, 4> kJapanUsKoreaGeneral = {0, 1, 5, 15};
-constexpr std::array<int, 2> kUnitedStates = {0, 1};
-
-template <std::size_t N>
-bool Contains(const std::array<int, N>& codes, int code) {
-  return std::ranges::find(codes, code) != codes.end();
+bool IsJapanUsOrKorea(int code) {
+  return code == DestinationCode::kJapan || IsUsDestination(code) || code == DestinationCode::kKorea;
 }
 
 }  // namespace
@@ -23,8 +17,8 @@ void iuiSh_Common::SetArgument(std::string_view argument) { argument_ = Argument
 
 bool iuiSh_Common::AllowsRegionalLines(std::string_view directive) const {
   const int destination = document_.Settings().destinationCode;
-  if (directive == "Only_JPUSKR") return Contains(kJapanUsKoreaGeneral, destination);
-  if (directive == "Only_USA") return Contains(kUnitedStates, destination);
+  if (directive == "Only_JPUSKR") return IsJapanUsOrKorea(destination);
+  if (directive == "Only_USA") return IsUsDestination(destination);
   return true;
 }
 

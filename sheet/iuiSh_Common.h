@@ -9,8 +9,7 @@ class iuiSh_Common : public SheetModel {
   explicit iuiSh_Common(CellDocument& document) : document_(document) {}
 
   void SetArgument(std::string_view argument) override;
-  // "Only_JPUSKR": the Japanese, US, Korean and general versions (codes 0, 1, 5, 15);
-  // "Only_USA": the US versions (0, 1).
+  // "Only_JPUSKR": the Japanese, US and Korean versions; "Only_USA": the US versions.
   bool AllowsRegionalLines(std::string_view directive) const override;
   std::string Title(const std::string& styleTitle) const override;
 

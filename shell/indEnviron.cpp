@@ -40,7 +40,8 @@ constexpr IntegerSetting kIntegerSettings[] = {
     {"Global", "Repeater Dialog", &Settings::repeaterDialog, Range::Clamp, 0, 1},
     {"Global", "Auto Correct", &Settings::autoCorrect, Range::Clamp, 0, 1},
     {"View Option", "FontSize Percentage", &Settings::fontSizePercentage, Range::Clamp, 25, 1000},
-    {"View Option", "Language", &Settings::displayLanguage, Range::Clamp, 0, 1},
+    {"View Option", "Language", &Settings::displayLanguage, Range::Clamp,
+     Settings::kLanguageEnglish, Settings::kLanguageJapanese},
     {"View Option", "Toolbar Visible", &Settings::toolBarVisible, Range::NonZeroIsOne},
     {"View Option", "FontSize Printer", &Settings::printerFontSize, Range::Clamp, 8, 12},
     {"Display", "DrDetail", &Settings::callSignDetail, Range::Clamp, 0, 1},
@@ -104,7 +105,8 @@ void indEnviron::ReadSettings(const std::vector<std::string>& arguments) {
 
 void indEnviron::ReadMachineLanguage() {
   const auto language = stores_.machine.ReadInteger(names_.machineKey, kLanguage);
-  settings.machineLanguage = std::clamp(language.value_or(0), 0, 1);
+  settings.machineLanguage = std::clamp(language.value_or(Settings::kLanguageEnglish),
+                                        Settings::kLanguageEnglish, Settings::kLanguageJapanese);
 }
 
 // A missing or unreadable value takes its own default; the others keep what was read.
@@ -162,16 +164,14 @@ indEnvironSettings indEnviron::Defaults() const {
 void indEnviron::UpdateStartMode() {
   if (settings.startMode == Settings::kStartSetup) return;
   settings.startMode =
-      settings.destinationCode > 15 ? Settings::kStartNoDestination : Settings::kStartNormal;
+      settings.destinationCode >= kDestinationCount ? Settings::kStartNoDestination : Settings::kStartNormal;
 }
 
-bool indEnviron::IsDestination0or1() const {
-  return settings.destinationCode == 0 || settings.destinationCode == 1;
-}
+bool indEnviron::IsDestination0or1() const { return IsUsDestination(settings.destinationCode); }
 
-bool indEnviron::IsDestination5() const { return settings.destinationCode == 5; }
+bool indEnviron::IsDestination5() const { return settings.destinationCode == DestinationCode::kKorea; }
 
-bool indEnviron::IsDestination15() const { return settings.destinationCode == 15; }
+bool indEnviron::IsDestination15() const { return settings.destinationCode == DestinationCode::kJapan; }
 
 bool indEnviron::WriteSettings() {
   if (!firstInstance_ || settings.validityMarker != Settings::kValidMarker) return false;

@@ -5,11 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "memory/DestinationTables.h"
+
 struct indEnvironSettings {
   // The only value of the validity marker under which settings are trusted and written.
   static constexpr std::int32_t kValidMarker = 753951;
   // The destination code that means "not known yet".
-  static constexpr std::int32_t kNoDestination = 16;
+  static constexpr std::int32_t kNoDestination = DestinationCode::kNone;
+  // The languages of the display and of the machine.
+  static constexpr std::int32_t kLanguageEnglish = 0;
+  static constexpr std::int32_t kLanguageJapanese = 1;
 
   // Start modes: no destination yet (the initial setup runs), normal, setup asked for on the
   // command line.
@@ -17,8 +22,8 @@ struct indEnvironSettings {
   static constexpr std::int32_t kStartNormal = 3;
   static constexpr std::int32_t kStartSetup = 4;
 
-  std::int32_t displayLanguage = 0;  // 1 Japanese, otherwise English
-  std::int32_t machineLanguage = 0;  // the machine-wide language, never written
+  std::int32_t displayLanguage = kLanguageEnglish;
+  std::int32_t machineLanguage = kLanguageEnglish;  // the machine-wide language, never written
   std::int32_t validityMarker = kValidMarker;
   std::int32_t fontSizePercentage = 100;  // of the sheets' fonts
   std::int32_t toolBarVisible = 1;
