@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "platform/Fatal.h"
+#include "platform/qt/QtMd5.h"
 #include "platform/qt/QtTiming.h"
 #include "text/Codepage.h"
 #include "ui/ImageLists.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   setFatalHandler(showFatalMessageBox);
   QApplication::setWindowIcon(ProgramIcon());
   QtTiming timing;
+  QtMd5 md5;
   QtMessageBox messageBox;
   InstallMessageBox(&messageBox);
   QtFileDialog fileDialog;

@@ -11,6 +11,7 @@
 #include "files/DocumentOpen.h"
 #include "files/cmcQmfFile.h"
 #include "memory/Generation.h"
+#include "platform/qt/QtMd5.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ cmcEeprom FullImage() {
 }
 
 int Save(cmcEeprom& image, const std::string& path, bool digest) {
+  const QtMd5 md5;
   cmcQmfFile file;
   ConfigureDocumentWriter(file, image, {3, 3, digest, "bench"});
   return file.WriteImage(path, CloneRangesOf(3));

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "cli/TesselCli.h"
+#include "platform/qt/QtMd5.h"
 
 int main(int argc, char** argv) {
+  const QtMd5 md5;
   const std::vector<std::string> args(argv + 1, argv + argc);
   return RunTesselCli(args, std::cout, std::cerr);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// MD5 message digests (RFC 1321). The core only sees this interface; the platform library
-// that a program links (tessel_platform_qt) supplies the implementation, so the core links
-// no hashing library of its own.
+// MD5 message digests (RFC 1321). The core only sees this interface; the programs install
+// the platform's digests at start (QtMd5), one source per process, and tests install the
+// one they need. Making a digest before one is installed is a defect.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -20,5 +20,16 @@ class Md5Digest {
   virtual Result Finish() const = 0;
 };
 
-// A digest of the empty message. Defined by the platform library.
+class Md5Source {
+ public:
+  virtual ~Md5Source() = default;
+
+  // A digest of the empty message.
+  virtual std::unique_ptr<Md5Digest> MakeDigest() const = 0;
+};
+
+// Installs source (nullptr: none) and returns the one installed before.
+const Md5Source* InstallMd5(const Md5Source* source);
+
+// A digest of the empty message from the installed source.
 std::unique_ptr<Md5Digest> MakeMd5Digest();

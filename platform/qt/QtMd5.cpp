@@ -1,7 +1,7 @@
+#include "platform/qt/QtMd5.h"
+
 #include <QCryptographicHash>
 #include <algorithm>
-
-#include "platform/Md5.h"
 
 namespace {
 
@@ -25,4 +25,4 @@ class QtMd5Digest final : public Md5Digest {
 
 }  // namespace
 
-std::unique_ptr<Md5Digest> MakeMd5Digest() { return std::make_unique<QtMd5Digest>(); }
+std::unique_ptr<Md5Digest> QtMd5::MakeDigest() const { return std::make_unique<QtMd5Digest>(); }

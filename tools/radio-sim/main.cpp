@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/PseudoTerminal.h"
+#include "platform/qt/QtMd5.h"
 #include "platform/qt/QtTiming.h"
 #include "tools/radio-sim/RadioSimArguments.h"
 #include "tools/radio-sim/RadioSimEngine.h"
@@ -47,6 +48,7 @@ bool LoadImage(const RadioSimArguments& arguments, cmcEeprom& image) {
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   const QtTiming timing;
+  const QtMd5 md5;
   std::string error;
   const std::optional<RadioSimArguments> arguments =
       ParseRadioSimArguments(std::vector<std::string>(argv + 1, argv + argc), error);
