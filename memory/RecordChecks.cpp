@@ -54,34 +54,33 @@ bool IsEarlierFmHolder(const cmcEeprom& image, int entry, const datCh& record) {
          CallSignBand(RepeaterFrequencyOf(image, entry)) == CallSignBand(record.frequency);
 }
 
+// A bank sheet row shows a memory channel, judged as one.
+constexpr int kChannelKinds[] = {RecordKind::kChannel, RecordKind::kBankView};
+constexpr int kBroadcastKinds[] = {RecordKind::kBroadcastFm, RecordKind::kBroadcastAm};
+constexpr int kYourCallKinds[] = {RecordKind::kYourCall};
+constexpr int kRepeaterKinds[] = {RecordKind::kRepeater};
+
+// In the order a record's findings are reported.
 constexpr std::array<RecordCheckFacts, 12> kChecks{{
-    {"CheckFrequency", "frequency", CheckSeverity::kWarning, &CheckFrequency},
-    {"CheckFrequencyRange", "frequency", CheckSeverity::kError, &CheckFrequencyRange},
-    {"CheckOffsetGrid", "offset", CheckSeverity::kWarning, &CheckOffsetGrid},
-    {"CheckModeForBand", "mode", CheckSeverity::kWarning, &CheckModeForBand},
-    {"CheckStepForBand", "tuningStep", CheckSeverity::kWarning, &CheckStepForBand},
-    {"CheckBankConflict", "bank", CheckSeverity::kError, &CheckBankConflict},
-    {"CheckBroadcastFrequency", "frequency", CheckSeverity::kWarning, &CheckBroadcastFrequency},
-    {"CheckYourCall", "callSign", CheckSeverity::kWarning, &CheckYourCall},
-    {"CheckRepeaterCall", "callSign", CheckSeverity::kWarning, &CheckRepeaterCall},
-    {"CheckRepeaterFrequency", "frequency", CheckSeverity::kWarning, &CheckRepeaterFrequency},
-    {"CheckRepeaterFrequencyRange", "frequency", CheckSeverity::kError,
-     &CheckRepeaterFrequencyRange},
-    {"CheckRepeaterDuplex", "duplex", CheckSeverity::kWarning, &CheckRepeaterDuplex},
+    {"CheckFrequency", "frequency", CheckSeverity::kWarning, &CheckFrequency, kChannelKinds},
+    {"CheckFrequencyRange", "frequency", CheckSeverity::kError, &CheckFrequencyRange, kChannelKinds},
+    {"CheckOffsetGrid", "offset", CheckSeverity::kWarning, &CheckOffsetGrid, kChannelKinds},
+    {"CheckModeForBand", "mode", CheckSeverity::kWarning, &CheckModeForBand, kChannelKinds},
+    {"CheckStepForBand", "tuningStep", CheckSeverity::kWarning, &CheckStepForBand, kChannelKinds},
+    {"CheckBankConflict", "bank", CheckSeverity::kError, &CheckBankConflict, kChannelKinds},
+    {"CheckBroadcastFrequency", "frequency", CheckSeverity::kWarning, &CheckBroadcastFrequency,
+     kBroadcastKinds},
+    {"CheckYourCall", "callSign", CheckSeverity::kWarning, &CheckYourCall, kYourCallKinds},
+    {"CheckRepeaterCall", "callSign", CheckSeverity::kWarning, &CheckRepeaterCall, kRepeaterKinds},
+    {"CheckRepeaterFrequency", "frequency", CheckSeverity::kWarning, &CheckRepeaterFrequency,
+     kRepeaterKinds},
+    {"CheckRepeaterFrequencyRange", "frequency", CheckSeverity::kError, &CheckRepeaterFrequencyRange,
+     kRepeaterKinds},
+    {"CheckRepeaterDuplex", "duplex", CheckSeverity::kWarning, &CheckRepeaterDuplex, kRepeaterKinds},
 }};
 
-// Positions in kChecks of the checks of each family.
-constexpr std::size_t kFirstChannelCheck = 0;
-constexpr std::size_t kChannelCheckCount = 6;
-constexpr std::size_t kBroadcastCheck = 6;
-constexpr std::size_t kYourCallCheck = 7;
-constexpr std::size_t kFirstRepeaterCheck = 8;
-constexpr std::size_t kRepeaterCheckCount = 4;
-
-std::vector<const RecordCheckFacts*> ChecksAt(std::size_t first, std::size_t count) {
-  std::vector<const RecordCheckFacts*> checks;
-  for (std::size_t i = first; i < first + count; ++i) checks.push_back(&kChecks[i]);
-  return checks;
+bool Judges(const RecordCheckFacts& check, int kind) {
+  return std::ranges::find(check.kinds, kind) != check.kinds.end();
 }
 
 void AddFindings(std::vector<ListFinding>& findings, const datCh& record) {
@@ -193,20 +192,11 @@ bool CheckRepeaterDuplex(const datCh& record) {
 }
 
 std::vector<const RecordCheckFacts*> ChecksOfKind(int kind) {
-  switch (kind) {
-    case RecordKind::kChannel:
-    case RecordKind::kBankView:
-      return ChecksAt(kFirstChannelCheck, kChannelCheckCount);
-    case RecordKind::kBroadcastFm:
-    case RecordKind::kBroadcastAm:
-      return ChecksAt(kBroadcastCheck, 1);
-    case RecordKind::kYourCall:
-      return ChecksAt(kYourCallCheck, 1);
-    case RecordKind::kRepeater:
-      return ChecksAt(kFirstRepeaterCheck, kRepeaterCheckCount);
-    default:
-      return {};
+  std::vector<const RecordCheckFacts*> checks;
+  for (const RecordCheckFacts& check : kChecks) {
+    if (Judges(check, kind)) checks.push_back(&check);
   }
+  return checks;
 }
 
 std::vector<const RecordCheckFacts*> RecordFindings(const datCh& record) {

@@ -8,13 +8,14 @@
 // settings, and for some checks the entries of the record's own image before it (your call
 // signs, repeater call signs) or the bank tables. Nothing in the image is followed without a
 // range check.
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "memory/cmcEeprom.h"
 #include "memory/datCh.h"
 
-// Memory channel records (kinds 1 and 4).
+// Memory channel records, also as the rows of a bank sheet.
 bool CheckFrequency(const datCh& record);       // used, and the destination rejects it
 bool CheckFrequencyRange(const datCh& record);  // used, and outside 108-479 MHz
 bool CheckOffsetGrid(const datCh& record);      // used, offset off the 5 and 6.25 kHz grids
@@ -23,13 +24,13 @@ bool CheckModeForBand(const datCh& record);     // used, AM outside the air band
 bool CheckStepForBand(const datCh& record);     // used, 8.33 kHz step outside the air band
 bool CheckBankConflict(const datCh& record);    // used, and its bank slot is claimed twice
 
-// Broadcast radio memories (kinds 14 FM and 15 AM): used, and outside the destination's range.
+// Broadcast radio memories of the FM and AM lists: used, and outside the destination's range.
 bool CheckBroadcastFrequency(const datCh& record);
 
-// Your call signs (kind 8): blank, or an earlier entry holds the same 8 characters.
+// Your call signs: blank, or an earlier entry holds the same 8 characters.
 bool CheckYourCall(const datCh& record);
 
-// Repeater entries (kind 7).
+// Repeater entries.
 bool CheckRepeaterCall(const datCh& record);            // an earlier entry holds the call sign
 bool CheckRepeaterFrequency(const datCh& record);       // used, rejected or missing frequency
 bool CheckRepeaterFrequencyRange(const datCh& record);  // used, outside 30 kHz-1399.995 MHz
@@ -42,6 +43,7 @@ struct RecordCheckFacts {
   std::string_view field;  // the decoded field at fault
   CheckSeverity severity;
   bool (*fails)(const datCh&);
+  std::span<const int> kinds;  // the record kinds the check judges
 };
 
 struct ListFinding {

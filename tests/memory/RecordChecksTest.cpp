@@ -230,6 +230,67 @@ TEST(BroadcastCheck, FmAndAmListsByDestination) {
   }
 }
 
+// Under destination 0 each record that a check judges fails one: channel 0, in bank A slot 0,
+// is on an inhibited frequency with an offset off the grids; repeater 0 is an FM simplex
+// entry without a frequency; your call sign 0 is blank; FM broadcast 0 is below the 88 MHz
+// band and AM broadcast 51 above the AM band.
+cmcEeprom ImageFailingOneCheckOfEachKind() {
+  cmcEeprom image = ImageWithBroadcasts();
+  for (int group = 0; group < 30; ++group) SetGroupCount(image, group, 0);
+  SetGroupCount(image, 0, 1);
+  StoreRepeater(image, 0, {1, "", 0});
+  SetYourCallCount(image, 1);
+  datCh record(image);
+  record.Load(RecordKind::kNewYourCall, 0);
+  record.callSign = MakeFixedText<8>("");
+  record.Store(RecordKind::kYourCall, 0);
+  record.Load(RecordKind::kChannel, 0);
+  record.frequency = 150000000;
+  record.offset = 8333;
+  record.bank = 0;
+  record.bankChannel = 0;
+  record.SetUsed(true);
+  record.Store(RecordKind::kChannel, 0);
+  RebuildBankTables(image);
+  return image;
+}
+
+TEST(ChecksOfKind, EachKindFindsTheChecksThatJudgeIt) {
+  const Names channelChecks{"CheckFrequency",   "CheckFrequencyRange", "CheckOffsetGrid",
+                            "CheckModeForBand", "CheckStepForBand",    "CheckBankConflict"};
+  const Names repeaterChecks{"CheckRepeaterCall", "CheckRepeaterFrequency",
+                             "CheckRepeaterFrequencyRange", "CheckRepeaterDuplex"};
+  const struct {
+    const char* what;
+    int kind;
+    int index;
+    Names judged;
+    Names failed;
+  } cases[] = {
+      {"memory channel", RecordKind::kChannel, 0, channelChecks, {"CheckFrequency", "CheckOffsetGrid"}},
+      {"bank sheet row", RecordKind::kBankView, 0, channelChecks, {"CheckFrequency", "CheckOffsetGrid"}},
+      {"FM broadcast", RecordKind::kBroadcastFm, 0, {"CheckBroadcastFrequency"}, {"CheckBroadcastFrequency"}},
+      {"AM broadcast", RecordKind::kBroadcastAm, 51, {"CheckBroadcastFrequency"}, {"CheckBroadcastFrequency"}},
+      {"your call sign", RecordKind::kYourCall, 0, {"CheckYourCall"}, {"CheckYourCall"}},
+      {"repeater", RecordKind::kRepeater, 0, repeaterChecks, {"CheckRepeaterFrequency"}},
+      {"GPS memory", RecordKind::kGps, 0, {}, {}},
+      {"scan link row", RecordKind::kScanLink, 1, {}, {}},
+      {"received call", RecordKind::kReceivedCall, 0, {}, {}},
+      {"new repeater template", RecordKind::kNewRepeater, 0, {}, {}},
+      {"no kind", RecordKind::kNone, 0, {}, {}},
+  };
+  ScopedDestination destination(0);
+  cmcEeprom image = ImageFailingOneCheckOfEachKind();
+  datCh record(image);
+  for (const auto& c : cases) {
+    Names judged;
+    for (const RecordCheckFacts* check : ChecksOfKind(c.kind)) judged.push_back(check->name);
+    EXPECT_EQ(judged, c.judged) << c.what;
+    record.Load(c.kind, c.index);
+    EXPECT_EQ(FailedChecks(record), c.failed) << c.what;
+  }
+}
+
 TEST(ListFindings, NameListIndexAndFieldOfEveryFailure) {
   ScopedDestination destination(0);
   cmcEeprom image = ImageWithBroadcasts();
