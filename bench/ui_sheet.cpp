@@ -70,7 +70,7 @@ World& world() {
 std::unique_ptr<cuiSheet> OpenSheet(CellBehaviourCallback behaviour = world().behaviour.Callback(),
                                     QSize size = {1200, 700}) {
   auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &world().display, world().events);
-  sheet->SetName(kSheet);
+  sheet->Layout().SetName(kSheet);
   sheet->SetCallback(behaviour);
   sheet->resize(size);
   sheet->Build();

@@ -119,6 +119,8 @@ class cmcSheetLayout {
   const cmcSheetCells& Cells() const { return cells_; }
 
   // --- Sizes in the grid's pixels ---
+  // Pixels of a screen pixel on the target (the printer scale, rounded).
+  int ScaledPixels(int pixels) const;
   int ColumnWidth(int column) const;
   int RowHeight(int row) const;
   void SetColumnWidth(int column, int width);
@@ -171,8 +173,6 @@ class cmcSheetLayout {
   // Fills row with the first `cells` cells of the row above, each one index further on, and
   // gives it the height of the row above (how repetitions of a one-row loop body are made).
   void CopyRowAbove(int row, int cells);
-  // Pixels of a screen pixel on the target (the printer scale, rounded).
-  int ScaledPixels(int pixels) const;
 
  private:
   void AppendRow(bool inLoopBody);

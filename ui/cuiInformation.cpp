@@ -43,7 +43,7 @@ cuiInformation::cuiInformation(QWidget* owner, Services services, const std::str
   auto* panelLayout = new QVBoxLayout(panel);
   panelLayout->setContentsMargins(kPanelBorder, kPanelBorder, kPanelBorder, kPanelBorder);
   sheet_ = new cuiSheet(panel, services.texts, nullptr, services.events);
-  sheet_->SetName(sheetKey);
+  sheet_->Layout().SetName(sheetKey);
   sheet_->SetCallback(services.behaviour);
   sheet_->Build();
   sheet_->Grid().setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

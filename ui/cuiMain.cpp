@@ -156,7 +156,7 @@ void cuiMain::OpenSheet(const std::string& name) {
   if (window_ == nullptr) return;
   auto sheet = std::make_unique<cuiSheet>(&window_->RightPanel(), services_.texts, &displayStore_,
                                           services_.events, sheetDocument_);
-  sheet->SetName(name);
+  sheet->Layout().SetName(name);
   sheet->SetSavedPosition(HistoryPosition(name));
   if (resetColumnWidths_) sheet->RequestWidthReset();
   resetColumnWidths_ = false;
@@ -177,7 +177,7 @@ void cuiMain::OpenSheet(const std::string& name) {
 void cuiMain::CloseSheet() {
   if (sheet_ == nullptr) return;
   if (sheet_->isVisible()) {
-    const std::string name = sheet_->GetName();
+    const std::string name = sheet_->Layout().GetName();
     history_.remove_if([&](const HistoryEntry& entry) { return entry.name == name; });
     history_.push_front({name, sheet_->GetPosition()});
     treeHadFocus_ = tree_ != nullptr && tree_->Widget().hasFocus();
@@ -185,7 +185,7 @@ void cuiMain::CloseSheet() {
   sheet_.reset();
 }
 
-int cuiMain::CurrentSheetNumber() const { return sheet_ != nullptr ? sheet_->ArgumentNumber() : kNoSheetNumber; }
+int cuiMain::CurrentSheetNumber() const { return sheet_ != nullptr ? sheet_->Layout().ArgumentNumber() : kNoSheetNumber; }
 
 cuiSheetPosition cuiMain::HistoryPosition(const std::string& name) const {
   const auto found = std::ranges::find_if(history_, [&](const HistoryEntry& entry) { return entry.name == name; });
@@ -193,7 +193,7 @@ cuiSheetPosition cuiMain::HistoryPosition(const std::string& name) const {
 }
 
 void cuiMain::ActivateTreeNode(cmcCellObj& cell) {
-  if (sheet_ != nullptr && sheet_->GetName() == cell.argument) return;
+  if (sheet_ != nullptr && sheet_->Layout().GetName() == cell.argument) return;
   cmcCellCapsule request;
   request.owner = window_.get();
   request.cell = &cell;

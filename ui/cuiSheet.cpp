@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -32,7 +32,11 @@ namespace {
 
 constexpr int kEdgeTolerance = 4;  // pixels around a column edge that a double-click sizes at
 constexpr int kPageRows = 10;
+// A key a cell hands on to the cell the cursor moved to goes after these waits, shorter with
+// each step of a chain, so that the user sees the cursor travel; a chain ends after
+// kRepeatLimit steps.
 constexpr int kRepeatWaitsMs[] = {30, 24, 18, 12, 6};
+constexpr int kRepeatLimit = 1000;
 
 // The layout measures on the screen; one measure serves every screen sheet.
 QtCellTextMeasure& screenMeasure() {
@@ -72,14 +76,16 @@ struct cuiSheet::State {
   SelectionState selection;
   CellPosition remembered;
   CellPosition lastPointerCell;  // list mode
-  int repeatDepth = 0;
+  QTimer* repeatTimer = nullptr;
+  int32_t pendingRepeat = 0;  // the key waiting for its repeat timer; 0 for none
+  int repeatChain = 0;
   cmcCellObj answeredCell;      // the copy EV_QueryCurrentCell hands out
 };
 
 cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events,
                    CellDocument* document)
     : QWidget(parent),
-      cmcSheetLayout(SheetEnvironment{texts, screenMeasure(), display, document}),
+      layout_(std::make_unique<cmcSheetLayout>(SheetEnvironment{texts, screenMeasure(), display, document})),
       state_(std::make_unique<State>(texts, events)) {
   CreatePanels();
   events.Register(&cuiSheet::OnEvent, this);
@@ -91,9 +97,9 @@ cuiSheet::~cuiSheet() {
   s.events.Send(EV_ComponentGone, 0, reinterpret_cast<std::intptr_t>(s.grid));
   if (s.editor != nullptr) s.editor->hooks = {};
   s.grid->hooks = {};
-  if (s.built && !Printing() && !ListMode()) {
+  if (s.built && !layout_->Printing() && !layout_->ListMode()) {
     SyncGridSizes();
-    SaveColumnWidths();
+    layout_->SaveColumnWidths();
   }
 }
 
@@ -108,9 +114,9 @@ void cuiSheet::SetInitialFocus(unsigned cellId, int32_t index) {
 }
 
 cuiGrid& cuiSheet::Grid() { return *state_->grid; }
-std::string cuiSheet::GetTitle() const { return Title(); }
-bool cuiSheet::IsPrintable() const { return Model().IsPrintable(Style()); }
-bool cuiSheet::IsInPrintAll(const PrintAllChoices& choices) const { return Model().IsInPrintAll(Style(), choices); }
+std::string cuiSheet::GetTitle() const { return layout_->Title(); }
+bool cuiSheet::IsPrintable() const { return layout_->Model().IsPrintable(layout_->Style()); }
+bool cuiSheet::IsInPrintAll(const PrintAllChoices& choices) const { return layout_->Model().IsInPrintAll(layout_->Style(), choices); }
 bool cuiSheet::EditorVisible() const { return state_->editor != nullptr && state_->editor->IsOpen(); }
 
 cuiSheetPosition cuiSheet::GetPosition() const {
@@ -159,7 +165,7 @@ void cuiSheet::CreatePanels() {
 void cuiSheet::Build() {
   State& s = *state_;
   if (!s.callback) fatal("A sheet was built without its cell behaviour.");
-  cmcSheetLayout::Build();
+  layout_->Build();
   ShowTitle();
   ConfigureGrid();
   s.built = true;
@@ -173,11 +179,11 @@ void cuiSheet::Build() {
 
 void cuiSheet::ShowTitle() {
   State& s = *state_;
-  if (Style().titleString.empty()) return;
-  const QFont font = qtFont(Style().titleFont.value_or(CellFont{}));
+  if (layout_->Style().titleString.empty()) return;
+  const QFont font = qtFont(layout_->Style().titleFont.value_or(CellFont{}));
   QPalette palette = s.titlePanel->palette();
-  palette.setColor(QPalette::Window, qtColor(Style().titleColor, palette));
-  if (Style().titleFont) palette.setColor(QPalette::WindowText, qtColor(Style().titleFont->color, palette));
+  palette.setColor(QPalette::Window, qtColor(layout_->Style().titleColor, palette));
+  if (layout_->Style().titleFont) palette.setColor(QPalette::WindowText, qtColor(layout_->Style().titleFont->color, palette));
   s.titlePanel->setPalette(palette);
   s.title->setFont(font);
   RefreshTitle();
@@ -187,18 +193,18 @@ void cuiSheet::ShowTitle() {
 
 // The title panel follows the page: a renamed bank or group, entries added or removed.
 void cuiSheet::RefreshTitle() {
-  if (Style().titleString.empty()) return;
-  const QString text = displayText(StatusText());
+  if (layout_->Style().titleString.empty()) return;
+  const QString text = displayText(layout_->StatusText());
   if (state_->title->text() != text) state_->title->setText(text);
 }
 
 // The list grew or shrank by one row at its end; the cursor leaves a row that is gone.
 void cuiSheet::ListRowsChanged(bool removed) {
   State& s = *state_;
-  if (removed ? !RemoveListRow() : !AddListRow()) return;
+  if (removed ? !layout_->RemoveListRow() : !layout_->AddListRow()) return;
   s.menuCell = nullptr;
-  if (removed && Current().row >= RowCount()) MoveTo({Current().column, RowCount() - 1});
-  s.grid->SetSize(ColumnCount(), RowCount());
+  if (removed && Current().row >= layout_->RowCount()) MoveTo({Current().column, layout_->RowCount() - 1});
+  s.grid->SetSize(layout_->ColumnCount(), layout_->RowCount());
   SyncGridSizes();
   UpdatePopupMenu(nullptr);
   RefreshTitle();
@@ -207,20 +213,20 @@ void cuiSheet::ListRowsChanged(bool removed) {
 
 void cuiSheet::ConfigureGrid() {
   State& s = *state_;
-  const int bevel = ListMode() ? 1 : 2;
-  s.gridPanel->setFrameStyle(QFrame::Panel | (ListMode() ? QFrame::Raised : QFrame::Sunken));
+  const int bevel = layout_->ListMode() ? 1 : 2;
+  s.gridPanel->setFrameStyle(QFrame::Panel | (layout_->ListMode() ? QFrame::Raised : QFrame::Sunken));
   s.gridPanel->setLineWidth(bevel);
-  s.gridPanel->layout()->setContentsMargins(ListMode() ? 2 : 0, ListMode() ? 2 : 0, ListMode() ? 2 : 0,
-                                            ListMode() ? 2 : 0);
+  s.gridPanel->layout()->setContentsMargins(layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0,
+                                            layout_->ListMode() ? 2 : 0);
   QPalette palette = s.grid->viewport()->palette();
-  palette.setColor(QPalette::Base, qtColor(BasicCell().color, palette));
+  palette.setColor(QPalette::Base, qtColor(layout_->BasicCell().color, palette));
   s.grid->viewport()->setPalette(palette);
-  s.gridPanel->setFont(qtFont(EffectiveFont(BasicCell())));
+  s.gridPanel->setFont(qtFont(EffectiveFont(layout_->BasicCell())));
   s.grid->SetDefaultSizes(1, 1);
-  s.grid->SetSize(ColumnCount(), RowCount());
+  s.grid->SetSize(layout_->ColumnCount(), layout_->RowCount());
   SyncGridSizes();
-  s.grid->SetFixed(FixedColumnCount(), FixedRowCount());
-  s.grid->SetColumnSizing(Style().columnSizing);
+  s.grid->SetFixed(layout_->FixedColumnCount(), layout_->FixedRowCount());
+  s.grid->SetColumnSizing(layout_->Style().columnSizing);
   const QPalette& colours = QWidget::palette();
   s.painter.emplace(CellPainter::Target{1.0, false, colours, CellPainter::InactiveSelectionColour(colours),
                                         CellPainter::CurrentLineColour(colours), s.marks});
@@ -228,11 +234,11 @@ void cuiSheet::ConfigureGrid() {
 
 void cuiSheet::SyncGridSizes() {
   cuiGrid& grid = *state_->grid;
-  for (int column = 0; column < ColumnCount(); ++column) {
-    if (grid.ColWidth(column) != ColumnWidth(column)) grid.SetColWidth(column, ColumnWidth(column));
+  for (int column = 0; column < layout_->ColumnCount(); ++column) {
+    if (grid.ColWidth(column) != layout_->ColumnWidth(column)) grid.SetColWidth(column, layout_->ColumnWidth(column));
   }
-  for (int row = 0; row < RowCount(); ++row) {
-    if (grid.RowHeight(row) != RowHeight(row)) grid.SetRowHeight(row, cmcSheetLayout::RowHeight(row));
+  for (int row = 0; row < layout_->RowCount(); ++row) {
+    if (grid.RowHeight(row) != layout_->RowHeight(row)) grid.SetRowHeight(row, layout_->RowHeight(row));
   }
 }
 
@@ -261,39 +267,39 @@ void cuiSheet::AttachGridHooks() {
 
 void cuiSheet::PlaceInitialCursor() {
   State& s = *state_;
-  const CellPosition first = FirstSelectableCell(Cells());
+  const CellPosition first = FirstSelectableCell(layout_->Cells());
   if (first.IsSet()) MoveTo(first);
   MoveCursor(0, 0);
   const cuiSheetPosition& saved = s.saved;
-  const bool savedInside = saved.IsSet() && saved.column < ColumnCount() && saved.row < RowCount() &&
-                           saved.leftColumn < ColumnCount() && saved.topRow < RowCount();
+  const bool savedInside = saved.IsSet() && saved.column < layout_->ColumnCount() && saved.row < layout_->RowCount() &&
+                           saved.leftColumn < layout_->ColumnCount() && saved.topRow < layout_->RowCount();
   if (savedInside) {
-    if (Cells().IsSelectable(saved.column, saved.row)) MoveTo({saved.column, saved.row});
+    if (layout_->Cells().IsSelectable(saved.column, saved.row)) MoveTo({saved.column, saved.row});
     s.grid->SetTopLeft(saved.leftColumn, saved.topRow);
     return;
   }
   if (s.focusCellId == kCellIdNone) return;
-  const CellPosition focus = FindSelectableCell(Cells(), s.focusCellId, s.focusIndex);
+  const CellPosition focus = FindSelectableCell(layout_->Cells(), s.focusCellId, s.focusIndex);
   if (focus.IsSet()) MoveTo(focus);
 }
 
 // The user has dragged a column edge: the grid's widths become the layout's, held to limits.
 void cuiSheet::AfterUserSizing() {
   cuiGrid& grid = *state_->grid;
-  for (int column = 0; column < ColumnCount(); ++column) SetColumnWidth(column, grid.ColWidth(column));
-  LimitColumnWidths(grid.viewport()->width());
+  for (int column = 0; column < layout_->ColumnCount(); ++column) layout_->SetColumnWidth(column, grid.ColWidth(column));
+  layout_->LimitColumnWidths(grid.viewport()->width());
   SyncGridSizes();
 }
 
 void cuiSheet::AutoSizeColumn(int column) {
   QtCellTextMeasure& measure = screenMeasure();
-  const int margin = ScaledPixels(8);
+  const int margin = layout_->ScaledPixels(8);
   int width = 0;
-  for (int row = 0; row < RowCount(); ++row) {
-    cmcCellObj& cell = GetCell(column, row);
+  for (int row = 0; row < layout_->RowCount(); ++row) {
+    cmcCellObj& cell = layout_->GetCell(column, row);
     std::string text;
-    if (row < FixedRowCount()) {
-      const bool spans = column + 1 < ColumnCount() && GetCell(column + 1, row).Continuation();
+    if (row < layout_->FixedRowCount()) {
+      const bool spans = column + 1 < layout_->ColumnCount() && layout_->GetCell(column + 1, row).Continuation();
       if (spans) continue;
       text = GetCaption(cell);
     } else if (cell.cellId != kCellIdNone) {
@@ -313,7 +319,7 @@ void cuiSheet::AutoSizeColumn(int column) {
       rest.remove_prefix(end + 1);
     }
   }
-  SetColumnWidth(column, width);
+  layout_->SetColumnWidth(column, width);
 }
 
 void cuiSheet::changeEvent(QEvent* event) {
@@ -330,18 +336,18 @@ void cuiSheet::changeEvent(QEvent* event) {
 
 CellPosition cuiSheet::OwnerOfAttached(int column, int row) const {
   int owner = column;
-  while (owner >= 0 && Cells().Entry(owner, row).cell.Attached()) {
+  while (owner >= 0 && layout_->Cells().Entry(owner, row).cell.Attached()) {
     if (--owner < 0) return {};
-    if (Cells().IsSelectable(owner, row)) return {owner, row};
+    if (layout_->Cells().IsSelectable(owner, row)) return {owner, row};
   }
-  return Cells().IsSelectable(column, row) ? CellPosition{column, row} : CellPosition{};
+  return layout_->Cells().IsSelectable(column, row) ? CellPosition{column, row} : CellPosition{};
 }
 
 bool cuiSheet::DrawnSelected(int column, int row) const {
   const cuiGrid& grid = *state_->grid;
   const bool current = column == grid.Col() && row == grid.Row();
-  if (current || Cells().Entry(column, row).MarkedSelected()) return true;
-  if (row != grid.Row() || !Cells().Entry(column, row).cell.Attached()) return false;
+  if (current || layout_->Cells().Entry(column, row).MarkedSelected()) return true;
+  if (row != grid.Row() || !layout_->Cells().Entry(column, row).cell.Attached()) return false;
   const CellPosition owner = OwnerOfAttached(column, row);
   return owner.IsSet() && owner.column != column && DrawnSelected(owner.column, row);
 }
@@ -352,22 +358,22 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
   cuiGrid& grid = *s.grid;
   int owner = column;
   QRect area = rect;
-  while (owner > 0 && GetCell(owner, row).Continuation()) {
+  while (owner > 0 && layout_->GetCell(owner, row).Continuation()) {
     --owner;
     area.setLeft(area.left() - grid.ColWidth(owner));
   }
-  cmcCellObj& cell = GetCell(owner, row);
+  cmcCellObj& cell = layout_->GetCell(owner, row);
   CellPainter::Job job;
   job.cell = &cell;
   job.rect = area;
-  const bool lastShown = column + 1 >= ColumnCount() || (column >= grid.FixedCols() && column >= grid.LastVisibleCol());
-  job.rightBorder = !lastShown && !GetCell(column + 1, row).Continuation();
+  const bool lastShown = column + 1 >= layout_->ColumnCount() || (column >= grid.FixedCols() && column >= grid.LastVisibleCol());
+  job.rightBorder = !lastShown && !layout_->GetCell(column + 1, row).Continuation();
   if (DrawnSelected(owner, row)) {
-    const bool focused = grid.hasFocus() || ListMode();
+    const bool focused = grid.hasFocus() || layout_->ListMode();
     job.background = EditorVisible() ? CellPainter::Background::Editing
                      : focused       ? CellPainter::Background::Highlight
                                      : CellPainter::Background::InactiveSelection;
-  } else if (row == grid.Row() && Style().colorSelectLine && owner >= grid.FixedCols() && !ListMode()) {
+  } else if (row == grid.Row() && layout_->Style().colorSelectLine && owner >= grid.FixedCols() && !layout_->ListMode()) {
     job.background = CellPainter::Background::CurrentLine;
   }
   if (cell.cellId == kCellIdNone) {
@@ -392,11 +398,11 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
 // A cell and the cells that draw with it: continuations to its right and an attached
 // neighbour.
 void cuiSheet::RepaintCell(CellPosition cell) {
-  if (!Cells().Contains(cell)) return;
+  if (!layout_->Cells().Contains(cell)) return;
   cuiGrid& grid = *state_->grid;
   grid.InvalidateCell(cell.column, cell.row);
-  for (int column = cell.column + 1; column < ColumnCount(); ++column) {
-    const cmcCellObj& next = GetCell(column, cell.row);
+  for (int column = cell.column + 1; column < layout_->ColumnCount(); ++column) {
+    const cmcCellObj& next = layout_->GetCell(column, cell.row);
     if (!next.Continuation() && !next.Attached()) break;
     grid.InvalidateCell(column, cell.row);
   }
@@ -412,10 +418,10 @@ void cuiSheet::RepaintRelated(const cmcCellCapsule& request, uint32_t scope) {
   if (request.cell == nullptr) return;
   const cmcCellObj& asked = *request.cell;
   cuiGrid& grid = *state_->grid;
-  for (int row = 0; row < RowCount(); ++row) {
+  for (int row = 0; row < layout_->RowCount(); ++row) {
     if (row >= grid.FixedRows() && (row < grid.TopRow() || row > grid.LastVisibleRow())) continue;
-    for (int column = 0; column < ColumnCount(); ++column) {
-      if (InRepaintScope(asked, GetCell(column, row), scope)) RepaintCell({column, row});
+    for (int column = 0; column < layout_->ColumnCount(); ++column) {
+      if (InRepaintScope(asked, layout_->GetCell(column, row), scope)) RepaintCell({column, row});
     }
   }
 }
@@ -440,20 +446,52 @@ void cuiSheet::PrepareRequest(int column, int row, cmcCellCapsule& request) {
   State& s = *state_;
   request = cmcCellCapsule{};
   request.owner = s.grid;
-  request.cell = &GetCell(column, row);
+  request.cell = &layout_->GetCell(column, row);
   request.markImages = const_cast<QList<QPixmap>*>(s.marks);
   if (s.requester) request.parent = &*s.requester;
   request.repaint = {&cuiSheet::RepaintThunk, this};
   request.editor = {&cuiSheet::EditorThunk, this};
   if (column == s.grid->Col() && row == s.grid->Row()) request.flags |= kRequestCurrentCell;
-  if (Printing()) request.flags |= kRequestPrinting;
-  request.sheetName = GetName();
-  request.sheetArgument = GetArgument();
-  request.sheet = this;
-  FillRequestRange(request, Cells(), s.selection, FixedColumnCount(), s.grid->Row());
+  if (layout_->Printing()) request.flags |= kRequestPrinting;
+  request.sheetName = layout_->GetName();
+  request.sheetArgument = layout_->GetArgument();
+  request.sheet = layout_.get();
+  FillRequestRange(request, layout_->Cells(), s.selection, layout_->FixedColumnCount(), s.grid->Row());
 }
 
 void cuiSheet::SendRequest(int column, int row, int32_t key, int32_t command, const std::string* text) {
+  FlushRepeat();
+  state_->repeatChain = 0;
+  DispatchRequest(column, row, key, command, text);
+}
+
+// The next step of a key chain waits on a single-shot timer; anything the user does before it
+// fires lets it go first, so keys keep their order.
+void cuiSheet::ScheduleRepeat(int32_t key) {
+  State& s = *state_;
+  if (s.repeatChain >= kRepeatLimit) return;
+  if (s.repeatTimer == nullptr) {
+    s.repeatTimer = new QTimer(this);
+    s.repeatTimer->setSingleShot(true);
+    connect(s.repeatTimer, &QTimer::timeout, this, [this] { FlushRepeat(); });
+  }
+  s.pendingRepeat = key;
+  s.grid->update();
+  s.repeatTimer->start(s.repeatChain < 5 ? kRepeatWaitsMs[s.repeatChain] : 1);
+}
+
+bool cuiSheet::FlushRepeat() {
+  State& s = *state_;
+  if (s.pendingRepeat == 0) return false;
+  const int32_t key = s.pendingRepeat;
+  s.pendingRepeat = 0;
+  s.repeatTimer->stop();
+  ++s.repeatChain;
+  DispatchRequest(s.grid->Col(), s.grid->Row(), key, 0, nullptr);
+  return true;
+}
+
+void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command, const std::string* text) {
   State& s = *state_;
   cmcCellCapsule request;
   PrepareRequest(column, row, request);
@@ -465,7 +503,7 @@ void cuiSheet::SendRequest(int column, int row, int32_t key, int32_t command, co
     request.key = 0;
     request.inputText = *text;
   }
-  if (ListMode()) {
+  if (layout_->ListMode()) {
     if ((key != kKeyEnter && key != kKeyDoubleClick) || !s.requester) return;
     cmcCellCapsule pick = *s.requester;
     pick.parent = &request;
@@ -482,18 +520,11 @@ void cuiSheet::SendRequest(int column, int row, int32_t key, int32_t command, co
     s.grid->InvalidateAll();
   }
   if (result == kCellResultEdit) OpenEditorWith(request);
-  if (request.repeatKey != 0 && s.repeatDepth < 1000) {
-    s.grid->repaint();
-    const int wait = s.repeatDepth < 5 ? kRepeatWaitsMs[s.repeatDepth] : 0;
-    if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
-    ++s.repeatDepth;
-    SendRequest(s.grid->Col(), s.grid->Row(), request.repeatKey, 0, nullptr);
-    --s.repeatDepth;
-  }
-  const bool multiSelect = Style().multiSelect != MultiSelectMode::None;
+  if (request.repeatKey != 0) ScheduleRepeat(request.repeatKey);
+  const bool multiSelect = layout_->Style().multiSelect != MultiSelectMode::None;
   if (multiSelect && (request.rangeFlags & kRangeApplied) != 0) {
     const IndexRange range{request.rangeLow, request.rangeHigh};
-    RepaintCells(SelectAppliedRange(Cells(), s.selection, {Style().multiSelect, FixedColumnCount()}, Current(), range));
+    RepaintCells(SelectAppliedRange(layout_->Cells(), s.selection, {layout_->Style().multiSelect, layout_->FixedColumnCount()}, Current(), range));
   } else {
     EndSelection();
     UpdateSelectionTo(Current());
@@ -502,7 +533,7 @@ void cuiSheet::SendRequest(int column, int row, int32_t key, int32_t command, co
 }
 
 void cuiSheet::MoveToTarget(const cmcCellCapsule& request) {
-  const CellPosition target = FindSelectableCell(Cells(), request.moveCategory, request.moveCellId, request.moveIndex);
+  const CellPosition target = FindSelectableCell(layout_->Cells(), request.moveCategory, request.moveCellId, request.moveIndex);
   if (target.IsSet()) MoveTo(target);
 }
 
@@ -516,9 +547,9 @@ bool cuiSheet::MoveCursor(int dx, int dy) {
   const bool single = std::abs(dx) + std::abs(dy) <= 1;
   const bool noScrollBars = s.grid->TotalWidth() <= s.grid->viewport()->width() &&
                             s.grid->TotalHeight() <= s.grid->viewport()->height();
-  const CursorFrame frame{FixedColumnCount(), FixedRowCount(), FirstSelectableColumn(), FirstSelectableRow(),
-                          ListMode() && single && noScrollBars};
-  const CursorMove move = FindCursorMove(Cells(), frame, Current(), s.remembered, dx, dy);
+  const CursorFrame frame{layout_->FixedColumnCount(), layout_->FixedRowCount(), layout_->FirstSelectableColumn(), layout_->FirstSelectableRow(),
+                          layout_->ListMode() && single && noScrollBars};
+  const CursorMove move = FindCursorMove(layout_->Cells(), frame, Current(), s.remembered, dx, dy);
   if (!move.cell.IsSet()) return false;
   MoveTo(move.cell);
   if (move.showFixedColumns) s.grid->SetTopLeft(s.grid->FixedCols(), s.grid->TopRow());
@@ -539,11 +570,11 @@ void cuiSheet::AfterCurrentChanged(CellPosition previous) {
   State& s = *state_;
   const CellPosition now = Current();
   if (now == previous) return;
-  if (now.row != previous.row && !ListMode()) {
+  if (now.row != previous.row && !layout_->ListMode()) {
     RepaintRow(previous.row);
     RepaintRow(now.row);
   }
-  const cmcCellObj& cell = GetCell(now.column, now.row);
+  const cmcCellObj& cell = layout_->GetCell(now.column, now.row);
   const int32_t block[3] = {static_cast<int32_t>(cell.category), static_cast<int32_t>(cell.cellId), cell.index};
   s.events.PostData(EV_CurrentCellChanged, reinterpret_cast<const uint8_t*>(block), sizeof block);
   UpdatePopupMenu(nullptr);
@@ -553,20 +584,20 @@ void cuiSheet::AfterCurrentChanged(CellPosition previous) {
 void cuiSheet::UpdateSelectionTo(CellPosition target) {
   State& s = *state_;
   const bool extend = s.extend || s.mouseSelecting;
-  RepaintCells(UpdateSelection(Cells(), s.selection, {Style().multiSelect, FixedColumnCount()}, Current(), target,
+  RepaintCells(UpdateSelection(layout_->Cells(), s.selection, {layout_->Style().multiSelect, layout_->FixedColumnCount()}, Current(), target,
                                extend));
-  if (Style().multiSelect == MultiSelectMode::Line) s.grid->InvalidateAll();
+  if (layout_->Style().multiSelect == MultiSelectMode::Line) s.grid->InvalidateAll();
 }
 
-void cuiSheet::EndSelection() { RepaintCells(EndMultiSelection(Cells(), state_->selection)); }
+void cuiSheet::EndSelection() { RepaintCells(EndMultiSelection(layout_->Cells(), state_->selection)); }
 
 void cuiSheet::OnCellSelected(cmcCellObj&) {}
 
 bool cuiSheet::OnSelectCell(int column, int row) {
   State& s = *state_;
   CloseEditor(true);
-  if (!MayBecomeCurrent(Cells(), {column, row}, s.selection.active)) return false;
-  OnCellSelected(GetCell(column, row));
+  if (!MayBecomeCurrent(layout_->Cells(), {column, row}, s.selection.active)) return false;
+  OnCellSelected(layout_->GetCell(column, row));
   MoveTo({column, row});
   return true;
 }
@@ -576,6 +607,10 @@ bool cuiSheet::OnSelectCell(int column, int row) {
 
 bool cuiSheet::OnKey(QKeyEvent& event) {
   State& s = *state_;
+  if (FlushRepeat() && EditorVisible()) {
+    QCoreApplication::sendEvent(s.editor, &event);
+    return true;
+  }
   CloseEditor(true);
   s.events.SendText(EV_StatusMessage, 0, 0, "");
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
@@ -630,9 +665,9 @@ bool cuiSheet::OnMousePress(QMouseEvent& event) {
     const CellPosition owner = OwnerOfAttached(column, row);
     if (owner.IsSet()) becameCurrent = Current() == owner || s.grid->TrySelectCell(owner.column, owner.row);
   }
-  const bool header = Style().columnCutMenu && row < FixedRowCount();
+  const bool header = layout_->Style().columnCutMenu && row < layout_->FixedRowCount();
   if (becameCurrent || header) {
-    ShowPopupMenu(event.globalPosition().toPoint(), header ? &GetCell(column, row) : nullptr);
+    ShowPopupMenu(event.globalPosition().toPoint(), header ? &layout_->GetCell(column, row) : nullptr);
   }
   return true;
 }
@@ -641,20 +676,20 @@ bool cuiSheet::OnMouseRelease(QMouseEvent& event) {
   State& s = *state_;
   s.mouseSelecting = false;
   s.extend = false;
-  if (ListMode() && event.button() == Qt::LeftButton) SendRequest(Grid().Col(), Grid().Row(), kKeyDoubleClick, 0, nullptr);
+  if (layout_->ListMode() && event.button() == Qt::LeftButton) SendRequest(Grid().Col(), Grid().Row(), kKeyDoubleClick, 0, nullptr);
   return false;
 }
 
 bool cuiSheet::OnMouseMove(QMouseEvent& event) {
   State& s = *state_;
-  if (!ListMode() || EditorVisible()) return false;
+  if (!layout_->ListMode() || EditorVisible()) return false;
   int column = 0;
   int row = 0;
   if (!s.grid->CellAt(event.position().toPoint(), column, row)) return false;
   const CellPosition under{column, row};
   if (under == s.lastPointerCell) return false;
   s.lastPointerCell = under;
-  if (Cells().IsSelectable(under) && under != Current()) s.grid->TrySelectCell(column, row);
+  if (layout_->Cells().IsSelectable(under) && under != Current()) s.grid->TrySelectCell(column, row);
   return false;
 }
 
@@ -665,14 +700,14 @@ bool cuiSheet::OnDoubleClick(QMouseEvent& event) {
   int column = 0;
   int row = 0;
   const bool inCells = grid.CellAt(point, column, row);
-  if (Style().columnSizing) {
+  if (layout_->Style().columnSizing) {
     int sized = -1;
-    if (inCells && row < FixedRowCount()) sized = grid.ColumnEdgeNear(point.x(), kEdgeTolerance);
+    if (inCells && row < layout_->FixedRowCount()) sized = grid.ColumnEdgeNear(point.x(), kEdgeTolerance);
     const int right = grid.RightEdgeOfCells();
     if (!inCells && point.x() >= right && point.x() <= right + kEdgeTolerance) sized = grid.LastVisibleCol();
     if (sized >= 0) {
       AutoSizeColumn(sized);
-      LimitColumnWidths(grid.viewport()->width());
+      layout_->LimitColumnWidths(grid.viewport()->width());
       SyncGridSizes();
     }
   }
@@ -683,7 +718,7 @@ bool cuiSheet::OnDoubleClick(QMouseEvent& event) {
 bool cuiSheet::OnWheel(QWheelEvent&) {
   State& s = *state_;
   if (!window()->isEnabled()) return true;
-  if (ListMode()) return false;
+  if (layout_->ListMode()) return false;
   const cmcEvAns& answer = s.events.Query(EV_QueryIsPopup, 0, reinterpret_cast<std::intptr_t>(s.grid));
   return answer.answered && answer.value1 != 0;
 }
@@ -736,7 +771,7 @@ void cuiSheet::OpenEditor(int column, int row, const cmcCellCapsule& request) {
   InPlaceEditor& editor = Editor();
   EndSelection();
   MoveTo({column, row});
-  const cmcCellObj& cell = GetCell(column, row);
+  const cmcCellObj& cell = layout_->GetCell(column, row);
   InPlaceEditor::Opening opening;
   opening.rect = EditorRect(cell, s.grid->CellRect(column, row));
   opening.font = qtFont(EffectiveFont(cell));
@@ -781,7 +816,7 @@ void cuiSheet::CommitEdit() { CloseEditor(true); }
 void cuiSheet::UpdatePopupMenu(const cmcCellObj* headerCell) {
   State& s = *state_;
   if (!s.built) return;
-  const cmcCellObj& cell = headerCell != nullptr ? *headerCell : GetCell(Current().column, Current().row);
+  const cmcCellObj& cell = headerCell != nullptr ? *headerCell : layout_->GetCell(Current().column, Current().row);
   const std::string key = FindPopupMenuKey(cell, headerCell != nullptr).value_or(std::string());
   if (!s.grid->hasFocus() || (&cell == s.menuCell && key == s.menu->Key())) return;
   s.menu->Build(key);
@@ -801,8 +836,8 @@ void cuiSheet::ShowPopupMenu(QPoint globalPosition, const cmcCellObj* headerCell
 
 void cuiSheet::UpdateInputMethod() {
   State& s = *state_;
-  if (!s.built || ListMode()) return;
-  const cmcCellObj& cell = GetCell(Current().column, Current().row);
+  if (!s.built || layout_->ListMode()) return;
+  const cmcCellObj& cell = layout_->GetCell(Current().column, Current().row);
   if (!cell.Selectable()) return;
   const bool allowed = cell.InputMethod();
   if (s.grid->testAttribute(Qt::WA_InputMethodEnabled) == allowed) return;
@@ -826,18 +861,18 @@ void cuiSheet::OnEvent(void* user, const cmcEvent& event) {
     case EV_SheetRefreshAll: s.grid->InvalidateAll(); break;
     case EV_SheetRefreshIndex: sheet.RepaintIndex(static_cast<int32_t>(event.p2)); break;
     case EV_QueryCurrentCell:
-      if (sheet.ListMode() || (event.p1 != 0 && event.p1 != reinterpret_cast<std::intptr_t>(s.grid))) break;
-      CopyCell(s.answeredCell, sheet.GetCell(sheet.Current().column, sheet.Current().row));
+      if (sheet.Layout().ListMode() || (event.p1 != 0 && event.p1 != reinterpret_cast<std::intptr_t>(s.grid))) break;
+      CopyCell(s.answeredCell, sheet.Layout().GetCell(sheet.Current().column, sheet.Current().row));
       s.events.Answer(reinterpret_cast<std::intptr_t>(&s.answeredCell), 0);
       break;
     case EV_QuerySheetKey:
-      if (!sheet.ListMode()) answerText(sheet.Key());
+      if (!sheet.Layout().ListMode()) answerText(sheet.Layout().Key());
       break;
     case EV_QuerySheetName:
-      if (!sheet.ListMode()) answerText(sheet.GetName());
+      if (!sheet.Layout().ListMode()) answerText(sheet.Layout().GetName());
       break;
     case EV_QueryListRange:
-      if (const SheetList* list = sheet.Model().List(); list != nullptr && !sheet.ListMode()) {
+      if (const SheetList* list = sheet.Layout().Model().List(); list != nullptr && !sheet.Layout().ListMode()) {
         s.events.Answer(list->number, list->count);
       }
       break;

@@ -1,12 +1,12 @@
 #pragma once
-// One editable page of the main window. The layout it derives from reads the definition
-// (key + "_Style", "_BasicCell", "_Cells") and holds the cells; the sheet shows them in a grid
+// One editable page of the main window. The layout it holds reads the definition
+// (key + "_Style", "_BasicCell", "_Cells") and keeps the cells; the sheet shows them in a grid
 // under an optional title panel, draws them, moves the cursor over selectable cells, keeps a
 // multi-selection by cells or by lines, runs the in-place editor and the pop-up menu of each
 // cell, and routes every key, click, typed text and menu command to the cell behaviour as a
 // cell request. What a bound cell shows and does is the cell behaviour's business.
 //
-// Life: construct, SetName, SetCallback, optionally SetSavedPosition / SetFontHeight /
+// Life: construct, Layout().SetName, SetCallback, optionally SetSavedPosition / SetFontHeight /
 // RequestWidthReset / SetInitialFocus, then Build once. Destroying the sheet stores its column
 // widths (on screen, not in list mode).
 #include <QList>
@@ -32,7 +32,7 @@ class cmcSheetDisplayStore;
 class cuiGrid;
 class InPlaceEditor;
 
-class cuiSheet : public QWidget, public cmcSheetLayout {
+class cuiSheet : public QWidget {
   Q_OBJECT
 
  public:
@@ -46,7 +46,7 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
   // Restored by Build when it lies inside the grid.
   void SetSavedPosition(const cuiSheetPosition& position);
   // After a language or font size change: Build forgets the stored widths of every sheet.
-  void RequestWidthReset() { SetResetWidths(true); }
+  void RequestWidthReset() { layout_->SetResetWidths(true); }
   // The cell behaviour every bound cell asks; a sheet cannot be built without one.
   void SetCallback(CellBehaviourCallback callback);
   // The first selectable cell bound to this identifier and index gets the cursor when no
@@ -56,7 +56,11 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
   // marks are drawn as figures.
   void SetMarkImages(const QList<QPixmap>* images);
 
-  void Build() override;
+  void Build();
+
+  // The page's layout: its name, model, cells, sizes and style.
+  cmcSheetLayout& Layout() { return *layout_; }
+  const cmcSheetLayout& Layout() const { return *layout_; }
 
   // The title (program code page), as the model names the page; empty for sheets without one.
   std::string GetTitle() const;
@@ -84,6 +88,10 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
   // Sends a request about (column, row) to the cell behaviour as an action and carries out
   // its answer. A text makes it a committed edit.
   virtual void SendRequest(int column, int row, int32_t key, int32_t command, const std::string* text);
+  // Sends a key a cell handed on (the request's repeat key) once its timer fires; true when one
+  // was waiting.
+  void ScheduleRepeat(int32_t key);
+  bool FlushRepeat();
   // Moves the cursor by dx columns and dy rows over selectable cells; false when it stayed.
   virtual bool MoveCursor(int dx, int dy);
   // A cell became current through the user.
@@ -95,6 +103,7 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
  private:
   struct State;
 
+  void DispatchRequest(int column, int row, int32_t key, int32_t command, const std::string* text);
   void CreatePanels();
   void ShowTitle();
   void RefreshTitle();
@@ -146,5 +155,6 @@ class cuiSheet : public QWidget, public cmcSheetLayout {
   static void RepaintThunk(const cmcCellCapsule& request, uint32_t scope, void* object);
   static void EditorThunk(cmcCellCapsule& request, void* object);
 
+  std::unique_ptr<cmcSheetLayout> layout_;
   std::unique_ptr<State> state_;
 };

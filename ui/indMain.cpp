@@ -119,7 +119,7 @@ void indMain::RefreshAll() {
 // The sheet comes back at its remembered position, with the column groups now chosen.
 void indMain::ReopenSheet() {
   if (CurrentSheet() == nullptr) return;
-  const std::string name = CurrentSheet()->GetName();
+  const std::string name = CurrentSheet()->Layout().GetName();
   CloseSheet();
   OpenSheet(name);
 }

@@ -50,7 +50,7 @@ class LiveWindowTest : public ::testing::Test {
   cuiSheet& Sheet() { return *Main().CurrentSheet(); }
 
   CellPosition Cell(unsigned cellId, int index) {
-    const CellPosition cell = FindSelectableCell(Sheet().Cells(), CT_Conv, cellId, index);
+    const CellPosition cell = FindSelectableCell(Sheet().Layout().Cells(), CT_Conv, cellId, index);
     EXPECT_TRUE(cell.IsSet()) << CellIdName(cellId) << " " << index;
     return cell;
   }
@@ -147,8 +147,20 @@ TEST_F(LiveWindowTest, SpaceAndBackspaceStepThroughTheDuplexListWrapping) {
 TEST_F(LiveWindowTest, TypingIntoAnEmptyRowStartsItAtTheFrequency) {
   Select(CL_Mch_Name, 7);
   Press(Sheet().Grid(), Qt::Key_4, QStringLiteral("4"));
-  ASSERT_TRUE(Sheet().EditorVisible());
+  ASSERT_TRUE(PumpUntil([&] { return Sheet().EditorVisible(); }));
   EXPECT_EQ(Sheet().Grid().Col(), Cell(CL_Mch_Freq, 7).column) << "the cursor went to the key column";
+}
+
+TEST_F(LiveWindowTest, KeysTypedWhileTheCursorTravelsKeepTheirOrder) {
+  Select(CL_Mch_Name, 8);
+  const auto receiver = [&]() -> QWidget& {
+    auto* editor = Sheet().Grid().viewport()->findChild<InPlaceEditor*>();
+    return editor != nullptr && Sheet().EditorVisible() ? static_cast<QWidget&>(*editor) : Sheet().Grid();
+  };
+  for (const QChar c : QStringLiteral("145.5")) Press(receiver(), c.unicode(), QString(c));  // no pause
+  ASSERT_TRUE(PumpUntil([&] { return Sheet().EditorVisible(); }));
+  Press(receiver(), Qt::Key_Return, QStringLiteral("\r"));
+  EXPECT_EQ(Channel(8).frequency, 145500000u);
 }
 
 TEST_F(LiveWindowTest, MarksShowWhatTheRadioWouldRefuse) {

@@ -49,7 +49,13 @@ QTreeWidgetItem* NodeNamed(cuiTree& tree, const std::string& sheetName) {
 }
 
 std::string OpenSheetName(indMain& main) {
-  return main.CurrentSheet() != nullptr ? main.CurrentSheet()->GetName() : std::string();
+  return main.CurrentSheet() != nullptr ? main.CurrentSheet()->Layout().GetName() : std::string();
+}
+
+QString CaptionOf(std::string_view definition) {
+  cmcCellObj cell;
+  ParseCellDefinition(cell, definition, nullptr, nullptr);
+  return QString::fromStdString(toUtf8(cell.caption, CodePage::Cp932));
 }
 
 // The caption a table gives the n-th line of a menu or tree body.

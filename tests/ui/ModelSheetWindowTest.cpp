@@ -54,7 +54,7 @@ class ModelSheetWindowTest : public ::testing::Test {
     QTreeWidgetItem* node = tree.FindBySheetName(sheetName);
     ASSERT_NE(node, nullptr) << sheetName;
     tree.Widget().setCurrentItem(node);
-    ASSERT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr && Sheet().GetName() == sheetName; }))
+    ASSERT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr && Sheet().Layout().GetName() == sheetName; }))
         << sheetName;
   }
 
@@ -68,14 +68,14 @@ class ModelSheetWindowTest : public ::testing::Test {
   }
 
   CellPosition CellIn(unsigned cellId, int row) {
-    for (int column = 0; column < Sheet().ColumnCount(); ++column) {
-      if (Sheet().GetCell(column, row).cellId == cellId) return {column, row};
+    for (int column = 0; column < Sheet().Layout().ColumnCount(); ++column) {
+      if (Sheet().Layout().GetCell(column, row).cellId == cellId) return {column, row};
     }
     ADD_FAILURE() << CellIdName(cellId) << " not in row " << row;
     return {0, row};
   }
 
-  int FirstDataRow() { return Sheet().FixedRowCount(); }
+  int FirstDataRow() { return Sheet().Layout().FixedRowCount(); }
 
   static void Press(QWidget& target, int key, const QString& text = {}) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -159,7 +159,7 @@ TEST_F(ModelSheetWindowTest, EveryChannelPageEditsItsOwnChannels) {
 TEST_F(ModelSheetWindowTest, ScanLinkAndBankPagesShowTheirOwnRecords) {
   OpenNode("[St_PLink]GI_Sheet_ScanLink,52,26");
   EXPECT_EQ(Shown(CL_Misc_ChNo_PLink, FirstDataRow() + 1), "1");
-  EXPECT_EQ(Sheet().GetCell(CellIn(CL_PgLink_No, FirstDataRow()).column, FirstDataRow()).index, 26);
+  EXPECT_EQ(Sheet().Layout().GetCell(CellIn(CL_PgLink_No, FirstDataRow()).column, FirstDataRow()).index, 26);
   EXPECT_EQ(TitleShown(), QStringLiteral(" 1: ") + displayText(std::string(16, ' ')));
 
   OpenNode("[St_CCBank]GI_Sheet_BankCH,23");
@@ -173,17 +173,17 @@ TEST_F(ModelSheetWindowTest, ListPagesCountTheirGroupAndGrowAsEntriesAreAdded) {
   SetGroupCount(Image(), 0, 2);
   SetGroupCount(Image(), 3, 2);
   OpenNode("[St_RptList]GI_Sheet_RepeaterList,166,RptCH  3");
-  const int first = Sheet().FirstListRow();
-  EXPECT_EQ(Sheet().RowCount(), first + 3);
+  const int first = Sheet().Layout().FirstListRow();
+  EXPECT_EQ(Sheet().Layout().RowCount(), first + 3);
   EXPECT_EQ(Shown(CL_Repeater_List_ChNo, first), "0");
   EXPECT_EQ(Shown(CL_Repeater_List_ChNo, first + 2), "New");
-  EXPECT_EQ(Sheet().GetCell(CellIn(CL_Repeater_List_Name, first).column, first).index, 2) << "group 4 starts at 2";
+  EXPECT_EQ(Sheet().Layout().GetCell(CellIn(CL_Repeater_List_Name, first).column, first).index, 2) << "group 4 starts at 2";
   EXPECT_TRUE(TitleShown().startsWith(QStringLiteral(" 04: "))) << TitleShown().toStdString();
   EXPECT_TRUE(TitleShown().endsWith(QStringLiteral("(Remain 746)"))) << TitleShown().toStdString();
 
   SetGroupCount(Image(), 3, 3);
   run_->Events().Send(EV_ListEntryAdded);
-  EXPECT_EQ(Sheet().RowCount(), first + 4);
+  EXPECT_EQ(Sheet().Layout().RowCount(), first + 4);
   EXPECT_EQ(Shown(CL_Repeater_List_ChNo, first + 2), "2");
   EXPECT_EQ(Shown(CL_Repeater_List_ChNo, first + 3), "New");
   EXPECT_EQ(Sheet().Grid().RowCount(), first + 4) << "the grid grows with the list";
@@ -204,7 +204,7 @@ TEST_F(ModelSheetWindowTest, ViewMenuHidesAndShowsColumnGroupsAtOnceAndAfterARes
   ASSERT_NE(toneGroup, nullptr);
   toneGroup->trigger();
   ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().ColWidth(tone) == 0; }));
-  EXPECT_EQ(Sheet().GetName(), "[St_ColCut]GI_Sheet_MemoryCH,1,100") << "the same page, rebuilt";
+  EXPECT_EQ(Sheet().Layout().GetName(), "[St_ColCut]GI_Sheet_MemoryCH,1,100") << "the same page, rebuilt";
 
   run_->Messages().answers.push_back(kAnswerNo);
   run_.reset();

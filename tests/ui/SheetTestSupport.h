@@ -79,7 +79,7 @@ class SheetTest : public ::testing::Test {
 
   std::unique_ptr<cuiSheet> Open(const std::string& name, bool withBehaviour = true) {
     auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
-    sheet->SetName(name);
+    sheet->Layout().SetName(name);
     if (withBehaviour) sheet->SetCallback(behaviour.Callback());
     sheet->resize(1000, 600);
     sheet->Build();

@@ -33,12 +33,12 @@ TEST_P(SheetBuildTest, MemoryChannelSheetShowsItsHeadingsAndBoundCells) {
   const auto sheet = Open(kMemory);
   cuiGrid& grid = sheet->Grid();
   EXPECT_EQ(grid.RowCount(), kFirstDataRow + 100);
-  EXPECT_EQ(grid.ColCount(), sheet->ColumnCount());
+  EXPECT_EQ(grid.ColCount(), sheet->Layout().ColumnCount());
   EXPECT_EQ(grid.ColCount(), 22);
   EXPECT_EQ(grid.FixedCols(), 3);
   EXPECT_EQ(grid.FixedRows(), 5);
-  EXPECT_EQ(sheet->GetCell(kFirstDataColumn, kFirstDataRow + 42).cellId, CL_Mch_Freq);
-  EXPECT_EQ(sheet->GetCell(kFirstDataColumn, kFirstDataRow + 42).index, 42);
+  EXPECT_EQ(sheet->Layout().GetCell(kFirstDataColumn, kFirstDataRow + 42).cellId, CL_Mch_Freq);
+  EXPECT_EQ(sheet->Layout().GetCell(kFirstDataColumn, kFirstDataRow + 42).index, 42);
   EXPECT_EQ(Cursor(*sheet), (CellPosition{kFirstDataColumn, kFirstDataRow}));
   EXPECT_FALSE(sheet->GetTitle().empty());
 
@@ -122,8 +122,8 @@ TEST_F(SheetTest, KeysMoveOverSelectableCellsOnly) {
 
 TEST_F(SheetTest, RightAtTheLastColumnTellsTheCell) {
   const auto sheet = Open(kMemory);
-  for (int i = 0; i < sheet->ColumnCount(); ++i) Key(*sheet, Qt::Key_Right);
-  EXPECT_EQ(Cursor(*sheet).column, sheet->ColumnCount() - 1);
+  for (int i = 0; i < sheet->Layout().ColumnCount(); ++i) Key(*sheet, Qt::Key_Right);
+  EXPECT_EQ(Cursor(*sheet).column, sheet->Layout().ColumnCount() - 1);
   ASSERT_FALSE(behaviour.actions.empty());
   EXPECT_EQ(behaviour.actions.back().key, kKeyRightAtEdge);
 }
@@ -134,10 +134,10 @@ TEST_F(SheetTest, ShiftExtendsASelectionOfWholeLines) {
   Key(*sheet, Qt::Key_Down, Qt::ShiftModifier);
   Key(*sheet, Qt::Key_Down, Qt::ShiftModifier);
   const auto highlighted = [&](int column, int row) {
-    return sheet->Cells().Entry(column, row).Has(clsSheetCellId::kLineHighlighted);
+    return sheet->Layout().Cells().Entry(column, row).Has(clsSheetCellId::kLineHighlighted);
   };
   for (int row = kFirstDataRow; row <= kFirstDataRow + 2; ++row) {
-    for (int column = kFirstDataColumn; column < sheet->ColumnCount(); ++column) {
+    for (int column = kFirstDataColumn; column < sheet->Layout().ColumnCount(); ++column) {
       EXPECT_TRUE(highlighted(column, row)) << column << "," << row;
     }
     EXPECT_FALSE(highlighted(1, row)) << "fixed columns stay unmarked";
@@ -280,7 +280,7 @@ TEST_F(SheetTest, ResetWidthsForgetsTheStoredOnes) {
     DragColumnEdge(*sheet, column, 30);
   }
   auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
-  sheet->SetName(kMemory);
+  sheet->Layout().SetName(kMemory);
   sheet->SetCallback(behaviour.Callback());
   sheet->RequestWidthReset();
   sheet->Build();
@@ -297,7 +297,7 @@ TEST_F(SheetTest, SavedPositionComesBack) {
   }
   EXPECT_EQ(position.row, kFirstDataRow + 30);
   auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
-  sheet->SetName(kMemory);
+  sheet->Layout().SetName(kMemory);
   sheet->SetCallback(behaviour.Callback());
   sheet->SetSavedPosition(position);
   sheet->resize(1000, 600);
