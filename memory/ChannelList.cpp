@@ -6,9 +6,6 @@ using namespace MemoryMap;
 
 namespace {
 
-constexpr std::uint8_t kBankBits = 0x1F;
-constexpr std::uint8_t kLastBank = 25;
-
 bool IsEmptyChannel(const cmcEeprom& image, int channel) {
   return ReadBit(image, kChannelEmptyBits, channel);
 }
@@ -49,9 +46,9 @@ void RebuildBankTables(cmcEeprom& image) {
   }
   for (int channel = 0; channel < kFirstCallChannelIndex; ++channel) {
     const Address pair = kChannelBankPairs + 2 * channel;
-    const int bank = image.GetByte(pair) & kBankBits;
+    const int bank = image.GetByte(pair) & kBankPairBankBits;
     const int bankChannel = image.GetByte(pair + 1);
-    if (IsEmptyChannel(image, channel) || bank > kLastBank || bankChannel >= kBankChannelCount) {
+    if (IsEmptyChannel(image, channel) || bank >= kBankCount || bankChannel >= kBankChannelCount) {
       continue;
     }
     const Address slot = BankTableAddress(bank, bankChannel);

@@ -9,9 +9,6 @@ using namespace MemoryMap;
 
 namespace {
 
-constexpr std::uint8_t kBankBitsNone = 0x1F;
-constexpr std::uint8_t kLastBank = 25;
-
 bool IsChannelIndex(int index) { return index >= 0 && index < kChannelIndexCount; }
 bool HasSideTables(int index) { return index < kFirstCallChannelIndex; }
 
@@ -84,8 +81,8 @@ void DecodeSideTables(datCh& r, const cmcEeprom& image, int index) {
     r.skip = ReadBit(image, kChannelSkipBits, index) ? 1 : 0;
   }
   const Address pair = kChannelBankPairs + 2 * index;
-  const std::uint8_t bankBits = image.GetByte(pair) & kBankBitsNone;
-  if (bankBits > kLastBank) {
+  const std::uint8_t bankBits = image.GetByte(pair) & kBankPairBankBits;
+  if (bankBits >= kBankCount) {
     r.bank = kNoBank;
     r.bankChannel = 0;
   } else {
@@ -98,10 +95,10 @@ void DecodeSideTables(datCh& r, const cmcEeprom& image, int index) {
 void EncodeSideTables(const datCh& r, cmcEeprom& image, int index, std::uint8_t rasterCode) {
   WriteBit(image, kChannelSkipBits, index, (r.skip & 0x01) != 0);
   WriteBit(image, kChannelPSkipBits, index, (r.skip & 0x02) != 0);
-  const bool hasBank = r.bank <= kLastBank;
+  const bool hasBank = r.bank < kBankCount;
   const Address pair = kChannelBankPairs + 2 * index;
   image.SetByte(pair,
-                static_cast<std::uint8_t>(rasterCode << 5 | (hasBank ? r.bank : kBankBitsNone)));
+                static_cast<std::uint8_t>(rasterCode << 5 | (hasBank ? r.bank : kBankPairBankBits)));
   image.SetByte(pair + 1, hasBank ? r.bankChannel : 0);
 }
 
@@ -177,8 +174,6 @@ void DecodeBandTemplate(datCh& r, const cmcEeprom& image, int index) {
 }
 
 namespace {
-
-constexpr int kScanLinkRows = 26;
 
 Address MemberMapOf(int link) { return kScanLinkMembers + kScanLinkMemberSize * link; }
 

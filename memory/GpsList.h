@@ -8,14 +8,16 @@
 // position 0 so that no entry falls outside every group.
 #include <array>
 
+#include "memory/MemoryMap.h"
 #include "memory/cmcEeprom.h"
 
 inline constexpr int kGpsNoGroupStart = -1;
 
 struct GpsGroups {
   int length = 0;                  // entries in the list
-  std::array<int, 27> start{};     // first list position, kGpsNoGroupStart when empty
-  std::array<int, 27> count{};
+  // First list position, kGpsNoGroupStart when empty.
+  std::array<int, MemoryMap::kGpsGroupCount> start{};
+  std::array<int, MemoryMap::kGpsGroupCount> count{};
 };
 
 GpsGroups ReadGpsGroups(const cmcEeprom& image);

@@ -26,7 +26,10 @@ inline constexpr int kChannelIndexCount = 554;
 inline constexpr Address kChannelEmptyBits = 27200;
 inline constexpr Address kChannelSkipBits = 27270;
 inline constexpr Address kChannelPSkipBits = 27339;
+// Two bytes per channel: the bank in the low bits of the first (all set for none), the bank
+// channel in the second.
 inline constexpr Address kChannelBankPairs = 27456;
+inline constexpr std::uint8_t kBankPairBankBits = 0x1F;
 inline constexpr int kBankCount = 26;
 inline constexpr int kBankChannelCount = 100;
 
@@ -38,6 +41,8 @@ inline constexpr Address kBankNames = 28624;
 inline constexpr Address kScanEdgeNames = 29040;
 inline constexpr Address kScanLinkNames = 29440;
 inline constexpr int kScanLinkCount = 10;
+// The scan-link view gives each link an "Add" row and a row per scan edge pair it may hold.
+inline constexpr int kScanLinkRows = 1 + kScanEdgePairCount;
 
 // DTMF memories: 16 sequences of 24 digit codes, 0xFF ends a sequence.
 inline constexpr Address kDtmfMemories = 29600;

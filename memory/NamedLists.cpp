@@ -27,9 +27,12 @@ constexpr std::array<NamedListLayout, 5> kLayouts = {{
 
 const NamedListLayout& LayoutOf(NamedList list) { return kLayouts[static_cast<std::size_t>(list)]; }
 
-// Repeater groups are numbered from 1 on, as the radio shows them.
-std::string Label(LabelKind label, int position) {
-  switch (label) {
+}  // namespace
+
+int NamedListCount(NamedList list) { return LayoutOf(list).count; }
+
+std::string NamedListKey(NamedList list, int position) {
+  switch (LayoutOf(list).label) {
     case LabelKind::kLetter:
       return std::string(1, static_cast<char>('A' + position));
     case LabelKind::kDigit:
@@ -41,15 +44,14 @@ std::string Label(LabelKind label, int position) {
   return std::string{static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
 }
 
-}  // namespace
-
-int NamedListCount(NamedList list) { return LayoutOf(list).count; }
+Address NamedListNameAddress(NamedList list, int position) {
+  return LayoutOf(list).firstName + kNameLength * position;
+}
 
 std::string NamedListLabel(const cmcEeprom& image, NamedList list, int position) {
-  const NamedListLayout& layout = LayoutOf(list);
-  if (position < 0 || position >= layout.count) return {};
+  if (position < 0 || position >= NamedListCount(list)) return {};
   std::string name(kNameLength, ' ');
-  image.ReadBlock(layout.firstName + kNameLength * position, reinterpret_cast<std::uint8_t*>(name.data()),
+  image.ReadBlock(NamedListNameAddress(list, position), reinterpret_cast<std::uint8_t*>(name.data()),
                   kNameLength);
-  return Label(layout.label, position) + ": " + name;
+  return NamedListKey(list, position) + ": " + name;
 }

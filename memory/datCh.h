@@ -12,14 +12,16 @@
 
 #include "memory/FixedText.h"
 #include "memory/GpsPosition.h"
+#include "memory/MemoryMap.h"
 #include "memory/cmcEeprom.h"
 
 // Record kinds: the number a list is selected by.
 namespace RecordKind {
 inline constexpr int kNone = 0;
 inline constexpr int kChannel = 1;             // memory channels 0-499, scan edges, call channels
-inline constexpr int kBankView = 4;            // index 100 x bank + bank channel, through kind 1
-inline constexpr int kScanLink = 5;            // index 26 x link + row; row 0 is the "Add" row
+inline constexpr int kBankView = 4;            // index kBankChannelCount x bank + bank channel,
+                                               // through kind 1
+inline constexpr int kScanLink = 5;            // index kScanLinkRows x link + row; row 0 "Add"
 inline constexpr int kGps = 6;                 // GPS memories by list position 0-199
 inline constexpr int kRepeater = 7;            // repeater list positions 0-749
 inline constexpr int kYourCall = 8;            // your call signs 0-199
@@ -28,8 +30,8 @@ inline constexpr int kHistoryFrom = 10;        // transmit history From 0-9
 inline constexpr int kHistoryFromAnalog = 11;  // transmit history From-analog 0-9
 inline constexpr int kHistoryTo = 12;          // transmit history To 0-19
 inline constexpr int kHistoryReflector = 13;   // transmit history Reflector 0-4
-inline constexpr int kBroadcastFm = 14;        // index 100 x group + slot
-inline constexpr int kBroadcastAm = 15;        // index 100 x group + 50 + AM position
+inline constexpr int kBroadcastFm = 14;        // index BroadcastListIndex (group, FM, slot)
+inline constexpr int kBroadcastAm = 15;        // index BroadcastListIndex (group, AM, position)
 inline constexpr int kBandTemplate = 17;       // band template 0-2 (other indexes: 2)
 inline constexpr int kBandTemplateSkip = 18;   // as 17 with skip 1
 inline constexpr int kNewBroadcastFm = 19;
@@ -42,8 +44,9 @@ inline constexpr int kNewYourCall = 24;
 
 // Entry numbers that mean "none" in the decoded record.
 inline constexpr std::uint16_t kNoRepeater = 0xFFFF;  // repeater look-ups, gateway reference
-inline constexpr int kNoYourCall = 200;               // your-call look-ups
-inline constexpr std::uint16_t kNoEntryFound = 750;   // call-sign display helpers
+inline constexpr int kNoYourCall = MemoryMap::kYourCallCount;  // your-call look-ups
+// The call-sign display helpers: one past the entries of either list.
+inline constexpr std::uint16_t kNoEntryFound = MemoryMap::kRepeaterCount;
 inline constexpr std::uint8_t kNoBank = 255;
 inline constexpr std::uint8_t kNoMemberPair = 255;
 

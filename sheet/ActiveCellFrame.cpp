@@ -11,13 +11,11 @@
 #include "memory/YourCallList.h"
 #include "platform/Fatal.h"
 #include "sheet/SheetName.h"
+#include "sheet/TreeNodes.h"
 #include "shell/cmcEvMan.h"
 #include "text/cmcCellObj.h"
 
 namespace {
-
-// The first bank sheet's argument number: bank A.
-constexpr int kFirstBankSheet = 21;
 
 // The group and count the open list sheet answers; none without an answer.
 ListRange AnsweredRange(cmcEvMan* events) {
@@ -113,8 +111,7 @@ void ActiveCellFrame::Load(int kind, int32_t atIndex, std::string_view sheetArgu
   newEntryRow = false;
   range = ListRange{};
   if (kind == RecordKind::kBankView) {
-    const int argument = ArgumentNumber(sheetArgument) - kFirstBankSheet;
-    bank = argument >= 0 && argument < MemoryMap::kBankCount ? argument : kNoBank;
+    bank = BankOfNode(ArgumentNumber(sheetArgument));
     const std::uint16_t entry = BankTableEntry(Image(), bank, atIndex);
     bankSlotEmpty = entry >= MemoryMap::kFirstCallChannelIndex;
     if (bankSlotEmpty) {

@@ -7,10 +7,9 @@
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
 #include "sheet/CellFamilies.h"
+#include "sheet/TreeNodes.h"
 
 namespace {
-
-constexpr int kChannelPage = 100;
 
 // Marks what a used record fails; onlyWarnings folds errors into warnings.
 void MarkFindings(ActiveCellFrame& frame, const datCh& record, bool onlyWarnings) {
@@ -53,8 +52,8 @@ void AnswerCheckCell(ActiveCellFrame& frame) {
   const unsigned id = frame.cellId;
   const cmcEeprom& image = frame.Image();
   if (id <= CL_Check_MemoryCH4) {
-    const int first = static_cast<int>(id - CL_Check_MemoryCH0) * kChannelPage;
-    ScanRecords(frame, RecordKind::kChannel, first, first + kChannelPage - 1, false);
+    const int first = static_cast<int>(id - CL_Check_MemoryCH0) * kMemoryBlockSize;
+    ScanRecords(frame, RecordKind::kChannel, first, first + kMemoryBlockSize - 1, false);
   } else if (id == CL_Check_MemoryCHS) {
     ScanRecords(frame, RecordKind::kChannel, kFirstScanEdgeIndex, kFirstCallChannelIndex - 1, false);
   } else if (id == CL_Check_MemoryCHC) {

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "memory/ChannelValues.h"
+#include "memory/MemoryMap.h"
+#include "memory/NamedLists.h"
 #include "memory/RecordChecks.h"
 #include "memory/indDestination.h"
 #include "sheet/CellFamilies.h"
@@ -11,8 +13,6 @@
 #include "text/cmcGTex.h"
 
 namespace {
-
-constexpr int kScanLinkRows = 26;
 
 // Formats a line of the top page with its one "%s".
 std::string TopPageLine(ActiveCellFrame& frame, int line, const std::string& value) {
@@ -61,13 +61,13 @@ void AnswerLabelCell(ActiveCellFrame& frame) {
       text = std::to_string(i + 1);
       break;
     case CL_Misc_BankNm:
-      text = std::string(1, static_cast<char>('A' + i));
+      text = NamedListKey(NamedList::kBank, i);
       break;
     case CL_Misc_GroupNm:
-      text = FormattedText("%02d", i + 1);
+      text = NamedListKey(NamedList::kRepeaterGroup, i);
       break;
     case CL_Misc_ChNo_PLink:
-      text = std::to_string(i % kScanLinkRows);
+      text = std::to_string(i % MemoryMap::kScanLinkRows);
       break;
     case CL_Misc_ChNo_Edge:
       text = FormattedText("%02d%c", i / 2, i % 2 == 0 ? 'A' : 'B');

@@ -2,74 +2,69 @@
 // and repeater groups. A changed name is announced to the navigation tree, whose nodes carry
 // it in their captions.
 #include <array>
-#include <cstdio>
 #include <span>
-#include <string>
 
 #include "memory/ImageFields.h"
 #include "memory/MemoryMap.h"
+#include "memory/NamedLists.h"
 #include "sheet/CellFamilies.h"
 #include "sheet/TextCell.h"
+#include "sheet/TreeNodes.h"
 #include "sheet/ValueCells.h"
 #include "shell/EventCodes.h"
 
 namespace {
 
-enum class TreeLabel { kNone, kLetter, kGroupNumber, kScanLink };
-
-struct NameList {
+struct NameCell {
   unsigned cellId;
-  MemoryMap::Address names;
-  int count;
-  TreeLabel label;
-  int firstNode;
-  int nodeStride;
+  NamedList list;
 };
 
-constexpr std::array kNameLists{
-    NameList{CL_Scan_Name, MemoryMap::kScanEdgeNames, MemoryMap::kScanEdgePairCount, TreeLabel::kNone, 0, 0},
-    NameList{CL_Bank_Name, MemoryMap::kBankNames, MemoryMap::kBankCount, TreeLabel::kLetter, 21, 1},
-    NameList{CL_PgLink_Name, MemoryMap::kScanLinkNames, MemoryMap::kScanLinkCount, TreeLabel::kScanLink, 0, 0},
-    NameList{CL_Radio_Bank_Name, MemoryMap::kBroadcastGroupNames, MemoryMap::kBroadcastGroupCount,
-             TreeLabel::kLetter, 72, 3},
-    NameList{CL_Gps_Bank_Name, MemoryMap::kGpsGroupNames, MemoryMap::kGpsGroupNameCount, TreeLabel::kLetter,
-             222, 1},
-    NameList{CL_Group_Name, MemoryMap::kRepeaterGroupNames, MemoryMap::kRepeaterGroupCount,
-             TreeLabel::kGroupNumber, 163, 1},
+constexpr std::array kNameCells{
+    NameCell{CL_Bank_Name, NamedList::kBank},
+    NameCell{CL_PgLink_Name, NamedList::kScanLink},
+    NameCell{CL_Radio_Bank_Name, NamedList::kBroadcastBank},
+    NameCell{CL_Gps_Bank_Name, NamedList::kGpsGroup},
+    NameCell{CL_Group_Name, NamedList::kRepeaterGroup},
 };
 
-const NameList* NameListOf(unsigned cellId) {
-  for (const NameList& list : kNameLists) {
-    if (list.cellId == cellId) return &list;
+const NameCell* NameCellOf(unsigned cellId) {
+  for (const NameCell& cell : kNameCells) {
+    if (cell.cellId == cellId) return &cell;
   }
   return nullptr;
 }
 
-std::string LabelOf(TreeLabel label, int index) {
-  if (label == TreeLabel::kLetter) return std::string(1, static_cast<char>('A' + index));
-  char number[16];
-  std::snprintf(number, sizeof number, "%02d", index + 1);
-  return number;
+// Answers the request over the name at `at`; true when the name was changed.
+bool AnswerName(ActiveCellFrame& frame, MemoryMap::Address at) {
+  NameText name = ReadText<MemoryMap::kNameLength>(frame.Image(), at);
+  const TextCell codec(TextCellFormat{}, CodecSettingsOf(frame));
+  if (!AnswerValue(frame, codec, std::span<char>(name))) return false;
+  WriteText(frame.Image(), at, name);
+  return true;
 }
 
-void AnnounceName(ActiveCellFrame& frame, const NameList& list, const NameText& name) {
-  if (list.label == TreeLabel::kScanLink) {
+// The tree renames scan links itself; the other lists' nodes get their caption.
+void AnnounceName(ActiveCellFrame& frame, NamedList list) {
+  if (list == NamedList::kScanLink) {
     frame.Send(EV_LinkNameChanged, 0, frame.index);
-  } else if (list.label != TreeLabel::kNone) {
-    const std::string caption = LabelOf(list.label, frame.index) + ": " + std::string(ViewOf(name));
-    frame.PostText(EV_TreeCaption, list.firstNode + list.nodeStride * frame.index, caption);
+  } else {
+    frame.PostText(EV_TreeCaption, NodesOf(list).NodeOf(frame.index),
+                   NamedListLabel(frame.Image(), list, frame.index));
   }
+}
+
+// Scan edge pairs carry names that no tree node shows.
+void AnswerScanEdgeName(ActiveCellFrame& frame) {
+  if (frame.index < 0 || frame.index >= MemoryMap::kScanEdgePairCount) return;
+  AnswerName(frame, MemoryMap::kScanEdgeNames + MemoryMap::kNameLength * frame.index);
 }
 
 }  // namespace
 
 void AnswerNameCell(ActiveCellFrame& frame) {
-  const NameList* list = NameListOf(frame.cellId);
-  if (list == nullptr || frame.index < 0 || frame.index >= list->count) return;
-  const MemoryMap::Address at = list->names + MemoryMap::kNameLength * frame.index;
-  NameText name = ReadText<MemoryMap::kNameLength>(frame.Image(), at);
-  const TextCell codec(TextCellFormat{}, CodecSettingsOf(frame));
-  if (!AnswerValue(frame, codec, std::span<char>(name))) return;
-  WriteText(frame.Image(), at, name);
-  AnnounceName(frame, *list, name);
+  if (frame.cellId == CL_Scan_Name) return AnswerScanEdgeName(frame);
+  const NameCell* cell = NameCellOf(frame.cellId);
+  if (cell == nullptr || frame.index < 0 || frame.index >= NamedListCount(cell->list)) return;
+  if (AnswerName(frame, NamedListNameAddress(cell->list, frame.index))) AnnounceName(frame, cell->list);
 }

@@ -4,6 +4,7 @@
 #include "memory/ImageFields.h"
 #include "memory/MemoryMap.h"
 #include "sheet/CellFamilies.h"
+#include "sheet/TreeNodes.h"
 #include "shell/EventCodes.h"
 #include "text/cmcCellObj.h"
 
@@ -12,8 +13,6 @@ namespace {
 constexpr int kStateChecked = 0;
 constexpr int kStateHidden = 1;
 constexpr int kStateDisabled = 2;
-constexpr int kBlockSize = 100;
-constexpr int kScanLinkRows = 26;
 
 // Settings offsets of the home channels.
 constexpr MemoryMap::Address kHomeVfo = MemoryMap::kSettings + 127;
@@ -34,7 +33,7 @@ IndexRange KindRange(const ActiveCellFrame& frame) {
     case RecordKind::kBankView:
       return {0, MemoryMap::kBankChannelCount - 1};
     case RecordKind::kScanLink:
-      return {0, MemoryMap::kScanLinkCount * kScanLinkRows - 1};
+      return {0, MemoryMap::kScanLinkCount * MemoryMap::kScanLinkRows - 1};
     case RecordKind::kReceivedCall:
       return {0, MemoryMap::kReceivedCallCount - 1};
     case RecordKind::kHistoryFrom:
@@ -54,8 +53,8 @@ IndexRange KindRange(const ActiveCellFrame& frame) {
 IndexRange ChannelBlock(int index) {
   using namespace MemoryMap;
   if (index < kFirstScanEdgeIndex) {
-    const int first = index / kBlockSize * kBlockSize;
-    return {first, first + kBlockSize - 1};
+    const int first = index / kMemoryBlockSize * kMemoryBlockSize;
+    return {first, first + kMemoryBlockSize - 1};
   }
   if (index < kFirstCallChannelIndex) return {kFirstScanEdgeIndex, kFirstCallChannelIndex - 1};
   return {kFirstCallChannelIndex, kChannelIndexCount - 1};
@@ -81,7 +80,7 @@ bool EditDisabled(const ActiveCellFrame& frame, unsigned entry) {
   if (frame.listKind == RecordKind::kChannel || frame.listKind == RecordKind::kBankView) {
     return i >= MemoryMap::kChannelIndexCount || !KindRange(frame).Contains(i);
   }
-  if (frame.listKind == RecordKind::kScanLink) return i % kScanLinkRows == 0;
+  if (frame.listKind == RecordKind::kScanLink) return i % MemoryMap::kScanLinkRows == 0;
   if (IsCountedKind(frame.listKind)) return entry != CL_PMenu_Insert && frame.newEntryRow;
   return !KindRange(frame).Contains(i);
 }

@@ -40,7 +40,7 @@ int BroadcastMemoriesInUse(const cmcEeprom& image) {
 constexpr int kAlarmReceive = 1;
 constexpr int kAlarmGroup = 2;
 constexpr int kAlarmOneMemory = 3;
-constexpr int kLastAlarmGroup = 27;  // 0 all, 1 no group, 2-27 groups A-Z
+constexpr int kLastAlarmGroup = kGpsGroupCount;  // 0 all, then the GPS groups one up: 1 no group
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 // word with the list number ("RptCH  3", "RadioCH 5", "GpsMemory  0", "UrCH"); the model
 // reads where the list starts and how many entries it holds, and keeps the count as rows are
 // added and removed. Nothing is cut from these pages.
+#include "memory/MemoryMap.h"
 #include "sheet/iuiSh_ColCut.h"
 
 class iuiSh_ChNew : public iuiSh_ColCut {
@@ -40,7 +41,7 @@ class iuiSh_ChNew : public iuiSh_ColCut {
 
 class iuiSh_ChNew_Ur final : public iuiSh_ChNew {
  public:
-  explicit iuiSh_ChNew_Ur(CellDocument& document) : iuiSh_ChNew(document, 200) {}
+  explicit iuiSh_ChNew_Ur(CellDocument& document) : iuiSh_ChNew(document, MemoryMap::kYourCallCount) {}
 
  private:
   SheetList ReadList(int number) const override;
@@ -50,7 +51,7 @@ class iuiSh_ChNew_Ur final : public iuiSh_ChNew {
 
 class iuiSh_ChNew_Rpt final : public iuiSh_ChNew {
  public:
-  explicit iuiSh_ChNew_Rpt(CellDocument& document) : iuiSh_ChNew(document, 750) {}
+  explicit iuiSh_ChNew_Rpt(CellDocument& document) : iuiSh_ChNew(document, MemoryMap::kRepeaterCount) {}
 
  private:
   SheetList ReadList(int number) const override;
@@ -58,11 +59,11 @@ class iuiSh_ChNew_Rpt final : public iuiSh_ChNew {
   std::string Remaining() const override;
 };
 
-// List number n: the FM list (n even) or AM list (n odd) of broadcast bank n / 2; its
-// entries have the indexes 50 x n on.
+// List number n: the FM list (n even) or AM list (n odd) of broadcast bank n / 2 (the
+// broadcast list's numbering).
 class iuiSh_ChNew_Radio final : public iuiSh_ChNew {
  public:
-  explicit iuiSh_ChNew_Radio(CellDocument& document) : iuiSh_ChNew(document, 50) {}
+  explicit iuiSh_ChNew_Radio(CellDocument& document) : iuiSh_ChNew(document, MemoryMap::kBroadcastGroupSlots) {}
 
  private:
   SheetList ReadList(int number) const override;
@@ -73,7 +74,7 @@ class iuiSh_ChNew_Radio final : public iuiSh_ChNew {
 // List number 0 is the memories of no group, 1-26 groups A-Z.
 class iuiSh_ChNew_GpsMemory final : public iuiSh_ChNew {
  public:
-  explicit iuiSh_ChNew_GpsMemory(CellDocument& document) : iuiSh_ChNew(document, 200) {}
+  explicit iuiSh_ChNew_GpsMemory(CellDocument& document) : iuiSh_ChNew(document, MemoryMap::kGpsMemoryCount) {}
 
  private:
   SheetList ReadList(int number) const override;

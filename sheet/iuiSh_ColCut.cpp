@@ -10,6 +10,7 @@
 #include "sheet/CellDocument.h"
 #include "sheet/SheetName.h"
 #include "sheet/SheetStyle.h"
+#include "sheet/TreeNodes.h"
 #include "sheet/cmcSheetLayout.h"
 #include "text/CellIds.h"
 #include "text/FormattedText.h"
@@ -81,15 +82,6 @@ std::int32_t GroupsOf(unsigned cellId) {
   }
 }
 
-// Tree nodes of the channel pages.
-constexpr int kLastMemoryBlockNode = 4;
-constexpr int kScanEdgeNode = 5;
-constexpr int kFirstBankNode = 21;
-constexpr int kCallChannelNode = 47;
-constexpr int kFirstScanLinkNode = 51;
-constexpr int kLastScanLinkNode = 60;
-constexpr int kScanLinkRows = 26;  // the "Add" row and 25 members
-
 bool ChannelInUse(cmcEeprom& image, int index) {
   datCh record(image);
   record.Load(RecordKind::kChannel, index);
@@ -105,8 +97,8 @@ bool AnyChannelInUse(cmcEeprom& image, int first, int end) {
 
 bool ScanLinkHoldsMember(cmcEeprom& image, int link) {
   datCh record(image);
-  for (int row = 1; row < kScanLinkRows; ++row) {
-    record.Load(RecordKind::kScanLink, kScanLinkRows * link + row);
+  for (int row = 1; row < MemoryMap::kScanLinkRows; ++row) {
+    record.Load(RecordKind::kScanLink, MemoryMap::kScanLinkRows * link + row);
     if (record.IsUsed()) return true;
   }
   return false;
@@ -193,34 +185,33 @@ bool iuiSh_ColCut_A::IsColumnCut(const cmcCellObj& cell) const {
 }
 
 std::string iuiSh_ColCut_A::Title(const std::string& styleTitle) const {
-  if (node_ < kFirstScanLinkNode || node_ > kLastScanLinkNode) return styleTitle;
-  return " " + NamedListLabel(document_.Image(), NamedList::kScanLink, node_ - kFirstScanLinkNode);
+  const int link = NodesOf(NamedList::kScanLink).PositionOf(node_);
+  if (link < 0) return styleTitle;
+  return " " + NamedListLabel(document_.Image(), NamedList::kScanLink, link);
 }
 
 bool iuiSh_ColCut_A::HoldsRecordInUse() const {
   cmcEeprom& image = document_.Image();
-  if (node_ >= 0 && node_ <= kLastMemoryBlockNode) {
-    const int first = MemoryMap::kBankChannelCount * node_;
-    return AnyChannelInUse(image, first, first + MemoryMap::kBankChannelCount);
+  if (node_ >= 0 && node_ <= TreeNode::kLastMemoryBlock) {
+    const int first = kMemoryBlockSize * node_;
+    return AnyChannelInUse(image, first, first + kMemoryBlockSize);
   }
-  if (node_ == kScanEdgeNode) {
-    return AnyChannelInUse(image, MemoryMap::kMemoryChannelCount, MemoryMap::kFirstCallChannelIndex);
+  if (node_ == TreeNode::kScanEdges) {
+    return AnyChannelInUse(image, MemoryMap::kFirstScanEdgeIndex, MemoryMap::kFirstCallChannelIndex);
   }
-  if (node_ == kCallChannelNode) {
+  if (node_ == TreeNode::kCallChannels) {
     return AnyChannelInUse(image, MemoryMap::kFirstCallChannelIndex, MemoryMap::kChannelIndexCount);
   }
-  if (node_ >= kFirstScanLinkNode && node_ <= kLastScanLinkNode) {
-    return ScanLinkHoldsMember(image, node_ - kFirstScanLinkNode);
-  }
-  return true;
+  const int link = NodesOf(NamedList::kScanLink).PositionOf(node_);
+  return link < 0 || ScanLinkHoldsMember(image, link);
 }
 
 bool iuiSh_ColCut_A::IsPrintable(const SheetStyle& style) const { return !style.noPrint && HoldsRecordInUse(); }
 
 bool iuiSh_ColCut_A::IsInPrintAll(const SheetStyle& style, const PrintAllChoices& choices) const {
   if (!IsPrintable(style)) return false;
-  if (node_ >= 0 && node_ <= kScanEdgeNode) return choices.memoryChannels;
-  if (node_ >= kFirstBankNode && node_ < kFirstBankNode + MemoryMap::kBankCount) return choices.bankChannels;
+  if (node_ >= 0 && node_ <= TreeNode::kScanEdges) return choices.memoryChannels;
+  if (BankOfNode(node_) != kNoBank) return choices.bankChannels;
   return true;
 }
 
@@ -228,8 +219,7 @@ bool iuiSh_ColCut_A::IsInPrintAll(const SheetStyle& style, const PrintAllChoices
 
 void iuiSh_ColCutBank::SetArgument(std::string_view argument) {
   iuiSh_ColCut_A::SetArgument(argument);
-  const int bank = Node() - kFirstBankNode;
-  bank_ = bank >= 0 && bank < MemoryMap::kBankCount ? bank : kNoBank;
+  bank_ = BankOfNode(Node());
 }
 
 std::string iuiSh_ColCutBank::Title(const std::string& styleTitle) const {

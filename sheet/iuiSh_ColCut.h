@@ -14,8 +14,7 @@ class iuiSh_ColCut : public SheetModel {
 };
 
 // Channel blocks and scan links: the argument is the tree node number and, as a second
-// field, the index of the block's first record (0, 100, ... 400 for the memory blocks,
-// 26 x n for scan link n).
+// field, the index of the block's first record.
 class iuiSh_ColCut_A : public iuiSh_ColCut {
  public:
   explicit iuiSh_ColCut_A(CellDocument& document) : document_(document) {}
@@ -42,7 +41,7 @@ class iuiSh_ColCut_A : public iuiSh_ColCut {
   std::int32_t baseIndex_ = 0;
 };
 
-// A bank's channel list: the argument is the tree node number 21-46 of banks A-Z.
+// A bank's channel list: the argument is the tree node number of the bank.
 class iuiSh_ColCutBank : public iuiSh_ColCut_A {
  public:
   using iuiSh_ColCut_A::iuiSh_ColCut_A;

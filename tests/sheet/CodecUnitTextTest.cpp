@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/ListLabels.h"
 #include "sheet/UnitConversions.h"
-#include "support/FatalTrap.h"
 
 namespace {
 
@@ -60,17 +58,6 @@ TEST(CodecUnitText, ReceivedCallMeasurements) {
       {"status plain", StatusText(0x00), ""},
   };
   for (const Row& row : rows) EXPECT_EQ(row.text, row.expected) << row.name;
-}
-
-TEST(CodecUnitText, ListLabels) {
-  const NameText name = MakeFixedText<16>("Tokyo");
-  EXPECT_EQ(ListLabel(ListLabelKey::kScanLink, 3, name), "3: Tokyo           ");
-  EXPECT_EQ(ListLabel(ListLabelKey::kLetter, 25, name, true), " Z: Tokyo           ");
-  EXPECT_EQ(ListLabel(ListLabelKey::kRepeaterGroup, 0, name), "01: Tokyo           ");
-  EXPECT_EQ(ListLabel(ListLabelKey::kRepeaterGroup, 29, name), "30: Tokyo           ");
-  EXPECT_EQ(fatalMessageOf([&] { ListLabel(ListLabelKey::kLetter, 26, name); }), "List label index out of range.");
-  EXPECT_EQ(fatalMessageOf([&] { ListLabel(ListLabelKey::kRepeaterGroup, 30, name); }),
-            "List label index out of range.");
 }
 
 }  // namespace

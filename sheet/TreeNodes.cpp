@@ -1,0 +1,24 @@
+#include "sheet/TreeNodes.h"
+
+#include <algorithm>
+
+#include "memory/datCh.h"
+#include "platform/Fatal.h"
+
+int NamedListNodes::PositionOf(int node) const {
+  const int offset = node - firstNode;
+  if (offset < 0 || offset % nodeStep != 0) return -1;
+  const int position = offset / nodeStep;
+  return position < NamedListCount(list) ? position : -1;
+}
+
+const NamedListNodes& NodesOf(NamedList list) {
+  const auto nodes = std::ranges::find(kNamedListNodes, list, &NamedListNodes::list);
+  if (nodes == kNamedListNodes.end()) fatal("Named list without tree nodes.");
+  return *nodes;
+}
+
+int BankOfNode(int node) {
+  const int bank = NodesOf(NamedList::kBank).PositionOf(node);
+  return bank >= 0 ? bank : kNoBank;
+}
