@@ -9,4 +9,5 @@ void ChangeDestination(cuiMain& main, indEnviron& environment, std::int32_t dest
   environment.WriteSettings();
   indDestination(destination).ApplyDestination();
   main.BuildDefaults();
+  main.UpdateDestinationNote();
 }

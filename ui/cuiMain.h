@@ -82,6 +82,9 @@ class cuiMain {
   void UpdateTitle();
   // A note in the first panel of the status bar.
   void ShowStatus(const QString& text);
+  // The note that the document stands on the defaults of no destination: in the status bar
+  // while no destination is set, gone once one is.
+  void UpdateDestinationNote();
 
   // --- Document ---
   virtual void ShowImage(cmcEeprom& image);

@@ -57,9 +57,7 @@ void cuiMain::CreateMainWindow() {
   services_.environ.UpdateStartMode();
   window_->show();
   KeepFrameOnScreens();
-  if (services_.environ.settings.destinationCode == indEnvironSettings::kNoDestination) {
-    ShowStatus(QStringLiteral("No destination is set yet: the document uses the defaults of destination 16."));
-  }
+  UpdateDestinationNote();
 }
 
 // The stored rectangle, at least the form's minimum size, pulled onto the screens.
@@ -146,6 +144,11 @@ void cuiMain::ShowStatus(const QString& text) {
   if (window_ != nullptr) window_->SetStatusText(text);
 }
 
+void cuiMain::UpdateDestinationNote() {
+  const bool none = services_.environ.settings.destinationCode == indEnvironSettings::kNoDestination;
+  ShowStatus(none ? displayText(services_.texts.GetValueText("GI_AppMess_NoDestination")) : QString());
+}
+
 // --- Languages ---
 
 void cuiMain::SelectLanguageTables() {
@@ -168,6 +171,7 @@ void cuiMain::ApplyLanguageChange() {
   CloseSheet();
   services_.events.Send(EV_RefreshAll);
   UpdateTitle();
+  UpdateDestinationNote();
 }
 
 // --- Commands of the shell ---

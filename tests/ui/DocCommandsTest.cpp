@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "MainTestSupport.h"
+#include "files/DocumentSave.h"
 #include "files/FileError.h"
 #include "memory/MemoryMap.h"
 #include "platform/FileDialog.h"
@@ -21,6 +22,7 @@
 #include "text/ApplicationTexts.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
+#include "ui/DisplayText.h"
 #include "ui/DocumentCommands.h"
 #include "ui/cuiMenu.h"
 
@@ -87,16 +89,20 @@ void EditComment(indMain& main, char c) {
 
 void Trigger(indMain& main, unsigned cellId) { main.Menu()->FindByCellId(cellId)->trigger(); }
 
+// The program reads the settings as it is made, so the settings that earlier tests left go
+// before it is.
+struct NoStoredSettings {
+  NoStoredSettings() { isolated::RemoveSettingsFiles(); }
+};
+
 class DocCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    isolated::RemoveSettingsFiles();
-    run.Start();
-  }
+  void SetUp() override { run.Start(); }
   indMain& Main() { return run.Controller(); }
   std::vector<MessageRequest>& Asked() { return run.Messages().asked; }
   std::deque<std::int32_t>& Answers() { return run.Messages().answers; }
 
+  NoStoredSettings noStoredSettings;
   ScratchFolder folder;
   ScriptedFileDialog dialogs;
   ProgramRun run;
@@ -263,6 +269,41 @@ TEST_F(DocCommandsTest, ReopeningTheOpenFileWhileChangedOffersSaveAs) {
   EXPECT_EQ(Asked()[0].text, Text("GI_Mess_Confirm_WriteFile"));
   EXPECT_EQ(dialogs.asked.size(), 1u);
   EXPECT_TRUE(Main().IsModified());
+}
+
+// A first start has no destination, and the status bar says that the document stands on the
+// defaults of none. Keeping that destination for a file keeps the note; taking over the file's
+// destination ends it.
+TEST_F(DocCommandsTest, TakingOverAFilesDestinationEndsTheNoDestinationNote) {
+  constexpr int kFileDestination = 2;
+  const std::string path = folder.File("destination2.qmf");
+  ASSERT_EQ(SaveDocumentFile(Main().CurrentImage(), path, {DocumentFile::kNewestGeneration, kFileDestination, true},
+                             Main().DefaultsImage(), {}),
+            FileError::kNone);
+  const QString note = displayText(Text("GI_AppMess_NoDestination"));
+  ASSERT_FALSE(note.isEmpty());
+  const struct {
+    const char* what;
+    std::deque<std::int32_t> answers;  // the last to whether the file's destination is taken
+    int destination;
+    QString status;
+  } cases[] = {
+      {"kept", {kAnswerNo}, DocumentFile::kNoDestination, note},
+      // The kept file became an untitled, changed document: its changes are not saved first.
+      {"taken over", {kAnswerNo, kAnswerYes}, kFileDestination, QString()},
+  };
+  const indEnvironSettings& settings = run.Process().Environ().settings;
+  EXPECT_EQ(Main().MainWindow()->StatusText(), note) << "at start";
+  for (const auto& c : cases) {
+    Asked().clear();
+    Answers() = c.answers;
+    dialogs.answers.push_back({true, path, 0});
+    Trigger(Main(), CL_Menu_File_Open);
+    ASSERT_EQ(Asked().size(), c.answers.size()) << c.what;
+    EXPECT_EQ(Asked().back().text, Text("GI_AppMess_ChangeModel_QMF")) << c.what;
+    EXPECT_EQ(settings.destinationCode, c.destination) << c.what;
+    EXPECT_EQ(Main().MainWindow()->StatusText(), c.status) << c.what;
+  }
 }
 
 TEST(DocCommandLine, AFileNamedOnTheCommandLineOpensAtStart) {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -18,6 +19,7 @@
 #include "shell/indEnviron.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
+#include "ui/BodyLines.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiMenu.h"
@@ -63,9 +65,49 @@ QString CaptionInTable(TableLanguage language, const std::string& bodyKey, int n
   cmcGTex texts;
   texts.SelectLineTable(lineTable(language));
   std::string line = texts.GetLine(bodyKey, n);
-  cmcCellObj cell;
-  ParseCellDefinition(cell, std::string_view(line).substr(line.find('+') + 1), nullptr, nullptr);
-  return QString::fromStdString(toUtf8(cell.caption, CodePage::Cp932));
+  return CaptionOf(std::string_view(line).substr(line.find('+') + 1));
+}
+
+// The captions a table gives the outermost entries of a menu or tool bar, without separators.
+QStringList OuterCaptionsInTable(TableLanguage language, const std::string& key) {
+  cmcGTex texts;
+  texts.SelectLineTable(lineTable(language));
+  QStringList captions;
+  for (const BodyLine& line : ReadIndentedBody(texts, key)) {
+    const QString caption = CaptionOf(line.definition);
+    if (line.depth == 0 && caption != QStringLiteral("-")) captions << caption;
+  }
+  return captions;
+}
+
+QString ValueInTable(TableLanguage language, const char* key) {
+  cmcGTex texts;
+  texts.SelectLineTable(lineTable(language));
+  return QString::fromStdString(toUtf8(texts.GetValueText(key), CodePage::Cp932));
+}
+
+bool SystemIsJapanese() { return QLocale::system().language() == QLocale::Japanese; }
+
+// Runs the current test again in a program of its own whose system locale is locale (Qt
+// reads the system locale once per process); succeeds when the test ran there and passed.
+::testing::AssertionResult PassesUnderSystemLocale(const char* locale) {
+  const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* variable : {"LC_ALL", "LANG"}) {
+    environment.insert(QString::fromLatin1(variable), QString::fromLatin1(locale));
+  }
+  environment.remove(QStringLiteral("LANGUAGE"));
+  QProcess copy;
+  copy.setProcessEnvironment(environment);
+  copy.setProcessChannelMode(QProcess::MergedChannels);
+  const std::string filter = std::string("--gtest_filter=") + test.test_suite_name() + "." + test.name();
+  copy.start(QCoreApplication::applicationFilePath(), {QString::fromStdString(filter)});
+  if (!copy.waitForFinished(60000)) return ::testing::AssertionFailure() << "no end under " << locale;
+  const std::string output = copy.readAll().toStdString();
+  if (copy.exitCode() != 0 || output.find("[  PASSED  ] 1 test.") == std::string::npos) {
+    return ::testing::AssertionFailure() << "under " << locale << ":\n" << output;
+  }
+  return ::testing::AssertionSuccess();
 }
 
 constexpr const char* kMemory100 = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
@@ -280,6 +322,55 @@ TEST_F(MainWindowTest, JapaneseTablesRenameTheTreeAndCheckTheMenuEntry) {
   ASSERT_NE(japanese, nullptr);
   EXPECT_TRUE(japanese->isChecked());
 }
+
+struct SystemCase {
+  bool japanese;
+  const char* locale;  // a locale of such a system
+  TableLanguage table;  // what choosing Japanese selects there
+};
+
+class JapaneseFromTheMenuTest : public MainWindowTest, public ::testing::WithParamInterface<SystemCase> {};
+
+// View > Language > Japanese as the user clicks it: after the question a Western system asks,
+// the menu bar, the tool bar hints and the status note all come from the table chosen for the
+// system, which on a Western system keeps the window chrome English.
+TEST_P(JapaneseFromTheMenuTest, RebuildsMenuBarToolBarAndStatusNoteFromTheChosenTable) {
+  const SystemCase& system = GetParam();
+  if (SystemIsJapanese() != system.japanese) {
+    EXPECT_TRUE(PassesUnderSystemLocale(system.locale));
+    return;
+  }
+  ProgramRun run;
+  run.Start();
+  indMain& main = run.Controller();
+  cuiMainWindow& window = *main.MainWindow();
+  const QString japaneseEntry = CaptionInTable(TableLanguage::English, "GI_Menu_Main_Body", 47);
+  QAction* entry = nullptr;
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == japaneseEntry) entry = action;
+  }
+  ASSERT_NE(entry, nullptr);
+  run.Messages().answers = {kAnswerOk};
+  entry->trigger();
+  EXPECT_EQ(run.Messages().asked.size(), system.japanese ? 0u : 1u);
+
+  const QString note = ValueInTable(system.table, "GI_AppMess_NoDestination");
+  EXPECT_NE(note, ValueInTable(TableLanguage::English, "GI_AppMess_NoDestination"));
+  ASSERT_TRUE(PumpUntil([&] { return window.StatusText() == note; })) << window.StatusText().toStdString();
+  QStringList titles;
+  for (const QAction* action : window.menuBar()->actions()) titles << action->text();
+  EXPECT_EQ(titles, OuterCaptionsInTable(system.table, "GI_Menu_Main"));
+  QStringList hints;
+  for (const QAction* action : main.ToolBar()->Bar()->actions()) {
+    if (!action->isSeparator()) hints << action->toolTip();
+  }
+  EXPECT_EQ(hints, OuterCaptionsInTable(system.table, "GI_ToolBar_Main"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, JapaneseFromTheMenuTest,
+                         ::testing::Values(SystemCase{false, "en_US.UTF-8", TableLanguage::JapaneseWesternChrome},
+                                           SystemCase{true, "ja_JP.UTF-8", TableLanguage::Japanese}),
+                         [](const auto& tested) { return tested.param.japanese ? "Japanese" : "Western"; });
 
 TEST_F(MainWindowTest, SettingsSurviveARestart) {
   const QRect placed(40, 30, 700, 500);  // inside the 800 x 600 offscreen screen
