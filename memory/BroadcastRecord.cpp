@@ -32,7 +32,7 @@ void DecodeBroadcast(datCh& r, const cmcEeprom& image, int kind, int index) {
     return;
   }
   r.frequency = BroadcastFrequencyOf(image, r.record);
-  r.name = ReadText<16>(image, RecordAddress(r.record) + 4);
+  r.name = ReadText<kNameLength>(image, RecordAddress(r.record) + 4);
   r.skip = ReadBit(image, kBroadcastSkipBits, r.record) ? 1 : 0;
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 // The name of a found entry, or the call sign itself when the entry is nameless.
 NameText NameOrCall(const NameText& name, const CallSignText& call) {
-  return IsBlank(name) ? MakeFixedText<16>(ViewOf(call)) : name;
+  return IsBlank(name) ? MakeFixedText<MemoryMap::kNameLength>(ViewOf(call)) : name;
 }
 
 struct FoundName {
@@ -21,7 +21,7 @@ struct FoundName {
 FoundName RepeaterName(const cmcEeprom& image, const CallSignText& call,
                        const CallSignText& repeaterCall) {
   const std::uint16_t entry = FindRepeaterForCallSign(image, ViewOf(call), ViewOf(repeaterCall));
-  if (entry == kNoRepeater) return {MakeFixedText<16>(ViewOf(call)), kNoEntryFound};
+  if (entry == kNoRepeater) return {MakeFixedText<MemoryMap::kNameLength>(ViewOf(call)), kNoEntryFound};
   return {NameOrCall(RepeaterNameOf(image, entry), call), entry};
 }
 
@@ -32,8 +32,8 @@ FoundName YourCallName(const cmcEeprom& image, const CallSignText& call) {
     DecodeYourCall(yourCall, image, entry);
     return {NameOrCall(yourCall.name, call), static_cast<std::uint16_t>(entry)};
   }
-  if (call[0] == '/') return RepeaterName(image, call, Spaces<8>());
-  return {MakeFixedText<16>(ViewOf(call)), kNoEntryFound};
+  if (call[0] == '/') return RepeaterName(image, call, kBlankCallSign);
+  return {MakeFixedText<MemoryMap::kNameLength>(ViewOf(call)), kNoEntryFound};
 }
 
 }  // namespace
@@ -47,13 +47,13 @@ void datCh::CompleteRepeaterCalls() {
     }
   }
   if (rpt1[7] == 'G') rpt1[7] = ' ';
-  if (IsBlank(yourCall)) yourCall = MakeFixedText<8>("CQCQCQ");
+  if (IsBlank(yourCall)) yourCall = kCallEveryone;
 }
 
 void datCh::DeriveDisplayNames() {
   const cmcEeprom& image = BoundImage();
   const FoundName ur = YourCallName(image, yourCall);
-  const FoundName first = RepeaterName(image, rpt1, Spaces<8>());
+  const FoundName first = RepeaterName(image, rpt1, kBlankCallSign);
   const FoundName second = RepeaterName(image, rpt2, rpt1);
   yourCallName = ur.name;
   yourCallFound = ur.entry;

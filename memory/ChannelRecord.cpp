@@ -40,7 +40,7 @@ void DecodeChannelBytes(datCh& r, const cmcEeprom& image, Address a) {
   r.toneMode = static_cast<std::uint8_t>(b[10] >> 4);
   r.duplex = static_cast<std::uint8_t>(b[10] >> 2 & 0x03);
   r.dtcsPolarity = static_cast<std::uint8_t>(b[10] & 0x03);
-  r.name = ReadText<16>(image, a + 11);
+  r.name = ReadText<kNameLength>(image, a + 11);
   r.digitalCode = image.GetByte(a + 27);
   r.yourCall = ReadPackedCallSign(image, a + 28);
   r.rpt1 = ReadPackedCallSign(image, a + 35);
@@ -124,7 +124,7 @@ void EncodeChannel(datCh& r, cmcEeprom& image, int index) {
   if (!r.IsUsed()) {
     r.bank = kNoBank;
     r.bankChannel = 0xFF;
-    r.name = Spaces<16>();
+    r.name = kBlankName;
   }
   if (!IsBlank(r.rpt2) && r.rpt1[7] == 'G') r.rpt1[7] = ' ';
   WriteBit(image, kChannelEmptyBits, EmptyBitOf(index), !r.IsUsed());
@@ -170,7 +170,7 @@ void DecodeBandTemplate(datCh& r, const cmcEeprom& image, int index) {
   r.toneMode = static_cast<std::uint8_t>(b[14] & 0x0F);
   r.dtcsCode = b[15];
   r.digitalCode = b[16];
-  r.yourCall = MakeFixedText<8>("CQCQCQ");
+  r.yourCall = kCallEveryone;
 }
 
 namespace {
@@ -199,7 +199,7 @@ void DecodeScanLink(datCh& r, const cmcEeprom& image, int index) {
   r.memberPair = NthMemberPair(image, index / kScanLinkRows, row);
   if (r.memberPair == kNoMemberPair) return;
   r.memberFlag = 1;
-  r.name = ReadText<16>(image, kScanEdgeNames + kNameLength * r.memberPair);
+  r.name = ReadText<kNameLength>(image, kScanEdgeNames + kNameLength * r.memberPair);
   datCh edge;
   DecodeChannel(edge, image, kFirstScanEdgeIndex + 2 * r.memberPair);
   r.edgeFrequencyA = edge.frequency;

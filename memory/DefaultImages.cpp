@@ -102,7 +102,7 @@ datCh DefaultRecord(const DefaultChannel& channel, std::uint8_t mode) {
   record.toneMode = ToneMode::kOff;
   record.duplex = kDuplexOff;
   record.audioFrequency = kDefaultAudioFrequency;
-  record.yourCall = MakeFixedText<8>("CQCQCQ");
+  record.yourCall = kCallEveryone;
   return record;
 }
 

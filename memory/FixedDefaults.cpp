@@ -140,8 +140,8 @@ void MergeTexts(cmcEeprom& image) {
 }
 
 void BlankRepeaterCalls(datCh& record) {
-  record.callSign = Spaces<8>();
-  record.gateway = Spaces<8>();
+  record.callSign = kBlankCallSign;
+  record.gateway = kBlankCallSign;
 }
 
 void MakeSimplex(datCh& record) {
@@ -165,7 +165,7 @@ void MergeRepeater(datCh& record) {
       SwitchToneOff(record);
       break;
     case RepeaterType::kFmRepeater:
-      record.gateway = Spaces<8>();
+      record.gateway = kBlankCallSign;
       break;
     case RepeaterType::kFmSimplex:
       BlankRepeaterCalls(record);

@@ -7,15 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "memory/MemoryMap.h"
+
 template <std::size_t N>
 using FixedText = std::array<char, N>;
 
-using CallSignText = FixedText<8>;
-using NameText = FixedText<16>;
+using CallSignText = FixedText<MemoryMap::kCallSignLength>;
+using NameText = FixedText<MemoryMap::kNameLength>;
 
 // text cut to N characters or padded with spaces.
 template <std::size_t N>
-FixedText<N> MakeFixedText(std::string_view text) {
+constexpr FixedText<N> MakeFixedText(std::string_view text) {
   FixedText<N> field;
   field.fill(' ');
   std::copy_n(text.begin(), std::min(N, text.size()), field.begin());
@@ -38,3 +40,6 @@ constexpr FixedText<N> Spaces() {
   for (char& c : field) c = ' ';
   return field;
 }
+
+inline constexpr CallSignText kBlankCallSign = Spaces<MemoryMap::kCallSignLength>();
+inline constexpr NameText kBlankName = Spaces<MemoryMap::kNameLength>();

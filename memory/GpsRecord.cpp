@@ -78,7 +78,7 @@ void DecodeGps(datCh& r, const cmcEeprom& image, int index) {
   r.date = ReadBytes<3>(image, a + 8);
   r.time = ReadBytes<3>(image, a + 11);
   r.altitude = static_cast<std::int32_t>(ReadU32(image, a + 14));
-  r.name = ReadText<16>(image, a + 18);
+  r.name = ReadText<kNameLength>(image, a + 18);
   r.group = static_cast<std::uint8_t>(GpsGroupOf(groups, index));
 }
 

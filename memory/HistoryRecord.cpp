@@ -89,15 +89,15 @@ void DecodeReceivedCall(datCh& r, const cmcEeprom& image, int index) {
   }
   r.status = image.GetByte(kReceivedStatus + slot);
   const Address call = kReceivedCalls + kReceivedCallSize * slot;
-  r.caller = ReadText<8>(image, call);
+  r.caller = ReadText<kCallSignLength>(image, call);
   r.callerNote = ReadText<4>(image, call + 8);
-  r.rpt1 = ReadText<8>(image, call + 12);
-  r.rpt2 = ReadText<8>(image, call + 20);
-  r.called = ReadText<8>(image, call + 28);
+  r.rpt1 = ReadText<kCallSignLength>(image, call + 12);
+  r.rpt2 = ReadText<kCallSignLength>(image, call + 20);
+  r.called = ReadText<kCallSignLength>(image, call + 28);
   r.receivedTime = ReadU32(image, call + 36);
   r.receivedFieldA = ReadBytes<3>(image, call + 40);
   r.receivedFieldB = ReadBytes<3>(image, call + 43);
-  r.message = ReadText<20>(image, kReceivedMessages + kMessageLength * slot);
+  r.message = ReadText<kMessageLength>(image, kReceivedMessages + kMessageLength * slot);
   const Address position = kReceivedPositions + kReceivedPositionSize * slot;
   r.positionBlock = ReadBytes<kReceivedPositionSize>(image, position);
   r.latitude = ReadPosition(image, position);
@@ -118,7 +118,7 @@ void DecodeHistory(datCh& r, const cmcEeprom& image, int kind, int index) {
     return;
   }
   const Address entry = layout.entries + layout.entrySize * slot;
-  r.callSign = ReadText<8>(image, entry);
+  r.callSign = ReadText<kCallSignLength>(image, entry);
   if (kind == RecordKind::kHistoryFromAnalog) r.frequency = ReadU32(image, entry + kCallSignLength);
   LookUpHistoryEntry(r, image, kind);
 }

@@ -106,7 +106,7 @@ void RemoveRepeater(cmcEeprom& image, int position) {
 bool CorrectRepeaterCall(datCh& record) {
   if (CheckRepeaterCall(record)) {
     if (record.RepeaterEntryType() == kDvRepeater) return true;
-    record.callSign = Spaces<8>();
+    record.callSign = kBlankCallSign;
   }
   if (record.RepeaterEntryType() == kDvRepeater && record.frequency != 0 &&
       indDestination::Current().IsRepeaterFrequencyRejected(record.frequency)) {

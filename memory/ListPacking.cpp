@@ -56,7 +56,7 @@ void CopyRepeaterEntry(cmcEeprom& image, const cmcEeprom& source, int position, 
   WriteBit(image, kRepeaterRpt1UseBits, position, ReadBit(source, kRepeaterRpt1UseBits, entry));
   const int reference = ReadU16(source, RepeaterAddress(entry) + kGatewayReferenceOffset);
   const CallSignText gateway =
-      reference < kRepeaterCount ? RepeaterGatewayOf(source, reference) : Spaces<8>();
+      reference < kRepeaterCount ? RepeaterGatewayOf(source, reference) : kBlankCallSign;
   WritePackedCallSign(image, kRepeaterGateways + kPackedCallSignSize * position, gateway);
 }
 
@@ -86,8 +86,8 @@ void UnpackYourCalls(cmcEeprom& image, const cmcEeprom& source) {
     const int record = source.GetByte(kYourCallOrder + position);
     entry.Load(RecordKind::kNewYourCall, position);
     if (position < count && record < kYourCallCount) {
-      entry.callSign = ReadText<8>(source, kYourCallSigns + kCallSignLength * record);
-      entry.name = ReadText<16>(source, kYourCallNames + kNameLength * record);
+      entry.callSign = YourCallOf(source, record);
+      entry.name = YourCallNameOf(source, record);
     }
     entry.Store(RecordKind::kYourCall, position);
   }
@@ -135,8 +135,8 @@ void PackGateways(cmcEeprom& image, int count) {
     if (IsBlank(gateway)) continue;
     for (int later = first + 1; later < count; ++later) {
       if (gateways[static_cast<std::size_t>(later)] != gateway) continue;
-      gateways[static_cast<std::size_t>(later)] = Spaces<8>();
-      WritePackedCallSign(image, kRepeaterGateways + kPackedCallSignSize * later, Spaces<8>());
+      gateways[static_cast<std::size_t>(later)] = kBlankCallSign;
+      WritePackedCallSign(image, kRepeaterGateways + kPackedCallSignSize * later, kBlankCallSign);
       WriteGatewayReference(image, later, static_cast<std::uint16_t>(first));
     }
   }

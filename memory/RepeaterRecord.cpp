@@ -47,7 +47,7 @@ CallSignText RepeaterGatewayOf(const cmcEeprom& image, int entry) {
 }
 
 NameText RepeaterNameOf(const cmcEeprom& image, int entry) {
-  return ReadText<16>(image, RepeaterAddress(entry) + 16);
+  return ReadText<kNameLength>(image, RepeaterAddress(entry) + 16);
 }
 
 void DecodeRepeater(datCh& r, const cmcEeprom& image, int index) {
@@ -67,7 +67,7 @@ void DecodeRepeater(datCh& r, const cmcEeprom& image, int index) {
   r.positionKind = static_cast<std::uint8_t>(b[7] & 0x03);
   r.repeaterTone = b[8];
   r.callSign = ReadPackedCallSign(image, a + 9);
-  r.name = ReadText<16>(image, a + 16);
+  r.name = ReadText<kNameLength>(image, a + 16);
   r.subName = ReadText<8>(image, a + 32);
   r.latitude = ReadPosition(image, a + 40);
   r.longitude = ReadPosition(image, a + 44);
@@ -110,7 +110,7 @@ void EncodeRepeater(const datCh& r, cmcEeprom& image, int index) {
 
 void DecodeNewRepeater(datCh& r, const cmcEeprom& image, int index) {
   r.SetUsed(false);
-  r.callSign = MakeFixedText<8>("CALLSIGN");
+  r.callSign = kPlaceholderCallSign;
   const bool duplexDefault = CurrentModelSettings().DestinationCode() == DestinationCode::kJapan;
   r.duplex = duplexDefault ? 1 : 0;
   r.offset = duplexDefault ? kDefaultDuplexOffset : 0;
@@ -133,11 +133,11 @@ void datCh::SetRepeaterEntryType(int type) {
   switch (type) {
     case 0:
       mode = kRepeaterModeDv;
-      if (IsBlank(callSign)) callSign = MakeFixedText<8>("CALLSIGN");
+      if (IsBlank(callSign)) callSign = kPlaceholderCallSign;
       return;
     case 1:
-      callSign = Spaces<8>();
-      gateway = Spaces<8>();
+      callSign = kBlankCallSign;
+      gateway = kBlankCallSign;
       duplex = 0;
       mode = kRepeaterModeDv;
       return;
@@ -146,8 +146,8 @@ void datCh::SetRepeaterEntryType(int type) {
       if (mode == kRepeaterModeDv) mode = kRepeaterModeFm;
       return;
     case 3:
-      callSign = Spaces<8>();
-      gateway = Spaces<8>();
+      callSign = kBlankCallSign;
+      gateway = kBlankCallSign;
       duplex = 0;
       if (mode == kRepeaterModeDv) mode = kRepeaterModeFm;
       return;

@@ -9,13 +9,8 @@ using namespace MemoryMap;
 
 namespace {
 
-CallSignText YourCallOf(const cmcEeprom& image, int entry) {
-  return ReadText<8>(image, kYourCallSigns + kCallSignLength * entry);
-}
-
-NameText YourCallNameOf(const cmcEeprom& image, int entry) {
-  return ReadText<16>(image, kYourCallNames + kNameLength * entry);
-}
+Address CallSignAddress(int entry) { return kYourCallSigns + kCallSignLength * entry; }
+Address NameAddress(int entry) { return kYourCallNames + kNameLength * entry; }
 
 template <typename Predicate>
 int FirstYourCall(const cmcEeprom& image, Predicate&& matches) {
@@ -29,6 +24,14 @@ int FirstYourCall(const cmcEeprom& image, Predicate&& matches) {
 bool IsYourCallIndex(int index) { return index >= 0 && index < kYourCallCount; }
 
 }  // namespace
+
+CallSignText YourCallOf(const cmcEeprom& image, int entry) {
+  return ReadText<kCallSignLength>(image, CallSignAddress(entry));
+}
+
+NameText YourCallNameOf(const cmcEeprom& image, int entry) {
+  return ReadText<kNameLength>(image, NameAddress(entry));
+}
 
 int YourCallCount(const cmcEeprom& image) {
   return std::min<int>(ReadU16(image, kYourCallCountAddress), kYourCallCount);
@@ -67,8 +70,8 @@ void DecodeYourCall(datCh& r, const cmcEeprom& image, int index) {
 
 void EncodeYourCall(const datCh& r, cmcEeprom& image, int index) {
   if (!IsYourCallIndex(index)) return;
-  WriteText(image, kYourCallSigns + kCallSignLength * index, r.callSign);
-  WriteText(image, kYourCallNames + kNameLength * index, r.name);
+  WriteText(image, CallSignAddress(index), r.callSign);
+  WriteText(image, NameAddress(index), r.name);
 }
 
-void DecodeNewYourCall(datCh& r) { r.callSign = MakeFixedText<8>("CALLSIGN"); }
+void DecodeNewYourCall(datCh& r) { r.callSign = kPlaceholderCallSign; }

@@ -50,6 +50,11 @@ inline constexpr std::uint16_t kNoEntryFound = MemoryMap::kRepeaterCount;
 inline constexpr std::uint8_t kNoBank = 255;
 inline constexpr std::uint8_t kNoMemberPair = 255;
 
+// The your call sign that calls everyone: a new channel's, and what a blank one stands for.
+inline constexpr CallSignText kCallEveryone = MakeFixedText<MemoryMap::kCallSignLength>("CQCQCQ");
+// What a new repeater or your-call entry holds until a call sign is typed.
+inline constexpr CallSignText kPlaceholderCallSign = MakeFixedText<MemoryMap::kCallSignLength>("CALLSIGN");
+
 class datCh {
  public:
   // Flag bits.
@@ -117,17 +122,17 @@ class datCh {
   std::uint8_t duplex = 0;           // 0 OFF, 1 -DUP, 2 +DUP
   std::uint8_t dtcsPolarity = 0;
   std::uint8_t digitalCode = 0;
-  NameText name = Spaces<16>();  // channel, repeater, your call, GPS, broadcast, found entry
-  CallSignText yourCall = Spaces<8>();
-  CallSignText rpt1 = Spaces<8>();  // also the received call's RPT1
-  CallSignText rpt2 = Spaces<8>();  // also the received call's RPT2
+  NameText name = kBlankName;  // channel, repeater, your call, GPS, broadcast, found entry
+  CallSignText yourCall = kBlankCallSign;
+  CallSignText rpt1 = kBlankCallSign;  // also the received call's RPT1
+  CallSignText rpt2 = kBlankCallSign;  // also the received call's RPT2
   std::uint8_t skip = 0;             // 0 off, 1 skip, 3 P-skip; broadcast 0 or 1
   std::uint8_t bank = kNoBank;       // 0-25 A-Z, 255 none
   std::uint8_t bankChannel = kNoBank;
 
   // Repeater entry (kinds 7, 23).
-  CallSignText callSign = Spaces<8>();  // also your call sign and history call signs
-  CallSignText gateway = Spaces<8>();
+  CallSignText callSign = kBlankCallSign;  // also your call sign and history call signs
+  CallSignText gateway = kBlankCallSign;
   FixedText<8> subName = Spaces<8>();
   GpsPosition latitude{};            // also GPS memories and the received call
   GpsPosition longitude{};
@@ -154,13 +159,13 @@ class datCh {
   // Received call record (kind 9): the decoded common fields and the raw position block,
   // whose detail bytes the formatters read by data type.
   std::uint8_t status = 0;
-  CallSignText caller = Spaces<8>();
+  CallSignText caller = kBlankCallSign;
   FixedText<4> callerNote = Spaces<4>();
-  CallSignText called = Spaces<8>();
+  CallSignText called = kBlankCallSign;
   std::uint32_t receivedTime = 0;
   std::array<std::uint8_t, 3> receivedFieldA{};
   std::array<std::uint8_t, 3> receivedFieldB{};
-  FixedText<20> message = Spaces<20>();
+  FixedText<MemoryMap::kMessageLength> message = Spaces<MemoryMap::kMessageLength>();
   std::array<std::uint8_t, 92> positionBlock{};
   FixedText<2> ssid = Spaces<2>();
   FixedText<9> callerWithSsid = Spaces<9>();
@@ -175,9 +180,9 @@ class datCh {
   std::uint16_t foundEntry = 0;
 
   // Call-sign display helpers (DeriveDisplayNames).
-  NameText yourCallName = Spaces<16>();
-  NameText rpt1Name = Spaces<16>();
-  NameText rpt2Name = Spaces<16>();
+  NameText yourCallName = kBlankName;
+  NameText rpt1Name = kBlankName;
+  NameText rpt2Name = kBlankName;
   std::uint16_t yourCallFound = 0;
   std::uint16_t rpt1Found = 0;
   std::uint16_t rpt2Found = 0;

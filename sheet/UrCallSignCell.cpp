@@ -1,7 +1,7 @@
 #include "sheet/UrCallSignCell.h"
 
-#include "memory/ImageFields.h"
 #include "memory/YourCallList.h"
+#include "memory/datCh.h"
 
 UrCallSignCell::UrCallSignCell(const CodecSettings& settings, bool typingAllowed)
     : callSign_(settings), repeaterDialog_(settings.repeaterDialog), typingAllowed_(typingAllowed) {}
@@ -14,11 +14,11 @@ bool UrCallSignCell::Commit(std::string_view text, CallSignText& call) const {
 
 bool UrCallSignCell::Pick(int entry, const cmcEeprom& image, CallSignText& call) const {
   if (entry == kCqEntry) {
-    call = MakeFixedText<8>("CQCQCQ");
+    call = kCallEveryone;
     return true;
   }
   if (entry < 0 || entry >= YourCallCount(image)) return false;
-  call = ReadText<8>(image, MemoryMap::kYourCallSigns + 8 * entry);
+  call = YourCallOf(image, entry);
   return true;
 }
 
