@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "files/DocumentFile.h"
-#include "files/HexText.h"
 #include "files/QmfDataLine.h"
 #include "files/TextLineReader.h"
 #include "platform/Md5.h"
+#include "text/HexText.h"
 
 namespace {
 

@@ -5,30 +5,27 @@
 #include <optional>
 
 #include "clone/dst_CDrv_Result.h"
+#include "text/HexText.h"
 
 namespace CloneFrame {
 namespace {
 
 constexpr std::uint8_t kDataOffset = 0x80;
 constexpr std::uint8_t kFirstEscaped = 0xFA;
-constexpr char kDigits[] = "0123456789ABCDEF";
 
 void AppendWord(Bytes& out, std::uint16_t word) {
   out.push_back(static_cast<std::uint8_t>(word >> 8));
   out.push_back(static_cast<std::uint8_t>(word & 0xFF));
 }
 
-// Only the digits a sender of data frames writes: "0"-"9" and "A"-"F".
-int UpperHexDigit(std::uint8_t c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
+void AppendHexDigits(Bytes& out, std::uint8_t value) {
+  out.push_back(static_cast<std::uint8_t>(HexDigit(value >> 4)));
+  out.push_back(static_cast<std::uint8_t>(HexDigit(value)));
 }
 
 void AppendWire(Bytes& out, std::uint8_t value, bool fast) {
   if (!fast) {
-    out.push_back(static_cast<std::uint8_t>(kDigits[value >> 4]));
-    out.push_back(static_cast<std::uint8_t>(kDigits[value & 0x0F]));
+    AppendHexDigits(out, value);
   } else if (value >= kFirstEscaped) {
     out.push_back(kEscape);
     out.push_back(static_cast<std::uint8_t>(value & 0x0F));
@@ -37,16 +34,12 @@ void AppendWire(Bytes& out, std::uint8_t value, bool fast) {
   }
 }
 
+// Only the digits a sender of data frames writes: "0"-"9" and "A"-"F".
 std::optional<Bytes> LogicalFromHex(std::span<const std::uint8_t> payload) {
   if (payload.size() % 2 != 0) return std::nullopt;
-  Bytes logical;
-  logical.reserve(payload.size() / 2);
-  for (std::size_t i = 0; i < payload.size(); i += 2) {
-    const int high = UpperHexDigit(payload[i]);
-    const int low = UpperHexDigit(payload[i + 1]);
-    if (high < 0 || low < 0) return std::nullopt;
-    logical.push_back(static_cast<std::uint8_t>(high * 16 + low));
-  }
+  Bytes logical(payload.size() / 2);
+  const std::string_view text(reinterpret_cast<const char*>(payload.data()), payload.size());
+  if (!DecodeHexBytes(text, logical, HexCase::UpperOnly)) return std::nullopt;
   return logical;
 }
 
@@ -92,16 +85,6 @@ Bytes SpeedSwitch(std::uint16_t wordA, std::uint16_t wordB, bool fast) {
   return Frame(kRadio, kProgram, kSpeedSwitch, body, kSpeedSwitchPreamble - 2);
 }
 
-std::string HexText(std::span<const std::uint8_t> bytes) {
-  std::string text;
-  text.reserve(bytes.size() * 2);
-  for (const std::uint8_t b : bytes) {
-    text.push_back(kDigits[b >> 4]);
-    text.push_back(kDigits[b & 0x0F]);
-  }
-  return text;
-}
-
 std::uint8_t Checksum(std::span<const std::uint8_t> bytes) {
   const unsigned sum = std::accumulate(bytes.begin(), bytes.end(), 0u);
   return static_cast<std::uint8_t>((0x100 - (sum & 0xFF)) & 0xFF);
@@ -140,8 +123,7 @@ Bytes EndPayload(std::int32_t frameCount, bool withCount) {
   Bytes payload(kEndName.begin(), kEndName.end());
   if (withCount) {
     const auto count = static_cast<std::uint8_t>(frameCount & 0xFF);
-    payload.push_back(static_cast<std::uint8_t>(kDigits[count >> 4]));
-    payload.push_back(static_cast<std::uint8_t>(kDigits[count & 0x0F]));
+    AppendHexDigits(payload, count);
   }
   return payload;
 }

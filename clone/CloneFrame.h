@@ -55,9 +55,6 @@ Bytes Request(std::uint8_t command, std::uint16_t wordA, std::uint16_t wordB, st
 // Tells the radio to switch to the fast (38,400 baud) or the normal (9,600 baud) speed.
 Bytes SpeedSwitch(std::uint16_t wordA, std::uint16_t wordB, bool fast);
 
-// Upper-case hex digits, two per byte, as command texts carry frames.
-std::string HexText(std::span<const std::uint8_t> bytes);
-
 // The value that makes the sum of bytes and it 0 modulo 256.
 std::uint8_t Checksum(std::span<const std::uint8_t> bytes);
 

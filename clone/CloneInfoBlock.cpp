@@ -1,8 +1,9 @@
 #include "clone/CloneInfoBlock.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
+
+#include "text/HexText.h"
 
 namespace {
 
@@ -23,16 +24,8 @@ std::string TextOf(std::span<const std::uint8_t> bytes, std::size_t start, std::
   return std::string(field.begin(), field.end());
 }
 
-std::uint32_t HexDigit(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return static_cast<std::uint32_t>(std::isdigit(byte) ? byte - '0' : std::toupper(byte) - 'A' + 10);
-}
-
-std::uint32_t HexValue(std::string_view digits) {
-  std::uint32_t value = 0;
-  for (const char c : digits) value = value * 16 + HexDigit(c);
-  return value;
-}
+// Digits the caller has checked, at most 8 of them.
+std::uint32_t HexValue(std::string_view digits) { return LeadingHex(digits).value_or(0); }
 
 }  // namespace
 
@@ -53,9 +46,7 @@ std::optional<CloneInfoBlock> DecodeCloneInfoBlock(std::span<const std::uint8_t>
 
 std::string SerialNumberText(std::string_view serialNumber) {
   const bool allHex = serialNumber.size() == kSerialLength &&
-                      std::ranges::all_of(serialNumber, [](char c) {
-                        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-                      });
+                      std::ranges::all_of(serialNumber, [](char c) { return HexDigitValue(c) >= 0; });
   if (!allHex) return " ";
   char text[32];
   std::snprintf(text, sizeof text, "%04u%02u%06u", HexValue(serialNumber.substr(0, 4)),

@@ -10,27 +10,9 @@
 #include "memory/Bcd.h"
 #include "platform/Fatal.h"
 #include "platform/Timing.h"
+#include "text/HexText.h"
 
 namespace {
-
-// States of a session; the default next state is the following number.
-enum State : int {
-  kIdle = 0,
-  kStart = 2,
-  kCommandText = 3,
-  kPostDelay = 4,
-  kOpenPort = 5,
-  kSendInfoRequest = 6,
-  kInfoReply = 7,
-  kSendReadRequest = 8,
-  kReceive = 9,
-  kSendWriteRequest = 10,
-  kSendData = 11,
-  kSendEnd = 12,
-  kAck = 13,
-  kFinishing = 14,
-  kDone = 15,
-};
 
 constexpr std::int32_t kReadChunk = 256;
 constexpr std::int32_t kCompactAbove = 4096;
@@ -91,7 +73,9 @@ void SetBit(cmcBuff& bitmap, std::int32_t address) {
 // What one step decides besides the state's own action.
 class cmcCloneDrv::StepContext {
  public:
-  int next = 0;
+  explicit StepContext(State current) : next(current) {}
+
+  State next;  // the state stays unless the step names another
   bool progress = false;
 };
 
@@ -202,7 +186,7 @@ bool cmcCloneDrv::Start(int kind, Completion completion, void* user) {
   staged_.Clear();
   inactivity_ = cmcTick();
   drain_ = cmcTick();
-  state_ = kStart;
+  state_ = State::Start;
   task_->SetInterval(kStepMs);
   return true;
 }
@@ -210,41 +194,38 @@ bool cmcCloneDrv::Start(int kind, Completion completion, void* user) {
 void cmcCloneDrv::OnTimer(void* user, cmcTask&) { static_cast<cmcCloneDrv*>(user)->Tick(); }
 
 void cmcCloneDrv::Tick() {
-  if (state_ == kIdle) {
+  if (state_ == State::Idle) {
     task_->SetInterval(-1);
     return;
   }
-  if (state_ != kDone) Step();
+  if (state_ != State::Done) Step();
   // A port that failed a write or went away cannot carry the session any further.
-  if (state_ != kIdle && (port_.HasWriteError() || port_.HasDeviceLost())) {
+  if (state_ != State::Idle && (port_.HasWriteError() || port_.HasDeviceLost())) {
     result_->code = CloneResult::kPortFailed;
-    state_ = kDone;
+    state_ = State::Done;
   }
-  if (state_ == kDone) Finish();
+  if (state_ == State::Done) Finish();
 }
 
 void cmcCloneDrv::Step() {
-  StepContext step;
-  step.next = state_ + 1;
+  StepContext step(state_);
   const bool timedOut = inactivity_.Remaining() == 0;
   if (!echo_) echoExpected_.Clear();
-  if (echo_ && state_ != kFinishing && echoExpected_.Length() > 0 && !CheckEcho(step)) {
+  if (echo_ && state_ != State::Finishing && echoExpected_.Length() > 0 && !CheckEcho(step)) {
     result_->code = CloneResult::kEcho;
-    step.next = kFinishing;
-  } else if (WaitsForEcho()) {
-    step.next = state_;
-  } else {
+    step.next = State::Finishing;
+  } else if (!WaitsForEcho()) {
     RunState(step);
   }
   if (step.next != state_) step.progress = true;
   if (step.progress) {
     RestartInactivity(step.next);
-  } else if (timedOut && state_ != kFinishing) {
+  } else if (timedOut && state_ != State::Finishing) {
     // Finishing only waits for the port to send what it holds; the write deadline of the
     // port bounds that wait without overwriting the session's result.
     const bool echoMissing = echo_ && echoExpected_.Length() > 0;
     result_->code = echoMissing ? CloneResult::kEcho : CloneResult::kNoAnswer;
-    step.next = kFinishing;
+    step.next = State::Finishing;
   }
   CompactLong(receive_);
   CompactLong(echoExpected_);
@@ -265,17 +246,17 @@ bool cmcCloneDrv::CheckEcho(StepContext& step) {
 
 // Finishing never waits for an echo: a session that failed on its echo would wait forever.
 bool cmcCloneDrv::WaitsForEcho() const {
-  if (state_ == kFinishing) return false;
-  return echoExpected_.Length() > (state_ == kSendData ? kDataEchoAllowance : 0);
+  if (state_ == State::Finishing) return false;
+  return echoExpected_.Length() > (state_ == State::SendData ? kDataEchoAllowance : 0);
 }
 
-void cmcCloneDrv::RestartInactivity(int nextState) {
+void cmcCloneDrv::RestartInactivity(State nextState) {
   std::int32_t timeout = kDefaultTimeoutMs;
-  if (nextState == kCommandText && !sessionCommands_.empty()) timeout = kCommandTimeoutMs;
+  if (nextState == State::CommandText && !sessionCommands_.empty()) timeout = kCommandTimeoutMs;
   std::uint32_t wait = static_cast<std::uint32_t>(timeout);
   // The radio acknowledges once it has everything: bytes that a buffer between the port and
   // the line (an adapter, a pseudo-terminal) still holds add their line time to the wait.
-  if (nextState == kAck) wait = static_cast<std::uint32_t>(ackTimeoutMs_) + LineTimeLeftMs();
+  if (nextState == State::Ack) wait = static_cast<std::uint32_t>(ackTimeoutMs_) + LineTimeLeftMs();
   inactivity_.Start(wait);
 }
 
@@ -287,32 +268,33 @@ std::uint32_t cmcCloneDrv::LineTimeLeftMs() const {
 void cmcCloneDrv::RunState(StepContext& step) {
   if (Draining(step)) return;
   switch (state_) {
-    case kStart: break;
-    case kCommandText: StateCommandText(step); break;
-    case kPostDelay: StatePostDelay(step); break;
-    case kOpenPort: StateOpenPort(step); break;
-    case kSendInfoRequest: SendRequest(CloneFrame::kInfoRequest); break;
-    case kInfoReply: StateInfoReply(step); break;
-    case kSendReadRequest: SendRequest(CloneFrame::kReadRequest); break;
-    case kReceive: StateReceive(step); break;
-    case kSendWriteRequest: SendRequest(CloneFrame::kWriteRequest); break;
-    case kSendData: StateSendData(step); break;
-    case kSendEnd: SendEnd(); break;
-    case kAck: StateAck(step); break;
-    case kFinishing: StateFinishing(step); break;
-    default: step.next = kIdle; break;
+    case State::Start: step.next = State::CommandText; break;
+    case State::CommandText: StateCommandText(step); break;
+    case State::PostDelay: StatePostDelay(step); break;
+    case State::OpenPort: StateOpenPort(step); break;
+    case State::SendInfoRequest: StateSendRequest(CloneFrame::kInfoRequest, State::InfoReply, step); break;
+    case State::InfoReply: StateInfoReply(step); break;
+    case State::SendReadRequest: StateSendRequest(CloneFrame::kReadRequest, State::Receive, step); break;
+    case State::Receive: StateReceive(step); break;
+    case State::SendWriteRequest: StateSendRequest(CloneFrame::kWriteRequest, State::SendData, step); break;
+    case State::SendData: StateSendData(step); break;
+    case State::SendEnd: StateSendEnd(step); break;
+    case State::Ack: StateAck(step); break;
+    case State::Finishing: StateFinishing(step); break;
+    case State::Idle:
+    case State::Done: break;  // never stepped: Tick ends the session instead
   }
 }
 
 void cmcCloneDrv::StateCommandText(StepContext& step) {
   if (!sessionCommands_.empty()) RunCommandPiece(step);
-  if (step.next == kFinishing) return;
+  if (step.next == State::Finishing) return;
   if (!sessionCommands_.empty() || port_.PendingOut() > 0) {
-    step.next = state_;
     step.progress = true;
     return;
   }
   postCommand_.Start(static_cast<std::uint32_t>(std::exchange(postDelayMs_, 0)));
+  step.next = State::PostDelay;
 }
 
 void cmcCloneDrv::RunCommandPiece(StepContext& step) {
@@ -322,7 +304,7 @@ void cmcCloneDrv::RunCommandPiece(StepContext& step) {
     sessionCommands_.erase(0, close == std::string::npos ? std::string::npos : close + 1);
     if (!Reopen(settings)) {
       sessionCommands_.clear();
-      step.next = kFinishing;
+      step.next = State::Finishing;
       return;
     }
     StartDrain();
@@ -336,23 +318,25 @@ void cmcCloneDrv::RunCommandPiece(StepContext& step) {
 
 void cmcCloneDrv::StatePostDelay(StepContext& step) {
   if (postCommand_.Remaining() > 0) {
-    step.next = state_;
     step.progress = true;
     return;
   }
   echoExpected_.Clear();
   receive_.Clear();
+  step.next = State::OpenPort;
 }
 
 void cmcCloneDrv::StateOpenPort(StepContext& step) {
   if (!Reopen(portSettings_)) {
-    step.next = kFinishing;
+    step.next = State::Finishing;
     return;
   }
   StartDrain();
-  if (kind_ == CloneSession::kRead) step.next = kSendReadRequest;
-  if (kind_ == CloneSession::kWrite) step.next = kSendWriteRequest;
-  if (kind_ == CloneSession::kInfo) step.next = kSendInfoRequest;
+  switch (kind_) {
+    case CloneSession::kRead: step.next = State::SendReadRequest; break;
+    case CloneSession::kWrite: step.next = State::SendWriteRequest; break;
+    default: step.next = State::SendInfoRequest; break;
+  }
 }
 
 bool cmcCloneDrv::TakeLastReply(cmcBuff& frame) {
@@ -366,12 +350,9 @@ bool cmcCloneDrv::TakeLastReply(cmcBuff& frame) {
 
 void cmcCloneDrv::StateInfoReply(StepContext& step) {
   cmcBuff frame;
-  if (!TakeLastReply(frame)) {
-    step.next = state_;
-    return;
-  }
+  if (!TakeLastReply(frame)) return;
   result_->code = InfoReplyCode(frame);
-  step.next = kFinishing;
+  step.next = State::Finishing;
 }
 
 int cmcCloneDrv::InfoReplyCode(const cmcBuff& frame) {
@@ -394,7 +375,6 @@ int cmcCloneDrv::InfoReplyCode(const cmcBuff& frame) {
 }
 
 void cmcCloneDrv::StateReceive(StepContext& step) {
-  step.next = state_;
   ReadInput();
   cmcBuff frame;
   bool overflow = false;
@@ -402,7 +382,7 @@ void cmcCloneDrv::StateReceive(StepContext& step) {
     const bool taken = TakeFrame(kMaxDataFrame, frame, overflow);
     if (overflow) {
       result_->code = CloneResult::kBadFrame;
-      step.next = kFinishing;
+      step.next = State::Finishing;
     } else if (!taken) {
       return;
     } else {
@@ -414,7 +394,7 @@ void cmcCloneDrv::StateReceive(StepContext& step) {
 void cmcCloneDrv::ReceiveFrame(std::span<const std::uint8_t> frame, StepContext& step) {
   if (!IsDataFrameShape(frame)) {
     result_->code = CloneResult::kBadFrame;
-    step.next = kFinishing;
+    step.next = State::Finishing;
   } else if (frame[3] == CloneFrame::kData) {
     const int code = AcceptData(frame.subspan(CloneFrame::kHeaderSize));
     if (code == CloneResult::kOk) {
@@ -423,15 +403,15 @@ void cmcCloneDrv::ReceiveFrame(std::span<const std::uint8_t> frame, StepContext&
       return;
     }
     result_->code = code;
-    step.next = kFinishing;
+    step.next = State::Finishing;
   } else if (frame[3] == CloneFrame::kEndOfData) {
     int code = CloneFrame::CheckEndFrame(frame, frames_, endCount_);
     if (code == CloneResult::kOk && hasRanges_) code = CheckCoverage();
     result_->code = code;
-    step.next = kFinishing;
+    step.next = State::Finishing;
   } else {
     result_->code = CloneResult::kBadFrame;
-    step.next = kFinishing;
+    step.next = State::Finishing;
   }
 }
 
@@ -467,7 +447,6 @@ int cmcCloneDrv::CheckCoverage() const {
 }
 
 void cmcCloneDrv::StateSendData(StepContext& step) {
-  step.next = state_;
   // Without an echo, the line still carrying what was sent is the sign that the session
   // moves: the port's queue goes down, or the bytes sent have not had their line time yet
   // (a buffer between the port and the line may take them in large pieces).
@@ -481,7 +460,7 @@ void cmcCloneDrv::StateSendData(StepContext& step) {
     if (IsStagingHeldBack()) return;
     const bool atEnd = rangeIndex_ >= ranges_.size() || ranges_[rangeIndex_].IsEndMarker();
     if (atEnd) {
-      if (port_.PendingOut() == 0 && staged_.Length() == 0) step.next = kSendEnd;
+      if (port_.PendingOut() == 0 && staged_.Length() == 0) step.next = State::SendEnd;
     } else if (address_ > ranges_[rangeIndex_].end) {
       ++rangeIndex_;
       if (rangeIndex_ < ranges_.size()) address_ = ranges_[rangeIndex_].start;
@@ -517,31 +496,26 @@ void cmcCloneDrv::StageFrame() {
   dataBytes_ += n;
 }
 
-void cmcCloneDrv::SendEnd() {
+void cmcCloneDrv::StateSendEnd(StepContext& step) {
   const CloneFrame::Bytes frame = CloneFrame::Frame(CloneFrame::kRadio, CloneFrame::kProgram, CloneFrame::kEndOfData,
                                                     CloneFrame::EndPayload(frames_, endCount_));
   Send(frame.data(), static_cast<std::int32_t>(frame.size()));
+  step.next = State::Ack;
 }
 
 void cmcCloneDrv::StateAck(StepContext& step) {
   cmcBuff frame;
-  if (!TakeLastReply(frame)) {
-    step.next = state_;
-    return;
-  }
+  if (!TakeLastReply(frame)) return;
   static constexpr std::uint8_t kAcknowledge[] = {CloneFrame::kPreamble, CloneFrame::kProgram, CloneFrame::kRadio,
                                                   CloneFrame::kWriteAck, 0x00};
   const std::span<const std::uint8_t> bytes = BytesOf(frame);
   result_->code = std::ranges::equal(bytes, kAcknowledge) ? CloneResult::kOk : CloneResult::kWriteRefused;
-  step.next = kFinishing;
+  step.next = State::Finishing;
 }
 
 void cmcCloneDrv::StateFinishing(StepContext& step) {
-  if (port_.PendingOut() > 0) {
-    step.next = state_;
-    return;
-  }
-  step.next = kDone;
+  if (port_.PendingOut() > 0) return;
+  step.next = State::Done;
   if (!search_) return;
   searchType_ = (searchType_ + 1) % kCloneTransferTypes;
   if (searchType_ == startType_) return;
@@ -550,7 +524,7 @@ void cmcCloneDrv::StateFinishing(StepContext& step) {
   echo_ = type.echo;
   receive_.Clear();
   echoExpected_.Clear();
-  step.next = kOpenPort;
+  step.next = State::OpenPort;
 }
 
 bool cmcCloneDrv::Reopen(std::string_view settings) {
@@ -581,7 +555,6 @@ bool cmcCloneDrv::Draining(StepContext& step) {
     drained_ += n;
   }
   if (drain_.Remaining() == 0) return false;
-  step.next = state_;
   step.progress = true;
   return true;
 }
@@ -596,9 +569,10 @@ void cmcCloneDrv::Send(const std::uint8_t* bytes, std::int32_t n) {
   }
 }
 
-void cmcCloneDrv::SendRequest(std::uint8_t command) {
+void cmcCloneDrv::StateSendRequest(std::uint8_t command, State reply, StepContext& step) {
   const CloneFrame::Bytes frame = CloneFrame::Request(command, wordA_, wordB_, requestPreamble_);
   Send(frame.data(), static_cast<std::int32_t>(frame.size()));
+  step.next = reply;
 }
 
 void cmcCloneDrv::ReadInput() {
@@ -623,7 +597,7 @@ bool cmcCloneDrv::TakeFrame(std::size_t maxFrame, cmcBuff& frame, bool& overflow
 
 void cmcCloneDrv::Finish() {
   port_.Close();
-  state_ = kIdle;
+  state_ = State::Idle;
   std::unique_ptr<dst_CDrv_Result> result = std::move(result_);
   result->dataBytes = dataBytes_;
   result->frames = frames_;
@@ -635,5 +609,5 @@ void cmcCloneDrv::Finish() {
   const std::weak_ptr<bool> alive = alive_;
   if (completion) completion(user, *result);
   if (alive.expired()) return;
-  if (state_ == kIdle) task_->SetInterval(-1);
+  if (state_ == State::Idle) task_->SetInterval(-1);
 }

@@ -91,11 +91,31 @@ class cmcCloneDrv {
   bool StartWrite(const cmcEeprom& image, const AddressRangeList& ranges, Completion completion,
                   void* user);
 
-  bool IsBusy() const { return state_ != 0; }
+  bool IsBusy() const { return state_ != State::Idle; }
   // Payload bytes accepted or sent so far in the running session.
   std::int32_t DataByteCount() const { return dataBytes_; }
 
  private:
+  // The steps of a session, in the order a session without failures takes them; an
+  // information session goes from OpenPort to SendInfoRequest, a read to SendReadRequest
+  // and a write to SendWriteRequest, and each ends in Finishing.
+  enum class State {
+    Idle,
+    Start,
+    CommandText,
+    PostDelay,
+    OpenPort,
+    SendInfoRequest,
+    InfoReply,
+    SendReadRequest,
+    Receive,
+    SendWriteRequest,
+    SendData,
+    SendEnd,
+    Ack,
+    Finishing,
+    Done,
+  };
   class StepContext;
 
   static void OnTimer(void* user, cmcTask& task);
@@ -106,7 +126,7 @@ class cmcCloneDrv {
 
   bool CheckEcho(StepContext& step);
   bool WaitsForEcho() const;
-  void RestartInactivity(int nextState);
+  void RestartInactivity(State nextState);
   std::uint32_t LineTimeLeftMs() const;
   void RunState(StepContext& step);
 
@@ -123,7 +143,7 @@ class cmcCloneDrv {
   void StateSendData(StepContext& step);
   bool IsStagingHeldBack();
   void StageFrame();
-  void SendEnd();
+  void StateSendEnd(StepContext& step);
   void StateAck(StepContext& step);
   void StateFinishing(StepContext& step);
 
@@ -131,7 +151,7 @@ class cmcCloneDrv {
   void StartDrain();
   bool Draining(StepContext& step);
   void Send(const std::uint8_t* bytes, std::int32_t n);
-  void SendRequest(std::uint8_t command);
+  void StateSendRequest(std::uint8_t command, State reply, StepContext& step);
   void ReadInput();
   // Takes the next frame (or abandoned frame) off the receive buffer; false when none is
   // complete yet.
@@ -176,7 +196,7 @@ class cmcCloneDrv {
   std::unique_ptr<dst_CDrv_Result> result_;
   Completion completion_ = nullptr;
   void* user_ = nullptr;
-  int state_ = 0;
+  State state_ = State::Idle;
   cmcTick inactivity_;
   cmcTick postCommand_;
   cmcTick drain_;

@@ -5,6 +5,7 @@
 #include "clone/CloneFrame.h"
 #include "clone/CloneRanges.h"
 #include "clone/CloneTransferType.h"
+#include "text/HexText.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ void indCloneMan::Configure(int kind) {
 // "(" initial settings ")" and the speed switch frame as hex text, sent at the initial speed.
 std::string indCloneMan::SpeedSwitchCommand(std::string_view initialSettings) const {
   return "(" + std::string(initialSettings) + ")" +
-         CloneFrame::HexText(CloneFrame::SpeedSwitch(wordA_, wordB_, settings_.comSpeedHigh == 1));
+         HexText(CloneFrame::SpeedSwitch(wordA_, wordB_, settings_.comSpeedHigh == 1));
 }
 
 void indCloneMan::OnDriverDone(void* user, dst_CDrv_Result& result) {

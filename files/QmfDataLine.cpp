@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "files/HexText.h"
 #include "platform/Fatal.h"
+#include "text/HexText.h"
 
 bool QmfDataLine::Parse(std::string_view text) {
   if (text.size() < kMinTextLength || text.size() > kMaxTextLength || text.size() % 2 != 0) {

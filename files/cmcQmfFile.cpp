@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "files/AtomicSave.h"
-#include "files/HexText.h"
 #include "files/QmfDataLine.h"
 #include "files/TextLineReader.h"
 #include "platform/Fatal.h"
 #include "platform/Md5.h"
+#include "text/HexText.h"
 
 namespace {
 

@@ -1,16 +1,5 @@
 #include "memory/Bcd.h"
 
-namespace {
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-}  // namespace
-
 std::uint8_t NibbleOf(std::span<const std::uint8_t> bytes, std::size_t n) {
   const std::uint8_t byte = bytes[n / 2];
   return static_cast<std::uint8_t>(n % 2 == 0 ? byte >> 4 : byte & 0x0F);
@@ -35,20 +24,4 @@ bool IsValidBcd(std::span<const std::uint8_t> bytes) {
     if (byte >= 0xA0 || (byte & 0x0F) > 9) return false;
   }
   return true;
-}
-
-std::vector<std::uint8_t> HexTextToBytes(std::string_view text) {
-  std::vector<std::uint8_t> bytes;
-  bool high = true;
-  for (const char c : text) {
-    const int digit = HexDigitValue(c);
-    if (digit < 0) continue;
-    if (high) {
-      bytes.push_back(static_cast<std::uint8_t>(digit << 4));
-    } else {
-      bytes.back() = static_cast<std::uint8_t>(bytes.back() | digit);
-    }
-    high = !high;
-  }
-  return bytes;
 }

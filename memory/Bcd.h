@@ -1,11 +1,8 @@
 #pragma once
-// Binary-coded decimal and nibble helpers for image fields, and the reader of hexadecimal
-// text used by the clone frames and the image files.
+// Binary-coded decimal and nibble helpers for image fields.
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string_view>
-#include <vector>
 
 // Nibble n of bytes: byte n / 2, the high nibble for even n. n must lie inside bytes.
 std::uint8_t NibbleOf(std::span<const std::uint8_t> bytes, std::size_t n);
@@ -21,7 +18,3 @@ void IntToBcd(std::uint64_t value, std::span<std::uint8_t> bytes);
 
 // True when every byte is below 0xA0 and has a low nibble of at most 9.
 bool IsValidBcd(std::span<const std::uint8_t> bytes);
-
-// Bytes from hexadecimal text: characters other than hexadecimal digits are skipped, and a
-// final unpaired digit becomes the high nibble of a last byte.
-std::vector<std::uint8_t> HexTextToBytes(std::string_view text);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/HexText.h"
+
 namespace {
 
 constexpr std::string_view kCodeCharacters = "0123456789ABCD*#";
@@ -11,10 +13,8 @@ constexpr std::uint8_t kEnd = 0xFF;
 std::uint8_t CodeOf(char c) {
   if (c == '*') return 14;
   if (c == '#') return 15;
-  if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
-  if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
-  if (c >= 'a' && c <= 'f') return static_cast<std::uint8_t>(c - 'a' + 10);
-  return kEnd;
+  const int digit = HexDigitValue(c);
+  return digit < 0 ? kEnd : static_cast<std::uint8_t>(digit);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "files/HexText.h"
+#include "text/HexText.h"
 
 #include <charconv>
 
@@ -23,29 +23,54 @@ std::optional<Number> LeadingNumber(std::string_view text, int base) {
 
 }  // namespace
 
-int HexDigitValue(char c) {
+int HexDigitValue(char c, HexCase accepted) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (accepted == HexCase::Either && c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
 }
 
+char HexDigit(unsigned value) { return kUpperDigits[value & 0x0F]; }
+
 void AppendHexBytes(std::string& out, std::span<const std::uint8_t> bytes) {
   for (const std::uint8_t byte : bytes) {
-    out.push_back(kUpperDigits[byte >> 4]);
-    out.push_back(kUpperDigits[byte & 0x0F]);
+    out.push_back(HexDigit(byte >> 4));
+    out.push_back(HexDigit(byte));
   }
 }
 
-bool DecodeHexBytes(std::string_view text, std::span<std::uint8_t> out) {
+std::string HexText(std::span<const std::uint8_t> bytes) {
+  std::string text;
+  text.reserve(2 * bytes.size());
+  AppendHexBytes(text, bytes);
+  return text;
+}
+
+bool DecodeHexBytes(std::string_view text, std::span<std::uint8_t> out, HexCase accepted) {
   if (text.size() != 2 * out.size()) return false;
   for (std::size_t i = 0; i < out.size(); ++i) {
-    const int high = HexDigitValue(text[2 * i]);
-    const int low = HexDigitValue(text[2 * i + 1]);
+    const int high = HexDigitValue(text[2 * i], accepted);
+    const int low = HexDigitValue(text[2 * i + 1], accepted);
     if (high < 0 || low < 0) return false;
     out[i] = static_cast<std::uint8_t>(high << 4 | low);
   }
   return true;
+}
+
+std::vector<std::uint8_t> HexTextToBytes(std::string_view text) {
+  std::vector<std::uint8_t> bytes;
+  bool high = true;
+  for (const char c : text) {
+    const int digit = HexDigitValue(c);
+    if (digit < 0) continue;
+    if (high) {
+      bytes.push_back(static_cast<std::uint8_t>(digit << 4));
+    } else {
+      bytes.back() = static_cast<std::uint8_t>(bytes.back() | digit);
+    }
+    high = !high;
+  }
+  return bytes;
 }
 
 std::optional<std::int32_t> LeadingDecimal(std::string_view text) {

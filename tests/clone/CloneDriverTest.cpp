@@ -14,6 +14,7 @@
 #include "platform/LoopbackSerial.h"
 #include "platform/ManualTiming.h"
 #include "platform/PortResolver.h"
+#include "text/HexText.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 
 namespace {
@@ -88,7 +89,7 @@ class CloneDriverTest : public ::testing::Test {
       driver.SetPort(kCablePort, type.portSettings);
       return;
     }
-    const std::string speedSwitch = CloneFrame::HexText(CloneFrame::SpeedSwitch(kModelWord, 0, fast));
+    const std::string speedSwitch = HexText(CloneFrame::SpeedSwitch(kModelWord, 0, fast));
     driver.SetCommandText("(" + std::string(type.portSettings) + ")" + speedSwitch);
     driver.SetRequestPreamble(12);
     driver.SetDataPreamble(0, 0);
@@ -365,7 +366,7 @@ TEST_F(CloneDriverTest, EachRadioFaultEndsWithItsCode) {
       } else {
         faulty.SetPort(kCablePort, fast ? kFastTransferSettings : kNormalTransferSettings);
         faulty.SetCommandText("(" + std::string(type.portSettings) + ")" +
-                              CloneFrame::HexText(CloneFrame::SpeedSwitch(kModelWord, 0, fast)));
+                              HexText(CloneFrame::SpeedSwitch(kModelWord, 0, fast)));
         ASSERT_TRUE(c.session == Session::Read ? faulty.StartRead(&kReadRanges, &Keep, &outcome)
                                                : faulty.StartWrite(document, kWriteRanges, &Keep, &outcome));
       }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "clone/CloneFrame.h"
-#include "memory/Bcd.h"
+#include "text/HexText.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ TEST(CloneFrameTest, SpeedSwitchNamesTheSpeedAndTravelsAsHexText) {
   EXPECT_EQ(normal[normal.size() - 2], 0x00);
   EXPECT_EQ(normal.size(), fast.size());
 
-  const std::string text = CloneFrame::HexText(fast);
+  const std::string text = HexText(fast);
   EXPECT_EQ(text.substr(40), "EEEFE833900000000002" "01FD");
   EXPECT_EQ(HexTextToBytes(text), fast);
 }

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "files/HexText.h"
 #include "platform/Md5.h"
+#include "text/HexText.h"
 
 namespace {
 

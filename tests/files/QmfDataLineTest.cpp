@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "files/HexText.h"
 #include "files/QmfDataLine.h"
 #include "support/FatalTrap.h"
+#include "text/HexText.h"
 
 namespace {
 

@@ -32,10 +32,4 @@ TEST(Bcd, ValidityNeedsDecimalDigitsInBothNibbles) {
   for (const Case& c : cases) EXPECT_EQ(IsValidBcd(c.bytes), c.valid) << int(c.bytes[0]);
 }
 
-TEST(Bcd, HexTextSkipsOtherCharactersAndKeepsAnUnpairedDigitHigh) {
-  EXPECT_EQ(HexTextToBytes("0a:FF g1"), (std::vector<std::uint8_t>{0x0A, 0xFF, 0x10}));
-  EXPECT_EQ(HexTextToBytes("xyz"), std::vector<std::uint8_t>{});
-  EXPECT_EQ(HexTextToBytes("7"), std::vector<std::uint8_t>{0x70});
-}
-
 }  // namespace

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "cli/CommandLine.h"
-#include "files/HexText.h"
+#include "text/HexText.h"
 
 const std::string_view kRadioSimUsage =
     "Usage: radio-sim [OPTIONS]\n"

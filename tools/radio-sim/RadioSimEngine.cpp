@@ -8,6 +8,7 @@
 #include "platform/Fatal.h"
 #include "platform/SerialDevice.h"
 #include "platform/Timing.h"
+#include "text/HexText.h"
 
 namespace {
 
@@ -36,9 +37,8 @@ void CorruptChecksum(CloneFrame::Bytes& payload, bool fast) {
   if (fast) {
     last ^= 1;  // an escaped low nibble stays A-F, a plain value stays below 0xFA
   } else {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    const auto digit = static_cast<std::size_t>(last <= '9' ? last - '0' : last - 'A' + 10);
-    last = static_cast<std::uint8_t>(kDigits[(digit + 1) % 16]);
+    const int digit = HexDigitValue(static_cast<char>(last));
+    last = static_cast<std::uint8_t>(HexDigit(static_cast<unsigned>(digit + 1)));
   }
 }
 
