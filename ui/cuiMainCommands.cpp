@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr int kJapanese = 1;
 constexpr int kDefaultTreeChangeDelayMs = 200;
 
 int NumberOr(const std::string& text, int fallback) {
@@ -152,7 +151,7 @@ void cuiMain::UpdateDestinationNote() {
 // --- Languages ---
 
 void cuiMain::SelectLanguageTables() {
-  const bool japanese = services_.environ.settings.displayLanguage == kJapanese;
+  const bool japanese = services_.environ.settings.displayLanguage == indEnvironSettings::kLanguageJapanese;
   const TableLanguage table = !japanese        ? TableLanguage::English
                               : systemJapanese_ ? TableLanguage::Japanese
                                                 : TableLanguage::JapaneseWesternChrome;
@@ -179,7 +178,7 @@ void cuiMain::ApplyLanguageChange() {
 void cuiMain::ChangeLanguage(int language) {
   indEnviron& environment = services_.environ;
   if (language == environment.settings.displayLanguage) return;
-  if (language == kJapanese && !systemJapanese_ && !ConfirmLanguageChange()) return;
+  if (language == indEnvironSettings::kLanguageJapanese && !systemJapanese_ && !ConfirmLanguageChange()) return;
   environment.settings.displayLanguage = language;
   environment.WriteSettings();
   services_.events.Post(EV_LanguageChanged);

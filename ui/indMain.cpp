@@ -9,6 +9,7 @@
 #include "memory/FixedDefaults.h"
 #include "memory/ListPacking.h"
 #include "memory/NamedLists.h"
+#include "sheet/TreeNodes.h"
 #include "sheet/indActiveCell.h"
 #include "shell/cmcEvMan.h"
 #include "text/cmcGTex.h"
@@ -28,21 +29,6 @@ constexpr std::int32_t kImageSize = std::max(131072, cuiMain::kRequiredImageSize
 // Program-side blocks a loaded image takes from the defaults: (address, length).
 constexpr std::array<std::pair<std::int32_t, std::int32_t>, 3> kProgramSideBlocks = {
     {{0x20000, 60}, {0x2003C, 2}, {0x2003E, 1}}};
-
-// The tree nodes of a named list: the first node's number and the step between nodes.
-struct NamedListNodes {
-  NamedList list;
-  int firstNode;
-  int nodeStep;
-};
-constexpr std::array<NamedListNodes, 5> kNamedListNodes = {{
-    {NamedList::kBank, 21, 1},
-    {NamedList::kScanLink, 51, 1},
-    {NamedList::kBroadcastBank, 72, 3},
-    {NamedList::kRepeaterGroup, 163, 1},
-    {NamedList::kGpsGroup, 222, 1},
-}};
-constexpr int kFirstLinkNode = 51;
 
 }  // namespace
 
@@ -151,7 +137,7 @@ void indMain::OnEvent(void* user, const cmcEvent& event) {
       main.ApplyLanguageChange();
       break;
     case EV_LinkNameChanged:
-      main.PostListCaption(kFirstLinkNode + static_cast<int>(event.p2));
+      main.PostListCaption(NodesOf(NamedList::kScanLink).NodeOf(static_cast<int>(event.p2)));
       break;
     case EV_ViewChanged:
       main.ReopenSheet();
