@@ -20,9 +20,12 @@ inline constexpr Address kScanEdges = 24500;
 inline constexpr int kScanEdgePairCount = 25;
 inline constexpr int kScanEdgePairSize = 98;
 inline constexpr Address kCallChannels = 26950;
-inline constexpr int kFirstScanEdgeIndex = 500;
-inline constexpr int kFirstCallChannelIndex = 550;
-inline constexpr int kChannelIndexCount = 554;
+inline constexpr int kCallChannelCount = 4;
+// The channel list runs through the memory channels, both edges of each pair, then the call
+// channels.
+inline constexpr int kFirstScanEdgeIndex = kMemoryChannelCount;
+inline constexpr int kFirstCallChannelIndex = kFirstScanEdgeIndex + 2 * kScanEdgePairCount;
+inline constexpr int kChannelIndexCount = kFirstCallChannelIndex + kCallChannelCount;
 inline constexpr Address kChannelEmptyBits = 27200;
 inline constexpr Address kChannelSkipBits = 27270;
 inline constexpr Address kChannelPSkipBits = 27339;
@@ -118,7 +121,7 @@ inline constexpr Address kHistoryToSlots = 108838;
 inline constexpr Address kHistoryReflectorSlots = 108858;
 inline constexpr Address kGpsOrder = 108863;
 inline constexpr Address kGpsGroupStarts = 109063;
-inline constexpr int kGpsGroupCount = 27;
+inline constexpr int kGpsGroupCount = 1 + kGpsGroupNameCount;  // group 0, no group, has no name
 inline constexpr Address kRepeaterRpt1UseBits = 109090;
 
 // Settings block and the settings the lists depend on.
