@@ -58,16 +58,6 @@ std::int32_t BaudOf(std::string_view settings) {
   return std::max(baud, 0);
 }
 
-void SetBit(cmcBuff& bitmap, std::int32_t address) {
-  const std::int32_t byte = address / 8;
-  if (bitmap.Length() <= byte) {
-    const std::int32_t old = bitmap.Length();
-    bitmap.Resize(byte + 1);
-    std::fill(bitmap.Data() + old, bitmap.Data() + byte + 1, std::uint8_t{0});
-  }
-  *bitmap.At(byte) = static_cast<std::uint8_t>(*bitmap.At(byte) | (1u << (address % 8)));
-}
-
 }  // namespace
 
 // What one step decides besides the state's own action.
@@ -173,6 +163,7 @@ bool cmcCloneDrv::Start(int kind, Completion completion, void* user) {
   result_->wordA = wordA_;
   result_->wordB = wordB_;
   result_->image.SetSize(imageSize_);
+  result_->coverage = AddressCoverage(imageSize_);
   result_->transferType = transferType_;
   kind_ = kind;
   completion_ = completion;
@@ -422,28 +413,24 @@ int cmcCloneDrv::AcceptData(std::span<const std::uint8_t> payload) {
   if (!IsInsideImage(data.address, data.data.size(), result_->image.GetSize())) return CloneResult::kDataOverflow;
   const auto n = static_cast<std::int32_t>(data.data.size());
   result_->image.WriteBlock(data.address, data.data.data(), n);
-  for (std::int32_t a = data.address; a < data.address + n; ++a) SetBit(result_->coverage, a);
+  result_->coverage.Mark(data.address, static_cast<std::int64_t>(data.address) + n - 1);
   dataBytes_ += n;
   return CloneResult::kOk;
 }
 
+// The ranges' addresses outside the image are not expected.
 int cmcCloneDrv::CheckCoverage() const {
-  cmcBuff expected;
-  expected.AppendRepeat(0, (imageSize_ + 7) / 8);
+  AddressCoverage expected(imageSize_);
   for (const AddressRange& range : ranges_) {
     if (range.IsEndMarker()) break;
-    for (std::int32_t a = std::max(range.start, 0); a <= range.end && a < imageSize_; ++a) SetBit(expected, a);
+    expected.Mark(range.start, range.end);
   }
-  const cmcBuff& received = result_->coverage;
-  if (received.Length() > expected.Length()) return CloneResult::kDataOverflow;
-  bool missing = false;
-  for (std::int32_t i = 0; i < expected.Length(); ++i) {
-    const std::uint8_t got = i < received.Length() ? *received.At(i) : 0;
-    const std::uint8_t want = *expected.At(i);
-    if (got & ~want) return CloneResult::kDataOverflow;
-    if (want & ~got) missing = true;
+  switch (result_->coverage.Against(expected)) {
+    case AddressCoverage::Difference::Outside: return CloneResult::kDataOverflow;
+    case AddressCoverage::Difference::Missing: return CloneResult::kMissingData;
+    case AddressCoverage::Difference::None: break;
   }
-  return missing ? CloneResult::kMissingData : CloneResult::kOk;
+  return CloneResult::kOk;
 }
 
 void cmcCloneDrv::StateSendData(StepContext& step) {

@@ -4,6 +4,7 @@
 // completion callback; the owner copies what it needs.
 #include <cstdint>
 
+#include "clone/AddressCoverage.h"
 #include "clone/SerialOpenFailure.h"
 #include "clone/cmcBuff.h"
 #include "memory/cmcEeprom.h"
@@ -36,7 +37,7 @@ struct dst_CDrv_Result {
   std::uint16_t wordB = 0;                 // replaces them by the words the radio reports
   cmcBuff info;                            // the information reply after its two words
   cmcEeprom image;                         // received (read) or sent (write) memory
-  cmcBuff coverage;                        // address a received: bit a % 8 of byte a / 8
+  AddressCoverage coverage;                // the addresses of image received
   std::int32_t dataBytes = 0;              // payload bytes accepted or sent
   std::int32_t frames = 0;                 // data frames accepted or sent
   // The transfer type that answered an information session; when it differs from the

@@ -34,23 +34,6 @@ AddressRangeList ValidRangesOf(const cmcEeprom& image, const AddressRangeList& r
   return valid;
 }
 
-std::vector<std::uint8_t> ClearCoverageMap(const cmcEeprom& image) {
-  return std::vector<std::uint8_t>((static_cast<std::size_t>(image.GetSize()) + 7) / 8);
-}
-
-// Whole bytes of the map are set at once: the ranges of a complete image span 130,000 bits.
-void MarkCovered(std::vector<std::uint8_t>& map, std::int32_t start, std::int32_t count) {
-  const std::int32_t end = start + count;
-  std::int32_t address = start;
-  const auto markOne = [&map](std::int32_t a) {
-    map[static_cast<std::size_t>(a) / 8] |= static_cast<std::uint8_t>(1U << (a % 8));
-  };
-  for (; address < end && address % 8 != 0; ++address) markOne(address);
-  const std::int32_t wholeBytes = (end - address) / 8;
-  std::fill_n(map.begin() + address / 8, wholeBytes, std::uint8_t{0xFF});
-  for (address += 8 * wholeBytes; address < end; ++address) markOne(address);
-}
-
 // The value of digits that the header writes as hexadecimal but always holds decimal digits.
 int HeaderField(std::string_view digits) {
   int value = 0;
@@ -70,9 +53,7 @@ cmcQmfFile::cmcQmfFile() { SetDigest(false, kDefaultDigestSeed); }
 
 void cmcQmfFile::SetImage(cmcEeprom& image) {
   image_ = &image;
-  readMap_ = ClearCoverageMap(image);
-  expectedMap_ = ClearCoverageMap(image);
-  MarkCovered(expectedMap_, 0, image.GetSize());
+  readMap_ = AddressCoverage(image.GetSize());
 }
 
 void cmcQmfFile::SetLineSize(int bytes) {
@@ -180,7 +161,7 @@ int cmcQmfFile::ReadImageFrom(std::span<const char> bytes, const AddressRangeLis
 
 // The values a file does not name read as the defaults, never as what was set for writing.
 void cmcQmfFile::BeginRead() {
-  if (image_) readMap_ = ClearCoverageMap(*image_);
+  if (image_) readMap_ = AddressCoverage(image_->GetSize());
   mapRevision_ = -1;
   extraData_ = 0;
   extraDataReadable_ = true;
@@ -273,7 +254,7 @@ int cmcQmfFile::StoreDataLine(std::string_view text) {
     imageChanged_ = true;
   }
   image_->WriteBlock(address, line.Data().data(), count);
-  MarkCovered(readMap_, address, count);
+  readMap_.Mark(address, static_cast<std::int64_t>(address) + count - 1);
   return FileError::kNone;
 }
 
@@ -281,18 +262,12 @@ int cmcQmfFile::StoreDataLine(std::string_view text) {
 
 int cmcQmfFile::CheckCoverage(const AddressRangeList& ranges) {
   if (ranges.empty() || image_ == nullptr) return FileError::kCoverage;
-  expectedMap_ = ClearCoverageMap(*image_);
-  readMap_.resize(expectedMap_.size());
-  for (const AddressRange& range : ValidRangesOf(*image_, ranges)) {
-    MarkCovered(expectedMap_, range.start, range.end - range.start + 1);
+  AddressCoverage expected(image_->GetSize());
+  for (const AddressRange& range : ValidRangesOf(*image_, ranges)) expected.Mark(range.start, range.end);
+  switch (readMap_.Against(expected)) {
+    case AddressCoverage::Difference::Outside: return FileError::kData;
+    case AddressCoverage::Difference::Missing: return FileError::kCoverage;
+    case AddressCoverage::Difference::None: break;
   }
-  if (readMap_ == expectedMap_) return FileError::kNone;
-  bool outside = false;
-  bool missing = false;
-  for (std::size_t i = 0; i < expectedMap_.size(); ++i) {
-    outside |= (readMap_[i] & ~expectedMap_[i]) != 0;
-    missing |= (expectedMap_[i] & ~readMap_[i]) != 0;
-  }
-  if (outside) return FileError::kData;
-  return missing ? FileError::kCoverage : FileError::kNone;
+  return FileError::kNone;
 }

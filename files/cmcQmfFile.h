@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "clone/AddressCoverage.h"
 #include "files/FileError.h"
 #include "memory/AddressRange.h"
 #include "memory/cmcEeprom.h"
@@ -37,7 +38,7 @@ class cmcQmfFile {
 
   cmcQmfFile();
 
-  // Binds the image (0 to size - 1): the read map becomes clear and the expected map full.
+  // Binds the image (0 to size - 1); no address of it counts as read.
   void SetImage(cmcEeprom& image);
 
   void SetModelCode(int code) { modelCode_ = code; }
@@ -83,7 +84,6 @@ class cmcQmfFile {
   void ShowFileError(int code) const;
 
  private:
-  using CoverageMap = std::vector<std::uint8_t>;
   using DigestSeed = std::array<std::uint8_t, 6>;
 
   int WriteFile(const std::string& path, const AddressRangeList& ranges) const;
@@ -115,6 +115,5 @@ class cmcQmfFile {
   // The bound image as it was before the read stored its first byte.
   cmcEeprom original_;
   bool imageChanged_ = false;
-  CoverageMap expectedMap_;
-  CoverageMap readMap_;
+  AddressCoverage readMap_;
 };
