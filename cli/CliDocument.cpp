@@ -4,9 +4,8 @@
 #include "files/DocumentOpen.h"
 #include "files/DocumentSave.h"
 #include "files/cmcQmfFile.h"
-#include "memory/FixedDefaults.h"
 #include "memory/Generation.h"
-#include "memory/ListPacking.h"
+#include "memory/LoadedImage.h"
 
 QmfHeaderFacts ReadQmfHeader(const std::string& path, const FileErrorReporter& report) {
   cmcEeprom scratch;
@@ -34,8 +33,7 @@ int OpenCliDocument(const std::string& path, const DestinationSession& session,
   DocumentOpenResult opened =
       OpenDocumentFile(path, session.Destination(), session.Converter(), report);
   if (opened.code != FileError::kNone) return opened.code;
-  UnpackImage(opened.image);
-  MergeFixedDefaults(opened.image, session.Defaults());
+  PrepareLoadedImage(opened.image, session.Defaults());
   image = std::move(opened.image);
   return FileError::kNone;
 }

@@ -21,6 +21,7 @@
 #include "cli/TesselCli.h"
 #include "clone/CloneCheckCodes.h"
 #include "clone/CloneImages.h"
+#include "memory/LoadedImage.h"
 #include "clone/CloneInfoBlock.h"
 #include "clone/CloneRanges.h"
 #include "files/DocumentFile.h"
@@ -176,7 +177,7 @@ int RunRead(RadioLink& link, const std::string& target, Io& io) {
 
   const DestinationSession session(block.destination);
   const RadioOptionFlags flags(block.destination, block.fccInhibit, block.receiveExpansion);
-  AdoptReadImage(read.image, session.Defaults());
+  PrepareLoadedImage(read.image, session.Defaults());
   const int code = SaveCliDocument(read.image, target, session, {DocumentFile::kNewestGeneration, true},
                                    ReportTo(io.err));
   if (code != FileError::kNone) return CliExit::kFileError;

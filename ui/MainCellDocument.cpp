@@ -1,10 +1,11 @@
 #include "ui/MainCellDocument.h"
 
+#include "shell/CloneCommands.h"
+#include "shell/ProgramMessage.h"
 #include "shell/indEnviron.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
-#include "ui/CloneCommands.h"
 #include "ui/ComPortDialog.h"
 #include "ui/cuiMainWindow.h"
 #include "ui/cuiSheet.h"
@@ -25,7 +26,7 @@ void MainCellDocument::SetColumnCutMask(std::int32_t mask) {
 // edit that restores the saved bytes leaves a clean document clean.
 void MainCellDocument::NoteEdit() {
   main_.StartWarningCheckDelay();
-  main_.IsModified();
+  main_.Doc().IsModified();
 }
 
 // The controller answers the document commands, the exit and the view entries before the
@@ -68,6 +69,6 @@ bool MainCellDocument::ClipboardAccepts(int) const { return false; }
 
 void MainCellDocument::ShowNoFreeChannel() {
   cmcGTex& texts = services_.texts;
-  main_.ShowMessage(texts.GetValueText("GI_AppMess_BankChErr_NoChSpace"), texts.GetLine("GI_Sys_AppTitle", 0),
-                    MessageButtons::Ok, MessageIcon::Error);
+  ShowProgramMessage(texts.GetValueText("GI_AppMess_BankChErr_NoChSpace"), texts.GetLine("GI_Sys_AppTitle", 0),
+                     MessageButtons::Ok, MessageIcon::Error);
 }

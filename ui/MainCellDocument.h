@@ -10,17 +10,17 @@ class MainCellDocument final : public CellDocument {
   // main and the services must outlive the document.
   MainCellDocument(cuiMain& main, MainServices services) : main_(main), services_(services) {}
 
-  cmcEeprom& Image() override { return main_.CurrentImage(); }
-  cmcEeprom& DefaultsImage() override { return main_.DefaultsImage(); }
+  cmcEeprom& Image() override { return main_.Doc().CurrentImage(); }
+  cmcEeprom& DefaultsImage() override { return main_.Doc().DefaultsImage(); }
   indEnvironSettings& Settings() override;
   const cmcRecent& RecentFiles() const override;
-  std::string CurrentFolder() const override { return main_.CurrentFolder(); }
+  std::string CurrentFolder() const override { return main_.Doc().CurrentFolder(); }
   bool SystemLanguageJapanese() const override { return main_.SystemJapanese(); }
   int DateOrder() const override { return main_.Formats().dateOrder; }
   cmcGTex& Texts() override { return services_.texts; }
   std::string VersionText() const override { return main_.Versions().version; }
   std::string YearText() const override { return main_.Versions().year; }
-  std::span<const std::uint8_t> CloneInformation() const override { return main_.CloneInformation(); }
+  std::span<const std::uint8_t> CloneInformation() const override { return main_.Doc().CloneInformation(); }
   cmcEvMan* Events() override { return &services_.events; }
   std::int32_t ColumnCutMask() const override;
   void SetColumnCutMask(std::int32_t mask) override;

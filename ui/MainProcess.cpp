@@ -9,7 +9,7 @@
 #include "memory/indDestination.h"
 #include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
-#include "ui/DocumentCommands.h"
+#include "shell/DocumentCommands.h"
 #include "ui/cuiMain.h"
 #include "ui/indMain.h"
 

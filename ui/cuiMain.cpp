@@ -1,6 +1,6 @@
 #include "ui/cuiMain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QStandardPaths>
@@ -8,14 +8,14 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "memory/DefaultImages.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/cmcGTex.h"
-#include "ui/CloneCommands.h"
-#include "ui/DocumentCommands.h"
+#include "shell/CloneCommands.h"
+#include "shell/DocumentCommands.h"
 #include "ui/ImageLists.h"
 #include "ui/cuiGrid.h"
+#include "ui/cuiInformation.h"
 #include "ui/cuiMainWindow.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
@@ -64,27 +64,27 @@ QList<QPixmap> MarkImages() {
 
 cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
     : services_(services),
-      documents_(std::make_unique<DocumentCommands>(*this, services_)),
       tag_(std::move(tag)),
       imageSize_(imageSize),
+      document_(imageSize),
+      documents_(std::make_unique<DocumentCommands>(document_, *this, services_)),
+      cloneUi_([this]() -> QWidget* { return MainWindow(); }),
       displayStore_(services.environ, kSettingsKey, services.texts),
       systemJapanese_(QLocale::system().language() == QLocale::Japanese) {
   SelectLanguageTables();
-  currentFolder_ = InitialFolder();
-  current_.SetSize(imageSize_);
-  savedReference_.SetSize(imageSize_);
-  writeImage_.SetSize(imageSize_);
-  defaults_.Assign(current_);
+  document_.SetCurrentFolder(InitialFolder());
+  document_.SetTitleChangedHook([this] { UpdateTitle(); });
   formats_ = NormaliseLocaleFormats(SystemFormats(systemJapanese_));
   InstallLocaleFormats(formats_);
   versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());
   timer_ = cmcTask::Create();
   services_.events.Register(&cuiMain::OnEvent, this);
   InitModel();
-  clone_ = std::make_unique<CloneCommands>(*this, services_);
+  clone_ = std::make_unique<CloneCommands>(document_, *documents_, *this, services_, device_, cloneUi_);
 }
 
 cuiMain::~cuiMain() {
+  delete informationWindow_;
   clone_.reset();
   timer_.reset();
   services_.events.Unregister(&cuiMain::OnEvent, this);
@@ -95,13 +95,7 @@ cuiMain::~cuiMain() {
   window_.reset();
 }
 
-void cuiMain::InitModel() { SetModelIdentity(0, 0, "000000000000"); }
-
-void cuiMain::SetModelIdentity(std::uint16_t modelWord, int generation, std::string digestSeed) {
-  modelWord_ = modelWord;
-  radioGeneration_ = generation;
-  digestSeed_ = std::move(digestSeed);
-}
+void cuiMain::InitModel() { document_.SetModelIdentity({}); }
 
 std::string cuiMain::InitialFolder() const {
   const std::string& stored = services_.environ.settings.currentDirectory;
@@ -113,40 +107,20 @@ std::string cuiMain::InitialFolder() const {
 
 bool cuiMain::MainWindowVisible() const { return window_ != nullptr && window_->isVisible(); }
 
-// --- Document ---
+// --- What the commands ask of the window ---
 
-void cuiMain::ShowImage(cmcEeprom&) {}
+bool cuiMain::TakesInput() const { return MainWindowVisible() && window_->isEnabled(); }
 
-void cuiMain::BuildDefaults() {
-  BuildDefaultsImage(defaults_);
-}
+void cuiMain::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
-void cuiMain::ResetToDefaults() { current_.Assign(defaults_); }
+void cuiMain::EndBusy() { QApplication::restoreOverrideCursor(); }
 
-void cuiMain::SetFileName(const std::string& name) {
-  fileName_ = name;
-  UpdateTitle();
-}
-
-std::string cuiMain::GetDisplayFileName() {
-  if (!fileName_.empty()) return fileName_;
-  return (std::filesystem::path(currentFolder_) / services_.texts.GetLine("GI_QMF_New_File_Name", 0)).string();
-}
-
-void cuiMain::MarkModified() {
-  modified_ = true;
-  UpdateTitle();
-}
-
-void cuiMain::MarkSaved() {
-  savedReference_.Assign(current_);
-  modified_ = false;
-  UpdateTitle();
-}
-
-bool cuiMain::IsModified() {
-  if (!modified_ && current_.IsDifferent(savedReference_)) MarkModified();
-  return modified_;
+void cuiMain::OpenInformationWindow() {
+  delete informationWindow_;
+  informationWindow_ = new cuiInformation(window_.get(),
+                                          cuiInformation::Services{services_.texts, services_.events, cellBehaviour_},
+                                          services_.texts.GetLine("GI_Sys_AppTitle", 0), "GI_Sheet_CloneInfo");
+  informationWindow_->Open();
 }
 
 // --- Sheets ---

@@ -1,8 +1,9 @@
 #pragma once
-// The main controller: owner of the document (its images, file name, modified flag and
-// generation), of the main window's menu, tool bar and navigation tree, and of the one open
-// sheet, whose grid position it remembers per sheet name. indMain fills in what differs by
-// radio model through the virtual operations.
+// The main controller: owner of the document, of the document and clone commands that work
+// on it, of the main window's menu, tool bar and navigation tree, and of the one open sheet,
+// whose grid position it remembers per sheet name. It is the window those commands ask
+// (DocumentWindow). indMain fills in what differs by radio model through the virtual
+// operations.
 //
 // Menus, the tool bar and the tree ask the cell behaviour through the controller: the shell's
 // own commands (exit, language, font size, tool bar, opening a tree node's sheet) are
@@ -10,6 +11,7 @@
 // installs.
 #include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <list>
@@ -21,13 +23,18 @@
 
 #include "clone/cmcTask.h"
 #include "clone/cmcTick.h"
-#include "memory/cmcEeprom.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/QtSerialDevice.h"
 #include "sheet/cmcCellCapsule.h"
 #include "sheet/cmcSheetDisplayStore.h"
+#include "shell/Document.h"
+#include "shell/DocumentWindow.h"
 #include "shell/LocaleFormats.h"
+#include "shell/MainServices.h"
 #include "shell/VersionTexts.h"
 #include "text/cmcFCache.h"
+#include "ui/QtCloneSessionUi.h"
+#include "ui/cuiInformation.h"
 #include "ui/cuiSheetPosition.h"
 
 class CellDocument;
@@ -43,13 +50,7 @@ class CloneCommands;
 class DocumentCommands;
 class indEnviron;
 
-struct MainServices {
-  indEnviron& environ;
-  cmcGTex& texts;
-  cmcEvMan& events;
-};
-
-class cuiMain {
+class cuiMain : public DocumentWindow {
  public:
   // The per-user settings key that sheets keep their column widths under.
   static constexpr const char* kSettingsKey = "Software\\Quor\\Tessel";
@@ -58,16 +59,12 @@ class cuiMain {
   static constexpr int kNoSheetNumber = 253;
 
   cuiMain(MainServices services, std::string tag, std::int32_t imageSize);
-  virtual ~cuiMain();
+  ~cuiMain() override;
   cuiMain(const cuiMain&) = delete;
   cuiMain& operator=(const cuiMain&) = delete;
 
   // --- Model identity ---
   virtual void InitModel();
-  std::int32_t ImageSize() const { return imageSize_; }
-  std::uint16_t ModelWord() const { return modelWord_; }
-  int RadioGeneration() const { return radioGeneration_; }
-  const std::string& DigestSeed() const { return digestSeed_; }
 
   // --- Main window ---
   // Creates the main window with its menu, tool bar, tree and status bar, placed on the
@@ -75,7 +72,7 @@ class cuiMain {
   void CreateMainWindow();
   cuiMainWindow* MainWindow() const { return window_.get(); }
   bool MainWindowVisible() const;
-  virtual void RebuildTree();
+  void RebuildTree() override;
   cuiTree* Tree() const { return tree_.get(); }
   cuiMenu* Menu() const { return menu_.get(); }
   cuiToolBar* ToolBar() const { return toolBar_.get(); }
@@ -87,42 +84,29 @@ class cuiMain {
   void UpdateDestinationNote();
 
   // --- Document ---
-  virtual void ShowImage(cmcEeprom& image);
-  void BuildDefaults();
-  void ResetToDefaults();
-  void SetFileName(const std::string& name);
-  std::string GetDisplayFileName();
-  void MarkModified();
-  void MarkSaved();
-  bool IsModified();
-  int DocumentGeneration() const { return documentGeneration_; }
-  void SetDocumentGeneration(int generation) {
-    documentGeneration_ = generation;
-    UpdateTitle();
-  }
-  // Empty for an untitled document.
-  const std::string& FileName() const { return fileName_; }
-  // The information block of the radio's last information reply that passed its check;
-  // empty before the first.
-  std::span<const std::uint8_t> CloneInformation() const { return cloneInformation_; }
-  void SetCloneInformation(std::span<const std::uint8_t> block) {
-    cloneInformation_.assign(block.begin(), block.end());
-  }
-  cmcEeprom& CurrentImage() { return current_; }
-  const cmcEeprom& DefaultsImage() const { return defaults_; }
-  cmcEeprom& DefaultsImage() { return defaults_; }
-  // The copy a clone write prepares and sends.
-  cmcEeprom& WriteImage() { return writeImage_; }
-  const std::string& CurrentFolder() const { return currentFolder_; }
-  void SetCurrentFolder(const std::string& folder) { currentFolder_ = folder; }
+  Document& Doc() { return document_; }
+  const Document& Doc() const { return document_; }
   // New, Open, Save and the question that guards unsaved changes.
   DocumentCommands& Documents() { return *documents_; }
   // Clone Read, Clone Write and Clone Information.
   CloneCommands& Clone() { return *clone_; }
+  // The progress window while a clone read or write runs, else nullptr.
+  CloneProgressWindow* ProgressWindow() const { return cloneUi_.ProgressWindow(); }
+  // The clone information window while it is open.
+  cuiInformation* InformationWindow() const { return informationWindow_; }
+
+  // --- What the commands ask of the window ---
+  bool Visible() const override { return MainWindowVisible(); }
+  bool TakesInput() const override;
+  void RunWarningCheck(int& errors, int& warnings) override { RunWarningCheck(&errors, &warnings); }
+  void DestinationChanged() override { UpdateDestinationNote(); }
+  void BeginBusy() override;
+  void EndBusy() override;
+  void OpenInformationWindow() override;
 
   // --- Sheets ---
   void OpenSheet(const std::string& name);
-  void CloseSheet();
+  void CloseSheet() override;
   cuiSheet* CurrentSheet() const { return sheet_.get(); }
   // The open sheet's argument number (its tree node number); kNoSheetNumber without one.
   int CurrentSheetNumber() const;
@@ -154,11 +138,6 @@ class cuiMain {
   // What menus, tool bar and tree call: the shell's commands, then the cell behaviour.
   CellBehaviourCallback EntryBehaviour() { return {&cuiMain::HandleEntryRequest, this}; }
 
-  // --- Messages ---
-  // Text and caption in the program's code page.
-  std::int32_t ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
-                           MessageIcon icon, std::int32_t defaultAnswer = 0);
-
   // --- Formats and versions ---
   const LocaleFormats& Formats() const { return formats_; }
   const VersionTexts& Versions() const { return versions_; }
@@ -173,7 +152,6 @@ class cuiMain {
 
  protected:
   MainServices& Services() { return services_; }
-  void SetModelIdentity(std::uint16_t modelWord, int generation, std::string digestSeed);
   // Applies the language setting: the text table, the display code page, the fragment cache.
   void SelectLanguageTables();
   // The event 32 rebuild of everything built from texts.
@@ -202,13 +180,14 @@ class cuiMain {
   int HandleShellCommand(cmcCellCapsule& request, int op);
 
   MainServices services_;
-  std::unique_ptr<DocumentCommands> documents_;
-  std::unique_ptr<CloneCommands> clone_;
   std::string tag_;
   std::int32_t imageSize_;
-  std::uint16_t modelWord_ = 0;
-  int radioGeneration_ = 0;
-  std::string digestSeed_;
+  Document document_;
+  std::unique_ptr<DocumentCommands> documents_;
+  QtSerialDevice device_;
+  QtCloneSessionUi cloneUi_;
+  std::unique_ptr<CloneCommands> clone_;
+  QPointer<cuiInformation> informationWindow_;
 
   std::unique_ptr<cuiMainWindow> window_;
   std::unique_ptr<cuiMenu> menu_;
@@ -219,16 +198,6 @@ class cuiMain {
   cmcSheetDisplayStore displayStore_;
   CellBehaviourCallback cellBehaviour_;
   CellDocument* sheetDocument_ = nullptr;
-
-  std::string currentFolder_;
-  std::string fileName_;
-  bool modified_ = false;
-  int documentGeneration_ = 3;
-  cmcEeprom current_;
-  cmcEeprom defaults_;
-  cmcEeprom savedReference_;
-  cmcEeprom writeImage_;
-  std::vector<std::uint8_t> cloneInformation_;
 
   bool systemJapanese_ = false;
   LocaleFormats formats_;

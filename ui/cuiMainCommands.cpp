@@ -9,13 +9,14 @@
 #include <filesystem>
 
 #include "platform/Fatal.h"
+#include "shell/DocumentCommands.h"
+#include "shell/ProgramMessage.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/Codepage.h"
 #include "text/LineTables.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
-#include "ui/DocumentCommands.h"
 #include "ui/DisplayText.h"
 #include "ui/WindowPlacement.h"
 #include "ui/cuiMain.h"
@@ -83,9 +84,9 @@ void cuiMain::KeepFrameOnScreens() {
 void cuiMain::BuildUI() {
   indEnvironSettings& settings = services_.environ.settings;
   settings.modelType = std::min(settings.modelType, 0);
-  BuildDefaults();
-  ResetToDefaults();
-  MarkSaved();
+  document_.BuildDefaults();
+  document_.ResetToDefaults();
+  document_.MarkSaved();
   CloseSheet();
   BuildMenuAndToolBar();
   RebuildTree();
@@ -133,10 +134,8 @@ void cuiMain::RebuildTree() {
 void cuiMain::UpdateTitle() {
   if (window_ == nullptr) return;
   cmcGTex& texts = services_.texts;
-  QString title = QString::fromStdString(std::filesystem::path(GetDisplayFileName()).filename().string());
-  if (documentGeneration_ < 3) title += displayText(texts.GetLine("GI_Sys_AppTitle_OldModel", 0));
-  title += QStringLiteral(" - ") + displayText(texts.GetLine("GI_Sys_AppTitle", 0));
-  window_->setWindowTitle(title);
+  const std::string name = std::filesystem::path(document_.DisplayFileName(texts)).filename().string();
+  window_->setWindowTitle(QString::fromStdString(name) + displayText(document_.TitleSuffix(texts)));
 }
 
 void cuiMain::ShowStatus(const QString& text) {
@@ -185,9 +184,9 @@ void cuiMain::ChangeLanguage(int language) {
 }
 
 bool cuiMain::ConfirmLanguageChange() {
-  return ShowMessage(services_.texts.GetValueText("GI_Mess_Language_Change"),
-                     services_.texts.GetLine("GI_Sys_AppTitle", 0), MessageButtons::OkCancel, MessageIcon::Warning,
-                     kAnswerCancel) == kAnswerOk;
+  return ShowProgramMessage(services_.texts.GetValueText("GI_Mess_Language_Change"),
+                            services_.texts.GetLine("GI_Sys_AppTitle", 0), MessageButtons::OkCancel,
+                            MessageIcon::Warning, kAnswerCancel) == kAnswerOk;
 }
 
 // The controller timer reopens the sheet with the new font.
@@ -247,11 +246,6 @@ int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
   }
 }
 
-std::int32_t cuiMain::ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
-                                  MessageIcon icon, std::int32_t defaultAnswer) {
-  return ShowMessageBox({toUtf8(text, DisplayCodePage()), toUtf8(caption, DisplayCodePage()), buttons, icon,
-                         defaultAnswer});
-}
 
 // --- Closing ---
 

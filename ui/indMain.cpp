@@ -6,8 +6,6 @@
 
 #include "files/DocumentFile.h"
 #include "memory/ChannelList.h"
-#include "memory/FixedDefaults.h"
-#include "memory/ListPacking.h"
 #include "memory/NamedLists.h"
 #include "sheet/TreeNodes.h"
 #include "sheet/indActiveCell.h"
@@ -25,10 +23,6 @@ namespace {
 // The image size the constructor passes: the larger of the radio's map and the full
 // generation-3 image.
 constexpr std::int32_t kImageSize = std::max(131072, cuiMain::kRequiredImageSize);
-
-// Program-side blocks a loaded image takes from the defaults: (address, length).
-constexpr std::array<std::pair<std::int32_t, std::int32_t>, 3> kProgramSideBlocks = {
-    {{0x20000, 60}, {0x2003C, 2}, {0x2003E, 1}}};
 
 }  // namespace
 
@@ -53,8 +47,8 @@ indMain::~indMain() {
 
 void indMain::InitModel() {
   cuiMain::InitModel();
-  SetModelIdentity(static_cast<std::uint16_t>(DocumentFile::kModelCode), DocumentFile::kNewestGeneration,
-                   std::string(DocumentFile::kDigestSeed));
+  Doc().SetModelIdentity({static_cast<std::uint16_t>(DocumentFile::kModelCode), DocumentFile::kNewestGeneration,
+                          std::string(DocumentFile::kDigestSeed)});
 }
 
 void indMain::RebuildTree() {
@@ -64,15 +58,6 @@ void indMain::RebuildTree() {
     widget.topLevelItem(0)->setText(0, displayText(Services().texts.GetLine("GI_AppInd_Model", 0)));
   }
   QApplication::setWindowIcon(applicationIcon_);
-}
-
-void indMain::ShowImage(cmcEeprom& image) {
-  for (const auto& [address, length] : kProgramSideBlocks) {
-    CurrentImage().WriteBlock(address, DefaultsImage().Bytes().data() + address, length);
-  }
-  UnpackImage(image);
-  MergeFixedDefaults(image, DefaultsImage());
-  Services().events.Send(EV_RefreshAll);
 }
 
 std::string indMain::NamedListCaption(const cmcEeprom& image, int nodeNumber) {
@@ -86,7 +71,7 @@ std::string indMain::NamedListCaption(const cmcEeprom& image, int nodeNumber) {
 }
 
 void indMain::PostListCaption(int nodeNumber) {
-  Services().events.PostText(EV_TreeCaption, 0, nodeNumber, NamedListCaption(CurrentImage(), nodeNumber));
+  Services().events.PostText(EV_TreeCaption, 0, nodeNumber, NamedListCaption(Doc().CurrentImage(), nodeNumber));
 }
 
 // Opens the selected node's sheet when none is open, and renames every named list's nodes.
@@ -147,8 +132,8 @@ void indMain::OnEvent(void* user, const cmcEvent& event) {
       break;
     case EV_DestinationSet:
       if (!main.MainWindowVisible()) {
-        main.ResetToDefaults();
-        main.MarkSaved();
+        main.Doc().ResetToDefaults();
+        main.Doc().MarkSaved();
       }
       break;
     case EV_CloneStarted:
@@ -159,7 +144,7 @@ void indMain::OnEvent(void* user, const cmcEvent& event) {
       main.EnableMainWindow(true);
       break;
     case EV_RebuildBankIndex:
-      RebuildBankTables(main.CurrentImage());
+      RebuildBankTables(main.Doc().CurrentImage());
       break;
     default:
       break;

@@ -19,7 +19,6 @@ class indMain final : public cuiMain {
 
   void InitModel() override;
   void RebuildTree() override;
-  void ShowImage(cmcEeprom& image) override;
 
   // The tree node numbers of named lists and the caption each shows for the image.
   static std::string NamedListCaption(const cmcEeprom& image, int nodeNumber);

@@ -24,7 +24,7 @@
 #include "ui/DisplayText.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
-#include "ui/CloneCommands.h"
+#include "shell/CloneCommands.h"
 #include "ui/CloneProgressWindow.h"
 #include "ui/cuiInformation.h"
 #include "ui/cuiSheet.h"
@@ -117,13 +117,13 @@ class CloneSessionTest : public ::testing::Test {
 TEST_F(CloneSessionTest, ReadReplacesTheDocumentWithAnUntitledModifiedOneWhileTheProgressShows) {
   StartWindow(kRadioDestination);
   Serve(kRadioDestination, [](cmcEeprom& memory) { PutText(memory, kCommentAddress, "FROM THE RADIO  "); });
-  Main().SetFileName("/tmp/named.qmf");
-  const std::string before = TextAt(Main().CurrentImage(), kCommentAddress, 16);
+  Main().Doc().SetFileName("/tmp/named.qmf");
+  const std::string before = TextAt(Main().Doc().CurrentImage(), kCommentAddress, 16);
   ASSERT_NE(before, "FROM THE RADIO  ");
 
   Clone().CloneRead();
-  ASSERT_TRUE(PumpUntil([&] { return Clone().ProgressWindow() != nullptr; }));
-  CloneProgressWindow& progress = *Clone().ProgressWindow();
+  ASSERT_TRUE(PumpUntil([&] { return Main().ProgressWindow() != nullptr; }));
+  CloneProgressWindow& progress = *Main().ProgressWindow();
   EXPECT_EQ(progress.windowTitle(), QStringLiteral("Cloning"));
   EXPECT_FALSE(Main().MainWindow()->isEnabled());
   EXPECT_FALSE(progress.close());
@@ -131,12 +131,12 @@ TEST_F(CloneSessionTest, ReadReplacesTheDocumentWithAnUntitledModifiedOneWhileTh
   ASSERT_TRUE(RunChain());
 
   EXPECT_TRUE(Messages().asked.empty());
-  EXPECT_EQ(Clone().ProgressWindow(), nullptr);
+  EXPECT_EQ(Main().ProgressWindow(), nullptr);
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
-  EXPECT_EQ(TextAt(Main().CurrentImage(), kCommentAddress, 16), "FROM THE RADIO  ");
-  EXPECT_TRUE(Main().FileName().empty());
-  EXPECT_TRUE(Main().IsModified());
-  EXPECT_EQ(Main().DocumentGeneration(), 3);
+  EXPECT_EQ(TextAt(Main().Doc().CurrentImage(), kCommentAddress, 16), "FROM THE RADIO  ");
+  EXPECT_TRUE(Main().Doc().FileName().empty());
+  EXPECT_TRUE(Main().Doc().IsModified());
+  EXPECT_EQ(Main().Doc().Generation(), 3);
   EXPECT_EQ(radioSessions_, (std::vector{RadioSimSession::Kind::Info, RadioSimSession::Kind::Info,
                                          RadioSimSession::Kind::Read}));
 }
@@ -144,7 +144,7 @@ TEST_F(CloneSessionTest, ReadReplacesTheDocumentWithAnUntitledModifiedOneWhileTh
 TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichReadsBackEqual) {
   StartWindow(kRadioDestination);
   Serve(kRadioDestination);
-  cmcEeprom& document = Main().CurrentImage();
+  cmcEeprom& document = Main().Doc().CurrentImage();
   MakeTwoIdenticalYourCalls(document);
   int errors = -1;
   int warnings = -1;
@@ -162,7 +162,7 @@ TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichRea
   EXPECT_EQ(Messages().asked[1].text, Text("GI_Mess_CloneWrite_Succeeded"));
   EXPECT_EQ(radioSessions_.back(), RadioSimSession::Kind::Write);
   EXPECT_EQ(radioSessions_.size(), 5u);
-  EXPECT_EQ(RadioBytes(radio_->Image()), RadioBytes(Main().WriteImage()));
+  EXPECT_EQ(RadioBytes(radio_->Image()), RadioBytes(Main().Doc().WriteImage()));
   EXPECT_EQ(YourCallCount(document), 2) << "the document keeps what the user entered";
 
   Messages().asked.clear();
@@ -170,8 +170,8 @@ TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichRea
   Clone().CloneRead();
   ASSERT_TRUE(RunChain());
   EXPECT_EQ(Messages().asked.size(), 1u);
-  EXPECT_EQ(YourCallCount(Main().CurrentImage()), 1);
-  cmcEeprom packed = Main().CurrentImage();
+  EXPECT_EQ(YourCallCount(Main().Doc().CurrentImage()), 1);
+  cmcEeprom packed = Main().Doc().CurrentImage();
   PackImage(packed);
   EXPECT_EQ(RadioBytes(packed), RadioBytes(radio_->Image()));
 }
@@ -179,8 +179,8 @@ TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichRea
 TEST_F(CloneSessionTest, ARadioOfAnotherDestinationAsksAndCancelLeavesEverythingAsItWas) {
   StartWindow(kRadioDestination);
   Serve(kOtherDestination);
-  Main().SetFileName("/tmp/named.qmf");
-  const std::vector<std::uint8_t> before(Main().CurrentImage().Bytes().begin(), Main().CurrentImage().Bytes().end());
+  Main().Doc().SetFileName("/tmp/named.qmf");
+  const std::vector<std::uint8_t> before(Main().Doc().CurrentImage().Bytes().begin(), Main().Doc().CurrentImage().Bytes().end());
   const indEnvironSettings settingsBefore = Settings();
 
   Messages().answers = {kAnswerCancel};
@@ -191,9 +191,9 @@ TEST_F(CloneSessionTest, ARadioOfAnotherDestinationAsksAndCancelLeavesEverything
   EXPECT_EQ(Messages().asked[0].text, Text("GI_AppMess_ChangeModel"));
   EXPECT_EQ(Messages().asked[0].defaultAnswer, kAnswerCancel);
   EXPECT_EQ(Settings(), settingsBefore);
-  EXPECT_EQ(Main().FileName(), "/tmp/named.qmf");
-  EXPECT_FALSE(Main().IsModified());
-  EXPECT_TRUE(std::ranges::equal(Main().CurrentImage().Bytes(), before));
+  EXPECT_EQ(Main().Doc().FileName(), "/tmp/named.qmf");
+  EXPECT_FALSE(Main().Doc().IsModified());
+  EXPECT_TRUE(std::ranges::equal(Main().Doc().CurrentImage().Bytes(), before));
   EXPECT_EQ(radioSessions_, std::vector{RadioSimSession::Kind::Info});
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
 }
@@ -202,8 +202,8 @@ TEST_F(CloneSessionTest, ACablePulledDuringTheReadShowsTheCloneErrorAndLeavesThe
   StartWindow(kRadioDestination);
   Serve(kRadioDestination);
   radio_->SetFault(RadioFault::PulledCable);
-  Main().SetFileName("/tmp/named.qmf");
-  const std::vector<std::uint8_t> before(Main().CurrentImage().Bytes().begin(), Main().CurrentImage().Bytes().end());
+  Main().Doc().SetFileName("/tmp/named.qmf");
+  const std::vector<std::uint8_t> before(Main().Doc().CurrentImage().Bytes().begin(), Main().Doc().CurrentImage().Bytes().end());
 
   Clone().CloneRead();
   ASSERT_TRUE(RunChain());
@@ -211,11 +211,11 @@ TEST_F(CloneSessionTest, ACablePulledDuringTheReadShowsTheCloneErrorAndLeavesThe
   ASSERT_EQ(Messages().asked.size(), 1u);
   EXPECT_EQ(Messages().asked[0].icon, MessageIcon::Error);
   EXPECT_EQ(Messages().asked[0].text.rfind("Cannot Clone.\n\n", 0), 0u) << Messages().asked[0].text;
-  EXPECT_EQ(Main().FileName(), "/tmp/named.qmf");
-  EXPECT_FALSE(Main().IsModified());
-  EXPECT_TRUE(std::ranges::equal(Main().CurrentImage().Bytes(), before));
+  EXPECT_EQ(Main().Doc().FileName(), "/tmp/named.qmf");
+  EXPECT_FALSE(Main().Doc().IsModified());
+  EXPECT_TRUE(std::ranges::equal(Main().Doc().CurrentImage().Bytes(), before));
   EXPECT_EQ(Settings().destinationCode, kRadioDestination);
-  EXPECT_EQ(Clone().ProgressWindow(), nullptr);
+  EXPECT_EQ(Main().ProgressWindow(), nullptr);
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
 }
 
@@ -226,19 +226,19 @@ TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisab
   run_->Events().Send(EV_StartCloneInfo);
   ASSERT_TRUE(RunChain());
 
-  ASSERT_NE(Clone().InformationWindow(), nullptr);
-  cuiInformation& window = *Clone().InformationWindow();
+  ASSERT_NE(Main().InformationWindow(), nullptr);
+  cuiInformation& window = *Main().InformationWindow();
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(Main().MainWindow()->isEnabled());
-  EXPECT_EQ(CloneInfoBlock::kSize, static_cast<int>(Main().CloneInformation().size()));
-  EXPECT_EQ(Main().CloneInformation()[18], kRadioDestination);
+  EXPECT_EQ(CloneInfoBlock::kSize, static_cast<int>(Main().Doc().CloneInformation().size()));
+  EXPECT_EQ(Main().Doc().CloneInformation()[18], kRadioDestination);
   EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_Esn), "669945022413");
   EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_Comment), "SIMULATED       ");
   EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_Destination), "4");
   EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_FccInh), "Normal");
 
   window.OkButton().click();
-  ASSERT_TRUE(PumpUntil([&] { return Clone().InformationWindow() == nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return Main().InformationWindow() == nullptr; }));
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
 }
 

@@ -28,7 +28,7 @@
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
 #include "ui/ComPortDialog.h"
-#include "ui/DocumentCommands.h"
+#include "shell/DocumentCommands.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
 
@@ -163,9 +163,9 @@ TEST_F(CommandRoutingTest, OptionsChosenFromTheMenuAreKeptAtOnce) {
 }
 
 TEST_F(CommandRoutingTest, SaveWithWarningsAsksThenWritesTheCorrectedImageWithItsDigestLine) {
-  cmcEeprom& document = Main().CurrentImage();
+  cmcEeprom& document = Main().Doc().CurrentImage();
   MakeTwoIdenticalYourCalls(document);
-  Main().IsModified();
+  Main().Doc().IsModified();
   const fs::path file = fs::temp_directory_path() / ("tessel-warn-" + std::to_string(::getpid()) + ".qmf");
   OneSaveDialog dialog(file.string());
   run.Messages().answers = {kAnswerYes};
@@ -175,14 +175,14 @@ TEST_F(CommandRoutingTest, SaveWithWarningsAsksThenWritesTheCorrectedImageWithIt
   EXPECT_EQ(Asked()[0].text, Text("GI_Mess_Confirm_WarnMark"));
   EXPECT_EQ(Asked()[0].defaultAnswer, kAnswerNo);
   EXPECT_EQ(YourCallCount(document), 1) << "the document was corrected";
-  EXPECT_FALSE(Main().IsModified());
+  EXPECT_FALSE(Main().Doc().IsModified());
   std::ifstream in(file, std::ios::binary);
   const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   EXPECT_NE(contents.find("\r\n#CD="), std::string::npos) << "the radio may load the file";
   SetYourCallCount(document, 2);  // changed again, and not saved: the reopen shows the file
   run.Messages().answers = {kAnswerNo};
   ASSERT_EQ(Main().Documents().OpenFile(file.string()), 0);
-  EXPECT_EQ(YourCallCount(Main().CurrentImage()), 1) << "the file holds the corrected list";
+  EXPECT_EQ(YourCallCount(Main().Doc().CurrentImage()), 1) << "the file holds the corrected list";
   fs::remove(file);
 }
 

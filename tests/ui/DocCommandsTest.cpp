@@ -23,7 +23,7 @@
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
-#include "ui/DocumentCommands.h"
+#include "shell/DocumentCommands.h"
 #include "ui/cuiMenu.h"
 
 namespace {
@@ -83,8 +83,8 @@ std::string FileErrorMessage(int code) { return FileErrorText(applicationTexts()
 
 // An edit as a cell would make it: a byte of the document's comment changes.
 void EditComment(indMain& main, char c) {
-  main.CurrentImage().SetByte(MemoryMap::kImageComment, static_cast<std::uint8_t>(c));
-  main.IsModified();
+  main.Doc().CurrentImage().SetByte(MemoryMap::kImageComment, static_cast<std::uint8_t>(c));
+  main.Doc().IsModified();
 }
 
 void Trigger(indMain& main, unsigned cellId) { main.Menu()->FindByCellId(cellId)->trigger(); }
@@ -120,19 +120,19 @@ TEST_F(DocCommandsTest, SaveNewAndReopenGiveBackTheSavedImage) {
   EXPECT_EQ(dialogs.asked[0].defaultExtension, "qmf");
   EXPECT_EQ(dialogs.asked[0].filters.size(), 3u);
   EXPECT_TRUE(fs::exists(path));
-  EXPECT_FALSE(Main().IsModified());
+  EXPECT_FALSE(Main().Doc().IsModified());
   EXPECT_EQ(Title(Main()), "radio.qmf - Tessel");
-  const cmcEeprom saved = Main().CurrentImage();
+  const cmcEeprom saved = Main().Doc().CurrentImage();
 
   Trigger(Main(), CL_Menu_File_New);
-  EXPECT_FALSE(Main().CurrentImage().IsDifferent(Main().DefaultsImage()));
+  EXPECT_FALSE(Main().Doc().CurrentImage().IsDifferent(Main().Doc().DefaultsImage()));
   EXPECT_EQ(Title(Main()), "Untitled.qmf - Tessel");
 
   dialogs.answers.push_back({true, path, 0});
   Trigger(Main(), CL_Menu_File_Open);
-  EXPECT_FALSE(Main().CurrentImage().IsDifferent(saved));
-  EXPECT_FALSE(Main().IsModified());
-  EXPECT_EQ(Main().FileName(), path);
+  EXPECT_FALSE(Main().Doc().CurrentImage().IsDifferent(saved));
+  EXPECT_FALSE(Main().Doc().IsModified());
+  EXPECT_EQ(Main().Doc().FileName(), path);
   EXPECT_EQ(run.Process().Environ().recent.Get(0), path);
   EXPECT_TRUE(Asked().empty());
 }
@@ -166,7 +166,7 @@ TEST_F(DocCommandsTest, SaveAsAnOlderGenerationAsksAndMarksTheTitle) {
     Trigger(Main(), CL_Menu_File_New);
     dialogs.answers.push_back({true, path, 0});
     Trigger(Main(), CL_Menu_File_Open);
-    EXPECT_EQ(Main().DocumentGeneration(), c.generation) << c.what;
+    EXPECT_EQ(Main().Doc().Generation(), c.generation) << c.what;
     const bool marked = Title(Main()).find(" (Old Model)") != std::string::npos;
     EXPECT_EQ(marked, c.generation < 3) << c.what;
   }
@@ -183,7 +183,7 @@ TEST_F(DocCommandsTest, AFileThatFailsToOpenLeavesTheDocumentAsItWas) {
       {"no data lines", "33900003\r\n#Comment=\r\n#MapRev=1\r\n", FileError::kData},
   };
   EditComment(Main(), 'Z');
-  const cmcEeprom before = Main().CurrentImage();
+  const cmcEeprom before = Main().Doc().CurrentImage();
   for (const auto& c : cases) {
     const std::string path = folder.File("damaged.qmf");
     fs::remove(path);
@@ -194,9 +194,9 @@ TEST_F(DocCommandsTest, AFileThatFailsToOpenLeavesTheDocumentAsItWas) {
 
     ASSERT_EQ(Asked().size(), 2u) << c.what;
     EXPECT_EQ(Asked()[1].text, FileErrorMessage(c.code)) << c.what;
-    EXPECT_FALSE(Main().CurrentImage().IsDifferent(before)) << c.what;
-    EXPECT_TRUE(Main().IsModified()) << c.what;
-    EXPECT_TRUE(Main().FileName().empty()) << c.what;
+    EXPECT_FALSE(Main().Doc().CurrentImage().IsDifferent(before)) << c.what;
+    EXPECT_TRUE(Main().Doc().IsModified()) << c.what;
+    EXPECT_TRUE(Main().Doc().FileName().empty()) << c.what;
   }
 }
 
@@ -235,8 +235,8 @@ TEST_F(DocCommandsTest, ASaveTheDiskRefusesKeepsTheOldFileAndTheChanges) {
   ASSERT_EQ(Asked().size(), 1u);
   EXPECT_EQ(Asked()[0].text, FileErrorMessage(FileError::kFileOpen));
   EXPECT_EQ(Contents(path), good);
-  EXPECT_TRUE(Main().IsModified());
-  EXPECT_EQ(Main().FileName(), path);
+  EXPECT_TRUE(Main().Doc().IsModified());
+  EXPECT_EQ(Main().Doc().FileName(), path);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);  // no temporary left
 }
 
@@ -268,7 +268,7 @@ TEST_F(DocCommandsTest, ReopeningTheOpenFileWhileChangedOffersSaveAs) {
   ASSERT_EQ(Asked().size(), 1u);
   EXPECT_EQ(Asked()[0].text, Text("GI_Mess_Confirm_WriteFile"));
   EXPECT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_TRUE(Main().IsModified());
+  EXPECT_TRUE(Main().Doc().IsModified());
 }
 
 // A first start has no destination, and the status bar says that the document stands on the
@@ -277,8 +277,8 @@ TEST_F(DocCommandsTest, ReopeningTheOpenFileWhileChangedOffersSaveAs) {
 TEST_F(DocCommandsTest, TakingOverAFilesDestinationEndsTheNoDestinationNote) {
   constexpr int kFileDestination = 2;
   const std::string path = folder.File("destination2.qmf");
-  ASSERT_EQ(SaveDocumentFile(Main().CurrentImage(), path, {DocumentFile::kNewestGeneration, kFileDestination, true},
-                             Main().DefaultsImage(), {}),
+  ASSERT_EQ(SaveDocumentFile(Main().Doc().CurrentImage(), path, {DocumentFile::kNewestGeneration, kFileDestination, true},
+                             Main().Doc().DefaultsImage(), {}),
             FileError::kNone);
   const QString note = displayText(Text("GI_AppMess_NoDestination"));
   ASSERT_FALSE(note.isEmpty());
@@ -322,9 +322,9 @@ TEST(DocCommandLine, AFileNamedOnTheCommandLineOpensAtStart) {
   EXPECT_EQ(MainProcess::DocumentArgument({"tessel", "/setup"}), "");
   ProgramRun second({"tessel", path});
   second.Start();
-  EXPECT_EQ(second.Controller().FileName(), path);
-  EXPECT_EQ(second.Controller().CurrentImage().GetByte(MemoryMap::kImageComment), 'L');
-  EXPECT_FALSE(second.Controller().IsModified());
+  EXPECT_EQ(second.Controller().Doc().FileName(), path);
+  EXPECT_EQ(second.Controller().Doc().CurrentImage().GetByte(MemoryMap::kImageComment), 'L');
+  EXPECT_FALSE(second.Controller().Doc().IsModified());
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ class LiveWindowTest : public ::testing::Test {
   }
 
   datCh Channel(int index) {
-    datCh record(Main().CurrentImage());
+    datCh record(Main().Doc().CurrentImage());
     record.Load(RecordKind::kChannel, index);
     return record;
   }
@@ -188,9 +188,9 @@ TEST_F(LiveWindowTest, FieldsThatDoNotApplyAreGreyed) {
 }
 
 TEST_F(LiveWindowTest, AnEditMarksTheDocumentModifiedAndTheTreeAfterTheCheck) {
-  EXPECT_FALSE(Main().IsModified());
+  EXPECT_FALSE(Main().Doc().IsModified());
   Type(CL_Mch_Freq, 0, QStringLiteral("150"));
-  EXPECT_TRUE(Main().IsModified());
+  EXPECT_TRUE(Main().Doc().IsModified());
 
   QTreeWidgetItem* node = Main().Tree()->FindBySheetName(kMemory0);
   ASSERT_NE(node, nullptr);

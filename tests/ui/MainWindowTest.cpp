@@ -557,8 +557,8 @@ TEST_F(MainWindowTest, NamedListNodesShowTheNamesStoredInTheImage) {
   indMain& main = run.Controller();
   const std::string bankName = "\x82\xA0\x82\xA2            ";  // two double-byte characters
   const std::string groupName = "TOKYO           ";
-  main.CurrentImage().WriteBlock(28624, reinterpret_cast<const std::uint8_t*>(bankName.data()), 16);
-  main.CurrentImage().WriteBlock(85950 + 16 * 9, reinterpret_cast<const std::uint8_t*>(groupName.data()), 16);
+  main.Doc().CurrentImage().WriteBlock(28624, reinterpret_cast<const std::uint8_t*>(bankName.data()), 16);
+  main.Doc().CurrentImage().WriteBlock(85950 + 16 * 9, reinterpret_cast<const std::uint8_t*>(groupName.data()), 16);
   run.Events().Send(EV_RefreshAll);
   QTreeWidgetItem* bankA = NodeNamed(*main.Tree(), kBankA);
   QTreeWidgetItem* group10 = NodeNamed(*main.Tree(), "[St_RptList]GI_Sheet_RepeaterList,172,RptCH  9");

@@ -46,7 +46,7 @@ class ModelSheetWindowTest : public ::testing::Test {
 
   indMain& Main() { return run_->Controller(); }
   cuiSheet& Sheet() { return *Main().CurrentSheet(); }
-  cmcEeprom& Image() { return Main().CurrentImage(); }
+  cmcEeprom& Image() { return Main().Doc().CurrentImage(); }
 
   // Selects the tree node of a sheet name as a click would and waits for its page.
   void OpenNode(const std::string& sheetName) {

@@ -1,7 +1,8 @@
 #pragma once
 // The commands that act on the document as a whole: New, Open, Save, Save As, the recent
 // files, and the question that guards unsaved changes. The main controller owns one and
-// routes the File menu and its own close query through it.
+// routes the File menu and its own close query through it; the window it shows the document
+// in answers through DocumentWindow.
 //
 // Answers follow the controller's conventions: AskSaveChanges answers kAnswerYes, kAnswerNo
 // or kAnswerCancel; OpenFile, SaveDocument and SaveAsDialog answer 0 when done and 1 when
@@ -12,12 +13,14 @@
 
 #include "platform/MessageBox.h"
 
-class cuiMain;
+class Document;
+class DocumentWindow;
 struct MainServices;
 
 class DocumentCommands {
  public:
-  DocumentCommands(cuiMain& main, MainServices& services);
+  // All three outlive the commands.
+  DocumentCommands(Document& document, DocumentWindow& window, const MainServices& services);
 
   std::int32_t AskSaveChanges(bool sameFile);
   void NewDocument();
@@ -46,6 +49,7 @@ class DocumentCommands {
   void TakeFileFolder(const std::string& name);
   void AdoptFileDestination(int destination);
 
-  cuiMain& main_;
-  MainServices& services_;
+  Document& document_;
+  DocumentWindow& window_;
+  const MainServices& services_;
 };

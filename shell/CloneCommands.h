@@ -2,26 +2,29 @@
 // The controller's clone commands: Clone Read, Clone Write and Clone Information, each a
 // chain of clone sessions in which every session starts from the end of the one before, and
 // the taking over of what the radio reported (event EV_ApplyRadioInfo), with the question
-// that guards a change of destination. Owned by the main controller, which it works on; it
-// owns the session manager and the serial device.
+// that guards a change of destination. Owned by the main controller; it works on the
+// document, asks the window through DocumentWindow, and owns the session manager, which talks
+// through the serial device and shows its progress through the session display it is given.
 //
 // A failed session has shown its message by the time its chain hears of it; the chain then
 // ends. A failed read brings back the destination and the radio option flags that were in
 // force when the command began. The document changes only through a read, the fixed defaults
 // a write merges into it and an accepted change of destination. The information block of the
 // last information session that passed its check is kept by the controller.
-#include <QPointer>
 #include <cstdint>
 #include <memory>
 
 #include "clone/indCloneMan.h"
 #include "memory/AddressRange.h"
+#include "platform/MessageBox.h"
 #include "platform/PortNumbers.h"
-#include "platform/qt/QtSerialDevice.h"
-#include "ui/QtCloneSessionUi.h"
-#include "ui/cuiInformation.h"
-#include "ui/cuiMain.h"
+#include "shell/MainServices.h"
 
+class CloneSessionUi;
+class Document;
+class DocumentCommands;
+class DocumentWindow;
+class SerialDevice;
 class cmcEvent;
 
 class CloneCommands {
@@ -31,7 +34,9 @@ class CloneCommands {
   static constexpr std::intptr_t kAdoptDestination = 4;
   static constexpr std::intptr_t kKeepDocument = 8;
 
-  CloneCommands(cuiMain& main, MainServices services);
+  // Everything given outlives the commands.
+  CloneCommands(Document& document, DocumentCommands& documents, DocumentWindow& window, MainServices services,
+                SerialDevice& device, CloneSessionUi& sessionUi);
   ~CloneCommands();
   CloneCommands(const CloneCommands&) = delete;
   CloneCommands& operator=(const CloneCommands&) = delete;
@@ -45,10 +50,6 @@ class CloneCommands {
   void CloneInformation();
 
   bool IsBusy() const { return manager_->IsBusy(); }
-  // The progress window while a read or write runs.
-  CloneProgressWindow* ProgressWindow() const { return ui_.ProgressWindow(); }
-  // The clone information window while it is open.
-  cuiInformation* InformationWindow() const { return informationWindow_; }
 
  private:
   static void CheckInfo(void* user, dst_CDrv_Result& result);
@@ -79,17 +80,16 @@ class CloneCommands {
   void RememberDestination();
   void RestoreDestination();
   void RefreshWindow();
-  void OpenInformationWindow();
 
   std::int32_t Ask(const char* key, MessageButtons buttons, MessageIcon icon, std::int32_t defaultAnswer = 0);
   std::int32_t RadioDestination() const;
   std::int32_t& Destination();
 
-  cuiMain& main_;
+  Document& document_;
+  DocumentCommands& documents_;
+  DocumentWindow& window_;
   MainServices services_;
-  QtSerialDevice device_;
   PortNumbers ports_;
-  QtCloneSessionUi ui_;
   std::unique_ptr<indCloneMan> manager_;
   const AddressRangeList readRanges_;
   const AddressRangeList writeRanges_;
@@ -100,5 +100,4 @@ class CloneCommands {
   std::int32_t rememberedDestination_ = 15;
   bool rememberedFccInhibit_ = false;
   bool rememberedReceiveExpansion_ = false;
-  QPointer<cuiInformation> informationWindow_;
 };

@@ -1,4 +1,4 @@
-#include "ui/CloneCommands.h"
+#include "shell/CloneCommands.h"
 
 #include "clone/CloneCheckCodes.h"
 #include "clone/CloneImages.h"
@@ -8,14 +8,15 @@
 #include "memory/FixedDefaults.h"
 #include "memory/ImageCorrection.h"
 #include "memory/indDestination.h"
+#include "shell/DestinationChange.h"
+#include "shell/Document.h"
+#include "shell/DocumentCommands.h"
+#include "shell/DocumentWindow.h"
+#include "shell/ProgramMessage.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
-#include "ui/DestinationChange.h"
-#include "ui/DocumentCommands.h"
-#include "ui/cuiInformation.h"
-#include "ui/cuiMainWindow.h"
 
 namespace {
 
@@ -25,29 +26,28 @@ CloneCommands& Commands(void* user) { return *static_cast<CloneCommands*>(user);
 
 }  // namespace
 
-CloneCommands::CloneCommands(cuiMain& main, MainServices services)
-    : main_(main),
+CloneCommands::CloneCommands(Document& document, DocumentCommands& documents, DocumentWindow& window,
+                             MainServices services, SerialDevice& device, CloneSessionUi& sessionUi)
+    : document_(document),
+      documents_(documents),
+      window_(window),
       services_(services),
       ports_(PortNumbers::OfUser(services.environ.UserStore(), services.environ.UserKey())),
-      ui_([this]() -> QWidget* { return main_.MainWindow(); }),
       readRanges_(CloneReadRanges()),
       writeRanges_(CloneWriteRanges()) {
-  manager_ = std::make_unique<indCloneMan>(device_, ports_, services_.environ.settings, services_.events,
-                                           services_.texts, ui_);
+  manager_ = std::make_unique<indCloneMan>(device, ports_, services_.environ.settings, services_.events,
+                                           services_.texts, sessionUi);
   manager_->SetInfoCheck(&CloneCommands::CheckInfo, this);
   manager_->SetReadCheck(&CloneCommands::CheckRead, this);
   services_.events.Register(&CloneCommands::OnEvent, this);
 }
 
-CloneCommands::~CloneCommands() {
-  services_.events.Unregister(&CloneCommands::OnEvent, this);
-  delete informationWindow_;
-}
+CloneCommands::~CloneCommands() { services_.events.Unregister(&CloneCommands::OnEvent, this); }
 
 std::int32_t& CloneCommands::Destination() { return services_.environ.settings.destinationCode; }
 
 std::int32_t CloneCommands::RadioDestination() const {
-  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(main_.CloneInformation());
+  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
   return block ? block->destination : indEnvironSettings::kNoDestination;
 }
 
@@ -58,14 +58,14 @@ std::int32_t CloneCommands::RadioDestination() const {
 void CloneCommands::CheckInfo(void* user, dst_CDrv_Result& result) {
   CloneCommands& commands = Commands(user);
   CloneInfoExpectation expected;
-  expected.modelWord = commands.main_.ModelWord();
-  expected.generation = static_cast<std::uint16_t>(commands.main_.RadioGeneration());
+  expected.modelWord = commands.document_.Model().modelWord;
+  expected.generation = static_cast<std::uint16_t>(commands.document_.Model().radioGeneration);
   expected.firstPass = commands.firstPass_;
   expected.currentDestination = commands.Destination();
-  expected.mainWindowVisible = commands.main_.MainWindowVisible();
+  expected.mainWindowVisible = commands.window_.Visible();
   const std::span<const std::uint8_t> bytes(result.info.Data(), static_cast<std::size_t>(result.info.Length()));
   result.code = CheckCloneInformation(result.wordA, result.wordB, bytes, expected);
-  if (result.code == CloneResult::kOk) commands.main_.SetCloneInformation(bytes);
+  if (result.code == CloneResult::kOk) commands.document_.SetCloneInformation(bytes);
 }
 
 void CloneCommands::CheckRead(void*, dst_CDrv_Result& result) { result.code = CheckReadImage(result.image); }
@@ -73,7 +73,7 @@ void CloneCommands::CheckRead(void*, dst_CDrv_Result& result) { result.code = Ch
 // --- Sessions ---
 
 void CloneCommands::StartInfo(indCloneMan::Continuation continuation) {
-  manager_->SetRequestWords(main_.ModelWord(), 0);
+  manager_->SetRequestWords(document_.Model().modelWord, 0);
   manager_->StartInfo(continuation, this);
 }
 
@@ -86,8 +86,8 @@ bool CloneCommands::AdoptedAfterFirstPass(std::intptr_t flags) {
 
 std::int32_t CloneCommands::Ask(const char* key, MessageButtons buttons, MessageIcon icon,
                                 std::int32_t defaultAnswer) {
-  return main_.ShowMessage(services_.texts.GetValueText(key), services_.texts.GetLine(kCaptionKey, 0), buttons, icon,
-                           defaultAnswer);
+  return ShowProgramMessage(services_.texts.GetValueText(key), services_.texts.GetLine(kCaptionKey, 0), buttons, icon,
+                            defaultAnswer);
 }
 
 bool CloneCommands::RunCommand(unsigned cellId) {
@@ -111,7 +111,7 @@ bool CloneCommands::RunCommand(unsigned cellId) {
 // The first information session learns the radio's destination (the user may adopt it, the
 // document is replaced by the read anyway); a second one confirms the radio before the read.
 void CloneCommands::CloneRead() {
-  if (main_.Documents().AskSaveChanges(false) == kAnswerCancel) return;
+  if (documents_.AskSaveChanges(false) == kAnswerCancel) return;
   if (IsBusy()) return;
   RememberDestination();
   firstPass_ = true;
@@ -128,7 +128,7 @@ void CloneCommands::ReadInfoEnded(const dst_CDrv_Result& result) {
     }
     return;
   }
-  manager_->SetImageSize(main_.CurrentImage().GetSize());
+  manager_->SetImageSize(document_.CurrentImage().GetSize());
   manager_->StartRead(readRanges_, &CloneCommands::OnReadEnd, this);
 }
 
@@ -138,11 +138,11 @@ void CloneCommands::OnReadEnd(void* user, dst_CDrv_Result& result) { Commands(us
 void CloneCommands::ReadEnded(dst_CDrv_Result& result) {
   if (result.code != CloneResult::kOk) return RestoreDestination();
   services_.events.Send(EV_ApplyRadioInfo, kTakeOptionFlags);
-  main_.CurrentImage().Assign(result.image);
-  main_.ShowImage(main_.CurrentImage());
-  main_.SetDocumentGeneration(3);
-  main_.MarkModified();
-  main_.SetFileName("");
+  document_.CurrentImage().Assign(result.image);
+  document_.AdoptCurrentImage();
+  document_.SetGeneration(3);
+  document_.MarkModified();
+  document_.SetFileName("");
   services_.events.Send(EV_ApplyRadioInfo, 0);
   RefreshWindow();
 }
@@ -170,14 +170,14 @@ void CloneCommands::WriteInfoEnded(const dst_CDrv_Result& result) {
   }
   services_.events.Send(EV_ApplyRadioInfo, kTakeOptionFlags);
   if (writeConfirmed_ && writePrepared_) {
-    manager_->SetImageSize(main_.CurrentImage().GetSize());
+    manager_->SetImageSize(document_.CurrentImage().GetSize());
     writeConfirmed_ = false;
     writePrepared_ = false;
-    manager_->StartWrite(main_.WriteImage(), writeRanges_, &CloneCommands::OnWriteEnd, this);
+    manager_->StartWrite(document_.WriteImage(), writeRanges_, &CloneCommands::OnWriteEnd, this);
     return;
   }
   if (writeConfirmed_) {
-    main_.CloseSheet();
+    window_.CloseSheet();
     services_.events.Send(EV_RefreshAll);
     PrepareWrite();
   } else if (ConfirmWrite()) {
@@ -190,9 +190,9 @@ void CloneCommands::WriteInfoEnded(const dst_CDrv_Result& result) {
 
 // The document takes the fixed defaults; the image sent is a corrected, packed copy of it.
 void CloneCommands::PrepareWrite() {
-  const cmcEeprom& defaults = main_.DefaultsImage();
+  const cmcEeprom& defaults = document_.DefaultsImage();
   const auto correct = [&defaults](cmcEeprom& image) { CorrectImage(image, defaults); };
-  main_.WriteImage().Assign(PrepareWriteImage(main_.CurrentImage(), defaults, correct));
+  document_.WriteImage().Assign(PrepareWriteImage(document_.CurrentImage(), defaults, correct));
   writePrepared_ = true;
 }
 
@@ -200,7 +200,7 @@ void CloneCommands::PrepareWrite() {
 bool CloneCommands::ConfirmWrite() {
   int errors = 0;
   int warnings = 0;
-  main_.RunWarningCheck(&errors, &warnings);
+  window_.RunWarningCheck(errors, warnings);
   if (errors > 0) {
     Ask("GI_Mess_DataError", MessageButtons::Ok, MessageIcon::Error);
     return false;
@@ -213,7 +213,7 @@ void CloneCommands::OnWriteEnd(void* user, dst_CDrv_Result& result) { Commands(u
 
 void CloneCommands::WriteEnded(const dst_CDrv_Result& result) {
   if (result.code != CloneResult::kOk) return;
-  main_.CloseSheet();
+  window_.CloseSheet();
   Ask("GI_Mess_CloneWrite_Succeeded", MessageButtons::Ok, MessageIcon::Information);
 }
 
@@ -235,32 +235,24 @@ void CloneCommands::CloneInfoEnded(const dst_CDrv_Result& result) {
     services_.events.Send(EV_ApplyRadioInfo, kTakeOptionFlags | kAdoptDestination);
     firstPass_ = false;
   }
-  if (!main_.MainWindowVisible()) {
+  if (!window_.Visible()) {
     if (succeeded) services_.events.Send(EV_InitialSetupDone);
     return;
   }
   if (!succeeded || Destination() != RadioDestination()) return;
-  OpenInformationWindow();
-  main_.CloseSheet();
+  window_.OpenInformationWindow();
+  window_.CloseSheet();
   services_.events.Send(EV_RefreshAll);
-}
-
-void CloneCommands::OpenInformationWindow() {
-  delete informationWindow_;
-  informationWindow_ = new cuiInformation(
-      main_.MainWindow(), cuiInformation::Services{services_.texts, services_.events, main_.CellBehaviour()},
-      services_.texts.GetLine(kCaptionKey, 0), "GI_Sheet_CloneInfo");
-  informationWindow_->Open();
 }
 
 // --- What the radio reported ---
 
 void CloneCommands::ApplyRadioInfo(std::intptr_t flags) {
-  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(main_.CloneInformation());
+  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
   if (!block) return;
   const std::int32_t radio = block->destination;
   bool adopt = true;
-  if (main_.MainWindowVisible()) {
+  if (window_.Visible()) {
     adopt = (flags & kAdoptDestination) != 0 && radio != Destination() && AskModelChange((flags & kKeepDocument) != 0);
   }
   indEnvironSettings& settings = services_.environ.settings;
@@ -284,32 +276,32 @@ bool CloneCommands::AskModelChange(bool keepDocument) {
     return false;
   }
   if (keepDocument) return true;
-  if (main_.Documents().AskSaveChanges(false) == kAnswerCancel) return false;
-  if (!main_.FileName().empty() || main_.IsModified()) main_.MarkModified();
-  main_.SetFileName("");
+  if (documents_.AskSaveChanges(false) == kAnswerCancel) return false;
+  if (!document_.FileName().empty() || document_.IsModified()) document_.MarkModified();
+  document_.SetFileName("");
   return true;
 }
 
 void CloneCommands::SetDestination(std::int32_t destination) {
   if (destination == Destination()) return;
-  ChangeDestination(main_, services_.environ, destination);
-  if (!main_.MainWindowVisible()) {
-    main_.ResetToDefaults();
-    main_.MarkSaved();
+  ChangeDestination(document_, window_, services_.environ, destination);
+  if (!window_.Visible()) {
+    document_.ResetToDefaults();
+    document_.MarkSaved();
   }
 }
 
 // An untitled, unchanged document becomes a new one of the destination; any other keeps its
 // content under the destination's fixed defaults.
 void CloneCommands::RebaseDocument() {
-  if (main_.FileName().empty() && !main_.IsModified()) {
-    main_.SetDocumentGeneration(3);
-    main_.ResetToDefaults();
-    main_.MarkSaved();
-    main_.SetFileName("");
+  if (document_.FileName().empty() && !document_.IsModified()) {
+    document_.SetGeneration(3);
+    document_.ResetToDefaults();
+    document_.MarkSaved();
+    document_.SetFileName("");
     return;
   }
-  MergeFixedDefaults(main_.CurrentImage(), main_.DefaultsImage());
+  MergeFixedDefaults(document_.CurrentImage(), document_.DefaultsImage());
 }
 
 void CloneCommands::RememberDestination() {
@@ -323,13 +315,13 @@ void CloneCommands::RestoreDestination() {
   indEnvironSettings& settings = services_.environ.settings;
   settings.fccInhibit = rememberedFccInhibit_;
   settings.receiveExpansion = rememberedReceiveExpansion_;
-  ChangeDestination(main_, services_.environ, rememberedDestination_);
+  ChangeDestination(document_, window_, services_.environ, rememberedDestination_);
   RefreshWindow();
 }
 
 void CloneCommands::RefreshWindow() {
-  if (main_.MainWindow() != nullptr) main_.RebuildTree();
-  main_.CloseSheet();
+  window_.RebuildTree();
+  window_.CloseSheet();
   services_.events.Send(EV_RefreshAll);
 }
 

@@ -1,7 +1,5 @@
-#include "ui/DocumentCommands.h"
+#include "shell/DocumentCommands.h"
 
-#include <QApplication>
-#include <QString>
 #include <filesystem>
 
 #include "files/DocumentOpen.h"
@@ -12,25 +10,29 @@
 #include "memory/ImageCorrection.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "shell/Document.h"
+#include "shell/DocumentWindow.h"
+#include "shell/DestinationChange.h"
+#include "shell/MainServices.h"
+#include "shell/ProgramMessage.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/CellIds.h"
-#include "text/Codepage.h"
+#include "text/DisplayCodePage.h"
 #include "text/cmcGTex.h"
-#include "ui/DestinationChange.h"
-#include "ui/DisplayText.h"
-#include "ui/cuiMain.h"
-#include "ui/cuiMainWindow.h"
 
 namespace {
 
-// The hourglass while a file is read or written.
-class WaitCursor {
+// The window shows that the program is busy while a file is read or written.
+class BusyWindow {
  public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
+  explicit BusyWindow(DocumentWindow& window) : window_(window) { window_.BeginBusy(); }
+  ~BusyWindow() { window_.EndBusy(); }
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
+
+ private:
+  DocumentWindow& window_;
 };
 
 std::string BaseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
@@ -64,7 +66,8 @@ std::vector<std::string> DialogFilters(const std::string& line) {
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(cuiMain& main, MainServices& services) : main_(main), services_(services) {}
+DocumentCommands::DocumentCommands(Document& document, DocumentWindow& window, const MainServices& services)
+    : document_(document), window_(window), services_(services) {}
 
 // --- Questions and messages ---
 
@@ -78,30 +81,30 @@ std::int32_t DocumentCommands::Ask(const std::string& textKey, const std::string
 }
 
 void DocumentCommands::ShowFileError(int code) {
-  main_.ShowMessage(FileErrorText(services_.texts, code), services_.texts.GetLine("GI_Sys_AppTitle", 0),
-                    MessageButtons::Ok, MessageIcon::Warning);
+  ShowProgramMessage(FileErrorText(services_.texts, code), services_.texts.GetLine("GI_Sys_AppTitle", 0),
+                     MessageButtons::Ok, MessageIcon::Warning);
 }
 
 std::int32_t DocumentCommands::AskSaveChanges(bool sameFile) {
   services_.events.Send(EV_CommitEdit);
-  if (!main_.IsModified()) return kAnswerYes;
+  if (!document_.IsModified()) return kAnswerYes;
   const std::int32_t answer =
       sameFile ? Ask("GI_Mess_Confirm_WriteFile", {}, MessageButtons::YesNoCancel, 0)
-               : Ask("GI_Mess_Confirm_WriteAnother", BaseName(main_.GetDisplayFileName()),
+               : Ask("GI_Mess_Confirm_WriteAnother", BaseName(document_.DisplayFileName(services_.texts)),
                      MessageButtons::YesNoCancel, 0);
   if (answer != kAnswerYes) return answer;
-  return SaveDocument(main_.FileName().empty() || sameFile) == 0 ? kAnswerYes : kAnswerCancel;
+  return SaveDocument(document_.FileName().empty() || sameFile) == 0 ? kAnswerYes : kAnswerCancel;
 }
 
 // --- New and Open ---
 
 void DocumentCommands::NewDocument() {
   if (AskSaveChanges(false) == kAnswerCancel) return;
-  main_.SetDocumentGeneration(DocumentFile::kNewestGeneration);
-  main_.ResetToDefaults();
-  main_.MarkSaved();
-  main_.SetFileName({});
-  main_.CloseSheet();
+  document_.SetGeneration(DocumentFile::kNewestGeneration);
+  document_.ResetToDefaults();
+  document_.MarkSaved();
+  document_.SetFileName({});
+  window_.CloseSheet();
   services_.events.Send(EV_RefreshAll);
 }
 
@@ -109,7 +112,7 @@ void DocumentCommands::OpenDialog() {
   services_.events.Send(EV_CommitEdit);
   FileDialogRequest request;
   request.kind = FileDialogRequest::Kind::Open;
-  request.folder = main_.CurrentFolder();
+  request.folder = document_.CurrentFolder();
   request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FOpen", 0);
   request.filters = DialogFilters(toUtf8(services_.texts.GetLine("GI_Sys_Dialog_FOpen", 1), DisplayCodePage()));
   const FileDialogAnswer answer = AskFileDialog(request);
@@ -117,9 +120,9 @@ void DocumentCommands::OpenDialog() {
 }
 
 int DocumentCommands::OpenFile(const std::string& name) {
-  if (AskSaveChanges(SameFile(name, main_.GetDisplayFileName())) == kAnswerCancel) return 1;
-  WaitCursor wait;
-  const cmcEeprom& defaults = main_.DefaultsImage();
+  if (AskSaveChanges(SameFile(name, document_.DisplayFileName(services_.texts))) == kAnswerCancel) return 1;
+  BusyWindow busy(window_);
+  const cmcEeprom& defaults = document_.DefaultsImage();
   const GenerationConverter convert = [&defaults](cmcEeprom& target, const cmcEeprom& source, int to, int from) {
     ConvertGeneration(target, source, to, from, defaults);
   };
@@ -138,17 +141,17 @@ int DocumentCommands::OpenFile(const std::string& name) {
   }
   TakeFileFolder(name);
   services_.environ.recent.AddFirst(name);
-  main_.SetDocumentGeneration(opened.generation);
-  main_.CurrentImage().Assign(opened.image);
-  main_.ShowImage(main_.CurrentImage());
+  document_.SetGeneration(opened.generation);
+  document_.CurrentImage().Assign(opened.image);
+  document_.AdoptCurrentImage();
   if (keepsFile) {
-    main_.SetFileName(name);
-    main_.MarkSaved();
+    document_.SetFileName(name);
+    document_.MarkSaved();
   } else {
-    main_.SetFileName({});
-    main_.MarkModified();
+    document_.SetFileName({});
+    document_.MarkModified();
   }
-  main_.CloseSheet();
+  window_.CloseSheet();
   services_.events.Send(EV_RefreshAll);
   return 0;
 }
@@ -156,13 +159,13 @@ int DocumentCommands::OpenFile(const std::string& name) {
 // The file's destination becomes the program's: its band rules, its defaults and the tree.
 // The document that the file replaces next needs no re-basing.
 void DocumentCommands::AdoptFileDestination(int destination) {
-  ChangeDestination(main_, services_.environ, destination);
-  main_.RebuildTree();
+  ChangeDestination(document_, window_, services_.environ, destination);
+  window_.RebuildTree();
 }
 
 void DocumentCommands::TakeFileFolder(const std::string& name) {
   const std::string folder = FolderOf(name);
-  main_.SetCurrentFolder(folder);
+  document_.SetCurrentFolder(folder);
   services_.environ.settings.currentDirectory = folder;
 }
 
@@ -171,7 +174,7 @@ void DocumentCommands::TakeFileFolder(const std::string& name) {
 int DocumentCommands::SaveDocument(bool asNew) {
   int result = 0;
   do {
-    result = asNew ? SaveAsDialog() : WriteFile(main_.GetDisplayFileName(), main_.DocumentGeneration());
+    result = asNew ? SaveAsDialog() : WriteFile(document_.DisplayFileName(services_.texts), document_.Generation());
     asNew = true;
   } while (result == -1);
   return result == 0 ? 0 : 1;
@@ -180,11 +183,11 @@ int DocumentCommands::SaveDocument(bool asNew) {
 int DocumentCommands::SaveAsDialog() {
   FileDialogRequest request;
   request.kind = FileDialogRequest::Kind::Save;
-  request.folder = main_.CurrentFolder();
-  request.fileName = BaseName(main_.GetDisplayFileName());
+  request.folder = document_.CurrentFolder();
+  request.fileName = BaseName(document_.DisplayFileName(services_.texts));
   request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FSave", 0);
   request.filters = DialogFilters(toUtf8(services_.texts.GetLine("GI_Sys_Dialog_FSave", 1), DisplayCodePage()));
-  request.filterIndex = ListPositionOfGeneration(main_.DocumentGeneration()) - 1;
+  request.filterIndex = ListPositionOfGeneration(document_.Generation()) - 1;
   const FileDialogAnswer answer = AskFileDialog(request);
   if (!answer.chosen) return 1;
   return WriteFile(answer.path, GenerationFromListPosition(answer.filterIndex + 1));
@@ -203,7 +206,7 @@ int DocumentCommands::ConfirmOldFormat(int generation) {
 DocumentCommands::Checked DocumentCommands::CheckMarks() {
   int errors = 0;
   int warnings = 0;
-  main_.RunWarningCheck(&errors, &warnings);
+  window_.RunWarningCheck(errors, warnings);
   if (errors > 0) {
     Ask("GI_Mess_Confirm_ErrMark", {}, MessageButtons::Ok, 0);
     return {false, false};
@@ -219,8 +222,8 @@ int DocumentCommands::WriteFile(const std::string& name, int generation) {
     if (const int answer = ConfirmOldFormat(generation); answer != 0) return answer;
   }
   const Checked checked = CheckMarks();
-  cmcEeprom& current = main_.CurrentImage();
-  const cmcEeprom& defaults = main_.DefaultsImage();
+  cmcEeprom& current = document_.CurrentImage();
+  const cmcEeprom& defaults = document_.DefaultsImage();
   MergeFixedDefaults(current, defaults);
   if (checked.correct) {
     if (CorrectImage(current, defaults)) {
@@ -230,7 +233,7 @@ int DocumentCommands::WriteFile(const std::string& name, int generation) {
     }
   }
   {
-    WaitCursor wait;
+    BusyWindow busy(window_);
     const int code = SaveDocumentFile(current, name,
                                       {generation, services_.environ.settings.destinationCode, checked.loadable},
                                       defaults, [this](int error) { ShowFileError(error); });
@@ -240,23 +243,23 @@ int DocumentCommands::WriteFile(const std::string& name, int generation) {
     // The document shows only what the older format kept.
     ConvertGeneration(current, DocumentFileImage(current, generation, defaults), DocumentFile::kNewestGeneration,
                       generation, defaults);
-    main_.ShowImage(current);
+    document_.AdoptCurrentImage();
     services_.events.Post(EV_SheetRefreshAll);
     services_.events.Send(EV_RefreshAll);
     services_.events.Send(EV_ViewChanged, 1);
   }
   TakeFileFolder(name);
-  main_.SetFileName(name);
+  document_.SetFileName(name);
   services_.environ.recent.AddFirst(name);
-  main_.SetDocumentGeneration(generation);
-  main_.MarkSaved();
+  document_.SetGeneration(generation);
+  document_.MarkSaved();
   return 0;
 }
 
 // --- Menu entries ---
 
 bool DocumentCommands::RunCommand(unsigned cellId, std::int32_t index) {
-  const bool windowTakesInput = main_.MainWindowVisible() && main_.MainWindow()->isEnabled();
+  const bool windowTakesInput = window_.TakesInput();
   switch (cellId) {
     case CL_Menu_File_New:
       if (windowTakesInput) NewDocument();
@@ -265,7 +268,7 @@ bool DocumentCommands::RunCommand(unsigned cellId, std::int32_t index) {
       if (windowTakesInput) OpenDialog();
       return true;
     case CL_Menu_File_Save:
-      if (windowTakesInput) SaveDocument(main_.FileName().empty());
+      if (windowTakesInput) SaveDocument(document_.FileName().empty());
       return true;
     case CL_Menu_File_SaveAs:
       SaveDocument(true);

@@ -1,0 +1,9 @@
+#include "shell/ProgramMessage.h"
+
+#include "text/DisplayCodePage.h"
+
+std::int32_t ShowProgramMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
+                                MessageIcon icon, std::int32_t defaultAnswer) {
+  return ShowMessageBox({toUtf8(text, DisplayCodePage()), toUtf8(caption, DisplayCodePage()), buttons, icon,
+                         defaultAnswer});
+}
