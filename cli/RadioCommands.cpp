@@ -39,10 +39,13 @@ constexpr std::string_view kRadioUsage =
     "tessel-cli radio read -o FILE [LINK]\n"
     "tessel-cli radio write FILE [--yes] [LINK]\n"
     "\n"
-    "LINK: --port N (1-256) or --device PATH, --transfer-type T (0-5), --speed fast|normal.\n"
-    "Without them the window's settings apply, else port 0 (none), type 0 and fast speed.\n"
+    "LINK: --port N (1-256) or --device PATH, --transfer-type T (0-5), --speed fast|normal,\n"
+    "--trace FILE. Without them the window's settings apply, else port 0 (none), type 0\n"
+    "and fast speed, and no trace.\n"
     "Transfer types: 0-2 19200, 9600, 4800 baud with a cable that echoes, 3-5 the same\n"
     "without echo; info tries the others when the given one gets no answer.\n"
+    "--trace FILE writes every frame sent and received to FILE, one a line: the\n"
+    "milliseconds since its session started, sent or received, and its bytes in hex.\n"
     "\n"
     "info   asks the radio for its model, destination, comment, serial number and options\n"
     "read   reads the radio's memory and saves it as a generation-3 file with digest; the\n"
@@ -155,6 +158,10 @@ CloneInfoBlock BlockOf(const RadioOutcome& outcome) { return *DecodeCloneInfoBlo
 
 bool ProgressOnTerminal(const std::ostream& err) { return &err == &std::cerr && isatty(STDERR_FILENO); }
 
+void TraceIfAsked(RadioLink& link, const CommandLine& line, Io& io) {
+  if (const auto path = line.Value("--trace")) link.TraceFrames(*path, io.err);
+}
+
 int RunInfo(RadioLink& link, const CommandLine& line, Io& io) {
   link.Expect(true, DocumentFile::kNoDestination);
   const RadioOutcome outcome = link.RunInfo();
@@ -244,6 +251,7 @@ int RunWrite(const CommandLine& line, const RadioLinkOptions& options, Io& io) {
   if (!Confirmed(line, io, status)) return status;
   CliCloneUi ui(io.err, ProgressOnTerminal(io.err));
   RadioLink link(options, ui);
+  TraceIfAsked(link, line, io);
   return WriteDocument(link, document, session, io);
 }
 
@@ -262,7 +270,7 @@ const std::map<std::string, Subcommand, std::less<>>& Subcommands() {
 }
 
 const KnownOptions& RadioOptions() {
-  static const KnownOptions options{{"--port", "--device", "--transfer-type", "--speed", "-o"},
+  static const KnownOptions options{{"--port", "--device", "--transfer-type", "--speed", "--trace", "-o"},
                                     {"--json", "--yes", "--help"}};
   return options;
 }
@@ -286,6 +294,7 @@ int RunSubcommand(const CommandLine& line, const std::string& word, Io& io) {
   if (word == "read" && !target) return UsageError(io, "radio read needs -o FILE");
   CliCloneUi ui(io.err, ProgressOnTerminal(io.err));
   RadioLink link(*options, ui);
+  TraceIfAsked(link, line, io);
   return word == "info" ? RunInfo(link, line, io) : RunRead(link, *target, io);
 }
 

@@ -8,6 +8,7 @@
 // wants an image of this radio.
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ class RadioLink {
   void Expect(bool firstPass, std::int32_t currentDestination);
   // The transfer type in force: the one given, or the one an information session found.
   int TransferType() const { return settings_.transType; }
+  // Traces the frames of the later sessions into the file at path; a file that cannot be
+  // written is reported on errors and the sessions run untraced.
+  void TraceFrames(const std::string& path, std::ostream& errors) { manager_->TraceFrames(path, errors); }
 
   RadioOutcome RunInfo();
   RadioOutcome RunRead(const AddressRangeList& ranges);

@@ -7,6 +7,7 @@
 
 #include "clone/CloneFrame.h"
 #include "clone/CloneTransferType.h"
+#include "clone/FrameTrace.h"
 #include "memory/Bcd.h"
 #include "platform/Fatal.h"
 #include "platform/Timing.h"
@@ -179,6 +180,7 @@ bool cmcCloneDrv::Start(int kind, Completion completion, void* user) {
   drain_ = cmcTick();
   state_ = State::Start;
   task_->SetInterval(kStepMs);
+  if (trace_) trace_->SessionStarted(kind);
   return true;
 }
 
@@ -538,7 +540,7 @@ bool cmcCloneDrv::Draining(StepContext& step) {
   if (!drain_.IsRunning()) return false;
   std::uint8_t chunk[kReadChunk];
   std::int32_t n = 0;
-  while (drained_ < kMaxDrainBytes && (n = port_.Read(chunk, std::min(kReadChunk, kMaxDrainBytes - drained_))) > 0) {
+  while (drained_ < kMaxDrainBytes && (n = ReadPort(chunk, std::min(kReadChunk, kMaxDrainBytes - drained_))) > 0) {
     drained_ += n;
   }
   if (drain_.Remaining() == 0) return false;
@@ -548,6 +550,7 @@ bool cmcCloneDrv::Draining(StepContext& step) {
 
 void cmcCloneDrv::Send(const std::uint8_t* bytes, std::int32_t n) {
   port_.Write(bytes, n);
+  if (trace_) trace_->Sent({bytes, static_cast<std::size_t>(n)});
   echoExpected_.Append(bytes, n);
   if (lineBaud_ > 0) {
     const auto lineMs = static_cast<std::uint32_t>(static_cast<std::uint64_t>(n) * kByteBitsTimesMs /
@@ -564,8 +567,14 @@ void cmcCloneDrv::StateSendRequest(std::uint8_t command, State reply, StepContex
 
 void cmcCloneDrv::ReadInput() {
   std::uint8_t chunk[kReadChunk];
-  const std::int32_t n = port_.Read(chunk, kReadChunk);
+  const std::int32_t n = ReadPort(chunk, kReadChunk);
   if (n > 0) receive_.Append(chunk, n);
+}
+
+std::int32_t cmcCloneDrv::ReadPort(std::uint8_t* buffer, std::int32_t max) {
+  const std::int32_t n = port_.Read(buffer, max);
+  if (n > 0 && trace_) trace_->Received({buffer, static_cast<std::size_t>(n)});
+  return n;
 }
 
 bool cmcCloneDrv::TakeFrame(std::size_t maxFrame, cmcBuff& frame, bool& overflow) {
@@ -584,6 +593,7 @@ bool cmcCloneDrv::TakeFrame(std::size_t maxFrame, cmcBuff& frame, bool& overflow
 
 void cmcCloneDrv::Finish() {
   port_.Close();
+  if (trace_) trace_->SessionEnded();
   state_ = State::Idle;
   std::unique_ptr<dst_CDrv_Result> result = std::move(result_);
   result->dataBytes = dataBytes_;

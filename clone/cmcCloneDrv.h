@@ -29,6 +29,7 @@
 #include "memory/AddressRange.h"
 #include "memory/cmcEeprom.h"
 
+class FrameTrace;
 class PortResolver;
 class SerialDevice;
 
@@ -83,6 +84,9 @@ class cmcCloneDrv {
   // The "ComSpeedHigh" setting: data frames in escaped binary (fast) or hexadecimal text.
   // A session keeps the value it started with.
   void SetSpeedHigh(bool fast);
+  // Where every byte the sessions send and receive is traced; nullptr, the default, traces
+  // nothing. The trace must outlive its use.
+  void SetFrameTrace(FrameTrace* trace) { trace_ = trace; }
 
   bool StartInfo(Completion completion, void* user);
   // Without ranges the end of the read is not checked against a range list.
@@ -153,6 +157,8 @@ class cmcCloneDrv {
   void Send(const std::uint8_t* bytes, std::int32_t n);
   void StateSendRequest(std::uint8_t command, State reply, StepContext& step);
   void ReadInput();
+  // What the port has received, up to max bytes.
+  std::int32_t ReadPort(std::uint8_t* buffer, std::int32_t max);
   // Takes the next frame (or abandoned frame) off the receive buffer; false when none is
   // complete yet.
   bool TakeFrame(std::size_t maxFrame, cmcBuff& frame, bool& overflow);
@@ -206,6 +212,7 @@ class cmcCloneDrv {
   std::int32_t lineBaud_ = 0;
   std::uint32_t lineFreeAtMs_ = 0;
   std::int32_t postDelayMs_ = 0;
+  FrameTrace* trace_ = nullptr;
   // Cleared when the driver goes, so that a callback that destroys it is noticed.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   cmcTaskPtr task_;

@@ -46,6 +46,13 @@ void indCloneMan::SetImageSize(std::int32_t n) { driver_.SetImageSize(n); }
 
 void indCloneMan::SetDevicePath(const std::string& path) { driver_.SetDevicePath(path); }
 
+void indCloneMan::TraceFrames(const std::string& path, std::ostream& errors) {
+  std::string message;
+  trace_ = FrameTrace::Open(path, message);
+  if (!trace_) errors << message << "\n";
+  driver_.SetFrameTrace(trace_.get());
+}
+
 int indCloneMan::StartInfo(Continuation continuation, void* user) {
   if (driver_.IsBusy()) return 0;
   events_.Send(EV_CloneStarted);

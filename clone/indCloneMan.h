@@ -8,9 +8,12 @@
 //
 // Start operations answer 0 and do nothing while a session runs, otherwise 1.
 #include <cstdint>
+#include <memory>
+#include <ostream>
 #include <string>
 
 #include "clone/CloneSessionUi.h"
+#include "clone/FrameTrace.h"
 #include "clone/cmcCloneDrv.h"
 #include "clone/cmcTask.h"
 #include "clone/dst_CDrv_Result.h"
@@ -47,6 +50,9 @@ class indCloneMan {
   void SetImageSize(std::int32_t n);
   // A device path used instead of the "ComPort" number; "" goes back to the number.
   void SetDevicePath(const std::string& path);
+  // Traces the frames of every later session into the file at path (see FrameTrace). A file
+  // that cannot be written is reported on errors; the sessions then run untraced.
+  void TraceFrames(const std::string& path, std::ostream& errors);
 
   int StartInfo(Continuation continuation, void* user);
   // The ranges must outlive the session.
@@ -78,6 +84,7 @@ class indCloneMan {
   void* readCheckUser_ = nullptr;
   Continuation continuation_ = nullptr;
   void* continuationUser_ = nullptr;
+  std::unique_ptr<FrameTrace> trace_;
   cmcCloneDrv driver_;
   int kind_ = 0;
   bool progressOpen_ = false;

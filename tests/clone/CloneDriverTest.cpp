@@ -1,15 +1,21 @@
 // The clone driver against the simulated radio over the in-memory cable, on the manual clock.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "clone/CloneFrame.h"
 #include "clone/CloneTransferType.h"
+#include "clone/FrameTrace.h"
 #include "clone/cmcCloneDrv.h"
 #include "platform/LoopbackSerial.h"
 #include "platform/ManualTiming.h"
@@ -58,6 +64,7 @@ struct Outcome {
   cmcEeprom image;
   AddressCoverage coverage;
   std::int32_t dataBytes = 0;
+  std::int32_t frames = 0;
   int transferType = 0;
   bool transferTypeChanged = false;
   SerialError openFailure = SerialError::None;
@@ -106,6 +113,7 @@ class CloneDriverTest : public ::testing::Test {
     outcome.image = result.image;
     outcome.coverage = result.coverage;
     outcome.dataBytes = result.dataBytes;
+    outcome.frames = result.frames;
     outcome.transferType = result.transferType;
     outcome.transferTypeChanged = result.transferTypeChanged;
     outcome.openFailure = result.openFailure.reason;
@@ -404,6 +412,78 @@ TEST_F(CloneDriverTest, APortWithoutADeviceEndsWithCode2) {
   const Outcome& got = Run();
   EXPECT_EQ(got.code, CloneResult::kPortOpen);
   EXPECT_EQ(got.openFailure, SerialError::Missing);
+}
+
+struct TraceLine {
+  std::string text;       // the whole line
+  std::uint32_t ms = 0;   // of a frame line
+  std::string direction;  // "sent" or "received"; empty for a session line
+  std::string hex;
+};
+
+std::vector<TraceLine> ReadTrace(const std::string& path) {
+  std::ifstream file(path);
+  std::vector<TraceLine> lines;
+  for (std::string text; std::getline(file, text);) {
+    TraceLine line{text};
+    std::istringstream fields(text);
+    if (!text.starts_with('#')) fields >> line.ms >> line.direction >> line.hex;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The frames of one session: the lines after its session line, up to the next one.
+std::vector<TraceLine> SessionFrames(const std::vector<TraceLine>& lines, const std::string& sessionLine) {
+  auto line = std::ranges::find(lines, sessionLine, &TraceLine::text);
+  if (line == lines.end()) return {};
+  const auto end = std::find_if(line + 1, lines.end(), [](const TraceLine& l) { return l.direction.empty(); });
+  return {line + 1, end};
+}
+
+// Through an echoing cable every frame sent comes back besides the radio's own; each is one
+// line, its time counted from the start of its session.
+TEST_F(CloneDriverTest, TheTraceHasALinePerFrameInEachDirection) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("tessel-trace-" + std::to_string(::getpid()) + ".txt");
+  std::string message;
+  const std::unique_ptr<FrameTrace> trace = FrameTrace::Open(path.string(), message);
+  ASSERT_TRUE(trace) << message;
+  driver.SetFrameTrace(trace.get());
+  RadioSimOptions options;
+  options.echo = true;
+  MakeRadio(options);
+  ASSERT_EQ(Info(0).code, CloneResult::kOk);
+  outcome.reset();
+  const std::int32_t framesRead = Read(0, true).frames;
+  ASSERT_EQ(outcome->code, CloneResult::kOk);
+  const std::vector<TraceLine> lines = ReadTrace(path.string());
+  std::filesystem::remove(path);
+
+  const std::vector<TraceLine> info = SessionFrames(lines, "# information session");
+  ASSERT_EQ(info.size(), 3u);
+  const std::string request = "FEFEEEEFE033900000FD";
+  EXPECT_EQ(info[0].direction + " " + info[0].hex, "sent " + request);
+  EXPECT_EQ(info[1].direction + " " + info[1].hex, "received " + request);
+  EXPECT_EQ(info[2].direction, "received");
+  EXPECT_TRUE(info[2].hex.starts_with("FEFEEFEEE133900003")) << info[2].hex;
+
+  const std::vector<TraceLine> read = SessionFrames(lines, "# read session");
+  ASSERT_FALSE(read.empty());
+  EXPECT_EQ(read[0].direction, "sent");
+  EXPECT_EQ(read[0].hex.find("EEEFE8"), 40u) << "the speed switch after its 20 FE";
+  EXPECT_LT(read[0].ms, info.back().ms) << "the read's times start again";
+  const auto dataFrames = std::ranges::count_if(read, [](const TraceLine& line) {
+    return line.direction == "received" && line.hex.starts_with("FEFEEFEEE4");
+  });
+  EXPECT_EQ(dataFrames, framesRead);
+  for (const std::vector<TraceLine>* session : {&info, &read}) {
+    for (std::size_t i = 0; i < session->size(); ++i) {
+      const TraceLine& line = (*session)[i];
+      EXPECT_TRUE(line.hex.ends_with("FD")) << line.text;
+      if (i > 0) EXPECT_GE(line.ms, (*session)[i - 1].ms) << line.text;
+    }
+  }
 }
 
 // The radio side played by hand: raw bytes on the cable, no echo.

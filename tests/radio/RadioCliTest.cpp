@@ -7,7 +7,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -154,6 +156,46 @@ TEST_F(RadioCliTest, InfoSearchFindsTheTransferTypeOfAnEchoingCable) {
   const CliRun run = Cli({"radio", "info", "--transfer-type", "4"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("Transfer type:    0\n"), std::string::npos) << run.out;
+}
+
+// --trace FILE: a read's first frame is its information request; a trace that cannot be
+// written is reported and the session goes on untraced.
+TEST_F(RadioCliTest, TraceWritesEveryFrameOrSaysWhyItCannot) {
+  Serve();
+  struct Case {
+    const char* what;
+    std::vector<std::string> command;
+    std::string trace;
+    bool writable;
+  };
+  const Case cases[] = {
+      {"read", {"radio", "read", "-o", PathOf("traced.qmf")}, PathOf("trace.txt"), true},
+      {"info, trace in a missing folder", {"radio", "info"}, PathOf("missing/trace.txt"), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args = c.command;
+    args.insert(args.end(), {"--transfer-type", "3", "--trace", c.trace});
+    const CliRun run = Cli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    if (!c.writable) {
+      EXPECT_NE(run.err.find("Cannot write the trace file " + c.trace + ": No such file or directory\n"),
+                std::string::npos)
+          << run.err;
+      continue;
+    }
+    std::ifstream trace(c.trace);
+    std::vector<std::string> frames;
+    for (std::string line; std::getline(trace, line);) {
+      if (!line.starts_with('#')) frames.push_back(line);
+    }
+    ASSERT_FALSE(frames.empty());
+    const std::string& first = frames.front();
+    EXPECT_EQ(first.substr(first.find(' ')), " sent FEFEEEEFE033900000FD") << first;
+    EXPECT_TRUE(std::ranges::any_of(frames, [](const std::string& line) {
+      return line.find(" received FEFEEFEEE4") != std::string::npos;
+    })) << "the data frames of the read";
+  }
 }
 
 struct LinkCase {
