@@ -1,5 +1,8 @@
 #include "shell/CloneCommands.h"
 
+#include <cstdlib>
+#include <iostream>
+
 #include "clone/CloneCheckCodes.h"
 #include "clone/CloneImages.h"
 #include "clone/CloneInfoBlock.h"
@@ -39,6 +42,8 @@ CloneCommands::CloneCommands(Document& document, DocumentCommands& documents, Do
                                            services_.texts, sessionUi);
   manager_->SetInfoCheck(&CloneCommands::CheckInfo, this);
   manager_->SetReadCheck(&CloneCommands::CheckRead, this);
+  // For a troublesome cable: TESSEL_TRACE=FILE traces every clone session of the window.
+  if (const char* trace = std::getenv("TESSEL_TRACE")) manager_->TraceFrames(trace, std::cerr);
   services_.events.Register(&CloneCommands::OnEvent, this);
 }
 
