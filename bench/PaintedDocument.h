@@ -29,7 +29,7 @@ class PaintedDocument final : public CellDocument {
 
   cmcEeprom& Image() override { return image; }
   cmcEeprom& DefaultsImage() override { return defaults; }
-  indEnvironSettings& Settings() override { return settings; }
+  EnvironSettings& Settings() override { return settings; }
   const cmcRecent& RecentFiles() const override { return recent; }
   bool SystemLanguageJapanese() const override { return false; }
   int DateOrder() const override { return 0; }
@@ -51,7 +51,7 @@ class PaintedDocument final : public CellDocument {
   PlainModelSettings model;
   cmcEeprom image;
   cmcEeprom defaults;
-  indEnvironSettings settings;
+  EnvironSettings settings;
   cmcRecent recent{10};
 
  private:

@@ -7,7 +7,7 @@
 
 #include "PaintedDocument.h"
 #include "sheet/CellTextMeasure.h"
-#include "sheet/cmcSheetLayout.h"
+#include "sheet/SheetLayout.h"
 #include "sheet/indActiveCell.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
@@ -27,7 +27,7 @@ void QueryMemoryChannelSheet(benchmark::State& state) {
   applicationTexts().SelectLineTable(lineTable(TableLanguage::English));
   PaintedDocument document(kDestination);
   NoMeasure measure;
-  cmcSheetLayout sheet(SheetEnvironment{applicationTexts(), measure});
+  SheetLayout sheet(SheetEnvironment{applicationTexts(), measure});
   sheet.SetName("[St_ColCut]GI_Sheet_MemoryCH,0,0");
   sheet.Build();
   std::vector<cmcCellObj*> dataCells;

@@ -15,7 +15,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/ManualTiming.h"
 #include "platform/MemoryKeyValueStore.h"
-#include "sheet/cmcSheetDisplayStore.h"
+#include "sheet/SheetDisplayStore.h"
 #include "sheet/indActiveCell.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
@@ -57,7 +57,7 @@ struct World {
   FreeLock lock;
   indEnviron environ{indEnviron::Names{"Tessel bench", kSettingsKey, kSettingsKey},
                      indEnviron::Stores{user, machine}, lock, {"tessel"}, {1280, 800}};
-  cmcSheetDisplayStore display{environ, kSettingsKey, applicationTexts()};
+  SheetDisplayStore display{environ, kSettingsKey, applicationTexts()};
   PaintedDocument document{kDestination};
   indActiveCell behaviour{document};
 };

@@ -14,7 +14,7 @@
 
 #include "platform/qt/QtTiming.h"
 #include "ui/MainProcess.h"
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/cuiSheet.h"
 #include "ui/indMain.h"
 

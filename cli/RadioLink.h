@@ -15,7 +15,7 @@
 #include "clone/CloneInfoCheck.h"
 #include "clone/CloneSessionUi.h"
 #include "clone/indCloneMan.h"
-#include "shell/indEnvironSettings.h"
+#include "shell/EnvironSettings.h"
 
 class QCoreApplication;
 class QEventLoop;
@@ -67,7 +67,7 @@ class RadioLink {
 
   std::unique_ptr<QCoreApplication> ownApplication_;
   std::unique_ptr<Platform> platform_;
-  indEnvironSettings settings_;
+  EnvironSettings settings_;
   CloneInfoExpectation expectation_;
   std::unique_ptr<indCloneMan> manager_;
   std::unique_ptr<QEventLoop> loop_;

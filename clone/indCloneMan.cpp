@@ -13,7 +13,7 @@ constexpr std::string_view kCaptionKey = "GI_Sys_AppTitle";
 
 }  // namespace
 
-indCloneMan::indCloneMan(SerialDevice& device, const PortResolver& ports, indEnvironSettings& settings,
+indCloneMan::indCloneMan(SerialDevice& device, const PortResolver& ports, EnvironSettings& settings,
                          cmcEvMan& events, cmcGTex& texts, CloneSessionUi& ui)
     : settings_(settings),
       events_(events),

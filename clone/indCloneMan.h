@@ -19,7 +19,7 @@
 #include "clone/dst_CDrv_Result.h"
 #include "memory/AddressRange.h"
 #include "shell/cmcEvMan.h"
-#include "shell/indEnvironSettings.h"
+#include "shell/EnvironSettings.h"
 #include "text/cmcGTex.h"
 
 class indCloneMan {
@@ -38,7 +38,7 @@ class indCloneMan {
   // The session reads "TransType", "ComSpeedHigh" and "ComPort" from settings when it starts
   // and stores the transfer type an information session found. Everything given must
   // outlive the manager.
-  indCloneMan(SerialDevice& device, const PortResolver& ports, indEnvironSettings& settings,
+  indCloneMan(SerialDevice& device, const PortResolver& ports, EnvironSettings& settings,
               cmcEvMan& events, cmcGTex& texts, CloneSessionUi& ui);
   ~indCloneMan();
   indCloneMan(const indCloneMan&) = delete;
@@ -73,7 +73,7 @@ class indCloneMan {
   void ApplyCheck(dst_CDrv_Result& result);
   void ShowError(const dst_CDrv_Result& result);
 
-  indEnvironSettings& settings_;
+  EnvironSettings& settings_;
   cmcEvMan& events_;
   cmcGTex& texts_;
   CloneSessionUi& ui_;

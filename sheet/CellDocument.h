@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "shell/indEnvironSettings.h"
+#include "shell/EnvironSettings.h"
 
 class cmcEeprom;
 class cmcEvMan;
@@ -23,7 +23,7 @@ class CellDocument {
   virtual cmcEeprom& Image() = 0;
   virtual cmcEeprom& DefaultsImage() = 0;
 
-  virtual indEnvironSettings& Settings() = 0;
+  virtual EnvironSettings& Settings() = 0;
   virtual const cmcRecent& RecentFiles() const = 0;
   // The folder files are opened from and saved to first; a recent file in it is shown by its
   // name alone. Empty when there is none: every recent file shows its full path.
@@ -73,5 +73,5 @@ class CellDocument {
 
 // The display is Japanese when the language setting or the system's language is Japanese.
 inline bool IsJapaneseDisplay(CellDocument& document) {
-  return document.Settings().displayLanguage == indEnvironSettings::kLanguageJapanese || document.SystemLanguageJapanese();
+  return document.Settings().displayLanguage == EnvironSettings::kLanguageJapanese || document.SystemLanguageJapanese();
 }

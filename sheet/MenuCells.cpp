@@ -79,7 +79,7 @@ void Language(ActiveCellFrame& frame) {
   std::int32_t& language = frame.document.Settings().displayLanguage;
   SetState(frame, kStateChecked, language == frame.index);
   if (!Clicked(frame) || language == frame.index) return;
-  const bool asks = frame.index == indEnvironSettings::kLanguageJapanese && !frame.document.SystemLanguageJapanese();
+  const bool asks = frame.index == EnvironSettings::kLanguageJapanese && !frame.document.SystemLanguageJapanese();
   if (asks && !frame.document.ConfirmLanguageChange()) return;
   language = frame.index;
   frame.document.RunCommand(frame.cellId, frame.index);
@@ -103,7 +103,7 @@ void PlainCommand(ActiveCellFrame& frame) {
 }  // namespace
 
 void AnswerMenuCell(ActiveCellFrame& frame) {
-  indEnvironSettings& settings = frame.document.Settings();
+  EnvironSettings& settings = frame.document.Settings();
   switch (frame.cellId) {
     case CL_Menu_File_Recent:
       return RecentFile(frame);

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "sheet/CellTextMeasure.h"
-#include "sheet/cmcSheetLayout.h"
+#include "sheet/SheetLayout.h"
 #include "text/cmcGTex.h"
 
 namespace {
@@ -19,7 +19,7 @@ bool IsListEntry(const cmcCellObj& cell) { return cell.cellId >= Flex0 && cell.c
 
 std::vector<SelectionEntry> LayOutEntries(cmcGTex& texts, std::string_view key) {
   NoMeasure measure;
-  cmcSheetLayout layout(SheetEnvironment{texts, measure});
+  SheetLayout layout(SheetEnvironment{texts, measure});
   layout.SetName(key);
   layout.SetListMode(true);
   layout.Build();

@@ -10,7 +10,7 @@ int sign(int v) { return (v > 0) - (v < 0); }
 
 int wrapped(int v, int count) { return ((v % count) + count) % count; }
 
-std::optional<CellPosition> WrappingStep(const cmcSheetCells& cells, CellPosition from, int sx, int sy) {
+std::optional<CellPosition> WrappingStep(const SheetCells& cells, CellPosition from, int sx, int sy) {
   CellPosition p = from;
   do {
     p = {wrapped(p.column + sx, cells.Columns()), wrapped(p.row + sy, cells.Rows())};
@@ -19,7 +19,7 @@ std::optional<CellPosition> WrappingStep(const cmcSheetCells& cells, CellPositio
   return std::nullopt;
 }
 
-std::optional<CellPosition> StraightStep(const cmcSheetCells& cells, CellPosition from, int sx, int sy) {
+std::optional<CellPosition> StraightStep(const SheetCells& cells, CellPosition from, int sx, int sy) {
   for (CellPosition p{from.column + sx, from.row + sy}; cells.Contains(p); p = {p.column + sx, p.row + sy}) {
     if (cells.IsSelectable(p)) return p;
   }
@@ -32,7 +32,7 @@ bool InFixedArea(const CursorFrame& frame, CellPosition p) {
 
 // The selectable cell outside the fixed area on a line (a column when alongColumn, else a
 // row) nearest to aim; the upper (left) one of two equally near. Unset when there is none.
-CellPosition NearestSelectable(const cmcSheetCells& cells, const CursorFrame& frame, int line, bool alongColumn,
+CellPosition NearestSelectable(const SheetCells& cells, const CursorFrame& frame, int line, bool alongColumn,
                                int aim) {
   const int length = alongColumn ? cells.Rows() : cells.Columns();
   CellPosition best;
@@ -47,7 +47,7 @@ CellPosition NearestSelectable(const cmcSheetCells& cells, const CursorFrame& fr
   return best;
 }
 
-std::optional<CellPosition> NextLineStep(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition from,
+std::optional<CellPosition> NextLineStep(const SheetCells& cells, const CursorFrame& frame, CellPosition from,
                                          CellPosition remembered, int sx, int sy) {
   const bool horizontal = sx != 0;
   const int step = horizontal ? sx : sy;
@@ -60,7 +60,7 @@ std::optional<CellPosition> NextLineStep(const cmcSheetCells& cells, const Curso
   return std::nullopt;
 }
 
-std::optional<CellPosition> UnitStep(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition from,
+std::optional<CellPosition> UnitStep(const SheetCells& cells, const CursorFrame& frame, CellPosition from,
                                      CellPosition remembered, int sx, int sy, bool wrap) {
   if (wrap) return WrappingStep(cells, from, sx, sy);
   if (const auto straight = StraightStep(cells, from, sx, sy)) return straight;
@@ -69,7 +69,7 @@ std::optional<CellPosition> UnitStep(const cmcSheetCells& cells, const CursorFra
 
 }  // namespace
 
-CursorMove FindCursorMove(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition current,
+CursorMove FindCursorMove(const SheetCells& cells, const CursorFrame& frame, CellPosition current,
                           CellPosition& remembered, int dx, int dy) {
   if (!remembered.IsSet()) remembered = current;
   const int steps = std::max(std::abs(dx), std::abs(dy));
@@ -89,14 +89,14 @@ CursorMove FindCursorMove(const cmcSheetCells& cells, const CursorFrame& frame, 
   return move;
 }
 
-bool MayBecomeCurrent(const cmcSheetCells& cells, CellPosition cell, bool multiSelectionActive) {
+bool MayBecomeCurrent(const SheetCells& cells, CellPosition cell, bool multiSelectionActive) {
   return cells.IsSelectable(cell) && (!multiSelectionActive || cells.InSelectRegion(cell));
 }
 
 namespace {
 
 template <typename Match>
-CellPosition FirstSelectableWhere(const cmcSheetCells& cells, Match match) {
+CellPosition FirstSelectableWhere(const SheetCells& cells, Match match) {
   for (int row = 0; row < cells.Rows(); ++row) {
     for (int column = 0; column < cells.Columns(); ++column) {
       if (cells.IsSelectable(column, row) && match(cells.Entry(column, row).cell)) return {column, row};
@@ -107,16 +107,16 @@ CellPosition FirstSelectableWhere(const cmcSheetCells& cells, Match match) {
 
 }  // namespace
 
-CellPosition FirstSelectableCell(const cmcSheetCells& cells) {
+CellPosition FirstSelectableCell(const SheetCells& cells) {
   return FirstSelectableWhere(cells, [](const cmcCellObj&) { return true; });
 }
 
-CellPosition FindSelectableCell(const cmcSheetCells& cells, unsigned cellId, int32_t index) {
+CellPosition FindSelectableCell(const SheetCells& cells, unsigned cellId, int32_t index) {
   return FirstSelectableWhere(cells,
                               [&](const cmcCellObj& cell) { return cell.cellId == cellId && cell.index == index; });
 }
 
-CellPosition FindSelectableCell(const cmcSheetCells& cells, unsigned category, unsigned cellId, int32_t index) {
+CellPosition FindSelectableCell(const SheetCells& cells, unsigned category, unsigned cellId, int32_t index) {
   return FirstSelectableWhere(cells, [&](const cmcCellObj& cell) {
     return cell.category == category && cell.cellId == cellId && cell.index == index;
   });

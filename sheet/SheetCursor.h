@@ -3,7 +3,7 @@
 // functions find the cell a move ends on, and the widget moves its grid there.
 #include <cstdint>
 
-#include "sheet/cmcSheetCells.h"
+#include "sheet/SheetCells.h"
 
 struct CursorFrame {
   int fixedColumns = 0;
@@ -28,18 +28,18 @@ struct CursorMove {
 // moves) or row (vertical moves) that holds a selectable cell outside the fixed area, at the
 // cell nearest to the remembered row (column). A step that finds nothing ends the move.
 // remembered is updated after every step; when unset it starts at current.
-CursorMove FindCursorMove(const cmcSheetCells& cells, const CursorFrame& frame, CellPosition current,
+CursorMove FindCursorMove(const SheetCells& cells, const CursorFrame& frame, CellPosition current,
                           CellPosition& remembered, int dx, int dy);
 
 // Whether a click or a grid key move may make the cell current: it must be selectable and,
 // while a multi-selection is active, lie in the select region.
-bool MayBecomeCurrent(const cmcSheetCells& cells, CellPosition cell, bool multiSelectionActive);
+bool MayBecomeCurrent(const SheetCells& cells, CellPosition cell, bool multiSelectionActive);
 
 // The first selectable cell in row order; unset when there is none.
-CellPosition FirstSelectableCell(const cmcSheetCells& cells);
+CellPosition FirstSelectableCell(const SheetCells& cells);
 
 // The first selectable cell in row order bound to cellId and index (the initial focus of a
 // sheet); unset when there is none.
-CellPosition FindSelectableCell(const cmcSheetCells& cells, unsigned cellId, int32_t index);
+CellPosition FindSelectableCell(const SheetCells& cells, unsigned cellId, int32_t index);
 // The same, also matching the category (the target of a move request).
-CellPosition FindSelectableCell(const cmcSheetCells& cells, unsigned category, unsigned cellId, int32_t index);
+CellPosition FindSelectableCell(const SheetCells& cells, unsigned category, unsigned cellId, int32_t index);

@@ -9,7 +9,7 @@ void SheetModel::SetArgument(std::string_view) {}
 
 bool SheetModel::AllowsRegionalLines(std::string_view) const { return true; }
 
-void SheetModel::AfterFill(cmcSheetLayout&) {}
+void SheetModel::AfterFill(SheetLayout&) {}
 
 bool SheetModel::IsPrintable(const SheetStyle& style) const { return !style.noPrint; }
 

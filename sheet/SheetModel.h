@@ -15,7 +15,7 @@
 
 class CellDocument;
 class cmcCellObj;
-class cmcSheetLayout;
+class SheetLayout;
 struct SheetStyle;
 
 // The pages "print all" takes besides the always printed ones.
@@ -46,7 +46,7 @@ class SheetModel {
   virtual SheetList* List() { return nullptr; }
   const SheetList* List() const { return const_cast<SheetModel*>(this)->List(); }
   // After the cells are filled, before the base index is added.
-  virtual void AfterFill(cmcSheetLayout& layout);
+  virtual void AfterFill(SheetLayout& layout);
 
   // The title shown above the grid (program code page); styleTitle is the style's.
   virtual std::string Title(const std::string& styleTitle) const { return styleTitle; }

@@ -8,7 +8,7 @@ namespace {
 
 class FlagWriter {
  public:
-  explicit FlagWriter(cmcSheetCells& cells) : cells_(cells) {}
+  explicit FlagWriter(SheetCells& cells) : cells_(cells) {}
 
   void Set(CellPosition p, uint8_t bit, bool on) {
     uint8_t& flags = cells_.Entry(p).flags;
@@ -21,12 +21,12 @@ class FlagWriter {
   std::vector<CellPosition> Changed() { return std::move(changed_); }
 
  private:
-  cmcSheetCells& cells_;
+  SheetCells& cells_;
   std::vector<CellPosition> changed_;
 };
 
 template <typename Visit>
-void ForEachCell(const cmcSheetCells& cells, Visit visit) {
+void ForEachCell(const SheetCells& cells, Visit visit) {
   for (int row = 0; row < cells.Rows(); ++row) {
     for (int column = 0; column < cells.Columns(); ++column) visit(CellPosition{column, row});
   }
@@ -34,7 +34,7 @@ void ForEachCell(const cmcSheetCells& cells, Visit visit) {
 
 bool Between(int v, int a, int b) { return v >= std::min(a, b) && v <= std::max(a, b); }
 
-void SelectRectangle(cmcSheetCells& cells, FlagWriter& writer, CellPosition anchor, CellPosition current,
+void SelectRectangle(SheetCells& cells, FlagWriter& writer, CellPosition anchor, CellPosition current,
                      CellPosition target) {
   const int firstRow = std::min({anchor.row, current.row, target.row});
   const int lastRow = std::min(std::max({anchor.row, current.row, target.row}), cells.Rows() - 1);
@@ -49,18 +49,18 @@ void SelectRectangle(cmcSheetCells& cells, FlagWriter& writer, CellPosition anch
   }
 }
 
-void DeselectAll(cmcSheetCells& cells, FlagWriter& writer) {
+void DeselectAll(SheetCells& cells, FlagWriter& writer) {
   ForEachCell(cells, [&](CellPosition p) { writer.Set(p, clsSheetCellId::kSelected, false); });
 }
 
-bool RowHasSelection(const cmcSheetCells& cells, int row) {
+bool RowHasSelection(const SheetCells& cells, int row) {
   for (int column = 0; column < cells.Columns(); ++column) {
     if (cells.Entry(column, row).Has(clsSheetCellId::kSelected)) return true;
   }
   return false;
 }
 
-void UpdateLineHighlights(cmcSheetCells& cells, SelectionState& state, const SelectionFrame& frame,
+void UpdateLineHighlights(SheetCells& cells, SelectionState& state, const SelectionFrame& frame,
                           FlagWriter& writer) {
   if (frame.mode == MultiSelectMode::Line && state.active) {
     for (int row = 0; row < cells.Rows(); ++row) {
@@ -75,14 +75,14 @@ void UpdateLineHighlights(cmcSheetCells& cells, SelectionState& state, const Sel
   }
 }
 
-int32_t FirstScrollingIndex(const cmcSheetCells& cells, int fixedColumns, int row) {
+int32_t FirstScrollingIndex(const SheetCells& cells, int fixedColumns, int row) {
   const int column = std::min(std::max(fixedColumns, 0), cells.Columns() - 1);
   return cells.Entry(column, row).cell.index;
 }
 
 }  // namespace
 
-std::vector<CellPosition> UpdateSelection(cmcSheetCells& cells, SelectionState& state, const SelectionFrame& frame,
+std::vector<CellPosition> UpdateSelection(SheetCells& cells, SelectionState& state, const SelectionFrame& frame,
                                           CellPosition current, CellPosition target, bool extend) {
   FlagWriter writer(cells);
   const bool multiSelect = frame.mode != MultiSelectMode::None;
@@ -104,14 +104,14 @@ std::vector<CellPosition> UpdateSelection(cmcSheetCells& cells, SelectionState& 
   return writer.Changed();
 }
 
-std::vector<CellPosition> EndMultiSelection(cmcSheetCells& cells, SelectionState& state) {
+std::vector<CellPosition> EndMultiSelection(SheetCells& cells, SelectionState& state) {
   FlagWriter writer(cells);
   DeselectAll(cells, writer);
   state.active = false;
   return writer.Changed();
 }
 
-IndexRange SelectedIndexRange(const cmcSheetCells& cells, const SelectionState& state, int fixedColumns,
+IndexRange SelectedIndexRange(const SheetCells& cells, const SelectionState& state, int fixedColumns,
                               int currentRow) {
   const int anchorRow = cells.Contains(0, state.anchor.row) ? state.anchor.row : currentRow;
   const int32_t a = FirstScrollingIndex(cells, fixedColumns, anchorRow);
@@ -119,7 +119,7 @@ IndexRange SelectedIndexRange(const cmcSheetCells& cells, const SelectionState& 
   return {std::min(a, b), std::max(a, b)};
 }
 
-void FillRequestRange(cmcCellCapsule& request, const cmcSheetCells& cells, const SelectionState& state,
+void FillRequestRange(cmcCellCapsule& request, const SheetCells& cells, const SelectionState& state,
                       int fixedColumns, int currentRow) {
   if (!state.active) return;
   request.rangeFlags |= kRangeLinesSelected;
@@ -128,7 +128,7 @@ void FillRequestRange(cmcCellCapsule& request, const cmcSheetCells& cells, const
   request.rangeHigh = range.high;
 }
 
-std::vector<CellPosition> SelectAppliedRange(cmcSheetCells& cells, SelectionState& state, const SelectionFrame& frame,
+std::vector<CellPosition> SelectAppliedRange(SheetCells& cells, SelectionState& state, const SelectionFrame& frame,
                                              CellPosition current, IndexRange range) {
   FlagWriter writer(cells);
   const cmcCellObj& currentCell = cells.Entry(current).cell;

@@ -3,7 +3,7 @@
 #include "sheet/UrCallSignCell.h"
 
 CodecSettings CodecSettingsOf(ActiveCellFrame& frame) {
-  const indEnvironSettings& settings = frame.document.Settings();
+  const EnvironSettings& settings = frame.document.Settings();
   CodecSettings codec;
   codec.japaneseDisplay = IsJapaneseDisplay(frame.document);
   codec.dateOrder = frame.document.DateOrder();

@@ -10,7 +10,7 @@
 #include "text/ColorNames.h"
 
 class cmcCellObj;
-class cmcSheetLayout;
+class SheetLayout;
 
 // A rectangle in the grid's pixel coordinates; right and bottom are exclusive.
 struct CellRect {
@@ -138,7 +138,7 @@ class cmcCellCapsule {
   unsigned moveCellId = 0;
   int32_t moveIndex = 0;
   int32_t repeatKey = 0;                   // output: sent again once the cursor is on the target
-  cmcSheetLayout* sheet = nullptr;         // the asking sheet
+  SheetLayout* sheet = nullptr;         // the asking sheet
   uint8_t rangeFlags = 0;
   int32_t rangeLow = 0;                    // lowest and highest index of the selected lines
   int32_t rangeHigh = 0;

@@ -11,7 +11,7 @@
 #include "sheet/SheetName.h"
 #include "sheet/SheetStyle.h"
 #include "sheet/TreeNodes.h"
-#include "sheet/cmcSheetLayout.h"
+#include "sheet/SheetLayout.h"
 #include "text/CellIds.h"
 #include "text/FormattedText.h"
 #include "text/TextFields.h"
@@ -109,7 +109,7 @@ constexpr std::uint8_t kRightBorderBits = 0x06;
 
 class ColumnCut {
  public:
-  ColumnCut(cmcSheetLayout& layout, const iuiSh_ColCut& model) : layout_(layout), model_(model) {}
+  ColumnCut(SheetLayout& layout, const iuiSh_ColCut& model) : layout_(layout), model_(model) {}
 
   void Apply() {
     for (int column = 0; column < layout_.ColumnCount(); ++column) {
@@ -160,7 +160,7 @@ class ColumnCut {
     }
   }
 
-  cmcSheetLayout& layout_;
+  SheetLayout& layout_;
   const iuiSh_ColCut& model_;
 };
 
@@ -168,7 +168,7 @@ class ColumnCut {
 
 // --- iuiSh_ColCut ---
 
-void iuiSh_ColCut::AfterFill(cmcSheetLayout& layout) { ColumnCut(layout, *this).Apply(); }
+void iuiSh_ColCut::AfterFill(SheetLayout& layout) { ColumnCut(layout, *this).Apply(); }
 
 bool iuiSh_ColCut::IsColumnCut(const cmcCellObj&) const { return false; }
 

@@ -8,7 +8,7 @@
 // width and no cursor, and the column left of it takes over the group's right border.
 class iuiSh_ColCut : public SheetModel {
  public:
-  void AfterFill(cmcSheetLayout& layout) override;
+  void AfterFill(SheetLayout& layout) override;
   // Whether the cell's column belongs to a hidden column group.
   virtual bool IsColumnCut(const cmcCellObj& cell) const;
 };

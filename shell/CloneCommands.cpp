@@ -53,7 +53,7 @@ std::int32_t& CloneCommands::Destination() { return services_.environ.settings.d
 
 std::int32_t CloneCommands::RadioDestination() const {
   const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
-  return block ? block->destination : indEnvironSettings::kNoDestination;
+  return block ? block->destination : EnvironSettings::kNoDestination;
 }
 
 // --- Checks of what the radio reported ---
@@ -260,7 +260,7 @@ void CloneCommands::ApplyRadioInfo(std::intptr_t flags) {
   if (window_.Visible()) {
     adopt = (flags & kAdoptDestination) != 0 && radio != Destination() && AskModelChange((flags & kKeepDocument) != 0);
   }
-  indEnvironSettings& settings = services_.environ.settings;
+  EnvironSettings& settings = services_.environ.settings;
   if ((flags & kTakeOptionFlags) != 0 && (adopt || Destination() == radio)) {
     settings.fccInhibit = block->fccInhibit;
     settings.receiveExpansion = block->receiveExpansion;
@@ -271,7 +271,7 @@ void CloneCommands::ApplyRadioInfo(std::intptr_t flags) {
     if ((flags & kKeepDocument) == 0) RebaseDocument();
     RefreshWindow();
   }
-  if (Destination() <= indEnvironSettings::kNoDestination) indDestination(Destination()).ApplyDestination();
+  if (Destination() <= EnvironSettings::kNoDestination) indDestination(Destination()).ApplyDestination();
 }
 
 // OK takes the radio's destination; unless the document is kept as it is, unsaved changes
@@ -310,14 +310,14 @@ void CloneCommands::RebaseDocument() {
 }
 
 void CloneCommands::RememberDestination() {
-  const indEnvironSettings& settings = services_.environ.settings;
+  const EnvironSettings& settings = services_.environ.settings;
   rememberedDestination_ = settings.destinationCode;
   rememberedFccInhibit_ = settings.fccInhibit;
   rememberedReceiveExpansion_ = settings.receiveExpansion;
 }
 
 void CloneCommands::RestoreDestination() {
-  indEnvironSettings& settings = services_.environ.settings;
+  EnvironSettings& settings = services_.environ.settings;
   settings.fccInhibit = rememberedFccInhibit_;
   settings.receiveExpansion = rememberedReceiveExpansion_;
   ChangeDestination(document_, window_, services_.environ, rememberedDestination_);
@@ -330,7 +330,7 @@ void CloneCommands::RefreshWindow() {
   services_.events.Send(EV_RefreshAll);
 }
 
-void CloneCommands::OnEvent(void* user, const cmcEvent& event) {
+void CloneCommands::OnEvent(void* user, const EventRecord& event) {
   CloneCommands& commands = Commands(user);
   if (event.code == EV_ApplyRadioInfo) commands.ApplyRadioInfo(event.p1);
   if (event.code == EV_StartCloneInfo) commands.CloneInformation();

@@ -25,7 +25,7 @@ class Document;
 class DocumentCommands;
 class DocumentWindow;
 class SerialDevice;
-class cmcEvent;
+class EventRecord;
 
 class CloneCommands {
  public:
@@ -59,7 +59,7 @@ class CloneCommands {
   static void OnWriteInfoEnd(void* user, dst_CDrv_Result& result);
   static void OnWriteEnd(void* user, dst_CDrv_Result& result);
   static void OnCloneInfo(void* user, dst_CDrv_Result& result);
-  static void OnEvent(void* user, const cmcEvent& event);
+  static void OnEvent(void* user, const EventRecord& event);
 
   void StartInfo(indCloneMan::Continuation continuation);
   void ReadInfoEnded(const dst_CDrv_Result& result);

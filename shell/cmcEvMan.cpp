@@ -4,8 +4,8 @@
 
 namespace {
 
-cmcEvent MakeEvent(std::int32_t code, EventMode mode, std::intptr_t p1, std::intptr_t p2) {
-  cmcEvent event;
+EventRecord MakeEvent(std::int32_t code, EventMode mode, std::intptr_t p1, std::intptr_t p2) {
+  EventRecord event;
   event.code = code;
   event.mode = mode;
   event.p1 = p1;
@@ -50,7 +50,7 @@ void cmcEvMan::Send(std::int32_t code, std::intptr_t p1, std::intptr_t p2) {
 }
 
 void cmcEvMan::SendText(std::int32_t code, std::intptr_t p1, std::intptr_t p2, std::string_view text) {
-  cmcEvent event = MakeEvent(code, EventMode::Immediate, p1, p2);
+  EventRecord event = MakeEvent(code, EventMode::Immediate, p1, p2);
   event.data = TextBlock(text);
   Dispatch(event);
 }
@@ -60,13 +60,13 @@ void cmcEvMan::Post(std::int32_t code, std::intptr_t p1, std::intptr_t p2) {
 }
 
 void cmcEvMan::PostText(std::int32_t code, std::intptr_t p1, std::intptr_t p2, std::string_view text) {
-  cmcEvent event = MakeEvent(code, EventMode::Queued, p1, p2);
+  EventRecord event = MakeEvent(code, EventMode::Queued, p1, p2);
   event.data = TextBlock(text);
   Enqueue(std::move(event));
 }
 
 void cmcEvMan::PostData(std::int32_t code, const std::uint8_t* block, std::int32_t length) {
-  cmcEvent event = MakeEvent(code, EventMode::Queued, 0, 0);
+  EventRecord event = MakeEvent(code, EventMode::Queued, 0, 0);
   event.data = CopyBlock(block, length);
   Enqueue(std::move(event));
 }
@@ -110,7 +110,7 @@ void cmcEvMan::RunPass() {
   UnlinkRemovedListeners();
 }
 
-void cmcEvMan::Dispatch(const cmcEvent& event) {
+void cmcEvMan::Dispatch(const EventRecord& event) {
   ++dispatchDepth_;
   for (const Listener& listener : listeners_) {
     if (!listener.removed) listener.handler(listener.user, event);
@@ -118,7 +118,7 @@ void cmcEvMan::Dispatch(const cmcEvent& event) {
   --dispatchDepth_;
 }
 
-void cmcEvMan::Enqueue(cmcEvent event) { queue_.push_back(QueuedEvent{std::move(event)}); }
+void cmcEvMan::Enqueue(EventRecord event) { queue_.push_back(QueuedEvent{std::move(event)}); }
 
 // A dispatch still walking the list (a handler in a nested message loop) keeps its entries.
 void cmcEvMan::UnlinkRemovedListeners() {

@@ -15,11 +15,11 @@
 #include "clone/cmcTask.h"
 #include "shell/EventCodes.h"
 #include "shell/cmcEvAns.h"
-#include "shell/cmcEvent.h"
+#include "shell/EventRecord.h"
 
 class cmcEvMan {
  public:
-  using Handler = void (*)(void* user, const cmcEvent& event);
+  using Handler = void (*)(void* user, const EventRecord& event);
   static constexpr std::int32_t kDispatchIntervalMs = 10;
 
   // Starts the dispatch timer on the installed timer source.
@@ -53,15 +53,15 @@ class cmcEvMan {
     bool removed = false;
   };
   struct QueuedEvent {
-    cmcEvent event;
+    EventRecord event;
     bool postedThisPass = true;
     bool done = false;
   };
 
   static void DispatchPass(void* user, cmcTask& task);
   void RunPass();
-  void Dispatch(const cmcEvent& event);
-  void Enqueue(cmcEvent event);
+  void Dispatch(const EventRecord& event);
+  void Enqueue(EventRecord event);
   cmcEvAns* OpenAnswer();
   void UnlinkRemovedListeners();
 

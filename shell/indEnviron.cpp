@@ -9,7 +9,7 @@
 
 namespace {
 
-using Settings = indEnvironSettings;
+using Settings = EnvironSettings;
 
 constexpr std::int32_t kAnyLow = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kAnyHigh = std::numeric_limits<std::int32_t>::max();
@@ -148,7 +148,7 @@ void indEnviron::ApplyDefaults() {
   recent.Clear();
 }
 
-indEnvironSettings indEnviron::Defaults() const {
+EnvironSettings indEnviron::Defaults() const {
   Settings defaults;
   defaults.machineLanguage = settings.machineLanguage;
   defaults.displayLanguage = settings.machineLanguage;

@@ -16,7 +16,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/KeyValueStore.h"
 #include "shell/cmcRecent.h"
-#include "shell/indEnvironSettings.h"
+#include "shell/EnvironSettings.h"
 
 enum class RegistryRoot { CurrentUser, LocalMachine };
 
@@ -81,7 +81,7 @@ class indEnviron final : public ModelSettings {
   bool ReceiveExpansion() const override { return settings.receiveExpansion; }
   LocalDateTime LocalTimeNow() const override { return systemClock_.LocalTimeNow(); }
 
-  indEnvironSettings settings;
+  EnvironSettings settings;
   cmcRecent recent{kRecentMaximum};
 
  private:
@@ -91,7 +91,7 @@ class indEnviron final : public ModelSettings {
   void ReadUserTexts();
   void ReadEtcData();
   void ApplyDefaults();
-  indEnvironSettings Defaults() const;
+  EnvironSettings Defaults() const;
   bool WriteUserIntegers();
   bool WriteUserTexts();
   bool WriteEtcData();

@@ -20,10 +20,10 @@ uint32_t HashBucket(std::string_view key, uint32_t bucketCount) {
 }
 
 template <typename Value>
-void cmcHashTable<Value>::Insert(std::string_view key, Value value) {
+void HashTable<Value>::Insert(std::string_view key, Value value) {
   if (Find(key) != nullptr) fatal(duplicateMessage_);
   buckets_[Hash(key)].push_front(Node{std::string(key), value});
 }
 
-template class cmcHashTable<int32_t>;
-template class cmcHashTable<const FCacheEntry*>;
+template class HashTable<int32_t>;
+template class HashTable<const FCacheEntry*>;

@@ -12,11 +12,11 @@
 uint32_t HashBucket(std::string_view key, uint32_t bucketCount);
 
 template <typename Value>
-class cmcHashTable {
+class HashTable {
  public:
   static constexpr uint32_t kDefaultBuckets = 1031;
 
-  cmcHashTable(uint32_t bucketCount, const char* duplicateMessage)
+  HashTable(uint32_t bucketCount, const char* duplicateMessage)
       : buckets_(bucketCount == 0 ? kDefaultBuckets : bucketCount), duplicateMessage_(duplicateMessage) {}
 
   uint32_t Hash(std::string_view key) const { return HashBucket(key, static_cast<uint32_t>(buckets_.size())); }
@@ -41,14 +41,14 @@ class cmcHashTable {
   const char* duplicateMessage_;
 };
 
-class cmcHash : public cmcHashTable<int32_t> {
+class cmcHash : public HashTable<int32_t> {
  public:
-  explicit cmcHash(uint32_t bucketCount = 0) : cmcHashTable(bucketCount, "Overlapped Hash table.") {}
+  explicit cmcHash(uint32_t bucketCount = 0) : HashTable(bucketCount, "Overlapped Hash table.") {}
 };
 
 struct FCacheEntry;
 
-class cmcHash2 : public cmcHashTable<const FCacheEntry*> {
+class cmcHash2 : public HashTable<const FCacheEntry*> {
  public:
-  explicit cmcHash2(uint32_t bucketCount = 0) : cmcHashTable(bucketCount, "Overlapped Hash2 table.") {}
+  explicit cmcHash2(uint32_t bucketCount = 0) : HashTable(bucketCount, "Overlapped Hash2 table.") {}
 };

@@ -7,17 +7,17 @@
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
 #include "ui/ComPortDialog.h"
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/cuiSheet.h"
 
-indEnvironSettings& MainCellDocument::Settings() { return services_.environ.settings; }
+EnvironSettings& MainCellDocument::Settings() { return services_.environ.settings; }
 const cmcRecent& MainCellDocument::RecentFiles() const { return services_.environ.recent; }
 
 std::int32_t MainCellDocument::ColumnCutMask() const { return main_.DisplayStore().ColumnCutMask(); }
 
 // The column groups are program-wide and kept for the next start at once.
 void MainCellDocument::SetColumnCutMask(std::int32_t mask) {
-  cmcSheetDisplayStore& store = main_.DisplayStore();
+  SheetDisplayStore& store = main_.DisplayStore();
   store.SetColumnCutMask(mask);
   store.SaveColumnCutMask();
 }

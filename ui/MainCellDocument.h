@@ -12,7 +12,7 @@ class MainCellDocument final : public CellDocument {
 
   cmcEeprom& Image() override { return main_.Doc().CurrentImage(); }
   cmcEeprom& DefaultsImage() override { return main_.Doc().DefaultsImage(); }
-  indEnvironSettings& Settings() override;
+  EnvironSettings& Settings() override;
   const cmcRecent& RecentFiles() const override;
   std::string CurrentFolder() const override { return main_.Doc().CurrentFolder(); }
   bool SystemLanguageJapanese() const override { return main_.SystemJapanese(); }

@@ -16,7 +16,7 @@
 #include "ui/ImageLists.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiInformation.h"
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
@@ -161,9 +161,9 @@ void cuiMain::CloseSheet() {
 
 int cuiMain::CurrentSheetNumber() const { return sheet_ != nullptr ? sheet_->Layout().ArgumentNumber() : kNoSheetNumber; }
 
-cuiSheetPosition cuiMain::HistoryPosition(const std::string& name) const {
+SheetPosition cuiMain::HistoryPosition(const std::string& name) const {
   const auto found = std::ranges::find_if(history_, [&](const HistoryEntry& entry) { return entry.name == name; });
-  return found != history_.end() ? found->position : cuiSheetPosition{};
+  return found != history_.end() ? found->position : SheetPosition{};
 }
 
 void cuiMain::ActivateTreeNode(cmcCellObj& cell) {
@@ -231,7 +231,7 @@ void cuiMain::OnTimer() {
   }
 }
 
-void cuiMain::OnEvent(void* user, const cmcEvent& event) {
+void cuiMain::OnEvent(void* user, const EventRecord& event) {
   auto& main = *static_cast<cuiMain*>(user);
   if (event.code == EV_ToolBarRefresh && main.toolBar_ != nullptr) main.toolBar_->Refresh();
 }

@@ -26,7 +26,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/QtSerialDevice.h"
 #include "sheet/cmcCellCapsule.h"
-#include "sheet/cmcSheetDisplayStore.h"
+#include "sheet/SheetDisplayStore.h"
 #include "shell/Document.h"
 #include "shell/DocumentWindow.h"
 #include "shell/LocaleFormats.h"
@@ -35,13 +35,13 @@
 #include "text/cmcFCache.h"
 #include "ui/QtCloneSessionUi.h"
 #include "ui/cuiInformation.h"
-#include "ui/cuiSheetPosition.h"
+#include "ui/SheetPosition.h"
 
 class CellDocument;
 class cmcEvMan;
-class cmcEvent;
+class EventRecord;
 class cmcGTex;
-class cuiMainWindow;
+class ApplicationWindow;
 class cuiMenu;
 class cuiSheet;
 class cuiToolBar;
@@ -70,7 +70,7 @@ class cuiMain : public DocumentWindow {
   // Creates the main window with its menu, tool bar, tree and status bar, placed on the
   // screens as they are now, and shows it.
   void CreateMainWindow();
-  cuiMainWindow* MainWindow() const { return window_.get(); }
+  ApplicationWindow* MainWindow() const { return window_.get(); }
   bool MainWindowVisible() const;
   void RebuildTree() override;
   cuiTree* Tree() const { return tree_.get(); }
@@ -111,9 +111,9 @@ class cuiMain : public DocumentWindow {
   // The open sheet's argument number (its tree node number); kNoSheetNumber without one.
   int CurrentSheetNumber() const;
   // The remembered position of a sheet name; an unset position when there is none.
-  cuiSheetPosition HistoryPosition(const std::string& name) const;
+  SheetPosition HistoryPosition(const std::string& name) const;
   // Column widths, font size and the column groups shown, kept for every sheet.
-  cmcSheetDisplayStore& DisplayStore() { return displayStore_; }
+  SheetDisplayStore& DisplayStore() { return displayStore_; }
 
   // --- Warning check ---
   void RunWarningCheck(int* errors = nullptr, int* warnings = nullptr);
@@ -163,7 +163,7 @@ class cuiMain : public DocumentWindow {
  private:
   struct HistoryEntry {
     std::string name;
-    cuiSheetPosition position;
+    SheetPosition position;
   };
 
   void BuildUI();
@@ -175,7 +175,7 @@ class cuiMain : public DocumentWindow {
   void StartTimer();
   void OnTimer();
   static void TimerHandler(void* user, cmcTask& task);
-  static void OnEvent(void* user, const cmcEvent& event);
+  static void OnEvent(void* user, const EventRecord& event);
   static int HandleEntryRequest(cmcCellCapsule& request, int op, void* object);
   int HandleShellCommand(cmcCellCapsule& request, int op);
 
@@ -189,13 +189,13 @@ class cuiMain : public DocumentWindow {
   std::unique_ptr<CloneCommands> clone_;
   QPointer<cuiInformation> informationWindow_;
 
-  std::unique_ptr<cuiMainWindow> window_;
+  std::unique_ptr<ApplicationWindow> window_;
   std::unique_ptr<cuiMenu> menu_;
   std::unique_ptr<cuiToolBar> toolBar_;
   std::unique_ptr<cuiTree> tree_;
   std::unique_ptr<cuiSheet> sheet_;
   QList<QPixmap> markImages_;
-  cmcSheetDisplayStore displayStore_;
+  SheetDisplayStore displayStore_;
   CellBehaviourCallback cellBehaviour_;
   CellDocument* sheetDocument_ = nullptr;
 

@@ -20,7 +20,7 @@
 #include "ui/DisplayText.h"
 #include "ui/WindowPlacement.h"
 #include "ui/cuiMain.h"
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
@@ -47,7 +47,7 @@ QList<QRect> WorkAreas() {
 // --- Main window ---
 
 void cuiMain::CreateMainWindow() {
-  window_ = std::make_unique<cuiMainWindow>(*this);
+  window_ = std::make_unique<ApplicationWindow>(*this);
   window_->setWindowTitle(displayText(services_.texts.GetLine("GI_Sys_AppTitle", 0)));
   cmcCellObj formCell;
   ParseCellDefinition(formCell, services_.texts.GetLine("GI_Form_Main_BasicCell", 0), nullptr, nullptr);
@@ -62,10 +62,10 @@ void cuiMain::CreateMainWindow() {
 
 // The stored rectangle, at least the form's minimum size, pulled onto the screens.
 void cuiMain::PlaceWindow() {
-  const indEnvironSettings& settings = services_.environ.settings;
+  const EnvironSettings& settings = services_.environ.settings;
   const QRect stored(settings.windowLeft, settings.windowTop,
-                     std::max(settings.windowWidth, int{cuiMainWindow::kMinimumWidth}),
-                     std::max(settings.windowHeight, int{cuiMainWindow::kMinimumHeight}));
+                     std::max(settings.windowWidth, int{ApplicationWindow::kMinimumWidth}),
+                     std::max(settings.windowHeight, int{ApplicationWindow::kMinimumHeight}));
   window_->setGeometry(PlaceOnWorkAreas(stored, WorkAreas()));
 }
 
@@ -82,7 +82,7 @@ void cuiMain::KeepFrameOnScreens() {
 }
 
 void cuiMain::BuildUI() {
-  indEnvironSettings& settings = services_.environ.settings;
+  EnvironSettings& settings = services_.environ.settings;
   settings.modelType = std::min(settings.modelType, 0);
   document_.BuildDefaults();
   document_.ResetToDefaults();
@@ -143,14 +143,14 @@ void cuiMain::ShowStatus(const QString& text) {
 }
 
 void cuiMain::UpdateDestinationNote() {
-  const bool none = services_.environ.settings.destinationCode == indEnvironSettings::kNoDestination;
+  const bool none = services_.environ.settings.destinationCode == EnvironSettings::kNoDestination;
   ShowStatus(none ? displayText(services_.texts.GetValueText("GI_AppMess_NoDestination")) : QString());
 }
 
 // --- Languages ---
 
 void cuiMain::SelectLanguageTables() {
-  const bool japanese = services_.environ.settings.displayLanguage == indEnvironSettings::kLanguageJapanese;
+  const bool japanese = services_.environ.settings.displayLanguage == EnvironSettings::kLanguageJapanese;
   const TableLanguage table = !japanese        ? TableLanguage::English
                               : systemJapanese_ ? TableLanguage::Japanese
                                                 : TableLanguage::JapaneseWesternChrome;
@@ -177,7 +177,7 @@ void cuiMain::ApplyLanguageChange() {
 void cuiMain::ChangeLanguage(int language) {
   indEnviron& environment = services_.environ;
   if (language == environment.settings.displayLanguage) return;
-  if (language == indEnvironSettings::kLanguageJapanese && !systemJapanese_ && !ConfirmLanguageChange()) return;
+  if (language == EnvironSettings::kLanguageJapanese && !systemJapanese_ && !ConfirmLanguageChange()) return;
   environment.settings.displayLanguage = language;
   environment.WriteSettings();
   services_.events.Post(EV_LanguageChanged);
@@ -219,7 +219,7 @@ int cuiMain::HandleEntryRequest(cmcCellCapsule& request, int op, void* object) {
 int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
   if (request.cell == nullptr) return -1;
   cmcCellObj& cell = *request.cell;
-  const indEnvironSettings& settings = services_.environ.settings;
+  const EnvironSettings& settings = services_.environ.settings;
   const bool act = op == kCellAction;
   if (act && documents_->RunCommand(cell.cellId, cell.index)) return kCellResultNothing;
   switch (cell.cellId) {
@@ -254,7 +254,7 @@ int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
 bool cuiMain::CloseQuery() {
   if (window_ == nullptr || !window_->isEnabled()) return false;
   if (documents_->AskSaveChanges(false) == kAnswerCancel) return false;
-  indEnvironSettings& settings = services_.environ.settings;
+  EnvironSettings& settings = services_.environ.settings;
   const QRect normal = window_->normalGeometry();
   settings.windowLeft = normal.left();
   settings.windowTop = normal.top();

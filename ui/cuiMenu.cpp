@@ -148,7 +148,7 @@ void cuiMenu::FillSub(QAction* entry, const std::string& key, cuiMenu& clickOwne
   AddEntries(Container(*entry->menu()), ReadIndentedBody(services_.texts, key), clickOwner);
 }
 
-void cuiMenu::OnEvent(void* user, const cmcEvent& event) {
+void cuiMenu::OnEvent(void* user, const EventRecord& event) {
   auto& menu = *static_cast<cuiMenu*>(user);
   switch (event.code) {
     case EV_MenuRefresh:

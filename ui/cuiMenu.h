@@ -19,7 +19,7 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 class cmcEvMan;
-class cmcEvent;
+class EventRecord;
 class cmcGTex;
 class CellContext;
 
@@ -63,7 +63,7 @@ class cuiMenu {
   void RefreshEntry(Entry& entry, const CellContext& context);
   void ForgetEntriesUnder(QMenu* menu);
   static void DeleteSubMenus(QWidget& container);
-  static void OnEvent(void* user, const cmcEvent& event);
+  static void OnEvent(void* user, const EventRecord& event);
 
   QMenuBar& bar_;
   Services services_;

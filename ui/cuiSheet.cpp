@@ -55,7 +55,7 @@ struct cuiSheet::State {
   cmcEvMan& events;
   CellBehaviourCallback callback;
   std::optional<cmcCellCapsule> requester;  // list mode: the cell that opened the list
-  cuiSheetPosition saved;
+  SheetPosition saved;
   unsigned focusCellId = kCellIdNone;
   int32_t focusIndex = 0;
   const QList<QPixmap>* marks = nullptr;
@@ -82,10 +82,10 @@ struct cuiSheet::State {
   cmcCellObj answeredCell;      // the copy EV_QueryCurrentCell hands out
 };
 
-cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events,
+cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, SheetDisplayStore* display, cmcEvMan& events,
                    CellDocument* document)
     : QWidget(parent),
-      layout_(std::make_unique<cmcSheetLayout>(SheetEnvironment{texts, screenMeasure(), display, document})),
+      layout_(std::make_unique<SheetLayout>(SheetEnvironment{texts, screenMeasure(), display, document})),
       state_(std::make_unique<State>(texts, events)) {
   CreatePanels();
   events.Register(&cuiSheet::OnEvent, this);
@@ -103,7 +103,7 @@ cuiSheet::~cuiSheet() {
   }
 }
 
-void cuiSheet::SetSavedPosition(const cuiSheetPosition& position) { state_->saved = position; }
+void cuiSheet::SetSavedPosition(const SheetPosition& position) { state_->saved = position; }
 void cuiSheet::SetCallback(CellBehaviourCallback callback) { state_->callback = callback; }
 void cuiSheet::SetMarkImages(const QList<QPixmap>* images) { state_->marks = images; }
 void cuiSheet::SetRequestingCell(const cmcCellCapsule& request) { state_->requester = request; }
@@ -119,7 +119,7 @@ bool cuiSheet::IsPrintable() const { return layout_->Model().IsPrintable(layout_
 bool cuiSheet::IsInPrintAll(const PrintAllChoices& choices) const { return layout_->Model().IsInPrintAll(layout_->Style(), choices); }
 bool cuiSheet::EditorVisible() const { return state_->editor != nullptr && state_->editor->IsOpen(); }
 
-cuiSheetPosition cuiSheet::GetPosition() const {
+SheetPosition cuiSheet::GetPosition() const {
   const cuiGrid& grid = *state_->grid;
   return {grid.Col(), grid.Row(), grid.LeftCol(), grid.TopRow()};
 }
@@ -270,7 +270,7 @@ void cuiSheet::PlaceInitialCursor() {
   const CellPosition first = FirstSelectableCell(layout_->Cells());
   if (first.IsSet()) MoveTo(first);
   MoveCursor(0, 0);
-  const cuiSheetPosition& saved = s.saved;
+  const SheetPosition& saved = s.saved;
   const bool savedInside = saved.IsSet() && saved.column < layout_->ColumnCount() && saved.row < layout_->RowCount() &&
                            saved.leftColumn < layout_->ColumnCount() && saved.topRow < layout_->RowCount();
   if (savedInside) {
@@ -849,7 +849,7 @@ void cuiSheet::UpdateInputMethod() {
 // ---------------------------------------------------------------------------------------------
 // Events
 
-void cuiSheet::OnEvent(void* user, const cmcEvent& event) {
+void cuiSheet::OnEvent(void* user, const EventRecord& event) {
   auto& sheet = *static_cast<cuiSheet*>(user);
   State& s = *sheet.state_;
   if (!s.built) return;

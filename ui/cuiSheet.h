@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "sheet/cmcCellCapsule.h"
-#include "sheet/cmcSheetLayout.h"
-#include "ui/cuiSheetPosition.h"
+#include "sheet/SheetLayout.h"
+#include "ui/SheetPosition.h"
 
 class QKeyEvent;
 class QMouseEvent;
@@ -26,9 +26,9 @@ class QPainter;
 class QWheelEvent;
 class CellDocument;
 class cmcEvMan;
-class cmcEvent;
+class EventRecord;
 class cmcGTex;
-class cmcSheetDisplayStore;
+class SheetDisplayStore;
 class cuiGrid;
 class InPlaceEditor;
 
@@ -39,12 +39,12 @@ class cuiSheet : public QWidget {
   // texts and events must outlive the sheet; display (column widths, font size) may be none,
   // then nothing is stored; document is what the page shows (none for pages that show no
   // document, which then take the plain model whatever their type tag).
-  cuiSheet(QWidget* parent, cmcGTex& texts, cmcSheetDisplayStore* display, cmcEvMan& events,
+  cuiSheet(QWidget* parent, cmcGTex& texts, SheetDisplayStore* display, cmcEvMan& events,
            CellDocument* document = nullptr);
   ~cuiSheet() override;
 
   // Restored by Build when it lies inside the grid.
-  void SetSavedPosition(const cuiSheetPosition& position);
+  void SetSavedPosition(const SheetPosition& position);
   // After a language or font size change: Build forgets the stored widths of every sheet.
   void RequestWidthReset() { layout_->SetResetWidths(true); }
   // The cell behaviour every bound cell asks; a sheet cannot be built without one.
@@ -59,13 +59,13 @@ class cuiSheet : public QWidget {
   void Build();
 
   // The page's layout: its name, model, cells, sizes and style.
-  cmcSheetLayout& Layout() { return *layout_; }
-  const cmcSheetLayout& Layout() const { return *layout_; }
+  SheetLayout& Layout() { return *layout_; }
+  const SheetLayout& Layout() const { return *layout_; }
 
   // The title (program code page), as the model names the page; empty for sheets without one.
   std::string GetTitle() const;
   // The position to keep in the history for this sheet name.
-  cuiSheetPosition GetPosition() const;
+  SheetPosition GetPosition() const;
   bool IsPrintable() const;
   bool IsInPrintAll(const PrintAllChoices& choices) const;
 
@@ -151,10 +151,10 @@ class cuiSheet : public QWidget {
   void ShowPopupMenu(QPoint globalPosition, const cmcCellObj* headerCell);
   void UpdateInputMethod();
 
-  static void OnEvent(void* user, const cmcEvent& event);
+  static void OnEvent(void* user, const EventRecord& event);
   static void RepaintThunk(const cmcCellCapsule& request, uint32_t scope, void* object);
   static void EditorThunk(cmcCellCapsule& request, void* object);
 
-  std::unique_ptr<cmcSheetLayout> layout_;
+  std::unique_ptr<SheetLayout> layout_;
   std::unique_ptr<State> state_;
 };

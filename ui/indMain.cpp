@@ -13,7 +13,7 @@
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
 #include "ui/MainCellDocument.h"
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
 #include "ui/cuiTree.h"
@@ -96,7 +96,7 @@ void indMain::ReopenSheet() {
 }
 
 void indMain::ShowMainWindow() {
-  cuiMainWindow* window = MainWindow();
+  ApplicationWindow* window = MainWindow();
   if (window == nullptr) return;
   window->show();
   window->setEnabled(true);
@@ -106,13 +106,13 @@ void indMain::ShowMainWindow() {
 }
 
 void indMain::EnableMainWindow(bool enabled) {
-  cuiMainWindow* window = MainWindow();
+  ApplicationWindow* window = MainWindow();
   if (window == nullptr || !window->isVisible()) return;
   window->setEnabled(enabled);
   if (enabled) window->activateWindow();
 }
 
-void indMain::OnEvent(void* user, const cmcEvent& event) {
+void indMain::OnEvent(void* user, const EventRecord& event) {
   auto& main = *static_cast<indMain*>(user);
   switch (event.code) {
     case EV_RefreshAll:

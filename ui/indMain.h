@@ -29,7 +29,7 @@ class indMain final : public cuiMain {
   void ReopenSheet();
   void ShowMainWindow();
   void EnableMainWindow(bool enabled);
-  static void OnEvent(void* user, const cmcEvent& event);
+  static void OnEvent(void* user, const EventRecord& event);
 
   QIcon applicationIcon_;
   std::unique_ptr<MainCellDocument> cellDocument_;

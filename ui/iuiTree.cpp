@@ -54,7 +54,7 @@ std::string iuiTree::WesternCaption(std::string_view caption) {
   return shown;
 }
 
-void iuiTree::OnEvent(void* user, const cmcEvent& event) {
+void iuiTree::OnEvent(void* user, const EventRecord& event) {
   if (event.code != EV_TreeCaption) return;
   static_cast<iuiTree*>(user)->SetListCaption(static_cast<int>(event.p2), event.Text());
 }

@@ -8,7 +8,7 @@
 #include "ui/cuiTree.h"
 
 class cmcEvMan;
-class cmcEvent;
+class EventRecord;
 
 class iuiTree final : public cuiTree {
  public:
@@ -23,7 +23,7 @@ class iuiTree final : public cuiTree {
   static std::string WesternCaption(std::string_view caption);
 
  private:
-  static void OnEvent(void* user, const cmcEvent& event);
+  static void OnEvent(void* user, const EventRecord& event);
 
   cmcEvMan& events_;
 };

@@ -135,7 +135,7 @@ class CloneManTest : public ::testing::Test {
   }
   ~CloneManTest() override { events.Unregister(&CloneManTest::OnEvent, this); }
 
-  static void OnEvent(void* user, const cmcEvent& event) {
+  static void OnEvent(void* user, const EventRecord& event) {
     auto& test = *static_cast<CloneManTest*>(user);
     if (event.code >= EV_CloneStarted && event.code <= EV_CloneWindowClosed) {
       test.events_seen.push_back(event.code * 10 + static_cast<int>(event.p1));
@@ -156,7 +156,7 @@ class CloneManTest : public ::testing::Test {
   LoopbackSerial radioEnd;
   ScriptedRadio radio{radioEnd};
   CablePorts ports;
-  indEnvironSettings settings;
+  EnvironSettings settings;
   cmcEvMan events;
   cmcGTex texts;
   RecordingUi ui;

@@ -40,7 +40,7 @@ class TestDocument final : public CellDocument {
 
   cmcEeprom& Image() override { return image; }
   cmcEeprom& DefaultsImage() override { return defaults; }
-  indEnvironSettings& Settings() override { return settings; }
+  EnvironSettings& Settings() override { return settings; }
   const cmcRecent& RecentFiles() const override { return recent; }
   std::string CurrentFolder() const override { return currentFolder; }
   bool SystemLanguageJapanese() const override { return false; }
@@ -75,7 +75,7 @@ class TestDocument final : public CellDocument {
   cmcGTex& texts = applicationTexts();  // the markup reads its cell models from it
   cmcEeprom defaults;
   cmcEeprom image;
-  indEnvironSettings settings;
+  EnvironSettings settings;
   cmcRecent recent{10};
   std::string currentFolder;
   std::int32_t columnCutMask = 127;
@@ -89,7 +89,7 @@ class TestDocument final : public CellDocument {
   std::vector<std::int32_t> eventsSeen;
 
  private:
-  static void OnEvent(void* user, const cmcEvent& event) {
+  static void OnEvent(void* user, const EventRecord& event) {
     auto* self = static_cast<TestDocument*>(user);
     self->eventsSeen.push_back(event.code);
     if (event.code == EV_RebuildBankIndex) RebuildBankTables(self->image);

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "sheet/cmcSheetCells.h"
+#include "sheet/SheetCells.h"
 #include "text/CellIds.h"
 
-inline cmcSheetCells CellMap(const std::vector<std::string>& rows) {
-  cmcSheetCells cells;
+inline SheetCells CellMap(const std::vector<std::string>& rows) {
+  SheetCells cells;
   cells.Reset(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
   for (int row = 0; row < cells.Rows(); ++row) {
     for (int column = 0; column < cells.Columns(); ++column) {
@@ -25,7 +25,7 @@ inline cmcSheetCells CellMap(const std::vector<std::string>& rows) {
 }
 
 // The table drawn back with the given flag: '#' where it is set, '.' elsewhere.
-inline std::vector<std::string> FlagMap(const cmcSheetCells& cells, uint8_t flag) {
+inline std::vector<std::string> FlagMap(const SheetCells& cells, uint8_t flag) {
   std::vector<std::string> rows;
   for (int row = 0; row < cells.Rows(); ++row) {
     std::string line;

@@ -25,12 +25,12 @@ std::vector<std::string> Definitions() {
 
 class ColumnWidthTest : public ::testing::Test {
  protected:
-  std::unique_ptr<cmcSheetLayout> Sheet(const std::string& key = kListed) {
-    auto sheet = std::make_unique<cmcSheetLayout>(texts_.environment(&display_));
+  std::unique_ptr<SheetLayout> Sheet(const std::string& key = kListed) {
+    auto sheet = std::make_unique<SheetLayout>(texts_.environment(&display_));
     sheet->SetName(key);
     return sheet;
   }
-  std::unique_ptr<cmcSheetLayout> Built(const std::string& key = kListed) {
+  std::unique_ptr<SheetLayout> Built(const std::string& key = kListed) {
     auto sheet = Sheet(key);
     sheet->Build();
     return sheet;
@@ -45,7 +45,7 @@ class ColumnWidthTest : public ::testing::Test {
 
   TestSettings settings_;
   FixtureTexts texts_{Definitions()};
-  cmcSheetDisplayStore display_{settings_.environ, kSettingsKey, texts_.texts()};
+  SheetDisplayStore display_{settings_.environ, kSettingsKey, texts_.texts()};
 };
 
 TEST_F(ColumnWidthTest, FirstBuildStoresTheWidthsOfTheSelectableColumns) {

@@ -44,14 +44,14 @@ TEST_F(MenuDispatch, IndexedAndToggledSettingsShowAsCheckedAndChangeOnClick) {
   const struct {
     unsigned cellId;
     int index;
-    std::int32_t indEnvironSettings::*setting;
+    std::int32_t EnvironSettings::*setting;
     std::int32_t before;
     std::int32_t after;
   } entries[] = {
-      {CL_Menu_Com_Speed, 0, &indEnvironSettings::comSpeedHigh, 1, 0},
-      {CL_Menu_CallSign_RptDialog, 0, &indEnvironSettings::repeaterDialog, 1, 0},
-      {CL_Menu_CallSign_AutoCorrect, 0, &indEnvironSettings::autoCorrect, 0, 1},
-      {CL_Menu_View_FontSize, 150, &indEnvironSettings::fontSizePercentage, 100, 150},
+      {CL_Menu_Com_Speed, 0, &EnvironSettings::comSpeedHigh, 1, 0},
+      {CL_Menu_CallSign_RptDialog, 0, &EnvironSettings::repeaterDialog, 1, 0},
+      {CL_Menu_CallSign_AutoCorrect, 0, &EnvironSettings::autoCorrect, 0, 1},
+      {CL_Menu_View_FontSize, 150, &EnvironSettings::fontSizePercentage, 100, 150},
   };
   for (const auto& entry : entries) {
     SCOPED_TRACE(CellIdName(entry.cellId));

@@ -28,8 +28,8 @@ constexpr int kDestination = 2;
 
 class ModelSheetTest : public ::testing::Test {
  protected:
-  std::unique_ptr<cmcSheetLayout> Built(const std::string& name, bool printing = false) {
-    auto sheet = std::make_unique<cmcSheetLayout>(SheetEnvironment{document_.texts, measure_, nullptr, &document_});
+  std::unique_ptr<SheetLayout> Built(const std::string& name, bool printing = false) {
+    auto sheet = std::make_unique<SheetLayout>(SheetEnvironment{document_.texts, measure_, nullptr, &document_});
     sheet->SetName(name);
     if (printing) sheet->SetPrinting(1.0, true);
     sheet->Build();
@@ -51,7 +51,7 @@ class ModelSheetTest : public ::testing::Test {
 };
 
 // The indices of a cell identifier's cells, top to bottom.
-std::vector<int32_t> IndicesOf(const cmcSheetLayout& sheet, unsigned cellId) {
+std::vector<int32_t> IndicesOf(const SheetLayout& sheet, unsigned cellId) {
   std::vector<int32_t> indices;
   for (int row = 0; row < sheet.RowCount(); ++row) {
     for (int column = 0; column < sheet.ColumnCount(); ++column) {
@@ -69,7 +69,7 @@ int BroadcastInUse(const cmcEeprom& image) {
   return used;
 }
 
-int ColumnOf(const cmcSheetLayout& sheet, unsigned cellId) {
+int ColumnOf(const SheetLayout& sheet, unsigned cellId) {
   const int row = sheet.RowCount() - 1;
   for (int column = 0; column < sheet.ColumnCount(); ++column) {
     if (sheet.GetCell(column, row).cellId == cellId) return column;

@@ -43,7 +43,7 @@ TEST(SheetCursorTest, MovesAlongAndAcrossTheGaps) {
   };
   for (const MoveCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const cmcSheetCells cells = CellMap(kMap);
+    const SheetCells cells = CellMap(kMap);
     CellPosition remembered = c.remembered;
     const CursorMove move = FindCursorMove(cells, kFrame, c.from, remembered, c.dx, c.dy);
     EXPECT_EQ(move.cell, c.expected) << move.cell.column << "," << move.cell.row;
@@ -53,7 +53,7 @@ TEST(SheetCursorTest, MovesAlongAndAcrossTheGaps) {
 }
 
 TEST(SheetCursorTest, TheRememberedColumnChoosesInTheNextRow) {
-  const cmcSheetCells cells = CellMap({"..S..", ".....", ".S..S"});
+  const SheetCells cells = CellMap({"..S..", ".....", ".S..S"});
   struct Case {
     CellPosition remembered;
     CellPosition expected;
@@ -68,7 +68,7 @@ TEST(SheetCursorTest, TheRememberedColumnChoosesInTheNextRow) {
 
 TEST(SheetCursorTest, FixedCellsAreNotTakenAsNearest) {
   // The only selectable cell of column 2 besides the fixed heading is far below.
-  const cmcSheetCells cells = CellMap({"..S", "S..", "...", "..S"});
+  const SheetCells cells = CellMap({"..S", "S..", "...", "..S"});
   CellPosition remembered;
   EXPECT_EQ(FindCursorMove(cells, {1, 1, 0, 1, false}, {0, 1}, remembered, 1, 0).cell, (CellPosition{2, 3}));
   // Without a fixed row the heading is nearer.
@@ -77,7 +77,7 @@ TEST(SheetCursorTest, FixedCellsAreNotTakenAsNearest) {
 }
 
 TEST(SheetCursorTest, SelectionListsWithoutScrollBarsWrapSingleSteps) {
-  const cmcSheetCells cells = CellMap({"S", ".", "S", "S"});
+  const SheetCells cells = CellMap({"S", ".", "S", "S"});
   struct Case {
     CellPosition from;
     int dy;
@@ -100,7 +100,7 @@ TEST(SheetCursorTest, SelectionListsWithoutScrollBarsWrapSingleSteps) {
 }
 
 TEST(SheetCursorTest, ReachingTheFirstSelectableColumnOrRowShowsTheFixedArea) {
-  const cmcSheetCells cells = CellMap(kMap);
+  const SheetCells cells = CellMap(kMap);
   CellPosition remembered;
   const CursorMove left = FindCursorMove(cells, kFrame, {3, 1}, remembered, -1, 0);
   EXPECT_TRUE(left.showFixedColumns);
@@ -112,7 +112,7 @@ TEST(SheetCursorTest, ReachingTheFirstSelectableColumnOrRowShowsTheFixedArea) {
 }
 
 TEST(SheetCursorTest, OnlySelectableCellsInTheRegionMayBecomeCurrentDuringAMultiSelection) {
-  const cmcSheetCells cells = CellMap({"S.", "s,"});
+  const SheetCells cells = CellMap({"S.", "s,"});
   struct Case {
     CellPosition cell;
     bool active;
@@ -127,7 +127,7 @@ TEST(SheetCursorTest, OnlySelectableCellsInTheRegionMayBecomeCurrentDuringAMulti
 }
 
 TEST(SheetCursorTest, FindsCellsInRowOrder) {
-  cmcSheetCells cells = CellMap({"..S", ".SS", "S.."});
+  SheetCells cells = CellMap({"..S", ".SS", "S.."});
   EXPECT_EQ(FirstSelectableCell(cells), (CellPosition{2, 0}));
   EXPECT_EQ(FindSelectableCell(cells, CL_Mch_Freq, 12), (CellPosition{2, 1}));
   EXPECT_EQ(FindSelectableCell(cells, CL_Mch_Freq, 10), (CellPosition{}));  // (0, 1) is not selectable

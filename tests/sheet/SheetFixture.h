@@ -9,8 +9,8 @@
 #include "platform/InstanceLock.h"
 #include "platform/MemoryKeyValueStore.h"
 #include "sheet/CellTextMeasure.h"
-#include "sheet/cmcSheetDisplayStore.h"
-#include "sheet/cmcSheetLayout.h"
+#include "sheet/SheetDisplayStore.h"
+#include "sheet/SheetLayout.h"
 #include "shell/indEnviron.h"
 #include "support/LineTableFixture.h"
 #include "text/cmcGTex.h"
@@ -52,7 +52,7 @@ class FixtureTexts {
   }
   cmcGTex& texts() { return texts_; }
   FixedPitchMeasure& measure() { return measure_; }
-  SheetEnvironment environment(cmcSheetDisplayStore* display = nullptr) { return {texts_, measure_, display}; }
+  SheetEnvironment environment(SheetDisplayStore* display = nullptr) { return {texts_, measure_, display}; }
 
  private:
   static std::vector<std::string> WithEnd(std::vector<std::string> lines) {

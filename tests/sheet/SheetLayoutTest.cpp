@@ -20,25 +20,25 @@ class FixtureSheet {
   FixtureSheet(const std::string& style, const std::vector<std::string>& cells, const std::string& basic = "{S}")
       : texts_(SheetDefinition(kKey, style, basic, cells)) {}
 
-  cmcSheetLayout& layout() {
+  SheetLayout& layout() {
     if (!layout_) {
-      layout_ = std::make_unique<cmcSheetLayout>(texts_.environment());
+      layout_ = std::make_unique<SheetLayout>(texts_.environment());
       layout_->SetName(kKey);
     }
     return *layout_;
   }
-  cmcSheetLayout& built() {
+  SheetLayout& built() {
     layout().Build();
     return layout();
   }
 
  private:
   FixtureTexts texts_;
-  std::unique_ptr<cmcSheetLayout> layout_;
+  std::unique_ptr<SheetLayout> layout_;
 };
 
 // The index of every cell of column in row order.
-std::vector<int32_t> columnIndices(const cmcSheetLayout& sheet, int column) {
+std::vector<int32_t> columnIndices(const SheetLayout& sheet, int column) {
   std::vector<int32_t> indices;
   for (int row = 0; row < sheet.RowCount(); ++row) indices.push_back(sheet.GetCell(column, row).index);
   return indices;
@@ -155,7 +155,7 @@ TEST(SheetLayoutTest, RowsColumnsAndFixedArea) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cells.front());
     FixtureSheet sheet(c.style, c.cells);
-    const cmcSheetLayout& layout = sheet.built();
+    const SheetLayout& layout = sheet.built();
     EXPECT_EQ(layout.ColumnCount(), c.columns);
     EXPECT_EQ(layout.RowCount(), c.rows);
     EXPECT_EQ(layout.FixedColumnCount(), c.fixedColumns);
@@ -167,7 +167,7 @@ TEST(SheetLayoutTest, RowsColumnsAndFixedArea) {
 
 TEST(SheetLayoutTest, CellsOutsideTheTableAreFatal) {
   FixtureSheet sheet("", {"A|B", "C"});
-  cmcSheetLayout& layout = sheet.built();
+  SheetLayout& layout = sheet.built();
   EXPECT_EQ(layout.GetCell(1, 1).caption, "");  // a cell the row does not define is fresh
   EXPECT_EQ(layout.GetCell(1, 1).cellId, kCellIdNone);
   for (const auto& [column, row] : std::vector<std::pair<int, int>>{{2, 0}, {0, 2}, {-1, 0}, {0, -1}}) {
@@ -198,7 +198,7 @@ TEST(SheetLayoutTest, LoopsRepeatTheirBody) {
   for (const LoopCase& c : cases) {
     SCOPED_TRACE(c.name);
     FixtureSheet sheet("", c.cells);
-    const cmcSheetLayout& layout = sheet.built();
+    const SheetLayout& layout = sheet.built();
     EXPECT_EQ(columnIndices(layout, 0), c.indices);
   }
 }
@@ -206,7 +206,7 @@ TEST(SheetLayoutTest, LoopsRepeatTheirBody) {
 TEST(SheetLayoutTest, OneRowBodyRepeatsAreCopiesOfTheRowAbove) {
   FixtureSheet sheet("", {"{(@ch0=10)}Head|x", ":(LoopFrom 3)",
                           "{S(%CL_Mch_Freq[@ch0])}999.99|{W(%CT_Conv.CL_Mch_Name[@ch0])}NAME", ":(LoopTo)"});
-  const cmcSheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.built();
   ASSERT_EQ(layout.RowCount(), 4);
   for (int row = 1; row < 4; ++row) {
     SCOPED_TRACE(row);
@@ -227,7 +227,7 @@ TEST(SheetLayoutTest, OneRowBodyRepeatsAreCopiesOfTheRowAbove) {
 TEST(SheetLayoutTest, RowAttributesKeepTheLineAndTheSelectState) {
   FixtureSheet sheet("(MultiSelect=Line)",
                      {"{S}H", ":(LoopFrom 2)", "{S}A", ":(LoopTo)", ":(SelectOFF)", "{S}B", ":(SelectON)", "{S}C"});
-  const cmcSheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.built();
   ASSERT_EQ(layout.RowCount(), 5);
   const int lines[] = {0, 2, 2, 5, 7};
   const bool region[] = {true, true, true, false, true};
@@ -241,7 +241,7 @@ TEST(SheetLayoutTest, RowAttributesKeepTheLineAndTheSelectState) {
 
 TEST(SheetLayoutTest, OnlyMultiSelectSheetsHaveASelectRegion) {
   FixtureSheet sheet("(MultiSelect=)", {"{S}A", "{S}B"});
-  const cmcSheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.built();
   EXPECT_FALSE(layout.Cells().InSelectRegion({0, 0}));
   EXPECT_FALSE(layout.Cells().InSelectRegion({0, 1}));
 }
@@ -261,9 +261,9 @@ TEST(SheetLayoutTest, RowAttributeTableGrowsByHalfPlusOne) {
 }
 
 // A sheet for destinations without the regional lines.
-class RegionalSheet final : public cmcSheetLayout {
+class RegionalSheet final : public SheetLayout {
  public:
-  using cmcSheetLayout::cmcSheetLayout;
+  using SheetLayout::SheetLayout;
 
  protected:
   bool AllowsRegionalLines(std::string_view directive) const override { return directive != "Only_USA"; }
@@ -280,7 +280,7 @@ TEST(SheetLayoutTest, RegionalDirectivesSkipTheLinesTheyGuardWhenNotAllowed) {
   EXPECT_EQ(skipping.GetCell(0, 1).cellId, CL_Common_VOX);
   EXPECT_EQ(skipping.GetCell(0, 2).cellId, CL_Common_AutoRepeater);
 
-  cmcSheetLayout keeping(texts.environment());
+  SheetLayout keeping(texts.environment());
   keeping.SetName(kKey);
   keeping.Build();
   EXPECT_EQ(keeping.RowCount(), 5);
@@ -290,7 +290,7 @@ TEST(SheetLayoutTest, RegionalDirectivesSkipTheLinesTheyGuardWhenNotAllowed) {
 TEST(SheetLayoutTest, AutoSizedCellsWidenTheirColumnAndHeightenTheirRow) {
   // The basic cell's font is 10 pixels high; the fake measure makes every byte 8 wide.
   FixtureSheet sheet("", {"{W}ABC|{H}AB\\nCD\\nE|x", "{WH}ABCDEFGH", ""}, "{(Font=,,,-10,,,)}");
-  const cmcSheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.built();
   EXPECT_EQ(layout.ColumnWidth(0), 8 * 8 + 8);  // the widest caption of the column
   EXPECT_EQ(layout.ColumnWidth(1), 1);          // auto height only
   EXPECT_EQ(layout.ColumnWidth(2), 1);
@@ -302,7 +302,7 @@ TEST(SheetLayoutTest, AutoSizedCellsWidenTheirColumnAndHeightenTheirRow) {
 TEST(SheetLayoutTest, PrintingScalesDefaultsAndPadding) {
   FixtureSheet sheet("", {"{WH}AB|x"}, "{(Font=,,,-10,,,)}");
   sheet.layout().SetPrinting(3.4, false);
-  const cmcSheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.built();
   EXPECT_EQ(layout.ColumnWidth(0), 16 + 27);  // padding 8 x 3.4, rounded
   EXPECT_EQ(layout.ColumnWidth(1), 3);        // the default size is the scale, cut to whole pixels
   EXPECT_EQ(layout.RowHeight(0), 10 + 7);
@@ -315,7 +315,7 @@ TEST(SheetLayoutTest, PrintingScalesDefaultsAndPadding) {
 TEST(SheetLayoutTest, FirstSelectableCellAndBaseIndex) {
   FixtureSheet sheet("", {"H|H|H", "|x|{S(%CL_Mch_Freq[3])}", "{S}|x"}, "");
   sheet.layout().SetBaseIndex(100);
-  const cmcSheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.built();
   EXPECT_EQ(layout.FirstSelectableColumn(), 0);
   EXPECT_EQ(layout.FirstSelectableRow(), 1);
   EXPECT_EQ(layout.GetCell(2, 1).index, 103);
@@ -327,7 +327,7 @@ TEST(SheetLayoutTest, ARebuildLaysTheSameRowsOut) {
   FixtureSheet sheet("(MultiSelect=Line)",
                      {"{(@ch0=2)}H", ":(SelectOFF)", ":(LoopFrom 2)", "{S(%CL_Mch_Freq[@ch0])(@ch0++)}F", "x",
                       ":(LoopTo)"});
-  cmcSheetLayout& layout = sheet.built();
+  SheetLayout& layout = sheet.built();
   const std::vector<int32_t> first = columnIndices(layout, 0);
   layout.Build();
   EXPECT_EQ(columnIndices(layout, 0), first);
@@ -359,8 +359,8 @@ TEST(SheetLayoutTest, BasicCellFontFollowsTheOverrideTheSettingsAndThePrintRatio
     TestSettings settings;
     settings.environ.settings.fontSizePercentage = c.percentage;
     FixtureTexts texts(WithWidthList(SheetDefinition(kKey, c.style, "{(Font=,,,-17,,,)}", {"A"}), {}));
-    cmcSheetDisplayStore display(settings.environ, kSettingsKey, texts.texts());
-    cmcSheetLayout layout(texts.environment(&display));
+    SheetDisplayStore display(settings.environ, kSettingsKey, texts.texts());
+    SheetLayout layout(texts.environment(&display));
     layout.SetName(kKey);
     layout.SetFontHeight(c.fontHeight);
     if (c.printing) layout.SetPrinting(1.0, true);

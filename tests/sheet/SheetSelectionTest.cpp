@@ -29,7 +29,7 @@ class SheetSelectionTest : public ::testing::Test {
   std::vector<std::string> Selected() const { return FlagMap(cells_, clsSheetCellId::kSelected); }
   std::vector<std::string> Highlighted() const { return FlagMap(cells_, clsSheetCellId::kLineHighlighted); }
 
-  cmcSheetCells cells_ = CellMap(kLines);
+  SheetCells cells_ = CellMap(kLines);
   SelectionState state_;
   SelectionFrame frame_{MultiSelectMode::Line, 1};
   CellPosition current_{2, 1};

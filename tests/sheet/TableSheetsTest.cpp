@@ -32,8 +32,8 @@ class TableSheets : public ::testing::Test {
     applicationTexts().SelectLineTable(lineTable(language));
   }
 
-  std::unique_ptr<cmcSheetLayout> Built(const std::string& name, cmcSheetDisplayStore* display = nullptr) {
-    auto sheet = std::make_unique<cmcSheetLayout>(SheetEnvironment{applicationTexts(), measure_, display});
+  std::unique_ptr<SheetLayout> Built(const std::string& name, SheetDisplayStore* display = nullptr) {
+    auto sheet = std::make_unique<SheetLayout>(SheetEnvironment{applicationTexts(), measure_, display});
     sheet->SetName(name);
     sheet->Build();
     return sheet;
@@ -43,7 +43,7 @@ class TableSheets : public ::testing::Test {
 };
 
 // The identifiers bound in one row from column `from` on, in column order.
-std::vector<std::string> boundNames(const cmcSheetLayout& sheet, int row, int from = 0) {
+std::vector<std::string> boundNames(const SheetLayout& sheet, int row, int from = 0) {
   std::vector<std::string> names;
   for (int column = from; column < sheet.ColumnCount(); ++column) {
     const cmcCellObj& cell = sheet.GetCell(column, row);
@@ -149,9 +149,9 @@ TEST_F(TableSheets, DataSheetsHaveTheColumnsRowsAndCellsOfTheCatalogue) {
 }
 
 // A set-mode page for a destination that allows no regional rows.
-class RegionlessSheet final : public cmcSheetLayout {
+class RegionlessSheet final : public SheetLayout {
  public:
-  using cmcSheetLayout::cmcSheetLayout;
+  using SheetLayout::SheetLayout;
 
  protected:
   bool AllowsRegionalLines(std::string_view) const override { return false; }
@@ -195,7 +195,7 @@ TEST_F(TableSheets, SetModePagesDropTheirRegionalRowsWithoutGaps) {
 TEST_F(TableSheets, ListedSheetsKeepTheWidthsOfTheirDataColumns) {
   Select(TableLanguage::English);
   TestSettings settings;
-  cmcSheetDisplayStore display(settings.environ, kSettingsKey, applicationTexts());
+  SheetDisplayStore display(settings.environ, kSettingsKey, applicationTexts());
   EXPECT_EQ(display.RegistryName("GI_Sheet_Txed_Call_FAnalog"), "txcallfrom");
   EXPECT_EQ(display.RegistryName("GI_Sheet_TopPage"), std::nullopt);
 

@@ -2,9 +2,9 @@
 // Shows settings field by field in test failures.
 #include <ostream>
 
-#include "shell/indEnvironSettings.h"
+#include "shell/EnvironSettings.h"
 
-inline void PrintTo(const indEnvironSettings& s, std::ostream* out) {
+inline void PrintTo(const EnvironSettings& s, std::ostream* out) {
   *out << "{language " << s.displayLanguage << "/" << s.machineLanguage << ", marker "
        << s.validityMarker << ", font " << s.fontSizePercentage << "%, tool bar "
        << s.toolBarVisible << ", printer font " << s.printerFontSize << ", port " << s.comPort

@@ -16,9 +16,9 @@ using Log = std::vector<std::string>;
 struct Listener {
   std::string name;
   Log* log;
-  std::function<void(const cmcEvent&)> action;
+  std::function<void(const EventRecord&)> action;
 
-  static void Handle(void* user, const cmcEvent& event) {
+  static void Handle(void* user, const EventRecord& event) {
     auto* self = static_cast<Listener*>(user);
     std::string entry = self->name + ":" + std::to_string(event.code);
     if (!event.data.empty()) entry += ":" + std::string(event.Text());
@@ -29,7 +29,7 @@ struct Listener {
 
 class EvManTest : public ::testing::Test {
  protected:
-  Listener& Add(const std::string& name, std::function<void(const cmcEvent&)> action = {}) {
+  Listener& Add(const std::string& name, std::function<void(const EventRecord&)> action = {}) {
     listeners.push_back(std::make_unique<Listener>(Listener{name, &log, std::move(action)}));
     events.Register(&Listener::Handle, listeners.back().get());
     return *listeners.back();
@@ -66,7 +66,7 @@ TEST_F(EvManTest, PostedEventsWaitForTheNextPassAndKeepTheirOrder) {
 }
 
 TEST_F(EvManTest, AnEventPostedDuringAPassIsDispatchedInTheNextPass) {
-  Add("a", [&](const cmcEvent& event) {
+  Add("a", [&](const EventRecord& event) {
     if (event.code == EV_SheetRefreshAll) events.Post(EV_SheetRefreshIndex, 0, 5);
   });
   events.Post(EV_SheetRefreshAll);
@@ -77,9 +77,9 @@ TEST_F(EvManTest, AnEventPostedDuringAPassIsDispatchedInTheNextPass) {
 }
 
 TEST_F(EvManTest, AQueryAnswersTheFirstAnswerGiven) {
-  Add("old", [&](const cmcEvent&) { events.Answer(1, 2); });
+  Add("old", [&](const EventRecord&) { events.Answer(1, 2); });
   Add("silent");
-  Add("new", [&](const cmcEvent&) {
+  Add("new", [&](const EventRecord&) {
     const std::uint8_t key[] = {'K', 0};
     events.AnswerData(key, 2);
   });
@@ -102,10 +102,10 @@ TEST_F(EvManTest, AQueryNobodyAnswersIsEmpty) {
 
 TEST_F(EvManTest, QueriesNest) {
   std::intptr_t inner = -1;
-  Add("name", [&](const cmcEvent& event) {
+  Add("name", [&](const EventRecord& event) {
     if (event.code == EV_QuerySheetName) events.Answer(20, 0);
   });
-  Add("key", [&](const cmcEvent& event) {
+  Add("key", [&](const EventRecord& event) {
     if (event.code != EV_QuerySheetKey) return;
     inner = events.Query(EV_QuerySheetName).value1;
     events.Answer(10, inner);
@@ -119,7 +119,7 @@ TEST_F(EvManTest, QueriesNest) {
 TEST_F(EvManTest, ListenersRemovedOrAddedDuringDispatch) {
   Listener* b = nullptr;
   Listener& a = Add("a");
-  b = &Add("b", [&](const cmcEvent&) {
+  b = &Add("b", [&](const EventRecord&) {
     events.Unregister(&Listener::Handle, &a);  // not yet called: skipped
     events.Unregister(&Listener::Handle, b);   // itself
     Add("late");                               // called from the next event on
@@ -133,7 +133,7 @@ TEST_F(EvManTest, ListenersRemovedOrAddedDuringDispatch) {
 TEST_F(EvManTest, AListenerRemovedWhileItsDispatchWaitsInANestedLoopStaysUntilTheDispatchEnds) {
   Add("a");
   Listener* modal = nullptr;
-  modal = &Add("modal", [&](const cmcEvent& event) {
+  modal = &Add("modal", [&](const EventRecord& event) {
     if (event.code != EV_CloneStarted) return;
     events.Unregister(&Listener::Handle, modal);
     timing.Advance(cmcEvMan::kDispatchIntervalMs);  // a message box: the dispatch pass runs

@@ -14,7 +14,7 @@
 
 namespace {
 
-using Settings = indEnvironSettings;
+using Settings = EnvironSettings;
 using Scope = QtKeyValueStore::Scope;
 
 const std::string kKey = "Software\\Quor\\Tessel";

@@ -13,7 +13,7 @@
 
 namespace {
 
-using Settings = indEnvironSettings;
+using Settings = EnvironSettings;
 
 const std::string kKey = "Software\\Quor\\Tessel";
 constexpr std::int32_t kEtcDataOf3WithExpansion = 0xC0015;

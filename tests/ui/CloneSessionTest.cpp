@@ -28,7 +28,7 @@
 #include "ui/CloneProgressWindow.h"
 #include "ui/cuiInformation.h"
 #include "ui/cuiSheet.h"
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ class CloneSessionTest : public ::testing::Test {
   // The window with a document of destination, its port pointing at the radio's line.
   void StartWindow(int destination) {
     run_ = std::make_unique<ProgramRun>();
-    indEnvironSettings& settings = run_->Process().Environ().settings;
+    EnvironSettings& settings = run_->Process().Environ().settings;
     settings.destinationCode = destination;
     settings.comPort = kPort;
     settings.transType = 3;  // no echo, as the simulated cable
@@ -89,7 +89,7 @@ class CloneSessionTest : public ::testing::Test {
   indMain& Main() { return run_->Controller(); }
   CloneCommands& Clone() { return Main().Clone(); }
   ScriptedMessageBox& Messages() { return run_->Messages(); }
-  indEnvironSettings& Settings() { return run_->Process().Environ().settings; }
+  EnvironSettings& Settings() { return run_->Process().Environ().settings; }
 
   // Pumps the event loop until the command's chain of sessions has ended.
   bool RunChain() {
@@ -181,7 +181,7 @@ TEST_F(CloneSessionTest, ARadioOfAnotherDestinationAsksAndCancelLeavesEverything
   Serve(kOtherDestination);
   Main().Doc().SetFileName("/tmp/named.qmf");
   const std::vector<std::uint8_t> before(Main().Doc().CurrentImage().Bytes().begin(), Main().Doc().CurrentImage().Bytes().end());
-  const indEnvironSettings settingsBefore = Settings();
+  const EnvironSettings settingsBefore = Settings();
 
   Messages().answers = {kAnswerCancel};
   Clone().CloneRead();

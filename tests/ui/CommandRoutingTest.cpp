@@ -73,7 +73,7 @@ class CommandRoutingTest : public ::testing::Test {
   static std::string PortVariable() { return "TESSEL_PORT_" + std::to_string(kPort); }
 
   indMain& Main() { return run.Controller(); }
-  indEnvironSettings& Settings() { return run.Process().Environ().settings; }
+  EnvironSettings& Settings() { return run.Process().Environ().settings; }
   std::vector<MessageRequest>& Asked() { return run.Messages().asked; }
   void Trigger(unsigned cellId) { Main().Menu()->FindByCellId(cellId)->trigger(); }
   QAction* ToolButton(const QString& hint) {

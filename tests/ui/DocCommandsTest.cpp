@@ -292,7 +292,7 @@ TEST_F(DocCommandsTest, TakingOverAFilesDestinationEndsTheNoDestinationNote) {
       // The kept file became an untitled, changed document: its changes are not saved first.
       {"taken over", {kAnswerNo, kAnswerYes}, kFileDestination, QString()},
   };
-  const indEnvironSettings& settings = run.Process().Environ().settings;
+  const EnvironSettings& settings = run.Process().Environ().settings;
   EXPECT_EQ(Main().MainWindow()->StatusText(), note) << "at start";
   for (const auto& c : cases) {
     Asked().clear();

@@ -211,7 +211,7 @@ TEST_F(LiveWindowTest, AnEditMarksTheDocumentModifiedAndTheTreeAfterTheCheck) {
 
 TEST_F(LiveWindowTest, MenuEntriesTakeTheirStatesFromTheCellBehaviour) {
   cuiMenu& menu = *Main().Menu();
-  indEnvironSettings& settings = run_->Process().Environ().settings;
+  EnvironSettings& settings = run_->Process().Environ().settings;
   const struct {
     unsigned cellId;
     const std::int32_t& setting;

@@ -132,8 +132,8 @@ TEST(MainDamagedSettingsTest, TheWindowStillLandsWhollyOnTheScreen) {
     const QRect placed = run.Controller().MainWindow()->frameGeometry();
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(placed))
         << c.name << ": " << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
-    EXPECT_GE(placed.width(), cuiMainWindow::kMinimumWidth) << c.name;
-    EXPECT_GE(placed.height(), cuiMainWindow::kMinimumHeight) << c.name;
+    EXPECT_GE(placed.width(), ApplicationWindow::kMinimumWidth) << c.name;
+    EXPECT_GE(placed.height(), ApplicationWindow::kMinimumHeight) << c.name;
   }
 }
 

@@ -3,19 +3,16 @@
 // own settings files, Qt timing, and message boxes answered from a script.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "memory/FixedText.h"
-#include "memory/YourCallList.h"
-#include "memory/datCh.h"
-#include "platform/MessageBox.h"
 #include "platform/qt/QtTiming.h"
+#include "support/ScriptedMessageBox.h"
+#include "support/WarningImages.h"
 #include "ui/MainProcess.h"
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/indMain.h"
 
 // Runs the event loop until done() holds or timeoutMs have passed; answers done().
@@ -35,40 +32,6 @@ inline void PumpFor(int ms) {
   clock.start();
   while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
-
-// Leaves the image's your-call list two identical entries: a warning and no error.
-inline void MakeTwoIdenticalYourCalls(cmcEeprom& image) {
-  constexpr int kYourCallKind = 8;
-  SetYourCallCount(image, 2);
-  datCh entry(image);
-  for (int i = 0; i < 2; ++i) {
-    entry.Load(kYourCallKind, i);
-    entry.callSign = MakeFixedText<8>("TESTCALL");
-    entry.Store(kYourCallKind, i);
-  }
-}
-
-// Answers message boxes from a queue (a box closed without a button when it is empty) and
-// keeps what was asked.
-class ScriptedMessageBox final : public MessageBox {
- public:
-  ScriptedMessageBox() : previous_(InstallMessageBox(this)) {}
-  ~ScriptedMessageBox() override { InstallMessageBox(previous_); }
-
-  std::int32_t Show(const MessageRequest& request) override {
-    asked.push_back(request);
-    if (answers.empty()) return ClosedBoxAnswer(request.buttons);
-    const std::int32_t answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-
-  std::deque<std::int32_t> answers;
-  std::vector<MessageRequest> asked;
-
- private:
-  MessageBox* previous_;
-};
 
 // One run of the program: made, started (its window shown and its first sheet open), and
 // closed and destroyed at the end as the program ends.

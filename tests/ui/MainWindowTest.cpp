@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, StartsWithEmptySettingsOnTheTopPageUnderTheModelName) {
   ProgramRun run;
   run.Start();
   indMain& main = run.Controller();
-  cuiMainWindow& window = *main.MainWindow();
+  ApplicationWindow& window = *main.MainWindow();
 
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Untitled.qmf - Tessel"));
@@ -216,7 +216,7 @@ TEST_F(MainWindowTest, ASheetOpensAgainWhereItWasLeft) {
   indMain& main = run.Controller();
   main.OpenSheet(kMemory100);
   main.CurrentSheet()->Grid().SetCurrentCell(5, 40);
-  const cuiSheetPosition left = main.CurrentSheet()->GetPosition();
+  const SheetPosition left = main.CurrentSheet()->GetPosition();
   main.OpenSheet(kCallChannels);
   main.OpenSheet(kMemory100);
   EXPECT_EQ(main.CurrentSheet()->GetPosition(), left);
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, AViewChangeReopensTheSheetAtItsPosition) {
   indMain& main = run.Controller();
   main.OpenSheet(kMemory100);
   main.CurrentSheet()->Grid().SetCurrentCell(7, 60);
-  const cuiSheetPosition left = main.CurrentSheet()->GetPosition();
+  const SheetPosition left = main.CurrentSheet()->GetPosition();
   main.CurrentSheet()->setProperty("before", true);  // an address may be reused, a property not
   run.Events().Send(EV_ViewChanged);
   EXPECT_FALSE(main.CurrentSheet()->property("before").isValid()) << "a new sheet";
@@ -343,7 +343,7 @@ TEST_P(JapaneseFromTheMenuTest, RebuildsMenuBarToolBarAndStatusNoteFromTheChosen
   ProgramRun run;
   run.Start();
   indMain& main = run.Controller();
-  cuiMainWindow& window = *main.MainWindow();
+  ApplicationWindow& window = *main.MainWindow();
   const QString japaneseEntry = CaptionInTable(TableLanguage::English, "GI_Menu_Main_Body", 47);
   QAction* entry = nullptr;
   for (QAction* action : window.findChildren<QAction*>()) {
@@ -420,7 +420,7 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndKeepsItsPlace) {
   main.Menu()->FindByCellId(CL_Menu_File_Exit)->trigger();
   EXPECT_FALSE(main.MainWindow()->isVisible());
   EXPECT_EQ(main.CurrentSheet(), nullptr);
-  const indEnvironSettings& settings = run.Process().Environ().settings;
+  const EnvironSettings& settings = run.Process().Environ().settings;
   EXPECT_EQ(QRect(settings.windowLeft, settings.windowTop, settings.windowWidth, settings.windowHeight),
             QRect(60, 40, 640, 420));
 }
@@ -428,7 +428,7 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndKeepsItsPlace) {
 TEST_F(MainWindowTest, CtrlQQuits) {
   ProgramRun run;
   run.Start();
-  cuiMainWindow* window = run.Controller().MainWindow();
+  ApplicationWindow* window = run.Controller().MainWindow();
   QApplication::setActiveWindow(window);
   ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == window; }));
   qt_sendShortcutOverrideEvent(window, 0, Qt::Key_Q, Qt::ControlModifier, QString(), false, 1);
@@ -438,7 +438,7 @@ TEST_F(MainWindowTest, CtrlQQuits) {
 TEST_F(MainWindowTest, SetupOnTheCommandLineInAnyLetterCaseIsNoted) {
   ProgramRun run({"tessel", "/SeTuP"});
   run.Start();
-  EXPECT_EQ(run.Process().Environ().settings.startMode, indEnvironSettings::kStartSetup);
+  EXPECT_EQ(run.Process().Environ().settings.startMode, EnvironSettings::kStartSetup);
   EXPECT_TRUE(run.Controller().MainWindow()->isVisible());
 }
 

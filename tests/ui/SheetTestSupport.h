@@ -99,6 +99,6 @@ class SheetTest : public ::testing::Test {
   ManualTiming timing;
   cmcEvMan events;
   TestSettings settings;
-  cmcSheetDisplayStore display{settings.environ, kSettingsKey, applicationTexts()};
+  SheetDisplayStore display{settings.environ, kSettingsKey, applicationTexts()};
   RecordingBehaviour behaviour;
 };

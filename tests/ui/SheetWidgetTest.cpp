@@ -288,7 +288,7 @@ TEST_F(SheetTest, ResetWidthsForgetsTheStoredOnes) {
 }
 
 TEST_F(SheetTest, SavedPositionComesBack) {
-  cuiSheetPosition position;
+  SheetPosition position;
   {
     const auto sheet = Open(kMemory);
     for (int i = 0; i < 3; ++i) Key(*sheet, Qt::Key_PageDown);

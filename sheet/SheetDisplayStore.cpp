@@ -1,4 +1,4 @@
-#include "sheet/cmcSheetDisplayStore.h"
+#include "sheet/SheetDisplayStore.h"
 
 #include <utility>
 
@@ -26,10 +26,10 @@ void ForEachListedSheet(cmcGTex& texts, Visit visit) {
 
 }  // namespace
 
-cmcSheetDisplayStore::cmcSheetDisplayStore(indEnviron& environ, std::string rootKey, cmcGTex& texts)
+SheetDisplayStore::SheetDisplayStore(indEnviron& environ, std::string rootKey, cmcGTex& texts)
     : environ_(environ), rootKey_(std::move(rootKey)), texts_(texts) {}
 
-std::optional<std::string> cmcSheetDisplayStore::RegistryName(std::string_view sheetKey) const {
+std::optional<std::string> SheetDisplayStore::RegistryName(std::string_view sheetKey) const {
   std::optional<std::string> found;
   ForEachListedSheet(texts_, [&](std::string_view key, std::string name) {
     if (key != sheetKey) return false;
@@ -39,39 +39,39 @@ std::optional<std::string> cmcSheetDisplayStore::RegistryName(std::string_view s
   return found;
 }
 
-std::optional<int32_t> cmcSheetDisplayStore::ReadWidth(const std::string& registryName, int column) const {
+std::optional<int32_t> SheetDisplayStore::ReadWidth(const std::string& registryName, int column) const {
   const int32_t width = environ_.ReadRegistryInteger(WidthKey(registryName), std::to_string(column));
   if (width < 0) return std::nullopt;
   return width;
 }
 
-bool cmcSheetDisplayStore::WriteWidth(const std::string& registryName, int column, int32_t width) {
+bool SheetDisplayStore::WriteWidth(const std::string& registryName, int column, int32_t width) {
   return environ_.WriteRegistryInteger(WidthKey(registryName), std::to_string(column), width);
 }
 
-void cmcSheetDisplayStore::DeleteAllWidths() {
+void SheetDisplayStore::DeleteAllWidths() {
   ForEachListedSheet(texts_, [&](std::string_view, const std::string& name) {
     environ_.DeleteRegistryKey(rootKey_, std::string(kDisplay) + '\\' + name + '\\' + kColumnWidths);
     return false;
   });
 }
 
-void cmcSheetDisplayStore::RestoreColumnCutMask() {
+void SheetDisplayStore::RestoreColumnCutMask() {
   columnCutMask_ = kAllColumnGroups;
   const int32_t stored = environ_.ReadRegistryInteger(DisplayKey(), kColumnCut);
   if (stored >= 0) SetColumnCutMask(stored);
 }
 
-bool cmcSheetDisplayStore::SaveColumnCutMask() {
+bool SheetDisplayStore::SaveColumnCutMask() {
   return environ_.WriteRegistryInteger(DisplayKey(), kColumnCut, columnCutMask_);
 }
 
-int32_t cmcSheetDisplayStore::FontSizePercentage() const { return environ_.settings.fontSizePercentage; }
+int32_t SheetDisplayStore::FontSizePercentage() const { return environ_.settings.fontSizePercentage; }
 
-int32_t cmcSheetDisplayStore::PrinterFontSize() const { return environ_.settings.printerFontSize; }
+int32_t SheetDisplayStore::PrinterFontSize() const { return environ_.settings.printerFontSize; }
 
-std::string cmcSheetDisplayStore::DisplayKey() const { return rootKey_ + '\\' + kDisplay; }
+std::string SheetDisplayStore::DisplayKey() const { return rootKey_ + '\\' + kDisplay; }
 
-std::string cmcSheetDisplayStore::WidthKey(const std::string& registryName) const {
+std::string SheetDisplayStore::WidthKey(const std::string& registryName) const {
   return DisplayKey() + '\\' + registryName + '\\' + kColumnWidths;
 }

@@ -18,12 +18,12 @@
 #include "sheet/SheetModel.h"
 #include "sheet/SheetStyle.h"
 #include "sheet/clsSheeRowAtr.h"
-#include "sheet/cmcSheetCells.h"
+#include "sheet/SheetCells.h"
 #include "text/cmcCellObj.h"
 
 class CellDocument;
 class cmcGTex;
-class cmcSheetDisplayStore;
+class SheetDisplayStore;
 
 // Limits of a column the user may size: at least 10 pixels, at most 650 and at most the room
 // the fixed columns leave in the grid's client area.
@@ -35,17 +35,17 @@ struct SheetEnvironment {
   cmcGTex& texts;
   CellTextMeasure& measure;
   // Column widths and the column-cut mask; none keeps nothing (and takes font size 100 %).
-  cmcSheetDisplayStore* display = nullptr;
+  SheetDisplayStore* display = nullptr;
   // The document the page shows; without one every sheet takes the plain model.
   CellDocument* document = nullptr;
 };
 
-class cmcSheetLayout {
+class SheetLayout {
  public:
-  explicit cmcSheetLayout(const SheetEnvironment& environment);
-  virtual ~cmcSheetLayout() = default;
-  cmcSheetLayout(const cmcSheetLayout&) = delete;
-  cmcSheetLayout& operator=(const cmcSheetLayout&) = delete;
+  explicit SheetLayout(const SheetEnvironment& environment);
+  virtual ~SheetLayout() = default;
+  SheetLayout(const SheetLayout&) = delete;
+  SheetLayout& operator=(const SheetLayout&) = delete;
 
   // --- Set before Build ---
   // Splits a full sheet name into type tag, definition key and arguments, makes the model of
@@ -115,8 +115,8 @@ class cmcSheetLayout {
   const cmcCellObj& BasicCell() const { return basicCell_; }
   cmcCellObj& GetCell(int column, int row) { return cells_.Entry(column, row).cell; }
   const cmcCellObj& GetCell(int column, int row) const { return cells_.Entry(column, row).cell; }
-  cmcSheetCells& Cells() { return cells_; }
-  const cmcSheetCells& Cells() const { return cells_; }
+  SheetCells& Cells() { return cells_; }
+  const SheetCells& Cells() const { return cells_; }
 
   // --- Sizes in the grid's pixels ---
   // Pixels of a screen pixel on the target (the printer scale, rounded).
@@ -169,7 +169,7 @@ class cmcSheetLayout {
   clsSheeRowAtr& MutableRowAttributes() { return rowAttributes_; }
   CellVariables& MutableVariables() { return variables_; }
   cmcGTex& Texts() const { return texts_; }
-  cmcSheetDisplayStore* Display() const { return display_; }
+  SheetDisplayStore* Display() const { return display_; }
   // Fills row with the first `cells` cells of the row above, each one index further on, and
   // gives it the height of the row above (how repetitions of a one-row loop body are made).
   void CopyRowAbove(int row, int cells);
@@ -189,7 +189,7 @@ class cmcSheetLayout {
 
   cmcGTex& texts_;
   CellTextMeasure& measure_;
-  cmcSheetDisplayStore* display_;
+  SheetDisplayStore* display_;
   CellDocument* document_;
   std::unique_ptr<SheetModel> model_;
 
@@ -223,7 +223,7 @@ class cmcSheetLayout {
   clsSheeRowAtr rowAttributes_;
   CellVariables variables_{};
   cmcCellObj basicCell_;
-  cmcSheetCells cells_;
+  SheetCells cells_;
   std::vector<int> columnWidths_;
   std::vector<int> rowHeights_;
   int firstSelectableColumn_ = -1;

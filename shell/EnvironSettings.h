@@ -7,7 +7,7 @@
 
 #include "memory/DestinationTables.h"
 
-struct indEnvironSettings {
+struct EnvironSettings {
   // The only value of the validity marker under which settings are trusted and written.
   static constexpr std::int32_t kValidMarker = 753951;
   // The destination code that means "not known yet".
@@ -49,5 +49,5 @@ struct indEnvironSettings {
   bool receiveExpansion = false;
   std::int32_t destinationCode = kNoDestination;  // 0-15, or kNoDestination
 
-  bool operator==(const indEnvironSettings&) const = default;
+  bool operator==(const EnvironSettings&) const = default;
 };

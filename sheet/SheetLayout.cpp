@@ -1,4 +1,4 @@
-#include "sheet/cmcSheetLayout.h"
+#include "sheet/SheetLayout.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 
 #include "platform/Fatal.h"
 #include "sheet/SheetName.h"
-#include "sheet/cmcSheetDisplayStore.h"
+#include "sheet/SheetDisplayStore.h"
 #include "text/ColorNames.h"
 #include "text/Cp932.h"
 #include "text/TextFields.h"
@@ -54,14 +54,14 @@ int CountCells(std::string_view text) {
 
 }  // namespace
 
-cmcSheetLayout::cmcSheetLayout(const SheetEnvironment& environment)
+SheetLayout::SheetLayout(const SheetEnvironment& environment)
     : texts_(environment.texts),
       measure_(environment.measure),
       display_(environment.display),
       document_(environment.document),
       model_(std::make_unique<SheetModel>()) {}
 
-void cmcSheetLayout::SetName(std::string_view fullName) {
+void SheetLayout::SetName(std::string_view fullName) {
   SheetName name = SplitSheetName(fullName);
   fullName_ = std::string(fullName);
   typeTag_ = std::move(name.type);
@@ -70,29 +70,29 @@ void cmcSheetLayout::SetName(std::string_view fullName) {
   SetArgument(name.arguments);
 }
 
-void cmcSheetLayout::SetArgument(std::string_view text) {
+void SheetLayout::SetArgument(std::string_view text) {
   argument_ = std::string(text);
   argumentNumber_ = ::ArgumentNumber(text);
   model_->SetArgument(text);
   baseIndex_ = model_->BaseIndex();
 }
 
-void cmcSheetLayout::SetPrinting(double scale, bool toBitmap) {
+void SheetLayout::SetPrinting(double scale, bool toBitmap) {
   printing_ = true;
   toBitmap_ = toBitmap;
   scale_ = scale > 0 ? scale : 1.0;
 }
 
-void cmcSheetLayout::Build() {
+void SheetLayout::Build() {
   ReadStyle();
   BuildCells();
 }
 
-void cmcSheetLayout::ReadStyle() {
+void SheetLayout::ReadStyle() {
   ForEachItem(texts_.GetLine(key_ + "_Style", 0), [this](std::string_view item) { ApplyStyleItem(item); });
 }
 
-void cmcSheetLayout::ApplyStyleItem(std::string_view item) {
+void SheetLayout::ApplyStyleItem(std::string_view item) {
   const auto valueOf = [item](std::string_view prefix) { return item.substr(prefix.size()); };
   if (startsWith(item, "TitleString=")) {
     if (item.size() > 12) style_.titleString = std::string(valueOf("TitleString="));
@@ -124,7 +124,7 @@ void cmcSheetLayout::ApplyStyleItem(std::string_view item) {
   }
 }
 
-void cmcSheetLayout::BuildCells() {
+void SheetLayout::BuildCells() {
   BuildBasicCell();
   LayOutRows(key_ + "_Cells");
   MakeCellTable(rowCount_);
@@ -133,9 +133,9 @@ void cmcSheetLayout::BuildCells() {
   AddBaseIndex();
 }
 
-int cmcSheetLayout::FontSizePercentage() const { return display_ ? display_->FontSizePercentage() : 100; }
+int SheetLayout::FontSizePercentage() const { return display_ ? display_->FontSizePercentage() : 100; }
 
-void cmcSheetLayout::BuildBasicCell() {
+void SheetLayout::BuildBasicCell() {
   std::string definition = texts_.GetLine(key_ + "_BasicCell", 0);
   if (fontHeight_ != 0) {
     definition += "{(Font=,,," + std::to_string(fontHeight_) + ",,,)}";
@@ -148,7 +148,7 @@ void cmcSheetLayout::BuildBasicCell() {
   ParseCellDefinition(basicCell_, definition, nullptr, nullptr);
 }
 
-void cmcSheetLayout::LayOutRows(const std::string& cellsKey) {
+void SheetLayout::LayOutRows(const std::string& cellsKey) {
   rowCount_ = 0;
   columnCount_ = 0;
   rowAttributes_.Clear();
@@ -176,13 +176,13 @@ void cmcSheetLayout::LayOutRows(const std::string& cellsKey) {
   MarkListRegion();
 }
 
-void cmcSheetLayout::AppendRow(bool inLoopBody) {
+void SheetLayout::AppendRow(bool inLoopBody) {
   if (inLoopBody) loopBodyRows_.push_back(rowCount_);
   rowAttributes_.Set(rowCount_++, currentLine_, selectOn_);
 }
 
 // Repeats the rows of a finished loop body; a loop still open waits for its end.
-void cmcSheetLayout::FinishDirectiveLine() {
+void SheetLayout::FinishDirectiveLine() {
   if (loopStartLine_ < 0 || loopEndLine_ < 0 || loopCount_ <= 0) return;
   const std::vector<int> body = std::move(loopBodyRows_);
   for (int pass = 1; pass < loopCount_; ++pass) {
@@ -194,14 +194,14 @@ void cmcSheetLayout::FinishDirectiveLine() {
   loopBodyRows_.clear();
 }
 
-void cmcSheetLayout::StartLoop(int count) {
+void SheetLayout::StartLoop(int count) {
   loopStartLine_ = currentLine_;
   loopEndLine_ = -1;
   loopCount_ = count > 1 ? count : 1;
   loopBodyRows_.clear();
 }
 
-void cmcSheetLayout::ApplyDirective(std::string_view item) {
+void SheetLayout::ApplyDirective(std::string_view item) {
   cmcScrBlock block;
   block.Parse(item);
   const std::string& name = block.Name();
@@ -222,29 +222,29 @@ void cmcSheetLayout::ApplyDirective(std::string_view item) {
   }
 }
 
-bool cmcSheetLayout::AllowsRegionalLines(std::string_view directive) const {
+bool SheetLayout::AllowsRegionalLines(std::string_view directive) const {
   return model_->AllowsRegionalLines(directive);
 }
 
 // An open loop repeats its body once per entry, and on screen once more for a new entry.
-void cmcSheetLayout::StartListLoop() {
+void SheetLayout::StartListLoop() {
   const int count = model_->List()->count;
   StartLoop(printing_ ? count : count + 1);
   firstListRow_ = rowCount_;
 }
 
 // Every row of a list sheet may join a line selection except the new-entry row.
-void cmcSheetLayout::MarkListRegion() {
+void SheetLayout::MarkListRegion() {
   if (firstListRow_ < 0) return;
   for (int row = 0; row < rowCount_; ++row) rowAttributes_.SetSelectRegion(row, row != NewEntryRow());
 }
 
-int cmcSheetLayout::NewEntryRow() const {
+int SheetLayout::NewEntryRow() const {
   if (firstListRow_ < 0 || printing_) return -1;
   return firstListRow_ + model_->List()->count;
 }
 
-bool cmcSheetLayout::AddListRow() {
+bool SheetLayout::AddListRow() {
   SheetList* list = model_->List();
   if (firstListRow_ < 0 || list == nullptr) return false;
   const int row = rowCount_++;
@@ -259,7 +259,7 @@ bool cmcSheetLayout::AddListRow() {
   return true;
 }
 
-bool cmcSheetLayout::RemoveListRow() {
+bool SheetLayout::RemoveListRow() {
   SheetList* list = model_->List();
   if (firstListRow_ < 0 || list == nullptr || list->count == 0) return false;
   --rowCount_;
@@ -271,12 +271,12 @@ bool cmcSheetLayout::RemoveListRow() {
   return true;
 }
 
-int cmcSheetLayout::DefaultSize() const {
+int SheetLayout::DefaultSize() const {
   if (!printing_ || toBitmap_) return 1;
   return std::max(1, static_cast<int>(scale_));
 }
 
-void cmcSheetLayout::MakeCellTable(int tableRows) {
+void SheetLayout::MakeCellTable(int tableRows) {
   cells_.Reset(columnCount_, tableRows);
   columnWidths_.assign(static_cast<std::size_t>(columnCount_), DefaultSize());
   rowHeights_.assign(static_cast<std::size_t>(std::max(tableRows, 0)), DefaultSize());
@@ -284,7 +284,7 @@ void cmcSheetLayout::MakeCellTable(int tableRows) {
   firstSelectableRow_ = -1;
 }
 
-void cmcSheetLayout::FillCells(const std::string& cellsKey) {
+void SheetLayout::FillCells(const std::string& cellsKey) {
   int previousLine = -1;
   int cellsAbove = 0;
   for (int row = 0; row < rowCount_; ++row) {
@@ -301,7 +301,7 @@ void cmcSheetLayout::FillCells(const std::string& cellsKey) {
   PersistWidthsAfterFill();
 }
 
-int cmcSheetLayout::ParseRow(int row, std::string_view text) {
+int SheetLayout::ParseRow(int row, std::string_view text) {
   int column = 0;
   for (; !text.empty() && column < columnCount_; ++column) {
     OnCellFill(column, row);
@@ -314,7 +314,7 @@ int cmcSheetLayout::ParseRow(int row, std::string_view text) {
 }
 
 // A repetition of a one-row loop body: the row above, one index further on.
-void cmcSheetLayout::CopyRowAbove(int row, int cells) {
+void SheetLayout::CopyRowAbove(int row, int cells) {
   for (int column = 0; column < cells; ++column) {
     cmcCellObj& cell = cells_.Entry(column, row).cell;
     CopyCell(cell, cells_.Entry(column, row - 1).cell);
@@ -324,7 +324,7 @@ void cmcSheetLayout::CopyRowAbove(int row, int cells) {
   SetRowHeight(row, RowHeight(row - 1));
 }
 
-void cmcSheetLayout::FitCell(const cmcCellObj& cell, int column, int row) {
+void SheetLayout::FitCell(const cmcCellObj& cell, int column, int row) {
   if (!cell.AutoWidth() && !cell.AutoHeight()) return;
   const CellFont font = EffectiveFont(cell);
   int width = 0;
@@ -337,14 +337,14 @@ void cmcSheetLayout::FitCell(const cmcCellObj& cell, int column, int row) {
   if (cell.AutoHeight()) SetRowHeight(row, std::max(RowHeight(row), height + ScaledPixels(2)));
 }
 
-void cmcSheetLayout::NoteSelectable(const cmcCellObj& cell, int column, int row) {
+void SheetLayout::NoteSelectable(const cmcCellObj& cell, int column, int row) {
   if (!cell.Selectable()) return;
   if (firstSelectableColumn_ < 0 || column < firstSelectableColumn_) firstSelectableColumn_ = column;
   if (firstSelectableRow_ < 0 || row < firstSelectableRow_) firstSelectableRow_ = row;
 }
 
 // Only multi-select sheets have a select region; elsewhere no cell may join a selection.
-void cmcSheetLayout::SetRegionFlag(int row) {
+void SheetLayout::SetRegionFlag(int row) {
   const bool inRegion = style_.multiSelect != MultiSelectMode::None && rowAttributes_.SelectRegion(row);
   for (int column = 0; column < columnCount_; ++column) {
     uint8_t& flags = cells_.Entry(column, row).flags;
@@ -353,7 +353,7 @@ void cmcSheetLayout::SetRegionFlag(int row) {
   }
 }
 
-void cmcSheetLayout::PersistWidthsAfterFill() {
+void SheetLayout::PersistWidthsAfterFill() {
   if (printing_) {
     RestoreColumnWidths();
   } else if (!listMode_) {
@@ -367,7 +367,7 @@ void cmcSheetLayout::PersistWidthsAfterFill() {
   resetWidths_ = false;
 }
 
-void cmcSheetLayout::AddBaseIndex() {
+void SheetLayout::AddBaseIndex() {
   for (int row = 0; row < cells_.Rows(); ++row) {
     for (int column = 0; column < cells_.Columns(); ++column) cells_.Entry(column, row).cell.index += baseIndex_;
   }
@@ -375,61 +375,61 @@ void cmcSheetLayout::AddBaseIndex() {
 }
 
 // The rows of a list count from the list's first index on.
-void cmcSheetLayout::OnRowFill(int row) {
+void SheetLayout::OnRowFill(int row) {
   if (row == firstListRow_) variables_[0] = model_->List()->first;
 }
 
-void cmcSheetLayout::OnCellFill(int, int) {}
+void SheetLayout::OnCellFill(int, int) {}
 
-int cmcSheetLayout::ScaledPixels(int pixels) const { return static_cast<int>(std::lround(pixels * scale_)); }
+int SheetLayout::ScaledPixels(int pixels) const { return static_cast<int>(std::lround(pixels * scale_)); }
 
-int cmcSheetLayout::FixedColumnCount() const { return std::max(0, std::min(style_.fixedColumns, columnCount_ - 1)); }
+int SheetLayout::FixedColumnCount() const { return std::max(0, std::min(style_.fixedColumns, columnCount_ - 1)); }
 
-int cmcSheetLayout::FixedRowCount() const { return std::max(0, std::min(style_.fixedRows, rowCount_ - 1)); }
+int SheetLayout::FixedRowCount() const { return std::max(0, std::min(style_.fixedRows, rowCount_ - 1)); }
 
-int cmcSheetLayout::ColumnWidth(int column) const {
+int SheetLayout::ColumnWidth(int column) const {
   if (column < 0 || static_cast<std::size_t>(column) >= columnWidths_.size()) fatal("Illegal Cell selection");
   return columnWidths_[static_cast<std::size_t>(column)];
 }
 
-int cmcSheetLayout::RowHeight(int row) const {
+int SheetLayout::RowHeight(int row) const {
   if (row < 0 || static_cast<std::size_t>(row) >= rowHeights_.size()) fatal("Illegal Cell selection");
   return rowHeights_[static_cast<std::size_t>(row)];
 }
 
-void cmcSheetLayout::SetColumnWidth(int column, int width) {
+void SheetLayout::SetColumnWidth(int column, int width) {
   ColumnWidth(column);
   columnWidths_[static_cast<std::size_t>(column)] = std::max(0, width);
 }
 
-void cmcSheetLayout::SetRowHeight(int row, int height) {
+void SheetLayout::SetRowHeight(int row, int height) {
   RowHeight(row);
   rowHeights_[static_cast<std::size_t>(row)] = std::max(0, height);
 }
 
-int cmcSheetLayout::TotalWidth(int firstColumn, int endColumn) const {
+int SheetLayout::TotalWidth(int firstColumn, int endColumn) const {
   int total = 0;
   for (int column = std::max(0, firstColumn); column < std::min(endColumn, columnCount_); ++column)
     total += ColumnWidth(column);
   return total;
 }
 
-int cmcSheetLayout::FirstDataRow() const { return std::max(0, std::min(style_.fixedRows, rowCount_ - 1)); }
+int SheetLayout::FirstDataRow() const { return std::max(0, std::min(style_.fixedRows, rowCount_ - 1)); }
 
-bool cmcSheetLayout::ColumnKeepsWidth(int column) const { return cells_.IsSelectable(column, FirstDataRow()); }
+bool SheetLayout::ColumnKeepsWidth(int column) const { return cells_.IsSelectable(column, FirstDataRow()); }
 
 int LimitedColumnWidth(int width, int maximum) {
   return std::max(kMinimumColumnWidth, std::min({kMaximumColumnWidth, maximum, width}));
 }
 
-void cmcSheetLayout::LimitColumnWidths(int clientWidth) {
+void SheetLayout::LimitColumnWidths(int clientWidth) {
   const int room = clientWidth - TotalWidth(0, FixedColumnCount());
   for (int column = 0; column < columnCount_; ++column) {
     if (ColumnKeepsWidth(column)) SetColumnWidth(column, LimitedColumnWidth(ColumnWidth(column), room));
   }
 }
 
-void cmcSheetLayout::RestoreColumnWidths() {
+void SheetLayout::RestoreColumnWidths() {
   if (display_ == nullptr) return;
   display_->RestoreColumnCutMask();
   const std::optional<std::string> name = display_->RegistryName(key_);
@@ -445,12 +445,12 @@ void cmcSheetLayout::RestoreColumnWidths() {
 
 // A width stored on screen at the settings' font size, for the printer's font size and
 // resolution.
-int cmcSheetLayout::PrintedWidth(int32_t storedWidth) const {
+int SheetLayout::PrintedWidth(int32_t storedWidth) const {
   const double fontRatio = display_->PrinterFontSize() * 100.0 / std::max(1, FontSizePercentage());
   return static_cast<int>(std::lround(storedWidth * fontRatio * scale_ * 0.1));
 }
 
-void cmcSheetLayout::SaveColumnWidths() {
+void SheetLayout::SaveColumnWidths() {
   if (display_ == nullptr || printing_) return;
   display_->SaveColumnCutMask();
   const std::optional<std::string> name = display_->RegistryName(key_);

@@ -13,7 +13,7 @@ struct CellPosition {
   bool IsSet() const { return column >= 0 && row >= 0; }
 };
 
-class cmcSheetCells {
+class SheetCells {
  public:
   // Replaces the table by columns x rows fresh entries (no category, no cell identifier,
   // in the select region).

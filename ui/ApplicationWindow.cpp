@@ -1,4 +1,4 @@
-#include "ui/cuiMainWindow.h"
+#include "ui/ApplicationWindow.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -31,7 +31,7 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-cuiMainWindow::cuiMainWindow(cuiMain& controller)
+ApplicationWindow::ApplicationWindow(cuiMain& controller)
     : controller_(controller),
       splitter_(new QSplitter(Qt::Horizontal, this)),
       left_(MakePanel(splitter_, "LeftPanel")),
@@ -55,26 +55,26 @@ cuiMainWindow::cuiMainWindow(cuiMain& controller)
   connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
-QWidget& cuiMainWindow::LeftPanel() const { return *left_; }
-QWidget& cuiMainWindow::RightPanel() const { return *right_; }
+QWidget& ApplicationWindow::LeftPanel() const { return *left_; }
+QWidget& ApplicationWindow::RightPanel() const { return *right_; }
 
-int cuiMainWindow::LeftPanelWidth() const { return splitter_->sizes().value(0, left_->width()); }
+int ApplicationWindow::LeftPanelWidth() const { return splitter_->sizes().value(0, left_->width()); }
 
-void cuiMainWindow::SetLeftPanelWidth(int width) {
+void ApplicationWindow::SetLeftPanelWidth(int width) {
   const int left = std::max(kMinimumPanelWidth, width);
   const int total = std::max(splitter_->width(), geometry().width());
   splitter_->setSizes({left, std::max(1, total - left - kSplitterWidth)});
 }
 
-void cuiMainWindow::ShowSheet(QWidget& sheet) {
+void ApplicationWindow::ShowSheet(QWidget& sheet) {
   right_->layout()->addWidget(&sheet);
   sheet.show();
 }
 
-void cuiMainWindow::SetStatusText(const QString& text) { status_->setText(text); }
-QString cuiMainWindow::StatusText() const { return status_->text(); }
+void ApplicationWindow::SetStatusText(const QString& text) { status_->setText(text); }
+QString ApplicationWindow::StatusText() const { return status_->text(); }
 
-void cuiMainWindow::closeEvent(QCloseEvent* event) {
+void ApplicationWindow::closeEvent(QCloseEvent* event) {
   if (!controller_.CloseQuery()) {
     event->ignore();
     return;
@@ -83,7 +83,7 @@ void cuiMainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void cuiMainWindow::showEvent(QShowEvent* event) {
+void ApplicationWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   controller_.UpdateTitle();
 }

@@ -12,13 +12,13 @@
 class cmcGTex;
 class indEnviron;
 
-class cmcSheetDisplayStore {
+class SheetDisplayStore {
  public:
   static constexpr int32_t kAllColumnGroups = 127;
 
   // rootKey is the settings' key in the per-user store ("Software\Quor\Tessel"). The
   // settings object and the text database must outlive the store.
-  cmcSheetDisplayStore(indEnviron& environ, std::string rootKey, cmcGTex& texts);
+  SheetDisplayStore(indEnviron& environ, std::string rootKey, cmcGTex& texts);
 
   // The registry name GI_CellWidthRegList gives the sheet definition key; none when the
   // sheet is not listed (it keeps no widths).

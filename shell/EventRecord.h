@@ -7,7 +7,7 @@
 
 enum class EventMode : std::int32_t { Queued = 0, Immediate = 1, Query = 2 };
 
-struct cmcEvent {
+struct EventRecord {
   std::int32_t code = 0;
   EventMode mode = EventMode::Immediate;
   // Often a pointer or an index, hence pointer-sized.

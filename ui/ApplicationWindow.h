@@ -12,7 +12,7 @@ class QShowEvent;
 class QSplitter;
 class cuiMain;
 
-class cuiMainWindow final : public QMainWindow {
+class ApplicationWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -22,7 +22,7 @@ class cuiMainWindow final : public QMainWindow {
   // Nor the left panel narrower than this.
   static constexpr int kMinimumPanelWidth = 8;
 
-  explicit cuiMainWindow(cuiMain& controller);
+  explicit ApplicationWindow(cuiMain& controller);
 
   QWidget& LeftPanel() const;
   QWidget& RightPanel() const;
