@@ -16,16 +16,16 @@
 
 namespace {
 
-void showFatalMessageBox(const std::string& caption, const std::string& text) {
+void ShowFatalMessageBox(const std::string& caption, const std::string& text) {
   QMessageBox::critical(nullptr, QString::fromStdString(caption),
-                        QString::fromStdString(toUtf8(text, CodePage::Cp932)));
+                        QString::fromStdString(ToUtf8(text, CodePage::Cp932)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  setFatalHandler(showFatalMessageBox);
+  SetFatalHandler(ShowFatalMessageBox);
   QApplication::setWindowIcon(ProgramIcon());
   QtTiming timing;
   QtMd5 md5;

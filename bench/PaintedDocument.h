@@ -33,7 +33,7 @@ class PaintedDocument final : public CellDocument {
   const cmcRecent& RecentFiles() const override { return recent; }
   bool SystemLanguageJapanese() const override { return false; }
   int DateOrder() const override { return 0; }
-  cmcGTex& Texts() override { return applicationTexts(); }
+  cmcGTex& Texts() override { return ApplicationTexts(); }
   std::string VersionText() const override { return {}; }
   std::string YearText() const override { return {}; }
   cmcEvMan* Events() override { return nullptr; }

@@ -23,11 +23,11 @@ class NoMeasure final : public CellTextMeasure {
 };
 
 void QueryMemoryChannelSheet(benchmark::State& state) {
-  applicationTexts().Reset();
-  applicationTexts().SelectLineTable(lineTable(TableLanguage::English));
+  ApplicationTexts().Reset();
+  ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));
   PaintedDocument document(kDestination);
   NoMeasure measure;
-  SheetLayout sheet(SheetEnvironment{applicationTexts(), measure});
+  SheetLayout sheet(SheetEnvironment{ApplicationTexts(), measure});
   sheet.SetName("[St_ColCut]GI_Sheet_MemoryCH,0,0");
   sheet.Build();
   std::vector<cmcCellObj*> dataCells;

@@ -14,7 +14,7 @@
 namespace {
 
 // A generation-3 file whose 500 memory channels are all in use.
-std::string writeFullFile() {
+std::string WriteFullFile() {
   const std::string path = "/tmp/tessel-bench-full.qmf";
   std::ostringstream out, err;
   RunTesselCli({"new", "--destination", "2", "-o", path}, out, err);
@@ -34,7 +34,7 @@ std::string writeFullFile() {
 }
 
 void BM_DumpFullMemoryListAsJson(benchmark::State& state) {
-  const std::string path = writeFullFile();
+  const std::string path = WriteFullFile();
   std::string json;
   for (auto _ : state) {
     std::ostringstream out, err;

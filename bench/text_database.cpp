@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string lastKeyOf(LineTable table) {
+std::string LastKeyOf(LineTable table) {
   for (std::size_t i = table.count - 1; i-- > 0;) {
     const std::string line = table.lines[i];
     if (line.size() > 1 && line[0] == '#') return line.substr(1);
@@ -20,8 +20,8 @@ std::string lastKeyOf(LineTable table) {
 }
 
 void BM_ColdLookupOfLastKey(benchmark::State& state) {
-  const LineTable table = lineTable(TableLanguage::English);
-  const std::string key = lastKeyOf(table);
+  const LineTable table = LineTableOf(TableLanguage::English);
+  const std::string key = LastKeyOf(table);
   for (auto _ : state) {
     cmcGTex texts;
     texts.SelectLineTable(table);

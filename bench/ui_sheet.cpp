@@ -43,8 +43,8 @@ struct World {
   World() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     app = std::make_unique<QApplication>(argc, argv);
-    applicationTexts().Reset();
-    applicationTexts().SelectLineTable(lineTable(TableLanguage::English));
+    ApplicationTexts().Reset();
+    ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));
   }
   int argc = 1;
   char name[8] = "bench";
@@ -57,19 +57,19 @@ struct World {
   FreeLock lock;
   indEnviron environ{indEnviron::Names{"Tessel bench", kSettingsKey, kSettingsKey},
                      indEnviron::Stores{user, machine}, lock, {"tessel"}, {1280, 800}};
-  SheetDisplayStore display{environ, kSettingsKey, applicationTexts()};
+  SheetDisplayStore display{environ, kSettingsKey, ApplicationTexts()};
   PaintedDocument document{kDestination};
   indActiveCell behaviour{document};
 };
 
-World& world() {
+World& SharedWorld() {
   static World instance;
   return instance;
 }
 
-std::unique_ptr<cuiSheet> OpenSheet(CellBehaviourCallback behaviour = world().behaviour.Callback(),
+std::unique_ptr<cuiSheet> OpenSheet(CellBehaviourCallback behaviour = SharedWorld().behaviour.Callback(),
                                     QSize size = {1200, 700}) {
-  auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &world().display, world().events);
+  auto sheet = std::make_unique<cuiSheet>(nullptr, ApplicationTexts(), &SharedWorld().display, SharedWorld().events);
   sheet->Layout().SetName(kSheet);
   sheet->SetCallback(behaviour);
   sheet->resize(size);
@@ -89,12 +89,12 @@ std::unique_ptr<QTableWidget> OpenTable() {
 }
 
 void BM_OpenMemorySheet(benchmark::State& state) {
-  world();
+  World();
   for (auto _ : state) benchmark::DoNotOptimize(OpenSheet());
 }
 
 void BM_OpenTableWidget(benchmark::State& state) {
-  world();
+  World();
   for (auto _ : state) benchmark::DoNotOptimize(OpenTable());
 }
 
@@ -110,14 +110,14 @@ void RenderScrolling(benchmark::State& state, QWidget& widget, const std::functi
 }
 
 void BM_RepaintScrollingMemorySheet(benchmark::State& state) {
-  world();
+  World();
   const auto sheet = OpenSheet();
   cuiGrid& grid = sheet->Grid();
   RenderScrolling(state, *sheet, [&grid](int step) { grid.SetTopLeft(grid.LeftCol(), grid.FixedRows() + step); });
 }
 
 void BM_RepaintScrollingTableWidget(benchmark::State& state) {
-  world();
+  World();
   const auto table = OpenTable();
   RenderScrolling(state, *table, [&table](int step) { table->scrollToItem(table->item(step, 0), QAbstractItemView::PositionAtTop); });
 }
@@ -139,8 +139,8 @@ struct CountingBehaviour {
 
 // The sheet large enough that one repaint draws all 100 rows and every column.
 void BM_FullRepaintMemorySheetThroughDispatcher(benchmark::State& state) {
-  world();
-  CountingBehaviour counting{world().behaviour};
+  World();
+  CountingBehaviour counting{SharedWorld().behaviour};
   const auto sheet = OpenSheet({&CountingBehaviour::Handle, &counting}, {1200, 700});
   sheet->resize(sheet->GetWantedWidth() + 40, sheet->GetWantedHeight() + 40);
   QImage image(sheet->size(), QImage::Format_ARGB32_Premultiplied);

@@ -50,18 +50,18 @@ struct World {
   std::unique_ptr<QApplication> app;
 };
 
-World& world() {
+World& SharedWorld() {
   static World instance;
   return instance;
 }
 
-void RemoveSettings() { std::filesystem::remove_all(world().folder / "home" / "Quor"); }
+void RemoveSettings() { std::filesystem::remove_all(SharedWorld().folder / "home" / "Quor"); }
 
 // The user's view of a start: the window is shown and everything in it has been painted once.
 QImage Painted(QWidget& window) { return window.grab().toImage(); }
 
 void BM_TesselStart(benchmark::State& state) {
-  world();
+  World();
   QtTiming timing;
   for (auto _ : state) {
     auto process = std::make_unique<MainProcess>(std::vector<std::string>{"tessel"});
@@ -78,7 +78,7 @@ void BM_TesselStart(benchmark::State& state) {
 BENCHMARK(BM_TesselStart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MinimalTableWindowStart(benchmark::State& state) {
-  world();
+  World();
   for (auto _ : state) {
     auto window = std::make_unique<QMainWindow>();
     window->setCentralWidget(new QTableWidget(kRows, kColumns));

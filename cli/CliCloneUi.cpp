@@ -22,5 +22,5 @@ void CliCloneUi::CloseProgress() {
 }
 
 void CliCloneUi::ShowCloneError(const std::string& /*caption*/, const std::string& text) {
-  err_ << toUtf8(text, CodePage::Cp1252) << "\n";
+  err_ << ToUtf8(text, CodePage::Cp1252) << "\n";
 }

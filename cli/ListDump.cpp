@@ -33,7 +33,7 @@ DumpField Number(std::string_view key, long long value) {
 DumpField Text(std::string_view key, std::string_view bytes) {
   const std::size_t end = bytes.find_last_not_of(' ');
   const std::string utf8 =
-      toUtf8(bytes.substr(0, end == std::string_view::npos ? 0 : end + 1), CodePage::Cp1252);
+      ToUtf8(bytes.substr(0, end == std::string_view::npos ? 0 : end + 1), CodePage::Cp1252);
   return {key, JsonString(utf8), utf8};
 }
 

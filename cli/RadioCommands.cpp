@@ -68,15 +68,15 @@ int UsageError(Io& io, const std::string& message) {
 }
 
 cmcGTex& Texts() {
-  cmcGTex& texts = applicationTexts();
-  texts.SelectLineTable(lineTable(TableLanguage::English));
+  cmcGTex& texts = ApplicationTexts();
+  texts.SelectLineTable(LineTableOf(TableLanguage::English));
   return texts;
 }
 
-std::string TextOf(std::string_view key) { return toUtf8(Texts().GetValueText(key), CodePage::Cp1252); }
+std::string TextOf(std::string_view key) { return ToUtf8(Texts().GetValueText(key), CodePage::Cp1252); }
 
 FileErrorReporter ReportTo(std::ostream& err) {
-  return [&err](int code) { err << toUtf8(FileErrorText(Texts(), code), CodePage::Cp1252) << "\n"; };
+  return [&err](int code) { err << ToUtf8(FileErrorText(Texts(), code), CodePage::Cp1252) << "\n"; };
 }
 
 // The window's link settings when it has stored them.
@@ -116,7 +116,7 @@ std::optional<RadioLinkOptions> LinkOptions(const CommandLine& line, Io& io, int
 
 std::string TrimmedComment(const std::string& comment) {
   const auto end = comment.find_last_not_of(' ');
-  return toUtf8(comment.substr(0, end == std::string::npos ? 0 : end + 1), CodePage::Cp1252);
+  return ToUtf8(comment.substr(0, end == std::string::npos ? 0 : end + 1), CodePage::Cp1252);
 }
 
 void PrintInfo(const RadioOutcome& outcome, const CloneInfoBlock& block, int transferType,

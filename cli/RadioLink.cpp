@@ -28,8 +28,8 @@ std::unique_ptr<QCoreApplication> ApplicationIfNone() {
 }
 
 cmcGTex& EnglishTexts() {
-  cmcGTex& texts = applicationTexts();
-  texts.SelectLineTable(lineTable(TableLanguage::English));
+  cmcGTex& texts = ApplicationTexts();
+  texts.SelectLineTable(LineTableOf(TableLanguage::English));
   return texts;
 }
 

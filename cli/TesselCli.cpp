@@ -55,9 +55,9 @@ int UsageError(Io& io, const std::string& message) {
 
 FileErrorReporter ReportTo(std::ostream& err) {
   return [&err](int code) {
-    cmcGTex& texts = applicationTexts();
-    texts.SelectLineTable(lineTable(TableLanguage::English));
-    err << toUtf8(FileErrorText(texts, code), CodePage::Cp1252) << "\n";
+    cmcGTex& texts = ApplicationTexts();
+    texts.SelectLineTable(LineTableOf(TableLanguage::English));
+    err << ToUtf8(FileErrorText(texts, code), CodePage::Cp1252) << "\n";
   };
 }
 
@@ -89,7 +89,7 @@ std::optional<int> DocumentDestination(const CommandLine& line, Io& io, int& sta
 
 void PrintInfo(const QmfHeaderFacts& facts, const QmfFileNotes& notes, bool json,
                std::ostream& out) {
-  const std::string comment = toUtf8(notes.comment, CodePage::Cp1252);
+  const std::string comment = ToUtf8(notes.comment, CodePage::Cp1252);
   const auto yesNo = [json](bool value) { return json ? (value ? "true" : "false") : (value ? "yes" : "no"); };
   if (json) {
     out << "{\"generation\": " << facts.generation

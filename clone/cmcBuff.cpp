@@ -13,7 +13,7 @@ namespace {
 constexpr std::int32_t kCompactThreshold = 4096;
 
 void CheckCount(std::int32_t n) {
-  if (n < 0) fatal("Out of cmcBuff element !");
+  if (n < 0) Fatal("Out of cmcBuff element !");
 }
 
 std::int32_t GrownSize(std::int32_t n, std::int32_t oldLength) {
@@ -63,7 +63,7 @@ void cmcBuff::Clear() {
 }
 
 std::uint8_t* cmcBuff::At(std::int32_t i) {
-  if (i < 0 || i >= length_) fatal("Out of cmcBuff element !");
+  if (i < 0 || i >= length_) Fatal("Out of cmcBuff element !");
   return Data() + i;
 }
 

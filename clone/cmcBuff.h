@@ -4,7 +4,7 @@
 // quarter of the old length extra, and new spare bytes are 0.
 //
 // Lengths and positions are signed 32-bit. A position outside the buffer, or a negative
-// length, is a defect of the caller and fatal ("Out of cmcBuff element !").
+// length, is a defect of the caller and Fatal ("Out of cmcBuff element !").
 #include <cstdint>
 #include <memory>
 

@@ -143,7 +143,7 @@ bool cmcCloneDrv::StartWrite(const cmcEeprom& image, const AddressRangeList& ran
     if (range.IsEndMarker()) break;
     const auto length = static_cast<std::size_t>(static_cast<std::int64_t>(range.end) - range.start + 1);
     if (!IsInsideImage(range.start, length, image.GetSize())) {
-      fatal("A write range lies outside the image.");
+      Fatal("A write range lies outside the image.");
     }
   }
   search_ = false;

@@ -10,7 +10,7 @@
 namespace {
 
 std::optional<std::int32_t> ParseInteger(std::string_view field) {
-  field = trimSpacesAndTabs(field);
+  field = TrimSpacesAndTabs(field);
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
   if (error != std::errc() || end == field.data()) return std::nullopt;
@@ -18,12 +18,12 @@ std::optional<std::int32_t> ParseInteger(std::string_view field) {
 }
 
 bool IsParityCheckLetter(std::string_view field) {
-  field = trimSpacesAndTabs(field);
+  field = TrimSpacesAndTabs(field);
   return field == "M" || field == "m" || field == "O" || field == "o";
 }
 
 StopBits ParseStopBits(std::string_view field) {
-  field = trimSpacesAndTabs(field);
+  field = TrimSpacesAndTabs(field);
   if (field == "1.5") return StopBits::OneAndHalf;
   if (field == "2") return StopBits::Two;
   return StopBits::One;
@@ -31,7 +31,7 @@ StopBits ParseStopBits(std::string_view field) {
 
 // A field that is missing or holds no number keeps the default.
 SerialLineSettings ParseLineSettings(std::string_view text) {
-  const std::vector<std::string_view> fields = splitFields(text, ',');
+  const std::vector<std::string_view> fields = SplitFields(text, ',');
   const auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); };
   SerialLineSettings settings;
   settings.baudRate = ParseInteger(field(0)).value_or(0);

@@ -28,7 +28,7 @@ cmcEeprom CutToGeneration(const cmcEeprom& work, int generation) {
 DocumentOpenResult OpenDocument(const FileRead& read, int currentDestination,
                                 const GenerationConverter& convert,
                                 const FileErrorReporter& report) {
-  if (!convert) fatal("No generation converter (OpenDocument).");
+  if (!convert) Fatal("No generation converter (OpenDocument).");
   cmcEeprom work;
   work.SetSize(ImageSizeOf(DocumentFile::kNewestGeneration));
   cmcQmfFile file;

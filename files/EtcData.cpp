@@ -43,7 +43,7 @@ std::uint32_t GatherCheckValue(std::uint32_t value) {
 
 std::uint32_t PackEtcData(int destination, bool receiveExpansion) {
   if (destination < 0 || static_cast<std::uint32_t>(destination) > kDestinationMask) {
-    fatal("Destination code out of range (PackEtcData).");
+    Fatal("Destination code out of range (PackEtcData).");
   }
   const std::uint32_t fields = static_cast<std::uint32_t>(destination) << kDestinationShift |
                                (receiveExpansion ? kReceiveExpansionBit : 0U);

@@ -15,7 +15,7 @@ bool QmfDataLine::Parse(std::string_view text) {
 }
 
 void QmfDataLine::Assign(std::uint32_t address, std::span<const std::uint8_t> data) {
-  if (data.empty() || data.size() > kMaxCount) fatal("Bad data line length (QmfDataLine).");
+  if (data.empty() || data.size() > kMaxCount) Fatal("Bad data line length (QmfDataLine).");
   for (int i = 0; i < 4; ++i) {
     binary_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(address >> (24 - 8 * i));
   }

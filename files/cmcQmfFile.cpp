@@ -58,13 +58,13 @@ void cmcQmfFile::SetImage(cmcEeprom& image) {
 
 void cmcQmfFile::SetLineSize(int bytes) {
   if (bytes < 1 || bytes > static_cast<int>(QmfDataLine::kMaxCount)) {
-    fatal("Bad line size (cmcQmfFile).");
+    Fatal("Bad line size (cmcQmfFile).");
   }
   lineSize_ = bytes;
 }
 
 void cmcQmfFile::SetDigest(bool write, std::string_view seed) {
-  if (!DecodeHexBytes(seed, digestSeed_)) fatal("Bad digest seed (cmcQmfFile).");
+  if (!DecodeHexBytes(seed, digestSeed_)) Fatal("Bad digest seed (cmcQmfFile).");
   writeDigest_ = write;
 }
 

@@ -54,7 +54,7 @@ void ApplyByteMove(const ByteMove& move, const cmcEeprom& source, const cmcEepro
 }  // namespace
 
 void ConversionRangeDefect() {
-  fatal("Generation conversion: a layout range lies outside the image.");
+  Fatal("Generation conversion: a layout range lies outside the image.");
 }
 
 void ApplyByteMoves(std::span<const ByteMove> moves, const cmcEeprom& source,

@@ -198,7 +198,7 @@ const DestinationDefaults& DefaultsOf(std::int32_t code) {
 }
 
 void WriteDefaultImage(cmcEeprom& image, std::int32_t code) {
-  if (image.GetSize() < kDefaultImageSize) fatal("Default image written into a smaller image.");
+  if (image.GetSize() < kDefaultImageSize) Fatal("Default image written into a smaller image.");
   const DestinationDefaults& defaults = DefaultsOf(code);
   const std::array<datCh, 3> templates = BandTemplatesOf(defaults);
   FillBytes(image, 0, kDefaultImageSize, 0xFF);

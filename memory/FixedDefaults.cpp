@@ -120,7 +120,7 @@ void KeepShownCharacters(cmcEeprom& image, Address start, int length) {
   }
   std::size_t i = 0;
   while (i < text.size()) {
-    const ByteClass byteClass = characterClass(text, i);
+    const ByteClass byteClass = CharacterClass(text, i);
     const std::size_t width = byteClass == ByteClass::Lead ? 2 : 1;
     const bool shown = byteClass == ByteClass::Printable || byteClass == ByteClass::Katakana;
     if (!shown) {
@@ -202,7 +202,7 @@ void CopyFixedBytes(cmcEeprom& image, const cmcEeprom& defaults, std::int32_t co
 void MergeFixedDefaults(cmcEeprom& image, const cmcEeprom& defaults) {
   const std::int32_t size = ImageSizeOf(kEditedGeneration);
   if (image.GetSize() < size || defaults.GetSize() < size) {
-    fatal("Fixed defaults merged with an image of the wrong size.");
+    Fatal("Fixed defaults merged with an image of the wrong size.");
   }
   const std::int32_t code = CurrentModelSettings().DestinationCode();
   MergeChannels(image, defaults, code);

@@ -18,7 +18,7 @@ using namespace MemoryMap;
 namespace {
 
 const cmcEeprom& ImageOf(const datCh& record) {
-  if (record.Image() == nullptr) fatal("Record check on a record without an image.");
+  if (record.Image() == nullptr) Fatal("Record check on a record without an image.");
   return *record.Image();
 }
 

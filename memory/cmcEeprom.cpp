@@ -24,12 +24,12 @@ bool cmcEeprom::IsValidAddress(std::int32_t address) const {
 void cmcEeprom::Fill(std::uint8_t value) { std::fill(data_.begin(), data_.end(), value); }
 
 void cmcEeprom::SetByte(std::int32_t address, std::uint8_t value) {
-  if (!IsValidAddress(address)) fatal("Out of EEPROM image address (SetByte).");
+  if (!IsValidAddress(address)) Fatal("Out of EEPROM image address (SetByte).");
   data_[static_cast<std::size_t>(address)] = value;
 }
 
 std::uint8_t cmcEeprom::GetByte(std::int32_t address) const {
-  if (!IsValidAddress(address)) fatal("Out of EEPROM image address (GetByte).");
+  if (!IsValidAddress(address)) Fatal("Out of EEPROM image address (GetByte).");
   return data_[static_cast<std::size_t>(address)];
 }
 

@@ -22,7 +22,7 @@ void datCh::TakeFieldsOf(const datCh& other) {
 }
 
 cmcEeprom& datCh::BoundImage() const {
-  if (image_ == nullptr) fatal("Channel record used without an image.");
+  if (image_ == nullptr) Fatal("Channel record used without an image.");
   return *image_;
 }
 

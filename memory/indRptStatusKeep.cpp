@@ -13,7 +13,7 @@ namespace {
 
 bool IsDv(const datCh& entry) { return entry.mode == kRepeaterModeDv; }
 
-// A DV entry is known by its call sign; one without (DV Simplex) by its frequency.
+// A DV entry is known by its call sign; one Without (DV Simplex) by its frequency.
 bool IsSameDvRepeater(const datCh& next, const datCh& old) {
   return !IsBlank(next.callSign) || (next.frequency != 0 && next.frequency == old.frequency);
 }

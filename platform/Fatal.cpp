@@ -10,22 +10,22 @@
 
 namespace {
 
-void writeToStandardError(const std::string& caption, const std::string& text) {
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), toUtf8(text, CodePage::Cp932).c_str());
+void WriteToStandardError(const std::string& caption, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), ToUtf8(text, CodePage::Cp932).c_str());
   std::fflush(stderr);
 }
 
-FatalHandler currentHandler = writeToStandardError;
+FatalHandler currentHandler = WriteToStandardError;
 
 }  // namespace
 
-FatalHandler setFatalHandler(FatalHandler handler) {
+FatalHandler SetFatalHandler(FatalHandler handler) {
   FatalHandler previous = currentHandler;
-  currentHandler = handler ? handler : writeToStandardError;
+  currentHandler = handler ? handler : WriteToStandardError;
   return previous;
 }
 
-std::string executableFileName() {
+std::string ExecutableFileName() {
   char path[PATH_MAX];
   const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
   if (n <= 0) return "tessel";
@@ -34,7 +34,7 @@ std::string executableFileName() {
   return slash == std::string::npos ? full : full.substr(slash + 1);
 }
 
-void fatal(const std::string& text) {
-  currentHandler(executableFileName(), text);
+void Fatal(const std::string& text) {
+  currentHandler(ExecutableFileName(), text);
   std::abort();
 }

@@ -10,9 +10,9 @@
 // process aborts.
 using FatalHandler = void (*)(const std::string& caption, const std::string& text);
 
-FatalHandler setFatalHandler(FatalHandler handler);
+FatalHandler SetFatalHandler(FatalHandler handler);
 
-[[noreturn]] void fatal(const std::string& text);
+[[noreturn]] void Fatal(const std::string& text);
 
 // The file name (without folder) of the running executable.
-std::string executableFileName();
+std::string ExecutableFileName();

@@ -17,7 +17,7 @@ class ManualTimerSource::ManualTimer : public Timer {
 
   void Start(std::uint32_t periodMs) override {
     // A zero period would fire forever without time moving on.
-    if (periodMs == 0) fatal("Timer period of 0 ms.");
+    if (periodMs == 0) Fatal("Timer period of 0 ms.");
     if (!source_) return;
     period_ = periodMs;
     due_ = source_->now_ + periodMs;

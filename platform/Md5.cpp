@@ -15,6 +15,6 @@ const Md5Source* InstallMd5(const Md5Source* source) {
 }
 
 std::unique_ptr<Md5Digest> MakeMd5Digest() {
-  if (!installed) fatal("No MD5 installed.");
+  if (!installed) Fatal("No MD5 installed.");
   return installed->MakeDigest();
 }

@@ -16,11 +16,11 @@ TimingServices InstallTiming(TimingServices services) {
 }
 
 std::uint32_t NowMs() {
-  if (!installed.clock) fatal("No clock installed.");
+  if (!installed.clock) Fatal("No clock installed.");
   return installed.clock->NowMs();
 }
 
 TimerSource& Timers() {
-  if (!installed.timers) fatal("No timer source installed.");
+  if (!installed.timers) Fatal("No timer source installed.");
   return *installed.timers;
 }

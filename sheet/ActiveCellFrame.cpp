@@ -91,7 +91,7 @@ int ListKindOf(unsigned category) {
     case CT_Radio_Am:
       return RecordKind::kBroadcastAm;
     default:
-      fatal("Unknown Cell Category.");
+      Fatal("Unknown Cell Category.");
   }
 }
 

@@ -24,7 +24,7 @@ std::string AltitudeCell::Display(std::int32_t tenthsOfFoot) const {
 }
 
 bool AltitudeCell::Commit(std::string_view text, std::int32_t& tenthsOfFoot) const {
-  if (trimControlsAndSpaces(text).empty()) {
+  if (TrimControlsAndSpaces(text).empty()) {
     tenthsOfFoot = kNotSet;
     return true;
   }

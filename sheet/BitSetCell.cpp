@@ -20,13 +20,13 @@ char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a'
 
 BitSetCell::BitSetCell(char first, char last) {
   const bool digits = IsDigit(first) && IsDigit(last);
-  if (!digits && !(IsUpperLetter(first) && IsUpperLetter(last))) fatal("Invalid bit set cell.");
+  if (!digits && !(IsUpperLetter(first) && IsUpperLetter(last))) Fatal("Invalid bit set cell.");
   for (char c = first; characters_.size() < kMaxFlags; c = NextInRun(c)) {
     characters_.push_back(c);
     if (c == last) return;
     if (c == 'Z') break;
   }
-  fatal("Invalid bit set cell.");
+  Fatal("Invalid bit set cell.");
 }
 
 std::uint32_t BitSetCell::Mask() const {

@@ -17,9 +17,9 @@ char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a'
 // counts as one) becomes a space.
 std::string CallSignCharacters(std::string_view text) {
   std::string out;
-  for (std::size_t i = 0; i < text.size(); i += characterLength(text, i)) {
+  for (std::size_t i = 0; i < text.size(); i += CharacterLength(text, i)) {
     const char c = UpperCase(text[i]);
-    out.push_back(characterLength(text, i) == 1 && IsCallSignCharacter(c) ? c : ' ');
+    out.push_back(CharacterLength(text, i) == 1 && IsCallSignCharacter(c) ? c : ' ');
   }
   return out;
 }
@@ -28,10 +28,10 @@ std::string CallSignCharacters(std::string_view text) {
 // the 8 characters, so the module letter lands in column 8 ("JA1ABC  B"). Text whose words
 // do not fit stays as it is.
 std::string Aligned(std::string text) {
-  const std::string_view trimmed = trimTrailingSpaces(text);
+  const std::string_view trimmed = TrimTrailingSpaces(text);
   const std::size_t lastSpace = trimmed.find_last_of(' ');
   if (lastSpace == std::string_view::npos) return text;
-  const std::string_view head = trimTrailingSpaces(trimmed.substr(0, lastSpace));
+  const std::string_view head = TrimTrailingSpaces(trimmed.substr(0, lastSpace));
   const std::string_view lastWord = trimmed.substr(lastSpace + 1);
   if (head.empty() || head.size() + lastWord.size() >= kCallSignLength + 1) return text;
   std::string aligned(head);
@@ -45,12 +45,12 @@ CallSignCell::CallSignCell(const CodecSettings& settings, bool gatewayRule)
     : settings_(settings), gatewayRule_(gatewayRule) {}
 
 std::string CallSignCell::Display(std::span<const char> field) const {
-  return std::string(trimTrailingSpaces(std::string_view(field.data(), field.size())));
+  return std::string(TrimTrailingSpaces(std::string_view(field.data(), field.size())));
 }
 
 std::string CallSignCell::Cleaned(std::string_view text, std::size_t width) const {
   std::string call = CallSignCharacters(text);
-  const std::string_view trimmed = trimTrailingSpaces(call);
+  const std::string_view trimmed = TrimTrailingSpaces(call);
   const bool align = settings_.autoCorrect && width == kCallSignLength &&
                      (!gatewayRule_ || (!trimmed.empty() && trimmed.back() == 'G'));
   if (align) call = Aligned(std::move(call));

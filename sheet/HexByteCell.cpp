@@ -6,7 +6,7 @@
 std::string HexByteCell::Display(std::uint8_t value) const { return HexText(std::span(&value, 1)); }
 
 bool HexByteCell::Commit(std::string_view text, std::uint8_t& value) const {
-  const std::string_view digits = trimControlsAndSpaces(text);
+  const std::string_view digits = TrimControlsAndSpaces(text);
   if (digits.empty() || digits.size() > 2) return false;
   int result = 0;
   for (char c : digits) {

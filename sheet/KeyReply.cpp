@@ -45,7 +45,7 @@ KeyReply KeyReply::Popup(std::string text, int editorType) {
 char TypedCharacter(int key) {
   if (key <= kKeySpace || key > 0xFF) return 0;
   const auto byte = static_cast<unsigned char>(key);
-  return isPrintableAscii(byte) || isHalfWidthKatakana(byte) ? static_cast<char>(byte) : 0;
+  return IsPrintableAscii(byte) || IsHalfWidthKatakana(byte) ? static_cast<char>(byte) : 0;
 }
 
 bool OpensGpsEditor(int key) {

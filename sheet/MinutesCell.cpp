@@ -70,7 +70,7 @@ std::string MinutesCell::Display(std::uint16_t milliMinutes) const {
 }
 
 bool MinutesCell::Commit(std::string_view text, std::uint16_t& milliMinutes) const {
-  std::string_view entry = trimControlsAndSpaces(text);
+  std::string_view entry = TrimControlsAndSpaces(text);
   if (entry.ends_with(inSeconds_ ? '"' : '\'')) entry.remove_suffix(1);
   if (inSeconds_) {
     const auto seconds = ReadSeconds(entry);

@@ -79,7 +79,7 @@ void StripTrailingZeros(std::string& text, int count) {
 NumberCell::NumberCell(const NumberCellFormat& format) : format_(format) {
   if (format.step < 1 || format.decimals < 0 || format.decimals > 9 || format.shownDecimals < 0 ||
       format.minimum > format.maximum) {
-    fatal("Invalid number cell format.");
+    Fatal("Invalid number cell format.");
   }
 }
 
@@ -128,7 +128,7 @@ std::int32_t NumberCell::Stepped(std::int32_t value, int direction) const {
 
 KeyReply NumberCell::OpenEditor(std::int32_t value) const {
   if (format_.editorStartsEmpty) return KeyReply::EditSelected({});
-  return KeyReply::EditSelected(std::string(trimSpacesAndTabs(Display(value))));
+  return KeyReply::EditSelected(std::string(TrimSpacesAndTabs(Display(value))));
 }
 
 KeyReply NumberCell::OpenEditorAtPoint() const {

@@ -25,7 +25,7 @@ bool SheetCells::Contains(int column, int row) const {
 }
 
 clsSheetCellId& SheetCells::Entry(int column, int row) {
-  if (!Contains(column, row)) fatal("Illegal Cell selection");
+  if (!Contains(column, row)) Fatal("Illegal Cell selection");
   return entries_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
                   static_cast<std::size_t>(column)];
 }

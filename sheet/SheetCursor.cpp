@@ -6,14 +6,14 @@
 
 namespace {
 
-int sign(int v) { return (v > 0) - (v < 0); }
+int Sign(int v) { return (v > 0) - (v < 0); }
 
-int wrapped(int v, int count) { return ((v % count) + count) % count; }
+int Wrapped(int v, int count) { return ((v % count) + count) % count; }
 
 std::optional<CellPosition> WrappingStep(const SheetCells& cells, CellPosition from, int sx, int sy) {
   CellPosition p = from;
   do {
-    p = {wrapped(p.column + sx, cells.Columns()), wrapped(p.row + sy, cells.Rows())};
+    p = {Wrapped(p.column + sx, cells.Columns()), Wrapped(p.row + sy, cells.Rows())};
     if (cells.IsSelectable(p)) return p;
   } while (p != from);
   return std::nullopt;
@@ -76,7 +76,7 @@ CursorMove FindCursorMove(const SheetCells& cells, const CursorFrame& frame, Cel
   const bool wrap = frame.wrapAround && steps == 1 && cells.Columns() > 0 && cells.Rows() > 0;
   CellPosition at = current;
   for (int i = 0; i < steps; ++i) {
-    const auto next = UnitStep(cells, frame, at, remembered, sign(dx), sign(dy), wrap);
+    const auto next = UnitStep(cells, frame, at, remembered, Sign(dx), Sign(dy), wrap);
     if (!next) break;
     at = *next;
     remembered = at;

@@ -16,10 +16,10 @@
 
 namespace {
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
-int toInt(std::string_view s) {
-  s = trimSpacesAndTabs(s);
+int ToInt(std::string_view s) {
+  s = TrimSpacesAndTabs(s);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   int value = 0;
   std::from_chars(s.data(), s.data() + s.size(), value);
@@ -31,7 +31,7 @@ int toInt(std::string_view s) {
 template <typename Visit>
 void ForEachItem(std::string_view line, Visit visit) {
   std::size_t open = std::string_view::npos;
-  for (std::size_t i = 0; i < line.size(); i += characterLength(line, i)) {
+  for (std::size_t i = 0; i < line.size(); i += CharacterLength(line, i)) {
     if (line[i] == '(' && open == std::string_view::npos) {
       open = i;
     } else if (line[i] == ')' && open != std::string_view::npos) {
@@ -94,32 +94,32 @@ void SheetLayout::ReadStyle() {
 
 void SheetLayout::ApplyStyleItem(std::string_view item) {
   const auto valueOf = [item](std::string_view prefix) { return item.substr(prefix.size()); };
-  if (startsWith(item, "TitleString=")) {
+  if (StartsWith(item, "TitleString=")) {
     if (item.size() > 12) style_.titleString = std::string(valueOf("TitleString="));
-  } else if (startsWith(item, "TitleColor=")) {
-    if (const auto color = ColorFromName(trimSpacesAndTabs(valueOf("TitleColor=")))) style_.titleColor = *color;
-  } else if (startsWith(item, "TitleFont=")) {
+  } else if (StartsWith(item, "TitleColor=")) {
+    if (const auto color = ColorFromName(TrimSpacesAndTabs(valueOf("TitleColor=")))) style_.titleColor = *color;
+  } else if (StartsWith(item, "TitleFont=")) {
     style_.titleFont = CellFont{};
     ApplyFontFields(*style_.titleFont, valueOf("TitleFont="));
-  } else if (startsWith(item, "FixedCols=")) {
-    style_.fixedColumns = toInt(valueOf("FixedCols="));
-  } else if (startsWith(item, "FixedRows=")) {
-    style_.fixedRows = toInt(valueOf("FixedRows="));
+  } else if (StartsWith(item, "FixedCols=")) {
+    style_.fixedColumns = ToInt(valueOf("FixedCols="));
+  } else if (StartsWith(item, "FixedRows=")) {
+    style_.fixedRows = ToInt(valueOf("FixedRows="));
   } else if (item == "NoPrint") {
     style_.noPrint = true;
-  } else if (startsWith(item, "PrintFontRatio")) {
+  } else if (StartsWith(item, "PrintFontRatio")) {
     const std::size_t equals = item.find('=');
-    if (equals != std::string_view::npos) style_.printFontRatio = toInt(item.substr(equals + 1));
-  } else if (startsWith(item, "MultiSelect=")) {
-    const std::string_view mode = trimSpacesAndTabs(valueOf("MultiSelect="));
+    if (equals != std::string_view::npos) style_.printFontRatio = ToInt(item.substr(equals + 1));
+  } else if (StartsWith(item, "MultiSelect=")) {
+    const std::string_view mode = TrimSpacesAndTabs(valueOf("MultiSelect="));
     style_.multiSelect = mode == "Cell"   ? MultiSelectMode::Cell
                          : mode == "Line" ? MultiSelectMode::Line
                                           : MultiSelectMode::None;
-  } else if (startsWith(item, "ColCutMenu")) {
+  } else if (StartsWith(item, "ColCutMenu")) {
     style_.columnCutMenu = true;
-  } else if (startsWith(item, "ColSizing")) {
+  } else if (StartsWith(item, "ColSizing")) {
     style_.columnSizing = true;
-  } else if (startsWith(item, "ColorSelectLine")) {
+  } else if (StartsWith(item, "ColorSelectLine")) {
     style_.colorSelectLine = true;
   }
 }
@@ -172,7 +172,7 @@ void SheetLayout::LayOutRows(const std::string& cellsKey) {
       AppendRow(loopStartLine_ >= 0 && loopEndLine_ < 0);
     }
   }
-  if (columnCount_ == 0 || rowCount_ == 0) fatal("Illegal Cell assign");
+  if (columnCount_ == 0 || rowCount_ == 0) Fatal("Illegal Cell assign");
   MarkListRegion();
 }
 
@@ -207,7 +207,7 @@ void SheetLayout::ApplyDirective(std::string_view item) {
   const std::string& name = block.Name();
   if (name == "LoopFrom") {
     if (!block.GetItem(0).empty()) {
-      StartLoop(toInt(block.GetItem(0)));
+      StartLoop(ToInt(block.GetItem(0)));
     } else if (model_->List() != nullptr) {
       StartListLoop();
     }
@@ -218,7 +218,7 @@ void SheetLayout::ApplyDirective(std::string_view item) {
   } else if (name == "SelectOFF") {
     selectOn_ = false;
   } else if (name == "Only_JPUSKR" || name == "Only_USA") {
-    if (!AllowsRegionalLines(name)) linesToSkip_ = std::max(0, toInt(block.GetItem(0)));
+    if (!AllowsRegionalLines(name)) linesToSkip_ = std::max(0, ToInt(block.GetItem(0)));
   }
 }
 
@@ -329,7 +329,7 @@ void SheetLayout::FitCell(const cmcCellObj& cell, int column, int row) {
   const CellFont font = EffectiveFont(cell);
   int width = 0;
   int height = 0;
-  for (const std::string_view line : splitFields(GetCaption(cell), '\n')) {
+  for (const std::string_view line : SplitFields(GetCaption(cell), '\n')) {
     width = std::max(width, measure_.Width(font, line));
     height += measure_.Height(font, line);
   }
@@ -388,12 +388,12 @@ int SheetLayout::FixedColumnCount() const { return std::max(0, std::min(style_.f
 int SheetLayout::FixedRowCount() const { return std::max(0, std::min(style_.fixedRows, rowCount_ - 1)); }
 
 int SheetLayout::ColumnWidth(int column) const {
-  if (column < 0 || static_cast<std::size_t>(column) >= columnWidths_.size()) fatal("Illegal Cell selection");
+  if (column < 0 || static_cast<std::size_t>(column) >= columnWidths_.size()) Fatal("Illegal Cell selection");
   return columnWidths_[static_cast<std::size_t>(column)];
 }
 
 int SheetLayout::RowHeight(int row) const {
-  if (row < 0 || static_cast<std::size_t>(row) >= rowHeights_.size()) fatal("Illegal Cell selection");
+  if (row < 0 || static_cast<std::size_t>(row) >= rowHeights_.size()) Fatal("Illegal Cell selection");
   return rowHeights_[static_cast<std::size_t>(row)];
 }
 

@@ -21,7 +21,7 @@ SheetName SplitSheetName(std::string_view name) {
 
 int ArgumentNumber(std::string_view arguments) {
   if (arguments.empty()) return -1;
-  std::string_view field = trimSpacesAndTabs(fieldAt(arguments, ',', 0));
+  std::string_view field = TrimSpacesAndTabs(FieldAt(arguments, ',', 0));
   if (!field.empty() && field.front() == '+') field.remove_prefix(1);
   int value = 0;
   std::from_chars(field.data(), field.data() + field.size(), value);

@@ -29,23 +29,23 @@ TextCell::TextCell(const TextCellFormat& format, const CodecSettings& settings)
 std::string TextCell::EditorText(std::span<const char> field) const {
   std::string text(field.begin(), field.end());
   if (format_.padding != ' ') std::replace(text.begin(), text.end(), format_.padding, ' ');
-  return std::string(trimTrailingSpaces(text));
+  return std::string(TrimTrailingSpaces(text));
 }
 
 std::string TextCell::Display(std::span<const char> field) const {
   const std::string text = EditorText(field);
-  return settings_.japaneseDisplay ? text : sanitise(text, kWesternDisplay);
+  return settings_.japaneseDisplay ? text : Sanitise(text, kWesternDisplay);
 }
 
 std::string TextCell::Cleaned(std::string_view text) const {
-  const std::string halfWidth = toHalfWidth(sanitise(text, kDropInvalid));
-  return sanitise(halfWidth, format_.katakana ? kDropDoubleByte : kDropDoubleByteAndKatakana);
+  const std::string halfWidth = ToHalfWidth(Sanitise(text, kDropInvalid));
+  return Sanitise(halfWidth, format_.katakana ? kDropDoubleByte : kDropDoubleByteAndKatakana);
 }
 
 bool TextCell::Commit(std::string_view text, std::span<char> field) const {
-  std::string stored = fitToWidth(Cleaned(text), field.size());
+  std::string stored = FitToWidth(Cleaned(text), field.size());
   if (format_.padding != ' ') {
-    const std::size_t end = trimTrailingSpaces(stored).size();
+    const std::size_t end = TrimTrailingSpaces(stored).size();
     std::fill(stored.begin() + static_cast<std::ptrdiff_t>(end), stored.end(), format_.padding);
   }
   std::copy(stored.begin(), stored.end(), field.begin());
@@ -58,10 +58,10 @@ KeyReply TextCell::Key(int key, std::span<const char> field) const {
       key == kKeyInputMethodStart) {
     return KeyReply::EditSelected(EditorText(field), maxLength);
   }
-  if (key > 0 && key <= 0xFF && isLeadByte(static_cast<unsigned char>(key))) {
+  if (key > 0 && key <= 0xFF && IsLeadByte(static_cast<unsigned char>(key))) {
     return KeyReply::EditTyped({}, maxLength);
   }
   const char c = TypedCharacter(key);
-  if (c == 0 || (isHalfWidthKatakana(c) && !format_.katakana)) return KeyReply::None();
+  if (c == 0 || (IsHalfWidthKatakana(c) && !format_.katakana)) return KeyReply::None();
   return KeyReply::EditTyped(std::string(1, c), maxLength);
 }

@@ -14,7 +14,7 @@ int NamedListNodes::PositionOf(int node) const {
 
 const NamedListNodes& NodesOf(NamedList list) {
   const auto nodes = std::ranges::find(kNamedListNodes, list, &NamedListNodes::list);
-  if (nodes == kNamedListNodes.end()) fatal("Named list without tree nodes.");
+  if (nodes == kNamedListNodes.end()) Fatal("Named list without tree nodes.");
   return *nodes;
 }
 

@@ -18,7 +18,7 @@ std::string TwoDigitCell::Display(std::uint8_t value) const {
 }
 
 bool TwoDigitCell::Commit(std::string_view text, std::uint8_t& value) const {
-  const std::string_view digits = trimControlsAndSpaces(text);
+  const std::string_view digits = TrimControlsAndSpaces(text);
   if (digits.empty() || digits.size() > 2 || !std::all_of(digits.begin(), digits.end(), IsDigit)) return false;
   value = static_cast<std::uint8_t>(digits.size() == 1 ? digits[0] - '0' : (digits[0] - '0') * 10 + digits[1] - '0');
   return true;

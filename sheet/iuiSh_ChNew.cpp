@@ -46,7 +46,7 @@ constexpr int kLastAlarmGroup = kGpsGroupCount;  // 0 all, then the GPS groups o
 
 // --- iuiSh_ChNew ---
 
-void iuiSh_ChNew::SetArgument(std::string_view argument) { list_ = ReadList(ListNumberOf(fieldAt(argument, ',', 1))); }
+void iuiSh_ChNew::SetArgument(std::string_view argument) { list_ = ReadList(ListNumberOf(FieldAt(argument, ',', 1))); }
 
 std::string iuiSh_ChNew::Title(const std::string&) const { return Label(); }
 

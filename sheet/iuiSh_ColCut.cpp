@@ -176,7 +176,7 @@ bool iuiSh_ColCut::IsColumnCut(const cmcCellObj&) const { return false; }
 
 void iuiSh_ColCut_A::SetArgument(std::string_view argument) {
   node_ = ArgumentNumber(argument);
-  baseIndex_ = std::max(0, ArgumentNumber(fieldAt(argument, ',', 1)));
+  baseIndex_ = std::max(0, ArgumentNumber(FieldAt(argument, ',', 1)));
 }
 
 bool iuiSh_ColCut_A::IsColumnCut(const cmcCellObj& cell) const {

@@ -74,9 +74,9 @@ DocumentCommands::DocumentCommands(Document& document, DocumentWindow& window, c
 // The text of key, its "%s" replaced by argument (a UTF-8 file name or generation name).
 std::int32_t DocumentCommands::Ask(const std::string& textKey, const std::string& argument, MessageButtons buttons,
                                    std::int32_t defaultAnswer) {
-  std::string text = toUtf8(services_.texts.GetValueText(textKey), DisplayCodePage());
+  std::string text = ToUtf8(services_.texts.GetValueText(textKey), DisplayCodePage());
   if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, argument);
-  const std::string caption = toUtf8(services_.texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage());
+  const std::string caption = ToUtf8(services_.texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage());
   return ShowMessageBox({text, caption, buttons, MessageIcon::Warning, defaultAnswer});
 }
 
@@ -114,7 +114,7 @@ void DocumentCommands::OpenDialog() {
   request.kind = FileDialogRequest::Kind::Open;
   request.folder = document_.CurrentFolder();
   request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FOpen", 0);
-  request.filters = DialogFilters(toUtf8(services_.texts.GetLine("GI_Sys_Dialog_FOpen", 1), DisplayCodePage()));
+  request.filters = DialogFilters(ToUtf8(services_.texts.GetLine("GI_Sys_Dialog_FOpen", 1), DisplayCodePage()));
   const FileDialogAnswer answer = AskFileDialog(request);
   if (answer.chosen) OpenFile(answer.path);
 }
@@ -186,7 +186,7 @@ int DocumentCommands::SaveAsDialog() {
   request.folder = document_.CurrentFolder();
   request.fileName = BaseName(document_.DisplayFileName(services_.texts));
   request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FSave", 0);
-  request.filters = DialogFilters(toUtf8(services_.texts.GetLine("GI_Sys_Dialog_FSave", 1), DisplayCodePage()));
+  request.filters = DialogFilters(ToUtf8(services_.texts.GetLine("GI_Sys_Dialog_FSave", 1), DisplayCodePage()));
   request.filterIndex = ListPositionOfGeneration(document_.Generation()) - 1;
   const FileDialogAnswer answer = AskFileDialog(request);
   if (!answer.chosen) return 1;
@@ -195,7 +195,7 @@ int DocumentCommands::SaveAsDialog() {
 
 // Yes saves in the older format, No returns to the choice of format, Cancel ends.
 int DocumentCommands::ConfirmOldFormat(int generation) {
-  const std::string name = toUtf8(GenerationName(generation), DisplayCodePage());
+  const std::string name = ToUtf8(GenerationName(generation), DisplayCodePage());
   const std::int32_t answer = Ask("GI_Mess_SaveOldModel", name, MessageButtons::YesNoCancel, kAnswerNo);
   if (answer == kAnswerYes) return 0;
   return answer == kAnswerNo ? -1 : 1;

@@ -12,7 +12,7 @@ std::string ReadTrimmedLine(std::istream& in) {
   std::string line;
   std::getline(in, line);
   std::erase(line, '\r');
-  return std::string(trimSpacesAndTabs(line));
+  return std::string(TrimSpacesAndTabs(line));
 }
 
 void ReplaceWhenNotEmpty(std::string& text, const std::string& replacement) {

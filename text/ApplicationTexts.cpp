@@ -1,6 +1,6 @@
 #include "text/ApplicationTexts.h"
 
-cmcGTex& applicationTexts() {
+cmcGTex& ApplicationTexts() {
   static cmcGTex texts;
   return texts;
 }

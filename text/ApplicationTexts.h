@@ -4,4 +4,4 @@
 // models from it.
 #include "text/cmcGTex.h"
 
-cmcGTex& applicationTexts();
+cmcGTex& ApplicationTexts();

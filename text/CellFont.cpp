@@ -29,15 +29,15 @@ constexpr std::array<NamedValue, 4> kStyles = {{
 constexpr std::array<NamedValue, 3> kPitches = {{{"fpDefault", fpDefault}, {"fpVariable", fpVariable}, {"fpFixed", fpFixed}}};
 
 template <std::size_t N>
-std::optional<int> lookUp(const std::array<NamedValue, N>& table, std::string_view name) {
+std::optional<int> LookUp(const std::array<NamedValue, N>& table, std::string_view name) {
   for (const auto& entry : table) {
     if (entry.name == name) return entry.value;
   }
   return std::nullopt;
 }
 
-std::optional<int> parseInt(std::string_view s) {
-  s = trimSpacesAndTabs(s);
+std::optional<int> ParseInt(std::string_view s) {
+  s = TrimSpacesAndTabs(s);
   int value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
@@ -46,9 +46,9 @@ std::optional<int> parseInt(std::string_view s) {
 
 // A height or size field: an integer, or '%' and a percentage of the current value (at
 // least 1, truncated towards zero). 0 or empty leaves the value.
-void applyMeasure(int& measure, std::string_view field) {
+void ApplyMeasure(int& measure, std::string_view field) {
   const bool percent = !field.empty() && field.front() == '%';
-  const auto n = parseInt(percent ? field.substr(1) : field);
+  const auto n = ParseInt(percent ? field.substr(1) : field);
   if (!n || *n == 0) return;
   if (!percent) {
     measure = *n;
@@ -58,11 +58,11 @@ void applyMeasure(int& measure, std::string_view field) {
   measure = scaled == 0 ? 1 : static_cast<int>(scaled);
 }
 
-void applyStyle(uint8_t& style, std::string_view field) {
+void ApplyStyle(uint8_t& style, std::string_view field) {
   bool cleared = false;
   while (true) {
     const auto plus = field.find('+');
-    if (const auto bit = lookUp(kStyles, trimSpacesAndTabs(field.substr(0, plus)))) {
+    if (const auto bit = LookUp(kStyles, TrimSpacesAndTabs(field.substr(0, plus)))) {
       if (!cleared) style = 0;
       cleared = true;
       style = static_cast<uint8_t>(style | *bit);
@@ -84,10 +84,10 @@ std::string DefaultFontFace() {
 void ApplyFontFields(CellFont& font, std::string_view fields) {
   for (int index = 0; index < 7; ++index) {
     const auto comma = fields.find(',');
-    const std::string_view field = trimSpacesAndTabs(fields.substr(0, comma));
+    const std::string_view field = TrimSpacesAndTabs(fields.substr(0, comma));
     switch (index) {
       case 0:
-        if (const auto charset = lookUp(kCharsets, field)) font.charset = *charset;
+        if (const auto charset = LookUp(kCharsets, field)) font.charset = *charset;
         break;
       case 1:
         font.face = field.empty() ? DefaultFontFace() : std::string(field);
@@ -96,16 +96,16 @@ void ApplyFontFields(CellFont& font, std::string_view fields) {
         if (const auto color = ColorFromName(field)) font.color = *color;
         break;
       case 3:
-        applyMeasure(font.height, field);
+        ApplyMeasure(font.height, field);
         break;
       case 4:
-        applyMeasure(font.size, field);
+        ApplyMeasure(font.size, field);
         break;
       case 5:
-        applyStyle(font.style, field);
+        ApplyStyle(font.style, field);
         break;
       case 6:
-        if (const auto pitch = lookUp(kPitches, field)) font.pitch = static_cast<uint8_t>(*pitch);
+        if (const auto pitch = LookUp(kPitches, field)) font.pitch = static_cast<uint8_t>(*pitch);
         break;
     }
     if (comma == std::string_view::npos) break;

@@ -8,5 +8,5 @@
 
 enum class CodePage { Cp932, Cp1252 };
 
-std::string toUtf8(std::string_view bytes, CodePage from);
-std::string fromUtf8(std::string_view utf8, CodePage to);
+std::string ToUtf8(std::string_view bytes, CodePage from);
+std::string FromUtf8(std::string_view utf8, CodePage to);

@@ -28,7 +28,7 @@ constexpr std::array<NamedColor, 38> kColors = {{
     {"clInactiveCaptionText", 0xFF000013}, {"clBtnHighlight", 0xFF000014},
 }};
 
-const cmcHash& colorTable() {
+const cmcHash& ColorTable() {
   static const cmcHash table = [] {
     cmcHash t(101);
     for (const auto& c : kColors) t.Insert(c.name, static_cast<int32_t>(c.value));
@@ -40,7 +40,7 @@ const cmcHash& colorTable() {
 }  // namespace
 
 std::optional<uint32_t> ColorFromName(std::string_view name) {
-  const int32_t* value = colorTable().Find(name);
+  const int32_t* value = ColorTable().Find(name);
   if (value == nullptr) return std::nullopt;
   return static_cast<uint32_t>(*value);
 }

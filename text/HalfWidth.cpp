@@ -301,26 +301,26 @@ constexpr HalfWidthEntry kTable[] = {
 static_assert(std::is_sorted(std::begin(kTable), std::end(kTable),
                              [](const HalfWidthEntry& a, const HalfWidthEntry& b) { return a.code < b.code; }));
 
-const HalfWidthEntry* find(std::uint16_t code) {
+const HalfWidthEntry* Find(std::uint16_t code) {
   const auto* it = std::lower_bound(std::begin(kTable), std::end(kTable), code,
                                     [](const HalfWidthEntry& e, std::uint16_t c) { return e.code < c; });
   return it != std::end(kTable) && it->code == code ? it : nullptr;
 }
 
-std::uint16_t codeOf(std::string_view character) {
+std::uint16_t CodeOf(std::string_view character) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(character[0]) << 8 |
                                     static_cast<unsigned char>(character[1]));
 }
 
 }  // namespace
 
-std::string toHalfWidth(std::string_view text) {
+std::string ToHalfWidth(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t start = 0; start < text.size();) {
-    const std::size_t length = characterLength(text, start);
+    const std::size_t length = CharacterLength(text, start);
     const std::string_view character = text.substr(start, length);
-    const HalfWidthEntry* entry = characterClass(text, start) == ByteClass::Lead ? find(codeOf(character)) : nullptr;
+    const HalfWidthEntry* entry = CharacterClass(text, start) == ByteClass::Lead ? Find(CodeOf(character)) : nullptr;
     out.append(entry ? std::string_view(entry->half) : character);
     start += length;
   }

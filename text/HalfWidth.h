@@ -8,4 +8,4 @@
 
 // The text with every mapped double-byte character replaced by its one or two half-width
 // bytes; single bytes, invalid bytes and unmapped double-byte characters stay as they are.
-std::string toHalfWidth(std::string_view text);
+std::string ToHalfWidth(std::string_view text);

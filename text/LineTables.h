@@ -10,4 +10,4 @@ struct LineTable {
   std::size_t count = 0;
 };
 
-LineTable lineTable(TableLanguage language);
+LineTable LineTableOf(TableLanguage language);

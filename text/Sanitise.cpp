@@ -4,24 +4,24 @@
 
 namespace {
 
-void appendTreated(std::string& out, std::string_view character, const CharTreatment& treatment) {
+void AppendTreated(std::string& out, std::string_view character, const CharTreatment& treatment) {
   out.append(treatment.keep ? character : treatment.replacement);
 }
 
 }  // namespace
 
-std::string sanitise(std::string_view text, const SanitiseRule& rule) {
+std::string Sanitise(std::string_view text, const SanitiseRule& rule) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t start = 0; start < text.size();) {
-    const std::size_t length = characterLength(text, start);
+    const std::size_t length = CharacterLength(text, start);
     const std::string_view character = text.substr(start, length);
-    switch (characterClass(text, start)) {
+    switch (CharacterClass(text, start)) {
       case ByteClass::Printable: out.append(character); break;
-      case ByteClass::Katakana: appendTreated(out, character, rule.katakana); break;
-      case ByteClass::Lead: appendTreated(out, character, rule.doubleByte); break;
+      case ByteClass::Katakana: AppendTreated(out, character, rule.katakana); break;
+      case ByteClass::Lead: AppendTreated(out, character, rule.doubleByte); break;
       default:  // invalid: byte by byte
-        for (std::size_t k = 0; k < length; ++k) appendTreated(out, character.substr(k, 1), rule.invalidByte);
+        for (std::size_t k = 0; k < length; ++k) AppendTreated(out, character.substr(k, 1), rule.invalidByte);
         break;
     }
     start += length;
@@ -29,8 +29,8 @@ std::string sanitise(std::string_view text, const SanitiseRule& rule) {
   return out;
 }
 
-std::string fitToWidth(std::string_view text, std::size_t width) {
-  std::string field(text.substr(0, cutLength(text, width)));
+std::string FitToWidth(std::string_view text, std::size_t width) {
+  std::string field(text.substr(0, CutLength(text, width)));
   field.resize(width, ' ');
   return field;
 }

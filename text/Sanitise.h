@@ -26,8 +26,8 @@ struct SanitiseRule {
 };
 
 // The text with every character treated by rule; printable ASCII always stays.
-std::string sanitise(std::string_view text, const SanitiseRule& rule);
+std::string Sanitise(std::string_view text, const SanitiseRule& rule);
 
 // The text cut to at most width bytes without splitting a double-byte character, padded with
 // spaces to width: the form of a fixed field in the image.
-std::string fitToWidth(std::string_view text, std::size_t width);
+std::string FitToWidth(std::string_view text, std::size_t width);

@@ -17,29 +17,29 @@ constexpr auto npos = std::string_view::npos;
 constexpr int kMaxModelDepth = 8;
 
 // Bytes taken by the character at i: a lead byte and its second byte form one character.
-std::size_t charLength(std::string_view text, std::size_t i) {
-  return isLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
+std::size_t CharLength(std::string_view text, std::size_t i) {
+  return IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
 }
 
 // The position of the first target byte at or after from that is neither escaped by a
 // backslash nor the second byte of a double-byte character.
-std::size_t findUnescaped(std::string_view text, char target, std::size_t from = 0) {
+std::size_t FindUnescaped(std::string_view text, char target, std::size_t from = 0) {
   for (std::size_t i = from; i < text.size();) {
     if (text[i] == '\\') {
-      i += 1 + (i + 1 < text.size() ? charLength(text, i + 1) : 0);
+      i += 1 + (i + 1 < text.size() ? CharLength(text, i + 1) : 0);
     } else if (text[i] == target) {
       return i;
     } else {
-      i += charLength(text, i);
+      i += CharLength(text, i);
     }
   }
   return npos;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
-std::optional<int32_t> parseInt(std::string_view s) {
-  s = trimSpacesAndTabs(s);
+std::optional<int32_t> ParseInt(std::string_view s) {
+  s = TrimSpacesAndTabs(s);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   int32_t value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -47,24 +47,24 @@ std::optional<int32_t> parseInt(std::string_view s) {
   return value;
 }
 
-[[noreturn]] void variableError() { fatal("Ch No. Error"); }
+[[noreturn]] void VariableError() { Fatal("Ch No. Error"); }
 
 // "@chN" at the start of text: the variable it names. What follows the digit is returned in rest.
-int32_t& variableOf(const cmcCellObj& cell, std::string_view text, std::string_view& rest) {
-  if (cell.variables == nullptr || !startsWith(text, "@ch") || text.size() < 4) variableError();
+int32_t& VariableOf(const cmcCellObj& cell, std::string_view text, std::string_view& rest) {
+  if (cell.variables == nullptr || !StartsWith(text, "@ch") || text.size() < 4) VariableError();
   const char digit = text[3];
-  if (digit < '0' || digit > '9' || (text.size() > 4 && text[4] >= '0' && text[4] <= '9')) variableError();
+  if (digit < '0' || digit > '9' || (text.size() > 4 && text[4] >= '0' && text[4] <= '9')) VariableError();
   rest = text.substr(4);
   return (*cell.variables)[static_cast<std::size_t>(digit - '0')];
 }
 
 // Removes the backslashes that escape the character after them.
-std::string unescape(std::string_view text) {
+std::string Unescape(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     if (text[i] == '\\') ++i;
     if (i >= text.size()) break;
-    const std::size_t n = charLength(text, i);
+    const std::size_t n = CharLength(text, i);
     out.append(text.substr(i, n));
     i += n;
   }
@@ -72,14 +72,14 @@ std::string unescape(std::string_view text) {
 }
 
 // "%[category.]identifier[[index]][:argument]"
-void applyCellReference(cmcCellObj& cell, std::string_view ref) {
-  const std::size_t nameEnd = std::min(findUnescaped(ref, '['), findUnescaped(ref, ':'));
-  const std::size_t dot = findUnescaped(ref, '.');
+void ApplyCellReference(cmcCellObj& cell, std::string_view ref) {
+  const std::size_t nameEnd = std::min(FindUnescaped(ref, '['), FindUnescaped(ref, ':'));
+  const std::size_t dot = FindUnescaped(ref, '.');
   if (dot != npos && dot < nameEnd) {
     cell.category = CategoryIndex(ref.substr(0, dot));
     ref.remove_prefix(dot + 1);
   }
-  const std::size_t idEnd = std::min(ref.find('['), findUnescaped(ref, ':'));
+  const std::size_t idEnd = std::min(ref.find('['), FindUnescaped(ref, ':'));
   cell.cellId = CellIdIndex(ref.substr(0, idEnd));
   ref.remove_prefix(idEnd == npos ? ref.size() : idEnd);
 
@@ -88,85 +88,85 @@ void applyCellReference(cmcCellObj& cell, std::string_view ref) {
     const std::string_view inside = ref.substr(1, close == npos ? npos : close - 1);
     if (!inside.empty() && inside.front() == '@') {
       std::string_view rest;
-      cell.index = variableOf(cell, inside, rest);
-    } else if (const auto value = parseInt(inside)) {
+      cell.index = VariableOf(cell, inside, rest);
+    } else if (const auto value = ParseInt(inside)) {
       cell.index = *value;
     }
     ref.remove_prefix(close == npos ? ref.size() : close + 1);
   }
-  cell.argument = !ref.empty() && ref.front() == ':' ? unescape(ref.substr(1)) : std::string();
+  cell.argument = !ref.empty() && ref.front() == ':' ? Unescape(ref.substr(1)) : std::string();
 }
 
 // "@chN=v" or "@chN++"
-void applyVariable(cmcCellObj& cell, std::string_view item) {
+void ApplyVariable(cmcCellObj& cell, std::string_view item) {
   std::string_view rest;
-  int32_t& variable = variableOf(cell, item, rest);
-  rest = trimSpacesAndTabs(rest);
+  int32_t& variable = VariableOf(cell, item, rest);
+  rest = TrimSpacesAndTabs(rest);
   if (rest == "++") {
     ++variable;
   } else if (!rest.empty() && rest.front() == '=') {
-    if (const auto value = parseInt(rest.substr(1))) variable = *value;
+    if (const auto value = ParseInt(rest.substr(1))) variable = *value;
   }
 }
 
 // "FlagD=0" or "FlagD=1", exactly.
-void applyFlag(cmcCellObj& cell, std::string_view item) {
+void ApplyFlag(cmcCellObj& cell, std::string_view item) {
   if (item.size() != 7 || item[4] < '0' || item[4] > '7' || item[5] != '=' || (item[6] != '0' && item[6] != '1')) return;
   cell.SetStateFlag(item[4] - '0', item[6] == '1');
 }
 
-void applyCombination(cmcCellObj& cell, std::string_view values) {
+void ApplyCombination(cmcCellObj& cell, std::string_view values) {
   cell.hasCombination = true;
   cell.combination = {};
   for (std::size_t k = 0; k < cell.combination.size(); ++k) {
     const std::size_t comma = values.find(',');
-    if (const auto value = parseInt(values.substr(0, comma))) cell.combination[k] = *value;
+    if (const auto value = ParseInt(values.substr(0, comma))) cell.combination[k] = *value;
     if (comma == npos) break;
     values.remove_prefix(comma + 1);
   }
 }
 
-void parseAttributes(cmcCellObj& cell, std::string_view attributes, int depth);
+void ParseAttributes(cmcCellObj& cell, std::string_view attributes, int depth);
 
-void applyModel(cmcCellObj& cell, std::string_view name, int depth) {
+void ApplyModel(cmcCellObj& cell, std::string_view name, int depth) {
   const std::string key = "CellModel_" + std::string(name);
-  if (depth >= kMaxModelDepth) fatal("Cell model nesting too deep.\n'" + key + "'");
-  parseAttributes(cell, applicationTexts().GetLine(key, 0), depth + 1);
+  if (depth >= kMaxModelDepth) Fatal("Cell model nesting too deep.\n'" + key + "'");
+  ParseAttributes(cell, ApplicationTexts().GetLine(key, 0), depth + 1);
 }
 
-void applyItem(cmcCellObj& cell, std::string_view item, int depth) {
+void ApplyItem(cmcCellObj& cell, std::string_view item, int depth) {
   if (item.empty()) return;
   if (item.front() == '$') {
-    applyModel(cell, item.substr(1), depth);
+    ApplyModel(cell, item.substr(1), depth);
   } else if (item.front() == '%') {
-    applyCellReference(cell, item.substr(1));
+    ApplyCellReference(cell, item.substr(1));
   } else if (item.front() == '@') {
-    applyVariable(cell, item);
-  } else if (startsWith(item, "Color=")) {
-    if (const auto color = ColorFromName(trimSpacesAndTabs(item.substr(6)))) cell.color = *color;
-  } else if (startsWith(item, "Font=")) {
+    ApplyVariable(cell, item);
+  } else if (StartsWith(item, "Color=")) {
+    if (const auto color = ColorFromName(TrimSpacesAndTabs(item.substr(6)))) cell.color = *color;
+  } else if (StartsWith(item, "Font=")) {
     if (!cell.font) cell.font = cell.parent ? EffectiveFont(*cell.parent) : CellFont();
     ApplyFontFields(*cell.font, item.substr(5));
-  } else if (startsWith(item, "ImageIndex=")) {
-    if (const auto value = parseInt(item.substr(11))) cell.imageIndex = *value;
-  } else if (startsWith(item, "PopupMenu=")) {
+  } else if (StartsWith(item, "ImageIndex=")) {
+    if (const auto value = ParseInt(item.substr(11))) cell.imageIndex = *value;
+  } else if (StartsWith(item, "PopupMenu=")) {
     cell.popupMenuKey = std::string(item.substr(10));
-  } else if (startsWith(item, "ColCut_PopupMenu=")) {
+  } else if (StartsWith(item, "ColCut_PopupMenu=")) {
     cell.colCutPopupMenuKey = std::string(item.substr(17));
-  } else if (startsWith(item, "Flag")) {
-    applyFlag(cell, item);
-  } else if (startsWith(item, "Comb=")) {
-    applyCombination(cell, item.substr(5));
+  } else if (StartsWith(item, "Flag")) {
+    ApplyFlag(cell, item);
+  } else if (StartsWith(item, "Comb=")) {
+    ApplyCombination(cell, item.substr(5));
   }
 }
 
-void setBits(uint8_t& field, uint8_t bits, bool on) { field = static_cast<uint8_t>(on ? field | bits : field & ~bits); }
+void SetBits(uint8_t& field, uint8_t bits, bool on) { field = static_cast<uint8_t>(on ? field | bits : field & ~bits); }
 
-void setRightBorder(cmcCellObj& cell, RightBorder border) {
+void SetRightBorder(cmcCellObj& cell, RightBorder border) {
   cell.behaviour = static_cast<uint8_t>((cell.behaviour & ~0x06u) | (static_cast<unsigned>(border) << 1));
 }
 
-void applyPrefixFlag(cmcCellObj& cell, char c, bool negated) {
+void ApplyPrefixFlag(cmcCellObj& cell, char c, bool negated) {
   const bool on = !negated;
   switch (c) {
     case '<': cell.format = static_cast<uint8_t>((cell.format & ~0x03u) | kAlignLeft); break;
@@ -175,37 +175,37 @@ void applyPrefixFlag(cmcCellObj& cell, char c, bool negated) {
     case '~': cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignTop << 2)); break;
     case '-': cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignMiddle << 2)); break;
     case '_': cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignBottom << 2)); break;
-    case 'W': setBits(cell.format, cmcCellObj::kAutoWidth, on); break;
-    case 'H': setBits(cell.format, cmcCellObj::kAutoHeight, on); break;
-    case '=': setBits(cell.format, cmcCellObj::kWordWrap, on); break;
-    case '+': setBits(cell.format, cmcCellObj::kContinuation, on); break;
-    case 'B': setBits(cell.behaviour, cmcCellObj::kBottomBorder, on); break;
-    case 'X': setRightBorder(cell, on ? kRightBorderFull : kRightBorderNone); break;
-    case 'Q': setRightBorder(cell, on ? kRightBorderTick : kRightBorderNone); break;
-    case 'S': setBits(cell.behaviour, cmcCellObj::kSelectable, on); break;
-    case 'I': setBits(cell.behaviour, cmcCellObj::kInputMethod, on); break;
-    case 'T': setBits(cell.behaviour, cmcCellObj::kAttached, on); break;
+    case 'W': SetBits(cell.format, cmcCellObj::kAutoWidth, on); break;
+    case 'H': SetBits(cell.format, cmcCellObj::kAutoHeight, on); break;
+    case '=': SetBits(cell.format, cmcCellObj::kWordWrap, on); break;
+    case '+': SetBits(cell.format, cmcCellObj::kContinuation, on); break;
+    case 'B': SetBits(cell.behaviour, cmcCellObj::kBottomBorder, on); break;
+    case 'X': SetRightBorder(cell, on ? kRightBorderFull : kRightBorderNone); break;
+    case 'Q': SetRightBorder(cell, on ? kRightBorderTick : kRightBorderNone); break;
+    case 'S': SetBits(cell.behaviour, cmcCellObj::kSelectable, on); break;
+    case 'I': SetBits(cell.behaviour, cmcCellObj::kInputMethod, on); break;
+    case 'T': SetBits(cell.behaviour, cmcCellObj::kAttached, on); break;
     default: break;  // spaces and other characters mean nothing
   }
 }
 
-void parseAttributes(cmcCellObj& cell, std::string_view attributes, int depth) {
+void ParseAttributes(cmcCellObj& cell, std::string_view attributes, int depth) {
   bool negated = false;
   for (std::size_t i = 0; i < attributes.size();) {
     const char c = attributes[i];
     if (c == '(') {
-      const std::size_t close = findUnescaped(attributes, ')', i + 1);
-      applyItem(cell, attributes.substr(i + 1, close == npos ? npos : close - i - 1), depth);
+      const std::size_t close = FindUnescaped(attributes, ')', i + 1);
+      ApplyItem(cell, attributes.substr(i + 1, close == npos ? npos : close - i - 1), depth);
       i = close == npos ? attributes.size() : close + 1;
       negated = false;
     } else if (c == '!') {
       negated = true;  // a second '!' renews the negation for one more character
       ++i;
-    } else if (c == '\\' || isLeadByte(c)) {
-      i += c == '\\' && i + 1 < attributes.size() ? 1 + charLength(attributes, i + 1) : charLength(attributes, i);
+    } else if (c == '\\' || IsLeadByte(c)) {
+      i += c == '\\' && i + 1 < attributes.size() ? 1 + CharLength(attributes, i + 1) : CharLength(attributes, i);
       negated = false;
     } else {
-      applyPrefixFlag(cell, c, negated);
+      ApplyPrefixFlag(cell, c, negated);
       negated = false;
       ++i;
     }
@@ -214,12 +214,12 @@ void parseAttributes(cmcCellObj& cell, std::string_view attributes, int depth) {
 
 // Braces hold the attribute string, everything outside them is the caption source. Escaped
 // characters keep their backslash here; the caption and the items remove it later.
-void separate(std::string_view definition, std::string& attributes, std::string& caption) {
+void Separate(std::string_view definition, std::string& attributes, std::string& caption) {
   bool inside = false;
   for (std::size_t i = 0; i < definition.size();) {
     const char c = definition[i];
-    std::size_t n = charLength(definition, i);
-    if (c == '\\' && i + 1 < definition.size()) n = 1 + charLength(definition, i + 1);
+    std::size_t n = CharLength(definition, i);
+    if (c == '\\' && i + 1 < definition.size()) n = 1 + CharLength(definition, i + 1);
     if (c == '{' && !inside) {
       inside = true;
     } else if (c == '}' && inside) {
@@ -232,28 +232,28 @@ void separate(std::string_view definition, std::string& attributes, std::string&
 }
 
 // "\(@chN+k)" inside a caption: the value of variable N plus k, at most six characters.
-std::string variableText(const cmcCellObj& cell, std::string_view expression) {
+std::string VariableText(const cmcCellObj& cell, std::string_view expression) {
   std::string_view rest;
-  const int64_t value = variableOf(cell, expression, rest);
+  const int64_t value = VariableOf(cell, expression, rest);
   int64_t offset = 0;
   if (!rest.empty() && rest.front() == '+') {
-    const auto k = parseInt(rest.substr(1));
-    if (!k) variableError();
+    const auto k = ParseInt(rest.substr(1));
+    if (!k) VariableError();
     offset = *k;
   } else if (!rest.empty()) {
-    variableError();
+    VariableError();
   }
   char text[24];
   std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value + offset));
   return std::string(text).substr(0, 6);
 }
 
-std::string processCaption(const cmcCellObj& cell, std::string_view source) {
-  source = trimControlsAndSpaces(source);
+std::string ProcessCaption(const cmcCellObj& cell, std::string_view source) {
+  source = TrimControlsAndSpaces(source);
   std::string out;
   for (std::size_t i = 0; i < source.size();) {
     if (source[i] != '\\') {
-      const std::size_t n = charLength(source, i);
+      const std::size_t n = CharLength(source, i);
       out.append(source.substr(i, n));
       i += n;
       continue;
@@ -268,10 +268,10 @@ std::string processCaption(const cmcCellObj& cell, std::string_view source) {
       ++i;
     } else if (c == '(' && i + 1 < source.size() && source[i + 1] == '@') {
       const std::size_t close = source.find(')', i);
-      out += variableText(cell, source.substr(i + 1, close == npos ? npos : close - i - 1));
+      out += VariableText(cell, source.substr(i + 1, close == npos ? npos : close - i - 1));
       i = close == npos ? source.size() : close + 1;
     } else {
-      const std::size_t n = charLength(source, i);
+      const std::size_t n = CharLength(source, i);
       out.append(source.substr(i, n));
       i += n;
     }
@@ -286,7 +286,7 @@ struct NameTable {
   bool cellIdsFilled = false;
 };
 
-NameTable& nameTable() {
+NameTable& Names() {
   static NameTable table;
   return table;
 }
@@ -301,9 +301,9 @@ bool cmcCellObj::StateFlag(int d) const {
 void cmcCellObj::SetStateFlag(int d, bool on) {
   if (d < 0 || d > 7) return;
   if (d < 2) {
-    setBits(behaviour, static_cast<uint8_t>(0x40u << d), on);
+    SetBits(behaviour, static_cast<uint8_t>(0x40u << d), on);
   } else {
-    setBits(state, static_cast<uint8_t>(1u << (d - 2)), on);
+    SetBits(state, static_cast<uint8_t>(1u << (d - 2)), on);
   }
 }
 
@@ -339,35 +339,35 @@ std::optional<std::string> FindPopupMenuKey(const cmcCellObj& cell, bool headerR
 
 unsigned CategoryIndex(std::string_view name) {
   if (name.empty()) return kCategoryNone;
-  NameTable& table = nameTable();
+  NameTable& table = Names();
   if (!table.categoriesFilled) {
     for (unsigned k = 0; k < kCategoryCount; ++k) table.names.Insert(CategoryName(k), static_cast<int32_t>(k));
     table.categoriesFilled = true;
   }
   const int32_t* index = table.names.Find(name);
   if (index == nullptr || CategoryName(static_cast<unsigned>(*index)) != name)
-    fatal("Cannot use the specified category.\n'" + std::string(name) + "'");
+    Fatal("Cannot use the specified category.\n'" + std::string(name) + "'");
   return static_cast<unsigned>(*index);
 }
 
 unsigned CellIdIndex(std::string_view name) {
   if (name.empty()) return kCellIdNone;
-  NameTable& table = nameTable();
+  NameTable& table = Names();
   if (!table.cellIdsFilled) {
     for (unsigned k = 0; k < kCellIdCount; ++k) table.names.Insert(CellIdName(k), static_cast<int32_t>(k));
     table.cellIdsFilled = true;
   }
   const int32_t* index = table.names.Find(name);
   if (index == nullptr || CellIdName(static_cast<unsigned>(*index)) != name)
-    fatal("Cannot use the specified cell.\n'" + std::string(name) + "'");
+    Fatal("Cannot use the specified cell.\n'" + std::string(name) + "'");
   return static_cast<unsigned>(*index);
 }
 
-void ParseCellAttributes(cmcCellObj& cell, std::string_view attributes) { parseAttributes(cell, attributes, 0); }
+void ParseCellAttributes(cmcCellObj& cell, std::string_view attributes) { ParseAttributes(cell, attributes, 0); }
 
 std::string_view ParseCellDefinition(cmcCellObj& cell, std::string_view text, CellVariables* variables,
                                      const cmcCellObj* parent, bool countOnly) {
-  const std::size_t bar = findUnescaped(text, '|');
+  const std::size_t bar = FindUnescaped(text, '|');
   const std::string_view definition = text.substr(0, bar);
   const std::string_view rest = bar == npos ? std::string_view() : text.substr(bar + 1);
 
@@ -379,9 +379,9 @@ std::string_view ParseCellDefinition(cmcCellObj& cell, std::string_view text, Ce
   cell.variables = variables;
   std::string attributes;
   std::string captionSource;
-  separate(definition, attributes, captionSource);
-  parseAttributes(cell, attributes, 0);
-  cell.caption = processCaption(cell, captionSource);
+  Separate(definition, attributes, captionSource);
+  ParseAttributes(cell, attributes, 0);
+  cell.caption = ProcessCaption(cell, captionSource);
   cell.variables = nullptr;
   return rest;
 }

@@ -71,7 +71,7 @@ cmcGTex::GTexKeyNode* cmcGTex::Lookup(std::string_view key) {
 }
 
 void cmcGTex::IndexNotFound(std::string_view key) {
-  fatal("GTEX Error !\nThe index '" + std::string(key) + "' was not found.");
+  Fatal("GTEX Error !\nThe index '" + std::string(key) + "' was not found.");
 }
 
 std::string cmcGTex::GetLine(std::string_view key, int n) {
@@ -110,7 +110,7 @@ std::string cmcGTex::EscapeAmpersands(std::string_view text) {
   out.reserve(text.size() + 4);
   for (std::size_t i = 0; i < text.size(); ++i) {
     out.push_back(text[i]);
-    if (isLeadByte(text[i]) && i + 1 < text.size()) {
+    if (IsLeadByte(text[i]) && i + 1 < text.size()) {
       out.push_back(text[++i]);
     } else if (text[i] == '&') {
       out.push_back('&');

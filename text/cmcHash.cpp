@@ -21,7 +21,7 @@ uint32_t HashBucket(std::string_view key, uint32_t bucketCount) {
 
 template <typename Value>
 void HashTable<Value>::Insert(std::string_view key, Value value) {
-  if (Find(key) != nullptr) fatal(duplicateMessage_);
+  if (Find(key) != nullptr) Fatal(duplicateMessage_);
   buckets_[Hash(key)].push_front(Node{std::string(key), value});
 }
 

@@ -30,13 +30,13 @@ std::string Filled(std::string pattern, std::initializer_list<std::string> piece
 }  // namespace
 
 AboutBox::AboutBox(QWidget* owner, cmcGTex& texts, const VersionTexts& versions) : QDialog(owner) {
-  setWindowTitle(displayText(texts.GetLine("GI_App_About_Caption", 0)));
+  setWindowTitle(DisplayText(texts.GetLine("GI_App_About_Caption", 0)));
   setModal(true);
   auto* icon = new QLabel(this);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/tessel.svg")).pixmap(kIconSize, kIconSize));
   label_ = new QLabel(
-      displayText(Filled(texts.GetValueText("GI_App_About_Label_Reg"), {versions.version, versions.year})), this);
-  ok_ = new QPushButton(displayText(texts.GetLine("GI_App_About_Button", 0)), this);
+      DisplayText(Filled(texts.GetValueText("GI_App_About_Label_Reg"), {versions.version, versions.year})), this);
+  ok_ = new QPushButton(DisplayText(texts.GetLine("GI_App_About_Button", 0)), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &AboutBox::accept);
 

@@ -17,25 +17,25 @@ constexpr std::string_view kJapaneseGothicFaces[] = {
 constexpr std::string_view kWesternSansFaces[] = {"", "MS Sans Serif", "Arial", "MS Shell Dlg"};
 
 template <std::size_t N>
-bool isOneOf(const std::string& face, const std::string_view (&faces)[N]) {
+bool IsOneOf(const std::string& face, const std::string_view (&faces)[N]) {
   return std::find(std::begin(faces), std::end(faces), face) != std::end(faces);
 }
 
-QStringList familiesFor(const std::string& face) {
-  if (isOneOf(face, kJapaneseGothicFaces)) {
+QStringList FamiliesFor(const std::string& face) {
+  if (IsOneOf(face, kJapaneseGothicFaces)) {
     return {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")};
   }
-  if (isOneOf(face, kWesternSansFaces)) return {QApplication::font().family()};
-  return {QString::fromStdString(toUtf8(face, CodePage::Cp932))};
+  if (IsOneOf(face, kWesternSansFaces)) return {QApplication::font().family()};
+  return {QString::fromStdString(ToUtf8(face, CodePage::Cp932))};
 }
 
 // A line height includes the leading above the characters, about an eighth of it.
-int characterPixels(int height, double scale) {
+int CharacterPixels(int height, double scale) {
   const double characters = height < 0 ? -height : height - height / 8.0;
   return std::max(1, static_cast<int>(std::lround(characters * scale)));
 }
 
-QPalette::ColorRole roleOfSystemColour(unsigned index) {
+QPalette::ColorRole RoleOfSystemColour(unsigned index) {
   switch (index) {
     case 4: case 11: case 10: case 15: case 1: return QPalette::Button;
     case 2: case 13: return QPalette::Highlight;
@@ -54,10 +54,10 @@ QPalette::ColorRole roleOfSystemColour(unsigned index) {
 
 }  // namespace
 
-QFont qtFont(const CellFont& font, double scale) {
+QFont QtFont(const CellFont& font, double scale) {
   QFont result;
-  result.setFamilies(familiesFor(font.face));
-  result.setPixelSize(characterPixels(font.height, scale));
+  result.setFamilies(FamiliesFor(font.face));
+  result.setPixelSize(CharacterPixels(font.height, scale));
   result.setBold(font.style & fsBold);
   result.setItalic(font.style & fsItalic);
   result.setUnderline(font.style & fsUnderline);
@@ -66,8 +66,8 @@ QFont qtFont(const CellFont& font, double scale) {
   return result;
 }
 
-QColor qtColor(std::uint32_t color, const QPalette& palette) {
-  if ((color & 0xFF000000u) == 0xFF000000u) return palette.color(roleOfSystemColour(color & 0xFFu));
+QColor QtColor(std::uint32_t color, const QPalette& palette) {
+  if ((color & 0xFF000000u) == 0xFF000000u) return palette.color(RoleOfSystemColour(color & 0xFFu));
   return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
                 static_cast<int>((color >> 16) & 0xFFu));
 }

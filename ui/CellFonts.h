@@ -11,10 +11,10 @@
 #include "text/CellFont.h"
 
 // scale multiplies the pixel height (printer pixels per screen pixel; 1 on screen).
-QFont qtFont(const CellFont& font, double scale = 1.0);
+QFont QtFont(const CellFont& font, double scale = 1.0);
 
 // A markup colour value (0x00BBGGRR or system colour 0xFF0000nn) under the given palette.
-QColor qtColor(std::uint32_t color, const QPalette& palette);
+QColor QtColor(std::uint32_t color, const QPalette& palette);
 
 // System colours the drawing refers to by name.
 constexpr std::uint32_t kClHighlight = 0xFF00000D;

@@ -15,7 +15,7 @@ const QColor kPrintDarkCell(0x60, 0x60, 0x60);
 const QColor kBorderGrey(0x80, 0x80, 0x80);
 
 // (weight x window + text) / (weight + 1) per channel, rounded.
-QColor mixTowardsText(const QPalette& palette, int weight) {
+QColor MixTowardsText(const QPalette& palette, int weight) {
   const QColor window = palette.color(QPalette::Base);
   const QColor text = palette.color(QPalette::Text);
   const int divisor = weight + 1;
@@ -23,16 +23,16 @@ QColor mixTowardsText(const QPalette& palette, int weight) {
   return QColor(mix(window.red(), text.red()), mix(window.green(), text.green()), mix(window.blue(), text.blue()));
 }
 
-bool isPlainCell(uint32_t colour) { return colour == kClWindow || colour == kClWhite; }
+bool IsPlainCell(uint32_t colour) { return colour == kClWindow || colour == kClWhite; }
 
-int scaled(double scale, int pixels) { return static_cast<int>(std::lround(pixels * scale)); }
+int Scaled(double scale, int pixels) { return static_cast<int>(std::lround(pixels * scale)); }
 
 }  // namespace
 
 CellPainter::CellPainter(Target target) : target_(std::move(target)) {}
 
-QColor CellPainter::InactiveSelectionColour(const QPalette& palette) { return mixTowardsText(palette, 3); }
-QColor CellPainter::CurrentLineColour(const QPalette& palette) { return mixTowardsText(palette, 7); }
+QColor CellPainter::InactiveSelectionColour(const QPalette& palette) { return MixTowardsText(palette, 3); }
+QColor CellPainter::CurrentLineColour(const QPalette& palette) { return MixTowardsText(palette, 7); }
 
 namespace {
 
@@ -40,7 +40,7 @@ constexpr qsizetype kMaxKnownTexts = 4096;  // per font; far more than the texts
 
 // A cache entry for text, made room for by forgetting everything once the cache is full.
 template <typename Value, typename Make>
-const Value& knownOrMade(QHash<QString, Value>& cache, const QString& text, Make make) {
+const Value& KnownOrMade(QHash<QString, Value>& cache, const QString& text, Make make) {
   const auto known = cache.constFind(text);
   if (known != cache.constEnd()) return *known;
   if (cache.size() >= kMaxKnownTexts) cache.clear();
@@ -51,7 +51,7 @@ const Value& knownOrMade(QHash<QString, Value>& cache, const QString& text, Make
 
 CellPainter::RealFont::RealFont(const CellFont& cellFont, double scale, bool shapesAllowed)
     : cell(cellFont),
-      font(qtFont(cellFont, scale)),
+      font(QtFont(cellFont, scale)),
       keepShapes(shapesAllowed && !font.underline() && !font.strikeOut()) {}
 
 CellPainter::RealFont& CellPainter::FontFor(const CellFont& font) {
@@ -62,7 +62,7 @@ CellPainter::RealFont& CellPainter::FontFor(const CellFont& font) {
 }
 
 int CellPainter::TextWidth(RealFont& font, const QString& line) {
-  return knownOrMade(font.widths, line, [&] { return font.metrics->horizontalAdvance(line); });
+  return KnownOrMade(font.widths, line, [&] { return font.metrics->horizontalAdvance(line); });
 }
 
 void CellPainter::DrawLine(QPainter& painter, RealFont& font, QPoint baseline, const QString& line) {
@@ -70,7 +70,7 @@ void CellPainter::DrawLine(QPainter& painter, RealFont& font, QPoint baseline, c
     painter.drawText(baseline, line);
     return;
   }
-  const QStaticText& shaped = knownOrMade(font.shapes, line, [&] {
+  const QStaticText& shaped = KnownOrMade(font.shapes, line, [&] {
     QStaticText text(line);
     text.setTextFormat(Qt::PlainText);
     text.prepare(QTransform(), painter.font());
@@ -95,19 +95,19 @@ CellPainter::Colours CellPainter::ColoursFor(const Job& job, const CellFont& fon
   Colours colours;
   const uint32_t own = job.cell->color;
   if (target_.printing) {
-    colours.background = isPlainCell(own) ? QColor(Qt::white) : kPrintDarkCell;
-    colours.border = isPlainCell(own) ? QColor(Qt::black) : QColor(Qt::white);
-    colours.text = isPlainCell(own) ? QColor(Qt::black) : QColor(Qt::white);
+    colours.background = IsPlainCell(own) ? QColor(Qt::white) : kPrintDarkCell;
+    colours.border = IsPlainCell(own) ? QColor(Qt::black) : QColor(Qt::white);
+    colours.text = IsPlainCell(own) ? QColor(Qt::black) : QColor(Qt::white);
     return colours;
   }
   switch (job.background) {
-    case Background::Own: colours.background = qtColor(own, target_.palette); break;
+    case Background::Own: colours.background = QtColor(own, target_.palette); break;
     case Background::Highlight: colours.background = target_.palette.color(QPalette::Highlight); break;
     case Background::Editing: colours.background = Qt::white; break;
     case Background::InactiveSelection: colours.background = target_.inactiveSelection; break;
     case Background::CurrentLine: colours.background = target_.currentLine; break;
   }
-  colours.border = isPlainCell(own) ? kBorderGrey : QColor(Qt::white);
+  colours.border = IsPlainCell(own) ? kBorderGrey : QColor(Qt::white);
   colours.text = TextColour(job, font);
   colours.textIsWindowColour = colours.text == target_.palette.color(QPalette::Base);
   return colours;
@@ -116,11 +116,11 @@ CellPainter::Colours CellPainter::ColoursFor(const Job& job, const CellFont& fon
 QColor CellPainter::TextColour(const Job& job, const CellFont& font) const {
   if (job.background == Background::Highlight) return target_.palette.color(QPalette::HighlightedText);
   const uint32_t colour = job.fontColor != kClNone ? job.fontColor : font.color;
-  const QColor text = qtColor(colour, target_.palette);
+  const QColor text = QtColor(colour, target_.palette);
   // Faint text would vanish on the inactive selection.
   const bool faint = colour == kClBtnFace || colour == kClSilver || colour == kClGrayText ||
                      text == target_.inactiveSelection;
-  if (job.background == Background::InactiveSelection && faint) return qtColor(kClWindow, target_.palette);
+  if (job.background == Background::InactiveSelection && faint) return QtColor(kClWindow, target_.palette);
   return text;
 }
 
@@ -163,17 +163,17 @@ int CellPainter::PaintText(QPainter& painter, const Job& job, const Colours& col
   const int lineHeight = metrics.height();
   const int ascent = metrics.ascent();
   const int textHeight = lineHeight * static_cast<int>(lines.size());
-  int y = r.top() + scaled(target_.scale, 1);
+  int y = r.top() + Scaled(target_.scale, 1);
   if (cell.VAlign() == kAlignMiddle) y = r.top() + (r.height() - textHeight) / 2;
-  if (cell.VAlign() == kAlignBottom) y = r.bottom() + 1 - scaled(target_.scale, 1) - textHeight;
+  if (cell.VAlign() == kAlignBottom) y = r.bottom() + 1 - Scaled(target_.scale, 1) - textHeight;
   const bool showValidLength = !target_.printing && !colours.textIsWindowColour;
   int valid = job.validLength;
   int textEnd = r.left();
   for (const QString& line : lines) {
     const int width = line.isEmpty() ? 0 : TextWidth(font, line);
-    int x = r.left() + scaled(target_.scale, 4);
+    int x = r.left() + Scaled(target_.scale, 4);
     if (cell.HAlign() == kAlignCentre) x = r.left() + (r.width() - width) / 2;
-    if (cell.HAlign() == kAlignRight) x = r.right() + 1 - scaled(target_.scale, 4) - width;
+    if (cell.HAlign() == kAlignRight) x = r.right() + 1 - Scaled(target_.scale, 4) - width;
     x = std::max(x, r.left());
     const bool fits = r.contains(QRect(x, y, width, lineHeight));
     if (!line.isEmpty()) {
@@ -183,7 +183,7 @@ int CellPainter::PaintText(QPainter& painter, const Job& job, const Colours& col
         painter.setClipRect(r, Qt::IntersectClip);
       }
       const bool partlyValid = showValidLength && valid < line.size();
-      painter.setPen(partlyValid ? qtColor(kClSilver, target_.palette) : colours.text);
+      painter.setPen(partlyValid ? QtColor(kClSilver, target_.palette) : colours.text);
       DrawLine(painter, font, {x, y + ascent}, line);
       if (partlyValid && valid > 0) {
         painter.setPen(colours.text);

@@ -9,9 +9,9 @@ namespace {
 
 // The tables write "Enter" for the main Enter key and "Del"/"Ins" for Delete and Insert;
 // both Enter keys of a keyboard count.
-QList<QKeySequence> shortcutsOf(const std::string& argument) {
+QList<QKeySequence> ShortcutsOf(const std::string& argument) {
   if (argument.empty()) return {};
-  QString text = displayText(argument);
+  QString text = DisplayText(argument);
   QList<QKeySequence> keys{QKeySequence::fromString(text)};
   if (text.endsWith(QStringLiteral("Enter"))) {
     text.replace(text.size() - 5, 5, QStringLiteral("Return"));
@@ -53,8 +53,8 @@ void CellPopupMenu::AddEntry(const std::string& definition) {
   Entry entry;
   entry.cell = std::make_unique<cmcCellObj>();
   ParseCellDefinition(*entry.cell, definition, nullptr, &basicCell_);
-  entry.action = addAction(displayText(cmcGTex::EscapeAmpersands(GetCaption(*entry.cell))));
-  entry.action->setShortcuts(shortcutsOf(entry.cell->argument));
+  entry.action = addAction(DisplayText(cmcGTex::EscapeAmpersands(GetCaption(*entry.cell))));
+  entry.action->setShortcuts(ShortcutsOf(entry.cell->argument));
   entry.action->setShortcutContext(Qt::WidgetShortcut);
   shortcutOwner_->addAction(entry.action);
   const unsigned cellId = entry.cell->cellId;
@@ -79,6 +79,6 @@ void CellPopupMenu::Refresh(const CellBehaviourCallback& behaviour, const cmcCel
     entry.action->setChecked(cell.StateFlag(0));
     entry.action->setVisible(!cell.StateFlag(1));
     entry.action->setEnabled(!cell.StateFlag(2));
-    if (cell.StateFlag(3)) entry.action->setText(displayText(cmcGTex::EscapeAmpersands(GetCaption(cell))));
+    if (cell.StateFlag(3)) entry.action->setText(DisplayText(cmcGTex::EscapeAmpersands(GetCaption(cell))));
   }
 }

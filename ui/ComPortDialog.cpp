@@ -52,9 +52,9 @@ class PortItemDelegate final : public QStyledItemDelegate {
 
 ComPortDialog::ComPortDialog(QWidget* owner, Services services) : QDialog(owner), services_(services) {
   cmcGTex& texts = services_.texts;
-  setWindowTitle(displayText(texts.GetLine("GI_AppInd_Opt_ComSel_Caption", 0)));
+  setWindowTitle(DisplayText(texts.GetLine("GI_AppInd_Opt_ComSel_Caption", 0)));
   setModal(true);
-  auto* notice = new QLabel(displayText(texts.GetValueText("GI_AppInd_Opt_ComSel_Notice")), this);
+  auto* notice = new QLabel(DisplayText(texts.GetValueText("GI_AppInd_Opt_ComSel_Notice")), this);
   box_ = new RefreshingComboBox(this, [this] { RefreshPorts(); });
   box_->setEditable(true);
   box_->setInsertPolicy(QComboBox::NoInsert);
@@ -64,10 +64,10 @@ ComPortDialog::ComPortDialog(QWidget* owner, Services services) : QDialog(owner)
   const std::int32_t port = services_.environ.settings.comPort;
   box_->setEditText(port >= PortResolver::kFirstPort && port <= PortResolver::kLastPort ? QString::number(port)
                                                                                         : QString());
-  ok_ = new QPushButton(displayText(texts.GetLine("GI_AppInd_Opt_ComSel_Buttons", 0)), this);
-  auto* cancel = new QPushButton(displayText(texts.GetLine("GI_AppInd_Opt_ComSel_Buttons", 1)), this);
+  ok_ = new QPushButton(DisplayText(texts.GetLine("GI_AppInd_Opt_ComSel_Buttons", 0)), this);
+  auto* cancel = new QPushButton(DisplayText(texts.GetLine("GI_AppInd_Opt_ComSel_Buttons", 1)), this);
   const int buttonWidth =
-      fontMetrics().horizontalAdvance(displayText(texts.GetLine("GI_AppInd_Opt_ComSel_SizeOfButtons", 0)));
+      fontMetrics().horizontalAdvance(DisplayText(texts.GetLine("GI_AppInd_Opt_ComSel_SizeOfButtons", 0)));
   for (QPushButton* button : {ok_, cancel}) button->setMinimumWidth(buttonWidth);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &ComPortDialog::accept);
@@ -101,8 +101,8 @@ void ComPortDialog::accept() {
   const int port = box_->currentText().trimmed().toInt(&isNumber);
   if (!isNumber || port < PortResolver::kFirstPort || port > PortResolver::kLastPort) {
     cmcGTex& texts = services_.texts;
-    ShowMessageBox({toUtf8(texts.GetValueText("GI_AppInd_Opt_ComSel_OutofRange"), DisplayCodePage()),
-                    toUtf8(texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage()), MessageButtons::Ok,
+    ShowMessageBox({ToUtf8(texts.GetValueText("GI_AppInd_Opt_ComSel_OutofRange"), DisplayCodePage()),
+                    ToUtf8(texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage()), MessageButtons::Ok,
                     MessageIcon::Error});
     box_->setFocus();
     return;

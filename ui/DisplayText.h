@@ -7,6 +7,6 @@
 
 #include "text/DisplayCodePage.h"
 
-QString displayText(std::string_view bytes);
+QString DisplayText(std::string_view bytes);
 // A text typed by the user, in the program's code page (unmappable characters become '?').
-std::string programText(const QString& text);
+std::string ProgramText(const QString& text);

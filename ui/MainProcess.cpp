@@ -31,14 +31,14 @@ MainProcess::MainProcess(const std::vector<std::string>& arguments)
   InstallModelSettings(&environ_);
   indDestination::Current().ApplyDestination();
   events_ = std::make_unique<cmcEvMan>();
-  controller_ = std::make_unique<indMain>(MainServices{environ_, applicationTexts(), *events_});
+  controller_ = std::make_unique<indMain>(MainServices{environ_, ApplicationTexts(), *events_});
 }
 
 MainProcess::~MainProcess() {
   if (!IsFirstInstance()) return;
   controller_.reset();
   events_.reset();
-  applicationTexts().Reset();
+  ApplicationTexts().Reset();
   InstallModelSettings(nullptr);
 }
 

@@ -8,13 +8,13 @@ QtCellTextMeasure::QtCellTextMeasure(QPaintDevice* device, double scale) : devic
 const QFontMetrics& QtCellTextMeasure::MetricsFor(const CellFont& font) {
   if (!lastFont_ || !(*lastFont_ == font)) {
     lastFont_ = font;
-    metrics_.emplace(qtFont(font, scale_), device_);
+    metrics_.emplace(QtFont(font, scale_), device_);
   }
   return *metrics_;
 }
 
 int QtCellTextMeasure::Width(const CellFont& font, std::string_view line) {
-  return MetricsFor(font).horizontalAdvance(displayText(line));
+  return MetricsFor(font).horizontalAdvance(DisplayText(line));
 }
 
 int QtCellTextMeasure::Height(const CellFont& font, std::string_view) { return MetricsFor(font).height(); }

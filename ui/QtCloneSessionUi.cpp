@@ -29,7 +29,7 @@ void QtCloneSessionUi::ShowProgress(int segments) {
 void QtCloneSessionUi::CloseProgress() { progress_.reset(); }
 
 void QtCloneSessionUi::ShowCloneError(const std::string& caption, const std::string& text) {
-  ShowMessageBox({toUtf8(text, DisplayCodePage()), toUtf8(caption, DisplayCodePage()), MessageButtons::Ok,
+  ShowMessageBox({ToUtf8(text, DisplayCodePage()), ToUtf8(caption, DisplayCodePage()), MessageButtons::Ok,
                   MessageIcon::Error, kAnswerOk});
 }
 

@@ -18,12 +18,12 @@ namespace {
 constexpr int kSizingTolerance = 3;  // pixels either side of a column edge that start a resize
 constexpr int kAutoScrollMs = 60;
 
-int sumOf(const std::vector<int>& sizes, int from, int to) {
+int SumOf(const std::vector<int>& sizes, int from, int to) {
   return std::accumulate(sizes.begin() + from, sizes.begin() + to, 0);
 }
 
 // The largest first scrolling index at which the rest still fills the available space.
-int maxFirst(const std::vector<int>& sizes, int fixed, int available) {
+int MaxFirst(const std::vector<int>& sizes, int fixed, int available) {
   const int count = static_cast<int>(sizes.size());
   int first = count - 1;
   int used = sizes.empty() ? 0 : sizes.back();
@@ -84,15 +84,15 @@ void cuiGrid::SetFixed(int columns, int rows) {
   InvalidateAll();
 }
 
-int cuiGrid::TotalWidth() const { return sumOf(widths_, 0, ColCount()); }
-int cuiGrid::TotalHeight() const { return sumOf(heights_, 0, RowCount()); }
-int cuiGrid::FixedWidth() const { return sumOf(widths_, 0, fixedCols_); }
-int cuiGrid::FixedHeight() const { return sumOf(heights_, 0, fixedRows_); }
+int cuiGrid::TotalWidth() const { return SumOf(widths_, 0, ColCount()); }
+int cuiGrid::TotalHeight() const { return SumOf(heights_, 0, RowCount()); }
+int cuiGrid::FixedWidth() const { return SumOf(widths_, 0, fixedCols_); }
+int cuiGrid::FixedHeight() const { return SumOf(heights_, 0, fixedRows_); }
 int cuiGrid::ScrollAreaWidth() const { return viewport()->width() - FixedWidth(); }
 
-int cuiGrid::MaxLeftCol() const { return maxFirst(widths_, fixedCols_, ScrollAreaWidth()); }
+int cuiGrid::MaxLeftCol() const { return MaxFirst(widths_, fixedCols_, ScrollAreaWidth()); }
 int cuiGrid::MaxTopRow() const {
-  return maxFirst(heights_, fixedRows_, viewport()->height() - FixedHeight());
+  return MaxFirst(heights_, fixedRows_, viewport()->height() - FixedHeight());
 }
 
 void cuiGrid::SetCurrentCell(int column, int row) {
@@ -127,12 +127,12 @@ void cuiGrid::ScrollIntoView(int column, int row) {
   int top = topRow_;
   if (column >= fixedCols_) {
     if (column < left) left = column;
-    while (left < column && sumOf(widths_, left, column + 1) > ScrollAreaWidth()) ++left;
+    while (left < column && SumOf(widths_, left, column + 1) > ScrollAreaWidth()) ++left;
   }
   if (row >= fixedRows_) {
     if (row < top) top = row;
     const int height = viewport()->height() - FixedHeight();
-    while (top < row && sumOf(heights_, top, row + 1) > height) ++top;
+    while (top < row && SumOf(heights_, top, row + 1) > height) ++top;
   }
   SetTopLeft(left, top);
 }
@@ -152,15 +152,15 @@ int cuiGrid::LastVisibleRow() const {
 }
 
 int cuiGrid::ColumnLeft(int column) const {
-  if (column < fixedCols_) return sumOf(widths_, 0, column);
+  if (column < fixedCols_) return SumOf(widths_, 0, column);
   if (column < leftCol_) return -1;
-  return FixedWidth() + sumOf(widths_, leftCol_, column);
+  return FixedWidth() + SumOf(widths_, leftCol_, column);
 }
 
 int cuiGrid::RowTop(int row) const {
-  if (row < fixedRows_) return sumOf(heights_, 0, row);
+  if (row < fixedRows_) return SumOf(heights_, 0, row);
   if (row < topRow_) return -1;
-  return FixedHeight() + sumOf(heights_, topRow_, row);
+  return FixedHeight() + SumOf(heights_, topRow_, row);
 }
 
 QRect cuiGrid::CellRect(int column, int row) const {

@@ -24,7 +24,7 @@ constexpr int kButtonMargin = 5;
 QFont DialogFont(cmcGTex& texts) {
   cmcCellObj cell;
   ParseCellDefinition(cell, texts.GetLine("CellModel_BasicDialog", 0), nullptr, nullptr);
-  return qtFont(EffectiveFont(cell));
+  return QtFont(EffectiveFont(cell));
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ cuiInformation::cuiInformation(QWidget* owner, Services services, const std::str
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       owner_(owner) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(displayText(caption));
+  setWindowTitle(DisplayText(caption));
   setFont(DialogFont(services.texts));
 
   auto* panel = new QFrame(this);
@@ -51,7 +51,7 @@ cuiInformation::cuiInformation(QWidget* owner, Services services, const std::str
   sheet_->setFixedSize(sheet_->GetWantedWidth(), sheet_->GetWantedHeight());
   panelLayout->addWidget(sheet_);
 
-  ok_ = new QPushButton(displayText(services.texts.GetLine("GI_AppInd_Button_OkCancel", 0)), this);
+  ok_ = new QPushButton(DisplayText(services.texts.GetLine("GI_AppInd_Button_OkCancel", 0)), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QWidget::close);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -48,10 +48,10 @@ QList<QRect> WorkAreas() {
 
 void cuiMain::CreateMainWindow() {
   window_ = std::make_unique<ApplicationWindow>(*this);
-  window_->setWindowTitle(displayText(services_.texts.GetLine("GI_Sys_AppTitle", 0)));
+  window_->setWindowTitle(DisplayText(services_.texts.GetLine("GI_Sys_AppTitle", 0)));
   cmcCellObj formCell;
   ParseCellDefinition(formCell, services_.texts.GetLine("GI_Form_Main_BasicCell", 0), nullptr, nullptr);
-  window_->setFont(qtFont(EffectiveFont(formCell)));
+  window_->setFont(QtFont(EffectiveFont(formCell)));
   PlaceWindow();
   BuildUI();
   services_.environ.UpdateStartMode();
@@ -111,7 +111,7 @@ void cuiMain::BuildMenuAndToolBar() {
 }
 
 void cuiMain::SelfCheck() const {
-  if (imageSize_ < kRequiredImageSize) fatal("Self Check Error.\nEEPROM Map is too large.");
+  if (imageSize_ < kRequiredImageSize) Fatal("Self Check Error.\nEEPROM Map is too large.");
 }
 
 void cuiMain::RebuildTree() {
@@ -135,7 +135,7 @@ void cuiMain::UpdateTitle() {
   if (window_ == nullptr) return;
   cmcGTex& texts = services_.texts;
   const std::string name = std::filesystem::path(document_.DisplayFileName(texts)).filename().string();
-  window_->setWindowTitle(QString::fromStdString(name) + displayText(document_.TitleSuffix(texts)));
+  window_->setWindowTitle(QString::fromStdString(name) + DisplayText(document_.TitleSuffix(texts)));
 }
 
 void cuiMain::ShowStatus(const QString& text) {
@@ -144,7 +144,7 @@ void cuiMain::ShowStatus(const QString& text) {
 
 void cuiMain::UpdateDestinationNote() {
   const bool none = services_.environ.settings.destinationCode == EnvironSettings::kNoDestination;
-  ShowStatus(none ? displayText(services_.texts.GetValueText("GI_AppMess_NoDestination")) : QString());
+  ShowStatus(none ? DisplayText(services_.texts.GetValueText("GI_AppMess_NoDestination")) : QString());
 }
 
 // --- Languages ---
@@ -155,7 +155,7 @@ void cuiMain::SelectLanguageTables() {
                               : systemJapanese_ ? TableLanguage::Japanese
                                                 : TableLanguage::JapaneseWesternChrome;
   services_.texts.Reset();
-  services_.texts.SelectLineTable(lineTable(table));
+  services_.texts.SelectLineTable(LineTableOf(table));
   SetDisplayJapanese(japanese || systemJapanese_);
   fragments_ = std::make_unique<cmcFCache>(services_.texts);
 }

@@ -77,7 +77,7 @@ QAction* cuiMenu::AddEntry(Container& container, const std::string& definition, 
   auto cell = std::make_unique<cmcCellObj>();
   ParseCellDefinition(*cell, definition, nullptr, &basicCell_);
   if (cell->caption == kSeparatorCaption) return container.AddSeparator();
-  QAction* action = container.AddAction(displayText(cell->caption));
+  QAction* action = container.AddAction(DisplayText(cell->caption));
   if (!cell->argument.empty()) action->setShortcut(QKeySequence::fromString(ShortcutText(*cell)));
   if (cell->imageIndex >= 0) action->setIcon(ToolBarImage(cell->imageIndex));
   cmcCellObj* set = cell.get();
@@ -112,7 +112,7 @@ void cuiMenu::RefreshEntry(Entry& entry, const CellContext& context) {
   action.setChecked(cell.StateFlag(0));
   action.setVisible(!cell.StateFlag(1));
   action.setEnabled(!cell.StateFlag(2));
-  if (cell.StateFlag(3) && action.text() != displayText(cell.caption)) action.setText(displayText(cell.caption));
+  if (cell.StateFlag(3) && action.text() != DisplayText(cell.caption)) action.setText(DisplayText(cell.caption));
   if (cell.imageIndex >= 0) action.setIcon(ToolBarImage(cell.imageIndex));
 }
 

@@ -39,12 +39,12 @@ constexpr int kRepeatWaitsMs[] = {30, 24, 18, 12, 6};
 constexpr int kRepeatLimit = 1000;
 
 // The layout measures on the screen; one measure serves every screen sheet.
-QtCellTextMeasure& screenMeasure() {
+QtCellTextMeasure& ScreenMeasure() {
   static QtCellTextMeasure measure;
   return measure;
 }
 
-int32_t functionKeyCode(int qtKey) { return (qtKey - Qt::Key_F1 + 0x70) << 8; }
+int32_t FunctionKeyCode(int qtKey) { return (qtKey - Qt::Key_F1 + 0x70) << 8; }
 
 }  // namespace
 
@@ -85,7 +85,7 @@ struct cuiSheet::State {
 cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, SheetDisplayStore* display, cmcEvMan& events,
                    CellDocument* document)
     : QWidget(parent),
-      layout_(std::make_unique<SheetLayout>(SheetEnvironment{texts, screenMeasure(), display, document})),
+      layout_(std::make_unique<SheetLayout>(SheetEnvironment{texts, ScreenMeasure(), display, document})),
       state_(std::make_unique<State>(texts, events)) {
   CreatePanels();
   events.Register(&cuiSheet::OnEvent, this);
@@ -164,7 +164,7 @@ void cuiSheet::CreatePanels() {
 
 void cuiSheet::Build() {
   State& s = *state_;
-  if (!s.callback) fatal("A sheet was built without its cell behaviour.");
+  if (!s.callback) Fatal("A sheet was built without its cell behaviour.");
   layout_->Build();
   ShowTitle();
   ConfigureGrid();
@@ -180,10 +180,10 @@ void cuiSheet::Build() {
 void cuiSheet::ShowTitle() {
   State& s = *state_;
   if (layout_->Style().titleString.empty()) return;
-  const QFont font = qtFont(layout_->Style().titleFont.value_or(CellFont{}));
+  const QFont font = QtFont(layout_->Style().titleFont.value_or(CellFont{}));
   QPalette palette = s.titlePanel->palette();
-  palette.setColor(QPalette::Window, qtColor(layout_->Style().titleColor, palette));
-  if (layout_->Style().titleFont) palette.setColor(QPalette::WindowText, qtColor(layout_->Style().titleFont->color, palette));
+  palette.setColor(QPalette::Window, QtColor(layout_->Style().titleColor, palette));
+  if (layout_->Style().titleFont) palette.setColor(QPalette::WindowText, QtColor(layout_->Style().titleFont->color, palette));
   s.titlePanel->setPalette(palette);
   s.title->setFont(font);
   RefreshTitle();
@@ -194,7 +194,7 @@ void cuiSheet::ShowTitle() {
 // The title panel follows the page: a renamed bank or group, entries added or removed.
 void cuiSheet::RefreshTitle() {
   if (layout_->Style().titleString.empty()) return;
-  const QString text = displayText(layout_->StatusText());
+  const QString text = DisplayText(layout_->StatusText());
   if (state_->title->text() != text) state_->title->setText(text);
 }
 
@@ -219,9 +219,9 @@ void cuiSheet::ConfigureGrid() {
   s.gridPanel->layout()->setContentsMargins(layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0,
                                             layout_->ListMode() ? 2 : 0);
   QPalette palette = s.grid->viewport()->palette();
-  palette.setColor(QPalette::Base, qtColor(layout_->BasicCell().color, palette));
+  palette.setColor(QPalette::Base, QtColor(layout_->BasicCell().color, palette));
   s.grid->viewport()->setPalette(palette);
-  s.gridPanel->setFont(qtFont(EffectiveFont(layout_->BasicCell())));
+  s.gridPanel->setFont(QtFont(EffectiveFont(layout_->BasicCell())));
   s.grid->SetDefaultSizes(1, 1);
   s.grid->SetSize(layout_->ColumnCount(), layout_->RowCount());
   SyncGridSizes();
@@ -292,7 +292,7 @@ void cuiSheet::AfterUserSizing() {
 }
 
 void cuiSheet::AutoSizeColumn(int column) {
-  QtCellTextMeasure& measure = screenMeasure();
+  QtCellTextMeasure& measure = ScreenMeasure();
   const int margin = layout_->ScaledPixels(8);
   int width = 0;
   for (int row = 0; row < layout_->RowCount(); ++row) {
@@ -377,7 +377,7 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
     job.background = CellPainter::Background::CurrentLine;
   }
   if (cell.cellId == kCellIdNone) {
-    job.text = displayText(GetCaption(cell));
+    job.text = DisplayText(GetCaption(cell));
   } else {
     cmcCellCapsule request;
     PrepareRequest(owner, row, request);
@@ -385,7 +385,7 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
     request.cellRect = &cellRect;
     request.canvas = &painter;
     s.callback(request, kCellQuery);
-    job.text = displayText(request.outputText);
+    job.text = DisplayText(request.outputText);
     job.validLength = request.validLength;
     job.fontColor = request.fontColor;
     job.warningMark = request.HasFlag(kRequestWarningMark);
@@ -626,7 +626,7 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
   } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
     if (modifiers != Qt::ControlModifier) MoveCursor(0, key == Qt::Key_Up ? -1 : 1);
   } else if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-    SendRequest(at.column, at.row, functionKeyCode(key), 0, nullptr);
+    SendRequest(at.column, at.row, FunctionKeyCode(key), 0, nullptr);
   } else if (key == Qt::Key_Home || key == Qt::Key_End) {
   } else if (!event.text().isEmpty() && !(modifiers & Qt::ControlModifier)) {
     SendTypedText(event.text());
@@ -643,7 +643,7 @@ void cuiSheet::SendTypedText(const QString& text) {
   for (const QChar c : text) {
     const bool control = c.unicode() < 32 && c.unicode() != kKeyBackspace && c.unicode() != kKeyEnter;
     if (control || c.unicode() == 127) continue;
-    for (const char byte : programText(QString(c))) {
+    for (const char byte : ProgramText(QString(c))) {
       SendRequest(Grid().Col(), Grid().Row(), static_cast<unsigned char>(byte), 0, nullptr);
     }
   }
@@ -753,7 +753,7 @@ InPlaceEditor& cuiSheet::Editor() {
   if (s.editor != nullptr) return *s.editor;
   s.editor = new InPlaceEditor(s.grid->viewport());
   s.editor->hooks.commit = [this](const QString& text) {
-    const std::string bytes = programText(text);
+    const std::string bytes = ProgramText(text);
     SendRequest(state_->edited.column, state_->edited.row, 0, 0, &bytes);
   };
   s.editor->hooks.returnFocus = [this] { state_->grid->setFocus(Qt::OtherFocusReason); };
@@ -774,11 +774,11 @@ void cuiSheet::OpenEditor(int column, int row, const cmcCellCapsule& request) {
   const cmcCellObj& cell = layout_->GetCell(column, row);
   InPlaceEditor::Opening opening;
   opening.rect = EditorRect(cell, s.grid->CellRect(column, row));
-  opening.font = qtFont(EffectiveFont(cell));
+  opening.font = QtFont(EffectiveFont(cell));
   opening.multiLine = cell.WordWrap();
   opening.inputMethod = cell.InputMethod();
   opening.maxLength = request.maxLength;
-  opening.text = displayText(request.outputText);
+  opening.text = DisplayText(request.outputText);
   opening.selectionStart = request.selectionStart;
   opening.selectionLength = request.selectionLength;
   s.edited = {column, row};
@@ -788,7 +788,7 @@ void cuiSheet::OpenEditor(int column, int row, const cmcCellCapsule& request) {
 QRect cuiSheet::EditorRect(const cmcCellObj& cell, QRect rect) const {
   if (rect.isEmpty()) return rect;
   const int cellHeight = rect.height();
-  const QFontMetrics metrics(qtFont(EffectiveFont(cell)));
+  const QFontMetrics metrics(QtFont(EffectiveFont(cell)));
   const int lineHeight = metrics.height() + 2;
   if (!cell.WordWrap() && metrics.boundingRect(QLatin1Char('A')).height() < cellHeight && lineHeight < cellHeight) {
     int top = rect.top();

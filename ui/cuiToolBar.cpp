@@ -40,8 +40,8 @@ void cuiToolBar::AddLine(const std::string& definition) {
     bar_->addSeparator();
     return;
   }
-  QAction* action = bar_->addAction(ToolBarImage(cell->imageIndex), displayText(cell->caption));
-  action->setToolTip(displayText(cell->caption));
+  QAction* action = bar_->addAction(ToolBarImage(cell->imageIndex), DisplayText(cell->caption));
+  action->setToolTip(DisplayText(cell->caption));
   cmcCellObj* set = cell.get();
   QObject::connect(action, &QAction::triggered, action, [this, set] { Click(*set); });
   buttons_.push_back({std::move(cell), action});

@@ -53,9 +53,9 @@ void cuiTree::Build() {
   widget_->clear();
   nodes_.clear();
   ParseCellDefinition(basicCell_, texts_.GetLine(key_ + "_BasicCell", 0), nullptr, nullptr);
-  widget_->setFont(qtFont(EffectiveFont(basicCell_)));
+  widget_->setFont(QtFont(EffectiveFont(basicCell_)));
   QPalette palette = widget_->palette();
-  palette.setColor(QPalette::Base, qtColor(basicCell_.color, palette));
+  palette.setColor(QPalette::Base, QtColor(basicCell_.color, palette));
   widget_->setPalette(palette);
   building_ = true;
   AddNodes();
@@ -78,7 +78,7 @@ void cuiTree::AddNodes() {
     auto cell = std::make_unique<cmcCellObj>();
     ParseCellDefinition(*cell, line.definition, nullptr, &basicCell_);
     item->setData(0, kNodeRole, static_cast<int>(nodes_.size()));
-    item->setText(0, displayText(cell->caption));
+    item->setText(0, DisplayText(cell->caption));
     item->setIcon(0, TreeImage(cell->imageIndex));
     nodes_.push_back({std::move(cell), item, TreeOverlay::None});
     previous = item;
@@ -145,7 +145,7 @@ void cuiTree::SetOverlay(Node& node, TreeOverlay overlay) {
 
 void cuiTree::SetCaption(Node& node, const std::string& caption) {
   node.cell->caption = caption;
-  node.item->setText(0, displayText(caption));
+  node.item->setText(0, DisplayText(caption));
 }
 
 void cuiTree::ActivateSelected() {

@@ -55,7 +55,7 @@ void indMain::RebuildTree() {
   cuiMain::RebuildTree();
   QTreeWidget& widget = Tree()->Widget();
   if (widget.topLevelItemCount() > 0) {
-    widget.topLevelItem(0)->setText(0, displayText(Services().texts.GetLine("GI_AppInd_Model", 0)));
+    widget.topLevelItem(0)->setText(0, DisplayText(Services().texts.GetLine("GI_AppInd_Model", 0)));
   }
   QApplication::setWindowIcon(applicationIcon_);
 }

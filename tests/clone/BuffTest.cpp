@@ -117,11 +117,11 @@ TEST(BuffTest, PositionsOutsideTheBufferAndNegativeLengthsAreFatal) {
   cmcBuff buffer;
   buffer.AppendRepeat(1, 4);
   const std::uint8_t byte = 0;
-  EXPECT_EQ(fatalMessageOf([&] { buffer.At(4); }), "Out of cmcBuff element !");
-  EXPECT_EQ(fatalMessageOf([&] { buffer.At(-1); }), "Out of cmcBuff element !");
-  EXPECT_EQ(fatalMessageOf([&] { buffer.Append(&byte, -1); }), "Out of cmcBuff element !");
-  EXPECT_EQ(fatalMessageOf([&] { buffer.Resize(-2); }), "Out of cmcBuff element !");
-  EXPECT_EQ(fatalMessageOf([&] { buffer.At(3); }), "");
+  EXPECT_EQ(FatalMessageOf([&] { buffer.At(4); }), "Out of cmcBuff element !");
+  EXPECT_EQ(FatalMessageOf([&] { buffer.At(-1); }), "Out of cmcBuff element !");
+  EXPECT_EQ(FatalMessageOf([&] { buffer.Append(&byte, -1); }), "Out of cmcBuff element !");
+  EXPECT_EQ(FatalMessageOf([&] { buffer.Resize(-2); }), "Out of cmcBuff element !");
+  EXPECT_EQ(FatalMessageOf([&] { buffer.At(3); }), "");
 }
 
 }  // namespace

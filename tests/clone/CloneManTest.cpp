@@ -126,7 +126,7 @@ class CloneManTest : public ::testing::Test {
   CloneManTest() {
     LoopbackSerial::Connect(device, radioEnd);
     radioEnd.Open("radio", {});
-    texts.SelectLineTable(lineTable(TableLanguage::English));
+    texts.SelectLineTable(LineTableOf(TableLanguage::English));
     settings.comPort = 3;
     settings.transType = 3;  // 19,200 baud, no echo
     settings.comSpeedHigh = 1;

@@ -83,7 +83,7 @@ TEST(CloneInfoBlockTest, SerialNumberShowsItsThreeFieldsInDecimal) {
 
 TEST(CloneErrorTextTest, EachCodeHasItsHeadAndCheckLines) {
   cmcGTex texts;
-  texts.SelectLineTable(lineTable(TableLanguage::English));
+  texts.SelectLineTable(LineTableOf(TableLanguage::English));
   const std::string usual =
       "\n\nCheck the following:\n - The COM port settings.\n - Cable connections.\n"
       " - Transceiver power is ON.";
@@ -117,7 +117,7 @@ TEST(CloneErrorTextTest, EachCodeHasItsHeadAndCheckLines) {
 
 TEST(CloneErrorTextTest, PortDetailFollowsTheHeadLineOfAnOpenFailureOnly) {
   cmcGTex texts;
-  texts.SelectLineTable(lineTable(TableLanguage::English));
+  texts.SelectLineTable(LineTableOf(TableLanguage::English));
   const std::string detail = "/dev/ttyUSB0: no such device";
   EXPECT_TRUE(CloneErrorText(texts, 2, 3, detail)
                   .starts_with("Cannot access COM 3.\n/dev/ttyUSB0: no such device\n\nCheck the following:"));

@@ -38,9 +38,9 @@ TEST(EtcData, AnySingleFlippedBitIsRecognised) {
 }
 
 TEST(EtcData, DestinationOutsideFiveBitsIsADefect) {
-  EXPECT_EQ(fatalMessageOf([] { PackEtcData(32, false); }),
+  EXPECT_EQ(FatalMessageOf([] { PackEtcData(32, false); }),
             "Destination code out of range (PackEtcData).");
-  EXPECT_EQ(fatalMessageOf([] { PackEtcData(-1, false); }),
+  EXPECT_EQ(FatalMessageOf([] { PackEtcData(-1, false); }),
             "Destination code out of range (PackEtcData).");
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 TEST(FileError, EveryCodeHasItsMessage) {
   cmcGTex english;
-  english.SelectLineTable(lineTable(TableLanguage::English));
+  english.SelectLineTable(LineTableOf(TableLanguage::English));
   const std::vector<std::string> messages{
       "",
       "Cannot open the file.",

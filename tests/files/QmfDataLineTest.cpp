@@ -62,9 +62,9 @@ TEST(QmfDataLine, WritesUpperCaseTextThatParsesBack) {
 
 TEST(QmfDataLine, EmptyOrOverlongDataIsADefect) {
   QmfDataLine line;
-  EXPECT_FALSE(fatalMessageOf([&] { line.Assign(0, {}); }).empty());
+  EXPECT_FALSE(FatalMessageOf([&] { line.Assign(0, {}); }).empty());
   const std::vector<std::uint8_t> tooMany(256);
-  EXPECT_FALSE(fatalMessageOf([&] { line.Assign(0, tooMany); }).empty());
+  EXPECT_FALSE(FatalMessageOf([&] { line.Assign(0, tooMany); }).empty());
 }
 
 TEST(HexText, LeadingNumbersReadLikeScanf) {

@@ -72,7 +72,7 @@ AddressRangeList ParseRanges(const std::string& text) {
 // that goes with it and, optionally, the ranges the read must cover ("ranges=START-END").
 TEST(QmfReader, GoldenCases) {
   cmcGTex english;
-  english.SelectLineTable(lineTable(TableLanguage::English));
+  english.SelectLineTable(LineTableOf(TableLanguage::English));
   int cases = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kCaseFolder)) {
     const std::string name = entry.path().filename().string();

@@ -206,13 +206,13 @@ TEST(QmfWriter, WriteFailuresLeaveTheOldFile) {
 
 TEST(QmfWriter, ImpossibleSettingsAreDefects) {
   cmcQmfFile file;
-  EXPECT_EQ(fatalMessageOf([&] { file.SetLineSize(0); }), "Bad line size (cmcQmfFile).");
-  EXPECT_EQ(fatalMessageOf([&] { file.SetLineSize(256); }), "Bad line size (cmcQmfFile).");
-  EXPECT_EQ(fatalMessageOf([&] { file.SetDigest(true, "58102477614"); }),
+  EXPECT_EQ(FatalMessageOf([&] { file.SetLineSize(0); }), "Bad line size (cmcQmfFile).");
+  EXPECT_EQ(FatalMessageOf([&] { file.SetLineSize(256); }), "Bad line size (cmcQmfFile).");
+  EXPECT_EQ(FatalMessageOf([&] { file.SetDigest(true, "58102477614"); }),
             "Bad digest seed (cmcQmfFile).");
-  EXPECT_EQ(fatalMessageOf([&] { file.SetDigest(true, "58102477614G"); }),
+  EXPECT_EQ(FatalMessageOf([&] { file.SetDigest(true, "58102477614G"); }),
             "Bad digest seed (cmcQmfFile).");
-  EXPECT_EQ(fatalMessageOf([&] { file.SetLineSize(255); }), "");
+  EXPECT_EQ(FatalMessageOf([&] { file.SetLineSize(255); }), "");
 }
 
 }  // namespace

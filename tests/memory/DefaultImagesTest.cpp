@@ -224,7 +224,7 @@ TEST(DefaultImages, DefaultsAreAFixedPointOfTheMerge) {
 TEST(DefaultImages, ASmallerImageIsADefect) {
   cmcEeprom small;
   small.SetSize(kDefaultImageSize - 1);
-  EXPECT_EQ(fatalMessageOf([&] { WriteDefaultImage(small, 0); }),
+  EXPECT_EQ(FatalMessageOf([&] { WriteDefaultImage(small, 0); }),
             "Default image written into a smaller image.");
 }
 

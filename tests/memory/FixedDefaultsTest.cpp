@@ -295,7 +295,7 @@ TEST(MergeFixedDefaults, ImagesOfTheWrongSizeAreADefect) {
   const cmcEeprom defaults = Defaults();
   cmcEeprom small;
   small.SetSize(kDefaultImageSize);
-  EXPECT_EQ(fatalMessageOf([&] { MergeFixedDefaults(small, defaults); }),
+  EXPECT_EQ(FatalMessageOf([&] { MergeFixedDefaults(small, defaults); }),
             "Fixed defaults merged with an image of the wrong size.");
 }
 

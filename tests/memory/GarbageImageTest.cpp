@@ -46,7 +46,7 @@ TEST(GarbageImage, EveryEntryLoadsAndStoresInsideTheImage) {
   for (const std::uint32_t seed : {11u, 22u, 33u, 44u}) {
     for (const bool unpackFirst : {false, true}) {
       cmcEeprom image = GarbageImage(seed);
-      const std::string fatal = fatalMessageOf([&] {
+      const std::string fatal = FatalMessageOf([&] {
         if (unpackFirst) UnpackImage(image);
         TouchEveryEntry(image);
         RebuildBankTables(image);
@@ -61,7 +61,7 @@ TEST(GarbageImage, EveryEntryLoadsAndStoresInsideTheImage) {
 
 TEST(GarbageImage, AllOnesImageUnpacksToEmptyLists) {
   cmcEeprom image = BlankImage();
-  EXPECT_EQ(fatalMessageOf([&] {
+  EXPECT_EQ(FatalMessageOf([&] {
               UnpackImage(image);
               TouchEveryEntry(image);
               PackImage(image);
@@ -80,7 +80,7 @@ TEST(GarbageImage, AllOnesImageUnpacksToEmptyLists) {
 
 TEST(GarbageImage, UnboundRecordIsADefect) {
   datCh record;
-  EXPECT_NE(fatalMessageOf([&] { record.Load(RecordKind::kChannel, 0); }), "");
+  EXPECT_NE(FatalMessageOf([&] { record.Load(RecordKind::kChannel, 0); }), "");
 }
 
 }  // namespace

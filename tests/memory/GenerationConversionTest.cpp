@@ -194,7 +194,7 @@ TEST(GenerationConversion, GarbageImagesOfEveryGenerationConvertWithoutADefect) 
       for (int to = 1; to <= 3; ++to) {
         const cmcEeprom source = GarbageImageOf(from, seed);
         cmcEeprom converted;
-        EXPECT_EQ(fatalMessageOf(
+        EXPECT_EQ(FatalMessageOf(
                       [&] { converted = Converted(source, from, to, GarbageImageOf(3, seed)); }),
                   "");
         EXPECT_EQ(converted.GetSize(), ImageSizeOf(to));

@@ -366,7 +366,7 @@ TEST(ListFindings, DamagedImagesAreJudgedWithinTheirLists) {
 TEST(RecordChecks, ACheckThatReadsTheImageNeedsABoundRecord) {
   datCh record;
   record.callSign = MakeFixedText<8>("JA1ABC");
-  EXPECT_EQ(fatalMessageOf([&] { CheckYourCall(record); }),
+  EXPECT_EQ(FatalMessageOf([&] { CheckYourCall(record); }),
             "Record check on a record without an image.");
 }
 

@@ -73,10 +73,10 @@ TEST(cmcEeprom, EqualityNeedsEqualLengths) {
 
 TEST(cmcEeprom, ByteAccessOutsideIsFatal) {
   cmcEeprom image = ImageOf(8, 0);
-  EXPECT_EQ(fatalMessageOf([&] { image.SetByte(8, 1); }), "Out of EEPROM image address (SetByte).");
-  EXPECT_EQ(fatalMessageOf([&] { (void)image.GetByte(-1); }),
+  EXPECT_EQ(FatalMessageOf([&] { image.SetByte(8, 1); }), "Out of EEPROM image address (SetByte).");
+  EXPECT_EQ(FatalMessageOf([&] { (void)image.GetByte(-1); }),
             "Out of EEPROM image address (GetByte).");
-  EXPECT_EQ(fatalMessageOf([&] { image.SetByte(7, 1); }), "");
+  EXPECT_EQ(FatalMessageOf([&] { image.SetByte(7, 1); }), "");
 }
 
 TEST(Generation, SizesNamesAndPositions) {

@@ -46,8 +46,8 @@ TEST(BitSetCell, KeysToggleSetClearAndInvert) {
 
 TEST(BitSetCell, PickIsLimitedToItsFlagsAndBadRunsAreDefects) {
   EXPECT_EQ(BitSetCell('A', 'J').Picked(0xFFFFFFFFu), 0x3FFu);
-  EXPECT_EQ(fatalMessageOf([] { BitSetCell('J', 'A'); }), "Invalid bit set cell.");
-  EXPECT_EQ(fatalMessageOf([] { BitSetCell('A', '9'); }), "Invalid bit set cell.");
+  EXPECT_EQ(FatalMessageOf([] { BitSetCell('J', 'A'); }), "Invalid bit set cell.");
+  EXPECT_EQ(FatalMessageOf([] { BitSetCell('A', '9'); }), "Invalid bit set cell.");
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class TestDocument final : public CellDocument {
   explicit TestDocument(std::int32_t destination) : destination_(destination) {
     settings.destinationCode = destination;
     texts.Reset();
-    texts.SelectLineTable(lineTable(TableLanguage::English));
+    texts.SelectLineTable(LineTableOf(TableLanguage::English));
     BuildDefaultsImage(defaults);
     image.Assign(defaults);
     events.Register(&OnEvent, this);
@@ -72,7 +72,7 @@ class TestDocument final : public CellDocument {
   ScopedDestination destination_;
   ManualTiming timing;
   cmcEvMan events;
-  cmcGTex& texts = applicationTexts();  // the markup reads its cell models from it
+  cmcGTex& texts = ApplicationTexts();  // the markup reads its cell models from it
   cmcEeprom defaults;
   cmcEeprom image;
   EnvironSettings settings;

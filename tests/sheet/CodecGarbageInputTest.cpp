@@ -45,9 +45,9 @@ TEST(CodecGarbageInput, StoredValuesStayWithinWhatTheRadioTakes) {
 
     std::array<char, 16> field{};
     name.Commit(text, field);
-    for (char c : field) EXPECT_TRUE(isPrintableAscii(c) || isHalfWidthKatakana(c)) << text;
+    for (char c : field) EXPECT_TRUE(IsPrintableAscii(c) || IsHalfWidthKatakana(c)) << text;
     plainName.Commit(text, field);
-    for (char c : field) EXPECT_TRUE(isPrintableAscii(c)) << text;
+    for (char c : field) EXPECT_TRUE(IsPrintableAscii(c)) << text;
 
     std::array<char, 8> call{};
     callSign.Commit(text, call);

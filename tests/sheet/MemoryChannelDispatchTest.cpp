@@ -272,7 +272,7 @@ TEST_F(MemoryChannelDispatch, SheetArgumentOutsideTheBanksShowsEmptyRows) {
 }
 
 TEST_F(MemoryChannelDispatch, UnknownCategoryIsFatal) {
-  EXPECT_EQ(fatalMessageOf([&] { requests.Query(40, CL_Mch_Freq, 0); }), "Unknown Cell Category.");
+  EXPECT_EQ(FatalMessageOf([&] { requests.Query(40, CL_Mch_Freq, 0); }), "Unknown Cell Category.");
 }
 
 TEST_F(MemoryChannelDispatch, IdentifierWithoutBehaviourShowsItsNumber) {

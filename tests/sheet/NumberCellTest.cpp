@@ -161,7 +161,7 @@ TEST(NumberCell, KeysStepWithWrapOrOpenTheEditor) {
 TEST(NumberCell, InvalidFormatIsADefect) {
   NumberCellFormat noStep = FrequencyFormat();
   noStep.step = 0;
-  EXPECT_EQ(fatalMessageOf([&] { NumberCell cell(noStep); }), "Invalid number cell format.");
+  EXPECT_EQ(FatalMessageOf([&] { NumberCell cell(noStep); }), "Invalid number cell format.");
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ class FixtureSheet {
 };
 
 // The index of every cell of column in row order.
-std::vector<int32_t> columnIndices(const SheetLayout& sheet, int column) {
+std::vector<int32_t> ColumnIndices(const SheetLayout& sheet, int column) {
   std::vector<int32_t> indices;
   for (int row = 0; row < sheet.RowCount(); ++row) indices.push_back(sheet.GetCell(column, row).index);
   return indices;
@@ -136,7 +136,7 @@ TEST(SheetLayoutTest, DefinitionsWithoutRowsOrColumnsAreFatal) {
   };
   for (const auto& cells : definitions) {
     FixtureSheet sheet("", cells);
-    EXPECT_EQ(fatalMessageOf([&] { sheet.built(); }), "Illegal Cell assign");
+    EXPECT_EQ(FatalMessageOf([&] { sheet.built(); }), "Illegal Cell assign");
   }
 }
 
@@ -171,7 +171,7 @@ TEST(SheetLayoutTest, CellsOutsideTheTableAreFatal) {
   EXPECT_EQ(layout.GetCell(1, 1).caption, "");  // a cell the row does not define is fresh
   EXPECT_EQ(layout.GetCell(1, 1).cellId, kCellIdNone);
   for (const auto& [column, row] : std::vector<std::pair<int, int>>{{2, 0}, {0, 2}, {-1, 0}, {0, -1}}) {
-    EXPECT_EQ(fatalMessageOf([&] { layout.GetCell(column, row); }), "Illegal Cell selection") << column << "," << row;
+    EXPECT_EQ(FatalMessageOf([&] { layout.GetCell(column, row); }), "Illegal Cell selection") << column << "," << row;
   }
 }
 
@@ -199,7 +199,7 @@ TEST(SheetLayoutTest, LoopsRepeatTheirBody) {
     SCOPED_TRACE(c.name);
     FixtureSheet sheet("", c.cells);
     const SheetLayout& layout = sheet.built();
-    EXPECT_EQ(columnIndices(layout, 0), c.indices);
+    EXPECT_EQ(ColumnIndices(layout, 0), c.indices);
   }
 }
 
@@ -328,9 +328,9 @@ TEST(SheetLayoutTest, ARebuildLaysTheSameRowsOut) {
                      {"{(@ch0=2)}H", ":(SelectOFF)", ":(LoopFrom 2)", "{S(%CL_Mch_Freq[@ch0])(@ch0++)}F", "x",
                       ":(LoopTo)"});
   SheetLayout& layout = sheet.built();
-  const std::vector<int32_t> first = columnIndices(layout, 0);
+  const std::vector<int32_t> first = ColumnIndices(layout, 0);
   layout.Build();
-  EXPECT_EQ(columnIndices(layout, 0), first);
+  EXPECT_EQ(ColumnIndices(layout, 0), first);
   EXPECT_EQ(first, (std::vector<int32_t>{0, 2, 0, 3, 0}));
   EXPECT_FALSE(layout.RowAttributes().SelectRegion(1));
   EXPECT_TRUE(layout.RowAttributes().SelectRegion(0));  // a rebuild starts with select on

@@ -21,19 +21,19 @@ namespace {
 constexpr TableLanguage kLanguages[] = {TableLanguage::Japanese, TableLanguage::JapaneseWesternChrome,
                                         TableLanguage::English};
 
-std::string languageName(TableLanguage language) { return "table " + std::to_string(static_cast<int>(language)); }
+std::string LanguageName(TableLanguage language) { return "table " + std::to_string(static_cast<int>(language)); }
 
 class TableSheets : public ::testing::Test {
  protected:
-  void TearDown() override { applicationTexts().Reset(); }
+  void TearDown() override { ApplicationTexts().Reset(); }
 
   static void Select(TableLanguage language) {
-    applicationTexts().Reset();
-    applicationTexts().SelectLineTable(lineTable(language));
+    ApplicationTexts().Reset();
+    ApplicationTexts().SelectLineTable(LineTableOf(language));
   }
 
   std::unique_ptr<SheetLayout> Built(const std::string& name, SheetDisplayStore* display = nullptr) {
-    auto sheet = std::make_unique<SheetLayout>(SheetEnvironment{applicationTexts(), measure_, display});
+    auto sheet = std::make_unique<SheetLayout>(SheetEnvironment{ApplicationTexts(), measure_, display});
     sheet->SetName(name);
     sheet->Build();
     return sheet;
@@ -43,7 +43,7 @@ class TableSheets : public ::testing::Test {
 };
 
 // The identifiers bound in one row from column `from` on, in column order.
-std::vector<std::string> boundNames(const SheetLayout& sheet, int row, int from = 0) {
+std::vector<std::string> BoundNames(const SheetLayout& sheet, int row, int from = 0) {
   std::vector<std::string> names;
   for (int column = from; column < sheet.ColumnCount(); ++column) {
     const cmcCellObj& cell = sheet.GetCell(column, row);
@@ -57,13 +57,13 @@ TEST_F(TableSheets, EverySheetOfEveryTableBuilds) {
   for (TableLanguage language : kLanguages) {
     Select(language);
     int sheets = 0;
-    for (const std::string& key : keysOf(lineTable(language))) {
+    for (const std::string& key : KeysOf(LineTableOf(language))) {
       const std::string suffix = "_Style";
       if (key.rfind("GI_Sheet_", 0) != 0 || key.size() <= suffix.size() ||
           key.compare(key.size() - suffix.size(), suffix.size(), suffix) != 0)
         continue;
       const std::string sheetKey = key.substr(0, key.size() - suffix.size());
-      SCOPED_TRACE(sheetKey + " in " + languageName(language));
+      SCOPED_TRACE(sheetKey + " in " + LanguageName(language));
       try {
         const auto sheet = Built(sheetKey);
         EXPECT_GT(sheet->ColumnCount(), 0);
@@ -124,7 +124,7 @@ TEST_F(TableSheets, DataSheetsHaveTheColumnsRowsAndCellsOfTheCatalogue) {
   for (TableLanguage language : kLanguages) {
     Select(language);
     for (const DataSheetCase& c : kDataSheets) {
-      SCOPED_TRACE(std::string(c.sheet) + " in " + languageName(language));
+      SCOPED_TRACE(std::string(c.sheet) + " in " + LanguageName(language));
       const auto sheet = Built(c.sheet);
       const std::vector<std::string>& columns = catalogue::DataSheetColumns(c.sheet);
       const int dataColumns = static_cast<int>(columns.size()) - (c.numberColumnBound ? 1 : 0);
@@ -136,8 +136,8 @@ TEST_F(TableSheets, DataSheetsHaveTheColumnsRowsAndCellsOfTheCatalogue) {
       const int first = sheet->FirstDataRow();
       const int last = sheet->RowCount() - 1;
       EXPECT_EQ(first, c.fixedRows);
-      EXPECT_EQ(boundNames(*sheet, first), columns);
-      EXPECT_EQ(boundNames(*sheet, last, kFirstDataColumn), boundNames(*sheet, first, kFirstDataColumn));
+      EXPECT_EQ(BoundNames(*sheet, first), columns);
+      EXPECT_EQ(BoundNames(*sheet, last, kFirstDataColumn), BoundNames(*sheet, first, kFirstDataColumn));
       EXPECT_EQ(sheet->GetCell(kFirstDataColumn, first).index, c.firstIndex);
       EXPECT_EQ(sheet->GetCell(kFirstDataColumn, last).index, c.lastIndex);
       EXPECT_EQ(FirstSelectableCell(sheet->Cells()), (CellPosition{kFirstDataColumn, first}));
@@ -170,20 +170,20 @@ TEST_F(TableSheets, SetModePagesDropTheirRegionalRowsWithoutGaps) {
   for (TableLanguage language : kLanguages) {
     Select(language);
     for (const Case& c : cases) {
-      SCOPED_TRACE(std::string(c.sheet) + " in " + languageName(language));
+      SCOPED_TRACE(std::string(c.sheet) + " in " + LanguageName(language));
       const auto full = Built(c.sheet);
-      RegionlessSheet reduced({applicationTexts(), measure_, nullptr});
+      RegionlessSheet reduced({ApplicationTexts(), measure_, nullptr});
       reduced.SetName(c.sheet);
       reduced.Build();
       EXPECT_EQ(reduced.RowCount(), full->RowCount() - c.skippedLines);
       std::vector<std::string> kept;
       std::vector<std::string> all;
       for (int row = 0; row < reduced.RowCount(); ++row) {
-        const auto names = boundNames(reduced, row);
+        const auto names = BoundNames(reduced, row);
         kept.insert(kept.end(), names.begin(), names.end());
       }
       for (int row = 0; row < full->RowCount(); ++row) {
-        for (std::string& name : boundNames(*full, row)) {
+        for (std::string& name : BoundNames(*full, row)) {
           if (std::find(c.regional.begin(), c.regional.end(), name) == c.regional.end()) all.push_back(name);
         }
       }
@@ -195,7 +195,7 @@ TEST_F(TableSheets, SetModePagesDropTheirRegionalRowsWithoutGaps) {
 TEST_F(TableSheets, ListedSheetsKeepTheWidthsOfTheirDataColumns) {
   Select(TableLanguage::English);
   TestSettings settings;
-  SheetDisplayStore display(settings.environ, kSettingsKey, applicationTexts());
+  SheetDisplayStore display(settings.environ, kSettingsKey, ApplicationTexts());
   EXPECT_EQ(display.RegistryName("GI_Sheet_Txed_Call_FAnalog"), "txcallfrom");
   EXPECT_EQ(display.RegistryName("GI_Sheet_TopPage"), std::nullopt);
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-std::string Sjis(const char* utf8) { return fromUtf8(utf8, CodePage::Cp932); }
+std::string Sjis(const char* utf8) { return FromUtf8(utf8, CodePage::Cp932); }
 
 CodecSettings Display(bool japanese) {
   CodecSettings settings;

@@ -24,12 +24,12 @@ inline const std::vector<std::string> kChannelColumns = {
 
 inline const std::vector<std::string> kBankColumns = {"CL_Mch_Bank_Group", "CL_Mch_Bank_ChNo"};
 
-inline std::vector<std::string> join(std::vector<std::string> a, const std::vector<std::string>& b) {
+inline std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
 
-inline std::vector<std::string> without(std::vector<std::string> a, std::string_view name) {
+inline std::vector<std::string> Without(std::vector<std::string> a, std::string_view name) {
   std::erase(a, std::string(name));
   return a;
 }
@@ -38,12 +38,12 @@ inline std::vector<std::string> without(std::vector<std::string> a, std::string_
 
 // Every data sheet with its columns.
 inline const std::vector<SheetColumns>& DataSheets() {
-  using detail::join, detail::without, detail::kChannelColumns, detail::kBankColumns;
+  using detail::Join, detail::Without, detail::kChannelColumns, detail::kBankColumns;
   static const std::vector<SheetColumns> sheets = {
-    {"GI_Sheet_MemoryCH", join(join({"CL_Misc_ChNo_0Base"}, kChannelColumns), kBankColumns)},
-    {"GI_Sheet_ScanEdge", join(join({"CL_Misc_ChNo_Edge"}, kChannelColumns), kBankColumns)},
-    {"GI_Sheet_CallCh", without(kChannelColumns, "CL_Mch_Scan_Skip")},
-    {"GI_Sheet_BankCH", join({"CL_Misc_ChNo_0Base", "CL_Mch_Select_ChNo"}, kChannelColumns)},
+    {"GI_Sheet_MemoryCH", Join(Join({"CL_Misc_ChNo_0Base"}, kChannelColumns), kBankColumns)},
+    {"GI_Sheet_ScanEdge", Join(Join({"CL_Misc_ChNo_Edge"}, kChannelColumns), kBankColumns)},
+    {"GI_Sheet_CallCh", Without(kChannelColumns, "CL_Mch_Scan_Skip")},
+    {"GI_Sheet_BankCH", Join({"CL_Misc_ChNo_0Base", "CL_Mch_Select_ChNo"}, kChannelColumns)},
     {"GI_Sheet_ScanName",
      {"CL_Misc_ChNo_0Base", "CL_Scan_Name", "CL_Misc_ChInfo_No", "CL_Scan_Edge_A", "CL_Scan_Edge_B"}},
     {"GI_Sheet_ScanLink_Name", {"CL_Misc_ChNo_0Base", "CL_PgLink_Name"}},

@@ -12,8 +12,8 @@ struct FatalError : std::runtime_error {
 
 class FatalTrap {
  public:
-  FatalTrap() : previous_(setFatalHandler(&Throw)) {}
-  ~FatalTrap() { setFatalHandler(previous_); }
+  FatalTrap() : previous_(SetFatalHandler(&Throw)) {}
+  ~FatalTrap() { SetFatalHandler(previous_); }
   FatalTrap(const FatalTrap&) = delete;
   FatalTrap& operator=(const FatalTrap&) = delete;
 
@@ -24,7 +24,7 @@ class FatalTrap {
 
 // The message of the fatal error that f raises, or "" when it raises none.
 template <typename F>
-std::string fatalMessageOf(F&& f) {
+std::string FatalMessageOf(F&& f) {
   FatalTrap trap;
   try {
     f();

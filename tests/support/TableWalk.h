@@ -8,7 +8,7 @@
 #include "text/LineTables.h"
 
 // The key lines in table order; a terminator line "#" alone is not a key.
-inline std::vector<std::string> keysOf(LineTable table) {
+inline std::vector<std::string> KeysOf(LineTable table) {
   std::vector<std::string> keys;
   for (std::size_t i = 0; i < table.count; ++i) {
     const std::string line = table.lines[i];
@@ -20,10 +20,10 @@ inline std::vector<std::string> keysOf(LineTable table) {
 
 // The value lines of key in the application-wide database, empty lines
 // included, up to the first line that begins with '#'.
-inline std::vector<std::string> valueLines(const std::string &key) {
+inline std::vector<std::string> ValueLines(const std::string &key) {
   std::vector<std::string> lines;
   for (int n = 0;; ++n) {
-    std::string line = applicationTexts().GetLine(key, n);
+    std::string line = ApplicationTexts().GetLine(key, n);
     if (!line.empty() && line[0] == '#')
       return lines;
     lines.push_back(std::move(line));

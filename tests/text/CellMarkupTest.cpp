@@ -14,10 +14,10 @@ namespace {
 class CellMarkup : public ::testing::Test {
  protected:
   void SetUp() override {
-    applicationTexts().Reset();
-    applicationTexts().SelectLineTable(models_.table());
+    ApplicationTexts().Reset();
+    ApplicationTexts().SelectLineTable(models_.table());
   }
-  void TearDown() override { applicationTexts().Reset(); }
+  void TearDown() override { ApplicationTexts().Reset(); }
 
   cmcCellObj parse(const std::string& definition, const cmcCellObj* parent = nullptr) {
     cmcCellObj cell;
@@ -38,7 +38,7 @@ class CellMarkup : public ::testing::Test {
 };
 
 // Splits a row into its cells as a sheet does.
-std::vector<std::string> captionsOfRow(std::string_view row) {
+std::vector<std::string> CaptionsOfRow(std::string_view row) {
   std::vector<std::string> captions;
   while (!row.empty()) {
     cmcCellObj cell;
@@ -49,11 +49,11 @@ std::vector<std::string> captionsOfRow(std::string_view row) {
 }
 
 TEST_F(CellMarkup, RowsSplitAtUnescapedSeparators) {
-  EXPECT_EQ(captionsOfRow("|A|B"), (std::vector<std::string>{"", "A", "B"}));
-  EXPECT_EQ(captionsOfRow("|A\\|B"), (std::vector<std::string>{"", "A|B"}));
+  EXPECT_EQ(CaptionsOfRow("|A|B"), (std::vector<std::string>{"", "A", "B"}));
+  EXPECT_EQ(CaptionsOfRow("|A\\|B"), (std::vector<std::string>{"", "A|B"}));
   // 0x7C as the second byte of a double-byte character does not split
-  EXPECT_EQ(captionsOfRow("\x81\x7C|x"), (std::vector<std::string>{"\x81\x7C", "x"}));
-  EXPECT_EQ(captionsOfRow("{(%CL_Mch_Freq:a\\|b)}c|d"), (std::vector<std::string>{"c", "d"}));
+  EXPECT_EQ(CaptionsOfRow("\x81\x7C|x"), (std::vector<std::string>{"\x81\x7C", "x"}));
+  EXPECT_EQ(CaptionsOfRow("{(%CL_Mch_Freq:a\\|b)}c|d"), (std::vector<std::string>{"c", "d"}));
 }
 
 TEST_F(CellMarkup, CountOnlyStillSplits) {
@@ -131,20 +131,20 @@ TEST_F(CellMarkup, VariablesFollowTheDefinitions) {
 TEST_F(CellMarkup, BadVariableReferencesAreFatal) {
   for (const char* definition : {"{(@ch=1)}", "{(@ch12=1)}", "{(@cx1=1)}", "{(%CL_Mch_Freq[@ch])}", "\\(@chA)",
                                  "\\(@ch1-1)"}) {
-    EXPECT_EQ(fatalMessageOf([&] { parse(definition); }), "Ch No. Error") << definition;
+    EXPECT_EQ(FatalMessageOf([&] { parse(definition); }), "Ch No. Error") << definition;
   }
   cmcCellObj cell;  // a basic cell has no variables
-  EXPECT_EQ(fatalMessageOf([&] { ParseCellDefinition(cell, "{(@ch0++)}", nullptr, nullptr); }), "Ch No. Error");
+  EXPECT_EQ(FatalMessageOf([&] { ParseCellDefinition(cell, "{(@ch0++)}", nullptr, nullptr); }), "Ch No. Error");
 }
 
 TEST_F(CellMarkup, UnknownNamesAreFatal) {
-  EXPECT_EQ(fatalMessageOf([&] { parse("{(%CT_Nope.CL_Null)}"); }), "Cannot use the specified category.\n'CT_Nope'");
-  EXPECT_EQ(fatalMessageOf([&] { parse("{(%CL_Nope)}"); }), "Cannot use the specified cell.\n'CL_Nope'");
+  EXPECT_EQ(FatalMessageOf([&] { parse("{(%CT_Nope.CL_Null)}"); }), "Cannot use the specified category.\n'CT_Nope'");
+  EXPECT_EQ(FatalMessageOf([&] { parse("{(%CL_Nope)}"); }), "Cannot use the specified cell.\n'CL_Nope'");
   // a cell identifier is no category and a category no cell identifier
-  EXPECT_NE(fatalMessageOf([&] { parse("{(%CL_Null.CL_Null)}"); }), "");
-  EXPECT_NE(fatalMessageOf([&] { parse("{(%CT_Null)}"); }), "");
-  EXPECT_EQ(fatalMessageOf([&] { parse("{($Missing)}"); }), "GTEX Error !\nThe index 'CellModel_Missing' was not found.");
-  EXPECT_NE(fatalMessageOf([&] { parse("{($Loop)}"); }), "");
+  EXPECT_NE(FatalMessageOf([&] { parse("{(%CL_Null.CL_Null)}"); }), "");
+  EXPECT_NE(FatalMessageOf([&] { parse("{(%CT_Null)}"); }), "");
+  EXPECT_EQ(FatalMessageOf([&] { parse("{($Missing)}"); }), "GTEX Error !\nThe index 'CellModel_Missing' was not found.");
+  EXPECT_NE(FatalMessageOf([&] { parse("{($Loop)}"); }), "");
 }
 
 TEST_F(CellMarkup, PrefixFlags) {

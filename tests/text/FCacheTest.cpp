@@ -71,10 +71,10 @@ TEST(Hash, BucketsAndDuplicates) {
   table.Insert("clRed", 1);
   EXPECT_EQ(*table.Find("clRed"), 1);
   EXPECT_EQ(table.Find("clred"), nullptr);
-  EXPECT_EQ(fatalMessageOf([&] { table.Insert("clRed", 2); }), "Overlapped Hash table.");
+  EXPECT_EQ(FatalMessageOf([&] { table.Insert("clRed", 2); }), "Overlapped Hash table.");
   cmcHash2 pointers;
   pointers.Insert("k", nullptr);
-  EXPECT_EQ(fatalMessageOf([&] { pointers.Insert("k", nullptr); }), "Overlapped Hash2 table.");
+  EXPECT_EQ(FatalMessageOf([&] { pointers.Insert("k", nullptr); }), "Overlapped Hash2 table.");
 }
 
 }  // namespace

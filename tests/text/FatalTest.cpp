@@ -6,15 +6,15 @@ namespace {
 
 TEST(FatalDeathTest, WritesCaptionAndMessageThenAborts) {
   // The caption is the executable's file name; the code page text arrives as UTF-8.
-  EXPECT_DEATH(fatal("GTEX Error !\nThe index '\x83\x65' was not found."),
+  EXPECT_DEATH(Fatal("GTEX Error !\nThe index '\x83\x65' was not found."),
                "test_text: GTEX Error !\nThe index '\xE3\x83\x86' was not found.");
 }
 
 TEST(FatalDeathTest, AbortsEvenWhenTheHandlerReturns) {
   EXPECT_DEATH(
       {
-        setFatalHandler([](const std::string&, const std::string&) {});
-        fatal("Overlapped Hash table.");
+        SetFatalHandler([](const std::string&, const std::string&) {});
+        Fatal("Overlapped Hash table.");
       },
       "");
 }

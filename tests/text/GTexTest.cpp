@@ -11,7 +11,7 @@ namespace {
 
 using Table = LineTableFixture;
 
-cmcGTex open(const Table& t) {
+cmcGTex Open(const Table& t) {
   cmcGTex g;
   EXPECT_EQ(g.SelectLineTable(t.table()), 1);
   return g;
@@ -21,7 +21,7 @@ const Table kSample({"#Alpha", "a0", "a1", "", "a3", "#", "after terminator", "#
                      "duplicate", "#End_Of_Ovl", "#Hidden", "h0"});
 
 TEST(GTex, ReadsValueLinesInAnyOrder) {
-  cmcGTex g = open(kSample);
+  cmcGTex g = Open(kSample);
   EXPECT_EQ(g.GetLine("Alpha", 3), "a3");
   EXPECT_EQ(g.GetLine("Alpha", 1), "a1");  // earlier line: restarts at the value start
   EXPECT_EQ(g.GetLine("Alpha", 2), "");
@@ -29,7 +29,7 @@ TEST(GTex, ReadsValueLinesInAnyOrder) {
 }
 
 TEST(GTex, TerminatorLineEndsValueWithoutOpeningAKey) {
-  cmcGTex g = open(kSample);
+  cmcGTex g = Open(kSample);
   EXPECT_EQ(g.GetValueText("Alpha"), "a0\na1\n\na3");
   EXPECT_EQ(g.GetLine("Alpha", 4), "#");
   const auto keys = g.IndexedKeys();
@@ -38,40 +38,40 @@ TEST(GTex, TerminatorLineEndsValueWithoutOpeningAKey) {
 
 TEST(GTex, ValueFollowedByEmptyLineEndsInLineBreak) {
   const Table t({"#A", "x", "", "#End_Of_Ovl"});
-  cmcGTex g = open(t);
+  cmcGTex g = Open(t);
   EXPECT_EQ(g.GetValueText("A"), "x\n");
 }
 
 TEST(GTex, FirstOfDuplicateKeysWins) {
-  cmcGTex g = open(kSample);
+  cmcGTex g = Open(kSample);
   EXPECT_EQ(g.GetLine("Beta", 0), "b0");
   EXPECT_EQ(g.GetLine("Alpha", 0), "a0");
 }
 
 TEST(GTex, MissingKeysAreFatal) {
   for (const char* key : {"Hidden", "Nowhere", "alpha"}) {
-    cmcGTex g = open(kSample);
-    EXPECT_EQ(fatalMessageOf([&] { g.GetLine(key, 0); }),
+    cmcGTex g = Open(kSample);
+    EXPECT_EQ(FatalMessageOf([&] { g.GetLine(key, 0); }),
               std::string("GTEX Error !\nThe index '") + key + "' was not found.")
         << key;
   }
 }
 
 TEST(GTex, ReadingPastTheTableIsFatal) {
-  cmcGTex g = open(kSample);
-  EXPECT_NE(fatalMessageOf([&] { g.GetLine("Beta", 40); }), "");
+  cmcGTex g = Open(kSample);
+  EXPECT_NE(FatalMessageOf([&] { g.GetLine("Beta", 40); }), "");
 }
 
 TEST(GTex, NoSourceIsFatal) {
   cmcGTex g;
-  EXPECT_NE(fatalMessageOf([&] { g.GetLine("Alpha", 0); }), "");
+  EXPECT_NE(FatalMessageOf([&] { g.GetLine("Alpha", 0); }), "");
 }
 
 TEST(GTex, LongLinesAreCut) {
   const std::string longLine(cmcGTex::kMaxLineLength + 100, 'x');
   const std::string exact(cmcGTex::kMaxLineLength, 'y');
   const Table t({"#A", longLine, exact, "#End_Of_Ovl"});
-  cmcGTex g = open(t);
+  cmcGTex g = Open(t);
   EXPECT_EQ(g.GetLine("A", 0), longLine.substr(0, cmcGTex::kMaxLineLength));
   EXPECT_EQ(g.GetLine("A", 1), exact);
 }
@@ -84,7 +84,7 @@ TEST(GTex, DeepKeysMoveToFrontShallowKeysStay) {
   }
   body.push_back("#End_Of_Ovl");
   const Table t(body);
-  cmcGTex g = open(t);
+  cmcGTex g = Open(t);
   g.GetLine("K13", 0);  // indexes K0..K13
 
   g.GetLine("K10", 0);  // list position 10: stays
@@ -104,7 +104,7 @@ TEST(GTex, DeepKeysMoveToFrontShallowKeysStay) {
 
 TEST(GTex, SelectLineTableOnlyOnce) {
   const Table other({"#Alpha", "other", "#End_Of_Ovl"});
-  cmcGTex g = open(kSample);
+  cmcGTex g = Open(kSample);
   EXPECT_EQ(g.SelectLineTable(other.table()), 0);
   EXPECT_EQ(g.GetLine("Alpha", 0), "a0");
   g.Reset();

@@ -10,7 +10,7 @@ namespace {
 
 const CharTreatment kKeep = CharTreatment::kept();
 const CharTreatment kRemove = CharTreatment::removed();
-CharTreatment by(std::string_view text) { return CharTreatment::replacedBy(text); }
+CharTreatment By(std::string_view text) { return CharTreatment::replacedBy(text); }
 
 // ASCII, a kanji, half-width katakana, a control byte, an invalid pair, and a lead byte at
 // the end of the field.
@@ -24,18 +24,18 @@ TEST(Sanitise, TreatsEachClassAsAsked) {
   };
   const std::vector<Row> rows = {
       {"keep everything", {kKeep, kKeep, kKeep}, kMixed},
-      {"display mask", {kKeep, by("="), by("_")}, "A=_\x01\x81\x20Z\x82"},
-      {"blank what the radio cannot show", {by(" "), by("  "), kKeep}, "A  \xB1   Z "},
+      {"display mask", {kKeep, By("="), By("_")}, "A=_\x01\x81\x20Z\x82"},
+      {"blank what the radio cannot show", {By(" "), By("  "), kKeep}, "A  \xB1   Z "},
       {"remove, katakana kept", {kRemove, kKeep, kKeep}, "A\x8A\xBF\xB1Z"},
       {"remove all but ASCII", {kRemove, kRemove, kRemove}, "AZ"},
   };
-  for (const Row& row : rows) EXPECT_EQ(sanitise(kMixed, row.rule), row.expected) << row.name;
+  for (const Row& row : rows) EXPECT_EQ(Sanitise(kMixed, row.rule), row.expected) << row.name;
 }
 
 TEST(Sanitise, SecondByteOfAnExtensionCharacterDoesNotPassAsKatakana) {
-  const std::string typed = fromUtf8("山﨑", CodePage::Cp932);  // the second kanji is FA B1
+  const std::string typed = FromUtf8("山﨑", CodePage::Cp932);  // the second kanji is FA B1
   ASSERT_EQ(typed.substr(2), "\xFA\xB1");
-  EXPECT_EQ(sanitise(typed, {kRemove, kRemove, kKeep}), "");
+  EXPECT_EQ(Sanitise(typed, {kRemove, kRemove, kKeep}), "");
 }
 
 TEST(Sanitise, FitToWidthCutsWholeCharactersAndPads) {
@@ -51,7 +51,7 @@ TEST(Sanitise, FitToWidthCutsWholeCharactersAndPads) {
       {"AB\x82\xA0", 4, "AB\x82\xA0"},
       {"", 3, "   "},
   };
-  for (const Row& row : rows) EXPECT_EQ(fitToWidth(row.text, row.width), row.expected) << row.text;
+  for (const Row& row : rows) EXPECT_EQ(FitToWidth(row.text, row.width), row.expected) << row.text;
 }
 
 }  // namespace

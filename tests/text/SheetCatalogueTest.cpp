@@ -35,7 +35,7 @@ struct SheetLine {
   std::vector<BoundCell> bound;
 };
 
-std::vector<BoundCell> boundCells(std::string_view row, CellVariables& variables, const cmcCellObj& basic) {
+std::vector<BoundCell> BoundCells(std::string_view row, CellVariables& variables, const cmcCellObj& basic) {
   std::vector<BoundCell> bound;
   for (int column = 0; !row.empty(); ++column) {
     cmcCellObj cell;
@@ -49,39 +49,39 @@ std::vector<BoundCell> boundCells(std::string_view row, CellVariables& variables
 
 // Parses the rows of a sheet in order, as the sheet fills its first pass: one set of
 // variables for the whole sheet, the basic cell as parent.
-std::vector<SheetLine> sheetLines(const std::string& sheet) {
+std::vector<SheetLine> SheetLines(const std::string& sheet) {
   cmcCellObj basic;
-  ParseCellDefinition(basic, applicationTexts().GetLine(sheet + "_BasicCell", 0), nullptr, nullptr);
+  ParseCellDefinition(basic, ApplicationTexts().GetLine(sheet + "_BasicCell", 0), nullptr, nullptr);
   CellVariables variables{};
   std::vector<SheetLine> lines;
-  for (std::string& text : valueLines(sheet + "_Cells")) {
+  for (std::string& text : ValueLines(sheet + "_Cells")) {
     SheetLine line;
     line.directive = !text.empty() && text[0] == ':';
-    if (!line.directive) line.bound = boundCells(text, variables, basic);
+    if (!line.directive) line.bound = BoundCells(text, variables, basic);
     line.text = std::move(text);
     lines.push_back(std::move(line));
   }
   return lines;
 }
 
-int fixedRows(const std::string& sheet) {
-  const std::string style = applicationTexts().GetLine(sheet + "_Style", 0);
+int FixedRows(const std::string& sheet) {
+  const std::string style = ApplicationTexts().GetLine(sheet + "_Style", 0);
   const std::size_t at = style.find("(FixedRows=");
   return at == std::string::npos ? 0 : std::stoi(style.substr(at + 11));
 }
 
 // "Name" for index 0, "Name[i]" otherwise.
-std::string itemName(const BoundCell& cell) {
+std::string ItemName(const BoundCell& cell) {
   return cell.index == 0 ? cell.name : cell.name + "[" + std::to_string(cell.index) + "]";
 }
 
 class SheetCatalogue : public ::testing::Test {
  protected:
-  void TearDown() override { applicationTexts().Reset(); }
+  void TearDown() override { ApplicationTexts().Reset(); }
 
   static void select(TableLanguage language) {
-    applicationTexts().Reset();
-    applicationTexts().SelectLineTable(lineTable(language));
+    ApplicationTexts().Reset();
+    ApplicationTexts().SelectLineTable(LineTableOf(language));
   }
 };
 
@@ -126,7 +126,7 @@ TEST_F(SheetCatalogue, FirstDataRowOfEveryDataSheetBindsItsColumns) {
     select(language);
     for (const DataSheetCase& c : kDataSheets) {
       SCOPED_TRACE(std::string(c.sheet) + " in table " + std::to_string(static_cast<int>(language)));
-      const std::vector<SheetLine> lines = sheetLines(c.sheet);
+      const std::vector<SheetLine> lines = SheetLines(c.sheet);
       int gridRow = 0;
       const SheetLine* firstData = nullptr;
       for (const SheetLine& line : lines) {
@@ -138,7 +138,7 @@ TEST_F(SheetCatalogue, FirstDataRowOfEveryDataSheetBindsItsColumns) {
         ++gridRow;
       }
       ASSERT_NE(firstData, nullptr);
-      EXPECT_EQ(gridRow, fixedRows(c.sheet)) << "the heading block is not the fixed rows";
+      EXPECT_EQ(gridRow, FixedRows(c.sheet)) << "the heading block is not the fixed rows";
 
       std::vector<std::string> names;
       for (const BoundCell& cell : firstData->bound) {
@@ -225,7 +225,7 @@ TEST_F(SheetCatalogue, SetModePagesBindTheirItemsAndGuardTheRegionalOnes) {
       std::vector<std::string> items;
       std::vector<std::string> regional;
       std::size_t guarded = 0;
-      for (const SheetLine& line : sheetLines(c.sheet)) {
+      for (const SheetLine& line : SheetLines(c.sheet)) {
         if (line.directive) {
           cmcScrBlock block;
           block.Parse(line.text.substr(line.text.find('(') + 1, line.text.rfind(')') - line.text.find('(') - 1));
@@ -235,8 +235,8 @@ TEST_F(SheetCatalogue, SetModePagesBindTheirItemsAndGuardTheRegionalOnes) {
         }
         for (const BoundCell& cell : line.bound) {
           EXPECT_EQ(cell.category, kCategoryNone) << cell.name;
-          items.push_back(itemName(cell));
-          if (guarded > 0) regional.push_back(itemName(cell));
+          items.push_back(ItemName(cell));
+          if (guarded > 0) regional.push_back(ItemName(cell));
         }
         if (guarded > 0) --guarded;
       }

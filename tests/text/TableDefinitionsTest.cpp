@@ -17,14 +17,14 @@
 
 namespace {
 
-bool endsWith(const std::string& s, std::string_view suffix) {
+bool EndsWith(const std::string& s, std::string_view suffix) {
   return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-bool startsWith(const std::string& s, std::string_view prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, std::string_view prefix) { return s.rfind(prefix, 0) == 0; }
 
 // Every '(' ... ')' item of a style or directive line.
-std::vector<std::string> parenthesisedItems(const std::string& line) {
+std::vector<std::string> ParenthesisedItems(const std::string& line) {
   std::vector<std::string> items;
   std::size_t open = line.find('(');
   while (open != std::string::npos) {
@@ -36,29 +36,29 @@ std::vector<std::string> parenthesisedItems(const std::string& line) {
   return items;
 }
 
-void parseRow(std::string_view row, CellVariables& variables, const cmcCellObj& basic) {
+void ParseRow(std::string_view row, CellVariables& variables, const cmcCellObj& basic) {
   while (!row.empty()) {
     cmcCellObj cell;
     row = ParseCellDefinition(cell, row, &variables, &basic);
   }
 }
 
-void checkStyle(const std::string& key) {
+void CheckStyle(const std::string& key) {
   static const char* const kItems[] = {"TitleString=", "TitleColor=", "TitleFont=", "FixedCols=", "FixedRows=",
                                        "NoPrint", "PrintFontRatio", "MultiSelect=", "ColCutMenu", "ColSizing",
                                        "ColorSelectLine"};
-  for (const std::string& item : parenthesisedItems(applicationTexts().GetLine(key, 0))) {
+  for (const std::string& item : ParenthesisedItems(ApplicationTexts().GetLine(key, 0))) {
     bool known = false;
-    for (const char* prefix : kItems) known = known || startsWith(item, prefix);
+    for (const char* prefix : kItems) known = known || StartsWith(item, prefix);
     EXPECT_TRUE(known) << key << ": unknown style item (" << item << ")";
-    if (startsWith(item, "TitleColor=")) {
+    if (StartsWith(item, "TitleColor=")) {
       EXPECT_TRUE(ColorFromName(item.substr(11)).has_value()) << key << ": " << item;
     }
   }
 }
 
-void checkDirectives(const std::string& key, const std::string& line) {
-  for (const std::string& item : parenthesisedItems(line)) {
+void CheckDirectives(const std::string& key, const std::string& line) {
+  for (const std::string& item : ParenthesisedItems(line)) {
     cmcScrBlock block;
     block.Parse(item);
     const std::string& name = block.Name();
@@ -69,29 +69,29 @@ void checkDirectives(const std::string& key, const std::string& line) {
 }
 
 // A sheet or selection list: its style, its basic cell and every row of its cells.
-void checkSheet(const std::string& base) {
-  checkStyle(base + "_Style");
+void CheckSheet(const std::string& base) {
+  CheckStyle(base + "_Style");
   cmcCellObj basic;
-  ParseCellDefinition(basic, applicationTexts().GetLine(base + "_BasicCell", 0), nullptr, nullptr);
+  ParseCellDefinition(basic, ApplicationTexts().GetLine(base + "_BasicCell", 0), nullptr, nullptr);
   CellVariables variables{};
-  const auto rows = valueLines(base + "_Cells");
+  const auto rows = ValueLines(base + "_Cells");
   EXPECT_FALSE(rows.empty()) << base;
   for (const std::string& row : rows) {
     if (!row.empty() && row[0] == ':') {
-      checkDirectives(base, row);
+      CheckDirectives(base, row);
     } else {
-      parseRow(row, variables, basic);
+      ParseRow(row, variables, basic);
     }
   }
 }
 
 // Menus and the tree write one definition per line after the '+' that gives its depth;
 // tool bars write the definition alone.
-void checkMenuBody(const std::string& base) {
+void CheckMenuBody(const std::string& base) {
   cmcCellObj basic;
-  ParseCellDefinition(basic, applicationTexts().GetLine(base + "_BasicCell", 0), nullptr, nullptr);
-  const bool toolBar = startsWith(base, "GI_ToolBar_");
-  const auto lines = valueLines(base + "_Body");
+  ParseCellDefinition(basic, ApplicationTexts().GetLine(base + "_BasicCell", 0), nullptr, nullptr);
+  const bool toolBar = StartsWith(base, "GI_ToolBar_");
+  const auto lines = ValueLines(base + "_Body");
   EXPECT_FALSE(lines.empty()) << base;
   for (const std::string& line : lines) {
     const std::size_t plus = line.find('+');
@@ -103,8 +103,8 @@ void checkMenuBody(const std::string& base) {
   }
 }
 
-void checkCellModel(const std::string& key) {
-  const std::string text = applicationTexts().GetLine(key, 0);
+void CheckCellModel(const std::string& key) {
+  const std::string text = ApplicationTexts().GetLine(key, 0);
   if (key == "CellModel_BasicDialog" || key == "CellModel_InitialDialog") {
     CellFont font;  // a bare font value for dialogs
     ApplyFontFields(font, text);
@@ -115,26 +115,26 @@ void checkCellModel(const std::string& key) {
   ParseCellAttributes(cell, text);
 }
 
-void checkWarningList() {
-  for (const std::string& line : valueLines("GI_WarningCheckList")) {
+void CheckWarningList() {
+  for (const std::string& line : ValueLines("GI_WarningCheckList")) {
     cmcCellObj cell;
     ParseCellDefinition(cell, line, nullptr, nullptr);
-    EXPECT_TRUE(startsWith(std::string(CellIdName(cell.cellId)), "CL_Check_")) << line;
+    EXPECT_TRUE(StartsWith(std::string(CellIdName(cell.cellId)), "CL_Check_")) << line;
     EXPECT_FALSE(cell.argument.empty()) << line;
   }
 }
 
-void checkTable(const std::vector<std::string>& keys) {
+void CheckTable(const std::vector<std::string>& keys) {
   for (const std::string& key : keys) {
-    const std::string message = fatalMessageOf([&] {
-      if (endsWith(key, "_Cells")) checkSheet(key.substr(0, key.size() - 6));
-      if (endsWith(key, "_Body")) checkMenuBody(key.substr(0, key.size() - 5));
-      if (startsWith(key, "CellModel_")) checkCellModel(key);
+    const std::string message = FatalMessageOf([&] {
+      if (EndsWith(key, "_Cells")) CheckSheet(key.substr(0, key.size() - 6));
+      if (EndsWith(key, "_Body")) CheckMenuBody(key.substr(0, key.size() - 5));
+      if (StartsWith(key, "CellModel_")) CheckCellModel(key);
       if (key == "GI_Form_Main_BasicCell") {
         cmcCellObj cell;
-        ParseCellDefinition(cell, applicationTexts().GetLine(key, 0), nullptr, nullptr);
+        ParseCellDefinition(cell, ApplicationTexts().GetLine(key, 0), nullptr, nullptr);
       }
-      if (key == "GI_WarningCheckList") checkWarningList();
+      if (key == "GI_WarningCheckList") CheckWarningList();
     });
     EXPECT_EQ(message, "") << "in " << key;
   }
@@ -142,16 +142,16 @@ void checkTable(const std::vector<std::string>& keys) {
 
 class TableDefinitions : public ::testing::TestWithParam<TableLanguage> {
  protected:
-  void SetUp() override { applicationTexts().Reset(); }
-  void TearDown() override { applicationTexts().Reset(); }
+  void SetUp() override { ApplicationTexts().Reset(); }
+  void TearDown() override { ApplicationTexts().Reset(); }
 };
 
 TEST_P(TableDefinitions, EveryDefinitionParses) {
-  const LineTable table = lineTable(GetParam());
-  applicationTexts().SelectLineTable(table);
-  const auto keys = keysOf(table);
+  const LineTable table = LineTableOf(GetParam());
+  ApplicationTexts().SelectLineTable(table);
+  const auto keys = KeysOf(table);
   ASSERT_GT(keys.size(), 100u);
-  checkTable(keys);
+  CheckTable(keys);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, TableDefinitions,

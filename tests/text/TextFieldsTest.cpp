@@ -26,14 +26,14 @@ TEST(TextFields, SplitsAtSeparatorsOutsideDoubleByteCharacters) {
       {"invalid pair", "\x81,a,b", ',', {"\x81,a", "b"}},
       {"lead byte in the last position", "a;\x81", ';', {"a", "\x81"}},
   };
-  for (const Row& row : rows) EXPECT_EQ(splitFields(row.text, row.separator), row.expected) << row.name;
+  for (const Row& row : rows) EXPECT_EQ(SplitFields(row.text, row.separator), row.expected) << row.name;
 }
 
 TEST(TextFields, FieldAtPicksOneFieldOrNothing) {
   const std::string row = "CH No;\x83\x3B;Name; x ";
   // 83 3B is an invalid pair: its ";" is still no separator.
   const Fields expected = {"CH No", "\x83\x3B", "Name", " x ", "", ""};
-  for (std::size_t n = 0; n < expected.size(); ++n) EXPECT_EQ(fieldAt(row, ';', n), expected[n]) << n;
+  for (std::size_t n = 0; n < expected.size(); ++n) EXPECT_EQ(FieldAt(row, ';', n), expected[n]) << n;
 }
 
 TEST(TextFields, Trims) {
@@ -54,9 +54,9 @@ TEST(TextFields, Trims) {
       {"A\x81 ", "A\x81 ", "A\x81 ", "A\x81 "},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(trimSpacesAndTabs(row.text), row.spacesAndTabs) << row.text;
-    EXPECT_EQ(trimControlsAndSpaces(row.text), row.controlsAndSpaces) << row.text;
-    EXPECT_EQ(trimTrailingSpaces(row.text), row.trailingSpaces) << row.text;
+    EXPECT_EQ(TrimSpacesAndTabs(row.text), row.spacesAndTabs) << row.text;
+    EXPECT_EQ(TrimControlsAndSpaces(row.text), row.controlsAndSpaces) << row.text;
+    EXPECT_EQ(TrimTrailingSpaces(row.text), row.trailingSpaces) << row.text;
   }
 }
 

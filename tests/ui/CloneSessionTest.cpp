@@ -96,7 +96,7 @@ class CloneSessionTest : public ::testing::Test {
     return PumpUntil([&] { return !Clone().IsBusy(); }, kSessionTimeoutMs);
   }
 
-  static std::string Text(const char* key) { return toUtf8(applicationTexts().GetValueText(key), DisplayCodePage()); }
+  static std::string Text(const char* key) { return ToUtf8(ApplicationTexts().GetValueText(key), DisplayCodePage()); }
 
   // What the cell behaviour shows for a cell of the clone information sheet.
   std::string CloneInfoCellText(unsigned cellId) {

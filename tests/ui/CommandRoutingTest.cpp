@@ -38,7 +38,7 @@ namespace fs = std::filesystem;
 
 constexpr int kPort = 9;
 
-std::string Text(const char* key) { return applicationTexts().GetValueText(key); }
+std::string Text(const char* key) { return ApplicationTexts().GetValueText(key); }
 
 // Runs act on the modal dialog of type T as soon as it shows (while the command that opened
 // it waits in its exec), then lets the command go on.

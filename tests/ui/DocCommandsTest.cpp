@@ -77,9 +77,9 @@ std::string Contents(const std::string& path) {
 
 std::string Title(indMain& main) { return main.MainWindow()->windowTitle().toStdString(); }
 
-std::string Text(const char* key) { return applicationTexts().GetValueText(key); }
+std::string Text(const char* key) { return ApplicationTexts().GetValueText(key); }
 
-std::string FileErrorMessage(int code) { return FileErrorText(applicationTexts(), code); }
+std::string FileErrorMessage(int code) { return FileErrorText(ApplicationTexts(), code); }
 
 // An edit as a cell would make it: a byte of the document's comment changes.
 void EditComment(indMain& main, char c) {
@@ -280,7 +280,7 @@ TEST_F(DocCommandsTest, TakingOverAFilesDestinationEndsTheNoDestinationNote) {
   ASSERT_EQ(SaveDocumentFile(Main().Doc().CurrentImage(), path, {DocumentFile::kNewestGeneration, kFileDestination, true},
                              Main().Doc().DefaultsImage(), {}),
             FileError::kNone);
-  const QString note = displayText(Text("GI_AppMess_NoDestination"));
+  const QString note = DisplayText(Text("GI_AppMess_NoDestination"));
   ASSERT_FALSE(note.isEmpty());
   const struct {
     const char* what;

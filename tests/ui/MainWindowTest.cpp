@@ -57,13 +57,13 @@ std::string OpenSheetName(indMain& main) {
 QString CaptionOf(std::string_view definition) {
   cmcCellObj cell;
   ParseCellDefinition(cell, definition, nullptr, nullptr);
-  return QString::fromStdString(toUtf8(cell.caption, CodePage::Cp932));
+  return QString::fromStdString(ToUtf8(cell.caption, CodePage::Cp932));
 }
 
 // The caption a table gives the n-th line of a menu or tree body.
 QString CaptionInTable(TableLanguage language, const std::string& bodyKey, int n) {
   cmcGTex texts;
-  texts.SelectLineTable(lineTable(language));
+  texts.SelectLineTable(LineTableOf(language));
   std::string line = texts.GetLine(bodyKey, n);
   return CaptionOf(std::string_view(line).substr(line.find('+') + 1));
 }
@@ -71,7 +71,7 @@ QString CaptionInTable(TableLanguage language, const std::string& bodyKey, int n
 // The captions a table gives the outermost entries of a menu or tool bar, without separators.
 QStringList OuterCaptionsInTable(TableLanguage language, const std::string& key) {
   cmcGTex texts;
-  texts.SelectLineTable(lineTable(language));
+  texts.SelectLineTable(LineTableOf(language));
   QStringList captions;
   for (const BodyLine& line : ReadIndentedBody(texts, key)) {
     const QString caption = CaptionOf(line.definition);
@@ -82,8 +82,8 @@ QStringList OuterCaptionsInTable(TableLanguage language, const std::string& key)
 
 QString ValueInTable(TableLanguage language, const char* key) {
   cmcGTex texts;
-  texts.SelectLineTable(lineTable(language));
-  return QString::fromStdString(toUtf8(texts.GetValueText(key), CodePage::Cp932));
+  texts.SelectLineTable(LineTableOf(language));
+  return QString::fromStdString(ToUtf8(texts.GetValueText(key), CodePage::Cp932));
 }
 
 bool SystemIsJapanese() { return QLocale::system().language() == QLocale::Japanese; }

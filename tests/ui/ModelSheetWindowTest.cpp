@@ -160,7 +160,7 @@ TEST_F(ModelSheetWindowTest, ScanLinkAndBankPagesShowTheirOwnRecords) {
   OpenNode("[St_PLink]GI_Sheet_ScanLink,52,26");
   EXPECT_EQ(Shown(CL_Misc_ChNo_PLink, FirstDataRow() + 1), "1");
   EXPECT_EQ(Sheet().Layout().GetCell(CellIn(CL_PgLink_No, FirstDataRow()).column, FirstDataRow()).index, 26);
-  EXPECT_EQ(TitleShown(), QStringLiteral(" 1: ") + displayText(std::string(16, ' ')));
+  EXPECT_EQ(TitleShown(), QStringLiteral(" 1: ") + DisplayText(std::string(16, ' ')));
 
   OpenNode("[St_CCBank]GI_Sheet_BankCH,23");
   EXPECT_EQ(Shown(CL_Misc_ChNo_0Base, FirstDataRow()), "0");

@@ -70,15 +70,15 @@ struct RecordingBehaviour {
 class SheetTest : public ::testing::Test {
  protected:
   void SelectLanguage(TableLanguage language) {
-    applicationTexts().Reset();
-    applicationTexts().SelectLineTable(lineTable(language));
+    ApplicationTexts().Reset();
+    ApplicationTexts().SelectLineTable(LineTableOf(language));
     SetDisplayJapanese(language != TableLanguage::English);
   }
   void SetUp() override { SelectLanguage(TableLanguage::English); }
   void TearDown() override { SetDisplayJapanese(false); }
 
   std::unique_ptr<cuiSheet> Open(const std::string& name, bool withBehaviour = true) {
-    auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
+    auto sheet = std::make_unique<cuiSheet>(nullptr, ApplicationTexts(), &display, events);
     sheet->Layout().SetName(name);
     if (withBehaviour) sheet->SetCallback(behaviour.Callback());
     sheet->resize(1000, 600);
@@ -99,6 +99,6 @@ class SheetTest : public ::testing::Test {
   ManualTiming timing;
   cmcEvMan events;
   TestSettings settings;
-  SheetDisplayStore display{settings.environ, kSettingsKey, applicationTexts()};
+  SheetDisplayStore display{settings.environ, kSettingsKey, ApplicationTexts()};
   RecordingBehaviour behaviour;
 };

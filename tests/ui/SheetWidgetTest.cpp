@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, SheetBuildTest,
                          ::testing::Values(TableLanguage::English, TableLanguage::Japanese));
 
 TEST_F(SheetTest, ASheetWithoutCellBehaviourIsADefect) {
-  EXPECT_EQ(fatalMessageOf([&] { Open(kMemory, false); }), "A sheet was built without its cell behaviour.");
+  EXPECT_EQ(FatalMessageOf([&] { Open(kMemory, false); }), "A sheet was built without its cell behaviour.");
 }
 
 TEST_F(SheetTest, FixedRowsAndColumnsStayWhileTheRestScrolls) {
@@ -279,7 +279,7 @@ TEST_F(SheetTest, ResetWidthsForgetsTheStoredOnes) {
     measured = sheet->Grid().ColWidth(column);
     DragColumnEdge(*sheet, column, 30);
   }
-  auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
+  auto sheet = std::make_unique<cuiSheet>(nullptr, ApplicationTexts(), &display, events);
   sheet->Layout().SetName(kMemory);
   sheet->SetCallback(behaviour.Callback());
   sheet->RequestWidthReset();
@@ -296,7 +296,7 @@ TEST_F(SheetTest, SavedPositionComesBack) {
     position = sheet->GetPosition();
   }
   EXPECT_EQ(position.row, kFirstDataRow + 30);
-  auto sheet = std::make_unique<cuiSheet>(nullptr, applicationTexts(), &display, events);
+  auto sheet = std::make_unique<cuiSheet>(nullptr, ApplicationTexts(), &display, events);
   sheet->Layout().SetName(kMemory);
   sheet->SetCallback(behaviour.Callback());
   sheet->SetSavedPosition(position);

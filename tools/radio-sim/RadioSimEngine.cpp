@@ -52,7 +52,7 @@ std::uint16_t BcdWord(int value) {
 
 RadioSimEngine::RadioSimEngine(SerialDevice& device, const cmcEeprom& image, RadioSimOptions options)
     : device_(device), options_(std::move(options)), baud_(options_.initialBaud), task_(cmcTask::Create()) {
-  if (image.GetSize() < kMemorySize) fatal("The simulated radio's image is smaller than its memory.");
+  if (image.GetSize() < kMemorySize) Fatal("The simulated radio's image is smaller than its memory.");
   image_.Assign(image);
   task_->SetHandler(&OnTimer, this);
 }
