@@ -12,24 +12,23 @@
 #include <string>
 #include <vector>
 
+#include "files/DocumentFile.h"
 #include "memory/cmcEeprom.h"
 
 class cmcGTex;
 
 class Document {
  public:
-  // The radio model the document is for: the model word its information reply carries, the
-  // radio's generation and the seed of the file digest.
+  // The radio model the document is for: the model word its information reply carries and
+  // the radio's generation.
   struct ModelIdentity {
-    std::uint16_t modelWord = 0;
-    int radioGeneration = 0;
-    std::string digestSeed = "000000000000";
+    std::uint16_t modelWord = static_cast<std::uint16_t>(DocumentFile::kModelCode);
+    int radioGeneration = DocumentFile::kNewestGeneration;
   };
 
   // imageSize: the size of every image of the document (at least the full generation-3 image).
   explicit Document(std::int32_t imageSize);
 
-  void SetModelIdentity(ModelIdentity identity) { model_ = std::move(identity); }
   const ModelIdentity& Model() const { return model_; }
 
   // Called whenever the file name, the modified state or the generation changes.

@@ -79,7 +79,6 @@ cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
   versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());
   timer_ = cmcTask::Create();
   services_.events.Register(&cuiMain::OnEvent, this);
-  InitModel();
   clone_ = std::make_unique<CloneCommands>(document_, *documents_, *this, services_, device_, cloneUi_);
 }
 
@@ -95,7 +94,6 @@ cuiMain::~cuiMain() {
   window_.reset();
 }
 
-void cuiMain::InitModel() { document_.SetModelIdentity({}); }
 
 std::string cuiMain::InitialFolder() const {
   const std::string& stored = services_.environ.settings.currentDirectory;

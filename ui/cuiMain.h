@@ -63,8 +63,6 @@ class cuiMain : public DocumentWindow {
   cuiMain(const cuiMain&) = delete;
   cuiMain& operator=(const cuiMain&) = delete;
 
-  // --- Model identity ---
-  virtual void InitModel();
 
   // --- Main window ---
   // Creates the main window with its menu, tool bar, tree and status bar, placed on the

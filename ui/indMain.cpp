@@ -4,7 +4,6 @@
 #include <QTreeWidget>
 #include <array>
 
-#include "files/DocumentFile.h"
 #include "memory/ChannelList.h"
 #include "memory/NamedLists.h"
 #include "sheet/TreeNodes.h"
@@ -31,7 +30,6 @@ indMain::indMain(MainServices services)
       applicationIcon_(QApplication::windowIcon()),
       cellDocument_(std::make_unique<MainCellDocument>(*this, services)),
       cellBehaviour_(std::make_unique<indActiveCell>(*cellDocument_)) {
-  InitModel();
   SetCellBehaviour(cellBehaviour_->Callback());
   SetSheetDocument(cellDocument_.get());
   Services().events.Register(&indMain::OnEvent, this);
@@ -43,12 +41,6 @@ indMain::~indMain() {
   CloseSheet();
   SetCellBehaviour({});
   SetSheetDocument(nullptr);
-}
-
-void indMain::InitModel() {
-  cuiMain::InitModel();
-  Doc().SetModelIdentity({static_cast<std::uint16_t>(DocumentFile::kModelCode), DocumentFile::kNewestGeneration,
-                          std::string(DocumentFile::kDigestSeed)});
 }
 
 void indMain::RebuildTree() {

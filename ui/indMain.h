@@ -17,7 +17,6 @@ class indMain final : public cuiMain {
   explicit indMain(MainServices services);
   ~indMain() override;
 
-  void InitModel() override;
   void RebuildTree() override;
 
   // The tree node numbers of named lists and the caption each shows for the image.

@@ -119,8 +119,6 @@ class DocumentTest : public ::testing::Test {
  protected:
   DocumentTest() {
     texts.SelectLineTable(LineTableOf(TableLanguage::English));
-    document.SetModelIdentity({static_cast<std::uint16_t>(DocumentFile::kModelCode),
-                               DocumentFile::kNewestGeneration, std::string(DocumentFile::kDigestSeed)});
     document.BuildDefaults();
     commands.NewDocument();
     window.calls = {};
