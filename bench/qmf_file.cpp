@@ -69,9 +69,7 @@ void BM_OpenDocument(benchmark::State& state) {
   BenchFolder folder;
   cmcEeprom source = FullImage();
   Save(source, folder.Path("full.qmf"), true);
-  const GenerationConverter copy = [](cmcEeprom& destination, const cmcEeprom& from, int, int) {
-    destination = from;
-  };
+  const GenerationConverter copy = [](cmcEeprom& destination, const cmcEeprom& from, int, int) { destination = from; };
   for (auto _ : state) {
     const DocumentOpenResult result = OpenDocumentFile(folder.Path("full.qmf"), 3, copy, {});
     if (result.code != 0) state.SkipWithError("open failed");

@@ -56,7 +56,10 @@ struct World {
   MemoryKeyValueStore machine;
   FreeLock lock;
   indEnviron environ{indEnviron::Names{"Tessel bench", kSettingsKey, kSettingsKey},
-                     indEnviron::Stores{user, machine}, lock, {"tessel"}, {1280, 800}};
+                     indEnviron::Stores{user, machine},
+                     lock,
+                     {"tessel"},
+                     {1280, 800}};
   SheetDisplayStore display{environ, kSettingsKey, ApplicationTexts()};
   PaintedDocument document{kDestination};
   indActiveCell behaviour{document};
@@ -119,7 +122,8 @@ void BM_RepaintScrollingMemorySheet(benchmark::State& state) {
 void BM_RepaintScrollingTableWidget(benchmark::State& state) {
   World();
   const auto table = OpenTable();
-  RenderScrolling(state, *table, [&table](int step) { table->scrollToItem(table->item(step, 0), QAbstractItemView::PositionAtTop); });
+  RenderScrolling(state, *table,
+                  [&table](int step) { table->scrollToItem(table->item(step, 0), QAbstractItemView::PositionAtTop); });
 }
 
 // Passes every request to the cell behaviour and counts the memory channel data cells asked.

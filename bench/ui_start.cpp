@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "platform/qt/QtTiming.h"
-#include "ui/MainProcess.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/MainProcess.h"
 #include "ui/cuiSheet.h"
 #include "ui/indMain.h"
 

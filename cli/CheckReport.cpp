@@ -30,9 +30,8 @@ CheckCounts ReportFindings(cmcEeprom& document, std::ostream& out) {
   for (const ListFinding& finding : ListFindings(document)) {
     const bool isError = finding.check->severity == CheckSeverity::kError;
     ++(isError ? counts.errors : counts.warnings);
-    out << ListNameOf(finding.kind, finding.index) << " " << finding.index << " "
-        << finding.check->field << ": " << (isError ? "error" : "warning") << " ("
-        << finding.check->name << ")\n";
+    out << ListNameOf(finding.kind, finding.index) << " " << finding.index << " " << finding.check->field << ": "
+        << (isError ? "error" : "warning") << " (" << finding.check->name << ")\n";
   }
   return counts;
 }

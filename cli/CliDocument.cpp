@@ -28,20 +28,17 @@ QmfHeaderFacts ReadQmfHeader(const std::string& path, const FileErrorReporter& r
   return facts;
 }
 
-int OpenCliDocument(const std::string& path, const DestinationSession& session,
-                    cmcEeprom& image, const FileErrorReporter& report) {
-  DocumentOpenResult opened =
-      OpenDocumentFile(path, session.Destination(), session.Converter(), report);
+int OpenCliDocument(const std::string& path, const DestinationSession& session, cmcEeprom& image,
+                    const FileErrorReporter& report) {
+  DocumentOpenResult opened = OpenDocumentFile(path, session.Destination(), session.Converter(), report);
   if (opened.code != FileError::kNone) return opened.code;
   PrepareLoadedImage(opened.image, session.Defaults());
   image = std::move(opened.image);
   return FileError::kNone;
 }
 
-int SaveCliDocument(const cmcEeprom& document, const std::string& path,
-                    const DestinationSession& session, const CliSaveSettings& settings,
-                    const FileErrorReporter& report) {
-  return SaveDocumentFile(document, path,
-                          {settings.generation, session.Destination(), settings.digest},
+int SaveCliDocument(const cmcEeprom& document, const std::string& path, const DestinationSession& session,
+                    const CliSaveSettings& settings, const FileErrorReporter& report) {
+  return SaveDocumentFile(document, path, {settings.generation, session.Destination(), settings.digest},
                           session.Defaults(), report);
 }

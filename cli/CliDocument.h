@@ -21,8 +21,8 @@ QmfHeaderFacts ReadQmfHeader(const std::string& path, const FileErrorReporter& r
 
 // Opens path as a generation-3 document of the session's destination, unpacked and with the
 // fixed defaults merged. Answers the file error code; image is only set on success.
-int OpenCliDocument(const std::string& path, const DestinationSession& session,
-                    cmcEeprom& image, const FileErrorReporter& report);
+int OpenCliDocument(const std::string& path, const DestinationSession& session, cmcEeprom& image,
+                    const FileErrorReporter& report);
 
 struct CliSaveSettings {
   int generation = 3;
@@ -32,6 +32,5 @@ struct CliSaveSettings {
 // Saves a document of the session's destination as a file of the chosen generation: a
 // packed copy, converted, written with the document's comment. The document is not changed;
 // on failure the target keeps its old bytes.
-int SaveCliDocument(const cmcEeprom& document, const std::string& path,
-                    const DestinationSession& session, const CliSaveSettings& settings,
-                    const FileErrorReporter& report);
+int SaveCliDocument(const cmcEeprom& document, const std::string& path, const DestinationSession& session,
+                    const CliSaveSettings& settings, const FileErrorReporter& report);

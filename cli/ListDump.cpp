@@ -26,14 +26,11 @@ struct DumpField {
 
 using DumpEntry = std::vector<DumpField>;
 
-DumpField Number(std::string_view key, long long value) {
-  return {key, std::to_string(value), std::to_string(value)};
-}
+DumpField Number(std::string_view key, long long value) { return {key, std::to_string(value), std::to_string(value)}; }
 
 DumpField Text(std::string_view key, std::string_view bytes) {
   const std::size_t end = bytes.find_last_not_of(' ');
-  const std::string utf8 =
-      ToUtf8(bytes.substr(0, end == std::string_view::npos ? 0 : end + 1), CodePage::Cp1252);
+  const std::string utf8 = ToUtf8(bytes.substr(0, end == std::string_view::npos ? 0 : end + 1), CodePage::Cp1252);
   return {key, JsonString(utf8), utf8};
 }
 
@@ -57,11 +54,20 @@ DumpField Dtcs(int index) {
 DumpField Mode(std::uint8_t mode) {
   std::optional<std::string> name;
   switch (mode) {
-    case ChannelMode::kFm: name = "FM"; break;
-    case ChannelMode::kFmNarrow: name = "FM-N"; break;
-    case ChannelMode::kAm: name = "AM"; break;
-    case ChannelMode::kDv: name = "DV"; break;
-    default: break;
+    case ChannelMode::kFm:
+      name = "FM";
+      break;
+    case ChannelMode::kFmNarrow:
+      name = "FM-N";
+      break;
+    case ChannelMode::kAm:
+      name = "AM";
+      break;
+    case ChannelMode::kDv:
+      name = "DV";
+      break;
+    default:
+      break;
   }
   return Optional("mode", name ? std::optional(JsonString(*name)) : std::nullopt, name);
 }
@@ -142,8 +148,7 @@ DumpEntry RepeaterEntry(const datCh& record) {
 }
 
 // "2024-05-31" and "13:45:00" from the BCD bytes; null when they are not digits.
-DumpField BcdStamp(std::string_view key, const std::array<std::uint8_t, 3>& bytes,
-                   const char* format) {
+DumpField BcdStamp(std::string_view key, const std::array<std::uint8_t, 3>& bytes, const char* format) {
   const auto valid = [](std::uint8_t b) { return (b >> 4) <= 9 && (b & 0x0F) <= 9; };
   if (!std::all_of(bytes.begin(), bytes.end(), valid)) return {key, "null", "-"};
   char text[16];
@@ -160,8 +165,7 @@ DumpEntry GpsEntry(const datCh& record) {
       Text("name", ViewOf(record.name)),
       Position("latitude", record.latitude),
       Position("longitude", record.longitude),
-      record.altitude == kAltitudeNotSet ? DumpField{"altitude", "null", "-"}
-                                         : Number("altitude", record.altitude),
+      record.altitude == kAltitudeNotSet ? DumpField{"altitude", "null", "-"} : Number("altitude", record.altitude),
       BcdStamp("date", {d[2], d[1], d[0]}, "20%02x-%02x-%02x"),
       BcdStamp("time", record.time, "%02x:%02x:%02x"),
   };
@@ -199,8 +203,7 @@ std::vector<DumpEntry> BroadcastEntries(cmcEeprom& image) {
 
 using EntryOfRecord = DumpEntry (*)(const datCh&);
 
-std::vector<DumpEntry> RecordEntries(cmcEeprom& image, int kind, int first, int last,
-                                     EntryOfRecord entryOf) {
+std::vector<DumpEntry> RecordEntries(cmcEeprom& image, int kind, int first, int last, EntryOfRecord entryOf) {
   std::vector<DumpEntry> entries;
   datCh record(image);
   for (int index = first; index <= last; ++index) {
@@ -211,8 +214,8 @@ std::vector<DumpEntry> RecordEntries(cmcEeprom& image, int kind, int first, int 
 }
 
 std::string_view ImageText(const cmcEeprom& image, MemoryMap::Address address, int length) {
-  const std::span<const std::uint8_t> bytes = image.Bytes().subspan(
-      static_cast<std::size_t>(address), static_cast<std::size_t>(length));
+  const std::span<const std::uint8_t> bytes =
+      image.Bytes().subspan(static_cast<std::size_t>(address), static_cast<std::size_t>(length));
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
@@ -222,7 +225,8 @@ std::vector<DumpEntry> BankNameEntries(cmcEeprom& image) {
   std::vector<DumpEntry> entries;
   for (int bank = 0; bank < kBankCount; ++bank) {
     const std::string letter(1, static_cast<char>('A' + bank));
-    entries.push_back({Number("index", bank), {"bank", JsonString(letter), letter},
+    entries.push_back({Number("index", bank),
+                       {"bank", JsonString(letter), letter},
                        Text("name", ImageText(image, kBankNames + kNameLength * bank, kNameLength))});
   }
   return entries;
@@ -234,10 +238,8 @@ std::vector<DumpEntry> MyCallEntries(cmcEeprom& image) {
   std::vector<DumpEntry> entries;
   for (int index = 0; index < kMyCallSignCount; ++index) {
     const Address entry = kMyCallSigns + kMyCallSignSize * index;
-    entries.push_back({Number("index", index),
-                       Text("call_sign", ImageText(image, entry, kCallSignLength)),
-                       Text("note", ImageText(image, entry + kCallSignLength,
-                                              kMyCallSignSize - kCallSignLength))});
+    entries.push_back({Number("index", index), Text("call_sign", ImageText(image, entry, kCallSignLength)),
+                       Text("note", ImageText(image, entry + kCallSignLength, kMyCallSignSize - kCallSignLength))});
   }
   return entries;
 }
@@ -248,27 +250,18 @@ struct DumpableList {
 };
 
 constexpr std::array<DumpableList, 9> kLists{{
-    {"memory",
-     [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 0, 499, ChannelEntry); }},
-    {"scan-edges",
-     [](cmcEeprom& image) {
-       return RecordEntries(image, RecordKind::kChannel, 500, 549, ChannelEntry);
-     }},
-    {"call",
-     [](cmcEeprom& image) {
-       return RecordEntries(image, RecordKind::kChannel, 550, 553, ChannelEntry);
-     }},
+    {"memory", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 0, 499, ChannelEntry); }},
+    {"scan-edges", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 500, 549, ChannelEntry); }},
+    {"call", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 550, 553, ChannelEntry); }},
     {"bank-names", BankNameEntries},
     {"your-calls",
      [](cmcEeprom& image) {
-       return RecordEntries(image, RecordKind::kYourCall, 0, MemoryMap::kYourCallCount - 1,
-                            YourCallEntry);
+       return RecordEntries(image, RecordKind::kYourCall, 0, MemoryMap::kYourCallCount - 1, YourCallEntry);
      }},
     {"my-calls", MyCallEntries},
     {"repeaters",
      [](cmcEeprom& image) {
-       return RecordEntries(image, RecordKind::kRepeater, 0, MemoryMap::kRepeaterCount - 1,
-                            RepeaterEntry);
+       return RecordEntries(image, RecordKind::kRepeater, 0, MemoryMap::kRepeaterCount - 1, RepeaterEntry);
      }},
     {"gps", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kGps, 0, 199, GpsEntry); }},
     {"broadcast", BroadcastEntries},

@@ -21,12 +21,12 @@
 #include "cli/TesselCli.h"
 #include "clone/CloneCheckCodes.h"
 #include "clone/CloneImages.h"
-#include "memory/LoadedImage.h"
 #include "clone/CloneInfoBlock.h"
 #include "clone/CloneRanges.h"
 #include "files/DocumentFile.h"
 #include "files/FileError.h"
 #include "memory/Generation.h"
+#include "memory/LoadedImage.h"
 #include "platform/qt/QtKeyValueStore.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
@@ -119,8 +119,8 @@ std::string TrimmedComment(const std::string& comment) {
   return ToUtf8(comment.substr(0, end == std::string::npos ? 0 : end + 1), CodePage::Cp1252);
 }
 
-void PrintInfo(const RadioOutcome& outcome, const CloneInfoBlock& block, int transferType,
-               bool json, std::ostream& out) {
+void PrintInfo(const RadioOutcome& outcome, const CloneInfoBlock& block, int transferType, bool json,
+               std::ostream& out) {
   const auto flag = [json](bool value, std::string_view text) {
     return json ? std::string(value ? "true" : "false") : std::string(text);
   };
@@ -136,8 +136,7 @@ void PrintInfo(const RadioOutcome& outcome, const CloneInfoBlock& block, int tra
         << ", \"vhf_transmit_inhibit\": " << flag(block.vhfTransmitInhibit, "")
         << ", \"uhf_transmit_inhibit\": " << flag(block.uhfTransmitInhibit, "")
         << ", \"digital_voice_inhibit\": " << flag(block.digitalVoiceInhibit, "")
-        << ", \"fcc_inhibit\": " << flag(block.fccInhibit, "") << ", \"transfer_type\": " << transferType
-        << "}\n";
+        << ", \"fcc_inhibit\": " << flag(block.fccInhibit, "") << ", \"transfer_type\": " << transferType << "}\n";
     return;
   }
   out << "Model:            " << model << "\n"
@@ -185,8 +184,8 @@ int RunRead(RadioLink& link, const std::string& target, Io& io) {
   const DestinationSession session(block.destination);
   const RadioOptionFlags flags(block.destination, block.fccInhibit, block.receiveExpansion);
   PrepareLoadedImage(read.image, session.Defaults());
-  const int code = SaveCliDocument(read.image, target, session, {DocumentFile::kNewestGeneration, true},
-                                   ReportTo(io.err));
+  const int code =
+      SaveCliDocument(read.image, target, session, {DocumentFile::kNewestGeneration, true}, ReportTo(io.err));
   if (code != FileError::kNone) return CliExit::kFileError;
   io.out << "Read the radio (destination " << int{block.destination} << ") into " << target << "\n";
   return CliExit::kSuccess;
@@ -314,8 +313,7 @@ int RunRadioCommand(const std::vector<std::string>& args, std::ostream& out, std
   const auto subcommand = Subcommands().find(word);
   if (subcommand == Subcommands().end()) return UsageError(io, "unknown radio command " + word);
   if (line->positionals.size() != subcommand->second.positionals) {
-    return UsageError(io, word == "write" ? "radio write needs one FILE"
-                                          : "radio " + word + " takes no FILE");
+    return UsageError(io, word == "write" ? "radio write needs one FILE" : "radio " + word + " takes no FILE");
   }
   if (const auto misplaced = MisplacedOption(*line, word)) return UsageError(io, *misplaced);
   return RunSubcommand(*line, word, io);

@@ -51,8 +51,8 @@ RadioLink::RadioLink(const RadioLinkOptions& options, CloneSessionUi& ui)
   settings_.comPort = options.devicePath.empty() ? options.port : 0;
   expectation_.modelWord = static_cast<std::uint16_t>(DocumentFile::kModelCode);
   expectation_.generation = static_cast<std::uint16_t>(DocumentFile::kNewestGeneration);
-  manager_ = std::make_unique<indCloneMan>(platform_->device, platform_->ports, settings_,
-                                           platform_->events, EnglishTexts(), ui);
+  manager_ = std::make_unique<indCloneMan>(platform_->device, platform_->ports, settings_, platform_->events,
+                                           EnglishTexts(), ui);
   manager_->SetDevicePath(options.devicePath);
   // There is no port dialog here, so the ports the system lists now get their numbers at
   // once, the ones the window's dialog would give them.
@@ -98,9 +98,7 @@ void RadioLink::CheckInfo(void* user, dst_CDrv_Result& result) {
       link.expectation_);
 }
 
-void RadioLink::CheckRead(void* /*user*/, dst_CDrv_Result& result) {
-  result.code = CheckReadImage(result.image);
-}
+void RadioLink::CheckRead(void* /*user*/, dst_CDrv_Result& result) { result.code = CheckReadImage(result.image); }
 
 void RadioLink::OnSessionEnd(void* user, dst_CDrv_Result& result) {
   auto& link = *static_cast<RadioLink*>(user);

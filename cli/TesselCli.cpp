@@ -65,10 +65,9 @@ const std::string& FileArgument(const CommandLine& line) { return line.positiona
 
 int ExitOfFileCode(int code) { return code == FileError::kNone ? CliExit::kSuccess : CliExit::kFileError; }
 
-std::optional<int> GenerationOption(const CommandLine& line, std::optional<int> fallback,
-                                    std::string& error) {
-  return IntegerOption(line, "--generation", DocumentFile::kOldestGeneration,
-                       DocumentFile::kNewestGeneration, fallback, error);
+std::optional<int> GenerationOption(const CommandLine& line, std::optional<int> fallback, std::string& error) {
+  return IntegerOption(line, "--generation", DocumentFile::kOldestGeneration, DocumentFile::kNewestGeneration, fallback,
+                       error);
 }
 
 // --destination when given, otherwise the destination the file's header names.
@@ -87,18 +86,16 @@ std::optional<int> DocumentDestination(const CommandLine& line, Io& io, int& sta
   return facts.destination;
 }
 
-void PrintInfo(const QmfHeaderFacts& facts, const QmfFileNotes& notes, bool json,
-               std::ostream& out) {
+void PrintInfo(const QmfHeaderFacts& facts, const QmfFileNotes& notes, bool json, std::ostream& out) {
   const std::string comment = ToUtf8(notes.comment, CodePage::Cp1252);
   const auto yesNo = [json](bool value) { return json ? (value ? "true" : "false") : (value ? "yes" : "no"); };
   if (json) {
     out << "{\"generation\": " << facts.generation
-        << ", \"generation_name\": " << JsonString(GenerationName(facts.generation))
-        << ", \"model_code\": \"" << std::hex << DocumentFile::kModelCode << std::dec
-        << "\", \"map_revision\": " << facts.mapRevision
+        << ", \"generation_name\": " << JsonString(GenerationName(facts.generation)) << ", \"model_code\": \""
+        << std::hex << DocumentFile::kModelCode << std::dec << "\", \"map_revision\": " << facts.mapRevision
         << ", \"destination\": " << facts.destination << ", \"comment\": " << JsonString(comment)
-        << ", \"digest_present\": " << yesNo(notes.hasDigest)
-        << ", \"digest_correct\": " << yesNo(notes.digestCorrect) << "}\n";
+        << ", \"digest_present\": " << yesNo(notes.hasDigest) << ", \"digest_correct\": " << yesNo(notes.digestCorrect)
+        << "}\n";
     return;
   }
   out << "Generation:     " << facts.generation << " (" << GenerationName(facts.generation) << ")\n"
@@ -131,8 +128,7 @@ int RunNew(const CommandLine& line, Io& io) {
   const auto target = line.Value("-o");
   if (!target) return UsageError(io, "new needs -o FILE");
   const DestinationSession session(*destination);
-  return ExitOfFileCode(
-      SaveCliDocument(session.Defaults(), *target, session, {*generation, true}, ReportTo(io.err)));
+  return ExitOfFileCode(SaveCliDocument(session.Defaults(), *target, session, {*generation, true}, ReportTo(io.err)));
 }
 
 // Opens the file argument as a document under its destination and hands both to work;
@@ -157,8 +153,8 @@ int RunConvert(const CommandLine& line, Io& io) {
   const auto target = line.Value("-o");
   if (!target) return UsageError(io, "convert needs -o OUT");
   return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession& session) {
-    return ExitOfFileCode(SaveCliDocument(document, *target, session,
-                                          {*generation, !line.Has("--no-digest")}, ReportTo(io.err)));
+    return ExitOfFileCode(
+        SaveCliDocument(document, *target, session, {*generation, !line.Has("--no-digest")}, ReportTo(io.err)));
   });
 }
 
@@ -219,8 +215,7 @@ const std::map<std::string, Command, std::less<>>& Commands() {
         "tessel-cli convert IN -o OUT --generation G [--no-digest] [--destination D]\n",
         RunConvert}},
       {"dump", {{{"--list", "--destination"}, {"--json", "--help"}}, 1, kDumpUsage, RunDump}},
-      {"check",
-       {{{"--destination"}, {"--help"}}, 1, "tessel-cli check FILE [--destination D]\n", RunCheck}},
+      {"check", {{{"--destination"}, {"--help"}}, 1, "tessel-cli check FILE [--destination D]\n", RunCheck}},
   };
   return commands;
 }

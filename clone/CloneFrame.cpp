@@ -133,8 +133,7 @@ int CheckEndFrame(std::span<const std::uint8_t> frame, std::int32_t frameCount, 
   if (frame.size() != kHeaderSize + expected.size()) return CloneResult::kBadFrame;
   const auto payload = frame.subspan(kHeaderSize);
   if (!std::equal(kEndName.begin(), kEndName.end(), payload.begin())) return CloneResult::kBadFrame;
-  return std::equal(expected.begin(), expected.end(), payload.begin()) ? CloneResult::kOk
-                                                                      : CloneResult::kFrameCount;
+  return std::equal(expected.begin(), expected.end(), payload.begin()) ? CloneResult::kOk : CloneResult::kFrameCount;
 }
 
 AssemblyResult AssembleFrame(std::span<const std::uint8_t> bytes, std::size_t maxLength) {

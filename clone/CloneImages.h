@@ -10,5 +10,4 @@
 // answers the image to send: a copy, corrected by correct when one is given (the document
 // keeps what the user entered), with its list indexes packed.
 using WriteImageCorrection = std::function<void(cmcEeprom& image)>;
-cmcEeprom PrepareWriteImage(cmcEeprom& document, const cmcEeprom& defaults,
-                            const WriteImageCorrection& correct = {});
+cmcEeprom PrepareWriteImage(cmcEeprom& document, const cmcEeprom& defaults, const WriteImageCorrection& correct = {});

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "clone/CloneInfoBlock.h"
 #include "clone/CloneCheckCodes.h"
+#include "clone/CloneInfoBlock.h"
 #include "memory/Generation.h"
 
 namespace {
@@ -12,14 +12,12 @@ constexpr std::int32_t kLastDestination = 15;
 
 bool DestinationAccepted(const CloneInfoBlock& block, const CloneInfoExpectation& expected) {
   if (expected.firstPass || !expected.mainWindowVisible) return true;
-  return expected.currentDestination <= kLastDestination &&
-         expected.currentDestination == block.destination;
+  return expected.currentDestination <= kLastDestination && expected.currentDestination == block.destination;
 }
 
 }  // namespace
 
-int CheckCloneInformation(std::uint16_t wordA, std::uint16_t wordB,
-                          std::span<const std::uint8_t> information,
+int CheckCloneInformation(std::uint16_t wordA, std::uint16_t wordB, std::span<const std::uint8_t> information,
                           const CloneInfoExpectation& expected) {
   if (wordA != expected.modelWord) return CloneResult::kNoAnswer;
   if (wordB != expected.generation) return CloneResult::kIncompatibleModel;
@@ -33,6 +31,5 @@ int CheckCloneInformation(std::uint16_t wordA, std::uint16_t wordB,
 
 int CheckReadImage(const cmcEeprom& image) {
   constexpr int kNewestGeneration = 3;
-  return CheckImageIdentity(image, kNewestGeneration, true) ? CloneResult::kOk
-                                                            : CloneResult::kIllegalImage;
+  return CheckImageIdentity(image, kNewestGeneration, true) ? CloneResult::kOk : CloneResult::kIllegalImage;
 }

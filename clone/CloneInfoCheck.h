@@ -22,8 +22,7 @@ struct CloneInfoExpectation {
 // 0 when the radio passes; 5 another model (answered like silence), 14 another generation, a
 // block of an unknown format or a destination above 15, 11 a block of the wrong length, 13 a
 // destination other than the current one.
-int CheckCloneInformation(std::uint16_t wordA, std::uint16_t wordB,
-                          std::span<const std::uint8_t> information,
+int CheckCloneInformation(std::uint16_t wordA, std::uint16_t wordB, std::span<const std::uint8_t> information,
                           const CloneInfoExpectation& expected);
 
 // The result code for the image of a successful read: 0 when its identity block carries the

@@ -23,6 +23,5 @@ std::int64_t RangeByteTotal(const AddressRangeList& ranges) {
 
 int ProgressSegments(std::int64_t bytes, std::int64_t total) {
   if (total <= 0) return 0;
-  return static_cast<int>(std::clamp<std::int64_t>(bytes * (kProgressSegments + 1) / total, 0,
-                                                   kProgressSegments));
+  return static_cast<int>(std::clamp<std::int64_t>(bytes * (kProgressSegments + 1) / total, 0, kProgressSegments));
 }

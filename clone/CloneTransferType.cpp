@@ -17,6 +17,4 @@ constexpr std::array<CloneTransferType, kCloneTransferTypes> kTypes{{
 
 int NormalisedTransferType(int type) { return type >= 0 && type < kCloneTransferTypes ? type : 0; }
 
-CloneTransferType TransferTypeOf(int type) {
-  return kTypes[static_cast<std::size_t>(NormalisedTransferType(type))];
-}
+CloneTransferType TransferTypeOf(int type) { return kTypes[static_cast<std::size_t>(NormalisedTransferType(type))]; }

@@ -13,9 +13,12 @@ namespace {
 
 const char* SessionName(int kind) {
   switch (kind) {
-    case CloneSession::kInfo: return "information";
-    case CloneSession::kRead: return "read";
-    case CloneSession::kWrite: return "write";
+    case CloneSession::kInfo:
+      return "information";
+    case CloneSession::kRead:
+      return "read";
+    case CloneSession::kWrite:
+      return "write";
   }
   return "unknown";
 }

@@ -33,10 +33,7 @@ cmcBuff& cmcBuff::operator=(const cmcBuff& other) {
 }
 
 cmcBuff::cmcBuff(cmcBuff&& other) noexcept
-    : block_(std::move(other.block_)),
-      cursor_(other.cursor_),
-      length_(other.length_),
-      capacity_(other.capacity_) {
+    : block_(std::move(other.block_)), cursor_(other.cursor_), length_(other.length_), capacity_(other.capacity_) {
   other.Clear();
 }
 

@@ -43,8 +43,8 @@ void CompactLong(cmcBuff& buffer) {
 }
 
 bool IsDataFrameShape(std::span<const std::uint8_t> frame) {
-  return frame.size() >= kMinDataFrame && frame.size() <= kMaxDataFrame + 1 &&
-         frame[0] == CloneFrame::kPreamble && frame[1] == CloneFrame::kProgram && frame[2] == CloneFrame::kRadio;
+  return frame.size() >= kMinDataFrame && frame.size() <= kMaxDataFrame + 1 && frame[0] == CloneFrame::kPreamble &&
+         frame[1] == CloneFrame::kProgram && frame[2] == CloneFrame::kRadio;
 }
 
 // True when address .. address + n - 1 lies inside an image of size bytes.
@@ -261,21 +261,48 @@ std::uint32_t cmcCloneDrv::LineTimeLeftMs() const {
 void cmcCloneDrv::RunState(StepContext& step) {
   if (Draining(step)) return;
   switch (state_) {
-    case State::Start: step.next = State::CommandText; break;
-    case State::CommandText: StateCommandText(step); break;
-    case State::PostDelay: StatePostDelay(step); break;
-    case State::OpenPort: StateOpenPort(step); break;
-    case State::SendInfoRequest: StateSendRequest(CloneFrame::kInfoRequest, State::InfoReply, step); break;
-    case State::InfoReply: StateInfoReply(step); break;
-    case State::SendReadRequest: StateSendRequest(CloneFrame::kReadRequest, State::Receive, step); break;
-    case State::Receive: StateReceive(step); break;
-    case State::SendWriteRequest: StateSendRequest(CloneFrame::kWriteRequest, State::SendData, step); break;
-    case State::SendData: StateSendData(step); break;
-    case State::SendEnd: StateSendEnd(step); break;
-    case State::Ack: StateAck(step); break;
-    case State::Finishing: StateFinishing(step); break;
+    case State::Start:
+      step.next = State::CommandText;
+      break;
+    case State::CommandText:
+      StateCommandText(step);
+      break;
+    case State::PostDelay:
+      StatePostDelay(step);
+      break;
+    case State::OpenPort:
+      StateOpenPort(step);
+      break;
+    case State::SendInfoRequest:
+      StateSendRequest(CloneFrame::kInfoRequest, State::InfoReply, step);
+      break;
+    case State::InfoReply:
+      StateInfoReply(step);
+      break;
+    case State::SendReadRequest:
+      StateSendRequest(CloneFrame::kReadRequest, State::Receive, step);
+      break;
+    case State::Receive:
+      StateReceive(step);
+      break;
+    case State::SendWriteRequest:
+      StateSendRequest(CloneFrame::kWriteRequest, State::SendData, step);
+      break;
+    case State::SendData:
+      StateSendData(step);
+      break;
+    case State::SendEnd:
+      StateSendEnd(step);
+      break;
+    case State::Ack:
+      StateAck(step);
+      break;
+    case State::Finishing:
+      StateFinishing(step);
+      break;
     case State::Idle:
-    case State::Done: break;  // never stepped: Tick ends the session instead
+    case State::Done:
+      break;  // never stepped: Tick ends the session instead
   }
 }
 
@@ -326,9 +353,15 @@ void cmcCloneDrv::StateOpenPort(StepContext& step) {
   }
   StartDrain();
   switch (kind_) {
-    case CloneSession::kRead: step.next = State::SendReadRequest; break;
-    case CloneSession::kWrite: step.next = State::SendWriteRequest; break;
-    default: step.next = State::SendInfoRequest; break;
+    case CloneSession::kRead:
+      step.next = State::SendReadRequest;
+      break;
+    case CloneSession::kWrite:
+      step.next = State::SendWriteRequest;
+      break;
+    default:
+      step.next = State::SendInfoRequest;
+      break;
   }
 }
 
@@ -428,9 +461,12 @@ int cmcCloneDrv::CheckCoverage() const {
     expected.Mark(range.start, range.end);
   }
   switch (result_->coverage.Against(expected)) {
-    case AddressCoverage::Difference::Outside: return CloneResult::kDataOverflow;
-    case AddressCoverage::Difference::Missing: return CloneResult::kMissingData;
-    case AddressCoverage::Difference::None: break;
+    case AddressCoverage::Difference::Outside:
+      return CloneResult::kDataOverflow;
+    case AddressCoverage::Difference::Missing:
+      return CloneResult::kMissingData;
+    case AddressCoverage::Difference::None:
+      break;
   }
   return CloneResult::kOk;
 }
@@ -465,9 +501,7 @@ void cmcCloneDrv::StateSendData(StepContext& step) {
 }
 
 // Staged frames wait while the port still has more than four times their size to send.
-bool cmcCloneDrv::IsStagingHeldBack() {
-  return staged_.Length() > 0 && 4 * staged_.Length() < port_.PendingOut();
-}
+bool cmcCloneDrv::IsStagingHeldBack() { return staged_.Length() > 0 && 4 * staged_.Length() < port_.PendingOut(); }
 
 // Frames start on multiples of the block size except at range starts, and never cross a
 // range end.

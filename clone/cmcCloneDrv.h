@@ -92,8 +92,7 @@ class cmcCloneDrv {
   // Without ranges the end of the read is not checked against a range list.
   bool StartRead(const AddressRangeList* ranges, Completion completion, void* user);
   // Sends the bytes of image in ranges (a list ended by an end marker).
-  bool StartWrite(const cmcEeprom& image, const AddressRangeList& ranges, Completion completion,
-                  void* user);
+  bool StartWrite(const cmcEeprom& image, const AddressRangeList& ranges, Completion completion, void* user);
 
   bool IsBusy() const { return state_ != State::Idle; }
   // Payload bytes accepted or sent so far in the running session.

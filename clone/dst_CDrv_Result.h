@@ -31,15 +31,15 @@ inline constexpr int kPortFailed = 17;    // the port accepted fewer bytes, or w
 }  // namespace CloneResult
 
 struct dst_CDrv_Result {
-  int kind = 0;                            // CloneSession::kInfo, kRead or kWrite
-  int code = CloneResult::kPortOpen;       // until the session sets another
-  std::uint16_t wordA = 0;                 // the request words; an information session
-  std::uint16_t wordB = 0;                 // replaces them by the words the radio reports
-  cmcBuff info;                            // the information reply after its two words
-  cmcEeprom image;                         // received (read) or sent (write) memory
-  AddressCoverage coverage;                // the addresses of image received
-  std::int32_t dataBytes = 0;              // payload bytes accepted or sent
-  std::int32_t frames = 0;                 // data frames accepted or sent
+  int kind = 0;                       // CloneSession::kInfo, kRead or kWrite
+  int code = CloneResult::kPortOpen;  // until the session sets another
+  std::uint16_t wordA = 0;            // the request words; an information session
+  std::uint16_t wordB = 0;            // replaces them by the words the radio reports
+  cmcBuff info;                       // the information reply after its two words
+  cmcEeprom image;                    // received (read) or sent (write) memory
+  AddressCoverage coverage;           // the addresses of image received
+  std::int32_t dataBytes = 0;         // payload bytes accepted or sent
+  std::int32_t frames = 0;            // data frames accepted or sent
   // The transfer type that answered an information session; when it differs from the
   // "TransType" setting the session started with, the owner stores it.
   int transferType = 0;

@@ -13,8 +13,8 @@ constexpr std::string_view kCaptionKey = "GI_Sys_AppTitle";
 
 }  // namespace
 
-indCloneMan::indCloneMan(SerialDevice& device, const PortResolver& ports, EnvironSettings& settings,
-                         cmcEvMan& events, cmcGTex& texts, CloneSessionUi& ui)
+indCloneMan::indCloneMan(SerialDevice& device, const PortResolver& ports, EnvironSettings& settings, cmcEvMan& events,
+                         cmcGTex& texts, CloneSessionUi& ui)
     : settings_(settings),
       events_(events),
       texts_(texts),
@@ -71,8 +71,8 @@ int indCloneMan::StartRead(const AddressRangeList& ranges, Continuation continua
   return 1;
 }
 
-int indCloneMan::StartWrite(const cmcEeprom& image, const AddressRangeList& ranges,
-                            Continuation continuation, void* user) {
+int indCloneMan::StartWrite(const cmcEeprom& image, const AddressRangeList& ranges, Continuation continuation,
+                            void* user) {
   if (driver_.IsBusy()) return 0;
   Configure(CloneSession::kWrite);
   driver_.StartWrite(image, ranges, &indCloneMan::OnDriverDone, this);
@@ -168,8 +168,6 @@ void indCloneMan::ApplyCheck(dst_CDrv_Result& result) {
 }
 
 void indCloneMan::ShowError(const dst_CDrv_Result& result) {
-  const std::string detail =
-      result.code == CloneResult::kPortOpen ? result.openFailure.Describe() : std::string();
-  ui_.ShowCloneError(texts_.GetLine(kCaptionKey, 0),
-                     CloneErrorText(texts_, result.code, settings_.comPort, detail));
+  const std::string detail = result.code == CloneResult::kPortOpen ? result.openFailure.Describe() : std::string();
+  ui_.ShowCloneError(texts_.GetLine(kCaptionKey, 0), CloneErrorText(texts_, result.code, settings_.comPort, detail));
 }

@@ -18,8 +18,8 @@
 #include "clone/cmcTask.h"
 #include "clone/dst_CDrv_Result.h"
 #include "memory/AddressRange.h"
-#include "shell/cmcEvMan.h"
 #include "shell/EnvironSettings.h"
+#include "shell/cmcEvMan.h"
 #include "text/cmcGTex.h"
 
 class indCloneMan {
@@ -38,8 +38,8 @@ class indCloneMan {
   // The session reads "TransType", "ComSpeedHigh" and "ComPort" from settings when it starts
   // and stores the transfer type an information session found. Everything given must
   // outlive the manager.
-  indCloneMan(SerialDevice& device, const PortResolver& ports, EnvironSettings& settings,
-              cmcEvMan& events, cmcGTex& texts, CloneSessionUi& ui);
+  indCloneMan(SerialDevice& device, const PortResolver& ports, EnvironSettings& settings, cmcEvMan& events,
+              cmcGTex& texts, CloneSessionUi& ui);
   ~indCloneMan();
   indCloneMan(const indCloneMan&) = delete;
   indCloneMan& operator=(const indCloneMan&) = delete;
@@ -58,8 +58,7 @@ class indCloneMan {
   // The ranges must outlive the session.
   int StartRead(const AddressRangeList& ranges, Continuation continuation, void* user);
   // Sends a copy of image.
-  int StartWrite(const cmcEeprom& image, const AddressRangeList& ranges, Continuation continuation,
-                 void* user);
+  int StartWrite(const cmcEeprom& image, const AddressRangeList& ranges, Continuation continuation, void* user);
   bool IsBusy() const { return driver_.IsBusy(); }
 
  private:

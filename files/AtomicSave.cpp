@@ -104,9 +104,8 @@ bool AtomicSave::WriteAll(std::string_view bytes) {
 // replaces, or those of a newly created file.
 bool AtomicSave::AdoptTargetPermissions() {
   struct stat target {};
-  const mode_t mode = stat(targetPath_.c_str(), &target) == 0
-                          ? target.st_mode & 07777
-                          : static_cast<mode_t>(0666 & ~CurrentUmask());
+  const mode_t mode =
+      stat(targetPath_.c_str(), &target) == 0 ? target.st_mode & 07777 : static_cast<mode_t>(0666 & ~CurrentUmask());
   return fchmod(descriptor_, mode) == 0;
 }
 

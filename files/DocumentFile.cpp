@@ -9,8 +9,7 @@
 namespace {
 
 bool IsDocumentGeneration(int generation) {
-  return generation >= DocumentFile::kOldestGeneration &&
-         generation <= DocumentFile::kNewestGeneration;
+  return generation >= DocumentFile::kOldestGeneration && generation <= DocumentFile::kNewestGeneration;
 }
 
 bool AcceptDocumentExtraData(std::uint32_t extraData, int& destinationCode) {
@@ -31,8 +30,7 @@ void ConfigureDocumentReader(cmcQmfFile& file) {
   file.SetExtraDataCheck(AcceptDocumentExtraData);
 }
 
-void ConfigureDocumentWriter(cmcQmfFile& file, cmcEeprom& image,
-                             const DocumentWriteSettings& settings) {
+void ConfigureDocumentWriter(cmcQmfFile& file, cmcEeprom& image, const DocumentWriteSettings& settings) {
   file.SetImage(image);
   file.SetModelCode(DocumentFile::kModelCode);
   file.SetGeneration(settings.generation);

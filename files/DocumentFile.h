@@ -35,8 +35,7 @@ struct DocumentWriteSettings {
 
 // Model code, line size, map revision, digest seed and the settings, for writing the image
 // (already in the file's generation).
-void ConfigureDocumentWriter(cmcQmfFile& file, cmcEeprom& image,
-                             const DocumentWriteSettings& settings);
+void ConfigureDocumentWriter(cmcQmfFile& file, cmcEeprom& image, const DocumentWriteSettings& settings);
 
 // The comment a saved document carries: the 16-byte image comment of a generation-3 image,
 // every byte outside 32-126 replaced by a space, trailing spaces removed.

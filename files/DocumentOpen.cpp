@@ -25,8 +25,7 @@ cmcEeprom CutToGeneration(const cmcEeprom& work, int generation) {
   return image;
 }
 
-DocumentOpenResult OpenDocument(const FileRead& read, int currentDestination,
-                                const GenerationConverter& convert,
+DocumentOpenResult OpenDocument(const FileRead& read, int currentDestination, const GenerationConverter& convert,
                                 const FileErrorReporter& report) {
   if (!convert) Fatal("No generation converter (OpenDocument).");
   cmcEeprom work;
@@ -46,29 +45,23 @@ DocumentOpenResult OpenDocument(const FileRead& read, int currentDestination,
   if (!CheckImageIdentity(work, result.generation, true)) {
     return Failed(std::move(result), FileError::kData, report);
   }
-  if (const int code = file.CheckCoverage(CloneRangesOf(result.generation));
-      code != FileError::kNone) {
+  if (const int code = file.CheckCoverage(CloneRangesOf(result.generation)); code != FileError::kNone) {
     return Failed(std::move(result), code, report);
   }
-  convert(result.image, CutToGeneration(work, result.generation), DocumentFile::kNewestGeneration,
-          result.generation);
-  result.destinationDiffers = result.destination != DocumentFile::kNoDestination &&
-                              result.destination != currentDestination;
+  convert(result.image, CutToGeneration(work, result.generation), DocumentFile::kNewestGeneration, result.generation);
+  result.destinationDiffers =
+      result.destination != DocumentFile::kNoDestination && result.destination != currentDestination;
   return result;
 }
 
 }  // namespace
 
-DocumentOpenResult OpenDocumentFile(const std::string& path, int currentDestination,
-                                    const GenerationConverter& convert,
+DocumentOpenResult OpenDocumentFile(const std::string& path, int currentDestination, const GenerationConverter& convert,
                                     const FileErrorReporter& report) {
-  return OpenDocument([&](cmcQmfFile& file) { return file.ReadImage(path); }, currentDestination,
-                      convert, report);
+  return OpenDocument([&](cmcQmfFile& file) { return file.ReadImage(path); }, currentDestination, convert, report);
 }
 
 DocumentOpenResult OpenDocumentBytes(std::span<const char> bytes, int currentDestination,
-                                     const GenerationConverter& convert,
-                                     const FileErrorReporter& report) {
-  return OpenDocument([&](cmcQmfFile& file) { return file.ReadImageFrom(bytes); },
-                      currentDestination, convert, report);
+                                     const GenerationConverter& convert, const FileErrorReporter& report) {
+  return OpenDocument([&](cmcQmfFile& file) { return file.ReadImageFrom(bytes); }, currentDestination, convert, report);
 }

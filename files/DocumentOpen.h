@@ -14,8 +14,8 @@
 
 // Converts source, an image of sourceGeneration, into destination as an image of
 // targetGeneration; source is never changed.
-using GenerationConverter = std::function<void(cmcEeprom& destination, const cmcEeprom& source,
-                                               int targetGeneration, int sourceGeneration)>;
+using GenerationConverter =
+    std::function<void(cmcEeprom& destination, const cmcEeprom& source, int targetGeneration, int sourceGeneration)>;
 
 struct DocumentOpenResult {
   int code = FileError::kFileOpen;  // 0 when the document opened
@@ -31,9 +31,7 @@ struct DocumentOpenResult {
 
 // Each failure is reported once through report (which may be empty) and answered with its
 // code; then image is empty. convert must be given.
-DocumentOpenResult OpenDocumentFile(const std::string& path, int currentDestination,
-                                    const GenerationConverter& convert,
+DocumentOpenResult OpenDocumentFile(const std::string& path, int currentDestination, const GenerationConverter& convert,
                                     const FileErrorReporter& report);
 DocumentOpenResult OpenDocumentBytes(std::span<const char> bytes, int currentDestination,
-                                     const GenerationConverter& convert,
-                                     const FileErrorReporter& report);
+                                     const GenerationConverter& convert, const FileErrorReporter& report);

@@ -13,14 +13,12 @@ cmcEeprom DocumentFileImage(const cmcEeprom& document, int generation, const cmc
   return image;
 }
 
-int SaveDocumentFile(const cmcEeprom& document, const std::string& path,
-                     const DocumentSaveSettings& settings, const cmcEeprom& defaults,
-                     const FileErrorReporter& report) {
+int SaveDocumentFile(const cmcEeprom& document, const std::string& path, const DocumentSaveSettings& settings,
+                     const cmcEeprom& defaults, const FileErrorReporter& report) {
   cmcEeprom image = DocumentFileImage(document, settings.generation, defaults);
   cmcQmfFile file;
   ConfigureDocumentWriter(file, image,
-                          {settings.generation, settings.destination, settings.digest,
-                           DocumentComment(document)});
+                          {settings.generation, settings.destination, settings.digest, DocumentComment(document)});
   file.SetErrorReporter(report);
   return file.WriteImage(path, CloneRangesOf(settings.generation));
 }

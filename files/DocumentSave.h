@@ -20,6 +20,5 @@ cmcEeprom DocumentFileImage(const cmcEeprom& document, int generation, const cmc
 
 // Writes document to path; the document is not changed. Answers the file error code, which
 // is reported once through report; on failure the target keeps its old bytes.
-int SaveDocumentFile(const cmcEeprom& document, const std::string& path,
-                     const DocumentSaveSettings& settings, const cmcEeprom& defaults,
-                     const FileErrorReporter& report);
+int SaveDocumentFile(const cmcEeprom& document, const std::string& path, const DocumentSaveSettings& settings,
+                     const cmcEeprom& defaults, const FileErrorReporter& report);

@@ -45,8 +45,8 @@ std::uint32_t PackEtcData(int destination, bool receiveExpansion) {
   if (destination < 0 || static_cast<std::uint32_t>(destination) > kDestinationMask) {
     Fatal("Destination code out of range (PackEtcData).");
   }
-  const std::uint32_t fields = static_cast<std::uint32_t>(destination) << kDestinationShift |
-                               (receiveExpansion ? kReceiveExpansionBit : 0U);
+  const std::uint32_t fields =
+      static_cast<std::uint32_t>(destination) << kDestinationShift | (receiveExpansion ? kReceiveExpansionBit : 0U);
   return fields | SpreadCheckValue(CheckValueOf(fields));
 }
 

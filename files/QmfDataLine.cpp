@@ -24,8 +24,7 @@ void QmfDataLine::Assign(std::uint32_t address, std::span<const std::uint8_t> da
 }
 
 std::uint32_t QmfDataLine::Address() const {
-  return static_cast<std::uint32_t>(binary_[0]) << 24 |
-         static_cast<std::uint32_t>(binary_[1]) << 16 |
+  return static_cast<std::uint32_t>(binary_[0]) << 24 | static_cast<std::uint32_t>(binary_[1]) << 16 |
          static_cast<std::uint32_t>(binary_[2]) << 8 | binary_[3];
 }
 

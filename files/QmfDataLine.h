@@ -27,9 +27,7 @@ class QmfDataLine {
   std::uint32_t Address() const;
   std::size_t Count() const { return binary_[4]; }
   std::span<const std::uint8_t> Data() const { return {binary_.data() + kHeaderSize, Count()}; }
-  std::span<const std::uint8_t> BinaryForm() const {
-    return {binary_.data(), kHeaderSize + Count()};
-  }
+  std::span<const std::uint8_t> BinaryForm() const { return {binary_.data(), kHeaderSize + Count()}; }
 
   // Appends the upper-case text, without a line end.
   void AppendText(std::string& out) const;

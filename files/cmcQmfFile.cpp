@@ -25,8 +25,7 @@ constexpr std::size_t kHeaderLength = 8;
 AddressRangeList ValidRangesOf(const cmcEeprom& image, const AddressRangeList& ranges) {
   AddressRangeList valid;
   for (const AddressRange& range : ranges) {
-    if (range.start > range.end || !image.IsValidAddress(range.start) ||
-        !image.IsValidAddress(range.end)) {
+    if (range.start > range.end || !image.IsValidAddress(range.start) || !image.IsValidAddress(range.end)) {
       break;
     }
     valid.push_back(range);
@@ -98,8 +97,7 @@ int cmcQmfFile::WriteFile(const std::string& path, const AddressRangeList& range
     for (std::int32_t address = range.start; address <= range.end;) {
       const std::int32_t count = std::min(lineSize_ - address % lineSize_, range.end - address + 1);
       image_->ReadBlock(address, bytes.data(), count);
-      line.Assign(static_cast<std::uint32_t>(address),
-                  std::span(bytes.data(), static_cast<std::size_t>(count)));
+      line.Assign(static_cast<std::uint32_t>(address), std::span(bytes.data(), static_cast<std::size_t>(count)));
       if (digest) digest->AddData(line.BinaryForm());
       text.clear();
       line.AppendText(text);
@@ -123,8 +121,8 @@ std::string cmcQmfFile::HeaderText() const {
   std::string comment = comment_;
   std::replace_if(
       comment.begin(), comment.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-  std::string text = HexNumber("%04X", static_cast<unsigned>(modelCode_)) +
-                     HexNumber("%04X", static_cast<unsigned>(generation_));
+  std::string text =
+      HexNumber("%04X", static_cast<unsigned>(modelCode_)) + HexNumber("%04X", static_cast<unsigned>(generation_));
   text += kLineEnd;
   text += "#";
   text += kCommentKey;
@@ -243,8 +241,8 @@ int cmcQmfFile::RunHeaderChecks() {
 int cmcQmfFile::StoreDataLine(std::string_view text) {
   QmfDataLine line;
   if (!line.Parse(text)) return FileError::kFormat;
-  if (image_ == nullptr || std::uint64_t{line.Address()} + line.Count() >
-                               static_cast<std::uint64_t>(image_->GetSize())) {
+  if (image_ == nullptr ||
+      std::uint64_t{line.Address()} + line.Count() > static_cast<std::uint64_t>(image_->GetSize())) {
     return FileError::kData;
   }
   const auto address = static_cast<std::int32_t>(line.Address());
@@ -265,9 +263,12 @@ int cmcQmfFile::CheckCoverage(const AddressRangeList& ranges) {
   AddressCoverage expected(image_->GetSize());
   for (const AddressRange& range : ValidRangesOf(*image_, ranges)) expected.Mark(range.start, range.end);
   switch (readMap_.Against(expected)) {
-    case AddressCoverage::Difference::Outside: return FileError::kData;
-    case AddressCoverage::Difference::Missing: return FileError::kCoverage;
-    case AddressCoverage::Difference::None: break;
+    case AddressCoverage::Difference::Outside:
+      return FileError::kData;
+    case AddressCoverage::Difference::Missing:
+      return FileError::kCoverage;
+    case AddressCoverage::Difference::None:
+      break;
   }
   return FileError::kNone;
 }

@@ -28,8 +28,19 @@ void Keep(void* user, dst_CDrv_Result& result) { *static_cast<int*>(user) = resu
 
 bool IsDriverCode(int code) {
   switch (code) {
-    case 0: case 2: case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 17: return true;
-    default: return false;
+    case 0:
+    case 2:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 17:
+      return true;
+    default:
+      return false;
   }
 }
 

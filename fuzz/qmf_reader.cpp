@@ -25,9 +25,7 @@ const cmcEeprom& PatternImage() {
   return pattern;
 }
 
-void CopyConverter(cmcEeprom& destination, const cmcEeprom& source, int, int) {
-  destination = source;
-}
+void CopyConverter(cmcEeprom& destination, const cmcEeprom& source, int, int) { destination = source; }
 
 }  // namespace
 

@@ -15,9 +15,7 @@ bool IsSlot(int group, int slot) {
   return group >= 0 && group < kBroadcastGroupCount && slot >= 0 && slot < kBroadcastGroupSlots;
 }
 
-Address SlotAddress(int group, int slot) {
-  return kBroadcastGroups + 2 * (kBroadcastGroupSlots * group + slot);
-}
+Address SlotAddress(int group, int slot) { return kBroadcastGroups + 2 * (kBroadcastGroupSlots * group + slot); }
 
 }  // namespace
 
@@ -41,9 +39,7 @@ void SetBroadcastSlotRecord(cmcEeprom& image, int group, int slot, std::uint16_t
   if (IsSlot(group, slot)) WriteU16(image, SlotAddress(group, slot), record);
 }
 
-bool IsFmBroadcastFrequency(std::uint32_t frequency) {
-  return Bands::kFmBroadcastWide.Contains(frequency);
-}
+bool IsFmBroadcastFrequency(std::uint32_t frequency) { return Bands::kFmBroadcastWide.Contains(frequency); }
 
 std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record) {
   return ReadU32(image, kBroadcastMemories + kBroadcastRecordSize * record);

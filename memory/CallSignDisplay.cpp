@@ -18,8 +18,7 @@ struct FoundName {
   std::uint16_t entry;
 };
 
-FoundName RepeaterName(const cmcEeprom& image, const CallSignText& call,
-                       const CallSignText& repeaterCall) {
+FoundName RepeaterName(const cmcEeprom& image, const CallSignText& call, const CallSignText& repeaterCall) {
   const std::uint16_t entry = FindRepeaterForCallSign(image, ViewOf(call), ViewOf(repeaterCall));
   if (entry == kNoRepeater) return {MakeFixedText<MemoryMap::kNameLength>(ViewOf(call)), kNoEntryFound};
   return {NameOrCall(RepeaterNameOf(image, entry), call), entry};

@@ -6,9 +6,7 @@ using namespace MemoryMap;
 
 namespace {
 
-bool IsEmptyChannel(const cmcEeprom& image, int channel) {
-  return ReadBit(image, kChannelEmptyBits, channel);
-}
+bool IsEmptyChannel(const cmcEeprom& image, int channel) { return ReadBit(image, kChannelEmptyBits, channel); }
 
 Address BankTableAddress(int bank, int bankChannel) {
   return kBankTables + 2 * (kBankChannelCount * bank + bankChannel);

@@ -28,8 +28,7 @@ void DecodeChannelBytes(datCh& r, const cmcEeprom& image, Address a) {
   const auto b = ReadBytes<11>(image, a);
   const std::uint32_t count = static_cast<std::uint32_t>(b[0] & 0x03) << 16 | b[1] << 8 | b[2];
   r.frequency = DecodeRaster(count, static_cast<std::uint8_t>(b[0] >> 5));
-  r.offset = DecodeRaster(static_cast<std::uint32_t>(b[3] << 8 | b[4]),
-                          static_cast<std::uint8_t>(b[0] >> 2 & 0x07));
+  r.offset = DecodeRaster(static_cast<std::uint32_t>(b[3] << 8 | b[4]), static_cast<std::uint8_t>(b[0] >> 2 & 0x07));
   r.repeaterTone = static_cast<std::uint8_t>(b[5] >> 2);
   r.toneSquelchTone = static_cast<std::uint8_t>((b[5] & 0x03) << 4 | b[6] >> 4);
   r.mode = static_cast<std::uint8_t>(b[6] & 0x0F);
@@ -60,8 +59,7 @@ std::uint8_t EncodeChannelBytes(const datCh& r, cmcEeprom& image, Address a) {
       static_cast<std::uint8_t>(r.repeaterTone << 2 | (r.toneSquelchTone >> 4 & 0x03)),
       static_cast<std::uint8_t>((r.toneSquelchTone & 0x0F) << 4 | (r.mode & 0x0F)),
       r.dtcsCode,
-      static_cast<std::uint8_t>(r.tuningStep << 4 | (r.digitalSquelch & 0x07) << 1 |
-                                (r.audioFrequency >> 8 & 0x01)),
+      static_cast<std::uint8_t>(r.tuningStep << 4 | (r.digitalSquelch & 0x07) << 1 | (r.audioFrequency >> 8 & 0x01)),
       static_cast<std::uint8_t>(r.audioFrequency),
       static_cast<std::uint8_t>(r.toneMode << 4 | (r.duplex & 0x03) << 2 | (r.dtcsPolarity & 0x03)),
   };
@@ -97,8 +95,7 @@ void EncodeSideTables(const datCh& r, cmcEeprom& image, int index, std::uint8_t 
   WriteBit(image, kChannelPSkipBits, index, (r.skip & 0x02) != 0);
   const bool hasBank = r.bank < kBankCount;
   const Address pair = kChannelBankPairs + 2 * index;
-  image.SetByte(pair,
-                static_cast<std::uint8_t>(rasterCode << 5 | (hasBank ? r.bank : kBankPairBankBits)));
+  image.SetByte(pair, static_cast<std::uint8_t>(rasterCode << 5 | (hasBank ? r.bank : kBankPairBankBits)));
   image.SetByte(pair + 1, hasBank ? r.bankChannel : 0);
 }
 
@@ -137,8 +134,7 @@ namespace {
 // The memory channel a bank view row names, or -1.
 int BankViewChannel(const cmcEeprom& image, int index) {
   if (index < 0) return -1;
-  const std::uint16_t entry =
-      BankTableEntry(image, index / kBankChannelCount, index % kBankChannelCount);
+  const std::uint16_t entry = BankTableEntry(image, index / kBankChannelCount, index % kBankChannelCount);
   return entry < kFirstCallChannelIndex ? entry : -1;
 }
 

@@ -10,9 +10,7 @@ inline constexpr std::uint8_t kAm = 3;
 inline constexpr std::uint8_t kDv = 5;
 
 // The modes a channel may hold; the radio offers no others.
-constexpr bool IsDefined(std::uint8_t mode) {
-  return mode == kFm || mode == kFmNarrow || mode == kAm || mode == kDv;
-}
+constexpr bool IsDefined(std::uint8_t mode) { return mode == kFm || mode == kFmNarrow || mode == kAm || mode == kDv; }
 }  // namespace ChannelMode
 
 namespace TuningStep {

@@ -35,8 +35,7 @@ std::uint8_t ChangedValue(ByteMoveKind kind, std::uint8_t value) {
   }
 }
 
-void ApplyByteMove(const ByteMove& move, const cmcEeprom& source, const cmcEeprom& defaults,
-                   cmcEeprom& target) {
+void ApplyByteMove(const ByteMove& move, const cmcEeprom& source, const cmcEeprom& defaults, cmcEeprom& target) {
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(move.length), ' ');
   switch (move.kind) {
     case ByteMoveKind::FillWithSpaces:
@@ -53,17 +52,14 @@ void ApplyByteMove(const ByteMove& move, const cmcEeprom& source, const cmcEepro
 
 }  // namespace
 
-void ConversionRangeDefect() {
-  Fatal("Generation conversion: a layout range lies outside the image.");
-}
+void ConversionRangeDefect() { Fatal("Generation conversion: a layout range lies outside the image."); }
 
-void ApplyByteMoves(std::span<const ByteMove> moves, const cmcEeprom& source,
-                    const cmcEeprom& defaults, cmcEeprom& target) {
+void ApplyByteMoves(std::span<const ByteMove> moves, const cmcEeprom& source, const cmcEeprom& defaults,
+                    cmcEeprom& target) {
   for (const ByteMove& move : moves) ApplyByteMove(move, source, defaults, target);
 }
 
-std::vector<int> ShownReceivedSlots(const cmcEeprom& image,
-                                    const OlderLayouts::ReceivedCallLayout& layout) {
+std::vector<int> ShownReceivedSlots(const cmcEeprom& image, const OlderLayouts::ReceivedCallLayout& layout) {
   const auto positions = ReadRecord<MemoryMap::kReceivedCallCount>(image, layout.positionTable);
   std::vector<int> slots;
   for (int position = 0; position < MemoryMap::kReceivedCallCount; ++position) {
@@ -73,8 +69,8 @@ std::vector<int> ShownReceivedSlots(const cmcEeprom& image,
   return slots;
 }
 
-void CopyReceivedCallSlot(const cmcEeprom& source, const OlderLayouts::ReceivedCallLayout& from,
-                          cmcEeprom& target, const OlderLayouts::ReceivedCallLayout& to, int slot) {
+void CopyReceivedCallSlot(const cmcEeprom& source, const OlderLayouts::ReceivedCallLayout& from, cmcEeprom& target,
+                          const OlderLayouts::ReceivedCallLayout& to, int slot) {
   using namespace MemoryMap;
   WriteRecord(target, to.status + slot, ReadRecord<1>(source, from.status + slot));
   WriteRecord(target, to.calls + kReceivedCallSize * slot,
@@ -94,8 +90,7 @@ std::array<std::uint8_t, 2> SsidTextOf(std::uint8_t index) {
 std::uint8_t SsidIndexOf(std::uint8_t first, std::uint8_t second) {
   const std::array<std::uint8_t, 2> text{first, second};
   for (std::size_t index = 1; index < OlderLayouts::kSsidTexts.size(); ++index) {
-    if (SsidTextOf(static_cast<std::uint8_t>(index)) == text)
-      return static_cast<std::uint8_t>(index);
+    if (SsidTextOf(static_cast<std::uint8_t>(index)) == text) return static_cast<std::uint8_t>(index);
   }
   return 0;
 }

@@ -29,9 +29,9 @@ Repeater RepeaterEntryUp(const OldRepeater& old) {
   MoveFields<kRepeaterEntryUp>(entry, old);
   const std::uint8_t flags = old[Fields::kRepeaterFlags];
   // Mode DV and tone OFF are both 0.
-  entry[Fields::kRepeaterFlags] = static_cast<std::uint8_t>(
-      kModeDv << kModeShift | TwoBitsAt(flags, kOldDuplexShift) << kDuplexShift |
-      TwoBitsAt(flags, kOldPositionShift) << kPositionShift);
+  entry[Fields::kRepeaterFlags] =
+      static_cast<std::uint8_t>(kModeDv << kModeShift | TwoBitsAt(flags, kOldDuplexShift) << kDuplexShift |
+                                TwoBitsAt(flags, kOldPositionShift) << kPositionShift);
   entry[Fields::kRepeaterToneIndex] = Fields::kNewRepeaterToneIndex;
   return entry;
 }
@@ -73,10 +73,8 @@ std::string_view BaseCallSign(std::string_view caller) {
 
 // The caller with "-" and its SSID appended where both fit, space-filled. SSID "0" and SSIDs
 // that do not fit leave the base call sign alone; no SSID leaves the caller as it is.
-CallerWithSsidText CallerWithSsid(const Record<MemoryMap::kCallSignLength>& callerBytes,
-                                  std::uint8_t ssidIndex) {
-  const std::string_view caller(reinterpret_cast<const char*>(callerBytes.data()),
-                                callerBytes.size());
+CallerWithSsidText CallerWithSsid(const Record<MemoryMap::kCallSignLength>& callerBytes, std::uint8_t ssidIndex) {
+  const std::string_view caller(reinterpret_cast<const char*>(callerBytes.data()), callerBytes.size());
   std::string text(caller);
   if (ssidIndex != 0) {
     const std::string_view base = BaseCallSign(caller);
@@ -96,8 +94,7 @@ bool IsBlank(const Record<MemoryMap::kCallSignLength>& caller) {
   return std::all_of(caller.begin(), caller.end(), [](std::uint8_t byte) { return byte == ' '; });
 }
 
-Position ReceivedPositionUp(const OldPosition& old,
-                            const Record<MemoryMap::kCallSignLength>& caller) {
+Position ReceivedPositionUp(const OldPosition& old, const Record<MemoryMap::kCallSignLength>& caller) {
   using namespace Fields;
   Position block = BlankRecord<MemoryMap::kReceivedPositionSize>();
   MoveFields<kReceivedPositionUp>(block, old);
@@ -120,10 +117,9 @@ void ConvertReceivedCalls(const cmcEeprom& source, cmcEeprom& target) {
   for (const int slot : ShownReceivedSlots(source, from)) {
     CopyReceivedCallSlot(source, from, target, to, slot);
     const auto caller = ReadRecord<kCallSignLength>(source, from.calls + kReceivedCallSize * slot);
-    const auto old = ReadRecord<Gen1::kReceivedPositionSize>(
-        source, from.positions + Gen1::kReceivedPositionSize * slot);
-    WriteRecord(target, to.positions + kReceivedPositionSize * slot,
-                ReceivedPositionUp(old, caller));
+    const auto old =
+        ReadRecord<Gen1::kReceivedPositionSize>(source, from.positions + Gen1::kReceivedPositionSize * slot);
+    WriteRecord(target, to.positions + kReceivedPositionSize * slot, ReceivedPositionUp(old, caller));
   }
 }
 
@@ -134,11 +130,9 @@ void ConvertGpsMemories(const cmcEeprom& source, cmcEeprom& target) {
   for (const std::uint8_t record : order) {
     if (record >= MemoryMap::kGpsMemoryCount) continue;
     auto memory = BlankRecord<kGpsRecordSize>();
-    MoveFields<kGpsMemoryUp>(memory,
-                             ReadRecord<Gen1::kGpsRecordSize>(
-                                 source, Gen1::kGpsMemories + Gen1::kGpsRecordSize * record));
-    std::copy(Fields::kAltitudeNotSet.begin(), Fields::kAltitudeNotSet.end(),
-              memory.begin() + Fields::kGpsAltitude);
+    MoveFields<kGpsMemoryUp>(
+        memory, ReadRecord<Gen1::kGpsRecordSize>(source, Gen1::kGpsMemories + Gen1::kGpsRecordSize * record));
+    std::copy(Fields::kAltitudeNotSet.begin(), Fields::kAltitudeNotSet.end(), memory.begin() + Fields::kGpsAltitude);
     WriteRecord(target, MemoryMap::kGpsMemories + kGpsRecordSize * record, memory);
   }
 }

@@ -20,8 +20,7 @@ namespace {
 bool IsEntryWithoutDv(const cmcEeprom& image, std::uint16_t entry) {
   using namespace MemoryMap;
   if (entry >= kRepeaterCount) return false;
-  const auto flags =
-      ReadRecord<1>(image, kRepeaters + kRepeaterRecordSize * entry + Fields::kRepeaterFlags)[0];
+  const auto flags = ReadRecord<1>(image, kRepeaters + kRepeaterRecordSize * entry + Fields::kRepeaterFlags)[0];
   return RepeaterFlags::TwoBitsAt(flags, RepeaterFlags::kModeShift) != RepeaterFlags::kModeDv;
 }
 
@@ -33,8 +32,7 @@ void ForgetRemovedPosition(cmcEeprom& image, int removed) {
   if (position == removed) {
     remembered = BlankRecord<2>();
   } else if (position > removed && position < MemoryMap::kRepeaterCount) {
-    remembered = {static_cast<std::uint8_t>((position - 1) >> 8),
-                  static_cast<std::uint8_t>(position - 1)};
+    remembered = {static_cast<std::uint8_t>((position - 1) >> 8), static_cast<std::uint8_t>(position - 1)};
   } else {
     return;
   }
@@ -47,8 +45,7 @@ void GiveLaterGroupsToLastOldGroup(RadioRepeaterOrder& order) {
   const auto counts = order.CountsOfGroups();
   const auto firstLater = counts.begin() + Gen1::kRepeaterGroupCount;
   const auto isHeld = [](int count) { return count > 0; };
-  if (std::none_of(counts.begin(), firstLater, isHeld) &&
-      std::any_of(firstLater, counts.end(), isHeld)) {
+  if (std::none_of(counts.begin(), firstLater, isHeld) && std::any_of(firstLater, counts.end(), isHeld)) {
     order.SetGroupStart(Gen1::kRepeaterGroupCount - 1, 0);
   }
 }
@@ -72,15 +69,14 @@ void RemoveEntriesGeneration1CannotHold(cmcEeprom& image) {
 // Generation 1 keeps duplex and position of a repeater in bits 7-6 and 3-2.
 std::uint8_t OldRepeaterFlags(std::uint8_t flags) {
   using namespace RepeaterFlags;
-  return static_cast<std::uint8_t>(TwoBitsAt(flags, kDuplexShift) << kOldDuplexShift |
-                                   TwoBitsAt(flags, kPositionShift) << kOldPositionShift);
+  return static_cast<std::uint8_t>(TwoBitsAt(flags, kDuplexShift) << kOldDuplexShift | TwoBitsAt(flags, kPositionShift)
+                                                                                           << kOldPositionShift);
 }
 
 void ConvertRepeaterEntries(const cmcEeprom& source, cmcEeprom& target) {
   using MemoryMap::kRepeaterRecordSize;
   for (int entry = 0; entry < MemoryMap::kRepeaterCount; ++entry) {
-    const auto current = ReadRecord<kRepeaterRecordSize>(
-        source, MemoryMap::kRepeaters + kRepeaterRecordSize * entry);
+    const auto current = ReadRecord<kRepeaterRecordSize>(source, MemoryMap::kRepeaters + kRepeaterRecordSize * entry);
     auto old = BlankRecord<Gen1::kRepeaterRecordSize>();
     MoveFields<kRepeaterEntryDown>(old, current);
     old[Fields::kRepeaterFlags] = OldRepeaterFlags(current[Fields::kRepeaterFlags]);
@@ -90,18 +86,16 @@ void ConvertRepeaterEntries(const cmcEeprom& source, cmcEeprom& target) {
 
 void ConvertRepeaterSnapshots(const cmcEeprom& source, cmcEeprom& target) {
   for (std::size_t k = 0; k < Gen2::kRepeaterSnapshots.size(); ++k) {
-    const auto current =
-        ReadRecord<Gen2::kRepeaterSnapshotSize>(source, Gen2::kRepeaterSnapshots[k]);
+    const auto current = ReadRecord<Gen2::kRepeaterSnapshotSize>(source, Gen2::kRepeaterSnapshots[k]);
     auto old = BlankRecord<Gen1::kRepeaterSnapshotSize>();
     MoveFields<kRepeaterSnapshotDown>(old, current);
-    old[Fields::kSnapshotFlags] = static_cast<std::uint8_t>(
-        OldRepeaterFlags(current[Fields::kSnapshotFlags]) | RepeaterFlags::kOldSnapshotMark);
+    old[Fields::kSnapshotFlags] =
+        static_cast<std::uint8_t>(OldRepeaterFlags(current[Fields::kSnapshotFlags]) | RepeaterFlags::kOldSnapshotMark);
     WriteRecord(target, Gen1::kRepeaterSnapshots[k], old);
   }
 }
 
-Record<Gen1::kReceivedPositionSize> ReceivedPositionDown(
-    const Record<MemoryMap::kReceivedPositionSize>& block) {
+Record<Gen1::kReceivedPositionSize> ReceivedPositionDown(const Record<MemoryMap::kReceivedPositionSize>& block) {
   using namespace Fields;
   auto old = BlankRecord<Gen1::kReceivedPositionSize>();
   const std::uint8_t type = block[kDataType];
@@ -122,10 +116,8 @@ void ConvertReceivedCalls(const cmcEeprom& source, cmcEeprom& target) {
   const ReceivedCallLayout& to = kGeneration1ReceivedCalls;
   for (const int slot : ShownReceivedSlots(source, from)) {
     CopyReceivedCallSlot(source, from, target, to, slot);
-    const auto block =
-        ReadRecord<kReceivedPositionSize>(source, from.positions + kReceivedPositionSize * slot);
-    WriteRecord(target, to.positions + Gen1::kReceivedPositionSize * slot,
-                ReceivedPositionDown(block));
+    const auto block = ReadRecord<kReceivedPositionSize>(source, from.positions + kReceivedPositionSize * slot);
+    WriteRecord(target, to.positions + Gen1::kReceivedPositionSize * slot, ReceivedPositionDown(block));
   }
 }
 
@@ -134,8 +126,8 @@ void ConvertGpsMemories(const cmcEeprom& source, cmcEeprom& target) {
   using MemoryMap::kGpsRecordSize;
   for (int record = 0; record < MemoryMap::kGpsMemoryCount; ++record) {
     auto old = BlankRecord<Gen1::kGpsRecordSize>();
-    MoveFields<kGpsMemoryDown>(
-        old, ReadRecord<kGpsRecordSize>(source, MemoryMap::kGpsMemories + kGpsRecordSize * record));
+    MoveFields<kGpsMemoryDown>(old,
+                               ReadRecord<kGpsRecordSize>(source, MemoryMap::kGpsMemories + kGpsRecordSize * record));
     WriteRecord(target, Gen1::kGpsMemories + Gen1::kGpsRecordSize * record, old);
   }
 }

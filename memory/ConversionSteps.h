@@ -6,8 +6,7 @@
 // ignore it.
 #include "memory/cmcEeprom.h"
 
-using ConversionStep = void (*)(const cmcEeprom& source, const cmcEeprom& defaults,
-                                cmcEeprom& target);
+using ConversionStep = void (*)(const cmcEeprom& source, const cmcEeprom& defaults, cmcEeprom& target);
 
 void ConvertStep1To2(const cmcEeprom& source, const cmcEeprom& defaults, cmcEeprom& target);
 void ConvertStep2To3(const cmcEeprom& source, const cmcEeprom& defaults, cmcEeprom& target);

@@ -25,38 +25,70 @@ constexpr std::uint8_t kAuto = TuningStep::kAuto;
 // Channel 0, channel 1 (frequency, offset, tuning step), scan edge pairs 0-2 and the
 // frequency a new FM broadcast memory starts with, by destination.
 constexpr std::array<DestinationDefaults, kDestinationCount> kDestinationDefaults{{
-    {{146010000, 600000, k5k}, {440000000, 5000000, k25k},
-     {{{144000000, 450000000}, {144000000, 148000000}, {420000000, 450000000}}}, 88000000},
-    {{146010000, 600000, k5k}, {440000000, 5000000, k25k},
-     {{{144000000, 450000000}, {144000000, 148000000}, {430000000, 450000000}}}, 88000000},
-    {{145000000, 600000, k25k}, {430000000, 5000000, k25k},
-     {{{144000000, 450000000}, {144000000, 148000000}, {420000000, 450000000}}}, 88000000},
-    {{145000000, 600000, k5k}, {430000000, 5000000, k20k},
-     {{{144000000, 440000000}, {144000000, 148000000}, {430000000, 440000000}}}, 88000000},
-    {{145000000, 0, k20k}, {430000000, 0, k20k},
-     {{{144000000, 432000000}, {144000000, 146000000}, {430000000, 432000000}}}, 88000000},
-    {{145000000, 600000, k20k}, {433000000, 5000000, k20k},
-     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}}, 88000000},
-    {{145000000, 600000, k25k}, {432000000, 4600000, k25k},
-     {{{144000000, 438000000}, {144000000, 146000000}, {432000000, 438000000}}}, 88000000},
-    {{145000000, 600000, k25k}, {430000000, 7600000, k25k},
-     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}}, 88000000},
-    {{145000000, 600000, k25k}, {430000000, 7600000, k25k},
-     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}}, 88000000},
-    {{145000000, 600000, k25k}, {430000000, 1600000, k25k},
-     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}}, 88000000},
-    {{145000000, 600000, k25k}, {430000000, 7600000, k25k},
-     {{{140000000, 440000000}, {140000000, 150000000}, {430000000, 440000000}}}, 88000000},
-    {{145000000, 0, k25k}, {430000000, 1600000, k25k},
-     {{{140000000, 440000000}, {140000000, 150000000}, {430000000, 440000000}}}, 88000000},
-    {{146520000, 600000, k5k}, {430000000, 5000000, k25k},
-     {{{140000000, 440000000}, {140000000, 150000000}, {430000000, 440000000}}}, 88000000},
-    {{146520000, 600000, k5k}, {430000000, 5000000, k25k},
-     {{{144000000, 440000000}, {144000000, 148000000}, {430000000, 440000000}}}, 88000000},
-    {{145000000, 600000, k25k}, {430000000, 7600000, k25k},
-     {{{108000000, 438000000}, {144000000, 146000000}, {430000000, 438000000}}}, 88000000},
-    {{145000000, 0, kAuto}, {433000000, 5000000, kAuto},
-     {{{108000000, 479000000}, {144000000, 146000000}, {430000000, 440000000}}}, 76000000},
+    {{146010000, 600000, k5k},
+     {440000000, 5000000, k25k},
+     {{{144000000, 450000000}, {144000000, 148000000}, {420000000, 450000000}}},
+     88000000},
+    {{146010000, 600000, k5k},
+     {440000000, 5000000, k25k},
+     {{{144000000, 450000000}, {144000000, 148000000}, {430000000, 450000000}}},
+     88000000},
+    {{145000000, 600000, k25k},
+     {430000000, 5000000, k25k},
+     {{{144000000, 450000000}, {144000000, 148000000}, {420000000, 450000000}}},
+     88000000},
+    {{145000000, 600000, k5k},
+     {430000000, 5000000, k20k},
+     {{{144000000, 440000000}, {144000000, 148000000}, {430000000, 440000000}}},
+     88000000},
+    {{145000000, 0, k20k},
+     {430000000, 0, k20k},
+     {{{144000000, 432000000}, {144000000, 146000000}, {430000000, 432000000}}},
+     88000000},
+    {{145000000, 600000, k20k},
+     {433000000, 5000000, k20k},
+     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}},
+     88000000},
+    {{145000000, 600000, k25k},
+     {432000000, 4600000, k25k},
+     {{{144000000, 438000000}, {144000000, 146000000}, {432000000, 438000000}}},
+     88000000},
+    {{145000000, 600000, k25k},
+     {430000000, 7600000, k25k},
+     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}},
+     88000000},
+    {{145000000, 600000, k25k},
+     {430000000, 7600000, k25k},
+     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}},
+     88000000},
+    {{145000000, 600000, k25k},
+     {430000000, 1600000, k25k},
+     {{{144000000, 440000000}, {144000000, 146000000}, {430000000, 440000000}}},
+     88000000},
+    {{145000000, 600000, k25k},
+     {430000000, 7600000, k25k},
+     {{{140000000, 440000000}, {140000000, 150000000}, {430000000, 440000000}}},
+     88000000},
+    {{145000000, 0, k25k},
+     {430000000, 1600000, k25k},
+     {{{140000000, 440000000}, {140000000, 150000000}, {430000000, 440000000}}},
+     88000000},
+    {{146520000, 600000, k5k},
+     {430000000, 5000000, k25k},
+     {{{140000000, 440000000}, {140000000, 150000000}, {430000000, 440000000}}},
+     88000000},
+    {{146520000, 600000, k5k},
+     {430000000, 5000000, k25k},
+     {{{144000000, 440000000}, {144000000, 148000000}, {430000000, 440000000}}},
+     88000000},
+    {{145000000, 600000, k25k},
+     {430000000, 7600000, k25k},
+     {{{108000000, 438000000}, {144000000, 146000000}, {430000000, 438000000}}},
+     88000000},
+    {{145000000, 0, kAuto},
+     {433000000, 5000000, kAuto},
+     {{{108000000, 479000000}, {144000000, 146000000}, {430000000, 440000000}}},
+     76000000},
 }};
 
 // Band template 0, the air band, is the same for every destination.
@@ -108,8 +140,7 @@ datCh DefaultRecord(const DefaultChannel& channel, std::uint8_t mode) {
 
 // The band templates 0 (air band), 1 (VHF) and 2 (UHF) of a destination.
 std::array<datCh, 3> BandTemplatesOf(const DestinationDefaults& defaults) {
-  return {DefaultRecord(kAirBandChannel, ChannelMode::kAm),
-          DefaultRecord(defaults.vhf, ChannelMode::kFm),
+  return {DefaultRecord(kAirBandChannel, ChannelMode::kAm), DefaultRecord(defaults.vhf, ChannelMode::kFm),
           DefaultRecord(defaults.uhf, ChannelMode::kFm)};
 }
 
@@ -119,8 +150,7 @@ const datCh& TemplateForBand(const std::array<datCh, 3>& templates, int band) {
 
 // The 17-byte form the radio keeps its band templates in.
 std::array<std::uint8_t, kBandTemplateSize> EncodeBandTemplate(const datCh& t) {
-  const RasterCodes codes =
-      ChooseRasterCodes(t.frequency, t.offset, Allows8_33kHzRaster(t.frequency));
+  const RasterCodes codes = ChooseRasterCodes(t.frequency, t.offset, Allows8_33kHzRaster(t.frequency));
   std::array<std::uint8_t, kBandTemplateSize> b{};
   for (int i = 0; i < 4; ++i) {
     const int shift = 24 - 8 * i;
@@ -131,8 +161,7 @@ std::array<std::uint8_t, kBandTemplateSize> EncodeBandTemplate(const datCh& t) {
   b[9] = t.mode;
   b[10] = t.tuningStep;
   b[11] = static_cast<std::uint8_t>(t.digitalSquelch << 5 | (t.audioFrequency >> 4 & 0x1F));
-  b[12] = static_cast<std::uint8_t>((t.audioFrequency & 0x0F) << 4 | (t.duplex & 0x03) << 2 |
-                                    (t.dtcsPolarity & 0x03));
+  b[12] = static_cast<std::uint8_t>((t.audioFrequency & 0x0F) << 4 | (t.duplex & 0x03) << 2 | (t.dtcsPolarity & 0x03));
   b[13] = static_cast<std::uint8_t>(t.repeaterTone << 2 | (t.toneSquelchTone >> 4 & 0x03));
   b[14] = static_cast<std::uint8_t>((t.toneSquelchTone & 0x0F) << 4 | (t.toneMode & 0x0F));
   b[15] = t.dtcsCode;
@@ -140,8 +169,7 @@ std::array<std::uint8_t, kBandTemplateSize> EncodeBandTemplate(const datCh& t) {
   return b;
 }
 
-void WriteTemplates(cmcEeprom& image, const DestinationDefaults& defaults,
-                    const std::array<datCh, 3>& templates) {
+void WriteTemplates(cmcEeprom& image, const DestinationDefaults& defaults, const std::array<datCh, 3>& templates) {
   for (std::size_t t = 0; t < templates.size(); ++t) {
     WriteBytes(image, kRadioBandTemplates + kBandTemplateSize * static_cast<Address>(t),
                EncodeBandTemplate(templates[t]));
@@ -162,8 +190,7 @@ void StoreScanEdge(cmcEeprom& image, const std::array<datCh, 3>& templates, Hert
   StoreChannel(image, edge, index);
 }
 
-void WriteChannels(cmcEeprom& image, const DestinationDefaults& defaults,
-                   const std::array<datCh, 3>& templates) {
+void WriteChannels(cmcEeprom& image, const DestinationDefaults& defaults, const std::array<datCh, 3>& templates) {
   const datCh& vhf = templates[1];
   const datCh& uhf = templates[2];
   StoreChannel(image, vhf, 0);
@@ -182,8 +209,7 @@ void WriteChannels(cmcEeprom& image, const DestinationDefaults& defaults,
 void WriteIdentity(cmcEeprom& image) {
   image.SetByte(kMapRevision, 1);
   for (std::size_t i = 0; i < kFormatSignatureText.size(); ++i) {
-    image.SetByte(kFormatSignature + static_cast<Address>(i),
-                  static_cast<std::uint8_t>(kFormatSignatureText[i]));
+    image.SetByte(kFormatSignature + static_cast<Address>(i), static_cast<std::uint8_t>(kFormatSignatureText[i]));
   }
 }
 

@@ -29,8 +29,7 @@ namespace Bands {
 
 // Band numbers start at these bounds: 0 air band, 1 VHF, 2 between, 3 UHF, 4 above; a
 // frequency below the first bound is band 5.
-inline constexpr std::array<Hertz, 5> kBandBounds{108000000, 137000000, 174000001, 380000000,
-                                                  479000001};
+inline constexpr std::array<Hertz, 5> kBandBounds{108000000, 137000000, 174000001, 380000000, 479000001};
 inline constexpr int kBelowBands = 5;
 inline constexpr Hertz kAirBandLimit = kBandBounds[1];
 
@@ -94,38 +93,51 @@ struct DestinationRow {
 
 namespace DestinationRows {
 
-inline constexpr DestinationRow kRow0{
-    {{{0, 144000000}, {148000001, 420000000}, {450000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastNarrow, 500000, 12000000};
-inline constexpr DestinationRow kRow1{
-    {{{0, 144000000}, {148000001, 430000000}, {450000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastNarrow, 500000, 12000000};
-inline constexpr DestinationRow kRow2{
-    {{{0, 144000000}, {148000001, 420000000}, {450000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 500000, 20000000};
-inline constexpr DestinationRow kRow3{
-    {{{0, 144000000}, {148000001, 430000000}, {440000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 500000, 12000000};
+inline constexpr DestinationRow kRow0{{{{0, 144000000}, {148000001, 420000000}, {450000001, kNoUpperLimit}}},
+                                      3,
+                                      Bands::kFmBroadcastNarrow,
+                                      500000,
+                                      12000000};
+inline constexpr DestinationRow kRow1{{{{0, 144000000}, {148000001, 430000000}, {450000001, kNoUpperLimit}}},
+                                      3,
+                                      Bands::kFmBroadcastNarrow,
+                                      500000,
+                                      12000000};
+inline constexpr DestinationRow kRow2{{{{0, 144000000}, {148000001, 420000000}, {450000001, kNoUpperLimit}}},
+                                      3,
+                                      Bands::kFmBroadcastWide,
+                                      500000,
+                                      20000000};
+inline constexpr DestinationRow kRow3{{{{0, 144000000}, {148000001, 430000000}, {440000001, kNoUpperLimit}}},
+                                      3,
+                                      Bands::kFmBroadcastWide,
+                                      500000,
+                                      12000000};
 inline constexpr DestinationRow kRow4{
-    {{{0, 144000000}, {146000001, 430000000}, {432000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 0, 0};
-inline constexpr DestinationRow kRow5{
-    {{{0, 144000000}, {146000001, 430000000}, {440000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 500000, 20000000};
-inline constexpr DestinationRow kRow6{
-    {{{0, 144000000}, {146000001, 432000000}, {438000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 500000, 28000000};
-inline constexpr DestinationRow kRow7{
-    {{{0, 144000000}, {146000001, 430000000}, {440000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 500000, 28000000};
-inline constexpr DestinationRow kRow10{
-    {{{0, 140000000}, {150000001, 430000000}, {440000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 500000, 28000000};
-inline constexpr DestinationRow kRow12{kRow10.inhibited, kRow10.inhibitedCount,
-                                       Bands::kFmBroadcastWide, 500000, 0};
+    {{{0, 144000000}, {146000001, 430000000}, {432000001, kNoUpperLimit}}}, 3, Bands::kFmBroadcastWide, 0, 0};
+inline constexpr DestinationRow kRow5{{{{0, 144000000}, {146000001, 430000000}, {440000001, kNoUpperLimit}}},
+                                      3,
+                                      Bands::kFmBroadcastWide,
+                                      500000,
+                                      20000000};
+inline constexpr DestinationRow kRow6{{{{0, 144000000}, {146000001, 432000000}, {438000001, kNoUpperLimit}}},
+                                      3,
+                                      Bands::kFmBroadcastWide,
+                                      500000,
+                                      28000000};
+inline constexpr DestinationRow kRow7{{{{0, 144000000}, {146000001, 430000000}, {440000001, kNoUpperLimit}}},
+                                      3,
+                                      Bands::kFmBroadcastWide,
+                                      500000,
+                                      28000000};
+inline constexpr DestinationRow kRow10{{{{0, 140000000}, {150000001, 430000000}, {440000001, kNoUpperLimit}}},
+                                       3,
+                                       Bands::kFmBroadcastWide,
+                                       500000,
+                                       28000000};
+inline constexpr DestinationRow kRow12{kRow10.inhibited, kRow10.inhibitedCount, Bands::kFmBroadcastWide, 500000, 0};
 inline constexpr DestinationRow kRow13{
-    {{{0, 144000000}, {148000001, 430000000}, {440000001, kNoUpperLimit}}}, 3,
-    Bands::kFmBroadcastWide, 500000, 0};
+    {{{0, 144000000}, {148000001, 430000000}, {440000001, kNoUpperLimit}}}, 3, Bands::kFmBroadcastWide, 500000, 0};
 inline constexpr DestinationRow kRow14{{{{0, 108000000},
                                          {137000000, 144000000},
                                          {146000001, 430000000},
@@ -146,10 +158,8 @@ inline constexpr DestinationRow kRow15{
 
 // Row d serves destination d; codes outside 0-15 use row 15.
 inline constexpr std::array<DestinationRow, kDestinationCount> kDestinationRows{
-    DestinationRows::kRow0,  DestinationRows::kRow1,  DestinationRows::kRow2,
-    DestinationRows::kRow3,  DestinationRows::kRow4,  DestinationRows::kRow5,
-    DestinationRows::kRow6,  DestinationRows::kRow7,  DestinationRows::kRow7,
-    DestinationRows::kRow7,  DestinationRows::kRow10, DestinationRows::kRow10,
-    DestinationRows::kRow12, DestinationRows::kRow13, DestinationRows::kRow14,
-    DestinationRows::kRow15,
+    DestinationRows::kRow0,  DestinationRows::kRow1,  DestinationRows::kRow2,  DestinationRows::kRow3,
+    DestinationRows::kRow4,  DestinationRows::kRow5,  DestinationRows::kRow6,  DestinationRows::kRow7,
+    DestinationRows::kRow7,  DestinationRows::kRow7,  DestinationRows::kRow10, DestinationRows::kRow10,
+    DestinationRows::kRow12, DestinationRows::kRow13, DestinationRows::kRow14, DestinationRows::kRow15,
 };

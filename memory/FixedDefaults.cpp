@@ -76,12 +76,9 @@ void CopyRange(cmcEeprom& image, const cmcEeprom& defaults, const FixedRange& ra
 }
 
 // Band number to band template: 0 and 1 have their own, every other band shares template 2.
-std::size_t TemplateOfBand(int band) {
-  return band == 0 || band == 1 ? static_cast<std::size_t>(band) : 2;
-}
+std::size_t TemplateOfBand(int band) { return band == 0 || band == 1 ? static_cast<std::size_t>(band) : 2; }
 
-void MergeChannel(datCh& record, cmcEeprom& templateSource, const datCh& bandTemplate, int band,
-                  std::int32_t code) {
+void MergeChannel(datCh& record, cmcEeprom& templateSource, const datCh& bandTemplate, int band, std::int32_t code) {
   record.frequency = SnapFrequency(record.frequency, band == 0);
   if (record.toneMode > ToneMode::kLastDefined) record.toneMode = ToneMode::kOff;
   if (!ChannelMode::IsDefined(record.mode)) {
@@ -192,9 +189,8 @@ void CopyFixedBytes(cmcEeprom& image, const cmcEeprom& defaults, std::int32_t co
   }
   const std::uint8_t expansion = image.GetByte(kReceiveExpansionByte);
   const bool expanded = CurrentModelSettings().ReceiveExpansion();
-  image.SetByte(kReceiveExpansionByte,
-                static_cast<std::uint8_t>(expanded ? expansion | kReceiveExpansionBit
-                                                   : expansion & ~kReceiveExpansionBit));
+  image.SetByte(kReceiveExpansionByte, static_cast<std::uint8_t>(expanded ? expansion | kReceiveExpansionBit
+                                                                          : expansion & ~kReceiveExpansionBit));
 }
 
 }  // namespace

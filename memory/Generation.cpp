@@ -29,28 +29,20 @@ const GenerationFacts& FactsOf(int generation) {
 
 }  // namespace
 
-int NormaliseGeneration(int generation) {
-  return generation < 1 || generation > 3 ? 3 : generation;
-}
+int NormaliseGeneration(int generation) { return generation < 1 || generation > 3 ? 3 : generation; }
 
-std::int32_t ImageSizeOf(int generation) {
-  return std::max(kMinimumImageSize, FactsOf(generation).imageSize);
-}
+std::int32_t ImageSizeOf(int generation) { return std::max(kMinimumImageSize, FactsOf(generation).imageSize); }
 
 void PrepareImage(cmcEeprom& image, int generation) {
   image.SetSize(ImageSizeOf(generation));
   image.Fill(0xFF);
 }
 
-AddressRangeList CloneRangesOf(int /*generation*/) {
-  return {{0, MemoryMap::kExchangedEnd}, kAddressRangeEnd};
-}
+AddressRangeList CloneRangesOf(int /*generation*/) { return {{0, MemoryMap::kExchangedEnd}, kAddressRangeEnd}; }
 
 std::string GenerationName(int generation) { return FactsOf(generation).name; }
 
-int GenerationFromListPosition(int position) {
-  return position >= 1 && position <= 3 ? 4 - position : 3;
-}
+int GenerationFromListPosition(int position) { return position >= 1 && position <= 3 ? 4 - position : 3; }
 
 int ListPositionOfGeneration(int generation) {
   for (int position = 1; position <= 3; ++position) {
@@ -65,10 +57,8 @@ bool CheckImageIdentity(const cmcEeprom& image, int generation, bool checkSignat
   if (!image.ReadBlock(facts.mapRevisionAddress, &revision, 1) || revision != 1) return false;
   if (!checkSignature) return true;
   std::array<std::uint8_t, MemoryMap::kFormatSignatureText.size()> signature{};
-  if (!image.ReadBlock(facts.signatureAddress, signature.data(),
-                       static_cast<std::int32_t>(signature.size()))) {
+  if (!image.ReadBlock(facts.signatureAddress, signature.data(), static_cast<std::int32_t>(signature.size()))) {
     return false;
   }
-  return std::memcmp(signature.data(), MemoryMap::kFormatSignatureText.data(),
-                     signature.size()) == 0;
+  return std::memcmp(signature.data(), MemoryMap::kFormatSignatureText.data(), signature.size()) == 0;
 }

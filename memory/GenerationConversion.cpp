@@ -31,8 +31,8 @@ cmcEeprom FittedCopy(const cmcEeprom& source, int generation) {
 
 }  // namespace
 
-void ConvertGeneration(cmcEeprom& destination, const cmcEeprom& source, int targetGeneration,
-                       int sourceGeneration, const cmcEeprom& defaults) {
+void ConvertGeneration(cmcEeprom& destination, const cmcEeprom& source, int targetGeneration, int sourceGeneration,
+                       const cmcEeprom& defaults) {
   const int target = NormaliseGeneration(targetGeneration);
   int generation = NormaliseGeneration(sourceGeneration);
   if (generation == target) {

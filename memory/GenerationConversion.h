@@ -14,5 +14,5 @@
 // There is no failure: every byte of source is data, never an index that is followed
 // unchecked, and a source whose size is not its generation's is read as that size (bytes it
 // lacks are blank, 0xFF; bytes beyond are ignored).
-void ConvertGeneration(cmcEeprom& destination, const cmcEeprom& source, int targetGeneration,
-                       int sourceGeneration, const cmcEeprom& defaults);
+void ConvertGeneration(cmcEeprom& destination, const cmcEeprom& source, int targetGeneration, int sourceGeneration,
+                       const cmcEeprom& defaults);

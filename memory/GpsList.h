@@ -14,7 +14,7 @@
 inline constexpr int kGpsNoGroupStart = -1;
 
 struct GpsGroups {
-  int length = 0;                  // entries in the list
+  int length = 0;  // entries in the list
   // First list position, kGpsNoGroupStart when empty.
   std::array<int, MemoryMap::kGpsGroupCount> start{};
   std::array<int, MemoryMap::kGpsGroupCount> count{};

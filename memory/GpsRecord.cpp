@@ -36,24 +36,21 @@ LocalDateTime CivilFromMinutes(std::int64_t minutes, int second) {
   days += 719468;
   const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
   const std::int64_t dayOfEra = days - era * 146097;
-  const std::int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
   const int day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
   const int month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
   const auto year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-  return {year, month, day, static_cast<int>(minuteOfDay / 60), static_cast<int>(minuteOfDay % 60),
-          second};
+  return {year, month, day, static_cast<int>(minuteOfDay / 60), static_cast<int>(minuteOfDay % 60), second};
 }
 
 // The computer's local time turned into UTC with the radio's own UTC offset.
 LocalDateTime RadioUtcNow(const cmcEeprom& image) {
   const LocalDateTime local = CurrentModelSettings().LocalTimeNow();
   const auto offset = static_cast<std::int16_t>(ReadU16(image, kRadioUtcOffset));
-  const std::int64_t minutes = DaysFromCivil(local.year, local.month, local.day) * 1440 +
-                               local.hour * 60 + local.minute -
-                               (offset == kUtcOffsetNotSet ? 0 : offset);
+  const std::int64_t minutes = DaysFromCivil(local.year, local.month, local.day) * 1440 + local.hour * 60 +
+                               local.minute - (offset == kUtcOffsetNotSet ? 0 : offset);
   return CivilFromMinutes(minutes, local.second);
 }
 

@@ -22,8 +22,7 @@ HistoryLayout LayoutOf(int kind) {
     case RecordKind::kHistoryFrom:
       return {kHistoryFromSlots, kHistoryFromCount, kHistoryFrom, kCallSignLength};
     case RecordKind::kHistoryFromAnalog:
-      return {kHistoryFromAnalogSlots, kHistoryFromAnalogCount, kHistoryFromAnalog,
-              kHistoryFromAnalogSize};
+      return {kHistoryFromAnalogSlots, kHistoryFromAnalogCount, kHistoryFromAnalog, kHistoryFromAnalogSize};
     case RecordKind::kHistoryTo:
       return {kHistoryToSlots, kHistoryToCount, kHistoryTo, kCallSignLength};
     default:
@@ -69,9 +68,7 @@ void LookUpHistoryEntry(datCh& r, const cmcEeprom& image, int kind) {
       return TakeRepeater(r, image, FindFmRepeater(image, r.callSign, r.frequency), false);
     case RecordKind::kHistoryTo:
       if (r.callSign[0] == '/') {
-        return TakeRepeater(r, image,
-                            FindRepeaterByCall(image, ViewOf(r.callSign), {}, CallSignRule::kSlash),
-                            false);
+        return TakeRepeater(r, image, FindRepeaterByCall(image, ViewOf(r.callSign), {}, CallSignRule::kSlash), false);
       }
       return TakeYourCall(r, image, FindYourCallLoose(image, r.callSign));
     default:

@@ -17,8 +17,7 @@ constexpr std::uint16_t kNone16 = 0xFFFF;
 constexpr int kDvRepeater = 0;
 
 bool FailsChannelChecks(const datCh& record) {
-  return CheckFrequency(record) || CheckOffsetGrid(record) || CheckModeForBand(record) ||
-         CheckStepForBand(record);
+  return CheckFrequency(record) || CheckOffsetGrid(record) || CheckModeForBand(record) || CheckStepForBand(record);
 }
 
 // A rejected channel takes the defaults' channel; a memory channel is emptied as well, and

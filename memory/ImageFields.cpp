@@ -24,9 +24,7 @@ void WriteU32(cmcEeprom& image, Address address, std::uint32_t value) {
   WriteU16(image, address + 2, static_cast<std::uint16_t>(value));
 }
 
-bool ReadBit(const cmcEeprom& image, Address map, int n) {
-  return (image.GetByte(map + n / 8) >> (n % 8) & 1) != 0;
-}
+bool ReadBit(const cmcEeprom& image, Address map, int n) { return (image.GetByte(map + n / 8) >> (n % 8) & 1) != 0; }
 
 void WriteBit(cmcEeprom& image, Address map, int n, bool set) {
   const Address address = map + n / 8;
@@ -40,8 +38,7 @@ CallSignText ReadPackedCallSign(const cmcEeprom& image, Address address) {
   for (int i = 0; i < 7; ++i) bits = bits << 8 | image.GetByte(address + i);
   CallSignText call;
   for (int c = 0; c < 8; ++c) {
-    call[static_cast<std::size_t>(c)] =
-        static_cast<char>(bits >> (kPackedBits - 7 * (c + 1)) & 0x7F);
+    call[static_cast<std::size_t>(c)] = static_cast<char>(bits >> (kPackedBits - 7 * (c + 1)) & 0x7F);
   }
   return call;
 }
@@ -55,8 +52,7 @@ void WritePackedCallSign(cmcEeprom& image, Address address, const CallSignText& 
 }
 
 GpsPosition ReadPosition(const cmcEeprom& image, Address address) {
-  return {image.GetByte(address), ReadU16(image, address + 1),
-          static_cast<char>(image.GetByte(address + 3))};
+  return {image.GetByte(address), ReadU16(image, address + 1), static_cast<char>(image.GetByte(address + 3))};
 }
 
 void WritePosition(cmcEeprom& image, Address address, const GpsPosition& position) {

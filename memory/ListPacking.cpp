@@ -55,8 +55,7 @@ void CopyRepeaterEntry(cmcEeprom& image, const cmcEeprom& source, int position, 
   WriteBytes(image, RepeaterAddress(position), bytes);
   WriteBit(image, kRepeaterRpt1UseBits, position, ReadBit(source, kRepeaterRpt1UseBits, entry));
   const int reference = ReadU16(source, RepeaterAddress(entry) + kGatewayReferenceOffset);
-  const CallSignText gateway =
-      reference < kRepeaterCount ? RepeaterGatewayOf(source, reference) : kBlankCallSign;
+  const CallSignText gateway = reference < kRepeaterCount ? RepeaterGatewayOf(source, reference) : kBlankCallSign;
   WritePackedCallSign(image, kRepeaterGateways + kPackedCallSignSize * position, gateway);
 }
 
@@ -145,8 +144,7 @@ void PackGateways(cmcEeprom& image, int count) {
 void PackYourCallOrder(cmcEeprom& image) {
   const int count = YourCallCount(image);
   for (int position = 0; position < kYourCallCount; ++position) {
-    image.SetByte(kYourCallOrder + position,
-                  position < count ? static_cast<std::uint8_t>(position) : kEmptySlot8);
+    image.SetByte(kYourCallOrder + position, position < count ? static_cast<std::uint8_t>(position) : kEmptySlot8);
   }
 }
 

@@ -9,8 +9,6 @@ const ModelSettings* installedSettings = nullptr;
 
 }  // namespace
 
-const ModelSettings& CurrentModelSettings() {
-  return installedSettings ? *installedSettings : kDefaultSettings;
-}
+const ModelSettings& CurrentModelSettings() { return installedSettings ? *installedSettings : kDefaultSettings; }
 
 void InstallModelSettings(const ModelSettings* settings) { installedSettings = settings; }

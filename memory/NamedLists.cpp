@@ -44,14 +44,11 @@ std::string NamedListKey(NamedList list, int position) {
   return std::string{static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
 }
 
-Address NamedListNameAddress(NamedList list, int position) {
-  return LayoutOf(list).firstName + kNameLength * position;
-}
+Address NamedListNameAddress(NamedList list, int position) { return LayoutOf(list).firstName + kNameLength * position; }
 
 std::string NamedListLabel(const cmcEeprom& image, NamedList list, int position) {
   if (position < 0 || position >= NamedListCount(list)) return {};
   std::string name(kNameLength, ' ');
-  image.ReadBlock(NamedListNameAddress(list, position), reinterpret_cast<std::uint8_t*>(name.data()),
-                  kNameLength);
+  image.ReadBlock(NamedListNameAddress(list, position), reinterpret_cast<std::uint8_t*>(name.data()), kNameLength);
   return NamedListKey(list, position) + ": " + name;
 }

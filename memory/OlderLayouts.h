@@ -45,8 +45,8 @@ struct ReceivedCallLayout {
 
 inline constexpr ReceivedCallLayout kGeneration1ReceivedCalls{90472, 90522, 92822, 93822, 105686};
 inline constexpr ReceivedCallLayout kGeneration2ReceivedCalls{
-    MemoryMap::kReceivedStatus, MemoryMap::kReceivedCalls, MemoryMap::kReceivedMessages,
-    MemoryMap::kReceivedPositions, MemoryMap::kReceivedPositionTable};
+    MemoryMap::kReceivedStatus, MemoryMap::kReceivedCalls, MemoryMap::kReceivedMessages, MemoryMap::kReceivedPositions,
+    MemoryMap::kReceivedPositionTable};
 
 // Generation-2 facts the current memory map does not name.
 namespace Generation2 {
@@ -112,9 +112,8 @@ inline constexpr int kGpsAltitude = 14;
 // SSID texts of generation 1's SSID index; index 0 is none. Generation 2 stores the text,
 // at most two characters, 0xFF-filled.
 inline constexpr std::array<std::string_view, 43> kSsidTexts{
-    "",   "0",  "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13",
-    "14", "15", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J",  "K",  "L",  "M",
-    "N",  "O",  "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y",  "Z"};
+    "",  "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "A", "B", "C", "D", "E",
+    "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q",  "R",  "S",  "T",  "U",  "V",  "W", "X", "Y", "Z"};
 
 // One row of a step: length bytes go from source to target. Copy rows move them as they are;
 // the other kinds say how a value changes or where it comes from instead.
@@ -136,19 +135,19 @@ struct ByteMove {
 // Generation 1 to 2, in this order; what no row names stays 0xFF. The converted lists
 // (repeater entries, received calls, GPS memories) are separate.
 inline constexpr std::array<ByteMove, 29> kStep1To2Moves{{
-    {107008, 103936, 1550},  // repeater order and the 25 group starts (25-29 stay empty)
-    {108568, 105486, 260},   // your-call order, received call positions, From slots
-    {108838, 105746, 20},    // To slots
-    {108863, 105766, 321},   // GPS order, GPS group starts, RPT1-use bits
-    {0, 0, 43200},           // channels, side tables, names, DTMF, broadcast radio
-    {80700, 79950, 5250},    // gateway call signs
+    {107008, 103936, 1550},                         // repeater order and the 25 group starts (25-29 stay empty)
+    {108568, 105486, 260},                          // your-call order, received call positions, From slots
+    {108838, 105746, 20},                           // To slots
+    {108863, 105766, 321},                          // GPS order, GPS group starts, RPT1-use bits
+    {0, 0, 43200},                                  // channels, side tables, names, DTMF, broadcast radio
+    {80700, 79950, 5250},                           // gateway call signs
     {85950, 0, 480, ByteMoveKind::FillWithSpaces},  // repeater group names 25-29 stay blank
     {85950, 85200, 400},                            // repeater group names 0-24
     {86430, 85600, 4872},                           // my call signs, your call signs and names
     {99252, 97122, 80},                             // From history
     {99452, 97202, 160},                            // To history
-    {99652, 97362, 102},    // transmit messages and the two bytes after them
-    {106576, 103472, 416},  // GPS group names
+    {99652, 97362, 102},                            // transmit messages and the two bytes after them
+    {106576, 103472, 416},                          // GPS group names
     {109186, 106089, 12},
     {109198, 106102, 19},
     {109217, 106121, 1, ByteMoveKind::SwapOneAndTwo},
@@ -225,8 +224,7 @@ inline constexpr std::array<FieldMove, 2> kGpsMemoryUp{{{0, 0, 14}, {18, 14, 16}
 inline constexpr std::array<FieldMove, 2> kGpsMemoryDown{{{0, 0, 14}, {14, 18, 16}}};
 
 // Received position block, 66 bytes in generation 1, 92 in generation 2.
-inline constexpr std::array<FieldMove, 4> kReceivedPositionUp{
-    {{0, 0, 12}, {12, 16, 2}, {25, 19, 4}, {49, 23, 43}}};
+inline constexpr std::array<FieldMove, 4> kReceivedPositionUp{{{0, 0, 12}, {12, 16, 2}, {25, 19, 4}, {49, 23, 43}}};
 // Course and speed, moved up for the position data types only.
 inline constexpr std::array<FieldMove, 2> kReceivedCourseSpeedUp{{{30, 12, 2}, {32, 14, 2}}};
 inline constexpr std::array<FieldMove, 6> kReceivedPositionDown{
@@ -234,8 +232,7 @@ inline constexpr std::array<FieldMove, 6> kReceivedPositionDown{
 
 // Repeater snapshot record of the settings, 65 bytes in generation 2, 64 in generation 1
 // (which drops generation-2 byte 10 and packs the flags at 9).
-inline constexpr std::array<FieldMove, 3> kRepeaterSnapshotDown{
-    {{0, 0, 9}, {10, 11, 1}, {11, 12, 53}}};
+inline constexpr std::array<FieldMove, 3> kRepeaterSnapshotDown{{{0, 0, 9}, {10, 11, 1}, {11, 12, 53}}};
 
 // Compile-time proofs that the tables stay inside the images; MoveFields proves the same of
 // the field-move tables where it uses them.
@@ -260,16 +257,12 @@ static_assert(MovesInExchangedRange(kStep1To2Moves));
 static_assert(MovesInExchangedRange(kStep2To1Moves));
 static_assert(MovesInExchangedRange(kStep2To3Moves));
 
-static_assert(InExchangedRange(Generation1::kRepeaters,
-                               MemoryMap::kRepeaterCount* Generation1::kRepeaterRecordSize));
+static_assert(InExchangedRange(Generation1::kRepeaters, MemoryMap::kRepeaterCount* Generation1::kRepeaterRecordSize));
 static_assert(InExchangedRange(kGeneration1ReceivedCalls.positions,
                                MemoryMap::kReceivedCallCount* Generation1::kReceivedPositionSize));
-static_assert(InExchangedRange(Generation1::kGpsMemories,
-                               MemoryMap::kGpsMemoryCount* Generation1::kGpsRecordSize));
-static_assert(InExchangedRange(Generation1::kRepeaterSnapshots[1],
-                               Generation1::kRepeaterSnapshotSize));
-static_assert(InExchangedRange(Generation2::kRepeaterSnapshots[1],
-                               Generation2::kRepeaterSnapshotSize));
+static_assert(InExchangedRange(Generation1::kGpsMemories, MemoryMap::kGpsMemoryCount* Generation1::kGpsRecordSize));
+static_assert(InExchangedRange(Generation1::kRepeaterSnapshots[1], Generation1::kRepeaterSnapshotSize));
+static_assert(InExchangedRange(Generation2::kRepeaterSnapshots[1], Generation2::kRepeaterSnapshotSize));
 
 }  // namespace Checks
 

@@ -23,8 +23,7 @@ std::array<std::uint16_t, N> ReadU16Table(const cmcEeprom& image, MemoryMap::Add
 }
 
 template <std::size_t N>
-void WriteU16Table(cmcEeprom& image, MemoryMap::Address address,
-                   const std::array<std::uint16_t, N>& values) {
+void WriteU16Table(cmcEeprom& image, MemoryMap::Address address, const std::array<std::uint16_t, N>& values) {
   Record<2 * N> bytes;
   for (std::size_t i = 0; i < N; ++i) {
     bytes[2 * i] = static_cast<std::uint8_t>(values[i] >> 8);
@@ -40,8 +39,7 @@ RadioRepeaterOrder RadioRepeaterOrder::Read(const cmcEeprom& image) {
   order.entries_ = ReadU16Table<kRepeaterCount>(image, MemoryMap::kRepeaterOrder);
   order.starts_ = ReadU16Table<kRepeaterGroupCount>(image, MemoryMap::kRepeaterGroupStarts);
   order.length_ =
-      static_cast<int>(std::find(order.entries_.begin(), order.entries_.end(), kEmptySlot16) -
-                       order.entries_.begin());
+      static_cast<int>(std::find(order.entries_.begin(), order.entries_.end(), kEmptySlot16) - order.entries_.begin());
   return order;
 }
 
@@ -50,9 +48,7 @@ void RadioRepeaterOrder::Write(cmcEeprom& image) const {
   WriteU16Table(image, MemoryMap::kRepeaterGroupStarts, starts_);
 }
 
-std::uint16_t RadioRepeaterOrder::EntryAt(int position) const {
-  return entries_[static_cast<std::size_t>(position)];
-}
+std::uint16_t RadioRepeaterOrder::EntryAt(int position) const { return entries_[static_cast<std::size_t>(position)]; }
 
 RadioRepeaterOrder::GroupCounts RadioRepeaterOrder::CountsOfGroups() const {
   GroupCounts counts{};

@@ -38,19 +38,15 @@ bool IsFmMode(std::uint8_t repeaterMode) {
 }
 
 // An FM call sign may repeat in another band; a frequency of 0 is a band of its own.
-int CallSignBand(Hertz f) {
-  return f == 0 ? Bands::kRepeaterGroupAbove : indDestination::RepeaterBandGroup(f);
-}
+int CallSignBand(Hertz f) { return f == 0 ? Bands::kRepeaterGroupAbove : indDestination::RepeaterBandGroup(f); }
 
 bool IsEarlierDvHolder(const cmcEeprom& image, int entry, const datCh& record) {
   const CallSignText call = RepeaterCallSignOf(image, entry);
-  return RepeaterModeOf(image, entry) == kRepeaterModeDv && !IsBlank(call) &&
-         IsSameDvRepeater(call, record.callSign);
+  return RepeaterModeOf(image, entry) == kRepeaterModeDv && !IsBlank(call) && IsSameDvRepeater(call, record.callSign);
 }
 
 bool IsEarlierFmHolder(const cmcEeprom& image, int entry, const datCh& record) {
-  return IsFmMode(RepeaterModeOf(image, entry)) &&
-         RepeaterCallSignOf(image, entry) == record.callSign &&
+  return IsFmMode(RepeaterModeOf(image, entry)) && RepeaterCallSignOf(image, entry) == record.callSign &&
          CallSignBand(RepeaterFrequencyOf(image, entry)) == CallSignBand(record.frequency);
 }
 
@@ -68,14 +64,11 @@ constexpr std::array<RecordCheckFacts, 12> kChecks{{
     {"CheckModeForBand", "mode", CheckSeverity::kWarning, &CheckModeForBand, kChannelKinds},
     {"CheckStepForBand", "tuningStep", CheckSeverity::kWarning, &CheckStepForBand, kChannelKinds},
     {"CheckBankConflict", "bank", CheckSeverity::kError, &CheckBankConflict, kChannelKinds},
-    {"CheckBroadcastFrequency", "frequency", CheckSeverity::kWarning, &CheckBroadcastFrequency,
-     kBroadcastKinds},
+    {"CheckBroadcastFrequency", "frequency", CheckSeverity::kWarning, &CheckBroadcastFrequency, kBroadcastKinds},
     {"CheckYourCall", "callSign", CheckSeverity::kWarning, &CheckYourCall, kYourCallKinds},
     {"CheckRepeaterCall", "callSign", CheckSeverity::kWarning, &CheckRepeaterCall, kRepeaterKinds},
-    {"CheckRepeaterFrequency", "frequency", CheckSeverity::kWarning, &CheckRepeaterFrequency,
-     kRepeaterKinds},
-    {"CheckRepeaterFrequencyRange", "frequency", CheckSeverity::kError, &CheckRepeaterFrequencyRange,
-     kRepeaterKinds},
+    {"CheckRepeaterFrequency", "frequency", CheckSeverity::kWarning, &CheckRepeaterFrequency, kRepeaterKinds},
+    {"CheckRepeaterFrequencyRange", "frequency", CheckSeverity::kError, &CheckRepeaterFrequencyRange, kRepeaterKinds},
     {"CheckRepeaterDuplex", "duplex", CheckSeverity::kWarning, &CheckRepeaterDuplex, kRepeaterKinds},
 }};
 
@@ -90,8 +83,7 @@ void AddFindings(std::vector<ListFinding>& findings, const datCh& record) {
   }
 }
 
-void AddListFindings(std::vector<ListFinding>& findings, cmcEeprom& image, int kind, int first,
-                     int end) {
+void AddListFindings(std::vector<ListFinding>& findings, cmcEeprom& image, int kind, int first, int end) {
   datCh record(image);
   for (int index = first; index < end; ++index) {
     record.Load(kind, index);
@@ -120,8 +112,7 @@ bool CheckFrequencyRange(const datCh& record) {
 }
 
 bool CheckOffsetGrid(const datCh& record) {
-  return record.IsUsed() && !IsOnOffsetGrid(record.offset) &&
-         indDestination::BandNumber(record.frequency) != 0;
+  return record.IsUsed() && !IsOnOffsetGrid(record.offset) && indDestination::BandNumber(record.frequency) != 0;
 }
 
 bool CheckModeForBand(const datCh& record) {
@@ -131,8 +122,7 @@ bool CheckModeForBand(const datCh& record) {
 }
 
 bool CheckStepForBand(const datCh& record) {
-  return record.IsUsed() && record.tuningStep == TuningStep::k8_33kHz &&
-         !indDestination::IsAirBand(record.frequency);
+  return record.IsUsed() && record.tuningStep == TuningStep::k8_33kHz && !indDestination::IsAirBand(record.frequency);
 }
 
 bool CheckBankConflict(const datCh& record) {
@@ -156,8 +146,7 @@ bool CheckBroadcastFrequency(const datCh& record) {
 }
 
 bool CheckYourCall(const datCh& record) {
-  return IsBlank(record.callSign) ||
-         FindYourCall(ImageOf(record), record.callSign) != record.Index();
+  return IsBlank(record.callSign) || FindYourCall(ImageOf(record), record.callSign) != record.Index();
 }
 
 bool CheckRepeaterCall(const datCh& record) {
@@ -183,8 +172,7 @@ bool CheckRepeaterFrequency(const datCh& record) {
 }
 
 bool CheckRepeaterFrequencyRange(const datCh& record) {
-  return record.IsUsed() && record.frequency != 0 &&
-         !Bands::kRepeaterFrequencyLimits.Contains(record.frequency);
+  return record.IsUsed() && record.frequency != 0 && !Bands::kRepeaterFrequencyLimits.Contains(record.frequency);
 }
 
 bool CheckRepeaterDuplex(const datCh& record) {

@@ -12,9 +12,7 @@ namespace {
 
 bool IsGroup(int group) { return group >= 0 && group < kRepeaterGroupCount; }
 
-int StoredGroupCount(const cmcEeprom& image, int group) {
-  return ReadU16(image, kRepeaterGroupCounts + 2 * group);
-}
+int StoredGroupCount(const cmcEeprom& image, int group) { return ReadU16(image, kRepeaterGroupCounts + 2 * group); }
 
 // Counts as the list uses them: each stored count is cut to what is left of the 750
 // positions after the groups before it.
@@ -27,9 +25,7 @@ bool IsModuleMatch(char a, char b) {
   return a == b || (isDefault(a) && isDefault(b));
 }
 
-bool SameFirst(std::string_view a, std::string_view b, std::size_t n) {
-  return a.substr(0, n) == b.substr(0, n);
-}
+bool SameFirst(std::string_view a, std::string_view b, std::size_t n) { return a.substr(0, n) == b.substr(0, n); }
 
 // Direct rule: first 7 characters and module.
 bool MatchesDirect(const CallSignText& entryCall, std::string_view call) {
@@ -43,9 +39,7 @@ bool MatchesSlash(const CallSignText& entryCall, std::string_view call) {
   return SameFirst(entry, call.substr(1), 6) && IsModuleMatch(entry[7], call[7]);
 }
 
-bool IsCountedDv(const cmcEeprom& image, int entry) {
-  return RepeaterModeOf(image, entry) == kRepeaterModeDv;
-}
+bool IsCountedDv(const cmcEeprom& image, int entry) { return RepeaterModeOf(image, entry) == kRepeaterModeDv; }
 
 template <typename Predicate>
 std::uint16_t FirstEntry(const cmcEeprom& image, Predicate&& matches) {
@@ -56,12 +50,10 @@ std::uint16_t FirstEntry(const cmcEeprom& image, Predicate&& matches) {
   return kNoRepeater;
 }
 
-std::uint16_t FindByGateway(const cmcEeprom& image, std::string_view gateway,
-                            std::string_view repeaterCall) {
+std::uint16_t FindByGateway(const cmcEeprom& image, std::string_view gateway, std::string_view repeaterCall) {
   const auto isBehindGateway = [&](int entry) {
     const CallSignText call = RepeaterCallSignOf(image, entry);
-    return IsCountedDv(image, entry) && !IsBlank(call) &&
-           ViewOf(RepeaterGatewayOf(image, entry)) == gateway;
+    return IsCountedDv(image, entry) && !IsBlank(call) && ViewOf(RepeaterGatewayOf(image, entry)) == gateway;
   };
   const auto callMatches = [&](int entry, std::string_view wanted, bool defaultModule) {
     const CallSignText call = RepeaterCallSignOf(image, entry);
@@ -69,12 +61,10 @@ std::uint16_t FindByGateway(const cmcEeprom& image, std::string_view gateway,
            (!defaultModule || IsModuleMatch(call[7], ' '));
   };
   if (repeaterCall.size() >= 7 && repeaterCall.find_first_not_of(' ') != std::string_view::npos) {
-    const std::uint16_t found =
-        FirstEntry(image, [&](int entry) { return callMatches(entry, repeaterCall, false); });
+    const std::uint16_t found = FirstEntry(image, [&](int entry) { return callMatches(entry, repeaterCall, false); });
     if (found != kNoRepeater) return found;
   }
-  const std::uint16_t atDefaultModule =
-      FirstEntry(image, [&](int entry) { return callMatches(entry, gateway, true); });
+  const std::uint16_t atDefaultModule = FirstEntry(image, [&](int entry) { return callMatches(entry, gateway, true); });
   if (atDefaultModule != kNoRepeater) return atDefaultModule;
   return FirstEntry(image, [&](int entry) { return callMatches(entry, gateway, false); });
 }
@@ -98,9 +88,7 @@ int GroupStart(const cmcEeprom& image, int group) {
   return start;
 }
 
-int GroupLast(const cmcEeprom& image, int group) {
-  return GroupStart(image, group) + GroupCount(image, group) - 1;
-}
+int GroupLast(const cmcEeprom& image, int group) { return GroupStart(image, group) + GroupCount(image, group) - 1; }
 
 int RepeaterCount(const cmcEeprom& image) {
   const int last = kRepeaterGroupCount - 1;
@@ -124,8 +112,8 @@ CallSignRule RuleForCallSign(std::string_view call) {
   return CallSignRule::kDirect;
 }
 
-std::uint16_t FindRepeaterByCall(const cmcEeprom& image, std::string_view call,
-                                 std::string_view repeaterCall, CallSignRule rule) {
+std::uint16_t FindRepeaterByCall(const cmcEeprom& image, std::string_view call, std::string_view repeaterCall,
+                                 CallSignRule rule) {
   if (call.size() < 8 || call.substr(8).find_first_not_of(' ') != std::string_view::npos) {
     return kNoRepeater;
   }
@@ -148,15 +136,13 @@ std::uint16_t FindRepeaterByCall(const cmcEeprom& image, std::string_view call,
   return kNoRepeater;
 }
 
-std::uint16_t FindRepeaterForCallSign(const cmcEeprom& image, std::string_view call,
-                                      std::string_view repeaterCall) {
+std::uint16_t FindRepeaterForCallSign(const cmcEeprom& image, std::string_view call, std::string_view repeaterCall) {
   return FindRepeaterByCall(image, call, repeaterCall, RuleForCallSign(call));
 }
 
 std::uint16_t FindRepeaterByName(const cmcEeprom& image, const NameText& name) {
-  return FirstEntry(image, [&](int entry) {
-    return IsCountedDv(image, entry) && RepeaterNameOf(image, entry) == name;
-  });
+  return FirstEntry(image,
+                    [&](int entry) { return IsCountedDv(image, entry) && RepeaterNameOf(image, entry) == name; });
 }
 
 std::uint16_t FindRepeaterByNameWithCall(const cmcEeprom& image, const NameText& name) {
@@ -165,12 +151,10 @@ std::uint16_t FindRepeaterByNameWithCall(const cmcEeprom& image, const NameText&
   return entry;
 }
 
-std::uint16_t FindFmRepeater(const cmcEeprom& image, const CallSignText& call,
-                             std::uint32_t frequency) {
+std::uint16_t FindFmRepeater(const cmcEeprom& image, const CallSignText& call, std::uint32_t frequency) {
   return FirstEntry(image, [&](int entry) {
     const std::uint8_t mode = RepeaterModeOf(image, entry);
-    return (mode == kRepeaterModeFm || mode == kRepeaterModeFmNarrow) &&
-           RepeaterDuplexOf(image, entry) != 0 && RepeaterCallSignOf(image, entry) == call &&
-           RepeaterFrequencyOf(image, entry) == frequency;
+    return (mode == kRepeaterModeFm || mode == kRepeaterModeFmNarrow) && RepeaterDuplexOf(image, entry) != 0 &&
+           RepeaterCallSignOf(image, entry) == call && RepeaterFrequencyOf(image, entry) == frequency;
   });
 }

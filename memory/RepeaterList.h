@@ -30,8 +30,8 @@ CallSignRule RuleForCallSign(std::string_view call);
 // Searches the counted entries by rule; kNoRepeater (0xFFFF) when none, and for a call
 // longer than 8 characters unless everything after the eighth is spaces. repeaterCall
 // (gateway rule only, may be blank) prefers the entry whose call sign it matches.
-std::uint16_t FindRepeaterByCall(const cmcEeprom& image, std::string_view call,
-                                 std::string_view repeaterCall, CallSignRule rule);
+std::uint16_t FindRepeaterByCall(const cmcEeprom& image, std::string_view call, std::string_view repeaterCall,
+                                 CallSignRule rule);
 // FindRepeaterByCall with the rule the call sign itself chooses.
 std::uint16_t FindRepeaterForCallSign(const cmcEeprom& image, std::string_view call,
                                       std::string_view repeaterCall = {});
@@ -42,5 +42,4 @@ std::uint16_t FindRepeaterByName(const cmcEeprom& image, const NameText& name);
 std::uint16_t FindRepeaterByNameWithCall(const cmcEeprom& image, const NameText& name);
 
 // The first counted FM or FM-N entry with a duplex, this call sign and this frequency.
-std::uint16_t FindFmRepeater(const cmcEeprom& image, const CallSignText& call,
-                             std::uint32_t frequency);
+std::uint16_t FindFmRepeater(const cmcEeprom& image, const CallSignText& call, std::uint32_t frequency);

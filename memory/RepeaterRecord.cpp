@@ -58,8 +58,7 @@ void DecodeRepeater(datCh& r, const cmcEeprom& image, int index) {
   const Address a = RepeaterAddress(index);
   const auto b = ReadBytes<9>(image, a);
   r.frequency = DecodeRaster(FrequencyCount(b), static_cast<std::uint8_t>(b[0] >> 7));
-  r.offset = DecodeRaster(static_cast<std::uint32_t>(b[3] << 8 | b[4]),
-                          static_cast<std::uint8_t>(b[0] >> 6 & 0x01));
+  r.offset = DecodeRaster(static_cast<std::uint32_t>(b[3] << 8 | b[4]), static_cast<std::uint8_t>(b[0] >> 6 & 0x01));
   r.gatewayReference = static_cast<std::uint16_t>(b[5] << 8 | b[6]);
   r.mode = static_cast<std::uint8_t>(b[7] >> 6);
   r.duplex = static_cast<std::uint8_t>(b[7] >> 4 & 0x03);

@@ -23,9 +23,8 @@ bool FitsTypeForUse(const datCh& entry) {
 bool CanServeAsRpt1(const datCh& entry) {
   const indDestination destination = indDestination::Current();
   const Hertz f = entry.frequency;
-  return f != 0 && !destination.IsRepeaterFrequencyRejected(f) &&
-         !destination.IsFrequencyRejected(f) && !indDestination::IsAirBand(f) &&
-         FitsTypeForUse(entry);
+  return f != 0 && !destination.IsRepeaterFrequencyRejected(f) && !destination.IsFrequencyRejected(f) &&
+         !indDestination::IsAirBand(f) && FitsTypeForUse(entry);
 }
 
 }  // namespace

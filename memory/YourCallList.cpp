@@ -29,9 +29,7 @@ CallSignText YourCallOf(const cmcEeprom& image, int entry) {
   return ReadText<kCallSignLength>(image, CallSignAddress(entry));
 }
 
-NameText YourCallNameOf(const cmcEeprom& image, int entry) {
-  return ReadText<kNameLength>(image, NameAddress(entry));
-}
+NameText YourCallNameOf(const cmcEeprom& image, int entry) { return ReadText<kNameLength>(image, NameAddress(entry)); }
 
 int YourCallCount(const cmcEeprom& image) {
   return std::min<int>(ReadU16(image, kYourCallCountAddress), kYourCallCount);
@@ -53,8 +51,7 @@ int FindYourCallLoose(const cmcEeprom& image, const CallSignText& call) {
   if (call[0] == '/' || IsBlank(call)) return kNoYourCall;
   return FirstYourCall(image, [&](int entry) {
     const CallSignText own = YourCallOf(image, entry);
-    return std::equal(own.begin(), own.begin() + 7, call.begin()) &&
-           (own[7] == call[7] || own[7] == ' ');
+    return std::equal(own.begin(), own.begin() + 7, call.begin()) && (own[7] == call[7] || own[7] == ' ');
   });
 }
 

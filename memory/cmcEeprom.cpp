@@ -17,9 +17,7 @@ void cmcEeprom::SetSize(std::int32_t n) {
   Fill(0);
 }
 
-bool cmcEeprom::IsValidAddress(std::int32_t address) const {
-  return address >= 0 && address < GetSize();
-}
+bool cmcEeprom::IsValidAddress(std::int32_t address) const { return address >= 0 && address < GetSize(); }
 
 void cmcEeprom::Fill(std::uint8_t value) { std::fill(data_.begin(), data_.end(), value); }
 
@@ -43,8 +41,7 @@ bool cmcEeprom::WriteBlock(std::int32_t address, const std::uint8_t* source, std
   return true;
 }
 
-bool cmcEeprom::ReadBlock(std::int32_t address, std::uint8_t* destination,
-                          std::int32_t n) const {
+bool cmcEeprom::ReadBlock(std::int32_t address, std::uint8_t* destination, std::int32_t n) const {
   if (!IsAcceptedBlock(address, n)) return false;
   std::memmove(destination, data_.data() + address, static_cast<std::size_t>(n));
   return true;

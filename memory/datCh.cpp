@@ -26,9 +26,7 @@ cmcEeprom& datCh::BoundImage() const {
   return *image_;
 }
 
-void datCh::SetUsed(bool used) {
-  flags = static_cast<std::uint8_t>(used ? flags | kFlagUsed : flags & ~kFlagUsed);
-}
+void datCh::SetUsed(bool used) { flags = static_cast<std::uint8_t>(used ? flags | kFlagUsed : flags & ~kFlagUsed); }
 
 void datCh::Load(int kind, int index) {
   Reset();

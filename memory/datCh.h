@@ -36,14 +36,14 @@ inline constexpr int kBandTemplate = 17;       // band template 0-2 (other index
 inline constexpr int kBandTemplateSkip = 18;   // as 17 with skip 1
 inline constexpr int kNewBroadcastFm = 19;
 inline constexpr int kNewBroadcastAm = 20;
-inline constexpr int kNewGpsNow = 21;          // stamped with the current time in UTC
-inline constexpr int kNewGpsUndated = 22;      // date and time bytes 0x99
+inline constexpr int kNewGpsNow = 21;      // stamped with the current time in UTC
+inline constexpr int kNewGpsUndated = 22;  // date and time bytes 0x99
 inline constexpr int kNewRepeater = 23;
 inline constexpr int kNewYourCall = 24;
 }  // namespace RecordKind
 
 // Entry numbers that mean "none" in the decoded record.
-inline constexpr std::uint16_t kNoRepeater = 0xFFFF;  // repeater look-ups, gateway reference
+inline constexpr std::uint16_t kNoRepeater = 0xFFFF;           // repeater look-ups, gateway reference
 inline constexpr int kNoYourCall = MemoryMap::kYourCallCount;  // your-call look-ups
 // The call-sign display helpers: one past the entries of either list.
 inline constexpr std::uint16_t kNoEntryFound = MemoryMap::kRepeaterCount;
@@ -126,20 +126,20 @@ class datCh {
   CallSignText yourCall = kBlankCallSign;
   CallSignText rpt1 = kBlankCallSign;  // also the received call's RPT1
   CallSignText rpt2 = kBlankCallSign;  // also the received call's RPT2
-  std::uint8_t skip = 0;             // 0 off, 1 skip, 3 P-skip; broadcast 0 or 1
-  std::uint8_t bank = kNoBank;       // 0-25 A-Z, 255 none
+  std::uint8_t skip = 0;               // 0 off, 1 skip, 3 P-skip; broadcast 0 or 1
+  std::uint8_t bank = kNoBank;         // 0-25 A-Z, 255 none
   std::uint8_t bankChannel = kNoBank;
 
   // Repeater entry (kinds 7, 23).
   CallSignText callSign = kBlankCallSign;  // also your call sign and history call signs
   CallSignText gateway = kBlankCallSign;
   FixedText<8> subName = Spaces<8>();
-  GpsPosition latitude{};            // also GPS memories and the received call
+  GpsPosition latitude{};  // also GPS memories and the received call
   GpsPosition longitude{};
-  std::int16_t utcOffset = 0;        // minutes, 0x7FFF not set
+  std::int16_t utcOffset = 0;  // minutes, 0x7FFF not set
   std::uint8_t rpt1Use = 0;
-  std::uint8_t positionKind = 0;     // 0 None, 1 Approximate, 2 Exact
-  std::uint8_t group = 0;            // repeater group 0-29 (30 none); GPS group 0-26
+  std::uint8_t positionKind = 0;  // 0 None, 1 Approximate, 2 Exact
+  std::uint8_t group = 0;         // repeater group 0-29 (30 none); GPS group 0-26
   std::uint16_t gatewayReference = 0;
 
   // GPS memory (kinds 6, 21, 22).

@@ -17,8 +17,7 @@ struct BandPlan {
 };
 
 constexpr std::size_t RowIndexOf(std::int32_t code) {
-  return code >= 0 && code < kDestinationCount ? static_cast<std::size_t>(code)
-                                               : kDestinationCount - 1;
+  return code >= 0 && code < kDestinationCount ? static_cast<std::size_t>(code) : kDestinationCount - 1;
 }
 
 constexpr BandPlan PlanOf(const DestinationRow& row) {
@@ -48,8 +47,7 @@ bool InAny(const std::array<FrequencyRange, N>& ranges, Hertz f) {
 }
 
 // Removes cut from every range of ranges.
-std::vector<FrequencyRange> Subtract(const std::vector<FrequencyRange>& ranges,
-                                     const FrequencyRange& cut) {
+std::vector<FrequencyRange> Subtract(const std::vector<FrequencyRange>& ranges, const FrequencyRange& cut) {
   std::vector<FrequencyRange> rest;
   for (const FrequencyRange& range : ranges) {
     if (cut.high < range.low || cut.low > range.high) {
@@ -68,19 +66,14 @@ constexpr int kGroup3 = 3;
 
 Hertz BandTemplateOffset(const cmcEeprom& defaults, int bandTemplate) {
   constexpr MemoryMap::Address kOffsetField = 4;
-  return ReadU32(defaults, MemoryMap::kBandTemplates + MemoryMap::kBandTemplateSize * bandTemplate +
-                               kOffsetField);
+  return ReadU32(defaults, MemoryMap::kBandTemplates + MemoryMap::kBandTemplateSize * bandTemplate + kOffsetField);
 }
 
 }  // namespace
 
-indDestination indDestination::Current() {
-  return indDestination(CurrentModelSettings().DestinationCode());
-}
+indDestination indDestination::Current() { return indDestination(CurrentModelSettings().DestinationCode()); }
 
-void indDestination::ApplyDestination() const {
-  activePlan = PlanOf(kDestinationRows[RowIndexOf(code_)]);
-}
+void indDestination::ApplyDestination() const { activePlan = PlanOf(kDestinationRows[RowIndexOf(code_)]); }
 
 bool indDestination::IsFrequencyAllowed(Hertz f) const {
   const ModelSettings& settings = CurrentModelSettings();
@@ -89,15 +82,11 @@ bool indDestination::IsFrequencyAllowed(Hertz f) const {
   return settings.ReceiveExpansion() || !InAny(activePlan.inhibited, activePlan.inhibitedCount, f);
 }
 
-bool indDestination::IsFrequencyRejected(Hertz f) const {
-  return IsKnown() && !IsFrequencyAllowed(f);
-}
+bool indDestination::IsFrequencyRejected(Hertz f) const { return IsKnown() && !IsFrequencyAllowed(f); }
 
 bool indDestination::InRepeaterBands(Hertz f) { return f == 0 || InAny(Bands::kRepeaterBands, f); }
 
-bool indDestination::IsRepeaterFrequencyRejected(Hertz f) const {
-  return IsKnown() && !InRepeaterBands(f);
-}
+bool indDestination::IsRepeaterFrequencyRejected(Hertz f) const { return IsKnown() && !InRepeaterBands(f); }
 
 bool indDestination::InBroadcastRange(int list, Hertz f) const {
   if (list == kBroadcastListFm) return activePlan.fmBroadcast.Contains(f);
@@ -136,8 +125,7 @@ Hertz indDestination::DefaultOffset(const cmcEeprom& defaults, int group) const 
   }
 }
 
-Hertz indDestination::ReapplyDefaultOffset(const cmcEeprom& defaults, Hertz newF, Hertz oldF,
-                                           Hertz offset) const {
+Hertz indDestination::ReapplyDefaultOffset(const cmcEeprom& defaults, Hertz newF, Hertz oldF, Hertz offset) const {
   const int group = RepeaterBandGroup(newF);
   const bool oneIsZero = (newF == 0) != (oldF == 0);
   if (group != RepeaterBandGroup(oldF) || oneIsZero) return DefaultOffset(defaults, group);

@@ -24,8 +24,7 @@ bool IsSameFmRepeater(const datCh& next, const datCh& old) {
   if ((next.duplex == kDuplexOff) != (old.duplex == kDuplexOff)) return false;
   if (next.frequency == 0 || old.frequency == 0) return false;
   if (next.duplex != kDuplexOff && !IsBlank(next.callSign)) {
-    return indDestination::RepeaterBandGroup(next.frequency) ==
-           indDestination::RepeaterBandGroup(old.frequency);
+    return indDestination::RepeaterBandGroup(next.frequency) == indDestination::RepeaterBandGroup(old.frequency);
   }
   return next.frequency == old.frequency;
 }
@@ -54,9 +53,7 @@ void indRptStatusKeep::SetTarget(cmcEeprom& image, int first, int last) {
 void indRptStatusKeep::Apply() {
   if (target_ == nullptr) return;
   const auto firstOf = [](const PositionRange& range) { return std::max(range.first, 0); };
-  const auto lastOf = [](const PositionRange& range) {
-    return std::min(range.last, MemoryMap::kRepeaterCount - 1);
-  };
+  const auto lastOf = [](const PositionRange& range) { return std::min(range.last, MemoryMap::kRepeaterCount - 1); };
   std::vector<datCh> olds;
   for (int position = firstOf(oldRange_); position <= lastOf(oldRange_); ++position) {
     olds.emplace_back(old_);
@@ -65,8 +62,8 @@ void indRptStatusKeep::Apply() {
   datCh next(*target_);
   for (int position = firstOf(newRange_); position <= lastOf(newRange_); ++position) {
     next.Load(RecordKind::kRepeater, position);
-    const auto match = std::find_if(olds.begin(), olds.end(),
-                                    [&](const datCh& old) { return IsSameRepeater(next, old); });
+    const auto match =
+        std::find_if(olds.begin(), olds.end(), [&](const datCh& old) { return IsSameRepeater(next, old); });
     if (match == olds.end()) continue;
     next.rpt1Use = match->rpt1Use;
     next.Commit();

@@ -12,11 +12,9 @@ class KeyValueReader {
 
   // The value called name under key; none when the key or the value does not exist, or the
   // value is not a 32-bit integer.
-  virtual std::optional<std::int32_t> ReadInteger(const std::string& key,
-                                                  const std::string& name) const = 0;
+  virtual std::optional<std::int32_t> ReadInteger(const std::string& key, const std::string& name) const = 0;
 
   // The text called name under key; none when the key or the value does not exist, or the
   // value is not a single text.
-  virtual std::optional<std::string> ReadString(const std::string& key,
-                                                const std::string& name) const = 0;
+  virtual std::optional<std::string> ReadString(const std::string& key, const std::string& name) const = 0;
 };

@@ -7,10 +7,8 @@ class KeyValueStore : public KeyValueReader {
  public:
   // Each answers false when the store refuses the write (a key it does not hold, a
   // read-only store).
-  virtual bool WriteInteger(const std::string& key, const std::string& name,
-                            std::int32_t value) = 0;
-  virtual bool WriteString(const std::string& key, const std::string& name,
-                           const std::string& value) = 0;
+  virtual bool WriteInteger(const std::string& key, const std::string& name, std::int32_t value) = 0;
+  virtual bool WriteString(const std::string& key, const std::string& name, const std::string& value) = 0;
 
   // Removes key with all its values and all keys below it. A key that does not exist is
   // already removed: true.

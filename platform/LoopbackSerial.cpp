@@ -50,13 +50,9 @@ std::int32_t LoopbackSerial::Write(const std::uint8_t* bytes, std::int32_t n) {
   return accepted;
 }
 
-std::int32_t LoopbackSerial::InQueue() {
-  return IsUsable() ? static_cast<std::int32_t>(input_.size()) : -1;
-}
+std::int32_t LoopbackSerial::InQueue() { return IsUsable() ? static_cast<std::int32_t>(input_.size()) : -1; }
 
-std::int32_t LoopbackSerial::OutQueue() {
-  return IsUsable() ? static_cast<std::int32_t>(output_.size()) : -1;
-}
+std::int32_t LoopbackSerial::OutQueue() { return IsUsable() ? static_cast<std::int32_t>(output_.size()) : -1; }
 
 bool LoopbackSerial::Purge() {
   if (!IsUsable()) return false;

@@ -74,8 +74,8 @@ void ManualTimerSource::Advance(std::uint32_t ms) {
 }
 
 int ManualTimerSource::ActiveTimers() const {
-  return static_cast<int>(std::count_if(timers_.begin(), timers_.end(),
-                                        [](const ManualTimer* timer) { return timer->IsActive(); }));
+  return static_cast<int>(
+      std::count_if(timers_.begin(), timers_.end(), [](const ManualTimer* timer) { return timer->IsActive(); }));
 }
 
 ManualTimerSource::ManualTimer* ManualTimerSource::NextDue(std::uint64_t until) const {

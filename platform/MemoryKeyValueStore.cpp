@@ -2,8 +2,7 @@
 
 #include <charconv>
 
-std::optional<std::int32_t> MemoryKeyValueStore::ReadInteger(const std::string& key,
-                                                             const std::string& name) const {
+std::optional<std::int32_t> MemoryKeyValueStore::ReadInteger(const std::string& key, const std::string& name) const {
   const std::optional<std::string> text = ReadString(key, name);
   if (!text) return std::nullopt;
   std::int32_t value = 0;
@@ -13,8 +12,7 @@ std::optional<std::int32_t> MemoryKeyValueStore::ReadInteger(const std::string& 
   return value;
 }
 
-std::optional<std::string> MemoryKeyValueStore::ReadString(const std::string& key,
-                                                           const std::string& name) const {
+std::optional<std::string> MemoryKeyValueStore::ReadString(const std::string& key, const std::string& name) const {
   const auto values = keys_.find(key);
   if (values == keys_.end()) return std::nullopt;
   const auto value = values->second.find(name);
@@ -22,21 +20,17 @@ std::optional<std::string> MemoryKeyValueStore::ReadString(const std::string& ke
   return value->second;
 }
 
-bool MemoryKeyValueStore::WriteInteger(const std::string& key, const std::string& name,
-                                       std::int32_t value) {
+bool MemoryKeyValueStore::WriteInteger(const std::string& key, const std::string& name, std::int32_t value) {
   return WriteString(key, name, std::to_string(value));
 }
 
-bool MemoryKeyValueStore::WriteString(const std::string& key, const std::string& name,
-                                      const std::string& value) {
+bool MemoryKeyValueStore::WriteString(const std::string& key, const std::string& name, const std::string& value) {
   keys_[key][name] = value;
   return true;
 }
 
 bool MemoryKeyValueStore::DeleteKey(const std::string& key) {
   const std::string below = key + '\\';
-  std::erase_if(keys_, [&](const auto& entry) {
-    return entry.first == key || entry.first.starts_with(below);
-  });
+  std::erase_if(keys_, [&](const auto& entry) { return entry.first == key || entry.first.starts_with(below); });
   return true;
 }

@@ -8,13 +8,10 @@
 
 class MemoryKeyValueStore final : public KeyValueStore {
  public:
-  std::optional<std::int32_t> ReadInteger(const std::string& key,
-                                          const std::string& name) const override;
-  std::optional<std::string> ReadString(const std::string& key,
-                                        const std::string& name) const override;
+  std::optional<std::int32_t> ReadInteger(const std::string& key, const std::string& name) const override;
+  std::optional<std::string> ReadString(const std::string& key, const std::string& name) const override;
   bool WriteInteger(const std::string& key, const std::string& name, std::int32_t value) override;
-  bool WriteString(const std::string& key, const std::string& name,
-                   const std::string& value) override;
+  bool WriteString(const std::string& key, const std::string& name, const std::string& value) override;
   bool DeleteKey(const std::string& key) override;
   bool Flush() override { return true; }
 

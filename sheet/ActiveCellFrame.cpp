@@ -148,8 +148,7 @@ void ActiveCellFrame::PostText(std::int32_t code, std::intptr_t p2, std::string_
   if (cmcEvMan* events = document.Events()) events->PostText(code, 0, p2, text);
 }
 
-void ActiveCellFrame::OpenEditor(std::string text, int32_t selectionStart, int32_t selectionLength,
-                                 int32_t maxLength) {
+void ActiveCellFrame::OpenEditor(std::string text, int32_t selectionStart, int32_t selectionLength, int32_t maxLength) {
   request.outputText = std::move(text);
   request.selectionStart = selectionStart;
   request.selectionLength = selectionLength;

@@ -35,7 +35,8 @@ bool AltitudeCell::Commit(std::string_view text, std::int32_t& tenthsOfFoot) con
 }
 
 KeyReply AltitudeCell::Key(int key, std::int32_t& tenthsOfFoot) const {
-  std::int32_t units = tenthsOfFoot == kNotSet ? 0 : static_cast<std::int32_t>(WholeAltitudeUnits(tenthsOfFoot, metric_));
+  std::int32_t units =
+      tenthsOfFoot == kNotSet ? 0 : static_cast<std::int32_t>(WholeAltitudeUnits(tenthsOfFoot, metric_));
   KeyReply reply = units_.Key(key, units);
   if (reply.action == KeyReply::Action::kEdit && reply.selectionLength > 0 && tenthsOfFoot == kNotSet) {
     reply = KeyReply::EditSelected({});

@@ -17,7 +17,7 @@ bool KeyMayStartRow(int key) { return key < 128 || key == kKeyF2 || key == kKeyI
 
 struct EmptyRow {
   bool empty;
-  bool shownAsUsual;   // the row's number cells
+  bool shownAsUsual;    // the row's number cells
   bool keepsBehaviour;  // the key column and the cells that act on empty rows themselves
   unsigned keyColumn;
 };

@@ -46,7 +46,7 @@ void AnswerSelectionEntry(ActiveCellFrame& frame) {
   if (frame.cellId != CL_FlexMark_Mch && frame.cellId != CL_FlexMark_RptDup) return;
   frame.Load(ListKindOf(parent->cell->category), parent->cell->index, parent->sheetArgument);
   const bool unsuited = frame.cellId == CL_FlexMark_Mch ? UnsuitedChannelEntry(*parent, frame.record, frame.index)
-                                                       : UnsuitedDuplexEntry(frame.record, frame.index);
+                                                        : UnsuitedDuplexEntry(frame.record, frame.index);
   if (unsuited) frame.SetMark(kRequestWarningMark, kMarkAfterText);
 }
 
@@ -101,8 +101,6 @@ void AnswerCallSheet(ActiveCellFrame& frame) {
   }
 }
 
-void AnswerNotYet(ActiveCellFrame& frame) {
-  frame.request.outputText = std::to_string(frame.cellId) + " *Yet*";
-}
+void AnswerNotYet(ActiveCellFrame& frame) { frame.request.outputText = std::to_string(frame.cellId) + " *Yet*"; }
 
 void AnswerNothing(ActiveCellFrame&) {}

@@ -94,9 +94,7 @@ bool IsBefore(const CalendarDate& a, const CalendarDate& b) { return ToYmd(a) < 
 
 }  // namespace
 
-int EffectiveUtcOffset(std::int16_t radioUtcOffset) {
-  return radioUtcOffset == kUtcOffsetNotSet ? 0 : radioUtcOffset;
-}
+int EffectiveUtcOffset(std::int16_t radioUtcOffset) { return radioUtcOffset == kUtcOffsetNotSet ? 0 : radioUtcOffset; }
 
 LocalStamp ToLocal(const GpsStamp& stamp, int utcOffsetMinutes) {
   const auto date = StoredDate(stamp);

@@ -25,8 +25,8 @@ Entries EntriesOf(ActiveCellFrame& frame, const ListCellTraits& traits) {
 
 // The place of value in the list; -1 when no entry stands for it.
 int PlaceOf(const Entries& entries, int value) {
-  const auto found = std::find_if(entries.begin(), entries.end(),
-                                  [value](const SelectionEntry& e) { return e.index == value; });
+  const auto found =
+      std::find_if(entries.begin(), entries.end(), [value](const SelectionEntry& e) { return e.index == value; });
   return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 

@@ -14,8 +14,8 @@ enum class ListTyping {
 };
 
 struct ListCellTraits {
-  std::string key;            // "GI_Sheet_Sel_" + name
-  unsigned entryId = Flex0;   // the cell identifier of the list's entries
+  std::string key;           // "GI_Sheet_Sel_" + name
+  unsigned entryId = Flex0;  // the cell identifier of the list's entries
   ListTyping typing = ListTyping::kNone;
 };
 

@@ -103,8 +103,8 @@ void FillFromTemplate(ActiveCellFrame& frame, std::uint32_t frequency) {
   datCh& record = frame.record;
   const std::uint8_t bank = record.bank;
   const std::uint8_t bankChannel = record.bankChannel;
-  const int kind = record.Index() < MemoryMap::kMemoryChannelCount ? RecordKind::kBandTemplate
-                                                                   : RecordKind::kBandTemplateSkip;
+  const int kind =
+      record.Index() < MemoryMap::kMemoryChannelCount ? RecordKind::kBandTemplate : RecordKind::kBandTemplateSkip;
   record.LoadFrom(frame.document.DefaultsImage(), kind, indDestination::BandNumber(frequency));
   record.bank = bank;
   record.bankChannel = bankChannel;
@@ -186,8 +186,8 @@ void AnswerListColumn(ActiveCellFrame& frame, const ListCellTraits& traits, std:
 }
 
 void AnswerBank(ActiveCellFrame& frame) {
-  const bool changed = UpdateListField(
-      frame, {"GI_Sheet_Sel_Mch_Bank_Group", Flex0, ListTyping::kTextPrefix}, frame.record.bank);
+  const bool changed =
+      UpdateListField(frame, {"GI_Sheet_Sel_Mch_Bank_Group", Flex0, ListTyping::kTextPrefix}, frame.record.bank);
   CommitChannel(frame, changed);
   if (changed) frame.Send(EV_RebuildBankIndex);
 }

@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int kFirstHundredths = 8;     // 0.08'
-constexpr int kLastHundredths = 5999;   // 59.99'
+constexpr int kFirstHundredths = 8;    // 0.08'
+constexpr int kLastHundredths = 5999;  // 59.99'
 constexpr int kFirstSeconds = 5;
-constexpr int kLastSeconds = 3599;      // 59'59"
+constexpr int kLastSeconds = 3599;  // 59'59"
 
 // Digits only, at least one and at most maxDigits.
 std::optional<int> ReadDigits(std::string_view text, std::size_t maxDigits) {
@@ -87,9 +87,10 @@ bool MinutesCell::Commit(std::string_view text, std::uint16_t& milliMinutes) con
 KeyReply MinutesCell::Key(int key, std::uint16_t& milliMinutes) const {
   if (key == kKeySpace || key == kKeyBackspace) {
     const int direction = key == kKeySpace ? 1 : -1;
-    milliMinutes = inSeconds_ ? FromSeconds(Wrapped(TotalSeconds(milliMinutes) + direction, kFirstSeconds, kLastSeconds))
-                              : FromHundredths(Wrapped(TotalHundredths(milliMinutes) + direction, kFirstHundredths,
-                                                       kLastHundredths));
+    milliMinutes =
+        inSeconds_
+            ? FromSeconds(Wrapped(TotalSeconds(milliMinutes) + direction, kFirstSeconds, kLastSeconds))
+            : FromHundredths(Wrapped(TotalHundredths(milliMinutes) + direction, kFirstHundredths, kLastHundredths));
     return KeyReply::Changed();
   }
   if (IsEnterKey(key) || key == kKeyF2) return KeyReply::EditSelected(Display(milliMinutes));

@@ -49,8 +49,7 @@ void AnnounceName(ActiveCellFrame& frame, NamedList list) {
   if (list == NamedList::kScanLink) {
     frame.Send(EV_LinkNameChanged, 0, frame.index);
   } else {
-    frame.PostText(EV_TreeCaption, NodesOf(list).NodeOf(frame.index),
-                   NamedListLabel(frame.Image(), list, frame.index));
+    frame.PostText(EV_TreeCaption, NodesOf(list).NodeOf(frame.index), NamedListLabel(frame.Image(), list, frame.index));
   }
 }
 

@@ -63,8 +63,8 @@ std::int64_t ReadScaled(std::string_view text, int decimals) {
 }
 
 std::int32_t ToInt32Range(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                            std::numeric_limits<std::int32_t>::max()));
 }
 
 // Removes up to count trailing "0"s after the point, and the point when it is reached.

@@ -14,12 +14,12 @@ struct NumberCellFormat {
   int width = 0;          // the integer part is right-aligned to this many characters
   std::int32_t minimum = 0;
   std::int32_t maximum = 0;
-  std::int32_t step = 1;  // at least 1
-  bool signShown = false;      // "+" in front of positive values; "+" also starts the editor
-  bool stepping = false;       // Space and Backspace step the value
-  int zerosToStrip = 0;        // trailing "0"s removed from the shown text
+  std::int32_t step = 1;           // at least 1
+  bool signShown = false;          // "+" in front of positive values; "+" also starts the editor
+  bool stepping = false;           // Space and Backspace step the value
+  int zerosToStrip = 0;            // trailing "0"s removed from the shown text
   bool editorStartsEmpty = false;  // Enter opens an empty editor, "." one with "0.000..."
-  bool zeroMeansNone = false;  // 0 shows an empty text, and an entry without a digit stores 0
+  bool zeroMeansNone = false;      // 0 shows an empty text, and an entry without a digit stores 0
 };
 
 class NumberCell {

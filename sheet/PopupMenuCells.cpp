@@ -91,9 +91,7 @@ bool RepeaterSetDisabled(const ActiveCellFrame& frame) {
   return false;
 }
 
-bool InOwnRange(const ActiveCellFrame& frame) {
-  return KindRange(frame).Contains(frame.index) && !frame.newEntryRow;
-}
+bool InOwnRange(const ActiveCellFrame& frame) { return KindRange(frame).Contains(frame.index) && !frame.newEntryRow; }
 
 bool PasteDisabled(const ActiveCellFrame& frame) {
   if (!frame.document.ClipboardAccepts(frame.listKind)) return true;

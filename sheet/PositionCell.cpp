@@ -59,11 +59,12 @@ std::string PositionCell::Layout(const GpsPosition& stored, char degreeSign) con
     text = ZeroPadded(s.degrees, degreeDigits) + degreeSign + ZeroPadded(s.minutes, 2) + '\'' +
            ZeroPadded(s.seconds, 2) + '"';
   } else {
-    text = ZeroPadded(position.degrees, degreeDigits) + degreeSign + ZeroPadded(position.milliMinutes / 1000, 2) +
-           '.' + ZeroPadded(HundredthsOf(position.milliMinutes), 2) + '\'';
+    text = ZeroPadded(position.degrees, degreeDigits) + degreeSign + ZeroPadded(position.milliMinutes / 1000, 2) + '.' +
+           ZeroPadded(HundredthsOf(position.milliMinutes), 2) + '\'';
   }
   if (stored.IsSet()) return text + position.hemisphere;
-  std::replace_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }, '-');
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }, '-');
   return text + '-';
 }
 
@@ -93,7 +94,8 @@ bool PositionCell::Commit(std::string_view text, GpsPosition& position) const {
   if (!degrees || !minutes || !fraction) return false;
   const bool latitude = axis_ == PositionAxis::kLatitude;
   const int limit = latitude ? 900000 : 1800000;
-  const bool validLetter = latitude ? (hemisphere == 'N' || hemisphere == 'S') : (hemisphere == 'E' || hemisphere == 'W');
+  const bool validLetter =
+      latitude ? (hemisphere == 'N' || hemisphere == 'S') : (hemisphere == 'E' || hemisphere == 'W');
   if (*degrees * 10000 + *minutes * 100 + *fraction > limit || !validLetter || *minutes >= 60 ||
       *fraction >= (inSeconds_ ? 60 : 100)) {
     return false;

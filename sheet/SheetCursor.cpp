@@ -32,8 +32,7 @@ bool InFixedArea(const CursorFrame& frame, CellPosition p) {
 
 // The selectable cell outside the fixed area on a line (a column when alongColumn, else a
 // row) nearest to aim; the upper (left) one of two equally near. Unset when there is none.
-CellPosition NearestSelectable(const SheetCells& cells, const CursorFrame& frame, int line, bool alongColumn,
-                               int aim) {
+CellPosition NearestSelectable(const SheetCells& cells, const CursorFrame& frame, int line, bool alongColumn, int aim) {
   const int length = alongColumn ? cells.Rows() : cells.Columns();
   CellPosition best;
   int bestDistance = 0;

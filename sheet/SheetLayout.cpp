@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "platform/Fatal.h"
-#include "sheet/SheetName.h"
 #include "sheet/SheetDisplayStore.h"
+#include "sheet/SheetName.h"
 #include "text/ColorNames.h"
 #include "text/Cp932.h"
 #include "text/TextFields.h"
@@ -348,8 +348,8 @@ void SheetLayout::SetRegionFlag(int row) {
   const bool inRegion = style_.multiSelect != MultiSelectMode::None && rowAttributes_.SelectRegion(row);
   for (int column = 0; column < columnCount_; ++column) {
     uint8_t& flags = cells_.Entry(column, row).flags;
-    flags = static_cast<uint8_t>(inRegion ? flags | clsSheetCellId::kSelectRegion
-                                          : flags & ~clsSheetCellId::kSelectRegion);
+    flags =
+        static_cast<uint8_t>(inRegion ? flags | clsSheetCellId::kSelectRegion : flags & ~clsSheetCellId::kSelectRegion);
   }
 }
 

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "sheet/CellTextMeasure.h"
+#include "sheet/SheetCells.h"
 #include "sheet/SheetModel.h"
 #include "sheet/SheetStyle.h"
 #include "sheet/clsSheeRowAtr.h"
-#include "sheet/SheetCells.h"
 #include "text/cmcCellObj.h"
 
 class CellDocument;

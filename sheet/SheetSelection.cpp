@@ -60,8 +60,7 @@ bool RowHasSelection(const SheetCells& cells, int row) {
   return false;
 }
 
-void UpdateLineHighlights(SheetCells& cells, SelectionState& state, const SelectionFrame& frame,
-                          FlagWriter& writer) {
+void UpdateLineHighlights(SheetCells& cells, SelectionState& state, const SelectionFrame& frame, FlagWriter& writer) {
   if (frame.mode == MultiSelectMode::Line && state.active) {
     for (int row = 0; row < cells.Rows(); ++row) {
       const bool highlighted = RowHasSelection(cells, row);
@@ -111,16 +110,15 @@ std::vector<CellPosition> EndMultiSelection(SheetCells& cells, SelectionState& s
   return writer.Changed();
 }
 
-IndexRange SelectedIndexRange(const SheetCells& cells, const SelectionState& state, int fixedColumns,
-                              int currentRow) {
+IndexRange SelectedIndexRange(const SheetCells& cells, const SelectionState& state, int fixedColumns, int currentRow) {
   const int anchorRow = cells.Contains(0, state.anchor.row) ? state.anchor.row : currentRow;
   const int32_t a = FirstScrollingIndex(cells, fixedColumns, anchorRow);
   const int32_t b = FirstScrollingIndex(cells, fixedColumns, currentRow);
   return {std::min(a, b), std::max(a, b)};
 }
 
-void FillRequestRange(cmcCellCapsule& request, const SheetCells& cells, const SelectionState& state,
-                      int fixedColumns, int currentRow) {
+void FillRequestRange(cmcCellCapsule& request, const SheetCells& cells, const SelectionState& state, int fixedColumns,
+                      int currentRow) {
   if (!state.active) return;
   request.rangeFlags |= kRangeLinesSelected;
   const IndexRange range = SelectedIndexRange(cells, state, fixedColumns, currentRow);
@@ -137,8 +135,8 @@ std::vector<CellPosition> SelectAppliedRange(SheetCells& cells, SelectionState& 
   state.anchor = current;
   ForEachCell(cells, [&](CellPosition p) {
     const cmcCellObj& cell = cells.Entry(p).cell;
-    const bool inRange = cells.IsSelectable(p) && cell.cellId == cellId && cell.index >= range.low &&
-                         cell.index <= range.high;
+    const bool inRange =
+        cells.IsSelectable(p) && cell.cellId == cellId && cell.index >= range.low && cell.index <= range.high;
     writer.Set(p, clsSheetCellId::kSelected, inRange);
     if (inRange && cell.index == opposite) state.anchor = {current.column, p.row};
   });

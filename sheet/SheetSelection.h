@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "sheet/SheetStyle.h"
 #include "sheet/SheetCells.h"
+#include "sheet/SheetStyle.h"
 
 class cmcCellCapsule;
 
@@ -38,13 +38,12 @@ struct IndexRange {
 
 // The indices of the selected lines: the lower and higher of the indices of the first
 // scrolling column's cells in the anchor row and in the current row.
-IndexRange SelectedIndexRange(const SheetCells& cells, const SelectionState& state, int fixedColumns,
-                              int currentRow);
+IndexRange SelectedIndexRange(const SheetCells& cells, const SelectionState& state, int fixedColumns, int currentRow);
 
 // Fills the range fields of a request: the lines flag and the index range while a
 // multi-selection is active, nothing otherwise.
-void FillRequestRange(cmcCellCapsule& request, const SheetCells& cells, const SelectionState& state,
-                      int fixedColumns, int currentRow);
+void FillRequestRange(cmcCellCapsule& request, const SheetCells& cells, const SelectionState& state, int fixedColumns,
+                      int currentRow);
 
 // After an action that applied to the selected range: selects every selectable cell bound to
 // the current cell's identifier with an index from low to high and moves the anchor to the

@@ -17,7 +17,7 @@ struct SheetStyle {
   int fixedRows = 0;
   int printFontRatio = 100;  // percent of the font size when printing
   MultiSelectMode multiSelect = MultiSelectMode::None;
-  bool columnCutMenu = false;    // right-clicking a header row opens the column-cut menu
+  bool columnCutMenu = false;  // right-clicking a header row opens the column-cut menu
   bool noPrint = false;
   bool columnSizing = false;     // the user may resize columns; double-click auto-sizes
   bool colorSelectLine = false;  // the current row is tinted

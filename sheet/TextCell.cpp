@@ -13,13 +13,12 @@ namespace {
 // mapping (which only knows valid characters), double-byte characters without a half-width
 // form after it.
 const SanitiseRule kDropInvalid{CharTreatment::removed(), CharTreatment::kept(), CharTreatment::kept()};
-const SanitiseRule kDropDoubleByte{CharTreatment::removed(), CharTreatment::removed(),
-                                       CharTreatment::kept()};
+const SanitiseRule kDropDoubleByte{CharTreatment::removed(), CharTreatment::removed(), CharTreatment::kept()};
 const SanitiseRule kDropDoubleByteAndKatakana{CharTreatment::removed(), CharTreatment::removed(),
-                                                  CharTreatment::removed()};
+                                              CharTreatment::removed()};
 // A Western display has no glyphs for them.
 const SanitiseRule kWesternDisplay{CharTreatment::kept(), CharTreatment::replacedBy("="),
-                                       CharTreatment::replacedBy("_")};
+                                   CharTreatment::replacedBy("_")};
 
 }  // namespace
 
@@ -54,8 +53,7 @@ bool TextCell::Commit(std::string_view text, std::span<char> field) const {
 
 KeyReply TextCell::Key(int key, std::span<const char> field) const {
   const int maxLength = static_cast<int>(field.size());
-  if (IsEnterKey(key) || key == kKeyF2 || key == kKeySpace || key == kKeyBackspace ||
-      key == kKeyInputMethodStart) {
+  if (IsEnterKey(key) || key == kKeyF2 || key == kKeySpace || key == kKeyBackspace || key == kKeyInputMethodStart) {
     return KeyReply::EditSelected(EditorText(field), maxLength);
   }
   if (key > 0 && key <= 0xFF && IsLeadByte(static_cast<unsigned char>(key))) {

@@ -13,9 +13,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::string TwoDigitCell::Display(std::uint8_t value) const {
-  return ZeroPadded(value, 2);
-}
+std::string TwoDigitCell::Display(std::uint8_t value) const { return ZeroPadded(value, 2); }
 
 bool TwoDigitCell::Commit(std::string_view text, std::uint8_t& value) const {
   const std::string_view digits = TrimControlsAndSpaces(text);

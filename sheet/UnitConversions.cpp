@@ -80,8 +80,8 @@ std::string PressureText(std::uint32_t tenthsOfHectopascal, int units, const Uni
   const char sep = style.decimalSeparator;
   if (units == 2) return WithUnit(std::to_string(Rounded(tenthsOfHectopascal * 0.07501)), "mmHg", style);
   if (units == 3) return WithUnit(Decimal(Rounded(tenthsOfHectopascal * 0.02953), 1, sep), "inHg", style);
-  const std::string value = style.csv ? Decimal(tenthsOfHectopascal, 1, sep)
-                                      : std::to_string(Rounded(tenthsOfHectopascal / 10.0));
+  const std::string value =
+      style.csv ? Decimal(tenthsOfHectopascal, 1, sep) : std::to_string(Rounded(tenthsOfHectopascal / 10.0));
   return WithUnit(value, units == 1 ? "mbar" : "hPa", style);
 }
 
@@ -98,8 +98,11 @@ std::string SsidText(const FixedText<2>& ssid) {
 std::string StatusText(std::uint8_t status) {
   if (status & 0x40) return "RPT UP";
   switch (status & 0x0F) {
-    case 1: return "RPT?";
-    case 2: return "UR?";
-    default: return {};
+    case 1:
+      return "RPT?";
+    case 2:
+      return "UR?";
+    default:
+      return {};
   }
 }

@@ -8,9 +8,7 @@ UrCallSignCell::UrCallSignCell(const CodecSettings& settings, bool typingAllowed
 
 std::string UrCallSignCell::Display(const CallSignText& call) const { return callSign_.Display(call); }
 
-bool UrCallSignCell::Commit(std::string_view text, CallSignText& call) const {
-  return callSign_.Commit(text, call);
-}
+bool UrCallSignCell::Commit(std::string_view text, CallSignText& call) const { return callSign_.Commit(text, call); }
 
 bool UrCallSignCell::Pick(int entry, const cmcEeprom& image, CallSignText& call) const {
   if (entry == kCqEntry) {

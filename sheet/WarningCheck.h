@@ -10,7 +10,7 @@ class cmcGTex;
 class indActiveCell;
 
 struct WarningCheckResult {
-  std::vector<std::string> errorSheets;    // sheet names as the list spells them
+  std::vector<std::string> errorSheets;  // sheet names as the list spells them
   std::vector<std::string> warningSheets;
   int Errors() const { return static_cast<int>(errorSheets.size()); }
   int Warnings() const { return static_cast<int>(warningSheets.size()); }

@@ -22,14 +22,14 @@ struct CellRect {
 
 // Key codes carried by a request. Typed characters (32 to 126 and double-byte lead bytes)
 // are their own code.
-constexpr int32_t kKeyBackspace = 8;          // previous list entry
-constexpr int32_t kKeyEnter = 13;             // also a menu click and the pop-up command Edit
-constexpr int32_t kKeySpace = 32;             // next list entry
-constexpr int32_t kKeyDoubleClick = 256;      // handled as Enter
-constexpr int32_t kKeyLeftAtEdge = 0x2500;    // Left arrow when the cursor could not move
-constexpr int32_t kKeyRightAtEdge = 0x2700;   // Right arrow when the cursor could not move
-constexpr int32_t kKeyF1 = 0x7000;            // F1 to F12: the function key code shifted left by 8
-constexpr int32_t kKeyF2 = 0x7100;            // opens the editor like Enter
+constexpr int32_t kKeyBackspace = 8;         // previous list entry
+constexpr int32_t kKeyEnter = 13;            // also a menu click and the pop-up command Edit
+constexpr int32_t kKeySpace = 32;            // next list entry
+constexpr int32_t kKeyDoubleClick = 256;     // handled as Enter
+constexpr int32_t kKeyLeftAtEdge = 0x2500;   // Left arrow when the cursor could not move
+constexpr int32_t kKeyRightAtEdge = 0x2700;  // Right arrow when the cursor could not move
+constexpr int32_t kKeyF1 = 0x7000;           // F1 to F12: the function key code shifted left by 8
+constexpr int32_t kKeyF2 = 0x7100;           // opens the editor like Enter
 constexpr int32_t kKeyF12 = 0x7B00;
 constexpr int32_t kKeyInputMethodStart = 0x10007;  // the input method started composing
 
@@ -47,10 +47,10 @@ constexpr int kCellResultEdit = 2;     // the sheet opens the in-place editor wi
 constexpr uint32_t kRepaintSameCellAndIndex = 1u << 0;
 constexpr uint32_t kRepaintSameCategory = 1u << 1;
 constexpr uint32_t kRepaintSameCellId = 1u << 2;
-constexpr uint32_t kRepaintSameIndex = 1u << 3;        // bound cells, when the request's cell has a category
-constexpr uint32_t kRepaintNeighbourIndex = 1u << 4;   // same category, bound, index within 1
+constexpr uint32_t kRepaintSameIndex = 1u << 3;       // bound cells, when the request's cell has a category
+constexpr uint32_t kRepaintNeighbourIndex = 1u << 4;  // same category, bound, index within 1
 constexpr uint32_t kRepaintEveryBoundCell = 1u << 5;
-constexpr uint32_t kRepaintIndexAtLeast = 1u << 6;     // with a category and an identifier
+constexpr uint32_t kRepaintIndexAtLeast = 1u << 6;  // with a category and an identifier
 constexpr uint32_t kRepaintIndexAtMost = 1u << 7;
 
 // Bits of cmcCellCapsule::flags. The mark bits are outputs, cleared when a request is handled.
@@ -116,31 +116,31 @@ class cmcCellCapsule {
   void* owner = nullptr;                   // the grid or window that asks
   void* actionGrid = nullptr;              // set only for actions sent by a sheet
   cmcCellObj* cell = nullptr;
-  void* canvas = nullptr;                  // only while the cell is drawn
-  void* markImages = nullptr;              // the image list with the warning and error marks
-  const CellRect* cellRect = nullptr;      // only while the cell is drawn
+  void* canvas = nullptr;              // only while the cell is drawn
+  void* markImages = nullptr;          // the image list with the warning and error marks
+  const CellRect* cellRect = nullptr;  // only while the cell is drawn
   int32_t selectionStart = 0;
   int32_t selectionLength = 0;
   int32_t maxLength = kDefaultEditorMaxLength;
   int32_t key = 0;
-  int32_t command = 0;                     // the chosen pop-up menu entry's cell identifier, 0 for none
+  int32_t command = 0;  // the chosen pop-up menu entry's cell identifier, 0 for none
   std::string inputText;
   std::string outputText;
-  uint8_t validLength = kWholeTextValid;   // characters beyond it are drawn light grey
-  uint32_t fontColor = kClNone;            // output: the text colour the behaviour chooses, else the cell's own
+  uint8_t validLength = kWholeTextValid;  // characters beyond it are drawn light grey
+  uint32_t fontColor = kClNone;           // output: the text colour the behaviour chooses, else the cell's own
   std::string sheetName;
   std::string sheetArgument;
   uint8_t flags = 0;
   int32_t markPosition = kMarkAutomatic;
   int32_t inputKind = kInputNone;
-  int32_t moveRequest = 0;                 // output: move the cursor to the target below
+  int32_t moveRequest = 0;  // output: move the cursor to the target below
   unsigned moveCategory = 0;
   unsigned moveCellId = 0;
   int32_t moveIndex = 0;
-  int32_t repeatKey = 0;                   // output: sent again once the cursor is on the target
-  SheetLayout* sheet = nullptr;         // the asking sheet
+  int32_t repeatKey = 0;         // output: sent again once the cursor is on the target
+  SheetLayout* sheet = nullptr;  // the asking sheet
   uint8_t rangeFlags = 0;
-  int32_t rangeLow = 0;                    // lowest and highest index of the selected lines
+  int32_t rangeLow = 0;  // lowest and highest index of the selected lines
   int32_t rangeHigh = 0;
   RepaintCallback repaint;
   EditorCallback editor;

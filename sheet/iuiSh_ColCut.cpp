@@ -8,10 +8,10 @@
 #include "memory/NamedLists.h"
 #include "memory/datCh.h"
 #include "sheet/CellDocument.h"
+#include "sheet/SheetLayout.h"
 #include "sheet/SheetName.h"
 #include "sheet/SheetStyle.h"
 #include "sheet/TreeNodes.h"
-#include "sheet/SheetLayout.h"
 #include "text/CellIds.h"
 #include "text/FormattedText.h"
 #include "text/TextFields.h"
@@ -143,7 +143,8 @@ class ColumnCut {
       cmcCellObj& cut = layout_.GetCell(column, row);
       cmcCellObj& kept = layout_.GetCell(left, row);
       if (left != column) {
-        kept.behaviour = static_cast<std::uint8_t>((kept.behaviour & ~kRightBorderBits) | (cut.behaviour & kRightBorderBits));
+        kept.behaviour =
+            static_cast<std::uint8_t>((kept.behaviour & ~kRightBorderBits) | (cut.behaviour & kRightBorderBits));
       }
       if (!last && !layout_.GetCell(column + 1, row).Continuation()) {
         cut.format = static_cast<std::uint8_t>(cut.format & ~cmcCellObj::kContinuation);

@@ -89,8 +89,7 @@ bool CloneCommands::AdoptedAfterFirstPass(std::intptr_t flags) {
   return true;
 }
 
-std::int32_t CloneCommands::Ask(const char* key, MessageButtons buttons, MessageIcon icon,
-                                std::int32_t defaultAnswer) {
+std::int32_t CloneCommands::Ask(const char* key, MessageButtons buttons, MessageIcon icon, std::int32_t defaultAnswer) {
   return ShowProgramMessage(services_.texts.GetValueText(key), services_.texts.GetLine(kCaptionKey, 0), buttons, icon,
                             defaultAnswer);
 }

@@ -5,8 +5,7 @@
 #include "shell/DocumentWindow.h"
 #include "shell/indEnviron.h"
 
-void ChangeDestination(Document& document, DocumentWindow& window, indEnviron& environment,
-                       std::int32_t destination) {
+void ChangeDestination(Document& document, DocumentWindow& window, indEnviron& environment, std::int32_t destination) {
   environment.settings.destinationCode = destination;
   environment.WriteSettings();
   indDestination(destination).ApplyDestination();

@@ -10,5 +10,4 @@ class Document;
 class DocumentWindow;
 class indEnviron;
 
-void ChangeDestination(Document& document, DocumentWindow& window, indEnviron& environment,
-                       std::int32_t destination);
+void ChangeDestination(Document& document, DocumentWindow& window, indEnviron& environment, std::int32_t destination);

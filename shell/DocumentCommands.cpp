@@ -10,9 +10,9 @@
 #include "memory/ImageCorrection.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "shell/DestinationChange.h"
 #include "shell/Document.h"
 #include "shell/DocumentWindow.h"
-#include "shell/DestinationChange.h"
 #include "shell/MainServices.h"
 #include "shell/ProgramMessage.h"
 #include "shell/cmcEvMan.h"
@@ -234,9 +234,9 @@ int DocumentCommands::WriteFile(const std::string& name, int generation) {
   }
   {
     BusyWindow busy(window_);
-    const int code = SaveDocumentFile(current, name,
-                                      {generation, services_.environ.settings.destinationCode, checked.loadable},
-                                      defaults, [this](int error) { ShowFileError(error); });
+    const int code =
+        SaveDocumentFile(current, name, {generation, services_.environ.settings.destinationCode, checked.loadable},
+                         defaults, [this](int error) { ShowFileError(error); });
     if (code != FileError::kNone) return 1;
   }
   if (generation != DocumentFile::kNewestGeneration) {

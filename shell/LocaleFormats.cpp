@@ -6,18 +6,14 @@
 
 namespace {
 
-std::string NormalisedDecimal(const std::string& system) {
-  return system == "." || system == "," ? system : ".";
-}
+std::string NormalisedDecimal(const std::string& system) { return system == "." || system == "," ? system : "."; }
 
 std::string NormalisedList(const std::string& system, const std::string& decimal) {
   const std::string list = system == "," || system == ";" ? system : ",";
   return list == decimal ? ";" : list;
 }
 
-std::string NormalisedTimeFormat(const std::string& separator) {
-  return separator == "." ? "hh.nn.ss" : "hh:nn:ss";
-}
+std::string NormalisedTimeFormat(const std::string& separator) { return separator == "." ? "hh.nn.ss" : "hh:nn:ss"; }
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
   if (from.empty()) return;

@@ -20,11 +20,11 @@ struct SystemLocaleFormats {
 enum DateOrder : std::int32_t { kYearMonthDay = 0, kMonthDayYear = 1, kDayMonthYear = 2 };
 
 struct LocaleFormats {
-  std::string decimalSeparator = ".";  // "." or ","
-  std::string listSeparator = ",";     // "," or ";", never the decimal separator
+  std::string decimalSeparator = ".";   // "." or ","
+  std::string listSeparator = ",";      // "," or ";", never the decimal separator
   std::string timeFormat = "hh:nn:ss";  // fields hh, nn (minutes), ss; separator ":" or "."
   DateOrder dateOrder = kYearMonthDay;
-  std::string dateSeparator = "/";              // "-", "." or "/"
+  std::string dateSeparator = "/";             // "-", "." or "/"
   std::string shortDateFormat = "yyyy/mm/dd";  // the date order's fields with that separator
 };
 

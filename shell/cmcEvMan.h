@@ -14,8 +14,8 @@
 
 #include "clone/cmcTask.h"
 #include "shell/EventCodes.h"
-#include "shell/cmcEvAns.h"
 #include "shell/EventRecord.h"
+#include "shell/cmcEvAns.h"
 
 class cmcEvMan {
  public:

@@ -40,8 +40,8 @@ constexpr IntegerSetting kIntegerSettings[] = {
     {"Global", "Repeater Dialog", &Settings::repeaterDialog, Range::Clamp, 0, 1},
     {"Global", "Auto Correct", &Settings::autoCorrect, Range::Clamp, 0, 1},
     {"View Option", "FontSize Percentage", &Settings::fontSizePercentage, Range::Clamp, 25, 1000},
-    {"View Option", "Language", &Settings::displayLanguage, Range::Clamp,
-     Settings::kLanguageEnglish, Settings::kLanguageJapanese},
+    {"View Option", "Language", &Settings::displayLanguage, Range::Clamp, Settings::kLanguageEnglish,
+     Settings::kLanguageJapanese},
     {"View Option", "Toolbar Visible", &Settings::toolBarVisible, Range::NonZeroIsOne},
     {"View Option", "FontSize Printer", &Settings::printerFontSize, Range::Clamp, 8, 12},
     {"Display", "DrDetail", &Settings::callSignDetail, Range::Clamp, 0, 1},
@@ -70,15 +70,14 @@ std::string RecentValueName(std::int32_t i) { return "Recent" + std::to_string(i
 
 bool EqualsIgnoringCase(const std::string& text, const std::string& other) {
   return std::ranges::equal(text, other, [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
   });
 }
 
 }  // namespace
 
-indEnviron::indEnviron(const Names& names, Stores stores, InstanceLock& lock,
-                       const std::vector<std::string>& arguments, ScreenSize screen)
+indEnviron::indEnviron(const Names& names, Stores stores, InstanceLock& lock, const std::vector<std::string>& arguments,
+                       ScreenSize screen)
     : names_(names), stores_(stores), lock_(lock), screen_(screen) {
   firstInstance_ = lock_.TryLock(names_.mutexName);
   if (!firstInstance_) return;
@@ -105,8 +104,8 @@ void indEnviron::ReadSettings(const std::vector<std::string>& arguments) {
 
 void indEnviron::ReadMachineLanguage() {
   const auto language = stores_.machine.ReadInteger(names_.machineKey, kLanguage);
-  settings.machineLanguage = std::clamp(language.value_or(Settings::kLanguageEnglish),
-                                        Settings::kLanguageEnglish, Settings::kLanguageJapanese);
+  settings.machineLanguage = std::clamp(language.value_or(Settings::kLanguageEnglish), Settings::kLanguageEnglish,
+                                        Settings::kLanguageJapanese);
 }
 
 // A missing or unreadable value takes its own default; the others keep what was read.
@@ -119,11 +118,9 @@ void indEnviron::ReadUserIntegers() {
 }
 
 void indEnviron::ReadUserTexts() {
-  settings.currentDirectory =
-      stores_.user.ReadString(UserSubKey(kGlobal), kCurrentDirectory).value_or("");
+  settings.currentDirectory = stores_.user.ReadString(UserSubKey(kGlobal), kCurrentDirectory).value_or("");
   for (std::int32_t i = 0; i < kRecentMaximum; ++i) {
-    recent.AddLast(
-        stores_.user.ReadString(UserSubKey(kRecentFileList), RecentValueName(i)).value_or(""));
+    recent.AddLast(stores_.user.ReadString(UserSubKey(kRecentFileList), RecentValueName(i)).value_or(""));
   }
 }
 
@@ -153,11 +150,9 @@ EnvironSettings indEnviron::Defaults() const {
   defaults.machineLanguage = settings.machineLanguage;
   defaults.displayLanguage = settings.machineLanguage;
   defaults.windowWidth = std::min(static_cast<std::int32_t>(std::lround(screen_.width * 0.9)), 800);
-  defaults.windowHeight =
-      std::min(static_cast<std::int32_t>(std::lround(screen_.height * 0.9)), 600);
+  defaults.windowHeight = std::min(static_cast<std::int32_t>(std::lround(screen_.height * 0.9)), 600);
   defaults.windowLeft = (screen_.width - defaults.windowWidth) / 2;
-  defaults.windowTop =
-      static_cast<std::int32_t>(std::lround((screen_.height - defaults.windowHeight) * 0.3));
+  defaults.windowTop = static_cast<std::int32_t>(std::lround((screen_.height - defaults.windowHeight) * 0.3));
   return defaults;
 }
 
@@ -180,14 +175,12 @@ bool indEnviron::WriteSettings() {
 
 bool indEnviron::WriteUserIntegers() {
   return std::ranges::all_of(kIntegerSettings, [&](const IntegerSetting& setting) {
-    return stores_.user.WriteInteger(UserSubKey(setting.subKey), setting.name,
-                                     settings.*setting.field);
+    return stores_.user.WriteInteger(UserSubKey(setting.subKey), setting.name, settings.*setting.field);
   });
 }
 
 bool indEnviron::WriteUserTexts() {
-  if (!stores_.user.WriteString(UserSubKey(kGlobal), kCurrentDirectory,
-                                settings.currentDirectory)) {
+  if (!stores_.user.WriteString(UserSubKey(kGlobal), kCurrentDirectory, settings.currentDirectory)) {
     return false;
   }
   for (std::int32_t i = 0; i < kRecentMaximum; ++i) {
@@ -203,19 +196,16 @@ bool indEnviron::WriteEtcData() {
   return stores_.user.WriteInteger(UserSubKey(kSetup), kEtcData, static_cast<std::int32_t>(packed));
 }
 
-std::int32_t indEnviron::ReadRegistryInteger(RegistryRoot root, const std::string& key,
-                                             const std::string& name) const {
+std::int32_t indEnviron::ReadRegistryInteger(RegistryRoot root, const std::string& key, const std::string& name) const {
   const KeyValueReader& store = root == RegistryRoot::CurrentUser ? stores_.user : stores_.machine;
   return store.ReadInteger(key, name).value_or(-1);
 }
 
-std::int32_t indEnviron::ReadRegistryInteger(const std::string& key,
-                                             const std::string& name) const {
+std::int32_t indEnviron::ReadRegistryInteger(const std::string& key, const std::string& name) const {
   return ReadRegistryInteger(RegistryRoot::CurrentUser, key, name);
 }
 
-bool indEnviron::WriteRegistryInteger(const std::string& key, const std::string& name,
-                                      std::int32_t value) {
+bool indEnviron::WriteRegistryInteger(const std::string& key, const std::string& name, std::int32_t value) {
   return stores_.user.WriteInteger(key, name, value);
 }
 
@@ -224,6 +214,4 @@ bool indEnviron::DeleteRegistryKey(const std::string& key, const std::string& su
   return stores_.user.DeleteKey(key + '\\' + subKey);
 }
 
-std::string indEnviron::UserSubKey(const char* subKey) const {
-  return names_.userKey + '\\' + subKey;
-}
+std::string indEnviron::UserSubKey(const char* subKey) const { return names_.userKey + '\\' + subKey; }

@@ -15,8 +15,8 @@
 #include "memory/PlainModelSettings.h"
 #include "platform/InstanceLock.h"
 #include "platform/KeyValueStore.h"
-#include "shell/cmcRecent.h"
 #include "shell/EnvironSettings.h"
+#include "shell/cmcRecent.h"
 
 enum class RegistryRoot { CurrentUser, LocalMachine };
 
@@ -42,8 +42,8 @@ class indEnviron final : public ModelSettings {
   // Takes the lock and, when it is obtained, reads the settings. arguments is the whole
   // command line, the program path included: "/setup" in any letter case asks for the setup.
   // The stores and the lock must outlive the object.
-  indEnviron(const Names& names, Stores stores, InstanceLock& lock,
-             const std::vector<std::string>& arguments, ScreenSize screen);
+  indEnviron(const Names& names, Stores stores, InstanceLock& lock, const std::vector<std::string>& arguments,
+             ScreenSize screen);
   // Writes the settings (when allowed) and gives the lock up.
   ~indEnviron() override;
   indEnviron(const indEnviron&) = delete;
@@ -65,8 +65,7 @@ class indEnviron final : public ModelSettings {
   // Integer values of other parts (column widths of the sheets). Read answers -1 when the
   // value does not exist or is no integer. Writing and deleting act on the per-user store
   // only: the machine-wide store is never written. Deleting needs a sub-key.
-  std::int32_t ReadRegistryInteger(RegistryRoot root, const std::string& key,
-                                   const std::string& name) const;
+  std::int32_t ReadRegistryInteger(RegistryRoot root, const std::string& key, const std::string& name) const;
   std::int32_t ReadRegistryInteger(const std::string& key, const std::string& name) const;
   bool WriteRegistryInteger(const std::string& key, const std::string& name, std::int32_t value);
   bool DeleteRegistryKey(const std::string& key, const std::string& subKey);

@@ -16,17 +16,18 @@ struct NamedValue {
 };
 
 constexpr std::array<NamedValue, 19> kCharsets = {{
-    {"ANSI_CHARSET", 0},       {"DEFAULT_CHARSET", 1},   {"SYMBOL_CHARSET", 2},      {"MAC_CHARSET", 77},
-    {"SHIFTJIS_CHARSET", 128}, {"HANGEUL_CHARSET", 129}, {"JOHAB_CHARSET", 130},     {"GB2312_CHARSET", 134},
-    {"CHINESEBIG5_CHARSET", 136}, {"GREEK_CHARSET", 161}, {"TURKISH_CHARSET", 162}, {"VIETNAMESE_CHARSET", 163},
-    {"HEBREW_CHARSET", 177},   {"ARABIC_CHARSET", 178},  {"BALTIC_CHARSET", 186},    {"RUSSIAN_CHARSET", 204},
-    {"THAI_CHARSET", 222},     {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
+    {"ANSI_CHARSET", 0},          {"DEFAULT_CHARSET", 1},      {"SYMBOL_CHARSET", 2},    {"MAC_CHARSET", 77},
+    {"SHIFTJIS_CHARSET", 128},    {"HANGEUL_CHARSET", 129},    {"JOHAB_CHARSET", 130},   {"GB2312_CHARSET", 134},
+    {"CHINESEBIG5_CHARSET", 136}, {"GREEK_CHARSET", 161},      {"TURKISH_CHARSET", 162}, {"VIETNAMESE_CHARSET", 163},
+    {"HEBREW_CHARSET", 177},      {"ARABIC_CHARSET", 178},     {"BALTIC_CHARSET", 186},  {"RUSSIAN_CHARSET", 204},
+    {"THAI_CHARSET", 222},        {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
 }};
 
-constexpr std::array<NamedValue, 4> kStyles = {{
-    {"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}}};
+constexpr std::array<NamedValue, 4> kStyles = {
+    {{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}}};
 
-constexpr std::array<NamedValue, 3> kPitches = {{{"fpDefault", fpDefault}, {"fpVariable", fpVariable}, {"fpFixed", fpFixed}}};
+constexpr std::array<NamedValue, 3> kPitches = {
+    {{"fpDefault", fpDefault}, {"fpVariable", fpVariable}, {"fpFixed", fpFixed}}};
 
 template <std::size_t N>
 std::optional<int> LookUp(const std::array<NamedValue, N>& table, std::string_view name) {

@@ -5,21 +5,9 @@
 namespace {
 
 constexpr std::array<std::string_view, kCategoryCount> kCategoryNames = {
-    "CT_Null",
-    "CT_PopupMenu",
-    "CT_Conv",
-    "CT_BankCh",
-    "CT_Gps",
-    "CT_Prog_Link",
-    "CT_Rptlist",
-    "CT_Urlist",
-    "CT_RXCall",
-    "CT_TXCall_From",
-    "CT_TXCall_FAnalog",
-    "CT_TXCall_To",
-    "CT_TXCall_Ref",
-    "CT_Radio_Fm",
-    "CT_Radio_Am",
+    "CT_Null",           "CT_PopupMenu", "CT_Conv",       "CT_BankCh",   "CT_Gps",
+    "CT_Prog_Link",      "CT_Rptlist",   "CT_Urlist",     "CT_RXCall",   "CT_TXCall_From",
+    "CT_TXCall_FAnalog", "CT_TXCall_To", "CT_TXCall_Ref", "CT_Radio_Fm", "CT_Radio_Am",
 };
 
 constexpr std::array<std::string_view, kCellIdCount> kCellIdNames = {
@@ -580,6 +568,4 @@ std::string_view CategoryName(unsigned index) {
   return index < kCategoryCount ? kCategoryNames[index] : std::string_view();
 }
 
-std::string_view CellIdName(unsigned index) {
-  return index < kCellIdCount ? kCellIdNames[index] : std::string_view();
-}
+std::string_view CellIdName(unsigned index) { return index < kCellIdCount ? kCellIdNames[index] : std::string_view(); }

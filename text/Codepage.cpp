@@ -8,8 +8,8 @@ const char* IconvName(CodePage page) { return page == CodePage::Cp932 ? "CP932" 
 
 // Converts byte by byte runs; on an invalid or unmappable input sequence one input byte (or
 // UTF-8 character) is replaced and the conversion goes on.
-std::string Convert(std::string_view in, const char* from, const char* to,
-                    std::string_view replacement, bool inputIsUtf8) {
+std::string Convert(std::string_view in, const char* from, const char* to, std::string_view replacement,
+                    bool inputIsUtf8) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
   std::string out;
@@ -43,6 +43,4 @@ std::string ToUtf8(std::string_view bytes, CodePage from) {
   return Convert(bytes, IconvName(from), "UTF-8", "\xEF\xBF\xBD", false);
 }
 
-std::string FromUtf8(std::string_view utf8, CodePage to) {
-  return Convert(utf8, "UTF-8", IconvName(to), "?", true);
-}
+std::string FromUtf8(std::string_view utf8, CodePage to) { return Convert(utf8, "UTF-8", IconvName(to), "?", true); }

@@ -73,10 +73,6 @@ std::vector<std::uint8_t> HexTextToBytes(std::string_view text) {
   return bytes;
 }
 
-std::optional<std::int32_t> LeadingDecimal(std::string_view text) {
-  return LeadingNumber<std::int32_t>(text, 10);
-}
+std::optional<std::int32_t> LeadingDecimal(std::string_view text) { return LeadingNumber<std::int32_t>(text, 10); }
 
-std::optional<std::uint32_t> LeadingHex(std::string_view text) {
-  return LeadingNumber<std::uint32_t>(text, 16);
-}
+std::optional<std::uint32_t> LeadingHex(std::string_view text) { return LeadingNumber<std::uint32_t>(text, 16); }

@@ -17,9 +17,15 @@ std::string Sanitise(std::string_view text, const SanitiseRule& rule) {
     const std::size_t length = CharacterLength(text, start);
     const std::string_view character = text.substr(start, length);
     switch (CharacterClass(text, start)) {
-      case ByteClass::Printable: out.append(character); break;
-      case ByteClass::Katakana: AppendTreated(out, character, rule.katakana); break;
-      case ByteClass::Lead: AppendTreated(out, character, rule.doubleByte); break;
+      case ByteClass::Printable:
+        out.append(character);
+        break;
+      case ByteClass::Katakana:
+        AppendTreated(out, character, rule.katakana);
+        break;
+      case ByteClass::Lead:
+        AppendTreated(out, character, rule.doubleByte);
+        break;
       default:  // invalid: byte by byte
         for (std::size_t k = 0; k < length; ++k) AppendTreated(out, character.substr(k, 1), rule.invalidByte);
         break;

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr auto npos = std::string_view::npos;
+constexpr auto kNotFound = std::string_view::npos;
 
 // Cell models may name other models; a chain this deep can only be a loop in the tables.
 constexpr int kMaxModelDepth = 8;
@@ -33,7 +33,7 @@ std::size_t FindUnescaped(std::string_view text, char target, std::size_t from =
       i += CharLength(text, i);
     }
   }
-  return npos;
+  return kNotFound;
 }
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
@@ -75,24 +75,24 @@ std::string Unescape(std::string_view text) {
 void ApplyCellReference(cmcCellObj& cell, std::string_view ref) {
   const std::size_t nameEnd = std::min(FindUnescaped(ref, '['), FindUnescaped(ref, ':'));
   const std::size_t dot = FindUnescaped(ref, '.');
-  if (dot != npos && dot < nameEnd) {
+  if (dot != kNotFound && dot < nameEnd) {
     cell.category = CategoryIndex(ref.substr(0, dot));
     ref.remove_prefix(dot + 1);
   }
   const std::size_t idEnd = std::min(ref.find('['), FindUnescaped(ref, ':'));
   cell.cellId = CellIdIndex(ref.substr(0, idEnd));
-  ref.remove_prefix(idEnd == npos ? ref.size() : idEnd);
+  ref.remove_prefix(idEnd == kNotFound ? ref.size() : idEnd);
 
   if (!ref.empty() && ref.front() == '[') {
     const std::size_t close = ref.find(']');
-    const std::string_view inside = ref.substr(1, close == npos ? npos : close - 1);
+    const std::string_view inside = ref.substr(1, close == kNotFound ? kNotFound : close - 1);
     if (!inside.empty() && inside.front() == '@') {
       std::string_view rest;
       cell.index = VariableOf(cell, inside, rest);
     } else if (const auto value = ParseInt(inside)) {
       cell.index = *value;
     }
-    ref.remove_prefix(close == npos ? ref.size() : close + 1);
+    ref.remove_prefix(close == kNotFound ? ref.size() : close + 1);
   }
   cell.argument = !ref.empty() && ref.front() == ':' ? Unescape(ref.substr(1)) : std::string();
 }
@@ -111,7 +111,8 @@ void ApplyVariable(cmcCellObj& cell, std::string_view item) {
 
 // "FlagD=0" or "FlagD=1", exactly.
 void ApplyFlag(cmcCellObj& cell, std::string_view item) {
-  if (item.size() != 7 || item[4] < '0' || item[4] > '7' || item[5] != '=' || (item[6] != '0' && item[6] != '1')) return;
+  if (item.size() != 7 || item[4] < '0' || item[4] > '7' || item[5] != '=' || (item[6] != '0' && item[6] != '1'))
+    return;
   cell.SetStateFlag(item[4] - '0', item[6] == '1');
 }
 
@@ -121,7 +122,7 @@ void ApplyCombination(cmcCellObj& cell, std::string_view values) {
   for (std::size_t k = 0; k < cell.combination.size(); ++k) {
     const std::size_t comma = values.find(',');
     if (const auto value = ParseInt(values.substr(0, comma))) cell.combination[k] = *value;
-    if (comma == npos) break;
+    if (comma == kNotFound) break;
     values.remove_prefix(comma + 1);
   }
 }
@@ -169,23 +170,56 @@ void SetRightBorder(cmcCellObj& cell, RightBorder border) {
 void ApplyPrefixFlag(cmcCellObj& cell, char c, bool negated) {
   const bool on = !negated;
   switch (c) {
-    case '<': cell.format = static_cast<uint8_t>((cell.format & ~0x03u) | kAlignLeft); break;
-    case '^': cell.format = static_cast<uint8_t>((cell.format & ~0x03u) | kAlignCentre); break;
-    case '>': cell.format = static_cast<uint8_t>((cell.format & ~0x03u) | kAlignRight); break;
-    case '~': cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignTop << 2)); break;
-    case '-': cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignMiddle << 2)); break;
-    case '_': cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignBottom << 2)); break;
-    case 'W': SetBits(cell.format, cmcCellObj::kAutoWidth, on); break;
-    case 'H': SetBits(cell.format, cmcCellObj::kAutoHeight, on); break;
-    case '=': SetBits(cell.format, cmcCellObj::kWordWrap, on); break;
-    case '+': SetBits(cell.format, cmcCellObj::kContinuation, on); break;
-    case 'B': SetBits(cell.behaviour, cmcCellObj::kBottomBorder, on); break;
-    case 'X': SetRightBorder(cell, on ? kRightBorderFull : kRightBorderNone); break;
-    case 'Q': SetRightBorder(cell, on ? kRightBorderTick : kRightBorderNone); break;
-    case 'S': SetBits(cell.behaviour, cmcCellObj::kSelectable, on); break;
-    case 'I': SetBits(cell.behaviour, cmcCellObj::kInputMethod, on); break;
-    case 'T': SetBits(cell.behaviour, cmcCellObj::kAttached, on); break;
-    default: break;  // spaces and other characters mean nothing
+    case '<':
+      cell.format = static_cast<uint8_t>((cell.format & ~0x03u) | kAlignLeft);
+      break;
+    case '^':
+      cell.format = static_cast<uint8_t>((cell.format & ~0x03u) | kAlignCentre);
+      break;
+    case '>':
+      cell.format = static_cast<uint8_t>((cell.format & ~0x03u) | kAlignRight);
+      break;
+    case '~':
+      cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignTop << 2));
+      break;
+    case '-':
+      cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignMiddle << 2));
+      break;
+    case '_':
+      cell.format = static_cast<uint8_t>((cell.format & ~0x0Cu) | (kAlignBottom << 2));
+      break;
+    case 'W':
+      SetBits(cell.format, cmcCellObj::kAutoWidth, on);
+      break;
+    case 'H':
+      SetBits(cell.format, cmcCellObj::kAutoHeight, on);
+      break;
+    case '=':
+      SetBits(cell.format, cmcCellObj::kWordWrap, on);
+      break;
+    case '+':
+      SetBits(cell.format, cmcCellObj::kContinuation, on);
+      break;
+    case 'B':
+      SetBits(cell.behaviour, cmcCellObj::kBottomBorder, on);
+      break;
+    case 'X':
+      SetRightBorder(cell, on ? kRightBorderFull : kRightBorderNone);
+      break;
+    case 'Q':
+      SetRightBorder(cell, on ? kRightBorderTick : kRightBorderNone);
+      break;
+    case 'S':
+      SetBits(cell.behaviour, cmcCellObj::kSelectable, on);
+      break;
+    case 'I':
+      SetBits(cell.behaviour, cmcCellObj::kInputMethod, on);
+      break;
+    case 'T':
+      SetBits(cell.behaviour, cmcCellObj::kAttached, on);
+      break;
+    default:
+      break;  // spaces and other characters mean nothing
   }
 }
 
@@ -195,8 +229,8 @@ void ParseAttributes(cmcCellObj& cell, std::string_view attributes, int depth) {
     const char c = attributes[i];
     if (c == '(') {
       const std::size_t close = FindUnescaped(attributes, ')', i + 1);
-      ApplyItem(cell, attributes.substr(i + 1, close == npos ? npos : close - i - 1), depth);
-      i = close == npos ? attributes.size() : close + 1;
+      ApplyItem(cell, attributes.substr(i + 1, close == kNotFound ? kNotFound : close - i - 1), depth);
+      i = close == kNotFound ? attributes.size() : close + 1;
       negated = false;
     } else if (c == '!') {
       negated = true;  // a second '!' renews the negation for one more character
@@ -268,8 +302,8 @@ std::string ProcessCaption(const cmcCellObj& cell, std::string_view source) {
       ++i;
     } else if (c == '(' && i + 1 < source.size() && source[i + 1] == '@') {
       const std::size_t close = source.find(')', i);
-      out += VariableText(cell, source.substr(i + 1, close == npos ? npos : close - i - 1));
-      i = close == npos ? source.size() : close + 1;
+      out += VariableText(cell, source.substr(i + 1, close == kNotFound ? kNotFound : close - i - 1));
+      i = close == kNotFound ? source.size() : close + 1;
     } else {
       const std::size_t n = CharLength(source, i);
       out.append(source.substr(i, n));
@@ -369,7 +403,7 @@ std::string_view ParseCellDefinition(cmcCellObj& cell, std::string_view text, Ce
                                      const cmcCellObj* parent, bool countOnly) {
   const std::size_t bar = FindUnescaped(text, '|');
   const std::string_view definition = text.substr(0, bar);
-  const std::string_view rest = bar == npos ? std::string_view() : text.substr(bar + 1);
+  const std::string_view rest = bar == kNotFound ? std::string_view() : text.substr(bar + 1);
 
   cell.parent = parent;
   cell.variables = nullptr;

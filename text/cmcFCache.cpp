@@ -53,8 +53,9 @@ int32_t cmcFCache::Step(std::string_view listKey, unsigned cellId, int32_t index
   const auto& items = Entry(listKey, cellId).listOrder;
   if (items.empty()) return index;
   const auto count = static_cast<long>(items.size());
-  long position = std::find_if(items.begin(), items.end(), [index](const FCacheItem& item) { return item.index == index; }) -
-                  items.begin();
+  long position =
+      std::find_if(items.begin(), items.end(), [index](const FCacheItem& item) { return item.index == index; }) -
+      items.begin();
   position += direction > 0 ? 1 : -1;
   if (position >= count) position = 0;
   if (position < 0) position = count - 1;

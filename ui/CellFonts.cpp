@@ -37,18 +37,39 @@ int CharacterPixels(int height, double scale) {
 
 QPalette::ColorRole RoleOfSystemColour(unsigned index) {
   switch (index) {
-    case 4: case 11: case 10: case 15: case 1: return QPalette::Button;
-    case 2: case 13: return QPalette::Highlight;
-    case 3: return QPalette::AlternateBase;
-    case 5: return QPalette::Base;
-    case 6: case 8: return QPalette::Text;
-    case 7: return QPalette::WindowText;
-    case 9: case 14: return QPalette::HighlightedText;
-    case 12: case 16: return QPalette::Mid;
-    case 17: case 19: return QPalette::PlaceholderText;
-    case 18: return QPalette::ButtonText;
-    case 20: return QPalette::Light;
-    default: return QPalette::Window;
+    case 4:
+    case 11:
+    case 10:
+    case 15:
+    case 1:
+      return QPalette::Button;
+    case 2:
+    case 13:
+      return QPalette::Highlight;
+    case 3:
+      return QPalette::AlternateBase;
+    case 5:
+      return QPalette::Base;
+    case 6:
+    case 8:
+      return QPalette::Text;
+    case 7:
+      return QPalette::WindowText;
+    case 9:
+    case 14:
+      return QPalette::HighlightedText;
+    case 12:
+    case 16:
+      return QPalette::Mid;
+    case 17:
+    case 19:
+      return QPalette::PlaceholderText;
+    case 18:
+      return QPalette::ButtonText;
+    case 20:
+      return QPalette::Light;
+    default:
+      return QPalette::Window;
   }
 }
 

@@ -56,7 +56,8 @@ CellPainter::RealFont::RealFont(const CellFont& cellFont, double scale, bool sha
 
 CellPainter::RealFont& CellPainter::FontFor(const CellFont& font) {
   if (lastFont_ != nullptr && lastFont_->cell == font) return *lastFont_;
-  const auto known = std::find_if(fonts_.begin(), fonts_.end(), [&font](const RealFont& real) { return real.cell == font; });
+  const auto known =
+      std::find_if(fonts_.begin(), fonts_.end(), [&font](const RealFont& real) { return real.cell == font; });
   lastFont_ = known != fonts_.end() ? &*known : &fonts_.emplace_back(font, target_.scale, !target_.printing);
   return *lastFont_;
 }
@@ -101,11 +102,21 @@ CellPainter::Colours CellPainter::ColoursFor(const Job& job, const CellFont& fon
     return colours;
   }
   switch (job.background) {
-    case Background::Own: colours.background = QtColor(own, target_.palette); break;
-    case Background::Highlight: colours.background = target_.palette.color(QPalette::Highlight); break;
-    case Background::Editing: colours.background = Qt::white; break;
-    case Background::InactiveSelection: colours.background = target_.inactiveSelection; break;
-    case Background::CurrentLine: colours.background = target_.currentLine; break;
+    case Background::Own:
+      colours.background = QtColor(own, target_.palette);
+      break;
+    case Background::Highlight:
+      colours.background = target_.palette.color(QPalette::Highlight);
+      break;
+    case Background::Editing:
+      colours.background = Qt::white;
+      break;
+    case Background::InactiveSelection:
+      colours.background = target_.inactiveSelection;
+      break;
+    case Background::CurrentLine:
+      colours.background = target_.currentLine;
+      break;
   }
   colours.border = IsPlainCell(own) ? kBorderGrey : QColor(Qt::white);
   colours.text = TextColour(job, font);
@@ -118,8 +129,8 @@ QColor CellPainter::TextColour(const Job& job, const CellFont& font) const {
   const uint32_t colour = job.fontColor != kClNone ? job.fontColor : font.color;
   const QColor text = QtColor(colour, target_.palette);
   // Faint text would vanish on the inactive selection.
-  const bool faint = colour == kClBtnFace || colour == kClSilver || colour == kClGrayText ||
-                     text == target_.inactiveSelection;
+  const bool faint =
+      colour == kClBtnFace || colour == kClSilver || colour == kClGrayText || text == target_.inactiveSelection;
   if (job.background == Background::InactiveSelection && faint) return QtColor(kClWindow, target_.palette);
   return text;
 }
@@ -158,8 +169,8 @@ int CellPainter::PaintText(QPainter& painter, const Job& job, const Colours& col
   const cmcCellObj& cell = *job.cell;
   const QRect& r = job.rect;
   const QFontMetrics& metrics = *font.metrics;
-  const QStringList lines = cell.WordWrap() ? WrapLines(job.text, metrics, r.width() * 9 / 10)
-                                            : job.text.split(QLatin1Char('\n'));
+  const QStringList lines =
+      cell.WordWrap() ? WrapLines(job.text, metrics, r.width() * 9 / 10) : job.text.split(QLatin1Char('\n'));
   const int lineHeight = metrics.height();
   const int ascent = metrics.ascent();
   const int textHeight = lineHeight * static_cast<int>(lines.size());
@@ -202,7 +213,8 @@ void CellPainter::PaintMark(QPainter& painter, const Job& job, int textEnd) cons
   const QRect& r = job.rect;
   const int index = job.errorMark ? 5 : 4;
   const bool hasImage = !target_.printing && target_.marks != nullptr && target_.marks->size() > index;
-  const int size = hasImage ? (*target_.marks)[index].height() : (target_.printing ? r.height() / 2 : r.height() * 2 / 3);
+  const int size =
+      hasImage ? (*target_.marks)[index].height() : (target_.printing ? r.height() / 2 : r.height() * 2 / 3);
   int position = job.markPosition;
   if (position == 0) position = job.cell->HAlign() == kAlignRight ? 1 : 3;
   const int rightmost = r.right() + 1 - size - 1;

@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
-#include <optional>
 
 #include "text/CellFont.h"
 
@@ -50,7 +49,7 @@ class CellPainter {
     Background background = Background::Own;
     bool rightBorder = true;  // false when the right neighbour continues the cell
     QString text;
-    int validLength = 255;  // characters beyond it are drawn in silver
+    int validLength = 255;         // characters beyond it are drawn in silver
     uint32_t fontColor = kClNone;  // the cell behaviour's text colour, else the font's
     bool warningMark = false;
     bool errorMark = false;

@@ -25,7 +25,8 @@ constexpr int kDeviceRole = Qt::UserRole;
 // A box whose list is filled again each time it drops down.
 class RefreshingComboBox final : public QComboBox {
  public:
-  RefreshingComboBox(QWidget* parent, std::function<void()> refresh) : QComboBox(parent), refresh_(std::move(refresh)) {}
+  RefreshingComboBox(QWidget* parent, std::function<void()> refresh)
+      : QComboBox(parent), refresh_(std::move(refresh)) {}
 
   void showPopup() override {
     refresh_();

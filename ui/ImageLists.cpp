@@ -20,8 +20,7 @@ class OverlayIconEngine final : public QIconEngine {
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     base_.paint(painter, rect, Qt::AlignCenter, mode, state);
     const int side = rect.width() * 5 / 8;
-    mark_.paint(painter, QRect(rect.left(), rect.bottom() - side + 1, side, side), Qt::AlignCenter, mode,
-                state);
+    mark_.paint(painter, QRect(rect.left(), rect.bottom() - side + 1, side, side), Qt::AlignCenter, mode, state);
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -40,9 +39,8 @@ class OverlayIconEngine final : public QIconEngine {
 };
 
 QIcon PlainTreeImage(int index) {
-  static const std::array<const char*, 7> kFiles = {"radio.svg",        "folder.svg",     "page.svg",
-                                                    "page.svg",         "mark-warning.svg",
-                                                    "mark-error.svg",   "radio.svg"};
+  static const std::array<const char*, 7> kFiles = {"radio.svg",        "folder.svg",     "page.svg", "page.svg",
+                                                    "mark-warning.svg", "mark-error.svg", "radio.svg"};
   if (index < 0 || index >= static_cast<int>(kFiles.size())) return {};
   return Resource(kFiles[static_cast<std::size_t>(index)]);
 }
@@ -61,9 +59,8 @@ QIcon MakeToolBarImage(int index) {
     const char* file;
   };
   static constexpr Picture kPictures[] = {
-      {0, "document-new", "new.svg"},         {1, "document-open", "open.svg"},
-      {2, "document-save", "save.svg"},       {7, nullptr, "clone-read.svg"},
-      {8, nullptr, "clone-write.svg"},        {9, nullptr, "clone-info.svg"},
+      {0, "document-new", "new.svg"}, {1, "document-open", "open.svg"}, {2, "document-save", "save.svg"},
+      {7, nullptr, "clone-read.svg"}, {8, nullptr, "clone-write.svg"},  {9, nullptr, "clone-info.svg"},
   };
   for (const Picture& picture : kPictures) {
     if (picture.index != index) continue;

@@ -75,8 +75,12 @@ void InPlaceEditor::keyPressEvent(QKeyEvent* event) {
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   switch (key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: Close(true); return;
-    case Qt::Key_Escape: Close(false); return;
+    case Qt::Key_Enter:
+      Close(true);
+      return;
+    case Qt::Key_Escape:
+      Close(false);
+      return;
     case Qt::Key_Up:
     case Qt::Key_Down:
       if (multiLine_) break;
@@ -95,7 +99,8 @@ void InPlaceEditor::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Delete:
       if (plain && CaretNextToBreak(false)) moveCursor(QTextCursor::NextCharacter);
       break;
-    default: break;
+    default:
+      break;
   }
   QPlainTextEdit::keyPressEvent(event);
 }
@@ -118,8 +123,7 @@ void InPlaceEditor::OnTextChanged() {
 void InPlaceEditor::Rewrap() {
   if (!multiLine_) return;
   const int caret = PlainPosition(textCursor().position());
-  const QString wrapped =
-      CellPainter::WrapLines(Text(), QFontMetrics(font()), width() * 9 / 10).join(kBreak);
+  const QString wrapped = CellPainter::WrapLines(Text(), QFontMetrics(font()), width() * 9 / 10).join(kBreak);
   if (wrapped == toPlainText()) return;
   rewrapping_ = true;
   setPlainText(wrapped);

@@ -6,8 +6,8 @@
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
-#include "ui/ComPortDialog.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/ComPortDialog.h"
 #include "ui/cuiSheet.h"
 
 EnvironSettings& MainCellDocument::Settings() { return services_.environ.settings; }

@@ -7,9 +7,9 @@
 
 #include "memory/ModelSettings.h"
 #include "memory/indDestination.h"
+#include "shell/DocumentCommands.h"
 #include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
-#include "shell/DocumentCommands.h"
 #include "ui/cuiMain.h"
 #include "ui/indMain.h"
 

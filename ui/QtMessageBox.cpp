@@ -47,8 +47,8 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
 }  // namespace
 
 std::int32_t QtMessageBox::Show(const MessageRequest& request) {
-  QMessageBox box(IconOf(request.icon), QString::fromStdString(request.caption),
-                  QString::fromStdString(request.text), ButtonsOf(request.buttons), QApplication::activeWindow());
+  QMessageBox box(IconOf(request.icon), QString::fromStdString(request.caption), QString::fromStdString(request.text),
+                  ButtonsOf(request.buttons), QApplication::activeWindow());
   for (const ButtonAnswer& pair : kButtonAnswers) {
     if (pair.answer == request.defaultAnswer && box.button(pair.button) != nullptr) box.setDefaultButton(pair.button);
   }

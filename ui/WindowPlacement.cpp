@@ -6,10 +6,12 @@
 namespace {
 
 qint64 SquaredDistance(const QRect& area, const QPoint& point) {
-  const qint64 dx = point.x() < area.left() ? area.left() - point.x()
-                    : point.x() > area.right() ? point.x() - area.right() : 0;
-  const qint64 dy = point.y() < area.top() ? area.top() - point.y()
-                    : point.y() > area.bottom() ? point.y() - area.bottom() : 0;
+  const qint64 dx = point.x() < area.left()    ? area.left() - point.x()
+                    : point.x() > area.right() ? point.x() - area.right()
+                                               : 0;
+  const qint64 dy = point.y() < area.top()      ? area.top() - point.y()
+                    : point.y() > area.bottom() ? point.y() - area.bottom()
+                                                : 0;
   return dx * dx + dy * dy;
 }
 
@@ -20,8 +22,7 @@ qint64 OverlapArea(const QRect& a, const QRect& b) {
 
 // The work area sharing most of form's surface, else the one nearest its centre.
 QRect WorkAreaOfForm(const QList<QRect>& workAreas, const QRect& form) {
-  const auto most = std::ranges::max_element(
-      workAreas, {}, [&](const QRect& area) { return OverlapArea(area, form); });
+  const auto most = std::ranges::max_element(workAreas, {}, [&](const QRect& area) { return OverlapArea(area, form); });
   return OverlapArea(*most, form) > 0 ? *most : NearestWorkArea(workAreas, form.center());
 }
 
@@ -66,8 +67,7 @@ QRect MovedInto(const QRect& area, QRect form) {
 }  // namespace
 
 QRect NearestWorkArea(const QList<QRect>& workAreas, const QPoint& point) {
-  return *std::ranges::min_element(workAreas, {},
-                                   [&](const QRect& area) { return SquaredDistance(area, point); });
+  return *std::ranges::min_element(workAreas, {}, [&](const QRect& area) { return SquaredDistance(area, point); });
 }
 
 QRect PlaceOnWorkAreas(const QRect& form, const QList<QRect>& workAreas) {

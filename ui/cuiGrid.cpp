@@ -91,9 +91,7 @@ int cuiGrid::FixedHeight() const { return SumOf(heights_, 0, fixedRows_); }
 int cuiGrid::ScrollAreaWidth() const { return viewport()->width() - FixedWidth(); }
 
 int cuiGrid::MaxLeftCol() const { return MaxFirst(widths_, fixedCols_, ScrollAreaWidth()); }
-int cuiGrid::MaxTopRow() const {
-  return MaxFirst(heights_, fixedRows_, viewport()->height() - FixedHeight());
-}
+int cuiGrid::MaxTopRow() const { return MaxFirst(heights_, fixedRows_, viewport()->height() - FixedHeight()); }
 
 void cuiGrid::SetCurrentCell(int column, int row) {
   if (column < 0 || row < 0 || column >= ColCount() || row >= RowCount()) return;
@@ -252,8 +250,8 @@ void cuiGrid::paintEvent(QPaintEvent* event) {
   PaintArea(painter, QRect(0, 0, fixedWidth, fixedHeight), 0, 0, dirty);
   PaintArea(painter, QRect(fixedWidth, 0, width - fixedWidth, fixedHeight), leftCol_, 0, dirty);
   PaintArea(painter, QRect(0, fixedHeight, fixedWidth, height - fixedHeight), 0, topRow_, dirty);
-  PaintArea(painter, QRect(fixedWidth, fixedHeight, width - fixedWidth, height - fixedHeight), leftCol_,
-            topRow_, dirty);
+  PaintArea(painter, QRect(fixedWidth, fixedHeight, width - fixedWidth, height - fixedHeight), leftCol_, topRow_,
+            dirty);
 }
 
 // Draws the cells of one area: columns from firstCol and rows from firstRow, up to the
@@ -292,21 +290,30 @@ bool cuiGrid::MoveByKey(const QKeyEvent& event) {
   const bool ctrl = event.modifiers() & Qt::ControlModifier;
   const int page = std::max(1, LastVisibleRow() - topRow_);
   switch (event.key()) {
-    case Qt::Key_Left: return StepTo(col_ - 1, row_);
-    case Qt::Key_Right: return StepTo(col_ + 1, row_);
-    case Qt::Key_Up: return StepTo(col_, row_ - 1);
-    case Qt::Key_Down: return StepTo(col_, row_ + 1);
-    case Qt::Key_PageUp: return StepTo(col_, row_ - page);
-    case Qt::Key_PageDown: return StepTo(col_, row_ + page);
-    case Qt::Key_Home: return ctrl ? StepTo(col_, fixedRows_) : StepTo(fixedCols_, row_);
-    case Qt::Key_End: return ctrl ? StepTo(col_, RowCount() - 1) : StepTo(ColCount() - 1, row_);
+    case Qt::Key_Left:
+      return StepTo(col_ - 1, row_);
+    case Qt::Key_Right:
+      return StepTo(col_ + 1, row_);
+    case Qt::Key_Up:
+      return StepTo(col_, row_ - 1);
+    case Qt::Key_Down:
+      return StepTo(col_, row_ + 1);
+    case Qt::Key_PageUp:
+      return StepTo(col_, row_ - page);
+    case Qt::Key_PageDown:
+      return StepTo(col_, row_ + page);
+    case Qt::Key_Home:
+      return ctrl ? StepTo(col_, fixedRows_) : StepTo(fixedCols_, row_);
+    case Qt::Key_End:
+      return ctrl ? StepTo(col_, RowCount() - 1) : StepTo(ColCount() - 1, row_);
     case Qt::Key_Tab:
       if (!tabMoves_) return false;
       return col_ + 1 < ColCount() ? StepTo(col_ + 1, row_) : StepTo(fixedCols_, row_ + 1);
     case Qt::Key_Backtab:
       if (!tabMoves_) return false;
       return col_ > fixedCols_ ? StepTo(col_ - 1, row_) : StepTo(ColCount() - 1, row_ - 1);
-    default: return false;
+    default:
+      return false;
   }
 }
 

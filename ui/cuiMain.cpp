@@ -8,15 +8,15 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "shell/CloneCommands.h"
+#include "shell/DocumentCommands.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/cmcGTex.h"
-#include "shell/CloneCommands.h"
-#include "shell/DocumentCommands.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/ImageLists.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiInformation.h"
-#include "ui/ApplicationWindow.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
@@ -94,7 +94,6 @@ cuiMain::~cuiMain() {
   window_.reset();
 }
 
-
 std::string cuiMain::InitialFolder() const {
   const std::string& stored = services_.environ.settings.currentDirectory;
   if (!stored.empty()) return stored;
@@ -115,9 +114,9 @@ void cuiMain::EndBusy() { QApplication::restoreOverrideCursor(); }
 
 void cuiMain::OpenInformationWindow() {
   delete informationWindow_;
-  informationWindow_ = new cuiInformation(window_.get(),
-                                          cuiInformation::Services{services_.texts, services_.events, cellBehaviour_},
-                                          services_.texts.GetLine("GI_Sys_AppTitle", 0), "GI_Sheet_CloneInfo");
+  informationWindow_ =
+      new cuiInformation(window_.get(), cuiInformation::Services{services_.texts, services_.events, cellBehaviour_},
+                         services_.texts.GetLine("GI_Sys_AppTitle", 0), "GI_Sheet_CloneInfo");
   informationWindow_->Open();
 }
 
@@ -126,8 +125,8 @@ void cuiMain::OpenInformationWindow() {
 void cuiMain::OpenSheet(const std::string& name) {
   CloseSheet();
   if (window_ == nullptr) return;
-  auto sheet = std::make_unique<cuiSheet>(&window_->RightPanel(), services_.texts, &displayStore_,
-                                          services_.events, sheetDocument_);
+  auto sheet = std::make_unique<cuiSheet>(&window_->RightPanel(), services_.texts, &displayStore_, services_.events,
+                                          sheetDocument_);
   sheet->Layout().SetName(name);
   sheet->SetSavedPosition(HistoryPosition(name));
   if (resetColumnWidths_) sheet->RequestWidthReset();
@@ -157,7 +156,9 @@ void cuiMain::CloseSheet() {
   sheet_.reset();
 }
 
-int cuiMain::CurrentSheetNumber() const { return sheet_ != nullptr ? sheet_->Layout().ArgumentNumber() : kNoSheetNumber; }
+int cuiMain::CurrentSheetNumber() const {
+  return sheet_ != nullptr ? sheet_->Layout().ArgumentNumber() : kNoSheetNumber;
+}
 
 SheetPosition cuiMain::HistoryPosition(const std::string& name) const {
   const auto found = std::ranges::find_if(history_, [&](const HistoryEntry& entry) { return entry.name == name; });

@@ -25,8 +25,8 @@
 #include "clone/cmcTick.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/QtSerialDevice.h"
-#include "sheet/cmcCellCapsule.h"
 #include "sheet/SheetDisplayStore.h"
+#include "sheet/cmcCellCapsule.h"
 #include "shell/Document.h"
 #include "shell/DocumentWindow.h"
 #include "shell/LocaleFormats.h"
@@ -34,8 +34,8 @@
 #include "shell/VersionTexts.h"
 #include "text/cmcFCache.h"
 #include "ui/QtCloneSessionUi.h"
-#include "ui/cuiInformation.h"
 #include "ui/SheetPosition.h"
+#include "ui/cuiInformation.h"
 
 class CellDocument;
 class cmcEvMan;
@@ -62,7 +62,6 @@ class cuiMain : public DocumentWindow {
   ~cuiMain() override;
   cuiMain(const cuiMain&) = delete;
   cuiMain& operator=(const cuiMain&) = delete;
-
 
   // --- Main window ---
   // Creates the main window with its menu, tool bar, tree and status bar, placed on the

@@ -16,11 +16,11 @@
 #include "text/Codepage.h"
 #include "text/LineTables.h"
 #include "text/cmcGTex.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/CellFonts.h"
 #include "ui/DisplayText.h"
 #include "ui/WindowPlacement.h"
 #include "ui/cuiMain.h"
-#include "ui/ApplicationWindow.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
@@ -151,7 +151,7 @@ void cuiMain::UpdateDestinationNote() {
 
 void cuiMain::SelectLanguageTables() {
   const bool japanese = services_.environ.settings.displayLanguage == EnvironSettings::kLanguageJapanese;
-  const TableLanguage table = !japanese        ? TableLanguage::English
+  const TableLanguage table = !japanese         ? TableLanguage::English
                               : systemJapanese_ ? TableLanguage::Japanese
                                                 : TableLanguage::JapaneseWesternChrome;
   services_.texts.Reset();
@@ -245,7 +245,6 @@ int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
       return -1;
   }
 }
-
 
 // --- Closing ---
 

@@ -71,7 +71,7 @@ struct cuiSheet::State {
   std::optional<CellPainter> painter;
 
   bool built = false;
-  bool extend = false;          // Shift is down for the move being made
+  bool extend = false;  // Shift is down for the move being made
   bool mouseSelecting = false;
   SelectionState selection;
   CellPosition remembered;
@@ -79,7 +79,7 @@ struct cuiSheet::State {
   QTimer* repeatTimer = nullptr;
   int32_t pendingRepeat = 0;  // the key waiting for its repeat timer; 0 for none
   int repeatChain = 0;
-  cmcCellObj answeredCell;      // the copy EV_QueryCurrentCell hands out
+  cmcCellObj answeredCell;  // the copy EV_QueryCurrentCell hands out
 };
 
 cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, SheetDisplayStore* display, cmcEvMan& events,
@@ -116,7 +116,9 @@ void cuiSheet::SetInitialFocus(unsigned cellId, int32_t index) {
 cuiGrid& cuiSheet::Grid() { return *state_->grid; }
 std::string cuiSheet::GetTitle() const { return layout_->Title(); }
 bool cuiSheet::IsPrintable() const { return layout_->Model().IsPrintable(layout_->Style()); }
-bool cuiSheet::IsInPrintAll(const PrintAllChoices& choices) const { return layout_->Model().IsInPrintAll(layout_->Style(), choices); }
+bool cuiSheet::IsInPrintAll(const PrintAllChoices& choices) const {
+  return layout_->Model().IsInPrintAll(layout_->Style(), choices);
+}
 bool cuiSheet::EditorVisible() const { return state_->editor != nullptr && state_->editor->IsOpen(); }
 
 SheetPosition cuiSheet::GetPosition() const {
@@ -183,7 +185,8 @@ void cuiSheet::ShowTitle() {
   const QFont font = QtFont(layout_->Style().titleFont.value_or(CellFont{}));
   QPalette palette = s.titlePanel->palette();
   palette.setColor(QPalette::Window, QtColor(layout_->Style().titleColor, palette));
-  if (layout_->Style().titleFont) palette.setColor(QPalette::WindowText, QtColor(layout_->Style().titleFont->color, palette));
+  if (layout_->Style().titleFont)
+    palette.setColor(QPalette::WindowText, QtColor(layout_->Style().titleFont->color, palette));
   s.titlePanel->setPalette(palette);
   s.title->setFont(font);
   RefreshTitle();
@@ -216,8 +219,8 @@ void cuiSheet::ConfigureGrid() {
   const int bevel = layout_->ListMode() ? 1 : 2;
   s.gridPanel->setFrameStyle(QFrame::Panel | (layout_->ListMode() ? QFrame::Raised : QFrame::Sunken));
   s.gridPanel->setLineWidth(bevel);
-  s.gridPanel->layout()->setContentsMargins(layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0,
-                                            layout_->ListMode() ? 2 : 0);
+  s.gridPanel->layout()->setContentsMargins(layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0,
+                                            layout_->ListMode() ? 2 : 0, layout_->ListMode() ? 2 : 0);
   QPalette palette = s.grid->viewport()->palette();
   palette.setColor(QPalette::Base, QtColor(layout_->BasicCell().color, palette));
   s.grid->viewport()->setPalette(palette);
@@ -286,7 +289,8 @@ void cuiSheet::PlaceInitialCursor() {
 // The user has dragged a column edge: the grid's widths become the layout's, held to limits.
 void cuiSheet::AfterUserSizing() {
   cuiGrid& grid = *state_->grid;
-  for (int column = 0; column < layout_->ColumnCount(); ++column) layout_->SetColumnWidth(column, grid.ColWidth(column));
+  for (int column = 0; column < layout_->ColumnCount(); ++column)
+    layout_->SetColumnWidth(column, grid.ColWidth(column));
   layout_->LimitColumnWidths(grid.viewport()->width());
   SyncGridSizes();
 }
@@ -366,14 +370,16 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
   CellPainter::Job job;
   job.cell = &cell;
   job.rect = area;
-  const bool lastShown = column + 1 >= layout_->ColumnCount() || (column >= grid.FixedCols() && column >= grid.LastVisibleCol());
+  const bool lastShown =
+      column + 1 >= layout_->ColumnCount() || (column >= grid.FixedCols() && column >= grid.LastVisibleCol());
   job.rightBorder = !lastShown && !layout_->GetCell(column + 1, row).Continuation();
   if (DrawnSelected(owner, row)) {
     const bool focused = grid.hasFocus() || layout_->ListMode();
     job.background = EditorVisible() ? CellPainter::Background::Editing
                      : focused       ? CellPainter::Background::Highlight
                                      : CellPainter::Background::InactiveSelection;
-  } else if (row == grid.Row() && layout_->Style().colorSelectLine && owner >= grid.FixedCols() && !layout_->ListMode()) {
+  } else if (row == grid.Row() && layout_->Style().colorSelectLine && owner >= grid.FixedCols() &&
+             !layout_->ListMode()) {
     job.background = CellPainter::Background::CurrentLine;
   }
   if (cell.cellId == kCellIdNone) {
@@ -524,7 +530,8 @@ void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command
   const bool multiSelect = layout_->Style().multiSelect != MultiSelectMode::None;
   if (multiSelect && (request.rangeFlags & kRangeApplied) != 0) {
     const IndexRange range{request.rangeLow, request.rangeHigh};
-    RepaintCells(SelectAppliedRange(layout_->Cells(), s.selection, {layout_->Style().multiSelect, layout_->FixedColumnCount()}, Current(), range));
+    RepaintCells(SelectAppliedRange(layout_->Cells(), s.selection,
+                                    {layout_->Style().multiSelect, layout_->FixedColumnCount()}, Current(), range));
   } else {
     EndSelection();
     UpdateSelectionTo(Current());
@@ -533,7 +540,8 @@ void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command
 }
 
 void cuiSheet::MoveToTarget(const cmcCellCapsule& request) {
-  const CellPosition target = FindSelectableCell(layout_->Cells(), request.moveCategory, request.moveCellId, request.moveIndex);
+  const CellPosition target =
+      FindSelectableCell(layout_->Cells(), request.moveCategory, request.moveCellId, request.moveIndex);
   if (target.IsSet()) MoveTo(target);
 }
 
@@ -545,10 +553,10 @@ CellPosition cuiSheet::Current() const { return {state_->grid->Col(), state_->gr
 bool cuiSheet::MoveCursor(int dx, int dy) {
   State& s = *state_;
   const bool single = std::abs(dx) + std::abs(dy) <= 1;
-  const bool noScrollBars = s.grid->TotalWidth() <= s.grid->viewport()->width() &&
-                            s.grid->TotalHeight() <= s.grid->viewport()->height();
-  const CursorFrame frame{layout_->FixedColumnCount(), layout_->FixedRowCount(), layout_->FirstSelectableColumn(), layout_->FirstSelectableRow(),
-                          layout_->ListMode() && single && noScrollBars};
+  const bool noScrollBars =
+      s.grid->TotalWidth() <= s.grid->viewport()->width() && s.grid->TotalHeight() <= s.grid->viewport()->height();
+  const CursorFrame frame{layout_->FixedColumnCount(), layout_->FixedRowCount(), layout_->FirstSelectableColumn(),
+                          layout_->FirstSelectableRow(), layout_->ListMode() && single && noScrollBars};
   const CursorMove move = FindCursorMove(layout_->Cells(), frame, Current(), s.remembered, dx, dy);
   if (!move.cell.IsSet()) return false;
   MoveTo(move.cell);
@@ -584,8 +592,8 @@ void cuiSheet::AfterCurrentChanged(CellPosition previous) {
 void cuiSheet::UpdateSelectionTo(CellPosition target) {
   State& s = *state_;
   const bool extend = s.extend || s.mouseSelecting;
-  RepaintCells(UpdateSelection(layout_->Cells(), s.selection, {layout_->Style().multiSelect, layout_->FixedColumnCount()}, Current(), target,
-                               extend));
+  RepaintCells(UpdateSelection(layout_->Cells(), s.selection,
+                               {layout_->Style().multiSelect, layout_->FixedColumnCount()}, Current(), target, extend));
   if (layout_->Style().multiSelect == MultiSelectMode::Line) s.grid->InvalidateAll();
 }
 
@@ -622,7 +630,8 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
     MoveCursor(0, key == Qt::Key_PageUp ? -kPageRows : kPageRows);
   } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
     const bool left = key == Qt::Key_Left;
-    if (!MoveCursor(left ? -1 : 1, 0)) SendRequest(at.column, at.row, left ? kKeyLeftAtEdge : kKeyRightAtEdge, 0, nullptr);
+    if (!MoveCursor(left ? -1 : 1, 0))
+      SendRequest(at.column, at.row, left ? kKeyLeftAtEdge : kKeyRightAtEdge, 0, nullptr);
   } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
     if (modifiers != Qt::ControlModifier) MoveCursor(0, key == Qt::Key_Up ? -1 : 1);
   } else if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
@@ -676,7 +685,8 @@ bool cuiSheet::OnMouseRelease(QMouseEvent& event) {
   State& s = *state_;
   s.mouseSelecting = false;
   s.extend = false;
-  if (layout_->ListMode() && event.button() == Qt::LeftButton) SendRequest(Grid().Col(), Grid().Row(), kKeyDoubleClick, 0, nullptr);
+  if (layout_->ListMode() && event.button() == Qt::LeftButton)
+    SendRequest(Grid().Col(), Grid().Row(), kKeyDoubleClick, 0, nullptr);
   return false;
 }
 
@@ -740,9 +750,7 @@ void cuiSheet::OnFocusLost() {
 // ---------------------------------------------------------------------------------------------
 // In-place editor
 
-void cuiSheet::OpenEditorWith(const cmcCellCapsule& request) {
-  OpenEditor(Grid().Col(), Grid().Row(), request);
-}
+void cuiSheet::OpenEditorWith(const cmcCellCapsule& request) { OpenEditor(Grid().Col(), Grid().Row(), request); }
 
 void cuiSheet::EditorThunk(cmcCellCapsule& request, void* object) {
   static_cast<cuiSheet*>(object)->OpenEditorWith(request);
@@ -857,9 +865,15 @@ void cuiSheet::OnEvent(void* user, const EventRecord& event) {
     s.events.AnswerData(reinterpret_cast<const uint8_t*>(text.c_str()), static_cast<int32_t>(text.size() + 1));
   };
   switch (event.code) {
-    case EV_CommitEdit: sheet.CommitEdit(); break;
-    case EV_SheetRefreshAll: s.grid->InvalidateAll(); break;
-    case EV_SheetRefreshIndex: sheet.RepaintIndex(static_cast<int32_t>(event.p2)); break;
+    case EV_CommitEdit:
+      sheet.CommitEdit();
+      break;
+    case EV_SheetRefreshAll:
+      s.grid->InvalidateAll();
+      break;
+    case EV_SheetRefreshIndex:
+      sheet.RepaintIndex(static_cast<int32_t>(event.p2));
+      break;
     case EV_QueryCurrentCell:
       if (sheet.Layout().ListMode() || (event.p1 != 0 && event.p1 != reinterpret_cast<std::intptr_t>(s.grid))) break;
       CopyCell(s.answeredCell, sheet.Layout().GetCell(sheet.Current().column, sheet.Current().row));
@@ -876,9 +890,16 @@ void cuiSheet::OnEvent(void* user, const EventRecord& event) {
         s.events.Answer(list->number, list->count);
       }
       break;
-    case EV_ListEntryAdded: sheet.ListRowsChanged(false); break;
-    case EV_ListEntryRemoved: sheet.ListRowsChanged(true); break;
-    case EV_ListChanged: sheet.RefreshTitle(); break;
-    default: break;
+    case EV_ListEntryAdded:
+      sheet.ListRowsChanged(false);
+      break;
+    case EV_ListEntryRemoved:
+      sheet.ListRowsChanged(true);
+      break;
+    case EV_ListChanged:
+      sheet.RefreshTitle();
+      break;
+    default:
+      break;
   }
 }

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/cmcCellCapsule.h"
 #include "sheet/SheetLayout.h"
+#include "sheet/cmcCellCapsule.h"
 #include "ui/SheetPosition.h"
 
 class QKeyEvent;

@@ -93,8 +93,7 @@ cuiTree::Node* cuiTree::NodeOf(const QTreeWidgetItem* item) {
 const cuiTree::Node* cuiTree::NodeOf(const QTreeWidgetItem* item) const {
   if (item == nullptr) return nullptr;
   const int index = item->data(0, kNodeRole).toInt();
-  return index >= 0 && index < static_cast<int>(nodes_.size()) ? &nodes_[static_cast<std::size_t>(index)]
-                                                                 : nullptr;
+  return index >= 0 && index < static_cast<int>(nodes_.size()) ? &nodes_[static_cast<std::size_t>(index)] : nullptr;
 }
 
 QTreeWidgetItem* cuiTree::FindBySheetName(const std::string& name) const {
@@ -129,8 +128,8 @@ void cuiTree::Mark(QTreeWidgetItem* node, const std::vector<std::string>& names,
 bool cuiTree::MarkBelow(QTreeWidgetItem* item, const std::vector<std::string>& names, TreeOverlay overlay) {
   Node* node = NodeOf(item);
   if (node == nullptr) return false;
-  const bool named =
-      std::ranges::any_of(names, [&](const std::string& name) { return EqualIgnoringCase(node->cell->argument, name); });
+  const bool named = std::ranges::any_of(
+      names, [&](const std::string& name) { return EqualIgnoringCase(node->cell->argument, name); });
   bool below = false;
   for (int i = 0; i < item->childCount(); ++i) below = MarkBelow(item->child(i), names, overlay) || below;
   if (named || (below && !item->isExpanded())) SetOverlay(*node, overlay);

@@ -10,8 +10,8 @@
 namespace {
 
 // The sheet types whose nodes show a list name.
-constexpr std::array<std::string_view, 5> kNamedListTypes = {"St_CCBank", "St_RadioTop", "St_ChGps",
-                                                             "St_PLink", "St_RptList"};
+constexpr std::array<std::string_view, 5> kNamedListTypes = {"St_CCBank", "St_RadioTop", "St_ChGps", "St_PLink",
+                                                             "St_RptList"};
 
 bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF); }
 bool IsHalfWidthKatakana(unsigned char c) { return c >= 0xA1 && c <= 0xDF; }

@@ -14,8 +14,7 @@ QString LockFileName(const std::string& name) {
 }  // namespace
 
 QtInstanceLock::QtInstanceLock()
-    : QtInstanceLock(
-          QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString()) {}
+    : QtInstanceLock(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString()) {}
 
 QtInstanceLock::QtInstanceLock(std::string folder) : folder_(std::move(folder)) {}
 
@@ -24,8 +23,7 @@ QtInstanceLock::~QtInstanceLock() = default;
 bool QtInstanceLock::TryLock(const std::string& name) {
   Unlock();
   if (folder_.empty()) return false;
-  auto lock =
-      std::make_unique<QLockFile>(QString::fromStdString(folder_) + u'/' + LockFileName(name));
+  auto lock = std::make_unique<QLockFile>(QString::fromStdString(folder_) + u'/' + LockFileName(name));
   if (!lock->tryLock(0)) return false;
   lock_ = std::move(lock);
   return true;

@@ -24,23 +24,21 @@ QSettings::Scope QtScopeOf(QtKeyValueStore::Scope scope) {
 
 QtKeyValueStore::QtKeyValueStore(Scope scope)
     : scope_(scope),
-      settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QtScopeOf(scope),
-                                            QStringLiteral("Quor"), QStringLiteral("Tessel"))) {
+      settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QtScopeOf(scope), QStringLiteral("Quor"),
+                                            QStringLiteral("Tessel"))) {
   settings_->setFallbacksEnabled(false);
 }
 
 QtKeyValueStore::~QtKeyValueStore() = default;
 
-std::optional<QString> QtKeyValueStore::ValuePath(const std::string& key,
-                                                  const std::string& name) const {
+std::optional<QString> QtKeyValueStore::ValuePath(const std::string& key, const std::string& name) const {
   std::optional<QString> group = GroupOf(key);
   if (!group) return std::nullopt;
   const QString valueName = QString::fromStdString(name);
   return group->isEmpty() ? valueName : *group + u'/' + valueName;
 }
 
-std::optional<std::int32_t> QtKeyValueStore::ReadInteger(const std::string& key,
-                                                         const std::string& name) const {
+std::optional<std::int32_t> QtKeyValueStore::ReadInteger(const std::string& key, const std::string& name) const {
   const std::optional<QString> path = ValuePath(key, name);
   if (!path) return std::nullopt;
   const QVariant value = settings_->value(*path);
@@ -52,8 +50,7 @@ std::optional<std::int32_t> QtKeyValueStore::ReadInteger(const std::string& key,
   return integer;
 }
 
-std::optional<std::string> QtKeyValueStore::ReadString(const std::string& key,
-                                                       const std::string& name) const {
+std::optional<std::string> QtKeyValueStore::ReadString(const std::string& key, const std::string& name) const {
   const std::optional<QString> path = ValuePath(key, name);
   if (!path) return std::nullopt;
   // An unquoted text with commas in a hand-edited file reads as a list: not a single text.
@@ -64,16 +61,14 @@ std::optional<std::string> QtKeyValueStore::ReadString(const std::string& key,
 
 bool QtKeyValueStore::MayWrite() const { return scope_ == Scope::User && settings_->isWritable(); }
 
-bool QtKeyValueStore::WriteInteger(const std::string& key, const std::string& name,
-                                   std::int32_t value) {
+bool QtKeyValueStore::WriteInteger(const std::string& key, const std::string& name, std::int32_t value) {
   const std::optional<QString> path = ValuePath(key, name);
   if (!path || !MayWrite()) return false;
   settings_->setValue(*path, value);
   return true;
 }
 
-bool QtKeyValueStore::WriteString(const std::string& key, const std::string& name,
-                                  const std::string& value) {
+bool QtKeyValueStore::WriteString(const std::string& key, const std::string& name, const std::string& value) {
   const std::optional<QString> path = ValuePath(key, name);
   if (!path || !MayWrite()) return false;
   settings_->setValue(*path, QString::fromStdString(value));

@@ -21,14 +21,11 @@ class QtKeyValueStore final : public KeyValueStore {
   explicit QtKeyValueStore(Scope scope);
   ~QtKeyValueStore() override;
 
-  std::optional<std::int32_t> ReadInteger(const std::string& key,
-                                          const std::string& name) const override;
-  std::optional<std::string> ReadString(const std::string& key,
-                                        const std::string& name) const override;
+  std::optional<std::int32_t> ReadInteger(const std::string& key, const std::string& name) const override;
+  std::optional<std::string> ReadString(const std::string& key, const std::string& name) const override;
   // The machine-wide store refuses every write.
   bool WriteInteger(const std::string& key, const std::string& name, std::int32_t value) override;
-  bool WriteString(const std::string& key, const std::string& name,
-                   const std::string& value) override;
+  bool WriteString(const std::string& key, const std::string& name, const std::string& value) override;
   bool DeleteKey(const std::string& key) override;
   bool Flush() override;
 

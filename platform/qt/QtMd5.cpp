@@ -14,8 +14,7 @@ class QtMd5Digest final : public Md5Digest {
   Result Finish() const override {
     const QByteArray digest = hash_.result();
     Result result{};
-    std::copy_n(reinterpret_cast<const std::uint8_t*>(digest.constData()), result.size(),
-                result.begin());
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(digest.constData()), result.size(), result.begin());
     return result;
   }
 

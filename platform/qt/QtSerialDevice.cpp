@@ -1,8 +1,8 @@
 #include "platform/qt/QtSerialDevice.h"
 
-#include <QSerialPort>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <QSerialPort>
 
 #include <algorithm>
 #include <cerrno>

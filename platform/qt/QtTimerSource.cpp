@@ -13,7 +13,9 @@ class QtTimer final : public Timer {
     QObject::connect(&timer_, &QTimer::timeout, &timer_, std::move(onExpiry));
   }
 
-  void Start(std::uint32_t periodMs) override { timer_.start(static_cast<int>(std::clamp<std::uint32_t>(periodMs, 1, INT32_MAX))); }
+  void Start(std::uint32_t periodMs) override {
+    timer_.start(static_cast<int>(std::clamp<std::uint32_t>(periodMs, 1, INT32_MAX)));
+  }
   void Stop() override { timer_.stop(); }
 
  private:

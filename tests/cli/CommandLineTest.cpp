@@ -8,7 +8,8 @@ const KnownOptions kKnown{{"-o", "--generation", "--destination"}, {"--json", "-
 
 TEST(CommandLine, PositionalsValuesAndSwitches) {
   std::string error;
-  const auto line = ParseCommandLine({"convert", "in.qmf", "-o", "out.qmf", "--generation=2", "--no-digest"}, kKnown, error);
+  const auto line =
+      ParseCommandLine({"convert", "in.qmf", "-o", "out.qmf", "--generation=2", "--no-digest"}, kKnown, error);
   ASSERT_TRUE(line) << error;
   EXPECT_EQ(line->positionals, (std::vector<std::string>{"convert", "in.qmf"}));
   EXPECT_EQ(line->Value("-o"), "out.qmf");

@@ -31,8 +31,8 @@ CliRun Cli(const std::vector<std::string>& args) {
 
 std::string NewFile(const TempFolder& folder, const std::string& name, int destination, int generation) {
   const std::string path = folder.Path(name);
-  const CliRun run = Cli({"new", "--destination", std::to_string(destination), "-o", path, "--generation",
-                       std::to_string(generation)});
+  const CliRun run = Cli(
+      {"new", "--destination", std::to_string(destination), "-o", path, "--generation", std::to_string(generation)});
   EXPECT_EQ(run.status, 0) << run.err;
   return path;
 }
@@ -62,8 +62,8 @@ TEST(TesselCli, NewThenInfoInEveryGeneration) {
     const std::string path = NewFile(folder, "new.qmf", 7, generation);
     const CliRun info = Cli({"info", path, "--json"});
     ASSERT_EQ(info.status, 0) << info.err;
-    const std::string expected = "{\"generation\": " + std::to_string(generation) +
-                                 ", \"generation_name\": \"" + GenerationName(generation) +
+    const std::string expected = "{\"generation\": " + std::to_string(generation) + ", \"generation_name\": \"" +
+                                 GenerationName(generation) +
                                  "\", \"model_code\": \"3390\", \"map_revision\": 1, \"destination\": 7, "
                                  "\"comment\": \"\", \"digest_present\": true, \"digest_correct\": true}\n";
     EXPECT_EQ(info.out, expected);
@@ -129,7 +129,8 @@ TEST(TesselCli, AFileErrorWritesNothing) {
     const bool existed = std::filesystem::exists(folder.Path(c.target));
     for (const char* command : {"convert", "check", "info"}) {
       std::vector<std::string> args{command, folder.Path(c.input)};
-      if (std::string(command) == "convert") args.insert(args.end(), {"-o", folder.Path(c.target), "--generation", "2"});
+      if (std::string(command) == "convert")
+        args.insert(args.end(), {"-o", folder.Path(c.target), "--generation", "2"});
       const CliRun run = Cli(args);
       EXPECT_EQ(run.status, 2) << command << " " << c.input;
       EXPECT_TRUE(run.err.starts_with("File error.\n\n")) << run.err;
@@ -227,14 +228,13 @@ TEST(TesselCli, DumpGivesEachUsedChannelWithExactlyTheListedKeys) {
   }
   const CliRun dump = Cli({"dump", folder.Path("two.qmf"), "--list", "memory", "--json"});
   ASSERT_EQ(dump.status, 0) << dump.err;
-  const std::vector<std::string> keys{
-      "index",     "frequency",     "offset",     "duplex",      "tone_mode", "repeater_tone",
-      "tsql_tone", "dtcs",          "dtcs_polarity", "mode",     "tuning_step", "digital_squelch",
-      "digital_code", "name",       "skip",       "bank",        "bank_channel", "your_call",
-      "rpt1",      "rpt2"};
+  const std::vector<std::string> keys{"index",         "frequency",       "offset",       "duplex",        "tone_mode",
+                                      "repeater_tone", "tsql_tone",       "dtcs",         "dtcs_polarity", "mode",
+                                      "tuning_step",   "digital_squelch", "digital_code", "name",          "skip",
+                                      "bank",          "bank_channel",    "your_call",    "rpt1",          "rpt2"};
   EXPECT_EQ(KeysOfObjects(dump.out), (std::vector<std::vector<std::string>>{keys, keys})) << dump.out;
-  for (const char* value : {"\"index\": 1,", "\"repeater_tone\": 103.5,", "\"dtcs\": \"025\",",
-                            "\"name\": \"HOME\",", "\"bank\": null, \"bank_channel\": null,"}) {
+  for (const char* value : {"\"index\": 1,", "\"repeater_tone\": 103.5,", "\"dtcs\": \"025\",", "\"name\": \"HOME\",",
+                            "\"bank\": null, \"bank_channel\": null,"}) {
     EXPECT_NE(dump.out.find(value), std::string::npos) << value;
   }
   EXPECT_TRUE(dump.out.starts_with("[\n  {") && dump.out.ends_with("}\n]\n")) << dump.out;
@@ -277,8 +277,8 @@ TEST(TesselCli, DumpGivesTheOtherListsWithTheirKeys) {
       {"your-calls", 1, {"index", "call_sign", "name"}, "\"call_sign\": \"JA1XYZ\", \"name\": \"Friend\""},
       {"repeaters",
        1,
-       {"index", "group", "name", "sub_name", "call_sign", "gateway", "frequency", "offset", "duplex", "mode",
-        "tone", "repeater_tone", "rpt1_use", "position", "latitude", "longitude", "utc_offset"},
+       {"index", "group", "name", "sub_name", "call_sign", "gateway", "frequency", "offset", "duplex", "mode", "tone",
+        "repeater_tone", "rpt1_use", "position", "latitude", "longitude", "utc_offset"},
        "\"call_sign\": \"JP1YIU A\""},
       {"gps", 0, {}, ""},
       {"broadcast", 0, {}, ""},

@@ -35,10 +35,9 @@ class CablePorts : public PortResolver {
 };
 
 const AddressRangeList kReadRanges = {{0x00000, 0x1FB3F}, kAddressRangeEnd};
-const AddressRangeList kWriteRanges = {
-    {0x00000, 0x06A3F}, {0x06A40, 0x06B3F}, {0x06B40, 0x06FBF}, {0x06FC0, 0x0753F},
-    {0x07540, 0x0A8BF}, {0x0A8C0, 0x185BF}, {0x185C0, 0x1A1FF}, {0x1A200, 0x1AC3F},
-    {0x1AC40, 0x1AF3F}, {0x1AF40, 0x1AF4F}, {0x1AF50, 0x1FB3F}, kAddressRangeEnd};
+const AddressRangeList kWriteRanges = {{0x00000, 0x06A3F}, {0x06A40, 0x06B3F}, {0x06B40, 0x06FBF}, {0x06FC0, 0x0753F},
+                                       {0x07540, 0x0A8BF}, {0x0A8C0, 0x185BF}, {0x185C0, 0x1A1FF}, {0x1A200, 0x1AC3F},
+                                       {0x1AC40, 0x1AF3F}, {0x1AF40, 0x1AF4F}, {0x1AF50, 0x1FB3F}, kAddressRangeEnd};
 
 // Every byte value occurs, those the frames treat specially included.
 cmcEeprom PatternImage(std::int32_t size, int seed) {
@@ -313,15 +312,16 @@ TEST_F(CloneDriverTest, WritesTheImageInFramesThatKeepToTheRanges) {
 
       const AddressRangeList& frames = radio->WrittenFrames();
       for (const AddressRange& frame : frames) {
-        const auto range = std::find_if(kWriteRanges.begin(), kWriteRanges.end(),
-                                        [&](const AddressRange& r) { return frame.start >= r.start && frame.start <= r.end; });
+        const auto range = std::find_if(kWriteRanges.begin(), kWriteRanges.end(), [&](const AddressRange& r) {
+          return frame.start >= r.start && frame.start <= r.end;
+        });
         ASSERT_NE(range, kWriteRanges.end());
         EXPECT_LE(frame.end, range->end);
         EXPECT_TRUE(frame.start == range->start || frame.start % 32 == 0) << frame.start;
         EXPECT_LT(frame.end - frame.start, 32);
       }
-      const auto short_range = std::find_if(frames.begin(), frames.end(),
-                                            [](const AddressRange& f) { return f.start == 0x1AF40; });
+      const auto short_range =
+          std::find_if(frames.begin(), frames.end(), [](const AddressRange& f) { return f.start == 0x1AF40; });
       ASSERT_NE(short_range, frames.end());
       EXPECT_EQ(short_range->end, 0x1AF4F);
       ASSERT_NE(short_range + 1, frames.end());
@@ -425,7 +425,7 @@ std::vector<TraceLine> ReadTrace(const std::string& path) {
   std::ifstream file(path);
   std::vector<TraceLine> lines;
   for (std::string text; std::getline(file, text);) {
-    TraceLine line{text};
+    TraceLine line{text, 0, {}, {}};
     std::istringstream fields(text);
     if (!text.starts_with('#')) fields >> line.ms >> line.direction >> line.hex;
     lines.push_back(line);
@@ -473,15 +473,16 @@ TEST_F(CloneDriverTest, TheTraceHasALinePerFrameInEachDirection) {
   EXPECT_EQ(read[0].direction, "sent");
   EXPECT_EQ(read[0].hex.find("EEEFE8"), 40u) << "the speed switch after its 20 FE";
   EXPECT_LT(read[0].ms, info.back().ms) << "the read's times start again";
-  const auto dataFrames = std::ranges::count_if(read, [](const TraceLine& line) {
-    return line.direction == "received" && line.hex.starts_with("FEFEEFEEE4");
-  });
+  const auto dataFrames = std::ranges::count_if(
+      read, [](const TraceLine& line) { return line.direction == "received" && line.hex.starts_with("FEFEEFEEE4"); });
   EXPECT_EQ(dataFrames, framesRead);
   for (const std::vector<TraceLine>* session : {&info, &read}) {
     for (std::size_t i = 0; i < session->size(); ++i) {
       const TraceLine& line = (*session)[i];
       EXPECT_TRUE(line.hex.ends_with("FD")) << line.text;
-      if (i > 0) EXPECT_GE(line.ms, (*session)[i - 1].ms) << line.text;
+      if (i > 0) {
+        EXPECT_GE(line.ms, (*session)[i - 1].ms) << line.text;
+      }
     }
   }
 }
@@ -540,7 +541,11 @@ TEST_F(RawRadioTest, InformationRepliesAreCheckedBeforeUse) {
   const Case cases[] = {
       {"good", [&](const Bytes&) { return Reply(good); }, CloneResult::kOk},
       {"word nibble above 9", [&](const Bytes&) { return Reply(badNibble); }, CloneResult::kBadFrame},
-      {"too short", [&](const Bytes&) { return Reply({0xE1, 0x33, 0x90}); }, CloneResult::kBadFrame},
+      {"too short",
+       [&](const Bytes&) {
+         return Reply({0xE1, 0x33, 0x90});
+       },
+       CloneResult::kBadFrame},
       {"another command", [&](const Bytes&) { return Reply(otherCommand); }, CloneResult::kBadFrame},
       {"the program's own request", [&](const Bytes& request) { return request; }, CloneResult::kNoAnswer},
       {"an overlong frame", [&](const Bytes&) { return overlong; }, CloneResult::kBadFrame},

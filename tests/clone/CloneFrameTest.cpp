@@ -28,14 +28,17 @@ TEST(CloneFrameTest, RequestsCarryTheWordsAfterTheExtraPreamble) {
 }
 
 TEST(CloneFrameTest, SpeedSwitchNamesTheSpeedAndTravelsAsHexText) {
-  const Bytes fast = Concat({Repeat(0xFE, 20), {0xEE, 0xEF, 0xE8, 0x33, 0x90, 0x00, 0x00, 0x00, 0x00, 0x02, 0x01, 0xFD}});
+  const Bytes fast =
+      Concat({Repeat(0xFE, 20), {0xEE, 0xEF, 0xE8, 0x33, 0x90, 0x00, 0x00, 0x00, 0x00, 0x02, 0x01, 0xFD}});
   EXPECT_EQ(CloneFrame::SpeedSwitch(0x3390, 0, true), fast);
   const Bytes normal = CloneFrame::SpeedSwitch(0x3390, 0, false);
   EXPECT_EQ(normal[normal.size() - 2], 0x00);
   EXPECT_EQ(normal.size(), fast.size());
 
   const std::string text = HexText(fast);
-  EXPECT_EQ(text.substr(40), "EEEFE833900000000002" "01FD");
+  EXPECT_EQ(text.substr(40),
+            "EEEFE833900000000002"
+            "01FD");
   EXPECT_EQ(HexTextToBytes(text), fast);
 }
 
@@ -49,12 +52,28 @@ TEST(CloneFrameTest, DataPayloadsOnTheWire) {
   };
   const Case cases[] = {
       // checksum 0x100 - (0x01 + 0x20 + 0x02 + 0x01 + 0x02) = 0xDA
-      {"normal speed", 0x120, {0x01, 0x02}, false, Ascii("00000120" "02" "0102" "DA")},
+      {"normal speed",
+       0x120,
+       {0x01, 0x02},
+       false,
+       Ascii("00000120"
+             "02"
+             "0102"
+             "DA")},
       // 0x7A is sent as 0xFA, escaped; 0x80 is sent as 0x00; the checksum covers the sent values
       {"fast speed escapes", 0x120, {0x7A, 0x80}, true, {0x00, 0x00, 0x01, 0x20, 0x02, 0xFF, 0x0A, 0x00, 0xE3}},
-      {"fast speed address bytes escaped", 0x00FDFE00, {0x00}, true,
+      {"fast speed address bytes escaped",
+       0x00FDFE00,
+       {0x00},
+       true,
        {0x00, 0xFF, 0x0D, 0xFF, 0x0E, 0x00, 0x01, 0x80, 0x84}},
-      {"no data", 0x1FB30, {}, false, Ascii("0001FB30" "00" "D4")},
+      {"no data",
+       0x1FB30,
+       {},
+       false,
+       Ascii("0001FB30"
+             "00"
+             "D4")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -152,8 +171,12 @@ TEST(CloneFrameTest, TheAssemblerFindsFramesFromTheLastPreamble) {
       {"empty", {}, 520, Assembly::NeedMore, 0, {}},
       {"noise only is dropped", {0x01, 0xFD, 0x33}, 520, Assembly::NeedMore, 3, {}},
       {"frame in progress is kept", {0x01, 0xFE, 0xFE, 0xEF}, 520, Assembly::NeedMore, 2, {}},
-      {"frame after noise and a preamble run", {0x00, 0xFD, 0xFE, 0xFE, 0xFE, 0xEF, 0xEE, 0xE6, 0x00, 0xFD, 0x42}, 520,
-       Assembly::Frame, 10, {0xFE, 0xEF, 0xEE, 0xE6, 0x00}},
+      {"frame after noise and a preamble run",
+       {0x00, 0xFD, 0xFE, 0xFE, 0xFE, 0xEF, 0xEE, 0xE6, 0x00, 0xFD, 0x42},
+       520,
+       Assembly::Frame,
+       10,
+       {0xFE, 0xEF, 0xEE, 0xE6, 0x00}},
       {"a preamble restarts the frame", {0xFE, 0x11, 0x22, 0xFE, 0x33, 0xFD}, 520, Assembly::Frame, 6, {0xFE, 0x33}},
       {"frame of exactly the longest length", {0xFE, 0x01, 0x02, 0xFD}, 3, Assembly::Frame, 4, {0xFE, 0x01, 0x02}},
       {"frame beyond the longest length", {0x07, 0xFE, 0x01, 0x02, 0x03, 0xFD}, 3, Assembly::Invalid, 5, {}},

@@ -19,9 +19,7 @@ using CloneFrame::Bytes;
 
 class CablePorts : public PortResolver {
  public:
-  std::string DevicePath(std::int32_t port) const override {
-    return port == 3 ? "/dev/cable3" : std::string();
-  }
+  std::string DevicePath(std::int32_t port) const override { return port == 3 ? "/dev/cable3" : std::string(); }
 };
 
 class RecordingUi : public CloneSessionUi {
@@ -117,8 +115,8 @@ void Record(void* user, dst_CDrv_Result& result) {
 
 // Passes every radio of destination 2.
 void AcceptDestination2(void* /*user*/, dst_CDrv_Result& result) {
-  result.code = result.info.Length() == 45 && *result.info.At(18) == 2 ? CloneResult::kOk
-                                                                         : CloneResult::kVersionMismatch;
+  result.code =
+      result.info.Length() == 45 && *result.info.At(18) == 2 ? CloneResult::kOk : CloneResult::kVersionMismatch;
 }
 
 class CloneManTest : public ::testing::Test {

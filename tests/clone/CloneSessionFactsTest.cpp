@@ -71,12 +71,12 @@ TEST(CloneInfoBlockTest, SerialNumberShowsItsThreeFieldsInDecimal) {
     const char* raw;
     const char* shown;
   } cases[] = {
-      {"1A2B2D0089ABCD", "669945022413"},  // 0x1A2B, 0x2D, 0x0089ABCD mod 1,000,000
-      {"0001010000000A", "000101000010"},  // zero padding
-      {"ffff63ffffffff", "6553599967295"}, // lower case digits; p wider than four digits
-      {"1A2B2D0089ABCG", " "},             // not hexadecimal
+      {"1A2B2D0089ABCD", "669945022413"},   // 0x1A2B, 0x2D, 0x0089ABCD mod 1,000,000
+      {"0001010000000A", "000101000010"},   // zero padding
+      {"ffff63ffffffff", "6553599967295"},  // lower case digits; p wider than four digits
+      {"1A2B2D0089ABCG", " "},              // not hexadecimal
       {"1A2B2D 089ABCD", " "},
-      {"1A2B2D0089ABC", " "},               // too short
+      {"1A2B2D0089ABC", " "},  // too short
   };
   for (const auto& c : cases) EXPECT_EQ(SerialNumberText(c.raw), c.shown) << c.raw;
 }
@@ -87,9 +87,9 @@ TEST(CloneErrorTextTest, EachCodeHasItsHeadAndCheckLines) {
   const std::string usual =
       "\n\nCheck the following:\n - The COM port settings.\n - Cable connections.\n"
       " - Transceiver power is ON.";
-  const std::string information =
-      usual + "\n - Appropriate cloning software for the transceiver is being used."
-              "\n - The revision number of the transceiver.";
+  const std::string information = usual +
+                                  "\n - Appropriate cloning software for the transceiver is being used."
+                                  "\n - The revision number of the transceiver.";
   const struct {
     int code;
     std::string text;
@@ -99,15 +99,18 @@ TEST(CloneErrorTextTest, EachCodeHasItsHeadAndCheckLines) {
       {4, "Cannot access COM port." + usual},
       {5, "No answer from transceiver." + usual},
       {8, "There is not enough data." + usual},
-      {10, "Cannot write cloning data.\n\nCheck the following:\n - Cable connections.\n"
-           " - Transceiver power is ON."},
+      {10,
+       "Cannot write cloning data.\n\nCheck the following:\n - Cable connections.\n"
+       " - Transceiver power is ON."},
       {11, "Illegal information." + information},
       {12, "Illegal information." + information},
-      {13, "Transceiver version does not match.\n\n"
-           "The transceiver cannot be programmed with the current setting."},
-      {14, "Connected transceiver is not compatible model.\n\nCheck the following:\n"
-           " - Appropriate cloning software for the transceiver is being used.\n"
-           " - The revision number of the transceiver."},
+      {13,
+       "Transceiver version does not match.\n\n"
+       "The transceiver cannot be programmed with the current setting."},
+      {14,
+       "Connected transceiver is not compatible model.\n\nCheck the following:\n"
+       " - Appropriate cloning software for the transceiver is being used.\n"
+       " - The revision number of the transceiver."},
       {15, "Illegal data." + usual},
       {16, "Please update to the latest version."},
       {17, "Cannot Clone." + usual},
@@ -147,9 +150,8 @@ TEST(CloneRangesTest, ProgressFillsTheLastSegmentBeforeTheEnd) {
     std::int64_t total;
     int segments;
   } cases[] = {
-      {0, 129856, 0},          {3935, 129856, 0},   {3936, 129856, 1},
-      {125920, 129856, 31},    {125921, 129856, 32}, {129856, 129856, 32},
-      {200000, 129856, 32},    {5, 0, 0},
+      {0, 129856, 0},       {3935, 129856, 0},    {3936, 129856, 1},    {125920, 129856, 31},
+      {125921, 129856, 32}, {129856, 129856, 32}, {200000, 129856, 32}, {5, 0, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(ProgressSegments(c.bytes, c.total), c.segments) << c.bytes;
 }

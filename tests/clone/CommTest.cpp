@@ -50,12 +50,9 @@ TEST_F(CommTest, OpenConfiguresTheDeviceOfThePortNumber) {
     bool parityCheck;
   };
   const Case cases[] = {
-      {"9600,N,8,1", 9600, 8, StopBits::One, false},
-      {"38400,N,8,1", 38400, 8, StopBits::One, false},
-      {"19200,o,9,1.5", 19200, 8, StopBits::OneAndHalf, true},
-      {"4800,M,3,2", 4800, 4, StopBits::Two, true},
-      {"9600,E,7,x", 9600, 7, StopBits::One, false},
-      {"9600", 9600, 8, StopBits::One, false},
+      {"9600,N,8,1", 9600, 8, StopBits::One, false},           {"38400,N,8,1", 38400, 8, StopBits::One, false},
+      {"19200,o,9,1.5", 19200, 8, StopBits::OneAndHalf, true}, {"4800,M,3,2", 4800, 4, StopBits::Two, true},
+      {"9600,E,7,x", 9600, 7, StopBits::One, false},           {"9600", 9600, 8, StopBits::One, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.settings);

@@ -30,7 +30,8 @@ TEST(PortNumbersTest, AnAdapterPluggedInAgainKeepsItsNumberWhereverTheSystemPuts
   MemoryKeyValueStore store;
   PortNumbers ports(store, kKey);
   ports.Number({{"/dev/ttyUSB0", "/dev/serial/by-id/usb-A"}, {"/dev/ttyUSB1", "/dev/serial/by-id/usb-B"}});
-  const std::vector<NumberedPort> again = PortNumbers(store, kKey).Number({{"/dev/ttyUSB0", "/dev/serial/by-id/usb-B"}});
+  const std::vector<NumberedPort> again =
+      PortNumbers(store, kKey).Number({{"/dev/ttyUSB0", "/dev/serial/by-id/usb-B"}});
   EXPECT_EQ(again, (std::vector<NumberedPort>{{4, "/dev/ttyUSB0"}}));
   const std::vector<NumberedPort> third = ports.Number({{"/dev/ttyUSB3", "/dev/serial/by-id/usb-C"}});
   EXPECT_EQ(third, (std::vector<NumberedPort>{{5, "/dev/ttyUSB3"}})) << "3 and 4 stay with their adapters";

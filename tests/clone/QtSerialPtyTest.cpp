@@ -2,13 +2,13 @@
 // whose other end the test plays.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -106,7 +106,8 @@ class PtyCable {
 
 std::vector<std::uint8_t> Pattern(std::size_t n, int seed) {
   std::vector<std::uint8_t> bytes(n);
-  for (std::size_t i = 0; i < n; ++i) bytes[i] = static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) % 256);
+  for (std::size_t i = 0; i < n; ++i)
+    bytes[i] = static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) % 256);
   return bytes;
 }
 
@@ -177,7 +178,8 @@ TEST_F(QtSerialPtyTest, AMissingDeviceIsRefused) {
 }
 
 TEST_F(QtSerialPtyTest, ADeviceInUseIsRefusedUnderEitherOfItsNames) {
-  const std::filesystem::path link = std::filesystem::temp_directory_path() / ("tessel-cable-" + std::to_string(getpid()));
+  const std::filesystem::path link =
+      std::filesystem::temp_directory_path() / ("tessel-cable-" + std::to_string(getpid()));
   std::filesystem::remove(link);
   std::filesystem::create_symlink(cable.Path(), link);
 

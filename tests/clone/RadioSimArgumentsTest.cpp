@@ -9,10 +9,10 @@ namespace {
 
 TEST(RadioSimArgumentsTest, OptionsDescribeTheRadio) {
   std::string error;
-  const auto parsed = ParseRadioSimArguments({"--destination", "7", "--generation=2", "--model", "3391", "--serial",
-                                              "12AB", "--fault", "missing-address@4096", "--echo", "--pace", "--once",
-                                              "--image", "in.qmf", "--save", "out.qmf"},
-                                             error);
+  const auto parsed = ParseRadioSimArguments(
+      {"--destination", "7", "--generation=2", "--model", "3391", "--serial", "12AB", "--fault", "missing-address@4096",
+       "--echo", "--pace", "--once", "--image", "in.qmf", "--save", "out.qmf"},
+      error);
   ASSERT_TRUE(parsed.has_value()) << error;
   EXPECT_EQ(parsed->options.identity.destination, 7);
   EXPECT_EQ(parsed->options.identity.generation, 2);

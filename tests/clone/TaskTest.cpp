@@ -43,8 +43,8 @@ TEST_F(TaskTest, TasksFireAtTheirPeriodsInTimeOrder) {
   timing.Advance(50);
 
   // At 50 both fall due: the one that fired longer ago goes first.
-  EXPECT_EQ(recorder.ticks, (std::vector<std::string>{"fast@10", "fast@20", "slow@25", "fast@30", "fast@40",
-                                                      "slow@50", "fast@50"}));
+  EXPECT_EQ(recorder.ticks,
+            (std::vector<std::string>{"fast@10", "fast@20", "slow@25", "fast@30", "fast@40", "slow@50", "fast@50"}));
 }
 
 TEST_F(TaskTest, IntervalsBelowOneMillisecondAndNegativeOnes) {

@@ -27,9 +27,9 @@ TEST(TickTest, CountsAcrossTheWrapOfTheMillisecondCounter) {
     std::uint32_t remaining;
   };
   const Case cases[] = {
-      {0xFFFFFFF0u, 100, 0x10, 84},    // exactly at the wrap
-      {0xFFFFFFF0u, 100, 99, 1},       // just before the end, past the wrap
-      {0xFFFFFFF0u, 100, 100, 0},      // ends past the wrap
+      {0xFFFFFFF0u, 100, 0x10, 84},  // exactly at the wrap
+      {0xFFFFFFF0u, 100, 99, 1},     // just before the end, past the wrap
+      {0xFFFFFFF0u, 100, 100, 0},    // ends past the wrap
       {0xFFFFFFFFu, 0xFFFFFFFFu, 1, 0xFFFFFFFEu},
   };
   for (const Case& c : cases) {

@@ -109,8 +109,7 @@ TEST_F(SameBytesTest, AFileOpenedAndSavedByTheWindowAndByTheCommandLine) {
       {3, 2, {kAnswerYes}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE("generation " + std::to_string(c.inputGeneration) + " saved as " +
-                 std::to_string(c.savedGeneration));
+    SCOPED_TRACE("generation " + std::to_string(c.inputGeneration) + " saved as " + std::to_string(c.savedGeneration));
     const std::string tag = std::to_string(c.inputGeneration) + "-" + std::to_string(c.savedGeneration);
     const std::string input = folder.Path("input" + tag + ".qmf");
     ASSERT_EQ(SaveDocumentFile(content, input, {c.inputGeneration, kDestination, true}, document.DefaultsImage(), {}),

@@ -98,8 +98,7 @@ TEST(AtomicSave, AnUncommittedSaveChangesNothing) {
     ASSERT_TRUE(save.Open());
     ASSERT_TRUE(save.Write("half"));
     EXPECT_TRUE(std::filesystem::exists(save.TemporaryPath()));
-    EXPECT_EQ(std::filesystem::path(save.TemporaryPath()).parent_path(),
-              std::filesystem::path(target).parent_path());
+    EXPECT_EQ(std::filesystem::path(save.TemporaryPath()).parent_path(), std::filesystem::path(target).parent_path());
   }
   EXPECT_EQ(ReadBytes(target), "good old file");
   EXPECT_EQ(folder.Entries(), std::set<std::string>{"a.qmf"});
@@ -124,8 +123,7 @@ TEST(AtomicSave, ANewFileGetsTheUsualPermissions) {
   const mode_t mask = umask(022);
   ASSERT_TRUE(Save(folder.Path("a.qmf"), "x"));
   umask(mask);
-  EXPECT_EQ(std::filesystem::status(folder.Path("a.qmf")).permissions(),
-            std::filesystem::perms(0644));
+  EXPECT_EQ(std::filesystem::status(folder.Path("a.qmf")).permissions(), std::filesystem::perms(0644));
 }
 
 }  // namespace

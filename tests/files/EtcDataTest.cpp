@@ -29,8 +29,7 @@ TEST(EtcData, EveryDestinationAndFlagRoundTrips) {
 }
 
 TEST(EtcData, AnySingleFlippedBitIsRecognised) {
-  for (const std::uint32_t value :
-       {PackEtcData(0, false), PackEtcData(3, true), PackEtcData(16, false)}) {
+  for (const std::uint32_t value : {PackEtcData(0, false), PackEtcData(3, true), PackEtcData(16, false)}) {
     for (int bit = 0; bit < 32; ++bit) {
       EXPECT_FALSE(UnpackEtcData(value ^ (1U << bit)).has_value()) << value << " bit " << bit;
     }
@@ -38,10 +37,8 @@ TEST(EtcData, AnySingleFlippedBitIsRecognised) {
 }
 
 TEST(EtcData, DestinationOutsideFiveBitsIsADefect) {
-  EXPECT_EQ(FatalMessageOf([] { PackEtcData(32, false); }),
-            "Destination code out of range (PackEtcData).");
-  EXPECT_EQ(FatalMessageOf([] { PackEtcData(-1, false); }),
-            "Destination code out of range (PackEtcData).");
+  EXPECT_EQ(FatalMessageOf([] { PackEtcData(32, false); }), "Destination code out of range (PackEtcData).");
+  EXPECT_EQ(FatalMessageOf([] { PackEtcData(-1, false); }), "Destination code out of range (PackEtcData).");
 }
 
 }  // namespace

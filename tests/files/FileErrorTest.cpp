@@ -27,8 +27,7 @@ TEST(FileError, EveryCodeHasItsMessage) {
   };
   for (int code = 0; code <= FileError::kLast; ++code) {
     const std::string& message = messages[static_cast<std::size_t>(code)];
-    EXPECT_EQ(FileErrorText(english, code), message.empty() ? "" : "File error.\n\n" + message)
-        << code;
+    EXPECT_EQ(FileErrorText(english, code), message.empty() ? "" : "File error.\n\n" + message) << code;
   }
   EXPECT_EQ(FileErrorMessageKey(9), "GI_Mess_FileErr_Newer");
   EXPECT_EQ(FileErrorText(english, 11), "");

@@ -50,8 +50,7 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 inline void WriteBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Makes writes beyond limit bytes fail (EFBIG) for the life of the object.
@@ -95,8 +94,7 @@ inline cmcEeprom IdentifiedImage(int generation, unsigned seed) {
   image.SetByte(block.mapRevision, 1);
   const std::string_view signature = "QuorCloneFormat3";
   for (std::size_t i = 0; i < signature.size(); ++i) {
-    image.SetByte(block.signature + static_cast<std::int32_t>(i),
-                  static_cast<std::uint8_t>(signature[i]));
+    image.SetByte(block.signature + static_cast<std::int32_t>(i), static_cast<std::uint8_t>(signature[i]));
   }
   return image;
 }

@@ -22,8 +22,7 @@ TEST(Md5, KnownDigests) {
     std::string_view message;
     std::string_view digest;
   };
-  for (const Case& c : {Case{"", "D41D8CD98F00B204E9800998ECF8427E"},
-                        Case{"abc", "900150983CD24FB0D6963F7D28E17F72"},
+  for (const Case& c : {Case{"", "D41D8CD98F00B204E9800998ECF8427E"}, Case{"abc", "900150983CD24FB0D6963F7D28E17F72"},
                         Case{"message digest", "F96B697D7CB7938D525A2F31AAF161D0"}}) {
     const auto md5 = MakeMd5Digest();
     md5->AddData(BytesOf(c.message));

@@ -56,8 +56,8 @@ TEST(QmfDataLine, WritesUpperCaseTextThatParsesBack) {
   QmfDataLine parsed;
   ASSERT_TRUE(parsed.Parse(text));
   EXPECT_EQ(parsed.Address(), 0x0001ABCDU);
-  EXPECT_TRUE(std::equal(parsed.BinaryForm().begin(), parsed.BinaryForm().end(),
-                         line.BinaryForm().begin(), line.BinaryForm().end()));
+  EXPECT_TRUE(std::equal(parsed.BinaryForm().begin(), parsed.BinaryForm().end(), line.BinaryForm().begin(),
+                         line.BinaryForm().end()));
 }
 
 TEST(QmfDataLine, EmptyOrOverlongDataIsADefect) {

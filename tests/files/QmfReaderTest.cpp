@@ -17,8 +17,7 @@
 
 namespace {
 
-const std::filesystem::path kCaseFolder =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "qmf";
+const std::filesystem::path kCaseFolder = std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "qmf";
 
 // A reader set up as the document commands set it up, bound to a work image full of a
 // pattern, recording what it reports.
@@ -83,8 +82,7 @@ TEST(QmfReader, GoldenCases) {
         expected.contains("ranges") ? ParseRanges(expected.at("ranges")) : AddressRangeList{};
 
     Reader reader;
-    const int result = reader.file.ReadImage((entry.path() / "input.qmf").string(),
-                                             ranges.empty() ? nullptr : &ranges);
+    const int result = reader.file.ReadImage((entry.path() / "input.qmf").string(), ranges.empty() ? nullptr : &ranges);
     EXPECT_EQ(result, code) << name;
     if (code == 0) {
       EXPECT_TRUE(reader.reported.empty()) << name;
@@ -117,8 +115,7 @@ TEST(QmfReader, ReadsBackWhatWasWritten) {
     EXPECT_EQ(reader.GetExtraData(), PackEtcData(5, false));
     EXPECT_EQ(reader.GetDestinationCode(), 5);
     const auto exchanged = static_cast<std::size_t>(ranges[0].end + 1);
-    EXPECT_TRUE(std::equal(image.Bytes().begin(), image.Bytes().begin() + exchanged,
-                           written.Bytes().begin()));
+    EXPECT_TRUE(std::equal(image.Bytes().begin(), image.Bytes().begin() + exchanged, written.Bytes().begin()));
   }
 }
 
@@ -140,10 +137,8 @@ TEST(QmfReader, BadInputIsRefusedAndChangesNothing) {
       {"cut after a data line", full.substr(0, middleLineEnd + 2), 7},
       {"megabytes without a line end", full.substr(0, dataStart) + std::string(4 << 20, 'A'), 6},
       {"a comment line over 64 KiB",
-       full.substr(0, dataStart) + "#" + std::string(70'000, 'c') + "\r\n" + full.substr(dataStart),
-       6},
-      {"a NUL inside a data line",
-       full.substr(0, dataStart + 20) + '\0' + full.substr(dataStart + 21), 6},
+       full.substr(0, dataStart) + "#" + std::string(70'000, 'c') + "\r\n" + full.substr(dataStart), 6},
+      {"a NUL inside a data line", full.substr(0, dataStart + 20) + '\0' + full.substr(dataStart + 21), 6},
       {"a line past the image", full + "000214CD0100\r\n", 8},
       {"a line beyond the ranges", full + "000200000100\r\n", 8},
   };
@@ -240,8 +235,7 @@ TEST(QmfReader, OverlappingLinesKeepTheLaterBytes) {
   Reader reader;
   const AddressRangeList ranges{{0, 3}, kAddressRangeEnd};
   ASSERT_EQ(reader.file.ReadImageFrom(file, &ranges), 0);
-  const std::vector<std::uint8_t> bytes(reader.image.Bytes().begin(),
-                                        reader.image.Bytes().begin() + 4);
+  const std::vector<std::uint8_t> bytes(reader.image.Bytes().begin(), reader.image.Bytes().begin() + 4);
   EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0x11, 0x22, 0xAA, 0xBB}));
 }
 
@@ -252,8 +246,7 @@ TEST(QmfReader, WithoutAnImageEveryDataLineIsOutside) {
 }
 
 TEST(QmfReader, CoverageComparesWithTheRanges) {
-  const std::string file =
-      "33900003\r\n#MapRev=1\r\n0000000010000102030405060708090A0B0C0D0E0F\r\n";
+  const std::string file = "33900003\r\n#MapRev=1\r\n0000000010000102030405060708090A0B0C0D0E0F\r\n";
   struct Case {
     const char* name;
     AddressRangeList ranges;

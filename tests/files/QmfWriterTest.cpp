@@ -44,8 +44,7 @@ struct Written {
   std::vector<std::string> lines;
 };
 
-Written WriteDocument(const cmcEeprom& source, const DocumentWriteSettings& settings,
-                      const AddressRangeList& ranges) {
+Written WriteDocument(const cmcEeprom& source, const DocumentWriteSettings& settings, const AddressRangeList& ranges) {
   TempFolder folder;
   cmcEeprom image = source;
   cmcQmfFile file;
@@ -125,17 +124,13 @@ TEST(QmfWriter, LinesNeverCrossAMultipleOfTheLineSize) {
       {"11, 16 and 5 bytes",
        16,
        {{0x05, 0x24}, kAddressRangeEnd},
-       {"000000050B0506070809 0A0B0C0D0E0F", "0000001010101112131415161718191A1B1C1D1E1F",
-        "000000200520212223 24"}},
+       {"000000050B0506070809 0A0B0C0D0E0F", "0000001010101112131415161718191A1B1C1D1E1F", "000000200520212223 24"}},
       {"a range of one byte", 16, {{0x3F, 0x3F}, kAddressRangeEnd}, {"0000003F013F"}},
       {"ranges end at the first invalid one",
        255,
        {{0, 1}, {0x10, 0x11}, {3, 2}, {0x20, 0x21}},
        {"00000000020001", "00000010021011"}},
-      {"a range past the image ends the list",
-       32,
-       {{0, 1}, {0x3E, 0x40}, {0x10, 0x11}},
-       {"00000000020001"}},
+      {"a range past the image ends the list", 32, {{0, 1}, {0x3E, 0x40}, {0x10, 0x11}}, {"00000000020001"}},
       {"no ranges", 32, {}, {}},
   };
   for (const Case& c : cases) {
@@ -208,10 +203,8 @@ TEST(QmfWriter, ImpossibleSettingsAreDefects) {
   cmcQmfFile file;
   EXPECT_EQ(FatalMessageOf([&] { file.SetLineSize(0); }), "Bad line size (cmcQmfFile).");
   EXPECT_EQ(FatalMessageOf([&] { file.SetLineSize(256); }), "Bad line size (cmcQmfFile).");
-  EXPECT_EQ(FatalMessageOf([&] { file.SetDigest(true, "58102477614"); }),
-            "Bad digest seed (cmcQmfFile).");
-  EXPECT_EQ(FatalMessageOf([&] { file.SetDigest(true, "58102477614G"); }),
-            "Bad digest seed (cmcQmfFile).");
+  EXPECT_EQ(FatalMessageOf([&] { file.SetDigest(true, "58102477614"); }), "Bad digest seed (cmcQmfFile).");
+  EXPECT_EQ(FatalMessageOf([&] { file.SetDigest(true, "58102477614G"); }), "Bad digest seed (cmcQmfFile).");
   EXPECT_EQ(FatalMessageOf([&] { file.SetLineSize(255); }), "");
 }
 

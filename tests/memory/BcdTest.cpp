@@ -27,8 +27,7 @@ TEST(Bcd, ValidityNeedsDecimalDigitsInBothNibbles) {
     std::array<std::uint8_t, 2> bytes;
     bool valid;
   };
-  const Case cases[] = {
-      {{0x00, 0x99}, true}, {{0xA0, 0x00}, false}, {{0x9A, 0x00}, false}, {{0x12, 0x3F}, false}};
+  const Case cases[] = {{{0x00, 0x99}, true}, {{0xA0, 0x00}, false}, {{0x9A, 0x00}, false}, {{0x12, 0x3F}, false}};
   for (const Case& c : cases) EXPECT_EQ(IsValidBcd(c.bytes), c.valid) << int(c.bytes[0]);
 }
 

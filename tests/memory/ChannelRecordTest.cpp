@@ -33,10 +33,9 @@ TEST(ChannelRecord, EmptyBitsAndSideTablesPerIndex) {
     bool hasSideTables;
     std::int32_t address;
   };
-  const Case cases[] = {
-      {0, 0, true, 0},         {499, 499, true, 24451},           {500, 500, true, 24500},
-      {501, 501, true, 24549}, {548, 548, true, 24500 + 98 * 24}, {550, 551, false, 26950},
-      {553, 554, false, 27097}};
+  const Case cases[] = {{0, 0, true, 0},         {499, 499, true, 24451},           {500, 500, true, 24500},
+                        {501, 501, true, 24549}, {548, 548, true, 24500 + 98 * 24}, {550, 551, false, 26950},
+                        {553, 554, false, 27097}};
   for (const Case& c : cases) {
     cmcEeprom image = BlankImage();
     const auto before = SkipAndEmptyMaps(image);
@@ -45,13 +44,12 @@ TEST(ChannelRecord, EmptyBitsAndSideTablesPerIndex) {
     channel.Commit();
     EXPECT_FALSE(ReadBit(image, kChannelEmptyBits, c.emptyBit)) << c.index;
     EXPECT_EQ(ReadText<16>(image, c.address + 11), MakeFixedText<16>("HOME")) << c.index;
-    const bool skipWritten = !ReadBit(image, kChannelSkipBits, c.index < 550 ? c.index : 0) ||
-                             ReadBit(image, kChannelPSkipBits, c.index);
+    const bool skipWritten =
+        !ReadBit(image, kChannelSkipBits, c.index < 550 ? c.index : 0) || ReadBit(image, kChannelPSkipBits, c.index);
     EXPECT_EQ(skipWritten, true);
     if (!c.hasSideTables) {
       auto expected = before;
-      expected[static_cast<std::size_t>(c.emptyBit / 8)] &=
-          static_cast<std::uint8_t>(~(1u << (c.emptyBit % 8)));
+      expected[static_cast<std::size_t>(c.emptyBit / 8)] &= static_cast<std::uint8_t>(~(1u << (c.emptyBit % 8)));
       EXPECT_EQ(SkipAndEmptyMaps(image), expected) << c.index << ": only the empty bit changes";
       EXPECT_EQ(channel.bank, kNoBank);
       EXPECT_EQ(channel.skip, 0);
@@ -119,9 +117,8 @@ TEST(ChannelRecord, GatewayFormOfRpt1IsCutWhenRpt2IsSet) {
     const char* rpt2;
     const char* storedRpt1;
   };
-  const Case cases[] = {{"JP1YIU G", "JP1YIU A", "JP1YIU  "},
-                        {"JP1YIU G", "", "JP1YIU G"},
-                        {"JP1YIU A", "JP1YIU G", "JP1YIU A"}};
+  const Case cases[] = {
+      {"JP1YIU G", "JP1YIU A", "JP1YIU  "}, {"JP1YIU G", "", "JP1YIU G"}, {"JP1YIU A", "JP1YIU G", "JP1YIU A"}};
   for (const Case& c : cases) {
     cmcEeprom image = BlankImage();
     datCh channel = UsedChannel(image, 0);
@@ -140,8 +137,7 @@ TEST(ChannelRecord, PackedCallSignsUseSevenBitsPerCharacter) {
   const std::array<std::uint8_t, 7> expected{0x87, 0x46, 0x1D, 0x18, 0x74, 0x50, 0x20};
   EXPECT_EQ(ReadBytes<7>(image, 100), expected);
   EXPECT_EQ(ReadPackedCallSign(image, 100), MakeFixedText<8>("CQCQCQ"));
-  image.WriteBlock(100,
-                   std::array<std::uint8_t, 7>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}.data(), 7);
+  image.WriteBlock(100, std::array<std::uint8_t, 7>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}.data(), 7);
   for (const char c : ReadPackedCallSign(image, 100)) EXPECT_EQ(c, 0x7F);
 }
 
@@ -186,8 +182,7 @@ TEST(BankTables, TwoChannelsOnOneSlotConflict) {
 
 TEST(ChannelList, FreeChannelsAreTheEmptyOnes) {
   cmcEeprom image = BlankImage();
-  for (int index = 0; index < 500; ++index)
-    WriteBit(image, kChannelEmptyBits, index, index % 2 == 0);
+  for (int index = 0; index < 500; ++index) WriteBit(image, kChannelEmptyBits, index, index % 2 == 0);
   EXPECT_EQ(FindFreeChannel(image, 1), 2);
   EXPECT_EQ(FindFreeChannel(image, -5), 0);
   EXPECT_EQ(FindFreeChannel(image, 499), -1);

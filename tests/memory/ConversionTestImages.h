@@ -19,9 +19,7 @@ inline cmcEeprom BlankImageOf(int generation) {
 
 // Every byte differs from its neighbours and none is 0xFF, so a moved block is told apart
 // from a shifted one and from an untouched one.
-inline std::uint8_t PatternAt(int address) {
-  return static_cast<std::uint8_t>((address * 7 + address / 251) % 251);
-}
+inline std::uint8_t PatternAt(int address) { return static_cast<std::uint8_t>((address * 7 + address / 251) % 251); }
 
 inline cmcEeprom PatternImageOf(int generation) {
   cmcEeprom image = BlankImageOf(generation);
@@ -39,8 +37,7 @@ inline cmcEeprom GarbageImageOf(int generation, std::uint32_t seed) {
 }
 
 inline void Put(cmcEeprom& image, int address, const Bytes& bytes) {
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    image.SetByte(address + static_cast<int>(i), bytes[i]);
+  for (std::size_t i = 0; i < bytes.size(); ++i) image.SetByte(address + static_cast<int>(i), bytes[i]);
 }
 
 inline void PutText(cmcEeprom& image, int address, std::string_view text) {
@@ -61,9 +58,7 @@ inline int GetU16(const cmcEeprom& image, int address) {
   return image.GetByte(address) << 8 | image.GetByte(address + 1);
 }
 
-inline Bytes Repeated(std::uint8_t value, int length) {
-  return Bytes(static_cast<std::size_t>(length), value);
-}
+inline Bytes Repeated(std::uint8_t value, int length) { return Bytes(static_cast<std::size_t>(length), value); }
 
 inline Bytes TextBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
@@ -76,8 +71,7 @@ inline cmcEeprom TestDefaults() {
   return defaults;
 }
 
-inline cmcEeprom Converted(const cmcEeprom& source, int from, int to,
-                           const cmcEeprom& defaults = TestDefaults()) {
+inline cmcEeprom Converted(const cmcEeprom& source, int from, int to, const cmcEeprom& defaults = TestDefaults()) {
   cmcEeprom destination;
   ConvertGeneration(destination, source, to, from, defaults);
   return destination;

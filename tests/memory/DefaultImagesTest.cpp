@@ -41,42 +41,25 @@ struct TellingValues {
 constexpr std::uint8_t k5 = 0, k20 = 7, k25 = 8, kAuto = 14;
 
 const TellingValues kTelling[] = {
-    {0, 146010, 600, k5, 440000, 5000, k25,
-     {{144000, 450000}, {144000, 148000}, {420000, 450000}}},
-    {1, 146010, 600, k5, 440000, 5000, k25,
-     {{144000, 450000}, {144000, 148000}, {430000, 450000}}},
-    {2, 145000, 600, k25, 430000, 5000, k25,
-     {{144000, 450000}, {144000, 148000}, {420000, 450000}}},
-    {3, 145000, 600, k5, 430000, 5000, k20,
-     {{144000, 440000}, {144000, 148000}, {430000, 440000}}},
-    {4, 145000, 0, k20, 430000, 0, k20,
-     {{144000, 432000}, {144000, 146000}, {430000, 432000}}},
-    {5, 145000, 600, k20, 433000, 5000, k20,
-     {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
-    {6, 145000, 600, k25, 432000, 4600, k25,
-     {{144000, 438000}, {144000, 146000}, {432000, 438000}}},
-    {7, 145000, 600, k25, 430000, 7600, k25,
-     {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
-    {8, 145000, 600, k25, 430000, 7600, k25,
-     {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
-    {9, 145000, 600, k25, 430000, 1600, k25,
-     {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
-    {10, 145000, 600, k25, 430000, 7600, k25,
-     {{140000, 440000}, {140000, 150000}, {430000, 440000}}},
-    {11, 145000, 0, k25, 430000, 1600, k25,
-     {{140000, 440000}, {140000, 150000}, {430000, 440000}}},
-    {12, 146520, 600, k5, 430000, 5000, k25,
-     {{140000, 440000}, {140000, 150000}, {430000, 440000}}},
-    {13, 146520, 600, k5, 430000, 5000, k25,
-     {{144000, 440000}, {144000, 148000}, {430000, 440000}}},
-    {14, 145000, 600, k25, 430000, 7600, k25,
-     {{108000, 438000}, {144000, 146000}, {430000, 438000}}},
-    {15, 145000, 0, kAuto, 433000, 5000, kAuto,
-     {{108000, 479000}, {144000, 146000}, {430000, 440000}}},
+    {0, 146010, 600, k5, 440000, 5000, k25, {{144000, 450000}, {144000, 148000}, {420000, 450000}}},
+    {1, 146010, 600, k5, 440000, 5000, k25, {{144000, 450000}, {144000, 148000}, {430000, 450000}}},
+    {2, 145000, 600, k25, 430000, 5000, k25, {{144000, 450000}, {144000, 148000}, {420000, 450000}}},
+    {3, 145000, 600, k5, 430000, 5000, k20, {{144000, 440000}, {144000, 148000}, {430000, 440000}}},
+    {4, 145000, 0, k20, 430000, 0, k20, {{144000, 432000}, {144000, 146000}, {430000, 432000}}},
+    {5, 145000, 600, k20, 433000, 5000, k20, {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
+    {6, 145000, 600, k25, 432000, 4600, k25, {{144000, 438000}, {144000, 146000}, {432000, 438000}}},
+    {7, 145000, 600, k25, 430000, 7600, k25, {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
+    {8, 145000, 600, k25, 430000, 7600, k25, {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
+    {9, 145000, 600, k25, 430000, 1600, k25, {{144000, 440000}, {144000, 146000}, {430000, 440000}}},
+    {10, 145000, 600, k25, 430000, 7600, k25, {{140000, 440000}, {140000, 150000}, {430000, 440000}}},
+    {11, 145000, 0, k25, 430000, 1600, k25, {{140000, 440000}, {140000, 150000}, {430000, 440000}}},
+    {12, 146520, 600, k5, 430000, 5000, k25, {{140000, 440000}, {140000, 150000}, {430000, 440000}}},
+    {13, 146520, 600, k5, 430000, 5000, k25, {{144000, 440000}, {144000, 148000}, {430000, 440000}}},
+    {14, 145000, 600, k25, 430000, 7600, k25, {{108000, 438000}, {144000, 146000}, {430000, 438000}}},
+    {15, 145000, 0, kAuto, 433000, 5000, kAuto, {{108000, 479000}, {144000, 146000}, {430000, 440000}}},
 };
 
-void ExpectChannel(cmcEeprom& image, int index, std::uint32_t kHz, std::uint32_t offsetKHz,
-                   std::uint8_t step) {
+void ExpectChannel(cmcEeprom& image, int index, std::uint32_t kHz, std::uint32_t offsetKHz, std::uint8_t step) {
   const datCh channel = Loaded(image, RecordKind::kChannel, index);
   EXPECT_TRUE(channel.IsUsed()) << index;
   EXPECT_EQ(channel.frequency, kHz * 1000) << index;
@@ -100,9 +83,8 @@ TEST(DefaultImages, NewDocumentsPassEveryRecordCheck) {
       cmcEeprom defaults = DefaultsFor(code, expansion, expansion);
       ScopedDestination destination(code, expansion, expansion);
       const std::vector<ListFinding> findings = ListFindings(defaults);
-      EXPECT_TRUE(findings.empty())
-          << "code " << code << ": " << findings.front().check->name << " at kind "
-          << findings.front().kind << " index " << findings.front().index;
+      EXPECT_TRUE(findings.empty()) << "code " << code << ": " << findings.front().check->name << " at kind "
+                                    << findings.front().kind << " index " << findings.front().index;
     }
   }
 }
@@ -152,8 +134,8 @@ TEST(DefaultImages, BandTemplatesAreTheAirBandAndChannelsZeroAndOne) {
   cmcEeprom defaults = DefaultsFor(2);
   const datCh air = Loaded(defaults, RecordKind::kBandTemplate, 0);
   EXPECT_EQ(air.frequency, 127000000u);
-  EXPECT_EQ(air.mode, 3);         // AM
-  EXPECT_EQ(air.tuningStep, 8);   // 25 kHz
+  EXPECT_EQ(air.mode, 3);        // AM
+  EXPECT_EQ(air.tuningStep, 8);  // 25 kHz
   for (int t = 1; t < 3; ++t) {
     const datCh bandTemplate = Loaded(defaults, RecordKind::kBandTemplate, t);
     const datCh channel = Loaded(defaults, RecordKind::kChannel, t - 1);
@@ -179,9 +161,9 @@ TEST(DefaultImages, NameAreasHoldSpaces) {
     Address start;
     int bytes;
   } areas[] = {
-      {kImageComment, 16},      {kBankNames, 26 * 16},          {kScanEdgeNames, 25 * 16},
+      {kImageComment, 16},       {kBankNames, 26 * 16},           {kScanEdgeNames, 25 * 16},
       {kScanLinkNames, 10 * 16}, {kBroadcastGroupNames, 26 * 16}, {kRepeaterGroupNames, 30 * 16},
-      {kMyCallSigns, 6 * 12},   {kTransmitMessages, 5 * 20},    {kGpsGroupNames, 26 * 16},
+      {kMyCallSigns, 6 * 12},    {kTransmitMessages, 5 * 20},     {kGpsGroupNames, 26 * 16},
   };
   cmcEeprom defaults = DefaultsFor(11);
   for (const auto& area : areas) {
@@ -224,8 +206,7 @@ TEST(DefaultImages, DefaultsAreAFixedPointOfTheMerge) {
 TEST(DefaultImages, ASmallerImageIsADefect) {
   cmcEeprom small;
   small.SetSize(kDefaultImageSize - 1);
-  EXPECT_EQ(FatalMessageOf([&] { WriteDefaultImage(small, 0); }),
-            "Default image written into a smaller image.");
+  EXPECT_EQ(FatalMessageOf([&] { WriteDefaultImage(small, 0); }), "Default image written into a smaller image.");
 }
 
 }  // namespace

@@ -6,8 +6,7 @@
 
 class ScopedDestination {
  public:
-  explicit ScopedDestination(std::int32_t code, bool receiveExpansion = false,
-                             bool fccInhibit = false) {
+  explicit ScopedDestination(std::int32_t code, bool receiveExpansion = false, bool fccInhibit = false) {
     settings_.destinationCode = code;
     settings_.receiveExpansion = receiveExpansion;
     settings_.fccInhibit = fccInhibit;

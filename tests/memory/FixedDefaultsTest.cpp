@@ -49,27 +49,17 @@ TEST(MergeFixedDefaults, ChannelRecords) {
     std::uint8_t modeAfter, toneModeAfter, stepAfter;
     bool usedAfter;
   } cases[] = {
-      {"valid channel stays", 0, 20, 145000000, kFm, 1, kStep25k, 145000000, kFm, 1, kStep25k,
-       true},
-      {"6.25 kHz raster stays", 0, 20, 145012500, kFm, 0, kStep5k, 145012500, kFm, 0, kStep5k,
-       true},
-      {"8.33 kHz raster stays in the air band", 0, 20, 118008333, kAm, 0, kStep25k, 118008333, kAm,
-       0, kStep25k, true},
-      {"8.33 kHz raster snapped above it", 0, 20, 145008333, kFm, 0, kStep5k, 145010000, kFm, 0,
-       kStep5k, true},
-      {"undefined tone mode off", 0, 20, 145000000, kFm, 12, kStep5k, 145000000, kFm, 0, kStep5k,
-       true},
+      {"valid channel stays", 0, 20, 145000000, kFm, 1, kStep25k, 145000000, kFm, 1, kStep25k, true},
+      {"6.25 kHz raster stays", 0, 20, 145012500, kFm, 0, kStep5k, 145012500, kFm, 0, kStep5k, true},
+      {"8.33 kHz raster stays in the air band", 0, 20, 118008333, kAm, 0, kStep25k, 118008333, kAm, 0, kStep25k, true},
+      {"8.33 kHz raster snapped above it", 0, 20, 145008333, kFm, 0, kStep5k, 145010000, kFm, 0, kStep5k, true},
+      {"undefined tone mode off", 0, 20, 145000000, kFm, 12, kStep5k, 145000000, kFm, 0, kStep5k, true},
       {"tone mode 2 kept", 0, 20, 145000000, kFm, 2, kStep5k, 145000000, kFm, 2, kStep5k, true},
-      {"Auto step becomes the template's", 0, 20, 145000000, kFm, 0, kAuto, 145000000, kFm, 0,
-       kStep5k, true},
-      {"Auto step stays for destination 15", 15, 20, 145000000, kFm, 0, kAuto, 145000000, kFm, 0,
-       kAuto, true},
-      {"undefined mode: VHF template, empty", 0, 20, 145000000, 2, 12, kAuto, 146010000, kFm, 0,
-       kStep5k, false},
-      {"undefined mode: air band template", 0, 510, 120000000, 15, 0, kStep5k, 127000000, kAm, 0,
-       kStep25k, false},
-      {"undefined mode: UHF template", 0, 553, 435000000, 4, 0, kStep5k, 440000000, kFm, 0,
-       kStep25k, false},
+      {"Auto step becomes the template's", 0, 20, 145000000, kFm, 0, kAuto, 145000000, kFm, 0, kStep5k, true},
+      {"Auto step stays for destination 15", 15, 20, 145000000, kFm, 0, kAuto, 145000000, kFm, 0, kAuto, true},
+      {"undefined mode: VHF template, empty", 0, 20, 145000000, 2, 12, kAuto, 146010000, kFm, 0, kStep5k, false},
+      {"undefined mode: air band template", 0, 510, 120000000, 15, 0, kStep5k, 127000000, kAm, 0, kStep25k, false},
+      {"undefined mode: UHF template", 0, 553, 435000000, 4, 0, kStep5k, 440000000, kFm, 0, kStep25k, false},
   };
   for (const auto& c : cases) {
     ScopedDestination destination(c.code);
@@ -93,10 +83,8 @@ TEST(MergeFixedDefaults, ChannelRecords) {
     EXPECT_EQ(after.toneMode, c.toneModeAfter) << c.what;
     EXPECT_EQ(after.tuningStep, c.stepAfter) << c.what;
     EXPECT_EQ(after.IsUsed(), c.usedAfter) << c.what;
-    EXPECT_EQ(after.audioFrequency, Loaded(image, RecordKind::kChannel, 0).audioFrequency)
-        << c.what;
-    EXPECT_EQ(after.name, c.usedAfter ? MakeFixedText<16>("MINE") : MakeFixedText<16>(""))
-        << c.what;
+    EXPECT_EQ(after.audioFrequency, Loaded(image, RecordKind::kChannel, 0).audioFrequency) << c.what;
+    EXPECT_EQ(after.name, c.usedAfter ? MakeFixedText<16>("MINE") : MakeFixedText<16>("")) << c.what;
   }
 }
 
@@ -202,9 +190,8 @@ TEST(MergeFixedDefaults, RepeaterEntriesLoseWhatTheirTypeDoesNotHave) {
 
 // The setting bytes that keep the image's own value whatever the destination.
 bool IsKeptSettingByte(Address a) {
-  const Address kept[][2] = {{109186, 109186}, {109189, 109226}, {109229, 109292}, {109294, 109350},
-                             {109364, 109364}, {109413, 109560}, {109565, 109631}, {110253, 110300},
-                             {110307, 110399}, {110401, 110415}};
+  const Address kept[][2] = {{109186, 109186}, {109189, 109226}, {109229, 109292}, {109294, 109350}, {109364, 109364},
+                             {109413, 109560}, {109565, 109631}, {110253, 110300}, {110307, 110399}, {110401, 110415}};
   for (const auto& range : kept) {
     if (a >= range[0] && a <= range[1]) return true;
   }
@@ -284,8 +271,7 @@ TEST(MergeFixedDefaults, DamagedImagesSettleAfterOneMerge) {
     for (int index = 0; index < kChannelIndexCount; ++index) {
       const datCh channel = Loaded(image, RecordKind::kChannel, index);
       EXPECT_LE(channel.toneMode, 11) << index;
-      EXPECT_TRUE(channel.mode == 0 || channel.mode == 1 || channel.mode == 3 || channel.mode == 5)
-          << index;
+      EXPECT_TRUE(channel.mode == 0 || channel.mode == 1 || channel.mode == 3 || channel.mode == 5) << index;
     }
   }
 }

@@ -17,17 +17,17 @@ struct KindRange {
 };
 
 constexpr KindRange kAllKinds[] = {
-    {RecordKind::kChannel, 554},         {RecordKind::kBankView, 2600},
-    {RecordKind::kScanLink, 260},        {RecordKind::kGps, 200},
-    {RecordKind::kRepeater, 750},        {RecordKind::kYourCall, 200},
-    {RecordKind::kReceivedCall, 50},     {RecordKind::kHistoryFrom, 10},
+    {RecordKind::kChannel, 554},          {RecordKind::kBankView, 2600},
+    {RecordKind::kScanLink, 260},         {RecordKind::kGps, 200},
+    {RecordKind::kRepeater, 750},         {RecordKind::kYourCall, 200},
+    {RecordKind::kReceivedCall, 50},      {RecordKind::kHistoryFrom, 10},
     {RecordKind::kHistoryFromAnalog, 10}, {RecordKind::kHistoryTo, 20},
-    {RecordKind::kHistoryReflector, 5},  {RecordKind::kBroadcastFm, 2600},
-    {RecordKind::kBroadcastAm, 2600},    {RecordKind::kBandTemplate, 3},
-    {RecordKind::kBandTemplateSkip, 3},  {RecordKind::kNewBroadcastFm, 1},
-    {RecordKind::kNewBroadcastAm, 1},    {RecordKind::kNewGpsNow, 200},
-    {RecordKind::kNewGpsUndated, 200},   {RecordKind::kNewRepeater, 750},
-    {RecordKind::kNewYourCall, 200},     {99, 1},
+    {RecordKind::kHistoryReflector, 5},   {RecordKind::kBroadcastFm, 2600},
+    {RecordKind::kBroadcastAm, 2600},     {RecordKind::kBandTemplate, 3},
+    {RecordKind::kBandTemplateSkip, 3},   {RecordKind::kNewBroadcastFm, 1},
+    {RecordKind::kNewBroadcastAm, 1},     {RecordKind::kNewGpsNow, 200},
+    {RecordKind::kNewGpsUndated, 200},    {RecordKind::kNewRepeater, 750},
+    {RecordKind::kNewYourCall, 200},      {99, 1},
 };
 
 // Loads and stores back every entry of every kind, a few indexes beyond each range too.

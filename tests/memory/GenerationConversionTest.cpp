@@ -127,8 +127,7 @@ cmcEeprom Generation2PatternWithDvRepeaters() {
 }
 
 void ExpectAreasMoved(const cmcEeprom& source, const cmcEeprom& converted, const Area& area) {
-  EXPECT_EQ(Get(converted, area.to, area.length), Get(source, area.from, area.length))
-      << area.content;
+  EXPECT_EQ(Get(converted, area.to, area.length), Get(source, area.from, area.length)) << area.content;
 }
 
 void ExpectBlank(const cmcEeprom& converted, const BlankArea& area) {
@@ -194,9 +193,7 @@ TEST(GenerationConversion, GarbageImagesOfEveryGenerationConvertWithoutADefect) 
       for (int to = 1; to <= 3; ++to) {
         const cmcEeprom source = GarbageImageOf(from, seed);
         cmcEeprom converted;
-        EXPECT_EQ(FatalMessageOf(
-                      [&] { converted = Converted(source, from, to, GarbageImageOf(3, seed)); }),
-                  "");
+        EXPECT_EQ(FatalMessageOf([&] { converted = Converted(source, from, to, GarbageImageOf(3, seed)); }), "");
         EXPECT_EQ(converted.GetSize(), ImageSizeOf(to));
       }
     }
@@ -217,8 +214,7 @@ TEST(GenerationConversionStep1To2, AreasGeneration1LacksStayBlank) {
 
 TEST(GenerationConversionStep1To2, SettingsGeneration1LacksComeFromTheDefaultImage) {
   const cmcEeprom defaults = TestDefaults();
-  EXPECT_EQ(Get(Converted(PatternImageOf(1), 1, 2, defaults), 109330, 12),
-            Get(defaults, 109330, 12));
+  EXPECT_EQ(Get(Converted(PatternImageOf(1), 1, 2, defaults), 109330, 12), Get(defaults, 109330, 12));
   EXPECT_EQ(Get(Converted(PatternImageOf(1), 1, 2, cmcEeprom()), 109330, 12), Repeated(0xFF, 12));
 }
 
@@ -260,8 +256,7 @@ TEST(GenerationConversion, SettingValuesWithTheirOwnRules) {
   for (const Case& c : cases) {
     cmcEeprom source = BlankImageOf(c.from);
     source.SetByte(c.sourceAddress, c.value);
-    EXPECT_EQ(Converted(source, c.from, c.to).GetByte(c.targetAddress), c.expected)
-        << c.rule << ": " << int{c.value};
+    EXPECT_EQ(Converted(source, c.from, c.to).GetByte(c.targetAddress), c.expected) << c.rule << ": " << int{c.value};
   }
 }
 
@@ -289,8 +284,7 @@ void PutChannel(cmcEeprom& image, const ChannelCase& c) {
   const int bit = c.index < 550 ? c.index : c.index + 1;
   const std::uint8_t emptyBits = image.GetByte(27200 + bit / 8);
   const auto mask = static_cast<std::uint8_t>(1 << (bit % 8));
-  image.SetByte(27200 + bit / 8,
-                static_cast<std::uint8_t>(c.used ? emptyBits & ~mask : emptyBits | mask));
+  image.SetByte(27200 + bit / 8, static_cast<std::uint8_t>(c.used ? emptyBits & ~mask : emptyBits | mask));
   image.SetByte(49 * c.index + 10, static_cast<std::uint8_t>(c.toneMode << 4 | 0x0B));
 }
 

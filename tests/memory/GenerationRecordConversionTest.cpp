@@ -45,19 +45,16 @@ const MovedField kRepeaterFields[] = {
     {"latitude", 39, 40, 4},         {"longitude", 43, 44, 4}, {"UTC offset", 47, 48, 2},
 };
 
-void ExpectFieldsMoved(const cmcEeprom& source, int sourceRecord, const cmcEeprom& converted,
-                       int targetRecord, const std::vector<MovedField>& fields, bool up) {
+void ExpectFieldsMoved(const cmcEeprom& source, int sourceRecord, const cmcEeprom& converted, int targetRecord,
+                       const std::vector<MovedField>& fields, bool up) {
   for (const MovedField& f : fields) {
     const int from = up ? f.from : f.to;
     const int to = up ? f.to : f.from;
-    EXPECT_EQ(Get(converted, targetRecord + to, f.length),
-              Get(source, sourceRecord + from, f.length))
-        << f.field;
+    EXPECT_EQ(Get(converted, targetRecord + to, f.length), Get(source, sourceRecord + from, f.length)) << f.field;
   }
 }
 
-const std::vector<MovedField> kRepeaterFieldList(std::begin(kRepeaterFields),
-                                                 std::end(kRepeaterFields));
+const std::vector<MovedField> kRepeaterFieldList(std::begin(kRepeaterFields), std::end(kRepeaterFields));
 
 TEST(RepeaterEntryConversion, EntriesTheOrderNamesComeUpAsDvEntries) {
   cmcEeprom old = BlankImageOf(1);
@@ -67,8 +64,7 @@ TEST(RepeaterEntryConversion, EntriesTheOrderNamesComeUpAsDvEntries) {
   Put(old, OldRepeater(7), Counting(1, 49));  // named by no position
   const cmcEeprom converted = Converted(old, 1, 2);
   for (const int entry : {5, 749, 6}) {
-    ExpectFieldsMoved(old, OldRepeater(entry), converted, Repeater(entry), kRepeaterFieldList,
-                      true);
+    ExpectFieldsMoved(old, OldRepeater(entry), converted, Repeater(entry), kRepeaterFieldList, true);
     EXPECT_EQ(converted.GetByte(Repeater(entry) + 8), 8) << "tone frequency 88.5 Hz";
   }
   EXPECT_EQ(Get(converted, Repeater(7), 50), Repeated(0xFF, 50));
@@ -108,8 +104,7 @@ TEST(RepeaterEntryConversion, EveryEntryGoesDownWithoutItsToneFrequency) {
   for (const int entry : {0, 123, 749}) Put(current, Repeater(entry), Counting(entry, 50));
   const cmcEeprom converted = Converted(current, 2, 1);
   for (const int entry : {0, 123, 749}) {
-    ExpectFieldsMoved(current, Repeater(entry), converted, OldRepeater(entry), kRepeaterFieldList,
-                      false);
+    ExpectFieldsMoved(current, Repeater(entry), converted, OldRepeater(entry), kRepeaterFieldList, false);
   }
 }
 
@@ -133,8 +128,7 @@ void PutRepeaterList(cmcEeprom& image, const ListCase& c) {
     PutU16(image, kRepeaterOrder + 2 * static_cast<int>(p), e.entry);
     if (e.entry < 750) image.SetByte(Repeater(e.entry) + 7, static_cast<std::uint8_t>(e.mode << 6));
   }
-  for (const auto& [group, start] : c.starts)
-    PutU16(image, kRepeaterGroupStarts + 2 * group, start);
+  for (const auto& [group, start] : c.starts) PutU16(image, kRepeaterGroupStarts + 2 * group, start);
 }
 
 std::vector<int> OldOrder(const cmcEeprom& image) {
@@ -165,11 +159,7 @@ const ListCase kListCases[] = {
      {{0, 0}, {27, 2}},
      {0, 1, 2},
      {{0, 0}}},
-    {"the only entry of group 0 is FM",
-     {{4, 1}, {5, 0}, {6, 0}},
-     {{0, 0}, {1, 1}},
-     {5, 6},
-     {{1, 0}}},
+    {"the only entry of group 0 is FM", {{4, 1}, {5, 0}, {6, 0}}, {{0, 0}, {1, 1}}, {5, 6}, {{1, 0}}},
     {"FM-N and undefined modes leave, the list end included",
      {{7, 0}, {8, 3}, {9, 0}, {10, 2}},
      {{2, 0}},
@@ -180,11 +170,7 @@ const ListCase kListCases[] = {
      {{0, 0}},
      {10, 800, 0xFFFE, 13},
      {{0, 0}}},
-    {"nothing after the end of the list is walked",
-     {{1, 0}, {0xFFFF, 0}, {2, 1}},
-     {{0, 0}},
-     {1, 0xFFFF, 2},
-     {{0, 0}}},
+    {"nothing after the end of the list is walked", {{1, 0}, {0xFFFF, 0}, {2, 1}}, {{0, 0}}, {1, 0xFFFF, 2}, {{0, 0}}},
     {"every entry FM: all groups empty", {{1, 1}, {2, 1}}, {{0, 0}, {26, 1}}, {}, {}},
 };
 
@@ -197,8 +183,7 @@ TEST(RepeaterListConversion, EntriesGeneration1CannotHoldLeaveTheList) {
     expectedOrder.resize(750, 0xFFFF);
     EXPECT_EQ(OldOrder(converted), expectedOrder) << c.list;
     std::vector<int> expectedStarts(25, 0xFFFF);
-    for (const auto& [group, start] : c.expectedStarts)
-      expectedStarts[static_cast<std::size_t>(group)] = start;
+    for (const auto& [group, start] : c.expectedStarts) expectedStarts[static_cast<std::size_t>(group)] = start;
     EXPECT_EQ(OldStarts(converted), expectedStarts) << c.list;
   }
 }
@@ -286,8 +271,7 @@ TEST(ReceivedCallConversion, ShownSlotsComeUpFieldByField) {
                                           {"speed", 14, 32, 2}};
   ExpectFieldsMoved(old, kOldReceivedPositions + kOldPositionSize * kSlot, converted,
                     kReceivedPositions + kPositionSize * kSlot, fields, true);
-  EXPECT_EQ(Get(converted, kReceivedPositions + kPositionSize * kSlot + 34, 15),
-            Repeated(0xFF, 15));
+  EXPECT_EQ(Get(converted, kReceivedPositions + kPositionSize * kSlot + 34, 15), Repeated(0xFF, 15));
   EXPECT_EQ(Get(converted, kReceivedCalls + 46 * 3, 46), Repeated(0xFF, 46));
   EXPECT_EQ(Get(converted, kReceivedPositionTable, 50), Get(old, kOldReceivedPositionTable, 50));
 }
@@ -300,17 +284,14 @@ TEST(ReceivedCallConversion, CallerWithSsidGoesUp) {
     std::optional<std::string> callerWithSsid;  // none: the field stays blank
   };
   const Case cases[] = {
-      {"ABCDE   ", 12, "11", "ABCDE-11 "},  {"ABCDEFGH", 12, "11", "ABCDEFGH "},
-      {"JA1ABC  ", 12, "11", "JA1ABC-11"},  {"JA1ABCD ", 12, "11", "JA1ABCD  "},
-      {"JA1ABCD ", 17, "A", "JA1ABCD-A"},   {"JA1ABCDE", 42, "Z", "JA1ABCDE "},
-      {"JA1ABC A", 5, "4", "JA1ABC-4 "},    {"JA1ABC A", 16, "15", "JA1ABC-15"},
-      {"JA1ABC A", 0, "", "JA1ABC A "},     {"JA1ABC A", 1, "0", "JA1ABC   "},
-      {"JA1ABC A", 43, "", "JA1ABC A "},    {"JA1ABC A", 0xFF, "", "JA1ABC A "},
+      {"ABCDE   ", 12, "11", "ABCDE-11 "},  {"ABCDEFGH", 12, "11", "ABCDEFGH "}, {"JA1ABC  ", 12, "11", "JA1ABC-11"},
+      {"JA1ABCD ", 12, "11", "JA1ABCD  "},  {"JA1ABCD ", 17, "A", "JA1ABCD-A"},  {"JA1ABCDE", 42, "Z", "JA1ABCDE "},
+      {"JA1ABC A", 5, "4", "JA1ABC-4 "},    {"JA1ABC A", 16, "15", "JA1ABC-15"}, {"JA1ABC A", 0, "", "JA1ABC A "},
+      {"JA1ABC A", 1, "0", "JA1ABC   "},    {"JA1ABC A", 43, "", "JA1ABC A "},   {"JA1ABC A", 0xFF, "", "JA1ABC A "},
       {"        ", 12, "11", std::nullopt},
   };
   for (const Case& c : cases) {
-    const cmcEeprom converted =
-        Converted(OldImageWithCall(0, c.caller, OldPositionBlock(c.ssidIndex, 0xFF)), 1, 2);
+    const cmcEeprom converted = Converted(OldImageWithCall(0, c.caller, OldPositionBlock(c.ssidIndex, 0xFF)), 1, 2);
     const std::string label = std::string(c.caller) + " SSID index " + std::to_string(c.ssidIndex);
     EXPECT_EQ(Get(converted, kReceivedPositions + 14, 2), SsidText(c.ssidText)) << label;
     EXPECT_EQ(Get(converted, kReceivedPositions + 16, 9),
@@ -350,9 +331,8 @@ TEST(ReceivedCallConversion, DataTypeOfCallsComingUp) {
   for (const Case& c : cases) {
     const cmcEeprom converted = Converted(OldImageWithCall(0, "JA1ABC  ", c.position), 1, 2);
     EXPECT_EQ(converted.GetByte(kReceivedPositions + 29), c.expectedType) << c.block;
-    const Bytes courseAndSpeed = c.expectedType == 0
-                                     ? Repeated(0xFF, 4)
-                                     : Bytes(c.position.begin() + 12, c.position.begin() + 16);
+    const Bytes courseAndSpeed =
+        c.expectedType == 0 ? Repeated(0xFF, 4) : Bytes(c.position.begin() + 12, c.position.begin() + 16);
     EXPECT_EQ(Get(converted, kReceivedPositions + 30, 4), courseAndSpeed) << c.block;
   }
 }
@@ -400,8 +380,7 @@ TEST(ReceivedCallConversion, CallsGoDownByDataType) {
     const cmcEeprom converted = Converted(current, 2, 1);
     EXPECT_EQ(converted.GetByte(kOldReceivedStatus + kSlot), 0x33) << c.block;
     EXPECT_EQ(Get(converted, kOldReceivedCalls + 46 * kSlot, 46), CallBlock("JA1ABC  ")) << c.block;
-    EXPECT_EQ(Get(converted, kOldReceivedMessages + 20 * kSlot, 20),
-              TextBytes("Message of 20 chars."));
+    EXPECT_EQ(Get(converted, kOldReceivedMessages + 20 * kSlot, 20), TextBytes("Message of 20 chars."));
     const int old = kOldReceivedPositions + kOldPositionSize * kSlot;
     if (c.ssidIndex) {
       const std::vector<MovedField> fields = {{"latitude, longitude, altitude", 0, 0, 12},
@@ -410,8 +389,7 @@ TEST(ReceivedCallConversion, CallsGoDownByDataType) {
                                               {"detail bytes", 16, 12, 2},
                                               {"time stamp", 19, 25, 4},
                                               {"GPS message", 23, 49, 43}};
-      ExpectFieldsMoved(current, kReceivedPositions + kPositionSize * kSlot, converted, old, fields,
-                        false);
+      ExpectFieldsMoved(current, kReceivedPositions + kPositionSize * kSlot, converted, old, fields, false);
       EXPECT_EQ(converted.GetByte(old + 18), *c.ssidIndex) << c.block;
     } else {
       Bytes expected = BlankOldPositionBlock();
@@ -423,34 +401,24 @@ TEST(ReceivedCallConversion, CallsGoDownByDataType) {
 TEST(GpsMemoryConversion, MemoriesTheOrderNamesComeUpWithoutAltitude) {
   cmcEeprom old = BlankImageOf(1);
   Put(old, kOldGpsOrder, {4, 199, 200, 0xFF, 5});
-  for (const int record : {4, 199, 5, 6})
-    Put(old, kOldGpsMemories + 30 * record, Counting(record, 30));
+  for (const int record : {4, 199, 5, 6}) Put(old, kOldGpsMemories + 30 * record, Counting(record, 30));
   const cmcEeprom converted = Converted(old, 1, 2);
-  const std::vector<MovedField> fields = {{"latitude", 0, 0, 4},
-                                          {"longitude", 4, 4, 4},
-                                          {"date", 8, 8, 3},
-                                          {"time", 11, 11, 3},
-                                          {"name", 14, 18, 16}};
+  const std::vector<MovedField> fields = {
+      {"latitude", 0, 0, 4}, {"longitude", 4, 4, 4}, {"date", 8, 8, 3}, {"time", 11, 11, 3}, {"name", 14, 18, 16}};
   for (const int record : {4, 199, 5}) {
-    ExpectFieldsMoved(old, kOldGpsMemories + 30 * record, converted, kGpsMemories + 34 * record,
-                      fields, true);
-    EXPECT_EQ(Get(converted, kGpsMemories + 34 * record + 14, 4), Bytes({0x7F, 0xFF, 0xFF, 0xFF}))
-        << record;
+    ExpectFieldsMoved(old, kOldGpsMemories + 30 * record, converted, kGpsMemories + 34 * record, fields, true);
+    EXPECT_EQ(Get(converted, kGpsMemories + 34 * record + 14, 4), Bytes({0x7F, 0xFF, 0xFF, 0xFF})) << record;
   }
-  EXPECT_EQ(Get(converted, kGpsMemories + 34 * 6, 34), Repeated(0xFF, 34))
-      << "named by no position";
+  EXPECT_EQ(Get(converted, kGpsMemories + 34 * 6, 34), Repeated(0xFF, 34)) << "named by no position";
 }
 
 TEST(GpsMemoryConversion, EveryMemoryGoesDownWithoutAltitude) {
   cmcEeprom current = BlankImageOf(2);
-  for (const int record : {0, 77, 199})
-    Put(current, kGpsMemories + 34 * record, Counting(record, 34));
+  for (const int record : {0, 77, 199}) Put(current, kGpsMemories + 34 * record, Counting(record, 34));
   const cmcEeprom converted = Converted(current, 2, 1);
-  const std::vector<MovedField> fields = {{"position, date and time", 0, 0, 14},
-                                          {"name", 14, 18, 16}};
+  const std::vector<MovedField> fields = {{"position, date and time", 0, 0, 14}, {"name", 14, 18, 16}};
   for (const int record : {0, 77, 199}) {
-    ExpectFieldsMoved(current, kGpsMemories + 34 * record, converted, kOldGpsMemories + 30 * record,
-                      fields, false);
+    ExpectFieldsMoved(current, kGpsMemories + 34 * record, converted, kOldGpsMemories + 30 * record, fields, false);
   }
 }
 
@@ -461,8 +429,7 @@ TEST(RepeaterSnapshotConversion, BothRecordsGoDownWithPackedFlags) {
   };
   const Case cases[] = {{0x00, 0x01}, {0x5A, 0x49}, {0xFF, 0xCD}, {0x21, 0x85}};
   const std::pair<int, int> records[] = {{109849, 106712}, {109952, 106797}};
-  const std::vector<MovedField> fields = {
-      {"bytes 0-8", 0, 0, 9}, {"byte 11", 10, 11, 1}, {"bytes 12-64", 11, 12, 53}};
+  const std::vector<MovedField> fields = {{"bytes 0-8", 0, 0, 9}, {"byte 11", 10, 11, 1}, {"bytes 12-64", 11, 12, 53}};
   for (const Case& c : cases) {
     cmcEeprom current = BlankImageOf(2);
     for (const auto& [record, oldRecord] : records) {
@@ -473,8 +440,7 @@ TEST(RepeaterSnapshotConversion, BothRecordsGoDownWithPackedFlags) {
     const cmcEeprom converted = Converted(current, 2, 1);
     for (const auto& [record, oldRecord] : records) {
       ExpectFieldsMoved(current, record, converted, oldRecord, fields, false);
-      EXPECT_EQ(converted.GetByte(oldRecord + 9), c.expected)
-          << record << " flags " << int{c.flags};
+      EXPECT_EQ(converted.GetByte(oldRecord + 9), c.expected) << record << " flags " << int{c.flags};
     }
   }
 }

@@ -35,8 +35,7 @@ TEST(GenerationRoundTrip, ThroughGeneration2LosesOnlySplitToneModesAndNewSetting
     expected.SetByte(109342, defaults.GetByte(109342));
     expected.SetByte(109363, current.GetByte(109363) | 0x03);
     EXPECT_GT(lostToneModes, 0) << "the garbage holds split tone modes";
-    EXPECT_TRUE(Converted(Converted(current, 3, 2, defaults), 2, 3, defaults).IsEqual(expected))
-        << "seed " << seed;
+    EXPECT_TRUE(Converted(Converted(current, 3, 2, defaults), 2, 3, defaults).IsEqual(expected)) << "seed " << seed;
   }
 }
 
@@ -92,8 +91,7 @@ cmcEeprom RegularGeneration2Image(std::uint32_t seed) {
     PutU16(image, 107008 + 2 * entry, entry);
     image.SetByte(43200 + 50 * entry + 7, image.GetByte(43200 + 50 * entry + 7) & 0x3F);
   }
-  for (int group = 0; group < 30; ++group)
-    PutU16(image, 108508 + 2 * group, group < 25 ? 30 * group : 0xFFFF);
+  for (int group = 0; group < 30; ++group) PutU16(image, 108508 + 2 * group, group < 25 ? 30 * group : 0xFFFF);
   for (int p = 0; p < 200; ++p) image.SetByte(108863 + p, static_cast<std::uint8_t>(p));
   const char* const ssids[] = {"", "0", "7", "15", "A", "Z"};
   for (int slot = 0; slot < 50; ++slot) {
@@ -109,8 +107,7 @@ cmcEeprom RegularGeneration2Image(std::uint32_t seed) {
   return image;
 }
 
-void ExpectSame(const cmcEeprom& before, const cmcEeprom& after, int address, int length,
-                const std::string& what) {
+void ExpectSame(const cmcEeprom& before, const cmcEeprom& after, int address, int length, const std::string& what) {
   EXPECT_EQ(Get(after, address, length), Get(before, address, length)) << what;
 }
 
@@ -119,8 +116,7 @@ TEST(GenerationRoundTrip, ThroughGeneration1KeepsWhatGeneration1Holds) {
   for (std::uint32_t seed = 1; seed <= 3; ++seed) {
     const cmcEeprom current = RegularGeneration2Image(seed);
     const cmcEeprom back = Converted(Converted(current, 2, 1, defaults), 1, 2, defaults);
-    for (const Area& area : kKeptAreas)
-      ExpectSame(current, back, area.address, area.length, area.content);
+    for (const Area& area : kKeptAreas) ExpectSame(current, back, area.address, area.length, area.content);
     for (const Area& area : kLostAreas) {
       EXPECT_EQ(Get(back, area.address, area.length), Repeated(0xFF, area.length)) << area.content;
     }

@@ -14,9 +14,9 @@ using namespace MemoryMap;
 
 TEST(ReceivedCall, PositionTableNamesTheSlotOfEachRow) {
   cmcEeprom image = BlankImage();
-  image.SetByte(kReceivedPositionTable + 4, 0);  // row 0 shows slot 4
-  image.SetByte(kReceivedPositionTable + 9, 0);  // a second slot for row 0: the first wins
-  image.SetByte(kReceivedPositionTable + 7, 77); // a position beyond the record: never shown
+  image.SetByte(kReceivedPositionTable + 4, 0);   // row 0 shows slot 4
+  image.SetByte(kReceivedPositionTable + 9, 0);   // a second slot for row 0: the first wins
+  image.SetByte(kReceivedPositionTable + 7, 77);  // a position beyond the record: never shown
   WriteText(image, kReceivedCalls + 46 * 4, MakeFixedText<8>("JA1ABC"));
   WriteText(image, kReceivedCalls + 46 * 4 + 28, MakeFixedText<8>("CQCQCQ"));
   WriteText(image, kReceivedMessages + 20 * 4, MakeFixedText<20>("HELLO"));

@@ -109,8 +109,8 @@ TEST(CorrectImage, RejectedEntriesAreReplacedEmptiedOrRemovedUntilNoCheckFails) 
   EXPECT_EQ(CallSigns(image, RecordKind::kRepeater, 4),
             (std::vector<std::string>{"JR1YAA A", "JR1FM   ", "        ", "JR1YBB A"}));
   EXPECT_EQ(ReadU16(image, kRememberedRepeater), 3);  // followed its entry up
-  EXPECT_EQ(BroadcastSlotRecord(image, 0, 0), 1);      // 90 MHz
-  EXPECT_EQ(BroadcastSlotRecord(image, 0, 1), 2);      // 1 MHz
+  EXPECT_EQ(BroadcastSlotRecord(image, 0, 0), 1);     // 90 MHz
+  EXPECT_EQ(BroadcastSlotRecord(image, 0, 1), 2);     // 1 MHz
   EXPECT_EQ(BroadcastSlotRecord(image, 0, 2), -1);
   EXPECT_TRUE(ListFindings(image).empty());
 }

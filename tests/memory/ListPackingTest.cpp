@@ -23,8 +23,7 @@ void SetGroupStart(cmcEeprom& image, int group, std::uint16_t start) {
 }
 
 // Writes a radio-side entry with its own gateway field and reference.
-void PutRadioEntry(cmcEeprom& image, int entry, const char* call, const char* gateway,
-                   std::uint16_t reference) {
+void PutRadioEntry(cmcEeprom& image, int entry, const char* call, const char* gateway, std::uint16_t reference) {
   datCh record(image);
   record.Load(RecordKind::kNewRepeater, entry);
   record.callSign = MakeFixedText<8>(call);
@@ -174,8 +173,7 @@ TEST(BroadcastGroups, NormalisedWithFmFirstAndNoRepeats) {
   SetBroadcastSlotRecord(image, 5, 0, 3);  // already used by group 4
   UnpackImage(image);
   const int expected[] = {1, 3, 0, 2, -1};
-  for (int slot = 0; slot < 5; ++slot)
-    EXPECT_EQ(BroadcastSlotRecord(image, 4, slot), expected[slot]);
+  for (int slot = 0; slot < 5; ++slot) EXPECT_EQ(BroadcastSlotRecord(image, 4, slot), expected[slot]);
   EXPECT_EQ(BroadcastSlotRecord(image, 5, 0), -1);
   EXPECT_EQ(BroadcastFmCount(image, 4), 2);
 

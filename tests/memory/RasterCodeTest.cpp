@@ -17,19 +17,17 @@ struct StoredCounts {
 StoredCounts ChannelBytesOf(const cmcEeprom& image, int channel) {
   const std::int32_t a = 49 * channel;
   const std::uint8_t b0 = image.GetByte(a);
-  return {
-      static_cast<std::uint8_t>(b0 >> 5), static_cast<std::uint8_t>(b0 >> 2 & 7),
-      static_cast<std::uint32_t>((b0 & 3) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
-      ReadU16(image, a + 3)};
+  return {static_cast<std::uint8_t>(b0 >> 5), static_cast<std::uint8_t>(b0 >> 2 & 7),
+          static_cast<std::uint32_t>((b0 & 3) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
+          ReadU16(image, a + 3)};
 }
 
 StoredCounts RepeaterBytesOf(const cmcEeprom& image, int entry) {
   const std::int32_t a = 43200 + 50 * entry;
   const std::uint8_t b0 = image.GetByte(a);
-  return {
-      static_cast<std::uint8_t>(b0 >> 7), static_cast<std::uint8_t>(b0 >> 6 & 1),
-      static_cast<std::uint32_t>((b0 & 7) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
-      ReadU16(image, a + 3)};
+  return {static_cast<std::uint8_t>(b0 >> 7), static_cast<std::uint8_t>(b0 >> 6 & 1),
+          static_cast<std::uint32_t>((b0 & 7) << 16 | image.GetByte(a + 1) << 8 | image.GetByte(a + 2)),
+          ReadU16(image, a + 3)};
 }
 
 struct RasterCase {

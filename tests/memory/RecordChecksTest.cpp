@@ -27,7 +27,7 @@ Names FailedChecks(const datCh& record) {
 }
 
 constexpr std::uint8_t kFm = 0, kAm = 3;
-constexpr std::uint8_t kStep5k = 0, kStep8_33k = 2, kStep25k = 8;
+constexpr std::uint8_t kStep5k = 0, kStep8k33 = 2, kStep25k = 8;
 
 TEST(ChannelChecks, FrequencyOffsetModeAndStep) {
   const struct {
@@ -51,14 +51,7 @@ TEST(ChannelChecks, FrequencyOffsetModeAndStep) {
        kStep5k,
        true,
        {"CheckFrequency", "CheckFrequencyRange", "CheckModeForBand"}},
-      {"above 479 MHz",
-       15,
-       479005000,
-       0,
-       kFm,
-       kStep5k,
-       true,
-       {"CheckFrequency", "CheckFrequencyRange"}},
+      {"above 479 MHz", 15, 479005000, 0, kFm, kStep5k, true, {"CheckFrequency", "CheckFrequencyRange"}},
       {"479 MHz itself", 15, 479000000, 0, kFm, kStep5k, true, {}},
       {"offset off both grids", 14, 145000000, 8333, kFm, kStep5k, true, {"CheckOffsetGrid"}},
       {"offset off the grids in the air band", 14, 120000000, 8333, kAm, kStep25k, true, {}},
@@ -66,9 +59,9 @@ TEST(ChannelChecks, FrequencyOffsetModeAndStep) {
       {"AM in the air band", 14, 120000000, 0, kAm, kStep25k, true, {}},
       {"FM in the air band", 14, 120000000, 0, kFm, kStep25k, true, {"CheckModeForBand"}},
       {"AM above the air band", 14, 145000000, 0, kAm, kStep25k, true, {"CheckModeForBand"}},
-      {"8.33 kHz step in the air band", 14, 136991666, 0, kAm, kStep8_33k, true, {}},
-      {"8.33 kHz step at 137 MHz", 15, 137000000, 0, kFm, kStep8_33k, true, {"CheckStepForBand"}},
-      {"an unused channel passes", 0, 50000000, 8333, 2, kStep8_33k, false, {}},
+      {"8.33 kHz step in the air band", 14, 136991666, 0, kAm, kStep8k33, true, {}},
+      {"8.33 kHz step at 137 MHz", 15, 137000000, 0, kFm, kStep8k33, true, {"CheckStepForBand"}},
+      {"an unused channel passes", 0, 50000000, 8333, 2, kStep8k33, false, {}},
   };
   cmcEeprom image = BlankImage();
   RebuildBankTables(image);
@@ -149,8 +142,7 @@ TEST(RepeaterCallCheck, OnlyTheFirstHolderOfACallSignPasses) {
       {0, "", 439090000},             // 11
       {0, "", 439090000},             // 12: blank call signs pass
   });
-  const bool fails[] = {false, true,  false, false, false, true, false,
-                        false, false, true,  false, false, false};
+  const bool fails[] = {false, true, false, false, false, true, false, false, false, true, false, false, false};
   datCh entry(image);
   for (int i = 0; i < 13; ++i) {
     entry.Load(RecordKind::kRepeater, i);
@@ -172,18 +164,9 @@ TEST(RepeaterChecks, FrequencyRangeAndDuplex) {
       {"between the repeater bands", 0, {1, "JR1FM", 250000000, 1}, {"CheckRepeaterFrequency"}},
       {"unknown destination", 16, {1, "JR1FM", 250000000, 1}, {}},
       {"top of the range", 0, {1, "JR1FM", 1399995000, 1}, {}},
-      {"above the range",
-       0,
-       {1, "JR1FM", 1400000000, 1},
-       {"CheckRepeaterFrequency", "CheckRepeaterFrequencyRange"}},
-      {"below the range",
-       0,
-       {1, "JR1FM", 25000, 1},
-       {"CheckRepeaterFrequency", "CheckRepeaterFrequencyRange"}},
-      {"above the range, destination unknown",
-       16,
-       {1, "JR1FM", 1400000000, 1},
-       {"CheckRepeaterFrequencyRange"}},
+      {"above the range", 0, {1, "JR1FM", 1400000000, 1}, {"CheckRepeaterFrequency", "CheckRepeaterFrequencyRange"}},
+      {"below the range", 0, {1, "JR1FM", 25000, 1}, {"CheckRepeaterFrequency", "CheckRepeaterFrequencyRange"}},
+      {"above the range, destination unknown", 16, {1, "JR1FM", 1400000000, 1}, {"CheckRepeaterFrequencyRange"}},
       {"DV simplex with a duplex", 0, {0, "", 145000000, 2}, {"CheckRepeaterDuplex"}},
       {"DV repeater with a duplex", 0, {0, "JR1YAA A", 439010000, 2}, {}},
   };
@@ -201,8 +184,7 @@ cmcEeprom ImageWithBroadcasts() {
   cmcEeprom image = BlankImage();
   const std::uint32_t frequencies[] = {80000000, 1000000, 2000000};
   for (int record = 0; record < 3; ++record) {
-    WriteU32(image, MemoryMap::kBroadcastMemories + MemoryMap::kBroadcastRecordSize * record,
-             frequencies[record]);
+    WriteU32(image, MemoryMap::kBroadcastMemories + MemoryMap::kBroadcastRecordSize * record, frequencies[record]);
     SetBroadcastSlotRecord(image, 0, record, static_cast<std::uint16_t>(record));
   }
   return image;
@@ -218,8 +200,8 @@ TEST(BroadcastCheck, FmAndAmListsByDestination) {
       {0, RecordKind::kBroadcastFm, 0, true},   // 80 MHz below the 88 MHz FM band
       {2, RecordKind::kBroadcastFm, 0, false},  // inside the 76 MHz FM band
       {16, RecordKind::kBroadcastFm, 0, false}, {0, RecordKind::kBroadcastAm, 50, false},  // 1 MHz
-      {0, RecordKind::kBroadcastAm, 51, true},   // 2 MHz above the AM band
-      {0, RecordKind::kBroadcastAm, 52, false},  // empty position: not used
+      {0, RecordKind::kBroadcastAm, 51, true},                                             // 2 MHz above the AM band
+      {0, RecordKind::kBroadcastAm, 52, false},                                            // empty position: not used
   };
   cmcEeprom image = ImageWithBroadcasts();
   for (const auto& c : cases) {
@@ -258,8 +240,8 @@ cmcEeprom ImageFailingOneCheckOfEachKind() {
 TEST(ChecksOfKind, EachKindFindsTheChecksThatJudgeIt) {
   const Names channelChecks{"CheckFrequency",   "CheckFrequencyRange", "CheckOffsetGrid",
                             "CheckModeForBand", "CheckStepForBand",    "CheckBankConflict"};
-  const Names repeaterChecks{"CheckRepeaterCall", "CheckRepeaterFrequency",
-                             "CheckRepeaterFrequencyRange", "CheckRepeaterDuplex"};
+  const Names repeaterChecks{"CheckRepeaterCall", "CheckRepeaterFrequency", "CheckRepeaterFrequencyRange",
+                             "CheckRepeaterDuplex"};
   const struct {
     const char* what;
     int kind;
@@ -334,11 +316,10 @@ TEST(ListFindings, NameListIndexAndFieldOfEveryFailure) {
 }
 
 TEST(ListFindings, SeverityOfTheErrorChecks) {
-  for (const int kind : {RecordKind::kChannel, RecordKind::kRepeater, RecordKind::kYourCall,
-                         RecordKind::kBroadcastFm}) {
+  for (const int kind :
+       {RecordKind::kChannel, RecordKind::kRepeater, RecordKind::kYourCall, RecordKind::kBroadcastFm}) {
     for (const RecordCheckFacts* check : ChecksOfKind(kind)) {
-      const bool isError = check->name == "CheckFrequencyRange" ||
-                           check->name == "CheckBankConflict" ||
+      const bool isError = check->name == "CheckFrequencyRange" || check->name == "CheckBankConflict" ||
                            check->name == "CheckRepeaterFrequencyRange";
       EXPECT_EQ(check->severity == CheckSeverity::kError, isError) << check->name;
     }
@@ -366,8 +347,7 @@ TEST(ListFindings, DamagedImagesAreJudgedWithinTheirLists) {
 TEST(RecordChecks, ACheckThatReadsTheImageNeedsABoundRecord) {
   datCh record;
   record.callSign = MakeFixedText<8>("JA1ABC");
-  EXPECT_EQ(FatalMessageOf([&] { CheckYourCall(record); }),
-            "Record check on a record without an image.");
+  EXPECT_EQ(FatalMessageOf([&] { CheckYourCall(record); }), "Record check on a record without an image.");
 }
 
 }  // namespace

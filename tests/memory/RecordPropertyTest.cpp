@@ -47,9 +47,7 @@ class RandomFields {
       if (value < maximum) return value;
     }
   }
-  GpsPosition Position() {
-    return {Below<std::uint8_t>(256), Below<std::uint16_t>(65536), Below<char>(256)};
-  }
+  GpsPosition Position() { return {Below<std::uint8_t>(256), Below<std::uint16_t>(65536), Below<char>(256)}; }
 
  private:
   std::mt19937 random_;
@@ -131,8 +129,7 @@ struct StoredList {
 // An unpacked random image whose list tables give every stored kind entries to store into.
 cmcEeprom ImageWithLists(std::uint32_t seed) {
   cmcEeprom image = GarbageImage(seed);
-  for (int p = 0; p < 120; ++p)
-    image.SetByte(MemoryMap::kGpsOrder + p, static_cast<std::uint8_t>(p));
+  for (int p = 0; p < 120; ++p) image.SetByte(MemoryMap::kGpsOrder + p, static_cast<std::uint8_t>(p));
   image.SetByte(MemoryMap::kGpsOrder + 120, 0xFF);
   for (int slot = 0; slot < 50; ++slot) {
     SetBroadcastSlotRecord(image, 3, slot, static_cast<std::uint16_t>(10 + slot));
@@ -151,9 +148,8 @@ std::vector<StoredList> StoredLists(const cmcEeprom& image) {
   for (int i = 0; i < ReadGpsGroups(image).length; ++i) gps.push_back(i);
   for (int i = 0; i < BroadcastFmCount(image, 3); ++i) fm.push_back(300 + i);
   for (int i = 0; i < 50 - BroadcastFmCount(image, 3); ++i) am.push_back(350 + i);
-  return {{RecordKind::kChannel, channels},   {RecordKind::kGps, gps},
-          {RecordKind::kRepeater, repeaters}, {RecordKind::kYourCall, yourCalls},
-          {RecordKind::kBroadcastFm, fm},     {RecordKind::kBroadcastAm, am}};
+  return {{RecordKind::kChannel, channels},   {RecordKind::kGps, gps},        {RecordKind::kRepeater, repeaters},
+          {RecordKind::kYourCall, yourCalls}, {RecordKind::kBroadcastFm, fm}, {RecordKind::kBroadcastAm, am}};
 }
 
 void FillRandomly(RandomFields& r, datCh& record, int kind, int index) {

@@ -54,8 +54,7 @@ TEST(RepeaterGroups, CountsGiveStartsLastsAndGroups) {
   EXPECT_EQ(GroupLast(image, 1), 2);
   EXPECT_EQ(GroupStart(image, -1), 0);
   const int groups[] = {0, 0, 0, 2, 2, 30};
-  for (int position = 0; position < 6; ++position)
-    EXPECT_EQ(GroupOf(image, position), groups[position]);
+  for (int position = 0; position < 6; ++position) EXPECT_EQ(GroupOf(image, position), groups[position]);
 }
 
 TEST(RepeaterGroups, CountsFromAnUnpackedImageNeverPassTheListEnd) {

@@ -35,9 +35,8 @@ TEST(cmcEeprom, BlockCopiesActOnlyOnRangesInside) {
     std::int32_t n;
     bool acts;
   };
-  const Case cases[] = {{12, 4, true},  {12, 5, false}, {-1, 2, false}, {3, 0, false},
-                        {0, 16, true},  {16, 1, false}, {1, INT32_MAX, false},
-                        {INT32_MAX, 2, false}};
+  const Case cases[] = {{12, 4, true}, {12, 5, false}, {-1, 2, false},        {3, 0, false},
+                        {0, 16, true}, {16, 1, false}, {1, INT32_MAX, false}, {INT32_MAX, 2, false}};
   const std::array<std::uint8_t, 16> source{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
   for (const Case& c : cases) {
     cmcEeprom image = ImageOf(16, 0xFF);
@@ -74,8 +73,7 @@ TEST(cmcEeprom, EqualityNeedsEqualLengths) {
 TEST(cmcEeprom, ByteAccessOutsideIsFatal) {
   cmcEeprom image = ImageOf(8, 0);
   EXPECT_EQ(FatalMessageOf([&] { image.SetByte(8, 1); }), "Out of EEPROM image address (SetByte).");
-  EXPECT_EQ(FatalMessageOf([&] { (void)image.GetByte(-1); }),
-            "Out of EEPROM image address (GetByte).");
+  EXPECT_EQ(FatalMessageOf([&] { (void)image.GetByte(-1); }), "Out of EEPROM image address (GetByte).");
   EXPECT_EQ(FatalMessageOf([&] { image.SetByte(7, 1); }), "");
 }
 
@@ -86,8 +84,10 @@ TEST(Generation, SizesNamesAndPositions) {
     const char* name;
     int position;
   };
-  const Case cases[] = {{0, 136397, "Vanta III", 1}, {1, 136387, "Vanta", 3},
-                        {2, 136397, "Vanta II", 2},  {3, 136397, "Vanta III", 1},
+  const Case cases[] = {{0, 136397, "Vanta III", 1},
+                        {1, 136387, "Vanta", 3},
+                        {2, 136397, "Vanta II", 2},
+                        {3, 136397, "Vanta III", 1},
                         {7, 136397, "Vanta III", 1}};
   for (const Case& c : cases) {
     EXPECT_EQ(ImageSizeOf(c.generation), c.size) << c.generation;
@@ -112,8 +112,7 @@ TEST(Generation, PreparedImageIsBlankAndRangesCoverTheRadioMemory) {
   EXPECT_TRUE(ranges[1].IsEndMarker());
 }
 
-cmcEeprom IdentifiedImage(int generation, std::int32_t revisionAddress,
-                          std::int32_t signatureAddress) {
+cmcEeprom IdentifiedImage(int generation, std::int32_t revisionAddress, std::int32_t signatureAddress) {
   cmcEeprom image;
   PrepareImage(image, generation);
   image.SetByte(revisionAddress, 1);

@@ -212,8 +212,8 @@ TEST_P(RadioLinkTest, ReadSavesTheRadiosMemory) {
   const std::string document = NewDocument(kRadioDestination);
   Serve(GetParam().echo, kRadioDestination, RadioBytesOfFile(document, kRadioDestination));
   const std::string target = PathOf("read.qmf");
-  const CliRun run = Cli({"radio", "read", "-o", target, "--speed", GetParam().speed, "--transfer-type",
-                          GetParam().transferType});
+  const CliRun run =
+      Cli({"radio", "read", "-o", target, "--speed", GetParam().speed, "--transfer-type", GetParam().transferType});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(RadioBytesOfFile(target, kRadioDestination), RadioBytesOf(radioImage_));
 }
@@ -221,8 +221,8 @@ TEST_P(RadioLinkTest, ReadSavesTheRadiosMemory) {
 TEST_P(RadioLinkTest, WriteDeliversTheDocument) {
   Serve(GetParam().echo);
   const std::string document = NewDocument(kRadioDestination);
-  const CliRun run = Cli({"radio", "write", document, "--yes", "--speed", GetParam().speed,
-                          "--transfer-type", GetParam().transferType});
+  const CliRun run = Cli(
+      {"radio", "write", document, "--yes", "--speed", GetParam().speed, "--transfer-type", GetParam().transferType});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "Cloning has been completed.\n");
   EXPECT_EQ(RadioBytesOf(radio_->Image()), RadioBytesOfFile(document, kRadioDestination));

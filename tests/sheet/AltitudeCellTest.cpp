@@ -18,10 +18,14 @@ TEST(AltitudeCell, CommitConvertsUnitsBackToTenthsOfAFoot) {
     std::int32_t stored;
   };
   const std::vector<Row> rows = {
-      {true, "100", true, 3281},           {false, "100", true, 1000},
-      {true, "-12", true, -394},           {true, "20000", true, 328084},
-      {false, "-40000", true, -328080},    {true, "12.6", true, 427},
-      {true, "", true, AltitudeCell::kNotSet}, {true, " \r\n", true, AltitudeCell::kNotSet},
+      {true, "100", true, 3281},
+      {false, "100", true, 1000},
+      {true, "-12", true, -394},
+      {true, "20000", true, 328084},
+      {false, "-40000", true, -328080},
+      {true, "12.6", true, 427},
+      {true, "", true, AltitudeCell::kNotSet},
+      {true, " \r\n", true, AltitudeCell::kNotSet},
       {true, "m", false, kOld},
   };
   for (const Row& row : rows) {

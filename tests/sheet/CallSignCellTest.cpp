@@ -41,8 +41,8 @@ TEST(CallSignCell, CommitCleansAndAligns) {
       {"the slash is kept", true, false, "/JA1ABC", "/JA1ABC "},
       {"gateway field aligns only a final G", true, true, "JA1ABC G", "JA1ABC G"},
       {"gateway field without a final G", true, true, "JA1AB C", "JA1AB C "},
-      {"double-byte characters become one space each", false, false,
-       "A" + FromUtf8("ＢＣ", CodePage::Cp932) + "D", "A  D    "},
+      {"double-byte characters become one space each", false, false, "A" + FromUtf8("ＢＣ", CodePage::Cp932) + "D",
+       "A  D    "},
       {"long paste is cut to the field", false, false, "JA1ABCDEFGH\r\n", "JA1ABCDE"},
       {"empty blanks the field", true, false, "", "        "},
   };

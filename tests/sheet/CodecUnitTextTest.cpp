@@ -33,10 +33,16 @@ TEST(CodecUnitText, ReceivedCallMeasurements) {
       {"course, Japanese degree sign", CourseText(5, kJapaneseSheet), "5\xDF"},
       {"course CSV", CourseText(275, kCsvComma), "275"},
       {"course not set", CourseText(0xFFFF, kSheet), "---"},
-      {"temperature C", TemperatureText(212, 0, kSheet), "100.0\xB0" "C"},
-      {"temperature C below zero", TemperatureText(-40, 0, kSheet), "-40.0\xB0" "C"},
+      {"temperature C", TemperatureText(212, 0, kSheet),
+       "100.0\xB0"
+       "C"},
+      {"temperature C below zero", TemperatureText(-40, 0, kSheet),
+       "-40.0\xB0"
+       "C"},
       {"temperature C rounded to tenths", TemperatureText(33, 0, kCsvComma), "0,6"},
-      {"temperature F", TemperatureText(-5, 1, kSheet), "-5\xB0" "F"},
+      {"temperature F", TemperatureText(-5, 1, kSheet),
+       "-5\xB0"
+       "F"},
       {"temperature not set", TemperatureText(0x7FFF, 0, kSheet), "---"},
       {"rain mm", RainText(123, 0, kSheet), "31.2mm"},
       {"rain in", RainText(5, 1, kSheet), "0.05in"},

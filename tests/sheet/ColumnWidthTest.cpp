@@ -118,8 +118,8 @@ TEST_F(ColumnWidthTest, PrintingScalesTheStoredWidthsAndWritesNothing) {
   };
   // Measured on the printer: "Heading" 56 + padding 8 x scale.
   const Case cases[] = {
-      {10, 100, 2.0, 20, 40},   {10, 200, 2.0, 20, 20},  {12, 100, 1.5, 20, 36},
-      {10, 100, 2.0, 100, 72},  {10, 100, 1.0, 33, 33},
+      {10, 100, 2.0, 20, 40},  {10, 200, 2.0, 20, 20}, {12, 100, 1.5, 20, 36},
+      {10, 100, 2.0, 100, 72}, {10, 100, 1.0, 33, 33},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);

@@ -54,9 +54,12 @@ TEST(DtmfCell, KeysOpenTheEditor) {
     std::string text;
   };
   const std::vector<Row> rows = {
-      {kKeyEnter, KeyReply::Action::kEdit, "12"}, {kKeySpace, KeyReply::Action::kEdit, "12"},
-      {kKeyBackspace, KeyReply::Action::kEdit, "12"}, {kKeyF2, KeyReply::Action::kEdit, "12"},
-      {'#', KeyReply::Action::kEdit, "#"}, {'c', KeyReply::Action::kEdit, "c"},
+      {kKeyEnter, KeyReply::Action::kEdit, "12"},
+      {kKeySpace, KeyReply::Action::kEdit, "12"},
+      {kKeyBackspace, KeyReply::Action::kEdit, "12"},
+      {kKeyF2, KeyReply::Action::kEdit, "12"},
+      {'#', KeyReply::Action::kEdit, "#"},
+      {'c', KeyReply::Action::kEdit, "c"},
       {'g', KeyReply::Action::kNone, ""},
   };
   for (const Row& row : rows) {

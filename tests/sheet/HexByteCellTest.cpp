@@ -15,7 +15,7 @@ TEST(HexByteCell, CommitAndDisplay) {
     std::uint8_t stored;
   };
   const std::vector<Row> rows = {
-      {"a4", true, 0xA4}, {"F", true, 0x0F}, {" 7e ", true, 0x7E},
+      {"a4", true, 0xA4},   {"F", true, 0x0F},   {" 7e ", true, 0x7E},
       {"100", false, 0x58}, {"g1", false, 0x58}, {"", false, 0x58},
   };
   for (const Row& row : rows) {

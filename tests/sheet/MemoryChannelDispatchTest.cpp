@@ -58,15 +58,24 @@ TEST_F(MemoryChannelDispatch, QueryShowsEveryDataColumnOfARow) {
     std::string text;
     bool greyed;
   } columns[] = {
-      {CL_Mch_Freq, "145.500000", false},        {CL_Mch_Dup, "-DUP", false},
-      {CL_Mch_Offset_Freq, " 0.600000", false},  {CL_Mch_TS_Pitch, "25k", false},
-      {CL_Mch_Mode, "FM", false},                {CL_Mch_Name, "Repeater", false},
-      {CL_Mch_Scan_Skip, "Skip", false},         {CL_Mch_Decode, "TONE(T)/DTCS(R)", false},
-      {CL_Mch_TONE_Freq, "100.0", false},        {CL_Mch_TSQL_Freq, "88.5", true},
-      {CL_Mch_DTCS, "023", false},               {CL_Mch_DTCS_Polarity, "TN-RR", false},
-      {CL_Mch_Digital_Sql, "DSQL", true},        {CL_Mch_Digital_Code, "07", true},
-      {CL_Mch_DYou_Callsign, "CQCQCQ", true},    {CL_Mch_DRpt1_Callsign, "JR1VB  A", true},
-      {CL_Mch_DRpt2_Callsign, "JR1VB  G", true}, {CL_Mch_Bank_Group, "A", false},
+      {CL_Mch_Freq, "145.500000", false},
+      {CL_Mch_Dup, "-DUP", false},
+      {CL_Mch_Offset_Freq, " 0.600000", false},
+      {CL_Mch_TS_Pitch, "25k", false},
+      {CL_Mch_Mode, "FM", false},
+      {CL_Mch_Name, "Repeater", false},
+      {CL_Mch_Scan_Skip, "Skip", false},
+      {CL_Mch_Decode, "TONE(T)/DTCS(R)", false},
+      {CL_Mch_TONE_Freq, "100.0", false},
+      {CL_Mch_TSQL_Freq, "88.5", true},
+      {CL_Mch_DTCS, "023", false},
+      {CL_Mch_DTCS_Polarity, "TN-RR", false},
+      {CL_Mch_Digital_Sql, "DSQL", true},
+      {CL_Mch_Digital_Code, "07", true},
+      {CL_Mch_DYou_Callsign, "CQCQCQ", true},
+      {CL_Mch_DRpt1_Callsign, "JR1VB  A", true},
+      {CL_Mch_DRpt2_Callsign, "JR1VB  G", true},
+      {CL_Mch_Bank_Group, "A", false},
       {CL_Mch_Bank_ChNo, "5", false},
   };
   for (const auto& column : columns) {

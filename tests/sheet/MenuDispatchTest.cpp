@@ -132,10 +132,10 @@ TEST_F(MenuDispatch, PopupEntriesFollowTheCurrentRow) {
     int row;
     bool disabled;
   } rows[] = {
-      {CL_PMenu_CarryUp, 100, true},    {CL_PMenu_CarryUp, 101, false},  {CL_PMenu_CarryDown, 199, true},
-      {CL_PMenu_CarryDown, 549, true},  {CL_PMenu_CarryUp, 500, true},   {CL_PMenu_CarryUp, 550, true},
-      {CL_PMenu_CarryDown, 552, false}, {CL_PMenu_Copy, 553, false},     {CL_PMenu_Paste, 10, true},
-      {CL_PMenu_Rpt_Set, 0, false},     {CL_PMenu_Rpt_Set, 7, true},     {CL_PMenu_NoItem, 0, true},
+      {CL_PMenu_CarryUp, 100, true},    {CL_PMenu_CarryUp, 101, false}, {CL_PMenu_CarryDown, 199, true},
+      {CL_PMenu_CarryDown, 549, true},  {CL_PMenu_CarryUp, 500, true},  {CL_PMenu_CarryUp, 550, true},
+      {CL_PMenu_CarryDown, 552, false}, {CL_PMenu_Copy, 553, false},    {CL_PMenu_Paste, 10, true},
+      {CL_PMenu_Rpt_Set, 0, false},     {CL_PMenu_Rpt_Set, 7, true},    {CL_PMenu_NoItem, 0, true},
       {CL_PMenu_Clear, 553, false},
   };
   for (const auto& row : rows) {
@@ -195,9 +195,8 @@ TEST_F(MenuDispatch, LabelsNumberTheRows) {
     int index;
     std::string text;
   } labels[] = {
-      {CL_Misc_ChNo_1Base, 4, "5"},          {CL_Misc_BankNm, 2, "C"},
-      {CL_Misc_GroupNm, 8, "09"},            {CL_Misc_ChNo_PLink, 27, "1"},
-      {CL_Misc_ChNo_Edge, 5, "02B"},         {CL_Misc_ChInfo_No, 3, " P03 (03A-03B)"},
+      {CL_Misc_ChNo_1Base, 4, "5"},        {CL_Misc_BankNm, 2, "C"},      {CL_Misc_GroupNm, 8, "09"},
+      {CL_Misc_ChNo_PLink, 27, "1"},       {CL_Misc_ChNo_Edge, 5, "02B"}, {CL_Misc_ChInfo_No, 3, " P03 (03A-03B)"},
       {CL_Top_Version, 0, "Version 1.00"},
   };
   for (const auto& label : labels) {

@@ -17,11 +17,11 @@ TEST(MinutesCell, CommitAcceptsTheRangeOfEachFormat) {
     std::uint16_t stored;  // kOld: unchanged
   };
   const std::vector<Row> rows = {
-      {false, "5.30", 5300}, {false, "5.3", 5300},    {false, "12", 12000},      {false, "0.08", 80},
-      {false, "59.99", 59990}, {false, "0.07", kOld}, {false, "60", kOld},       {false, "5.123", kOld},
-      {false, "05.30'", 5300}, {false, "", kOld},     {false, "a.b", kOld},
-      {true, "5'18", 5300},   {true, "0'05", 83},     {true, "59'59", 59983},     {true, "0'04", kOld},
-      {true, "5'60", kOld},   {true, "05'18\"", 5300}, {true, "5.30", kOld},
+      {false, "5.30", 5300},   {false, "5.3", 5300},   {false, "12", 12000}, {false, "0.08", 80},
+      {false, "59.99", 59990}, {false, "0.07", kOld},  {false, "60", kOld},  {false, "5.123", kOld},
+      {false, "05.30'", 5300}, {false, "", kOld},      {false, "a.b", kOld}, {true, "5'18", 5300},
+      {true, "0'05", 83},      {true, "59'59", 59983}, {true, "0'04", kOld}, {true, "5'60", kOld},
+      {true, "05'18\"", 5300}, {true, "5.30", kOld},
   };
   for (const Row& row : rows) {
     std::uint16_t value = kOld;
@@ -42,8 +42,8 @@ TEST(MinutesCell, DisplayAndWrappingSteps) {
     std::uint16_t after;
   };
   const std::vector<Row> rows = {
-      {false, 5300, kKeySpace, 5310},  {false, 59990, kKeySpace, 80}, {false, 80, kKeyBackspace, 59990},
-      {true, 5300, kKeySpace, 5316},   {true, 59983, kKeySpace, 83},  {true, 83, kKeyBackspace, 59983},
+      {false, 5300, kKeySpace, 5310}, {false, 59990, kKeySpace, 80}, {false, 80, kKeyBackspace, 59990},
+      {true, 5300, kKeySpace, 5316},  {true, 59983, kKeySpace, 83},  {true, 83, kKeyBackspace, 59983},
   };
   for (const Row& row : rows) {
     std::uint16_t value = row.value;

@@ -105,8 +105,7 @@ TEST_F(ModelSheetTest, ChannelBlocksAndScanLinksCountFromTheirBlocksFirstRecord)
 
 TEST_F(ModelSheetTest, AHiddenColumnGroupHasNoWidthNoCursorAndLeavesItsBorderToTheLeft) {
   const std::string name = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
-  const unsigned toneColumns[] = {CL_Mch_Decode, CL_Mch_TONE_Freq, CL_Mch_TSQL_Freq, CL_Mch_DTCS,
-                                  CL_Mch_DTCS_Polarity};
+  const unsigned toneColumns[] = {CL_Mch_Decode, CL_Mch_TONE_Freq, CL_Mch_TSQL_Freq, CL_Mch_DTCS, CL_Mch_DTCS_Polarity};
   const auto shown = Built(name);
   const int firstTone = ColumnOf(*shown, CL_Mch_Decode);
   const int lastTone = ColumnOf(*shown, CL_Mch_DTCS_Polarity);
@@ -185,8 +184,8 @@ TEST_F(ModelSheetTest, TitlesNameTheBankLinkOrGroupAndCountTheFreeEntries) {
            FormattedText("%3d", kBroadcastMemoryCount - BroadcastInUse(document_.image)) + " CH)"},
       {"[St_ChGps]GI_Sheet_GPS_BankCH,222,GpsMemory  1", " A: Summits         ",
        " A: Summits               < Alarm : OFF >      (Remain 200)"},
-      {"[St_ColCut]GI_Sheet_MemoryCH,0,0", "", ""},    // the style's title
-      {"[St_CCBank]GI_Sheet_BankCH,99", "", ""},      // outside the banks: no bank, no status
+      {"[St_ColCut]GI_Sheet_MemoryCH,0,0", "", ""},  // the style's title
+      {"[St_CCBank]GI_Sheet_BankCH,99", "", ""},     // outside the banks: no bank, no status
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -203,9 +202,9 @@ TEST_F(ModelSheetTest, TheGpsStatusNamesTheAlarm) {
     const char* alarm;
   };
   const Case cases[] = {
-      {0, 0, 0, "OFF"},          {1, 0, 0, "RX"},          {2, 0, 0, "All Memories"},
-      {2, 1, 0, "(No Group)"},   {2, 4, 0, "Group C"},     {3, 0, 7, "(No Group)  No.7"},
-      {3, 2, 5, "Group B  No.5"}, {9, 0, 0, "OFF"},         {2, 200, 0, "OFF"},
+      {0, 0, 0, "OFF"},           {1, 0, 0, "RX"},      {2, 0, 0, "All Memories"},
+      {2, 1, 0, "(No Group)"},    {2, 4, 0, "Group C"}, {3, 0, 7, "(No Group)  No.7"},
+      {3, 2, 5, "Group B  No.5"}, {9, 0, 0, "OFF"},     {2, 200, 0, "OFF"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.alarm);
@@ -292,8 +291,8 @@ TEST_F(ModelSheetTest, PrintedListsHaveNoNewEntryRowAndEmptyPagesDoNotPrint) {
 TEST_F(ModelSheetTest, SetModePagesKeepTheRowsOfTheirDestination) {
   struct Case {
     const char* name;
-    int keeps;      // a destination whose rows are kept
-    int drops;      // one whose rows are dropped
+    int keeps;  // a destination whose rows are kept
+    int drops;  // one whose rows are dropped
   };
   const Case cases[] = {
       {"[St_Common]GI_Sheet_Common,250", 5, 2},

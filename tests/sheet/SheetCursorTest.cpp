@@ -17,12 +17,7 @@ struct MoveCase {
 // Row 0 is the fixed heading (its selectable cell must never be taken by the search for the
 // nearest cell); column 0 is fixed as well.
 const std::vector<std::string> kMap = {
-    "..S..",
-    ".S.S.",
-    "..S..",
-    ".S...",
-    ".....",
-    ".S..S",
+    "..S..", ".S.S.", "..S..", ".S...", ".....", ".S..S",
 };
 const CursorFrame kFrame{1, 1, 1, 0, false};
 
@@ -85,7 +80,7 @@ TEST(SheetCursorTest, SelectionListsWithoutScrollBarsWrapSingleSteps) {
     CellPosition expected;
   };
   const Case cases[] = {
-      {{0, 0}, -1, true, {0, 3}},  {{0, 3}, 1, true, {0, 0}},   {{0, 0}, 1, true, {0, 2}},
+      {{0, 0}, -1, true, {0, 3}},  {{0, 3}, 1, true, {0, 0}},  {{0, 0}, 1, true, {0, 2}},
       {{0, 0}, -1, false, {0, 0}}, {{0, 0}, 10, true, {0, 3}},  // page steps never wrap
   };
   for (const Case& c : cases) {

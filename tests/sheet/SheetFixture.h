@@ -37,7 +37,10 @@ struct TestSettings {
   MemoryKeyValueStore machine;
   AlwaysFreeLock lock;
   indEnviron environ{indEnviron::Names{"Tessel sheet test", kSettingsKey, kSettingsKey},
-                     indEnviron::Stores{user, machine}, lock, {"tessel"}, {1024, 768}};
+                     indEnviron::Stores{user, machine},
+                     lock,
+                     {"tessel"},
+                     {1024, 768}};
 
   std::string WidthKey(const std::string& registryName) const {
     return kSettingsKey + "\\Display\\" + registryName + "\\colwidth";

@@ -20,16 +20,16 @@ class FixtureSheet {
   FixtureSheet(const std::string& style, const std::vector<std::string>& cells, const std::string& basic = "{S}")
       : texts_(SheetDefinition(kKey, style, basic, cells)) {}
 
-  SheetLayout& layout() {
+  SheetLayout& Layout() {
     if (!layout_) {
       layout_ = std::make_unique<SheetLayout>(texts_.environment());
       layout_->SetName(kKey);
     }
     return *layout_;
   }
-  SheetLayout& built() {
-    layout().Build();
-    return layout();
+  SheetLayout& Built() {
+    Layout().Build();
+    return Layout();
   }
 
  private:
@@ -59,7 +59,7 @@ TEST(SheetNameTest, SplitsTypeKeyAndArguments) {
       {"[St_UrList]GI_Sheet_You_Callsign,,UrCH", "St_UrList", "GI_Sheet_You_Callsign", ",UrCH", 0},
       {"GI_Sheet_Common,2", "", "GI_Sheet_Common", "2", 2},
       {"[St_Common GI_Sheet_X,1", "", "[St_Common GI_Sheet_X", "1", 1},  // no closing bracket: no tag
-      {"GI_Sheet_Y,[a]b", "", "GI_Sheet_Y", "[a]b", 0},                // brackets after the comma are arguments
+      {"GI_Sheet_Y,[a]b", "", "GI_Sheet_Y", "[a]b", 0},                  // brackets after the comma are arguments
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -73,12 +73,12 @@ TEST(SheetNameTest, SplitsTypeKeyAndArguments) {
 
 TEST(SheetLayoutTest, SetNameKeepsTheFullNameAndTheArgumentNumber) {
   FixtureSheet sheet("", {"A"});
-  sheet.layout().SetName("[St_ColCut]" + kKey + ",4,400");
-  EXPECT_EQ(sheet.layout().GetName(), "[St_ColCut]" + kKey + ",4,400");
-  EXPECT_EQ(sheet.layout().TypeTag(), "St_ColCut");
-  EXPECT_EQ(sheet.layout().Key(), kKey);
-  EXPECT_EQ(sheet.layout().GetArgument(), "4,400");
-  EXPECT_EQ(sheet.layout().ArgumentNumber(), 4);
+  sheet.Layout().SetName("[St_ColCut]" + kKey + ",4,400");
+  EXPECT_EQ(sheet.Layout().GetName(), "[St_ColCut]" + kKey + ",4,400");
+  EXPECT_EQ(sheet.Layout().TypeTag(), "St_ColCut");
+  EXPECT_EQ(sheet.Layout().Key(), kKey);
+  EXPECT_EQ(sheet.Layout().GetArgument(), "4,400");
+  EXPECT_EQ(sheet.Layout().ArgumentNumber(), 4);
 }
 
 TEST(SheetLayoutTest, StyleItemsSetTheStyle) {
@@ -87,7 +87,7 @@ TEST(SheetLayoutTest, StyleItemsSetTheStyle) {
       "(FixedCols=3)(FixedRows=2)(PrintFontRatio=80)(MultiSelect=Line)(ColSizing)(ColorSelectLine)"
       "(ColCutMenu)(NoPrint)(Unknown=1) ignored text",
       {"A|B|C|D", "A", "A"});
-  const SheetStyle& style = sheet.built().Style();
+  const SheetStyle& style = sheet.Built().Style();
   EXPECT_EQ(style.titleString, " Memory CH");
   EXPECT_EQ(style.titleColor, 0x00800000u);
   ASSERT_TRUE(style.titleFont.has_value());
@@ -119,7 +119,7 @@ TEST(SheetLayoutTest, StyleDefaultsAndValuesThatChangeNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
     FixtureSheet sheet(c.style, {"A"});
-    const SheetStyle& style = sheet.built().Style();
+    const SheetStyle& style = sheet.Built().Style();
     EXPECT_EQ(style.multiSelect, c.multiSelect);
     EXPECT_EQ(style.titleString, c.title);
     EXPECT_EQ(style.titleColor, c.titleColor);
@@ -131,12 +131,12 @@ TEST(SheetLayoutTest, StyleDefaultsAndValuesThatChangeNothing) {
 TEST(SheetLayoutTest, DefinitionsWithoutRowsOrColumnsAreFatal) {
   const std::vector<std::vector<std::string>> definitions = {
       {":(LoopFrom 3)", ":(LoopTo)", ":(SelectOFF)"},  // directives only: no rows
-      {"", "", ""},                                     // rows without cells: no columns
+      {"", "", ""},                                    // rows without cells: no columns
       {},
   };
   for (const auto& cells : definitions) {
     FixtureSheet sheet("", cells);
-    EXPECT_EQ(FatalMessageOf([&] { sheet.built(); }), "Illegal Cell assign");
+    EXPECT_EQ(FatalMessageOf([&] { sheet.Built(); }), "Illegal Cell assign");
   }
 }
 
@@ -155,7 +155,7 @@ TEST(SheetLayoutTest, RowsColumnsAndFixedArea) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cells.front());
     FixtureSheet sheet(c.style, c.cells);
-    const SheetLayout& layout = sheet.built();
+    const SheetLayout& layout = sheet.Built();
     EXPECT_EQ(layout.ColumnCount(), c.columns);
     EXPECT_EQ(layout.RowCount(), c.rows);
     EXPECT_EQ(layout.FixedColumnCount(), c.fixedColumns);
@@ -167,7 +167,7 @@ TEST(SheetLayoutTest, RowsColumnsAndFixedArea) {
 
 TEST(SheetLayoutTest, CellsOutsideTheTableAreFatal) {
   FixtureSheet sheet("", {"A|B", "C"});
-  SheetLayout& layout = sheet.built();
+  SheetLayout& layout = sheet.Built();
   EXPECT_EQ(layout.GetCell(1, 1).caption, "");  // a cell the row does not define is fresh
   EXPECT_EQ(layout.GetCell(1, 1).cellId, kCellIdNone);
   for (const auto& [column, row] : std::vector<std::pair<int, int>>{{2, 0}, {0, 2}, {-1, 0}, {0, -1}}) {
@@ -198,7 +198,7 @@ TEST(SheetLayoutTest, LoopsRepeatTheirBody) {
   for (const LoopCase& c : cases) {
     SCOPED_TRACE(c.name);
     FixtureSheet sheet("", c.cells);
-    const SheetLayout& layout = sheet.built();
+    const SheetLayout& layout = sheet.Built();
     EXPECT_EQ(ColumnIndices(layout, 0), c.indices);
   }
 }
@@ -206,7 +206,7 @@ TEST(SheetLayoutTest, LoopsRepeatTheirBody) {
 TEST(SheetLayoutTest, OneRowBodyRepeatsAreCopiesOfTheRowAbove) {
   FixtureSheet sheet("", {"{(@ch0=10)}Head|x", ":(LoopFrom 3)",
                           "{S(%CL_Mch_Freq[@ch0])}999.99|{W(%CT_Conv.CL_Mch_Name[@ch0])}NAME", ":(LoopTo)"});
-  const SheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.Built();
   ASSERT_EQ(layout.RowCount(), 4);
   for (int row = 1; row < 4; ++row) {
     SCOPED_TRACE(row);
@@ -227,7 +227,7 @@ TEST(SheetLayoutTest, OneRowBodyRepeatsAreCopiesOfTheRowAbove) {
 TEST(SheetLayoutTest, RowAttributesKeepTheLineAndTheSelectState) {
   FixtureSheet sheet("(MultiSelect=Line)",
                      {"{S}H", ":(LoopFrom 2)", "{S}A", ":(LoopTo)", ":(SelectOFF)", "{S}B", ":(SelectON)", "{S}C"});
-  const SheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.Built();
   ASSERT_EQ(layout.RowCount(), 5);
   const int lines[] = {0, 2, 2, 5, 7};
   const bool region[] = {true, true, true, false, true};
@@ -241,7 +241,7 @@ TEST(SheetLayoutTest, RowAttributesKeepTheLineAndTheSelectState) {
 
 TEST(SheetLayoutTest, OnlyMultiSelectSheetsHaveASelectRegion) {
   FixtureSheet sheet("(MultiSelect=)", {"{S}A", "{S}B"});
-  const SheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.Built();
   EXPECT_FALSE(layout.Cells().InSelectRegion({0, 0}));
   EXPECT_FALSE(layout.Cells().InSelectRegion({0, 1}));
 }
@@ -290,32 +290,32 @@ TEST(SheetLayoutTest, RegionalDirectivesSkipTheLinesTheyGuardWhenNotAllowed) {
 TEST(SheetLayoutTest, AutoSizedCellsWidenTheirColumnAndHeightenTheirRow) {
   // The basic cell's font is 10 pixels high; the fake measure makes every byte 8 wide.
   FixtureSheet sheet("", {"{W}ABC|{H}AB\\nCD\\nE|x", "{WH}ABCDEFGH", ""}, "{(Font=,,,-10,,,)}");
-  const SheetLayout& layout = sheet.built();
+  const SheetLayout& layout = sheet.Built();
   EXPECT_EQ(layout.ColumnWidth(0), 8 * 8 + 8);  // the widest caption of the column
   EXPECT_EQ(layout.ColumnWidth(1), 1);          // auto height only
   EXPECT_EQ(layout.ColumnWidth(2), 1);
-  EXPECT_EQ(layout.RowHeight(0), 3 * 10 + 2);   // three lines
+  EXPECT_EQ(layout.RowHeight(0), 3 * 10 + 2);  // three lines
   EXPECT_EQ(layout.RowHeight(1), 10 + 2);
-  EXPECT_EQ(layout.RowHeight(2), 1);            // an empty line is a 1-pixel row
+  EXPECT_EQ(layout.RowHeight(2), 1);  // an empty line is a 1-pixel row
 }
 
 TEST(SheetLayoutTest, PrintingScalesDefaultsAndPadding) {
   FixtureSheet sheet("", {"{WH}AB|x"}, "{(Font=,,,-10,,,)}");
-  sheet.layout().SetPrinting(3.4, false);
-  const SheetLayout& layout = sheet.built();
+  sheet.Layout().SetPrinting(3.4, false);
+  const SheetLayout& layout = sheet.Built();
   EXPECT_EQ(layout.ColumnWidth(0), 16 + 27);  // padding 8 x 3.4, rounded
   EXPECT_EQ(layout.ColumnWidth(1), 3);        // the default size is the scale, cut to whole pixels
   EXPECT_EQ(layout.RowHeight(0), 10 + 7);
 
   FixtureSheet preview("", {"{W}AB|x"});
-  preview.layout().SetPrinting(3.4, true);
-  EXPECT_EQ(preview.built().ColumnWidth(1), 1);  // a preview bitmap keeps 1-pixel defaults
+  preview.Layout().SetPrinting(3.4, true);
+  EXPECT_EQ(preview.Built().ColumnWidth(1), 1);  // a preview bitmap keeps 1-pixel defaults
 }
 
 TEST(SheetLayoutTest, FirstSelectableCellAndBaseIndex) {
   FixtureSheet sheet("", {"H|H|H", "|x|{S(%CL_Mch_Freq[3])}", "{S}|x"}, "");
-  sheet.layout().SetBaseIndex(100);
-  const SheetLayout& layout = sheet.built();
+  sheet.Layout().SetBaseIndex(100);
+  const SheetLayout& layout = sheet.Built();
   EXPECT_EQ(layout.FirstSelectableColumn(), 0);
   EXPECT_EQ(layout.FirstSelectableRow(), 1);
   EXPECT_EQ(layout.GetCell(2, 1).index, 103);
@@ -324,10 +324,9 @@ TEST(SheetLayoutTest, FirstSelectableCellAndBaseIndex) {
 }
 
 TEST(SheetLayoutTest, ARebuildLaysTheSameRowsOut) {
-  FixtureSheet sheet("(MultiSelect=Line)",
-                     {"{(@ch0=2)}H", ":(SelectOFF)", ":(LoopFrom 2)", "{S(%CL_Mch_Freq[@ch0])(@ch0++)}F", "x",
-                      ":(LoopTo)"});
-  SheetLayout& layout = sheet.built();
+  FixtureSheet sheet("(MultiSelect=Line)", {"{(@ch0=2)}H", ":(SelectOFF)", ":(LoopFrom 2)",
+                                            "{S(%CL_Mch_Freq[@ch0])(@ch0++)}F", "x", ":(LoopTo)"});
+  SheetLayout& layout = sheet.Built();
   const std::vector<int32_t> first = ColumnIndices(layout, 0);
   layout.Build();
   EXPECT_EQ(ColumnIndices(layout, 0), first);

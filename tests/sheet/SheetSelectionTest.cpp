@@ -10,12 +10,7 @@ namespace {
 // A heading row, four data rows and a last row outside the select region (a new-entry row);
 // column 0 is the fixed number column.
 const std::vector<std::string> kLines = {
-    ".....",
-    ".SSSS",
-    ".SSSS",
-    ".SSSS",
-    ".SSSS",
-    ",ssss",
+    ".....", ".SSSS", ".SSSS", ".SSSS", ".SSSS", ",ssss",
 };
 
 class SheetSelectionTest : public ::testing::Test {

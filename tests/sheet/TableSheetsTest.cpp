@@ -141,8 +141,7 @@ TEST_F(TableSheets, DataSheetsHaveTheColumnsRowsAndCellsOfTheCatalogue) {
       EXPECT_EQ(sheet->GetCell(kFirstDataColumn, first).index, c.firstIndex);
       EXPECT_EQ(sheet->GetCell(kFirstDataColumn, last).index, c.lastIndex);
       EXPECT_EQ(FirstSelectableCell(sheet->Cells()), (CellPosition{kFirstDataColumn, first}));
-      for (int column = 0; column < kFirstDataColumn; ++column)
-        EXPECT_FALSE(sheet->ColumnKeepsWidth(column)) << column;
+      for (int column = 0; column < kFirstDataColumn; ++column) EXPECT_FALSE(sheet->ColumnKeepsWidth(column)) << column;
       EXPECT_TRUE(sheet->ColumnKeepsWidth(kFirstDataColumn));
     }
   }
@@ -250,8 +249,8 @@ TEST_F(TableSheets, TheCursorSkipsLabelsAndSpacersOfASetModePage) {
   CellPosition at = FirstSelectableCell(sheet->Cells());
   EXPECT_EQ(sheet->GetCell(at.column, at.row).cellId, CL_Common_AutoPowerOFF);
   CellPosition remembered;
-  for (const unsigned expected : {CL_Common_PowerSave, CL_Common_Monitor, CL_Common_DialSpeedUP,
-                                  CL_Common_AutoRepeater, CL_Common_KeyLock}) {
+  for (const unsigned expected :
+       {CL_Common_PowerSave, CL_Common_Monitor, CL_Common_DialSpeedUP, CL_Common_AutoRepeater, CL_Common_KeyLock}) {
     const CursorMove move = FindCursorMove(sheet->Cells(), frame, at, remembered, 0, 1);
     EXPECT_EQ(move.cell.column, at.column);
     at = move.cell;

@@ -15,8 +15,8 @@ TEST(TwoDigitCell, CommitTakesOneOrTwoDigits) {
     std::uint8_t stored;
   };
   const std::vector<Row> rows = {
-      {"7", true, 7}, {"07", true, 7}, {" 42\r\n", true, 42}, {"99", true, 99},
-      {"100", false, 50}, {"4a", false, 50}, {"", false, 50}, {"-1", false, 50},
+      {"7", true, 7},     {"07", true, 7},   {" 42\r\n", true, 42}, {"99", true, 99},
+      {"100", false, 50}, {"4a", false, 50}, {"", false, 50},       {"-1", false, 50},
   };
   for (const Row& row : rows) {
     std::uint8_t value = 50;

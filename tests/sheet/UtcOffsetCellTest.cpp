@@ -65,12 +65,9 @@ TEST(UtcOffsetCell, KeysStepByFiveMinutesAndWrap) {
   };
   const auto kChanged = KeyReply::Action::kChanged;
   const std::vector<Row> rows = {
-      {840, kKeySpace, kChanged, -840},
-      {-840, kKeyBackspace, kChanged, 840},
-      {540, kKeySpace, kChanged, 545},
-      {540, kKeyBackspace, kChanged, 535},
-      {540, '-', KeyReply::Action::kEdit, 540},
-      {540, ':', KeyReply::Action::kEdit, 540},
+      {840, kKeySpace, kChanged, -840},         {-840, kKeyBackspace, kChanged, 840},
+      {540, kKeySpace, kChanged, 545},          {540, kKeyBackspace, kChanged, 535},
+      {540, '-', KeyReply::Action::kEdit, 540}, {540, ':', KeyReply::Action::kEdit, 540},
       {540, 'a', KeyReply::Action::kNone, 540},
   };
   for (const Row& row : rows) {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "support/IsolatedUserFolders.h"
 #include "platform/qt/QtInstanceLock.h"
+#include "support/IsolatedUserFolders.h"
 
 namespace {
 

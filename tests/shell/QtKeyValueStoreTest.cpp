@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "EnvironSettingsPrinter.h"
-#include "support/IsolatedUserFolders.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtKeyValueStore.h"
 #include "shell/indEnviron.h"
+#include "support/IsolatedUserFolders.h"
 
 namespace {
 
@@ -32,9 +32,8 @@ class QtKeyValueStoreTest : public ::testing::Test {
 
   // A settings object over the real stores, as the program makes it.
   std::unique_ptr<indEnviron> Start(QtKeyValueStore& user, const QtKeyValueStore& machine) {
-    return std::make_unique<indEnviron>(
-        indEnviron::Names{"Tessel test", kKey, kKey}, indEnviron::Stores{user, machine}, lock_,
-        std::vector<std::string>{"tessel"}, indEnviron::ScreenSize{1024, 768});
+    return std::make_unique<indEnviron>(indEnviron::Names{"Tessel test", kKey, kKey}, indEnviron::Stores{user, machine},
+                                        lock_, std::vector<std::string>{"tessel"}, indEnviron::ScreenSize{1024, 768});
   }
   Settings SettingsReadFromFiles() {
     QtKeyValueStore user(Scope::User);
@@ -176,15 +175,13 @@ TEST_F(QtKeyValueStoreTest, DeletingAKeyRemovesItsValuesAndSubKeysOnly) {
 }
 
 TEST_F(QtKeyValueStoreTest, TheMachineWideStoreIsReadOnlyAndNeverAFallback) {
-  isolated::WriteFile(isolated::MachineSettingsFile(),
-                      "[General]\nLanguage=1\n[Global]\nComPort=9\n");
+  isolated::WriteFile(isolated::MachineSettingsFile(), "[General]\nLanguage=1\n[Global]\nComPort=9\n");
   QtKeyValueStore machine(Scope::Machine);
   EXPECT_EQ(machine.ReadInteger(kKey, "Language"), 1);
   EXPECT_FALSE(machine.WriteInteger(kKey, "Language", 0));
   EXPECT_FALSE(machine.DeleteKey(kKey + "\\Global"));
   EXPECT_TRUE(machine.Flush());
-  EXPECT_EQ(TextOf(isolated::MachineSettingsFile()),
-            "[General]\nLanguage=1\n[Global]\nComPort=9\n");
+  EXPECT_EQ(TextOf(isolated::MachineSettingsFile()), "[General]\nLanguage=1\n[Global]\nComPort=9\n");
 
   const QtKeyValueStore user(Scope::User);
   EXPECT_EQ(user.ReadInteger(kKey + "\\Global", "ComPort"), std::nullopt);

@@ -24,8 +24,7 @@ TEST(cmcRecent, AddFirstPutsTheNewestFirstAndMovesAKnownFileToTheFront) {
   recent.AddFirst("/files/b.qmf");
   recent.AddFirst("/files/c.qmf");
   recent.AddFirst("/files/a.qmf");
-  EXPECT_EQ(EntriesOf(recent),
-            (std::vector<std::string>{"/files/a.qmf", "/files/c.qmf", "/files/b.qmf"}));
+  EXPECT_EQ(EntriesOf(recent), (std::vector<std::string>{"/files/a.qmf", "/files/c.qmf", "/files/b.qmf"}));
 }
 
 TEST(cmcRecent, AddLastAppendsAndMovesAKnownFileToTheEnd) {

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "EnvironSettingsPrinter.h"
-#include "support/IsolatedUserFolders.h"
 #include "files/EtcData.h"
 #include "platform/MemoryKeyValueStore.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "shell/indEnviron.h"
+#include "support/IsolatedUserFolders.h"
 
 namespace {
 
@@ -56,12 +56,10 @@ class indEnvironTest : public ::testing::Test {
                                     indEnviron::ScreenSize screen = {1024, 768}) {
     return Start(lock_, arguments, screen);
   }
-  std::unique_ptr<indEnviron> Start(InstanceLock& lock,
-                                    const std::vector<std::string>& arguments = {"tessel"},
+  std::unique_ptr<indEnviron> Start(InstanceLock& lock, const std::vector<std::string>& arguments = {"tessel"},
                                     indEnviron::ScreenSize screen = {1024, 768}) {
     return std::make_unique<indEnviron>(indEnviron::Names{"Tessel test", kKey, kKey},
-                                        indEnviron::Stores{user_, machine_}, lock, arguments,
-                                        screen);
+                                        indEnviron::Stores{user_, machine_}, lock, arguments, screen);
   }
   void Store(const std::string& subKey, const std::string& name, std::int32_t value) {
     user_.WriteInteger(SubKey(subKey), name, value);
@@ -73,9 +71,7 @@ class indEnvironTest : public ::testing::Test {
   QtInstanceLock lock_{isolated::RuntimeFolder().string()};
 };
 
-TEST_F(indEnvironTest, FirstStartTakesTheDefaults) {
-  EXPECT_EQ(Start()->settings, FirstStartSettings());
-}
+TEST_F(indEnvironTest, FirstStartTakesTheDefaults) { EXPECT_EQ(Start()->settings, FirstStartSettings()); }
 
 TEST_F(indEnvironTest, DefaultWindowIsFittedToTheScreen) {
   struct Case {
@@ -263,9 +259,8 @@ TEST_F(indEnvironTest, DestinationTests) {
     std::int32_t destination;
     bool is0or1, is5, is15;
   };
-  const Case cases[] = {{0, true, false, false},  {1, true, false, false},
-                        {2, false, false, false}, {5, false, true, false},
-                        {15, false, false, true}, {16, false, false, false}};
+  const Case cases[] = {{0, true, false, false}, {1, true, false, false},  {2, false, false, false},
+                        {5, false, true, false}, {15, false, false, true}, {16, false, false, false}};
   for (const Case& c : cases) {
     environ->settings.destinationCode = c.destination;
     EXPECT_EQ(environ->IsDestination0or1(), c.is0or1) << c.destination;

@@ -56,8 +56,7 @@ void WriteFile(const std::filesystem::path& file, const std::string& text) {
 void MakeLookChanged(const std::filesystem::path& file) {
   static int earlier = 0;
   const auto now = std::filesystem::file_time_type::clock::now();
-  std::filesystem::last_write_time(file,
-                                   now - std::chrono::hours(1) - std::chrono::seconds(++earlier));
+  std::filesystem::last_write_time(file, now - std::chrono::hours(1) - std::chrono::seconds(++earlier));
 }
 
 }  // namespace isolated

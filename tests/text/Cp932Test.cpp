@@ -49,7 +49,10 @@ TEST(Cp932, BytesAreClassifiedByScanningFromTheStart) {
       // 81 81 is one character, so the 81 that follows starts the next one.
       {"lead byte as second byte", "\x81\x81\x81\x40", {B::Lead, B::Trail, B::Lead, B::Trail}},
       {"second byte that looks like a separator", "\x83\x7C|", {B::Lead, B::Trail, B::Printable}},
-      {"lead byte with an invalid second byte", "\x88\x20" "A", {B::Invalid, B::Invalid, B::Printable}},
+      {"lead byte with an invalid second byte",
+       "\x88\x20"
+       "A",
+       {B::Invalid, B::Invalid, B::Printable}},
       {"lead byte in the last position", "A\xE0", {B::Printable, B::Invalid}},
       {"extension character", "\xFA\xB1\xB1", {B::Lead, B::Trail, B::Katakana}},
       {"lone extension lead byte", "\xFA\x20", {B::Invalid, B::Printable}},

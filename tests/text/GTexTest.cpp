@@ -17,8 +17,8 @@ cmcGTex Open(const Table& t) {
   return g;
 }
 
-const Table kSample({"#Alpha", "a0", "a1", "", "a3", "#", "after terminator", "#Beta", "b0", "#Alpha",
-                     "duplicate", "#End_Of_Ovl", "#Hidden", "h0"});
+const Table kSample({"#Alpha", "a0", "a1", "", "a3", "#", "after terminator", "#Beta", "b0", "#Alpha", "duplicate",
+                     "#End_Of_Ovl", "#Hidden", "h0"});
 
 TEST(GTex, ReadsValueLinesInAnyOrder) {
   cmcGTex g = Open(kSample);
@@ -95,7 +95,7 @@ TEST(GTex, DeepKeysMoveToFrontShallowKeysStay) {
   keys = g.IndexedKeys();
   EXPECT_EQ(keys.front(), "K11");
   EXPECT_EQ(keys.back(), "K13");  // tail unchanged
-  g.GetLine("K13", 0);  // the tail moves too; its predecessor becomes the tail
+  g.GetLine("K13", 0);            // the tail moves too; its predecessor becomes the tail
   keys = g.IndexedKeys();
   EXPECT_EQ(keys.front(), "K13");
   EXPECT_EQ(keys.back(), "K12");
@@ -117,11 +117,9 @@ TEST(GTex, EscapeAmpersandsLeavesDoubleByteCharactersAlone) {
   struct Case {
     std::string in, out;
   } cases[] = {
-      {"Save & Exit", "Save && Exit"},
-      {"&&", "&&&&"},
-      {"\x81&x&", "\x81&x&&"},  // 0x26 as second byte of a double-byte character
-      {"\xE0\x26&", "\xE0\x26&&"},
-      {"end\x81", "end\x81"},  // lead byte without its second byte
+      {"Save & Exit", "Save && Exit"}, {"&&", "&&&&"},
+      {"\x81&x&", "\x81&x&&"},                                  // 0x26 as second byte of a double-byte character
+      {"\xE0\x26&", "\xE0\x26&&"},     {"end\x81", "end\x81"},  // lead byte without its second byte
   };
   for (const auto& c : cases) EXPECT_EQ(cmcGTex::EscapeAmpersands(c.in), c.out) << c.in;
 }

@@ -11,8 +11,7 @@ namespace {
 std::string Cp932(std::string_view utf8) { return FromUtf8(utf8, CodePage::Cp932); }
 
 TEST(HalfWidth, MapsLettersDigitsAndKana) {
-  EXPECT_EQ(ToHalfWidth(Cp932("ＡＢＣ１２３あいうがぱ")),
-            "\x41\x42\x43\x31\x32\x33\xB1\xB2\xB3\xB6\xDE\xCA\xDF");
+  EXPECT_EQ(ToHalfWidth(Cp932("ＡＢＣ１２３あいうがぱ")), "\x41\x42\x43\x31\x32\x33\xB1\xB2\xB3\xB6\xDE\xCA\xDF");
 }
 
 TEST(HalfWidth, EveryFullWidthAsciiCharacterBecomesItsAsciiCharacter) {
@@ -62,7 +61,9 @@ TEST(HalfWidth, LeavesEverythingElseAsItIs) {
 
 TEST(HalfWidth, ScansCharactersFromTheStart) {
   // 88 82 is a kanji; the 60 after it is a backtick, not the second byte of "Ａ" (82 60).
-  EXPECT_EQ(ToHalfWidth("\x88\x82\x60" + Cp932("Ａ")), "\x88\x82\x60" "A");
+  EXPECT_EQ(ToHalfWidth("\x88\x82\x60" + Cp932("Ａ")),
+            "\x88\x82\x60"
+            "A");
 }
 
 }  // namespace

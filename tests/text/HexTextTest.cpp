@@ -25,15 +25,16 @@ TEST(HexText, StrictReadingWantsExactlyTwoDigitsPerByte) {
     bool decoded;
   };
   const Case cases[] = {
-      {"0aFF", HexCase::Either, true},     {"0AFF", HexCase::UpperOnly, true},
-      {"0aFF", HexCase::UpperOnly, false}, {"0AF", HexCase::Either, false},
-      {"0AFF1", HexCase::Either, false},   {"0 FF", HexCase::Either, false},
+      {"0aFF", HexCase::Either, true},  {"0AFF", HexCase::UpperOnly, true}, {"0aFF", HexCase::UpperOnly, false},
+      {"0AF", HexCase::Either, false},  {"0AFF1", HexCase::Either, false},  {"0 FF", HexCase::Either, false},
       {"0GFF", HexCase::Either, false},
   };
   for (const Case& c : cases) {
     Bytes out(2);
     EXPECT_EQ(DecodeHexBytes(c.text, out, c.accepted), c.decoded) << c.text;
-    if (c.decoded) EXPECT_EQ(out, (Bytes{0x0A, 0xFF})) << c.text;
+    if (c.decoded) {
+      EXPECT_EQ(out, (Bytes{0x0A, 0xFF})) << c.text;
+    }
   }
 }
 

@@ -69,7 +69,8 @@ TEST(LanguageTables, WesternChromeSplicesEnglishChromeIntoJapanese) {
   for (const Case& c : cases) {
     EXPECT_EQ(ValueIn(TableLanguage::JapaneseWesternChrome, c.key), ValueIn(c.sameAs, c.key)) << c.key;
   }
-  EXPECT_NE(ValueIn(TableLanguage::Japanese, "GI_Menu_Main_Body"), ValueIn(TableLanguage::English, "GI_Menu_Main_Body"));
+  EXPECT_NE(ValueIn(TableLanguage::Japanese, "GI_Menu_Main_Body"),
+            ValueIn(TableLanguage::English, "GI_Menu_Main_Body"));
 }
 
 // The degree sign is one byte in each table's own code page: 0xB0 in code page 1252, the
@@ -77,8 +78,14 @@ TEST(LanguageTables, WesternChromeSplicesEnglishChromeIntoJapanese) {
 TEST(LanguageTables, DegreeSignIsOneByteOfTheTablesCodePage) {
   const std::string english = ValueIn(TableLanguage::English, "GI_Sheet_Sel_Common_Temp_Units_Cells");
   const std::string japanese = ValueIn(TableLanguage::Japanese, "GI_Sheet_Sel_Common_Temp_Units_Cells");
-  EXPECT_NE(english.find("\xB0" "C"), std::string::npos) << english;
-  EXPECT_NE(japanese.find("\xDF" "C"), std::string::npos) << japanese;
+  EXPECT_NE(english.find("\xB0"
+                         "C"),
+            std::string::npos)
+      << english;
+  EXPECT_NE(japanese.find("\xDF"
+                          "C"),
+            std::string::npos)
+      << japanese;
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/TableWalk.h"
 #include "support/FatalTrap.h"
+#include "support/TableWalk.h"
 #include "text/ApplicationTexts.h"
 #include "text/CellFont.h"
 #include "text/ColorNames.h"
@@ -44,9 +44,9 @@ void ParseRow(std::string_view row, CellVariables& variables, const cmcCellObj& 
 }
 
 void CheckStyle(const std::string& key) {
-  static const char* const kItems[] = {"TitleString=", "TitleColor=", "TitleFont=", "FixedCols=", "FixedRows=",
-                                       "NoPrint", "PrintFontRatio", "MultiSelect=", "ColCutMenu", "ColSizing",
-                                       "ColorSelectLine"};
+  static const char* const kItems[] = {
+      "TitleString=",   "TitleColor=",  "TitleFont=", "FixedCols=", "FixedRows=",     "NoPrint",
+      "PrintFontRatio", "MultiSelect=", "ColCutMenu", "ColSizing",  "ColorSelectLine"};
   for (const std::string& item : ParenthesisedItems(ApplicationTexts().GetLine(key, 0))) {
     bool known = false;
     for (const char* prefix : kItems) known = known || StartsWith(item, prefix);
@@ -159,9 +159,12 @@ INSTANTIATE_TEST_SUITE_P(AllLanguages, TableDefinitions,
                                            TableLanguage::English),
                          [](const ::testing::TestParamInfo<TableLanguage>& param) -> std::string {
                            switch (param.param) {
-                             case TableLanguage::Japanese: return "Japanese";
-                             case TableLanguage::JapaneseWesternChrome: return "JapaneseWesternChrome";
-                             case TableLanguage::English: break;
+                             case TableLanguage::Japanese:
+                               return "Japanese";
+                             case TableLanguage::JapaneseWesternChrome:
+                               return "JapaneseWesternChrome";
+                             case TableLanguage::English:
+                               break;
                            }
                            return "English";
                          });

@@ -15,20 +15,20 @@
 #include "memory/YourCallList.h"
 #include "memory/indDestination.h"
 #include "platform/PseudoTerminal.h"
+#include "shell/CloneCommands.h"
 #include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
-#include "ui/DisplayText.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
-#include "shell/CloneCommands.h"
+#include "ui/ApplicationWindow.h"
 #include "ui/CloneProgressWindow.h"
+#include "ui/DisplayText.h"
 #include "ui/cuiInformation.h"
 #include "ui/cuiSheet.h"
-#include "ui/ApplicationWindow.h"
 
 namespace {
 
@@ -137,8 +137,8 @@ TEST_F(CloneSessionTest, ReadReplacesTheDocumentWithAnUntitledModifiedOneWhileTh
   EXPECT_TRUE(Main().Doc().FileName().empty());
   EXPECT_TRUE(Main().Doc().IsModified());
   EXPECT_EQ(Main().Doc().Generation(), 3);
-  EXPECT_EQ(radioSessions_, (std::vector{RadioSimSession::Kind::Info, RadioSimSession::Kind::Info,
-                                         RadioSimSession::Kind::Read}));
+  EXPECT_EQ(radioSessions_,
+            (std::vector{RadioSimSession::Kind::Info, RadioSimSession::Kind::Info, RadioSimSession::Kind::Read}));
 }
 
 TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichReadsBackEqual) {
@@ -180,7 +180,8 @@ TEST_F(CloneSessionTest, ARadioOfAnotherDestinationAsksAndCancelLeavesEverything
   StartWindow(kRadioDestination);
   Serve(kOtherDestination);
   Main().Doc().SetFileName("/tmp/named.qmf");
-  const std::vector<std::uint8_t> before(Main().Doc().CurrentImage().Bytes().begin(), Main().Doc().CurrentImage().Bytes().end());
+  const std::vector<std::uint8_t> before(Main().Doc().CurrentImage().Bytes().begin(),
+                                         Main().Doc().CurrentImage().Bytes().end());
   const EnvironSettings settingsBefore = Settings();
 
   Messages().answers = {kAnswerCancel};
@@ -203,7 +204,8 @@ TEST_F(CloneSessionTest, ACablePulledDuringTheReadShowsTheCloneErrorAndLeavesThe
   Serve(kRadioDestination);
   radio_->SetFault(RadioFault::PulledCable);
   Main().Doc().SetFileName("/tmp/named.qmf");
-  const std::vector<std::uint8_t> before(Main().Doc().CurrentImage().Bytes().begin(), Main().Doc().CurrentImage().Bytes().end());
+  const std::vector<std::uint8_t> before(Main().Doc().CurrentImage().Bytes().begin(),
+                                         Main().Doc().CurrentImage().Bytes().end());
 
   Clone().CloneRead();
   ASSERT_TRUE(RunChain());

@@ -21,6 +21,7 @@
 #include "MainTestSupport.h"
 #include "memory/YourCallList.h"
 #include "platform/FileDialog.h"
+#include "shell/DocumentCommands.h"
 #include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
@@ -28,7 +29,6 @@
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
 #include "ui/ComPortDialog.h"
-#include "shell/DocumentCommands.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
 
@@ -145,8 +145,8 @@ TEST_F(CommandRoutingTest, TheAboutBoxShowsTheVersionAndTheYearOverTheBlockedWin
   });
   Trigger(CL_Help_About);
   const VersionTexts& versions = Main().Versions();
-  EXPECT_EQ(label, QString::fromStdString("Version " + versions.version + "\nCopyright (C) " + versions.year +
-                                          " Quor Inc."));
+  EXPECT_EQ(label,
+            QString::fromStdString("Version " + versions.version + "\nCopyright (C) " + versions.year + " Quor Inc."));
   EXPECT_TRUE(mainWindowBlocked);
 }
 

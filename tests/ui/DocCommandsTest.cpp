@@ -17,13 +17,13 @@
 #include "files/FileError.h"
 #include "memory/MemoryMap.h"
 #include "platform/FileDialog.h"
-#include "support/IsolatedUserFolders.h"
+#include "shell/DocumentCommands.h"
 #include "shell/indEnviron.h"
+#include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
-#include "shell/DocumentCommands.h"
 #include "ui/cuiMenu.h"
 
 namespace {
@@ -54,8 +54,9 @@ class ScriptedFileDialog final : public FileDialog {
 // A folder of its own for each test, removed at the end.
 class ScratchFolder {
  public:
-  ScratchFolder() : path_(fs::temp_directory_path() / ("tessel-doc-" + std::to_string(::getpid()) + "-" +
-                                                       std::to_string(counter_++))) {
+  ScratchFolder()
+      : path_(fs::temp_directory_path() /
+              ("tessel-doc-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++))) {
     fs::create_directories(path_);
   }
   ~ScratchFolder() {
@@ -277,9 +278,10 @@ TEST_F(DocCommandsTest, ReopeningTheOpenFileWhileChangedOffersSaveAs) {
 TEST_F(DocCommandsTest, TakingOverAFilesDestinationEndsTheNoDestinationNote) {
   constexpr int kFileDestination = 2;
   const std::string path = folder.File("destination2.qmf");
-  ASSERT_EQ(SaveDocumentFile(Main().Doc().CurrentImage(), path, {DocumentFile::kNewestGeneration, kFileDestination, true},
-                             Main().Doc().DefaultsImage(), {}),
-            FileError::kNone);
+  ASSERT_EQ(
+      SaveDocumentFile(Main().Doc().CurrentImage(), path, {DocumentFile::kNewestGeneration, kFileDestination, true},
+                       Main().Doc().DefaultsImage(), {}),
+      FileError::kNone);
   const QString note = DisplayText(Text("GI_AppMess_NoDestination"));
   ASSERT_FALSE(note.isEmpty());
   const struct {

@@ -34,11 +34,7 @@ std::string Text(const Field& field) {
 class LiveWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    isolated::RemoveSettingsFiles();
-    run_.emplace();
-    run_->Process().Environ().settings.destinationCode = kDestination;
-    indDestination(kDestination).ApplyDestination();
-    run_->Start();
+    StartWithDestination(run_, kDestination);
     Main().OpenSheet(kMemory0);
   }
   void TearDown() override {
@@ -134,8 +130,11 @@ TEST_F(LiveWindowTest, SpaceAndBackspaceStepThroughTheDuplexListWrapping) {
     int key;
     QChar text;
     int move;
-  } steps[] = {{Qt::Key_Space, u' ', 1}, {Qt::Key_Space, u' ', 1}, {Qt::Key_Space, u' ', 1},
-               {Qt::Key_Backspace, u'\b', -1}, {Qt::Key_Backspace, u'\b', -1}};
+  } steps[] = {{Qt::Key_Space, u' ', 1},
+               {Qt::Key_Space, u' ', 1},
+               {Qt::Key_Space, u' ', 1},
+               {Qt::Key_Backspace, u'\b', -1},
+               {Qt::Key_Backspace, u'\b', -1}};
   for (const auto& step : steps) {
     expected = (expected + step.move + 3) % 3;
     Press(Sheet().Grid(), step.key, QString(step.text));

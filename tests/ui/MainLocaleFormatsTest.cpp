@@ -11,8 +11,8 @@ struct FormatCase {
   LocaleFormats expected;
 };
 
-LocaleFormats Formats(const char* decimal, const char* list, const char* time, DateOrder order,
-                      const char* separator, const char* date) {
+LocaleFormats Formats(const char* decimal, const char* list, const char* time, DateOrder order, const char* separator,
+                      const char* date) {
   return {decimal, list, time, order, separator, date};
 }
 
@@ -22,27 +22,41 @@ TEST(MainLocaleFormatsTest, SystemFormatsBecomeTheFormsTheCodecsRead) {
       {"german day first with full stops",
        {",", ";", ":", ".", "d.M.yyyy", false},
        Formats(",", ";", "hh:nn:ss", kDayMonthYear, ".", "dd.mm.yyyy")},
-      {"decimal comma with list comma", {",", ",", ":", "/", "yyyy/MM/dd", false},
+      {"decimal comma with list comma",
+       {",", ",", ":", "/", "yyyy/MM/dd", false},
        Formats(",", ";", "hh:nn:ss", kYearMonthDay, "/", "yyyy/mm/dd")},
-      {"odd separators", {"'", "|", "h", "-", "yyyy-MM-dd", false},
+      {"odd separators",
+       {"'", "|", "h", "-", "yyyy-MM-dd", false},
        Formats(".", ",", "hh:nn:ss", kYearMonthDay, "-", "yyyy-mm-dd")},
-      {"time with full stops", {".", ",", ".", "/", "dd/MM/yyyy", false},
+      {"time with full stops",
+       {".", ",", ".", "/", "dd/MM/yyyy", false},
        Formats(".", ",", "hh.nn.ss", kDayMonthYear, "/", "dd/mm/yyyy")},
-      {"space as date separator becomes a slash", {".", ",", ":", " ", "d MMM yyyy", false},
+      {"space as date separator becomes a slash",
+       {".", ",", ":", " ", "d MMM yyyy", false},
        Formats(".", ",", "hh:nn:ss", kDayMonthYear, "/", "dd/mm/yyyy")},
-      {"year only, western", {".", ",", ":", "/", "yyyy", false},
+      {"year only, western",
+       {".", ",", ":", "/", "yyyy", false},
        Formats(".", ",", "hh:nn:ss", kMonthDayYear, "/", "mm/dd/yyyy")},
-      {"year only, Japanese", {".", ",", ":", "/", "yyyy", true},
+      {"year only, Japanese",
+       {".", ",", ":", "/", "yyyy", true},
        Formats(".", ",", "hh:nn:ss", kYearMonthDay, "/", "yyyy/mm/dd")},
-      {"weekday name is unusable", {".", ",", ":", "/", "dddd, M/d/yyyy", false},
+      {"weekday name is unusable",
+       {".", ",", ":", "/", "dddd, M/d/yyyy", false},
        Formats(".", ",", "hh:nn:ss", kMonthDayYear, "/", "mm/dd/yyyy")},
-      {"quoted letters are no fields", {".", ",", ":", ".", "'day' d.M.yyyy", false},
+      {"quoted letters are no fields",
+       {".", ",", ":", ".", "'day' d.M.yyyy", false},
        Formats(".", ",", "hh:nn:ss", kDayMonthYear, ".", "dd.mm.yyyy")},
-      {"a field starting again is unusable", {".", ",", ":", "/", "yyyy/MM/dd/yy", true},
+      {"a field starting again is unusable",
+       {".", ",", ":", "/", "yyyy/MM/dd/yy", true},
        Formats(".", ",", "hh:nn:ss", kYearMonthDay, "/", "yyyy/mm/dd")},
-      {"year between month and day", {".", ",", ":", "/", "MM/yyyy/dd", false},
+      {"year between month and day",
+       {".", ",", ":", "/", "MM/yyyy/dd", false},
        Formats(".", ",", "hh:nn:ss", kMonthDayYear, "/", "mm/dd/yyyy")},
-      {"double-byte text between fields", {".", ",", ":", "/", "yyyy\x94\x4EM\x8C\x8E" "d\x93\xFA", true},
+      {"double-byte text between fields",
+       {".", ",", ":", "/",
+        "yyyy\x94\x4EM\x8C\x8E"
+        "d\x93\xFA",
+        true},
        Formats(".", ",", "hh:nn:ss", kYearMonthDay, "/", "yyyy/mm/dd")},
   };
   for (const FormatCase& c : cases) {

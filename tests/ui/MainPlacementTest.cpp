@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QProcess>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -74,8 +74,8 @@ TEST(MainPlacementTest, AStoredPlaceOnAnUnpluggedMonitorComesBackOnTheScreen) {
                             R"( "logicalDpi": 96, "dpr": 1}]})";
   QProcess child;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") +
-                                                           QString::fromStdString(screens));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                     QStringLiteral("offscreen:configfile=") + QString::fromStdString(screens));
   environment.insert(QLatin1String(kChildMarker), QStringLiteral("1"));
   child.setProcessEnvironment(environment);
   child.start(QStringLiteral("/proc/self/exe"), {QStringLiteral("--gtest_filter=MainPlacementChild.*")});

@@ -5,14 +5,17 @@
 #include <QElapsedTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "memory/indDestination.h"
 #include "platform/qt/QtTiming.h"
+#include "support/IsolatedUserFolders.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/WarningImages.h"
-#include "ui/MainProcess.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/MainProcess.h"
 #include "ui/indMain.h"
 
 // Runs the event loop until done() holds or timeoutMs have passed; answers done().
@@ -63,3 +66,13 @@ class ProgramRun {
   ScriptedMessageBox messages_;
   std::unique_ptr<MainProcess> process_;
 };
+
+// Starts the program with empty settings and a destination already chosen, as a user who has
+// been through the initial setup meets it.
+inline void StartWithDestination(std::optional<ProgramRun>& run, std::int32_t destination) {
+  isolated::RemoveSettingsFiles();
+  run.emplace();
+  run->Process().Environ().settings.destinationCode = destination;
+  indDestination(destination).ApplyDestination();
+  run->Start();
+}

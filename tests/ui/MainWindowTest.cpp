@@ -14,9 +14,9 @@
 #include <filesystem>
 
 #include "MainTestSupport.h"
-#include "support/IsolatedUserFolders.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
+#include "support/IsolatedUserFolders.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
 #include "ui/BodyLines.h"
@@ -176,9 +176,9 @@ TEST_F(MainWindowTest, StartsWithEmptySettingsOnTheTopPageUnderTheModelName) {
   for (const QAction* action : main.ToolBar()->Bar()->actions()) {
     if (!action->isSeparator()) buttons << action->toolTip();
   }
-  EXPECT_EQ(buttons, (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"),
-                                  QStringLiteral("Clone Read"), QStringLiteral("Clone Write"),
-                                  QStringLiteral("Clone Info.")}));
+  EXPECT_EQ(buttons,
+            (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"),
+                         QStringLiteral("Clone Read"), QStringLiteral("Clone Write"), QStringLiteral("Clone Info.")}));
 }
 
 TEST_F(MainWindowTest, EveryTreeNodeOpensTheSheetItNames) {
@@ -290,8 +290,8 @@ TEST_P(LanguageSwitchTest, JapaneseOnAWesternSystemIsAskedFirst) {
   EXPECT_EQ(run.Messages().asked[0].defaultAnswer, kAnswerCancel);
   PumpFor(100);
   EXPECT_EQ(run.Process().Environ().settings.displayLanguage, GetParam().languageAfter);
-  const TableLanguage table = GetParam().languageAfter == 1 ? TableLanguage::JapaneseWesternChrome
-                                                            : TableLanguage::English;
+  const TableLanguage table =
+      GetParam().languageAfter == 1 ? TableLanguage::JapaneseWesternChrome : TableLanguage::English;
   QTreeWidgetItem* memoryFolder = main.Tree()->Widget().topLevelItem(0)->child(0);
   EXPECT_EQ(memoryFolder->text(0), CaptionInTable(table, "GI_Tree_Main_Body", 1));
   EXPECT_EQ(main.MainWindow()->menuBar()->actions().front()->text(), CaptionInTable(table, "GI_Menu_Main_Body", 0));
@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, JapaneseTablesRenameTheTreeAndCheckTheMenuEntry) {
 
 struct SystemCase {
   bool japanese;
-  const char* locale;  // a locale of such a system
+  const char* locale;   // a locale of such a system
   TableLanguage table;  // what choosing Japanese selects there
 };
 
@@ -473,7 +473,8 @@ TEST_F(MainWindowTest, MenuAndToolBarEntriesTakeTheirStatesFromTheCellBehaviour)
   QStringList recent;
   for (QAction* action : main.MainWindow()->findChildren<QAction*>()) {
     if (action->isChecked()) checkedSpeeds << action->text();
-    if (action->text().contains(QStringLiteral("Recent File")) || action->text().contains(QStringLiteral("radio.qmf"))) {
+    if (action->text().contains(QStringLiteral("Recent File")) ||
+        action->text().contains(QStringLiteral("radio.qmf"))) {
       recent << action->text() + (action->isVisible() ? QString() : QStringLiteral(" (hidden)"));
     }
   }

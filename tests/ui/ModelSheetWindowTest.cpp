@@ -33,11 +33,7 @@ constexpr int kDestination = 2;
 class ModelSheetWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    isolated::RemoveSettingsFiles();
-    run_.emplace();
-    run_->Process().Environ().settings.destinationCode = kDestination;
-    indDestination(kDestination).ApplyDestination();
-    run_->Start();
+    StartWithDestination(run_, kDestination);
   }
   void TearDown() override {
     run_->Messages().answers.push_back(kAnswerNo);  // leave the edited document unsaved
@@ -127,9 +123,9 @@ class ModelSheetWindowTest : public ::testing::Test {
 struct PageCase {
   const char* node;
   unsigned numberCell;
-  const char* number;    // the row header of the first row
-  unsigned typedCell;    // typed into on the first row
-  int changedChannel;    // the memory channel the typing fills
+  const char* number;  // the row header of the first row
+  unsigned typedCell;  // typed into on the first row
+  int changedChannel;  // the memory channel the typing fills
 };
 
 TEST_F(ModelSheetWindowTest, EveryChannelPageEditsItsOwnChannels) {
@@ -177,7 +173,8 @@ TEST_F(ModelSheetWindowTest, ListPagesCountTheirGroupAndGrowAsEntriesAreAdded) {
   EXPECT_EQ(Sheet().Layout().RowCount(), first + 3);
   EXPECT_EQ(Shown(CL_Repeater_List_ChNo, first), "0");
   EXPECT_EQ(Shown(CL_Repeater_List_ChNo, first + 2), "New");
-  EXPECT_EQ(Sheet().Layout().GetCell(CellIn(CL_Repeater_List_Name, first).column, first).index, 2) << "group 4 starts at 2";
+  EXPECT_EQ(Sheet().Layout().GetCell(CellIn(CL_Repeater_List_Name, first).column, first).index, 2)
+      << "group 4 starts at 2";
   EXPECT_TRUE(TitleShown().startsWith(QStringLiteral(" 04: "))) << TitleShown().toStdString();
   EXPECT_TRUE(TitleShown().endsWith(QStringLiteral("(Remain 746)"))) << TitleShown().toStdString();
 

@@ -55,8 +55,7 @@ TEST_P(SheetBuildTest, MemoryChannelSheetShowsItsHeadingsAndBoundCells) {
   EXPECT_NE(header.pixelColor(grid.FixedWidth() + 5, grid.FixedHeight() - 3), image.pixelColor(1, image.height() - 30));
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, SheetBuildTest,
-                         ::testing::Values(TableLanguage::English, TableLanguage::Japanese));
+INSTANTIATE_TEST_SUITE_P(Languages, SheetBuildTest, ::testing::Values(TableLanguage::English, TableLanguage::Japanese));
 
 TEST_F(SheetTest, ASheetWithoutCellBehaviourIsADefect) {
   EXPECT_EQ(FatalMessageOf([&] { Open(kMemory, false); }), "A sheet was built without its cell behaviour.");

@@ -25,9 +25,8 @@ const std::string_view kRadioSimUsage =
 
 namespace {
 
-const KnownOptions kOptions{
-    {"--destination", "--generation", "--model", "--serial", "--image", "--save", "--fault"},
-    {"--echo", "--pace", "--once", "--help"}};
+const KnownOptions kOptions{{"--destination", "--generation", "--model", "--serial", "--image", "--save", "--fault"},
+                            {"--echo", "--pace", "--once", "--help"}};
 
 bool ParseFault(const std::string& text, RadioSimArguments& arguments, std::string& error) {
   const std::size_t at = text.find('@');
@@ -50,7 +49,8 @@ bool ParseFault(const std::string& text, RadioSimArguments& arguments, std::stri
 
 bool ParseModel(const std::string& text, RadioSimArguments& arguments, std::string& error) {
   std::uint16_t word = 0;
-  const bool digits = text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const bool digits =
+      text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (digits) std::from_chars(text.data(), text.data() + text.size(), word, 16);
   if (!digits) {
     error = "--model must be 4 decimal digits, not '" + text + "'";
@@ -61,7 +61,8 @@ bool ParseModel(const std::string& text, RadioSimArguments& arguments, std::stri
 }
 
 bool ParseSerial(const std::string& text, RadioSimArguments& arguments, std::string& error) {
-  if (text.empty() || text.size() > 14 || !std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; })) {
+  if (text.empty() || text.size() > 14 ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; })) {
     error = "--serial must be 1 to 14 hexadecimal digits, not '" + text + "'";
     return false;
   }
@@ -82,12 +83,14 @@ std::optional<RadioSimArguments> ParseRadioSimArguments(const std::vector<std::s
   RadioSimArguments arguments;
   arguments.help = line->Has("--help");
   const std::optional<int> destination = IntegerOption(*line, "--destination", 0, 15, 0, error);
-  const std::optional<int> generation = destination ? IntegerOption(*line, "--generation", 1, 3, 3, error) : std::nullopt;
+  const std::optional<int> generation =
+      destination ? IntegerOption(*line, "--generation", 1, 3, 3, error) : std::nullopt;
   if (!generation) return std::nullopt;
   arguments.options.identity.destination = *destination;
   arguments.options.identity.generation = *generation;
   if (const auto model = line->Value("--model"); model && !ParseModel(*model, arguments, error)) return std::nullopt;
-  if (const auto serial = line->Value("--serial"); serial && !ParseSerial(*serial, arguments, error)) return std::nullopt;
+  if (const auto serial = line->Value("--serial"); serial && !ParseSerial(*serial, arguments, error))
+    return std::nullopt;
   if (const auto fault = line->Value("--fault"); fault && !ParseFault(*fault, arguments, error)) return std::nullopt;
   arguments.imagePath = line->Value("--image").value_or("");
   arguments.savePath = line->Value("--save").value_or("");

@@ -131,17 +131,26 @@ void RadioSimEngine::HandleFrame(std::span<const std::uint8_t> frame) {
     return;  // not for the radio (its own frames, as a cable echo, arrive this way)
   }
   switch (frame[3]) {
-    case CloneFrame::kInfoRequest: AnswerInfo(); break;
-    case CloneFrame::kSpeedSwitch: SwitchSpeed(frame); break;
-    case CloneFrame::kReadRequest: BeginRead(); break;
-    case CloneFrame::kWriteRequest: BeginWrite(); break;
+    case CloneFrame::kInfoRequest:
+      AnswerInfo();
+      break;
+    case CloneFrame::kSpeedSwitch:
+      SwitchSpeed(frame);
+      break;
+    case CloneFrame::kReadRequest:
+      BeginRead();
+      break;
+    case CloneFrame::kWriteRequest:
+      BeginWrite();
+      break;
     case CloneFrame::kData:
       if (mode_ == Mode::Receiving) ReceiveData(frame);
       break;
     case CloneFrame::kEndOfData:
       if (mode_ == Mode::Receiving) ReceiveEnd(frame);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -222,7 +231,8 @@ void RadioSimEngine::SendDataFrame() {
   if (Strikes(RadioFault::BeyondImage, dataBytes_)) address = kBeyondImageAddress;
   CloneFrame::Bytes payload = CloneFrame::EncodeDataPayload(address, data, fast_);
   if (Strikes(RadioFault::Checksum, dataBytes_)) CorruptChecksum(payload, fast_);
-  const CloneFrame::Bytes frame = CloneFrame::Frame(CloneFrame::kProgram, CloneFrame::kRadio, CloneFrame::kData, payload);
+  const CloneFrame::Bytes frame =
+      CloneFrame::Frame(CloneFrame::kProgram, CloneFrame::kRadio, CloneFrame::kData, payload);
   output_.insert(output_.end(), frame.begin(), frame.end());
   previousAddress_ = address;
   ++frames_;
@@ -369,8 +379,8 @@ std::int32_t RadioSimEngine::ReceiveBudget() {
   }
   receiveCredit_ += static_cast<std::uint64_t>(elapsed) * static_cast<std::uint64_t>(baud_);
   const std::uint64_t deliverable = receiveCredit_ / kByteBitsTimesMs;
-  const auto n = static_cast<std::int32_t>(std::min<std::uint64_t>({deliverable, static_cast<std::uint64_t>(waiting),
-                                                                      static_cast<std::uint64_t>(kReadChunk)}));
+  const auto n = static_cast<std::int32_t>(std::min<std::uint64_t>(
+      {deliverable, static_cast<std::uint64_t>(waiting), static_cast<std::uint64_t>(kReadChunk)}));
   receiveCredit_ = n == waiting ? 0 : receiveCredit_ - static_cast<std::uint64_t>(n) * kByteBitsTimesMs;
   return n;
 }

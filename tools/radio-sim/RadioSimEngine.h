@@ -33,8 +33,8 @@ struct RadioIdentity {
 
 struct RadioSimOptions {
   RadioIdentity identity;
-  bool echo = false;         // the cable sends every byte back to the program
-  bool pace = false;         // send and receive no faster than the line speed allows
+  bool echo = false;  // the cable sends every byte back to the program
+  bool pace = false;  // send and receive no faster than the line speed allows
   std::int32_t initialBaud = 9600;
   std::int32_t replyDelayMs = 20;  // the radio's time to answer a request
 };
@@ -42,7 +42,7 @@ struct RadioSimOptions {
 struct RadioSimSession {
   enum class Kind { Info, Read, Write };
   Kind kind = Kind::Info;
-  bool completed = false;  // the session ran to its regular end (a write was acknowledged)
+  bool completed = false;              // the session ran to its regular end (a write was acknowledged)
   const cmcEeprom* written = nullptr;  // what a completed write delivered
 };
 

@@ -24,7 +24,6 @@ int LoadRadioImage(const std::string& path, int destination, cmcEeprom& image) {
 int SaveRadioImage(const std::string& path, const cmcEeprom& image, int destination) {
   cmcEeprom copy = image;
   cmcQmfFile file;
-  ConfigureDocumentWriter(file, copy,
-                          {DocumentFile::kNewestGeneration, destination, true, DocumentComment(copy)});
+  ConfigureDocumentWriter(file, copy, {DocumentFile::kNewestGeneration, destination, true, DocumentComment(copy)});
   return file.WriteImage(path, CloneRangesOf(DocumentFile::kNewestGeneration));
 }

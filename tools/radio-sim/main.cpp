@@ -25,9 +25,12 @@ constexpr int kFarEndWatchMs = 50;
 
 const char* KindName(RadioSimSession::Kind kind) {
   switch (kind) {
-    case RadioSimSession::Kind::Info: return "information";
-    case RadioSimSession::Kind::Read: return "read";
-    case RadioSimSession::Kind::Write: return "write";
+    case RadioSimSession::Kind::Info:
+      return "information";
+    case RadioSimSession::Kind::Read:
+      return "read";
+    case RadioSimSession::Kind::Write:
+      return "write";
   }
   return "";
 }

@@ -9,8 +9,8 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -65,8 +65,7 @@ std::vector<std::string> WesternChrome(const std::vector<std::string>& japanese,
   while (j < japanese.size() && japanese[j] != kFirstChromeKey) out.push_back(japanese[j++]);
   size_t e = 0;
   while (e < english.size() && english[e] != kFirstChromeKey) ++e;
-  if (j == japanese.size() || e == english.size())
-    Fail(std::string("both tables must hold ") + kFirstChromeKey);
+  if (j == japanese.size() || e == english.size()) Fail(std::string("both tables must hold ") + kFirstChromeKey);
   out.insert(out.end(), english.begin() + static_cast<long>(e), english.end());
   return out;
 }
