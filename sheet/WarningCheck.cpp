@@ -1,6 +1,6 @@
 #include "sheet/WarningCheck.h"
 
-#include "sheet/indActiveCell.h"
+#include "text/CellIds.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
 
@@ -10,7 +10,7 @@ constexpr const char* kCheckListKey = "GI_WarningCheckList";
 
 }  // namespace
 
-WarningCheckResult RunWarningCheckList(indActiveCell& behaviour, cmcGTex& texts) {
+WarningCheckResult RunWarningCheckList(const CellBehaviourCallback& behaviour, cmcGTex& texts) {
   WarningCheckResult result;
   for (int n = 0;; ++n) {
     const std::string line = texts.GetLine(kCheckListKey, n);
@@ -21,7 +21,7 @@ WarningCheckResult RunWarningCheckList(indActiveCell& behaviour, cmcGTex& texts)
     if (cell.cellId < CL_Check_MemoryCH0 || cell.cellId > CL_Check_RPTList29) continue;
     cmcCellCapsule request;
     request.cell = &cell;
-    behaviour.HandleCellRequest(request, kCellQuery);
+    if (behaviour) behaviour(request, kCellQuery);
     if (request.HasFlag(kRequestErrorMark)) {
       result.errorSheets.push_back(cell.argument);
     } else if (request.HasFlag(kRequestWarningMark)) {

@@ -1,13 +1,15 @@
 #pragma once
 // The error and warning scan behind the navigation tree's marks: every line of
 // "GI_WarningCheckList" names a check identifier and, as its argument, the sheet it covers.
-// Each is queried through the cell behaviour; a sheet whose records fail an error check goes
+// Each is queried through the cell behaviour (the dispatcher, or whatever a program installs
+// in front of it); a sheet whose records fail an error check goes
 // into the error list, one with warnings only into the warning list.
 #include <string>
 #include <vector>
 
+#include "sheet/cmcCellCapsule.h"
+
 class cmcGTex;
-class indActiveCell;
 
 struct WarningCheckResult {
   std::vector<std::string> errorSheets;  // sheet names as the list spells them
@@ -16,4 +18,4 @@ struct WarningCheckResult {
   int Warnings() const { return static_cast<int>(warningSheets.size()); }
 };
 
-WarningCheckResult RunWarningCheckList(indActiveCell& behaviour, cmcGTex& texts);
+WarningCheckResult RunWarningCheckList(const CellBehaviourCallback& behaviour, cmcGTex& texts);

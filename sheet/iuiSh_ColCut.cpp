@@ -82,15 +82,11 @@ std::int32_t GroupsOf(unsigned cellId) {
   }
 }
 
-bool ChannelInUse(cmcEeprom& image, int index) {
-  datCh record(image);
-  record.Load(RecordKind::kChannel, index);
-  return record.IsUsed();
-}
-
 bool AnyChannelInUse(cmcEeprom& image, int first, int end) {
+  datCh record(image);
   for (int index = first; index < end; ++index) {
-    if (ChannelInUse(image, index)) return true;
+    record.Load(RecordKind::kChannel, index);
+    if (record.IsUsed()) return true;
   }
   return false;
 }

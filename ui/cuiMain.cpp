@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "sheet/WarningCheck.h"
 #include "shell/CloneCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/cmcEvMan.h"
@@ -176,35 +177,25 @@ void cuiMain::ActivateTreeNode(cmcCellObj& cell) {
 
 // --- Warning check ---
 
-// Each line of the check list names a check and the sheet it marks; the cell behaviour
-// answers through the request's mark flags, an error winning over a warning.
-void cuiMain::RunWarningCheck(int* errors, int* warnings) {
-  std::vector<std::string> errorSheets;
-  std::vector<std::string> warningSheets;
-  for (int n = 0;; ++n) {
-    const std::string line = services_.texts.GetLine("GI_WarningCheckList", n);
-    if (line.starts_with('#')) break;
-    cmcCellObj check;
-    ParseCellDefinition(check, line, nullptr, nullptr);
-    cmcCellCapsule request;
-    request.owner = window_.get();
-    request.cell = &check;
-    if (cellBehaviour_) cellBehaviour_(request, kCellQuery);
-    if (request.HasFlag(kRequestErrorMark)) {
-      errorSheets.push_back(check.argument);
-    } else if (request.HasFlag(kRequestWarningMark)) {
-      warningSheets.push_back(check.argument);
-    }
-  }
-  if (errors != nullptr) *errors = static_cast<int>(errorSheets.size());
-  if (warnings != nullptr) *warnings = static_cast<int>(warningSheets.size());
+// The record checks mark the tree: an error wins over a warning on a node, and a collapsed
+// folder shows the marks of the nodes below it.
+void cuiMain::RunWarningCheck(int& errors, int& warnings) {
+  const WarningCheckResult result = RunWarningCheckList(cellBehaviour_, services_.texts);
+  errors = result.Errors();
+  warnings = result.Warnings();
   if (tree_ == nullptr) return;
   tree_->ClearMarks();
   QTreeWidget& widget = tree_->Widget();
   for (int i = 0; i < widget.topLevelItemCount(); ++i) {
-    tree_->Mark(widget.topLevelItem(i), warningSheets, TreeOverlay::Warning);
-    tree_->Mark(widget.topLevelItem(i), errorSheets, TreeOverlay::Error);
+    tree_->Mark(widget.topLevelItem(i), result.warningSheets, TreeOverlay::Warning);
+    tree_->Mark(widget.topLevelItem(i), result.errorSheets, TreeOverlay::Error);
   }
+}
+
+void cuiMain::RunWarningCheck() {
+  int errors = 0;
+  int warnings = 0;
+  RunWarningCheck(errors, warnings);
 }
 
 void cuiMain::StartWarningCheckDelay() {

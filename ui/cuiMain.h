@@ -95,7 +95,7 @@ class cuiMain : public DocumentWindow {
   // --- What the commands ask of the window ---
   bool Visible() const override { return MainWindowVisible(); }
   bool TakesInput() const override;
-  void RunWarningCheck(int& errors, int& warnings) override { RunWarningCheck(&errors, &warnings); }
+  void RunWarningCheck(int& errors, int& warnings) override;
   void DestinationChanged() override { UpdateDestinationNote(); }
   void BeginBusy() override;
   void EndBusy() override;
@@ -113,7 +113,8 @@ class cuiMain : public DocumentWindow {
   SheetDisplayStore& DisplayStore() { return displayStore_; }
 
   // --- Warning check ---
-  void RunWarningCheck(int* errors = nullptr, int* warnings = nullptr);
+  // Marks the tree after the record checks, when only the marks matter.
+  void RunWarningCheck();
   void StartWarningCheckDelay();
 
   // --- Commands of the shell ---

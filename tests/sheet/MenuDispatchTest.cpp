@@ -166,9 +166,9 @@ TEST_F(MenuDispatch, TreeNodeOpensItsSheet) {
 }
 
 TEST_F(MenuDispatch, WarningCheckNamesTheSheetsWithMarks) {
-  EXPECT_EQ(RunWarningCheckList(requests.Behaviour(), document.texts).Errors(), 0)
+  EXPECT_EQ(RunWarningCheckList(requests.Behaviour().Callback(), document.texts).Errors(), 0)
       << "a default image passes its own checks";
-  EXPECT_EQ(RunWarningCheckList(requests.Behaviour(), document.texts).Warnings(), 0);
+  EXPECT_EQ(RunWarningCheckList(requests.Behaviour().Callback(), document.texts).Warnings(), 0);
 
   datCh channel(document.image);
   channel.Load(RecordKind::kChannel, 150);
@@ -183,7 +183,7 @@ TEST_F(MenuDispatch, WarningCheckNamesTheSheetsWithMarks) {
   channel.Commit();
   RebuildBankTables(document.image);
 
-  const WarningCheckResult result = RunWarningCheckList(requests.Behaviour(), document.texts);
+  const WarningCheckResult result = RunWarningCheckList(requests.Behaviour().Callback(), document.texts);
   EXPECT_EQ(result.errorSheets, std::vector<std::string>{"[St_ColCut]GI_Sheet_MemoryCH,4,400"});
   EXPECT_EQ(result.warningSheets,
             (std::vector<std::string>{"[St_ColCut]GI_Sheet_MemoryCH,1,100", "[St_CCBank]GI_Sheet_BankCH,22"}));

@@ -148,7 +148,7 @@ TEST_F(CloneSessionTest, WriteWithWarningsAsksThenSendsTheCorrectedImageWhichRea
   MakeTwoIdenticalYourCalls(document);
   int errors = -1;
   int warnings = -1;
-  Main().RunWarningCheck(&errors, &warnings);
+  Main().RunWarningCheck(errors, warnings);
   ASSERT_EQ(errors, 0);
   ASSERT_GT(warnings, 0);
 

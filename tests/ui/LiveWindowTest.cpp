@@ -202,7 +202,7 @@ TEST_F(LiveWindowTest, AnEditMarksTheDocumentModifiedAndTheTreeAfterTheCheck) {
   loaded.Commit();
   int errors = 0;
   int warnings = 0;
-  Main().RunWarningCheck(&errors, &warnings);
+  Main().RunWarningCheck(errors, warnings);
   EXPECT_EQ(errors, 1);
   EXPECT_EQ(warnings, 1);
   EXPECT_EQ(Main().Tree()->OverlayOf(Main().Tree()->FindBySheetName(kMemory100)), TreeOverlay::Error);

@@ -530,7 +530,7 @@ TEST_F(MainWindowTest, WarningCheckMarksNodesAndTheirCollapsedParentsErrorsWinni
   main.SetCellBehaviour({&ScriptedBehaviour::Handle, &behaviour});
   int errors = -1;
   int warnings = -1;
-  main.RunWarningCheck(&errors, &warnings);
+  main.RunWarningCheck(errors, warnings);
   EXPECT_EQ(errors, 1);
   EXPECT_EQ(warnings, 1);
 

@@ -32,9 +32,7 @@ constexpr int kDestination = 2;
 
 class ModelSheetWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    StartWithDestination(run_, kDestination);
-  }
+  void SetUp() override { StartWithDestination(run_, kDestination); }
   void TearDown() override {
     run_->Messages().answers.push_back(kAnswerNo);  // leave the edited document unsaved
     run_.reset();
