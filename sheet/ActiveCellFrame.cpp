@@ -156,6 +156,12 @@ void ActiveCellFrame::OpenEditor(std::string text, int32_t selectionStart, int32
   result = kCellResultEdit;
 }
 
+void ActiveCellFrame::OpenPopup(PopupRequest popup) {
+  if (auto* editor = std::get_if<GpsTextPopup>(&popup)) editor->openingKey = Key();
+  request.popup = std::move(popup);
+  result = kCellResultRefresh;
+}
+
 void ActiveCellFrame::SetMark(std::uint8_t bit, int32_t position) {
   request.flags = static_cast<std::uint8_t>(request.flags | bit);
   request.markPosition = position;

@@ -49,6 +49,9 @@ struct ActiveCellFrame {
 
   // Output helpers: the editor opens on the cell with text (result 2).
   void OpenEditor(std::string text, int32_t selectionStart, int32_t selectionLength, int32_t maxLength);
+  // The sheet opens the pop-up at the cell once the action is answered; a GPS text editor
+  // learns the key that opened it.
+  void OpenPopup(PopupRequest popup);
   void SetMark(std::uint8_t bit, int32_t position);
 
   cmcCellCapsule& request;

@@ -14,6 +14,10 @@ char NextInRun(char c) {
   return static_cast<char>(c + 1);
 }
 
+constexpr int kNumberLabels = 0;
+constexpr int kDigitLabels = 2;
+constexpr int kLetterLabels = 3;
+
 char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
@@ -41,8 +45,31 @@ std::string BitSetCell::Display(std::uint32_t bits) const {
   return text + '\n';
 }
 
+// Letters are labelled by their place in the alphabet, a digit run starting at 1 by its
+// digits with 0 for ten, a run starting at 0 by plain numbers.
+BitFieldPopup BitSetCell::Editor(std::uint32_t bits) const {
+  const int count = static_cast<int>(characters_.size());
+  BitFieldPopup editor;
+  editor.value = PackBitFieldFlags(bits, count);
+  const char first = characters_.front();
+  editor.labelType = IsUpperLetter(first) ? kLetterLabels : first == '0' ? kNumberLabels : kDigitLabels;
+  editor.first = IsUpperLetter(first) ? first - 'A' + 1 : first - '0';
+  editor.last = editor.first + count - 1;
+  return editor;
+}
+
+bool BitSetCell::Pick(std::string_view text, std::uint32_t& bits) const {
+  const auto packed = ReadBitFieldValue(text);
+  if (!packed) return false;
+  const std::uint32_t flags = UnpackBitFieldFlags(*packed, static_cast<int>(characters_.size()));
+  const std::uint32_t picked = (bits & ~Mask()) | flags;
+  const bool changed = picked != bits;
+  bits = picked;
+  return changed;
+}
+
 KeyReply BitSetCell::Key(int key, std::uint32_t& bits) const {
-  if (IsEnterKey(key) || key == kKeyF2) return KeyReply::Popup(Display(bits));
+  if (IsEnterKey(key) || key == kKeyF2) return KeyReply::Popup(Editor(bits));
   if (key == kKeySpace) {
     bits = (bits & Mask()) == 0 ? bits | Mask() : bits & ~Mask();
     return KeyReply::Changed();

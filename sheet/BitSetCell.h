@@ -4,6 +4,7 @@
 // character.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "sheet/KeyReply.h"
 
@@ -16,15 +17,18 @@ class BitSetCell {
 
   // One character per flag, the flag's own when set, "_" when not, then a line end.
   std::string Display(std::uint32_t bits) const;
-  // The bits the bit-field editor hands back, limited to this cell's flags.
-  std::uint32_t Picked(std::uint32_t bits) const { return bits & Mask(); }
+  // The bit-field editor's value (decimal, flags packed from bit 25 down) replaces this
+  // cell's flags and keeps every other bit; anything else changes nothing.
+  bool Pick(std::string_view text, std::uint32_t& bits) const;
   // A flag's character (letters in either case) toggles it; Space sets every flag when none
   // is set and clears them all otherwise; Backspace inverts them; Enter and F2 open the
-  // bit-field editor.
+  // bit-field editor labelled with the flags' characters.
   KeyReply Key(int key, std::uint32_t& bits) const;
 
   std::uint32_t Mask() const;
 
  private:
+  BitFieldPopup Editor(std::uint32_t bits) const;
+
   std::string characters_;
 };

@@ -33,5 +33,5 @@ bool DateCell::Commit(std::string_view text, GpsStamp& stamp) const {
 KeyReply DateCell::Key(int key, const GpsStamp& stamp) const {
   if (!OpensGpsEditor(key)) return KeyReply::None();
   const auto date = ToLocal(stamp, utcOffset_).date;
-  return KeyReply::Popup(date ? YearFirst(*date) : "    /  /  ", order_);
+  return KeyReply::GpsEditor(date ? YearFirst(*date) : "    /  /  ", order_);
 }

@@ -36,10 +36,17 @@ KeyReply KeyReply::EditTyped(std::string text, int maxLength) {
   return EditWithCaret(std::move(text), caret, maxLength);
 }
 
-KeyReply KeyReply::Popup(std::string text, int editorType) {
-  KeyReply reply = ReplyOf(Action::kPopup, std::move(text));
-  reply.editorType = editorType;
+KeyReply KeyReply::Popup(PopupRequest popup) {
+  KeyReply reply = ReplyOf(Action::kPopup, {});
+  reply.popup = std::move(popup);
   return reply;
+}
+
+KeyReply KeyReply::GpsEditor(std::string text, int editType) {
+  GpsTextPopup editor;
+  editor.text = std::move(text);
+  editor.editType = editType;
+  return Popup(std::move(editor));
 }
 
 char TypedCharacter(int key) {

@@ -4,6 +4,7 @@
 // editor) to open.
 #include <string>
 
+#include "sheet/PopupRequest.h"
 #include "sheet/cmcCellCapsule.h"
 
 struct KeyReply {
@@ -17,14 +18,17 @@ struct KeyReply {
   static KeyReply EditWithCaret(std::string text, int caret, int maxLength = kDefaultEditorMaxLength);
   // The editor opens with the typed text and the caret after it.
   static KeyReply EditTyped(std::string text, int maxLength = kDefaultEditorMaxLength);
-  static KeyReply Popup(std::string text = {}, int editorType = 0);
+  // The cell's pop-up; without a description the cell's own dialog, which its behaviour opens.
+  static KeyReply Popup(PopupRequest popup = {});
+  // The GPS text editor with its edit type, opened on text.
+  static KeyReply GpsEditor(std::string text, int editType);
 
   Action action = Action::kNone;
-  std::string text;  // the editor's start text, or the text a pop-up editor opens with
+  std::string text;  // the editor's start text
   int selectionStart = 0;
   int selectionLength = 0;
   int maxLength = kDefaultEditorMaxLength;
-  int editorType = 0;  // the GPS text editor's edit type (date, time and position cells)
+  PopupRequest popup;
 };
 
 // The character a key types when it is one a cell can start its editor with: printable ASCII

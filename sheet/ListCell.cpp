@@ -131,8 +131,8 @@ bool AnswerListCell(ActiveCellFrame& frame, const ListCellTraits& traits, int& v
     value = CommittedValue(entries, traits, frame.request.inputText, value);
   } else if (key == kKeySpace || key == kKeyBackspace) {
     value = Stepped(entries, value, key == kKeySpace);
-  } else if (key == kKeyEnter) {
-    frame.result = kCellResultRefresh;
+  } else if (key == kKeyEnter || (key == kKeyF2 && traits.typing == ListTyping::kNone)) {
+    frame.OpenPopup(SelectionListPopup{traits.key, traits.entryId, value});
   } else if (OpensTypingEditor(traits, key)) {
     OpenTypingEditor(frame, traits, key);
   }

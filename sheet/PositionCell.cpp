@@ -82,7 +82,7 @@ KeyReply PositionCell::Key(int key, const GpsPosition& position) const {
   std::string text = Layout(position, kEditorDegreeSign);
   if (axis_ == PositionAxis::kLatitude) text.insert(0, 1, ' ');
   if (!position.IsSet()) std::replace(text.begin(), text.end(), '-', ' ');
-  return KeyReply::Popup(text, EditorType());
+  return KeyReply::GpsEditor(text, EditorType());
 }
 
 bool PositionCell::Commit(std::string_view text, GpsPosition& position) const {

@@ -17,5 +17,5 @@ bool TimeCell::Commit(std::string_view text, GpsStamp& stamp) const {
 
 KeyReply TimeCell::Key(int key, const GpsStamp& stamp) const {
   if (!OpensGpsEditor(key)) return KeyReply::None();
-  return KeyReply::Popup(ToLocal(stamp, utcOffset_).time ? Display(stamp) : "  :  :  ", kEditorType);
+  return KeyReply::GpsEditor(ToLocal(stamp, utcOffset_).time ? Display(stamp) : "  :  :  ", kEditorType);
 }

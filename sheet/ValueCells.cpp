@@ -22,8 +22,7 @@ bool ApplyKeyReply(ActiveCellFrame& frame, const KeyReply& reply) {
       frame.OpenEditor(reply.text, reply.selectionStart, reply.selectionLength, reply.maxLength);
       return false;
     case KeyReply::Action::kPopup:
-      if (!reply.text.empty()) frame.request.outputText = reply.text;
-      frame.result = kCellResultRefresh;
+      frame.OpenPopup(reply.popup);
       return false;
   }
   return false;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "sheet/PopupRequest.h"
 #include "text/ColorNames.h"
 
 class cmcCellObj;
@@ -144,6 +145,7 @@ class cmcCellCapsule {
   int32_t rangeHigh = 0;
   RepaintCallback repaint;
   EditorCallback editor;
+  PopupRequest popup;  // output: the pop-up the sheet opens at the cell after the action
 
   bool IsAction() const { return actionGrid != nullptr; }
   bool HasFlag(uint8_t bit) const { return (flags & bit) != 0; }

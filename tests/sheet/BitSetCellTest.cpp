@@ -44,8 +44,43 @@ TEST(BitSetCell, KeysToggleSetClearAndInvert) {
   }
 }
 
-TEST(BitSetCell, PickIsLimitedToItsFlagsAndBadRunsAreDefects) {
-  EXPECT_EQ(BitSetCell('A', 'J').Picked(0xFFFFFFFFu), 0x3FFu);
+TEST(BitSetCell, TheEditorShowsTheFlagsFromBit25DownAndItsPickKeepsOtherBits) {
+  struct Row {
+    const char* name;
+    char first;
+    char last;
+    int labelType;
+    int firstFlag;
+    int lastFlag;
+  };
+  const std::vector<Row> rows = {
+      {"banks A to J", 'A', 'J', 3, 1, 10},
+      {"letters from C", 'C', 'E', 3, 3, 5},
+      {"digits 1 to 0", '1', '0', 2, 1, 10},
+      {"digits from 0", '0', '3', 0, 0, 3},
+  };
+  for (const Row& row : rows) {
+    std::uint32_t bits = 0b101;
+    const KeyReply reply = BitSetCell(row.first, row.last).Key(kKeyEnter, bits);
+    const auto* editor = std::get_if<BitFieldPopup>(&reply.popup);
+    ASSERT_NE(editor, nullptr) << row.name;
+    EXPECT_EQ(editor->value, (1u << 25) | (1u << 23)) << row.name;
+    EXPECT_EQ(editor->labelType, row.labelType) << row.name;
+    EXPECT_EQ(editor->first, row.firstFlag) << row.name;
+    EXPECT_EQ(editor->last, row.lastFlag) << row.name;
+  }
+  const BitSetCell banks('A', 'J');
+  std::uint32_t bits = 0x400 | 0b1;  // bit 10 lies outside the cell's flags
+  EXPECT_TRUE(banks.Pick(std::to_string((1u << 24) | (1u << 16)), bits));
+  EXPECT_EQ(bits, 0x400u | 0b10u | (1u << 9));
+  EXPECT_FALSE(banks.Pick(std::to_string((1u << 24) | (1u << 16)), bits));
+  for (const char* bad : {"", "x", "12a", "-1", "99999999999"}) {
+    EXPECT_FALSE(banks.Pick(bad, bits)) << bad;
+  }
+  EXPECT_EQ(bits, 0x400u | 0b10u | (1u << 9));
+}
+
+TEST(BitSetCell, BadRunsAreDefects) {
   EXPECT_EQ(FatalMessageOf([] { BitSetCell('J', 'A'); }), "Invalid bit set cell.");
   EXPECT_EQ(FatalMessageOf([] { BitSetCell('A', '9'); }), "Invalid bit set cell.");
 }

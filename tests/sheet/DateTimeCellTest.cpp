@@ -135,8 +135,11 @@ TEST(DateTimeCell, KeysOpenTheGpsTextEditorInItsLayout) {
   };
   for (const Row& row : rows) {
     EXPECT_EQ(row.reply.action, row.action) << row.name;
-    EXPECT_EQ(row.reply.text, row.text) << row.name;
-    EXPECT_EQ(row.reply.editorType, row.editorType) << row.name;
+    const auto* editor = std::get_if<GpsTextPopup>(&row.reply.popup);
+    EXPECT_EQ(editor != nullptr, row.action == kPopup) << row.name;
+    if (editor == nullptr) continue;
+    EXPECT_EQ(editor->text, row.text) << row.name;
+    EXPECT_EQ(editor->editType, row.editorType) << row.name;
   }
 }
 

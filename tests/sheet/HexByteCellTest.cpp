@@ -28,7 +28,18 @@ TEST(HexByteCell, CommitAndDisplay) {
 }
 
 TEST(HexByteCell, EnterOpensTheBitFieldEditorAndDigitsTheInPlaceEditor) {
-  EXPECT_EQ(HexByteCell().Key(kKeyEnter, 0x58).action, KeyReply::Action::kPopup);
+  const KeyReply enter = HexByteCell().Key(kKeyEnter, 0xA5);
+  const auto* editor = std::get_if<BitFieldPopup>(&enter.popup);
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->value, 0xA5u << 18);
+  EXPECT_EQ(editor->labelType, 6);
+  EXPECT_EQ(editor->markStyle, 0);
+  EXPECT_EQ(editor->last - editor->first, 7);
+  std::uint8_t value = 0xA5;
+  EXPECT_TRUE(HexByteCell().Pick(std::to_string(0x3Cu << 18), value));
+  EXPECT_EQ(value, 0x3C);
+  EXPECT_FALSE(HexByteCell().Pick("3C", value));
+  EXPECT_EQ(value, 0x3C);
   const KeyReply typed = HexByteCell().Key('b', 0x58);
   EXPECT_EQ(typed.action, KeyReply::Action::kEdit);
   EXPECT_EQ(typed.text, "b");

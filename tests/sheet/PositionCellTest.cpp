@@ -201,11 +201,13 @@ TEST(PositionCell, KeysOpenTheGpsTextEditorAndItsTextReadsBack) {
     const PositionCell cell(row.axis, row.inSeconds, Display(true));
     const KeyReply reply = cell.Key('3', row.position);
     EXPECT_EQ(reply.action, KeyReply::Action::kPopup);
-    EXPECT_EQ(reply.text, row.text);
-    EXPECT_EQ(reply.editorType, row.editorType);
+    const auto* editor = std::get_if<GpsTextPopup>(&reply.popup);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text, row.text);
+    EXPECT_EQ(editor->editType, row.editorType);
     if (!row.position.IsSet()) continue;
     GpsPosition back{};
-    EXPECT_TRUE(cell.Commit(reply.text, back));
+    EXPECT_TRUE(cell.Commit(editor->text, back));
     EXPECT_EQ(cell.Display(back), cell.Display(row.position));
   }
   EXPECT_EQ(PositionCell(kLat, false, Display(false)).Key('-', kNotSet).action, KeyReply::Action::kNone);
