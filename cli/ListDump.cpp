@@ -1,6 +1,5 @@
 #include "cli/ListDump.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -13,6 +12,8 @@
 #include "memory/MemoryMap.h"
 #include "memory/SignalCodes.h"
 #include "memory/datCh.h"
+#include "sheet/GpsStamp.h"
+#include "sheet/ZeroPadded.h"
 #include "text/Codepage.h"
 
 namespace {
@@ -147,18 +148,25 @@ DumpEntry RepeaterEntry(const datCh& record) {
   };
 }
 
-// "2024-05-31" and "13:45:00" from the BCD bytes; null when they are not digits.
-DumpField BcdStamp(std::string_view key, const std::array<std::uint8_t, 3>& bytes, const char* format) {
-  const auto valid = [](std::uint8_t b) { return (b >> 4) <= 9 && (b & 0x0F) <= 9; };
-  if (!std::all_of(bytes.begin(), bytes.end(), valid)) return {key, "null", "-"};
-  char text[16];
-  std::snprintf(text, sizeof text, format, bytes[0], bytes[1], bytes[2]);
-  return {key, JsonString(text), text};
+// The stamp as stored (UTC), read through the codec the date and time cells use: a field that
+// is no real date or time of day (the undated marker 0x99 among them) is null.
+DumpField StampDate(const LocalStamp& stamp) {
+  if (!stamp.date) return {"date", "null", "-"};
+  const CalendarDate& d = *stamp.date;
+  const std::string text = ZeroPadded(d.year, 4) + '-' + ZeroPadded(d.month, 2) + '-' + ZeroPadded(d.day, 2);
+  return {"date", JsonString(text), text};
+}
+
+DumpField StampTime(const LocalStamp& stamp) {
+  if (!stamp.time) return {"time", "null", "-"};
+  const TimeOfDay& t = *stamp.time;
+  const std::string text = ZeroPadded(t.hour, 2) + ':' + ZeroPadded(t.minute, 2) + ':' + ZeroPadded(t.second, 2);
+  return {"time", JsonString(text), text};
 }
 
 DumpEntry GpsEntry(const datCh& record) {
   constexpr std::int32_t kAltitudeNotSet = 0x7FFFFFFF;
-  const auto& d = record.date;
+  const LocalStamp stamp = ToLocal(GpsStamp{record.date, record.time}, 0);
   return {
       Number("index", record.Index()),
       Number("group", record.group),
@@ -166,8 +174,8 @@ DumpEntry GpsEntry(const datCh& record) {
       Position("latitude", record.latitude),
       Position("longitude", record.longitude),
       record.altitude == kAltitudeNotSet ? DumpField{"altitude", "null", "-"} : Number("altitude", record.altitude),
-      BcdStamp("date", {d[2], d[1], d[0]}, "20%02x-%02x-%02x"),
-      BcdStamp("time", record.time, "%02x:%02x:%02x"),
+      StampDate(stamp),
+      StampTime(stamp),
   };
 }
 

@@ -181,7 +181,8 @@ constexpr std::string_view kDumpUsage =
     "  2 TSQL), repeater_tone, rpt1_use, position (0 none, 1 approximate, 2 exact),\n"
     "  latitude and longitude (\"35 41.123 N\" or null), utc_offset (minutes or null)\n"
     "gps: each used memory with index, group, name, latitude, longitude, altitude (tenths of\n"
-    "  a foot or null), date (\"2024-05-31\" or null), time (\"13:45:00\" or null)\n"
+    "  a foot or null), date (\"2024-05-31\") and time (\"13:45:00\") as stored, in UTC; null\n"
+    "  when the bytes are no real date or time of day (a memory without a stamp among them)\n"
     "broadcast: each used memory with index (100 x group + slot; AM from slot 50), band\n"
     "  (\"FM\", \"AM\"), group (0-25), frequency, name, skip (0, 1)\n";
 

@@ -8,17 +8,20 @@ using namespace MemoryMap;
 
 namespace {
 
-// The record number a list index names, or -1.
+// The record number a list index names, or -1. The FM list of a group ends at its FM count:
+// the slots after it hold the group's AM stations, which belong to the AM list alone.
 int RecordOfListIndex(const cmcEeprom& image, int kind, int index) {
   if (index < 0) return -1;
   const int group = BroadcastGroupOfIndex(index);
   const int amPosition = index - BroadcastListIndex(group, true, 0);
+  if (group >= kBroadcastGroupCount) return -1;
+  const int fmCount = BroadcastFmCount(image, group);
   if (kind == RecordKind::kBroadcastFm) {
     const int fmPosition = index - BroadcastListIndex(group, false, 0);
-    return amPosition < 0 ? BroadcastSlotRecord(image, group, fmPosition) : -1;
+    return fmPosition < fmCount ? BroadcastSlotRecord(image, group, fmPosition) : -1;
   }
-  if (amPosition < 0 || group >= kBroadcastGroupCount) return -1;
-  return BroadcastSlotRecord(image, group, BroadcastFmCount(image, group) + amPosition);
+  if (amPosition < 0) return -1;
+  return BroadcastSlotRecord(image, group, fmCount + amPosition);
 }
 
 Address RecordAddress(int record) { return kBroadcastMemories + kBroadcastRecordSize * record; }

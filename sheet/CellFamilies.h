@@ -24,6 +24,10 @@ void AnswerCallSheet(ActiveCellFrame& frame);
 void AnswerNameCell(ActiveCellFrame& frame);
 // Memory channel columns (memory channels, scan edges, call channels, bank sheets).
 void AnswerMemoryChannelCell(ActiveCellFrame& frame);
+// Broadcast radio columns of a group's FM or AM page.
+void AnswerBroadcastCell(ActiveCellFrame& frame);
+// GPS memory columns of a group's sheet.
+void AnswerGpsCell(ActiveCellFrame& frame);
 // The clone information sheet (CL_CloneInfo_ names): the radio's last information block.
 void AnswerCloneInfoCell(ActiveCellFrame& frame);
 // Identifiers whose behaviour is not built: "%d *Yet*" with the identifier's number.

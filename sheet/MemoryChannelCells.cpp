@@ -9,6 +9,7 @@
 #include "memory/SnapFrequency.h"
 #include "memory/indDestination.h"
 #include "sheet/CellFamilies.h"
+#include "sheet/ColumnCells.h"
 #include "sheet/ListCell.h"
 #include "sheet/NumberCell.h"
 #include "sheet/TextCell.h"
@@ -30,23 +31,6 @@ bool ToneModeIn(const datCh& r, std::initializer_list<int> modes) {
     if (r.toneMode == mode) return true;
   }
   return false;
-}
-
-// Fields that do not apply to the record's settings are drawn light grey.
-void Grey(ActiveCellFrame& frame, bool greyed) {
-  if (greyed) frame.request.fontColor = kClSilver;
-}
-
-// Marks of a used record: warning and error from the checks given.
-void MarkWhen(ActiveCellFrame& frame, bool fails, std::uint8_t bit, int32_t position = kMarkAutomatic) {
-  if (fails) frame.SetMark(bit, position);
-}
-
-bool UpdateListField(ActiveCellFrame& frame, const ListCellTraits& traits, std::uint8_t& field) {
-  int value = field;
-  if (!AnswerListCell(frame, traits, value)) return false;
-  field = static_cast<std::uint8_t>(value);
-  return true;
 }
 
 // Writes the changed record back; fields of a channel that is not in use are not stored.

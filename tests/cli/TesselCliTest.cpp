@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include "cli/CliDocument.h"
 #include "cli/TesselCli.h"
 #include "files/FilesTestSupport.h"
+#include "memory/MemoryMap.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
 #include "memory/datCh.h"
@@ -293,6 +295,64 @@ TEST(TesselCli, DumpGivesTheOtherListsWithTheirKeys) {
   for (const char* key : {"bank-names", "sub_name", "utc_offset", "altitude", "note"}) {
     EXPECT_NE(help.out.find(key), std::string::npos) << key;
   }
+}
+
+// GPS memories whose stamps are no real dates or times, and a broadcast group holding FM and
+// AM stations.
+std::string FileWithStampsAndStations(const TempFolder& folder) {
+  using namespace MemoryMap;
+  cmcEeprom document = Opened(NewFile(folder, "new.qmf", 0, 3), 0);
+  const std::array<std::array<std::uint8_t, 6>, 5> stamps{{
+      {0x99, 0x99, 0x99, 0x99, 0x99, 0x99},  // the new-memory marker
+      {0x31, 0x02, 0x24, 0x12, 0x00, 0x00},  // 2024-02-31
+      {0x29, 0x02, 0x23, 0x24, 0x00, 0x00},  // 2023-02-29, 24:00:00
+      {0x00, 0x00, 0x00, 0x23, 0x59, 0x59},  // 2000-00-00
+      {0x29, 0x02, 0x24, 0x00, 0x00, 0x00},  // a leap day at midnight
+  }};
+  for (int g = 0; g < kGpsGroupCount; ++g) document.SetByte(kGpsGroupStarts + g, g == 0 ? 0 : 0xFF);
+  for (int p = 0; p < kGpsMemoryCount; ++p) {
+    document.SetByte(kGpsOrder + p, static_cast<std::uint8_t>(p < 5 ? p : 0xFF));
+  }
+  for (int r = 0; r < 5; ++r) {
+    for (int i = 0; i < 6; ++i) document.SetByte(kGpsMemories + kGpsRecordSize * r + 8 + i, stamps[r][i]);
+  }
+  const std::array<std::uint32_t, 3> stations{76'500'000, 80'000'000, 1'000'000};
+  for (int r = 0; r < 3; ++r) {
+    for (int i = 0; i < 4; ++i) {
+      document.SetByte(kBroadcastMemories + kBroadcastRecordSize * r + i,
+                       static_cast<std::uint8_t>(stations[r] >> (24 - 8 * i)));
+    }
+    for (int i = 4; i < kBroadcastRecordSize; ++i)
+      document.SetByte(kBroadcastMemories + kBroadcastRecordSize * r + i, ' ');
+    document.SetByte(kBroadcastGroups + 100 + 2 * r, 0);
+    document.SetByte(kBroadcastGroups + 100 + 2 * r + 1, static_cast<std::uint8_t>(r));
+  }
+  document.SetByte(kBroadcastSkipBits, 0);
+  const DestinationSession session(0);
+  EXPECT_EQ(SaveCliDocument(document, folder.Path("stamps.qmf"), session, {3, true}, {}), 0);
+  return folder.Path("stamps.qmf");
+}
+
+TEST(TesselCli, DumpShowsNoDateForBytesThatAreNoDateAndEachStationOnce) {
+  TempFolder folder;
+  const std::string path = FileWithStampsAndStations(folder);
+  const CliRun gps = Cli({"dump", path, "--list", "gps"});
+  ASSERT_EQ(gps.status, 0) << gps.err;
+  std::vector<std::string> stamps;
+  std::istringstream lines(gps.out);
+  std::string line;
+  std::getline(lines, line);  // the keys
+  while (std::getline(lines, line)) {
+    const std::size_t time = line.rfind('\t');
+    stamps.push_back(line.substr(line.rfind('\t', time - 1) + 1));
+  }
+  EXPECT_EQ(stamps, (std::vector<std::string>{"-\t-", "-\t12:00:00", "-\t-", "-\t23:59:59", "2024-02-29\t00:00:00"}))
+      << gps.out;
+  EXPECT_EQ(Cli({"dump", path, "--list", "broadcast"}).out,
+            "index\tband\tgroup\tfrequency\tname\tskip\n"
+            "100\tFM\t1\t76500000\t\t0\n"
+            "101\tFM\t1\t80000000\t\t0\n"
+            "150\tAM\t1\t1000000\t\t0\n");
 }
 
 }  // namespace

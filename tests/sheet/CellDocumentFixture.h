@@ -96,6 +96,29 @@ class TestDocument final : public CellDocument {
   }
 };
 
+// Answers the list range query as an open list sheet does: its list number and entry count.
+class OpenListSheet {
+ public:
+  OpenListSheet(cmcEvMan& events, int list, int count) : events_(events), list_(list), count_(count) {
+    events_.Register(&OnEvent, this);
+  }
+  ~OpenListSheet() { events_.Unregister(&OnEvent, this); }
+  OpenListSheet(const OpenListSheet&) = delete;
+  OpenListSheet& operator=(const OpenListSheet&) = delete;
+
+  void SetCount(int count) { count_ = count; }
+
+ private:
+  static void OnEvent(void* user, const EventRecord& event) {
+    auto* self = static_cast<OpenListSheet*>(user);
+    if (event.code == EV_QueryListRange) self->events_.Answer(self->list_, self->count_);
+  }
+
+  cmcEvMan& events_;
+  int list_;
+  int count_;
+};
+
 // Requests through capsules, as a sheet, a menu or a list sends them.
 class CellRequests {
  public:
@@ -122,6 +145,27 @@ class CellRequests {
     request.inputKind = kInputCommitted;
     request.inputText = std::move(text);
     Act(request);
+    return request;
+  }
+
+  // What the cell's pop-up editor (GPS text editor, bit-field editor) hands back.
+  cmcCellCapsule EditorPick(unsigned category, unsigned cellId, int index, std::string text) {
+    cmcCellCapsule request = Make(category, cellId, index, {});
+    request.inputKind = kInputPicked;
+    request.inputText = std::move(text);
+    Act(request);
+    return request;
+  }
+
+  // The entry `entry` picked in the selection list the cell opened (entries of Flex0 unless
+  // told otherwise).
+  cmcCellCapsule ListPick(unsigned category, unsigned cellId, int index, int entry, unsigned entryId = Flex0) {
+    cmcCellCapsule picked = Make(kCategoryNone, entryId, entry, {});
+    cmcCellCapsule request = Make(category, cellId, index, {});
+    request.parent = &picked;
+    request.inputKind = kInputPicked;
+    Act(request);
+    request.parent = nullptr;
     return request;
   }
 

@@ -1,0 +1,112 @@
+#pragma once
+// A window started with a chosen destination for tests that use pages as a user does: open a
+// page through its tree node, read what a cell shows, type into a cell and press Enter.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTreeWidget>
+#include <optional>
+#include <string>
+
+#include "MainTestSupport.h"
+#include "memory/datCh.h"
+#include "sheet/SheetCursor.h"
+#include "text/CellIds.h"
+#include "ui/InPlaceEditor.h"
+#include "ui/cuiGrid.h"
+#include "ui/cuiSheet.h"
+#include "ui/cuiTree.h"
+
+class PageWindowTest : public ::testing::Test {
+ protected:
+  explicit PageWindowTest(int destination = 2) : destination_(destination) {}
+
+  void SetUp() override { StartWithDestination(run_, destination_); }
+  void TearDown() override {
+    run_->Messages().answers.push_back(kAnswerNo);  // leave the edited document unsaved
+    run_.reset();
+  }
+
+  indMain& Main() { return run_->Controller(); }
+  cuiSheet& Sheet() { return *Main().CurrentSheet(); }
+  cmcEeprom& Image() { return Main().Doc().CurrentImage(); }
+
+  // Selects the tree node of a sheet name as a click would and waits for its page.
+  void OpenNode(const std::string& sheetName) {
+    cuiTree& tree = *Main().Tree();
+    QTreeWidgetItem* node = tree.FindBySheetName(sheetName);
+    ASSERT_NE(node, nullptr) << sheetName;
+    tree.Widget().setCurrentItem(node);
+    ASSERT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr && Sheet().Layout().GetName() == sheetName; }))
+        << sheetName;
+  }
+
+  // The text the window's cell behaviour gives the cell in the first list or block row.
+  std::string Shown(unsigned cellId, int row) {
+    const CellPosition cell = CellIn(cellId, row);
+    cmcCellCapsule request;
+    Sheet().PrepareRequest(cell.column, cell.row, request);
+    Main().CellBehaviour()(request, kCellQuery);
+    return request.outputText;
+  }
+
+  CellPosition CellIn(unsigned cellId, int row) {
+    for (int column = 0; column < Sheet().Layout().ColumnCount(); ++column) {
+      if (Sheet().Layout().GetCell(column, row).cellId == cellId) return {column, row};
+    }
+    ADD_FAILURE() << CellIdName(cellId) << " not in row " << row;
+    return {0, row};
+  }
+
+  int FirstDataRow() { return Sheet().Layout().FixedRowCount(); }
+
+  static void Press(QWidget& target, int key, const QString& text = {}) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&target, &event);
+  }
+
+  // Selects the cell, types the text (the first character opens the editor) and presses Enter.
+  void Type(CellPosition cell, const QString& text) {
+    Sheet().Grid().TrySelectCell(cell.column, cell.row);
+    for (const QChar c : text) {
+      auto* editor = Sheet().Grid().viewport()->findChild<InPlaceEditor*>();
+      const bool open = editor != nullptr && Sheet().EditorVisible();
+      Press(open ? static_cast<QWidget&>(*editor) : static_cast<QWidget&>(Sheet().Grid()), c.toUpper().unicode(),
+            QString(c));
+    }
+    ASSERT_TRUE(Sheet().EditorVisible());
+    Press(*Sheet().Grid().viewport()->findChild<InPlaceEditor*>(), Qt::Key_Return, QStringLiteral("\r"));
+  }
+
+  datCh Channel(int index) {
+    datCh record(Image());
+    record.Load(RecordKind::kChannel, index);
+    return record;
+  }
+
+  QString TitleShown() {
+    for (QLabel* label : Sheet().findChildren<QLabel*>()) {
+      if (!label->text().isEmpty()) return label->text();
+    }
+    return {};
+  }
+
+  QAction* ViewAction(const QString& menuText, const QString& entryText) {
+    for (QAction* top : Main().MainWindow()->menuBar()->actions()) {
+      if (top->menu() == nullptr || !top->text().remove(u'&').startsWith(u"View")) continue;
+      for (QAction* entry : top->menu()->actions()) {
+        if (entry->menu() == nullptr || entry->text().remove(u'&') != menuText) continue;
+        for (QAction* item : entry->menu()->actions()) {
+          if (item->text().remove(u'&').startsWith(entryText)) return item;
+        }
+      }
+    }
+    return nullptr;
+  }
+
+  const int destination_;
+  std::optional<ProgramRun> run_;
+};
