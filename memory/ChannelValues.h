@@ -27,6 +27,7 @@ inline constexpr std::uint8_t kLastDefined = 11;  // TONE(T)/TSQL(R)
 }  // namespace ToneMode
 
 inline constexpr std::uint8_t kDuplexOff = 0;
+inline constexpr std::uint8_t kDuplexMinus = 1;
 
 // 88.5 Hz in the 50-tone table: the tone of every new channel and repeater entry.
 inline constexpr std::uint8_t kDefaultToneIndex = 8;

@@ -24,6 +24,8 @@ void AnswerCallSheet(ActiveCellFrame& frame);
 void AnswerNameCell(ActiveCellFrame& frame);
 // Memory channel columns (memory channels, scan edges, call channels, bank sheets).
 void AnswerMemoryChannelCell(ActiveCellFrame& frame);
+// Repeater list columns of a group's sheet (the service columns show nothing).
+void AnswerRepeaterCell(ActiveCellFrame& frame);
 // Broadcast radio columns of a group's FM or AM page.
 void AnswerBroadcastCell(ActiveCellFrame& frame);
 // GPS memory columns of a group's sheet.

@@ -42,6 +42,7 @@ constexpr std::array kFamilies{
     Family{CL_You_Callsign_ChNo, CL_You_Callsign_ChNo, &AnswerListNumber},
     Family{CL_Group_Name, CL_Group_Name, &AnswerNameCell},
     Family{CL_Repeater_List_ChNo, CL_Repeater_List_ChNo, &AnswerListNumber},
+    Family{CL_Repeater_List_Type, CL_Repeater_List_Debug_GwIndex, &AnswerRepeaterCell},
 };
 
 FamilyBehaviour BehaviourOf(unsigned cellId) {

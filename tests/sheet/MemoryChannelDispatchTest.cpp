@@ -285,8 +285,8 @@ TEST_F(MemoryChannelDispatch, UnknownCategoryIsFatal) {
 }
 
 TEST_F(MemoryChannelDispatch, IdentifierWithoutBehaviourShowsItsNumber) {
-  EXPECT_EQ(requests.Query(kCategoryNone, CL_Repeater_List_Name, 0).outputText,
-            std::to_string(CL_Repeater_List_Name) + " *Yet*");
+  EXPECT_EQ(requests.Query(kCategoryNone, CL_You_Callsign_Cell_ChNo, 0).outputText,
+            std::to_string(CL_You_Callsign_Cell_ChNo) + " *Yet*");
 }
 
 }  // namespace

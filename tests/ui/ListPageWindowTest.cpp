@@ -7,6 +7,7 @@
 #include "memory/BroadcastList.h"
 #include "memory/ImageFields.h"
 #include "memory/MemoryMap.h"
+#include "memory/RepeaterList.h"
 
 namespace {
 
@@ -76,6 +77,19 @@ TEST_F(ListPageWindowTest, RadioPagesShowEachStationInItsBandOnly) {
   Type(CellIn(CL_Radio_Name, first), QStringLiteral("Talk"));
   EXPECT_EQ(Record(RecordKind::kBroadcastAm, 150).name, MakeFixedText<16>("Talk"));
   EXPECT_EQ(Record(RecordKind::kBroadcastFm, 100).name, MakeFixedText<16>("Station"));
+}
+
+TEST_F(ListPageWindowTest, RepeaterPageEditsTheEntriesOfItsGroup) {
+  SetGroupCount(Image(), 0, 1);
+  SetGroupCount(Image(), 1, 2);
+  OpenNode("[St_RptList]GI_Sheet_RepeaterList,164,RptCH  1");
+  const int first = Sheet().Layout().FirstListRow();
+  Type(CellIn(CL_Repeater_List_Name, first + 1), QStringLiteral("Hilltop"));
+  EXPECT_EQ(Record(RecordKind::kRepeater, 2).name, MakeFixedText<16>("Hilltop")) << "group 2 starts at entry 1";
+  Type(CellIn(CL_Repeater_List_Freq, first + 1), QStringLiteral("439.01"));
+  EXPECT_EQ(Record(RecordKind::kRepeater, 2).frequency, 439'010'000u);
+  EXPECT_EQ(Shown(CL_Repeater_List_Freq, first + 1), " 439.010000");
+  EXPECT_NE(Record(RecordKind::kRepeater, 1).name, MakeFixedText<16>("Hilltop"));
 }
 
 }  // namespace
