@@ -8,6 +8,7 @@
 #include "memory/DefaultImages.h"
 #include "memory/PlainModelSettings.h"
 #include "memory/datCh.h"
+#include "memory/datClipCh.h"
 #include "memory/indDestination.h"
 #include "sheet/CellDocument.h"
 #include "shell/cmcRecent.h"
@@ -44,7 +45,7 @@ class PaintedDocument final : public CellDocument {
   void OpenSheet(const std::string&) override {}
   bool MainWindowEnabled() const override { return true; }
   bool CurrentSheetPrintable() const override { return true; }
-  bool ClipboardAccepts(int) const override { return false; }
+  datClipCh& Clipboard() override { return clipboard; }
   bool ConfirmLanguageChange() override { return false; }
   void ShowNoFreeChannel() override {}
 
@@ -53,6 +54,7 @@ class PaintedDocument final : public CellDocument {
   cmcEeprom defaults;
   EnvironSettings settings;
   cmcRecent recent{10};
+  datClipCh clipboard;
 
  private:
   void FillChannels() {

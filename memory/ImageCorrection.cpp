@@ -2,6 +2,7 @@
 
 #include "memory/BroadcastList.h"
 #include "memory/ImageFields.h"
+#include "memory/ListEntries.h"
 #include "memory/MemoryMap.h"
 #include "memory/RecordChecks.h"
 #include "memory/RepeaterList.h"
@@ -39,25 +40,6 @@ void CorrectChannels(cmcEeprom& image, const cmcEeprom& defaults) {
   }
 }
 
-// Entries p+1 to last move up one; last takes templateKind's new entry.
-void ShiftUp(cmcEeprom& image, int kind, int templateKind, int position, int last) {
-  datCh record(image);
-  for (int index = position; index < last; ++index) {
-    record.Load(kind, index + 1);
-    record.Store(kind, index);
-  }
-  record.Load(templateKind, last);
-  record.Store(kind, last);
-}
-
-void RemoveBroadcastSlot(cmcEeprom& image, int group, int slot) {
-  for (int s = slot; s + 1 < kBroadcastGroupSlots; ++s) {
-    const int next = BroadcastSlotRecord(image, group, s + 1);
-    SetBroadcastSlotRecord(image, group, s, next < 0 ? kNone16 : static_cast<std::uint16_t>(next));
-  }
-  SetBroadcastSlotRecord(image, group, kBroadcastGroupSlots - 1, kNone16);
-}
-
 // One list of a group, from its last entry to its first; the AM list follows the FM one.
 bool CorrectBroadcastList(cmcEeprom& image, int group, int kind) {
   const bool am = kind == RecordKind::kBroadcastAm;
@@ -86,18 +68,6 @@ bool CorrectBroadcasts(cmcEeprom& image) {
     removed |= CorrectBroadcastList(image, group, RecordKind::kBroadcastAm);
   }
   return removed;
-}
-
-void RemoveRepeater(cmcEeprom& image, int position) {
-  const int group = GroupOf(image, position);
-  ShiftUp(image, RecordKind::kRepeater, RecordKind::kNewRepeater, position, kRepeaterCount - 1);
-  SetGroupCount(image, group, GroupCount(image, group) - 1);
-  const std::uint16_t remembered = ReadU16(image, kRememberedRepeater);
-  if (remembered == position) {
-    WriteU16(image, kRememberedRepeater, kNone16);
-  } else if (remembered != kNone16 && remembered > position && remembered < kRepeaterCount) {
-    WriteU16(image, kRememberedRepeater, static_cast<std::uint16_t>(remembered - 1));
-  }
 }
 
 // A repeater without a valid call sign is removed, or loses its call sign where the entry
@@ -135,8 +105,7 @@ bool CorrectYourCalls(cmcEeprom& image) {
   for (int position = YourCallCount(image); position-- > 0;) {
     record.Load(RecordKind::kYourCall, position);
     if (!CheckYourCall(record)) continue;
-    ShiftUp(image, RecordKind::kYourCall, RecordKind::kNewYourCall, position, kYourCallCount - 1);
-    SetYourCallCount(image, YourCallCount(image) - 1);
+    RemoveYourCall(image, position);
     removed = true;
   }
   return removed;

@@ -3,9 +3,8 @@
 // what the record checks of the current destination reject is replaced, blanked or removed,
 // so that the radio never receives a setting it refuses.
 //
-// Removing a list entry moves the later entries up one position and gives the freed last
-// position the list's new-entry template, keeping the list's counts and the remembered
-// repeater position in step.
+// A rejected list entry is removed the way a user's Delete removes it (ListEntries.h): the
+// later entries move up, and the list's counts and the references into it stay in step.
 #include "memory/cmcEeprom.h"
 
 // image is a generation-3, unpacked document; defaults the defaults image of the current

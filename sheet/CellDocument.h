@@ -13,6 +13,7 @@ class cmcEeprom;
 class cmcEvMan;
 class cmcGTex;
 class cmcRecent;
+class datClipCh;
 
 class CellDocument {
  public:
@@ -61,8 +62,8 @@ class CellDocument {
   virtual void OpenSheet(const std::string& name) = 0;
   virtual bool MainWindowEnabled() const = 0;
   virtual bool CurrentSheetPrintable() const = 0;
-  // Whether the channel clipboard holds records that a list of this kind takes.
-  virtual bool ClipboardAccepts(int listKind) const = 0;
+  // The channel clipboard that Copy and Paste share, program-wide.
+  virtual datClipCh& Clipboard() = 0;
 
   // Questions and notices, worded by the text database. ConfirmLanguageChange asks
   // "GI_Mess_Language_Change" (OK and Cancel, Cancel the default) and answers OK;

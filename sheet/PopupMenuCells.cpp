@@ -3,7 +3,9 @@
 // the command of an action on the current cell.
 #include "memory/ImageFields.h"
 #include "memory/MemoryMap.h"
+#include "memory/datClipCh.h"
 #include "sheet/CellFamilies.h"
+#include "sheet/ListOperations.h"
 #include "sheet/TreeNodes.h"
 #include "shell/EventCodes.h"
 #include "text/cmcCellObj.h"
@@ -19,51 +21,10 @@ constexpr MemoryMap::Address kHomeVfo = MemoryMap::kSettings + 127;
 constexpr MemoryMap::Address kHomeMemory = MemoryMap::kSettings + 131;
 constexpr MemoryMap::Address kHomeDr = MemoryMap::kSettings + 133;
 
-struct IndexRange {
-  int low;
-  int high;
-  bool Contains(int i) const { return i >= low && i <= high; }
-};
-
-// The indexes a list operation may address for the loaded kind.
-IndexRange KindRange(const ActiveCellFrame& frame) {
-  switch (frame.listKind) {
-    case RecordKind::kChannel:
-      return {0, MemoryMap::kChannelIndexCount - 1};
-    case RecordKind::kBankView:
-      return {0, MemoryMap::kBankChannelCount - 1};
-    case RecordKind::kScanLink:
-      return {0, MemoryMap::kScanLinkCount * MemoryMap::kScanLinkRows - 1};
-    case RecordKind::kReceivedCall:
-      return {0, MemoryMap::kReceivedCallCount - 1};
-    case RecordKind::kHistoryFrom:
-      return {0, MemoryMap::kHistoryFromCount - 1};
-    case RecordKind::kHistoryFromAnalog:
-      return {0, MemoryMap::kHistoryFromAnalogCount - 1};
-    case RecordKind::kHistoryTo:
-      return {0, MemoryMap::kHistoryToCount - 1};
-    case RecordKind::kHistoryReflector:
-      return {0, MemoryMap::kHistoryReflectorCount - 1};
-    default:
-      return {frame.range.first, frame.range.last};
-  }
-}
-
-// The first and last index of the block of memory channels, scan edges or call channels.
-IndexRange ChannelBlock(int index) {
-  using namespace MemoryMap;
-  if (index < kFirstScanEdgeIndex) {
-    const int first = index / kMemoryBlockSize * kMemoryBlockSize;
-    return {first, first + kMemoryBlockSize - 1};
-  }
-  if (index < kFirstCallChannelIndex) return {kFirstScanEdgeIndex, kFirstCallChannelIndex - 1};
-  return {kFirstCallChannelIndex, kChannelIndexCount - 1};
-}
-
 // CarryUp (towards the first row) or CarryDown: disabled on the end row of the block.
 bool CarryDisabled(const ActiveCellFrame& frame, bool up) {
   const int i = frame.index;
-  const auto atEnd = [up, i](IndexRange block) { return i == (up ? block.low : block.high); };
+  const auto atEnd = [up, i](IndexBlock block) { return i == (up ? block.low : block.high); };
   switch (frame.listKind) {
     case RecordKind::kChannel:
       return atEnd(ChannelBlock(i));
@@ -94,7 +55,7 @@ bool RepeaterSetDisabled(const ActiveCellFrame& frame) {
 bool InOwnRange(const ActiveCellFrame& frame) { return KindRange(frame).Contains(frame.index) && !frame.newEntryRow; }
 
 bool PasteDisabled(const ActiveCellFrame& frame) {
-  if (!frame.document.ClipboardAccepts(frame.listKind)) return true;
+  if (!frame.document.Clipboard().Accepts(frame.listKind)) return true;
   if (frame.newEntryRow) return true;
   return frame.listKind != RecordKind::kNone && !KindRange(frame).Contains(frame.index);
 }
@@ -153,8 +114,9 @@ void ToggleColumnGroup(ActiveCellFrame& frame, unsigned command) {
   frame.Send(EV_ViewChanged);
 }
 
-// List operations, the call-sign picker and help are not offered by this behaviour yet.
+// The call-sign picker and help are not offered by this behaviour yet.
 void RunCommand(ActiveCellFrame& frame, unsigned command) {
+  if (RunListOperation(frame, command)) return;
   if (IsColumnGroupEntry(command)) return ToggleColumnGroup(frame, command);
   if (command == CL_PMenu_RptUseFromAllNo || command == CL_PMenu_RptUseFromAllYes) {
     return SetRepeaterUse(frame, command == CL_PMenu_RptUseFromAllYes);

@@ -275,14 +275,17 @@ void CloneCommands::ApplyRadioInfo(std::intptr_t flags) {
 
 // OK takes the radio's destination; unless the document is kept as it is, unsaved changes
 // may be saved first, and the document becomes untitled (it no longer matches its file).
+// Rows on the clipboard were copied under the old destination's band rules: they go.
 bool CloneCommands::AskModelChange(bool keepDocument) {
   if (Ask("GI_AppMess_ChangeModel", MessageButtons::OkCancel, MessageIcon::Warning, kAnswerCancel) != kAnswerOk) {
     return false;
   }
-  if (keepDocument) return true;
-  if (documents_.AskSaveChanges(false) == kAnswerCancel) return false;
-  if (!document_.FileName().empty() || document_.IsModified()) document_.MarkModified();
-  document_.SetFileName("");
+  if (!keepDocument) {
+    if (documents_.AskSaveChanges(false) == kAnswerCancel) return false;
+    if (!document_.FileName().empty() || document_.IsModified()) document_.MarkModified();
+    document_.SetFileName("");
+  }
+  document_.Clipboard().Clear();
   return true;
 }
 

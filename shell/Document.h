@@ -14,6 +14,7 @@
 
 #include "files/DocumentFile.h"
 #include "memory/cmcEeprom.h"
+#include "memory/datClipCh.h"
 
 class cmcGTex;
 
@@ -76,6 +77,10 @@ class Document {
   // The information block of the radio's last information reply that passed its check;
   // empty before the first.
   std::span<const std::uint8_t> CloneInformation() const { return cloneInformation_; }
+  // The channel clipboard of Copy and Paste. It lives beside the document because the
+  // commands that give the document another destination empty it: records copied under one
+  // destination's band rules are not pasted under another's.
+  datClipCh& Clipboard() { return clipboard_; }
   void SetCloneInformation(std::span<const std::uint8_t> block) {
     cloneInformation_.assign(block.begin(), block.end());
   }
@@ -94,4 +99,5 @@ class Document {
   int generation_ = 3;
   std::vector<std::uint8_t> cloneInformation_;
   std::function<void()> titleChanged_;
+  datClipCh clipboard_;
 };

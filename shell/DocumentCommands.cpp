@@ -135,6 +135,7 @@ int DocumentCommands::OpenFile(const std::string& name) {
     if (answer == kAnswerCancel) return 1;
     if (answer == kAnswerYes) {
       AdoptFileDestination(opened.destination);
+      document_.Clipboard().Clear();
     } else {
       keepsFile = false;
     }

@@ -64,9 +64,6 @@ bool MainCellDocument::CurrentSheetPrintable() const {
   return main_.CurrentSheet() != nullptr && main_.CurrentSheet()->IsPrintable();
 }
 
-// There is no channel clipboard yet: nothing can be pasted.
-bool MainCellDocument::ClipboardAccepts(int) const { return false; }
-
 void MainCellDocument::ShowNoFreeChannel() {
   cmcGTex& texts = services_.texts;
   ShowProgramMessage(texts.GetValueText("GI_AppMess_BankChErr_NoChSpace"), texts.GetLine("GI_Sys_AppTitle", 0),

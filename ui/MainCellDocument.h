@@ -29,7 +29,7 @@ class MainCellDocument final : public CellDocument {
   void OpenSheet(const std::string& name) override { main_.OpenSheet(name); }
   bool MainWindowEnabled() const override;
   bool CurrentSheetPrintable() const override;
-  bool ClipboardAccepts(int listKind) const override;
+  datClipCh& Clipboard() override { return main_.Doc().Clipboard(); }
   bool ConfirmLanguageChange() override { return main_.ConfirmLanguageChange(); }
   void ShowNoFreeChannel() override;
 

@@ -13,6 +13,7 @@
 #include "memory/DestinationTestSupport.h"
 #include "memory/cmcEeprom.h"
 #include "memory/datCh.h"
+#include "memory/datClipCh.h"
 #include "platform/ManualTiming.h"
 #include "sheet/CellDocument.h"
 #include "sheet/indActiveCell.h"
@@ -56,7 +57,7 @@ class TestDocument final : public CellDocument {
   void OpenSheet(const std::string& name) override { openedSheets.push_back(name); }
   bool MainWindowEnabled() const override { return true; }
   bool CurrentSheetPrintable() const override { return printable; }
-  bool ClipboardAccepts(int) const override { return false; }
+  datClipCh& Clipboard() override { return clipboard; }
   bool ConfirmLanguageChange() override {
     ++languageQuestions;
     return languageAnswer;
@@ -77,6 +78,7 @@ class TestDocument final : public CellDocument {
   cmcEeprom image;
   EnvironSettings settings;
   cmcRecent recent{10};
+  datClipCh clipboard;
   std::string currentFolder;
   std::int32_t columnCutMask = 127;
   bool printable = true;

@@ -184,9 +184,11 @@ TEST_F(CloneSessionTest, ARadioOfAnotherDestinationAsksAndCancelLeavesEverything
                                          Main().Doc().CurrentImage().Bytes().end());
   const EnvironSettings settingsBefore = Settings();
 
+  Main().Doc().Clipboard().Copy(Main().Doc().CurrentImage(), RecordKind::kChannel, 0, 1);
   Messages().answers = {kAnswerCancel};
   Clone().CloneRead();
   ASSERT_TRUE(RunChain());
+  EXPECT_TRUE(Main().Doc().Clipboard().Accepts(RecordKind::kChannel));
 
   ASSERT_EQ(Messages().asked.size(), 1u);
   EXPECT_EQ(Messages().asked[0].text, Text("GI_AppMess_ChangeModel"));
@@ -197,6 +199,20 @@ TEST_F(CloneSessionTest, ARadioOfAnotherDestinationAsksAndCancelLeavesEverything
   EXPECT_TRUE(std::ranges::equal(Main().Doc().CurrentImage().Bytes(), before));
   EXPECT_EQ(radioSessions_, std::vector{RadioSimSession::Kind::Info});
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+// Rows copied under one destination's band rules are not pasted under another's.
+TEST_F(CloneSessionTest, TakingARadiosOtherDestinationEmptiesTheClipboard) {
+  StartWindow(kRadioDestination);
+  Serve(kOtherDestination);
+  Main().Doc().Clipboard().Copy(Main().Doc().CurrentImage(), RecordKind::kChannel, 0, 1);
+  Messages().answers = {kAnswerOk};
+  Clone().CloneRead();
+  ASSERT_TRUE(RunChain());
+  ASSERT_FALSE(Messages().asked.empty());
+  EXPECT_EQ(Messages().asked[0].text, Text("GI_AppMess_ChangeModel"));
+  EXPECT_EQ(Settings().destinationCode, kOtherDestination);
+  EXPECT_TRUE(Main().Doc().Clipboard().IsEmpty());
 }
 
 TEST_F(CloneSessionTest, ACablePulledDuringTheReadShowsTheCloneErrorAndLeavesTheDocument) {

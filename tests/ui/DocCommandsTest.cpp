@@ -289,18 +289,21 @@ TEST_F(DocCommandsTest, TakingOverAFilesDestinationEndsTheNoDestinationNote) {
     std::deque<std::int32_t> answers;  // the last to whether the file's destination is taken
     int destination;
     QString status;
+    bool clipboardKept;  // copied rows are pasted only under the destination they were copied in
   } cases[] = {
-      {"kept", {kAnswerNo}, DocumentFile::kNoDestination, note},
+      {"kept", {kAnswerNo}, DocumentFile::kNoDestination, note, true},
       // The kept file became an untitled, changed document: its changes are not saved first.
-      {"taken over", {kAnswerNo, kAnswerYes}, kFileDestination, QString()},
+      {"taken over", {kAnswerNo, kAnswerYes}, kFileDestination, QString(), false},
   };
   const EnvironSettings& settings = run.Process().Environ().settings;
   EXPECT_EQ(Main().MainWindow()->StatusText(), note) << "at start";
   for (const auto& c : cases) {
     Asked().clear();
     Answers() = c.answers;
+    Main().Doc().Clipboard().Copy(Main().Doc().CurrentImage(), RecordKind::kChannel, 0, 2);
     dialogs.answers.push_back({true, path, 0});
     Trigger(Main(), CL_Menu_File_Open);
+    EXPECT_EQ(Main().Doc().Clipboard().Accepts(RecordKind::kChannel), c.clipboardKept) << c.what;
     ASSERT_EQ(Asked().size(), c.answers.size()) << c.what;
     EXPECT_EQ(Asked().back().text, Text("GI_AppMess_ChangeModel_QMF")) << c.what;
     EXPECT_EQ(settings.destinationCode, c.destination) << c.what;
