@@ -41,7 +41,11 @@ void DecodeBroadcast(datCh& r, const cmcEeprom& image, int kind, int index) {
 
 void EncodeBroadcast(const datCh& r, cmcEeprom& image, int kind, int index) {
   const int record = RecordOfListIndex(image, kind, index);
-  if (record < 0) return;
+  if (record >= 0) EncodeBroadcastRecord(r, image, record);
+}
+
+void EncodeBroadcastRecord(const datCh& r, cmcEeprom& image, int record) {
+  if (record < 0 || record >= kBroadcastMemoryCount) return;
   WriteU32(image, RecordAddress(record), r.frequency);
   WriteText(image, RecordAddress(record) + 4, r.name);
   WriteBit(image, kBroadcastSkipBits, record, r.skip != 0);

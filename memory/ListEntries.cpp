@@ -8,6 +8,7 @@
 #include "memory/ListBlocks.h"
 #include "memory/ListReferences.h"
 #include "memory/MemoryMap.h"
+#include "memory/RecordCodecs.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
 #include "memory/datCh.h"
@@ -190,8 +191,7 @@ bool InsertBroadcast(cmcEeprom& image, int group, bool am, int position) {
   datCh fresh(image);
   fresh.Load(am ? RecordKind::kNewBroadcastAm : RecordKind::kNewBroadcastFm, 0);
   fresh.frequency = am ? kNewAmBroadcastFrequency : kNewFmBroadcastFrequency;
-  // The FM list addresses slots directly, whatever band the record's old bytes name.
-  fresh.Store(RecordKind::kBroadcastFm, BroadcastListIndex(group, false, slot));
+  EncodeBroadcastRecord(fresh, image, record);
   return true;
 }
 

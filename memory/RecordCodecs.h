@@ -28,6 +28,8 @@ void DecodeNewGps(datCh& record, const cmcEeprom& image, int index, bool stampNo
 
 void DecodeBroadcast(datCh& record, const cmcEeprom& image, int kind, int index);
 void EncodeBroadcast(const datCh& record, cmcEeprom& image, int kind, int index);
+// The memory record itself, whichever list shows it.
+void EncodeBroadcastRecord(const datCh& record, cmcEeprom& image, int memory);
 void DecodeNewBroadcast(datCh& record, const cmcEeprom& image, int kind);
 
 void DecodeReceivedCall(datCh& record, const cmcEeprom& image, int index);
