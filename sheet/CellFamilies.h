@@ -24,6 +24,18 @@ void AnswerCallSheet(ActiveCellFrame& frame);
 void AnswerNameCell(ActiveCellFrame& frame);
 // Memory channel columns (memory channels, scan edges, call channels, bank sheets).
 void AnswerMemoryChannelCell(ActiveCellFrame& frame);
+// The frequencies of a scan edge pair beside its name.
+void AnswerScanEdgeFrequency(ActiveCellFrame& frame);
+// The program scan link pages: member pairs, their names and edges, and the "Add" row.
+void AnswerScanLinkCell(ActiveCellFrame& frame);
+// The your-call-sign list's name and call sign columns.
+void AnswerYourCallCell(ActiveCellFrame& frame);
+// Transmit messages and own call signs, each with the row in use.
+void AnswerStationCell(ActiveCellFrame& frame);
+// DTMF memories with the one in use, and the DTMF speed.
+void AnswerDtmfCell(ActiveCellFrame& frame);
+// The received call record and the transmit histories, read-only.
+void AnswerCallRecordCell(ActiveCellFrame& frame);
 // Repeater list columns of a group's sheet (the service columns show nothing).
 void AnswerRepeaterCell(ActiveCellFrame& frame);
 // Broadcast radio columns of a group's FM or AM page.
