@@ -13,6 +13,7 @@
 #include "sheet/CellDocument.h"
 #include "shell/cmcRecent.h"
 #include "text/ApplicationTexts.h"
+#include "text/cmcFCache.h"
 
 class PaintedDocument final : public CellDocument {
  public:
@@ -35,6 +36,7 @@ class PaintedDocument final : public CellDocument {
   bool SystemLanguageJapanese() const override { return false; }
   int DateOrder() const override { return 0; }
   cmcGTex& Texts() override { return ApplicationTexts(); }
+  cmcFCache& ListCache() override { return listCache; }
   std::string VersionText() const override { return {}; }
   std::string YearText() const override { return {}; }
   cmcEvMan* Events() override { return nullptr; }
@@ -55,6 +57,7 @@ class PaintedDocument final : public CellDocument {
   EnvironSettings settings;
   cmcRecent recent{10};
   datClipCh clipboard;
+  cmcFCache listCache{ApplicationTexts()};
 
  private:
   void FillChannels() {

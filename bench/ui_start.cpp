@@ -61,7 +61,7 @@ void RemoveSettings() { std::filesystem::remove_all(SharedWorld().folder / "home
 QImage Painted(QWidget& window) { return window.grab().toImage(); }
 
 void BM_TesselStart(benchmark::State& state) {
-  World();
+  SharedWorld();
   QtTiming timing;
   for (auto _ : state) {
     auto process = std::make_unique<MainProcess>(std::vector<std::string>{"tessel"});
@@ -78,7 +78,7 @@ void BM_TesselStart(benchmark::State& state) {
 BENCHMARK(BM_TesselStart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MinimalTableWindowStart(benchmark::State& state) {
-  World();
+  SharedWorld();
   for (auto _ : state) {
     auto window = std::make_unique<QMainWindow>();
     window->setCentralWidget(new QTableWidget(kRows, kColumns));

@@ -11,6 +11,7 @@
 
 class cmcEeprom;
 class cmcEvMan;
+class cmcFCache;
 class cmcGTex;
 class cmcRecent;
 class datClipCh;
@@ -35,6 +36,8 @@ class CellDocument {
   // The date order of the locale: 0 yyyy/mm/dd, 1 mm/dd/yyyy, 2 dd/mm/yyyy.
   virtual int DateOrder() const = 0;
   virtual cmcGTex& Texts() = 0;
+  // The parsed selection lists of Texts().
+  virtual cmcFCache& ListCache() = 0;
   // The version and year texts the top page shows.
   virtual std::string VersionText() const = 0;
   virtual std::string YearText() const = 0;

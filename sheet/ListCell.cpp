@@ -6,34 +6,31 @@
 #include <cstdlib>
 #include <vector>
 
-#include "sheet/SelectionLists.h"
-#include "text/cmcGTex.h"
+#include "text/cmcFCache.h"
 
 namespace {
 
 constexpr int32_t kTypedNumberLength = 10;
 
-using Entries = std::vector<SelectionEntry>;
+using Entries = std::vector<FCacheItem>;
 
-Entries EntriesOf(ActiveCellFrame& frame, const ListCellTraits& traits) {
-  Entries entries;
-  for (const SelectionEntry& entry : SelectionListEntries(frame.document.Texts(), traits.key)) {
-    if (entry.cellId == traits.entryId) entries.push_back(entry);
-  }
-  return entries;
+// The entries in list order, the order Space and Backspace step in.
+const Entries& EntriesOf(ActiveCellFrame& frame, const ListCellTraits& traits) {
+  return frame.document.ListCache().Entry(traits.key, traits.entryId).listOrder;
 }
 
 // The place of value in the list; -1 when no entry stands for it.
 int PlaceOf(const Entries& entries, int value) {
   const auto found =
-      std::find_if(entries.begin(), entries.end(), [value](const SelectionEntry& e) { return e.index == value; });
+      std::find_if(entries.begin(), entries.end(), [value](const FCacheItem& e) { return e.index == value; });
   return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 
-std::string ShownText(const Entries& entries, const ListCellTraits& traits, int value) {
-  const int place = PlaceOf(entries, value);
-  if (place >= 0) return entries[static_cast<std::size_t>(place)].text;
-  return traits.entryId == Flex0 ? "error" : "";
+// A value without an entry shows "error" in the plain lists and nothing in the marked ones.
+std::string ShownText(ActiveCellFrame& frame, const ListCellTraits& traits, int value) {
+  const std::string_view text = frame.document.ListCache().GetText(traits.key, traits.entryId, value);
+  if (traits.entryId == Flex0 || PlaceOf(EntriesOf(frame, traits), value) >= 0) return std::string(text);
+  return {};
 }
 
 int Stepped(const Entries& entries, int value, bool forward) {
@@ -61,7 +58,7 @@ int NearestNumberEntry(const Entries& entries, const std::string& typed, int val
   if (end == text) return value;
   int best = value;
   double bestDistance = INFINITY;
-  for (const SelectionEntry& entry : entries) {
+  for (const FCacheItem& entry : entries) {
     const double distance = std::fabs(std::strtod(entry.text.c_str(), nullptr) - wanted);
     if (distance < bestDistance) {
       bestDistance = distance;
@@ -79,7 +76,7 @@ std::string UpperCase(std::string text) {
 int PrefixEntry(const Entries& entries, const std::string& typed, int value) {
   const std::string wanted = UpperCase(typed);
   if (wanted.empty()) return value;
-  for (const SelectionEntry& entry : entries) {
+  for (const FCacheItem& entry : entries) {
     if (UpperCase(entry.text).rfind(wanted, 0) == 0) return entry.index;
   }
   return value;
@@ -120,8 +117,8 @@ bool PickedValue(const cmcCellCapsule& request, const ListCellTraits& traits, in
 }  // namespace
 
 bool AnswerListCell(ActiveCellFrame& frame, const ListCellTraits& traits, int& value) {
-  const Entries entries = EntriesOf(frame, traits);
-  frame.request.outputText = ShownText(entries, traits, value);
+  const Entries& entries = EntriesOf(frame, traits);
+  frame.request.outputText = ShownText(frame, traits, value);
   if (!frame.IsAction() || entries.empty()) return false;
   const int before = value;
   const int key = frame.Key();
@@ -137,6 +134,6 @@ bool AnswerListCell(ActiveCellFrame& frame, const ListCellTraits& traits, int& v
     OpenTypingEditor(frame, traits, key);
   }
   if (value == before) return false;
-  frame.request.outputText = ShownText(entries, traits, value);
+  frame.request.outputText = ShownText(frame, traits, value);
   return true;
 }

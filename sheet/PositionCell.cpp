@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "sheet/GpsEditorText.h"
 #include "sheet/MinuteParts.h"
 #include "sheet/ZeroPadded.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 // The GPS text editor's masks write the degree sign as byte 0xB0.
 constexpr char kEditorDegreeSign = '\xB0';
-constexpr std::size_t kEditorTextLength = 11;
 
 // Degrees, minutes and seconds with 60 seconds carried into the minute and 60 minutes into
 // the degree.
@@ -86,20 +86,12 @@ KeyReply PositionCell::Key(int key, const GpsPosition& position) const {
 }
 
 bool PositionCell::Commit(std::string_view text, GpsPosition& position) const {
-  if (text.size() < kEditorTextLength) return false;
-  const auto degrees = DigitsAt(text, 0, 3);
-  const auto minutes = DigitsAt(text, 4, 2);
-  const auto fraction = DigitsAt(text, 7, 2);
-  const char hemisphere = UpperCase(text[10]);
-  if (!degrees || !minutes || !fraction) return false;
-  const bool latitude = axis_ == PositionAxis::kLatitude;
-  const int limit = latitude ? 900000 : 1800000;
-  const bool validLetter =
-      latitude ? (hemisphere == 'N' || hemisphere == 'S') : (hemisphere == 'E' || hemisphere == 'W');
-  if (*degrees * 10000 + *minutes * 100 + *fraction > limit || !validLetter || *minutes >= 60 ||
-      *fraction >= (inSeconds_ ? 60 : 100)) {
-    return false;
-  }
+  if (CheckGpsEditorText(text, EditorType()) != GpsEditProblem::kNone) return false;
+  const std::string digits = GpsCellTextOf(text, EditorType());
+  const auto degrees = DigitsAt(digits, 0, 3);
+  const auto minutes = DigitsAt(digits, 4, 2);
+  const auto fraction = DigitsAt(digits, 7, 2);
+  const char hemisphere = UpperCase(digits[10]);
   const int fractionMilli = inSeconds_ ? MilliMinutesOfSeconds(*fraction) : *fraction * 10;
   position = {static_cast<std::uint8_t>(*degrees), static_cast<std::uint16_t>(*minutes * 1000 + fractionMilli),
               hemisphere};

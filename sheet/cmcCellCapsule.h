@@ -59,6 +59,7 @@ constexpr uint8_t kRequestCurrentCell = 1u << 0;
 constexpr uint8_t kRequestPrinting = 1u << 1;
 constexpr uint8_t kRequestWarningMark = 1u << 2;
 constexpr uint8_t kRequestErrorMark = 1u << 3;
+constexpr uint8_t kRequestCheckMark = 1u << 4;  // output: a check mark is drawn in the cell
 
 // Where a mark is drawn.
 constexpr int32_t kMarkAutomatic = 0;  // left edge for right-aligned cells, else after the text

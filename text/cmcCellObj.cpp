@@ -94,7 +94,8 @@ void ApplyCellReference(cmcCellObj& cell, std::string_view ref) {
     }
     ref.remove_prefix(close == kNotFound ? ref.size() : close + 1);
   }
-  cell.argument = !ref.empty() && ref.front() == ':' ? Unescape(ref.substr(1)) : std::string();
+  cell.hasArgument = !ref.empty() && ref.front() == ':';
+  cell.argument = cell.hasArgument ? Unescape(ref.substr(1)) : std::string();
 }
 
 // "@chN=v" or "@chN++"

@@ -49,6 +49,7 @@ class cmcCellObj {
   unsigned cellId = kCellIdNone;
   int32_t index = 0;
   std::string argument;
+  bool hasArgument = false;  // "%id:" names an empty argument, which differs from none
   int32_t imageIndex = -1;
   uint8_t format = 0;
   uint8_t behaviour = 0;

@@ -19,7 +19,8 @@ FCacheEntry cmcFCache::Build(std::string_view listKey, unsigned cellId) {
       cmcCellObj cell;
       rest = ParseCellDefinition(cell, rest, &variables, nullptr);
       if (cell.cellId != cellId) continue;
-      entry.byIndex.push_back({line, column, cell.index, cell.argument.empty() ? cell.caption : cell.argument});
+      const std::string& caption = GetCaption(cell);
+      entry.byIndex.push_back({line, column, cell.index, cell.hasArgument ? cell.argument : caption, caption});
     }
     entry.maxCellsOnLine = std::max(entry.maxCellsOnLine, column);
   }
@@ -33,7 +34,15 @@ FCacheEntry cmcFCache::Build(std::string_view listKey, unsigned cellId) {
   return entry;
 }
 
+void cmcFCache::ForgetOtherTables() {
+  if (builtFrom_ == texts_.Source()) return;
+  table_ = cmcHash2(kBuckets);
+  entries_.clear();
+  builtFrom_ = texts_.Source();
+}
+
 const FCacheEntry& cmcFCache::Entry(std::string_view listKey, unsigned cellId) {
+  ForgetOtherTables();
   const std::string key = std::string(listKey) + "#" + std::to_string(cellId);
   if (const FCacheEntry* const* found = table_.Find(key)) return **found;
   entries_.push_back(Build(listKey, cellId));

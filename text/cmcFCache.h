@@ -2,7 +2,8 @@
 // The parsed entries of selection lists. A list's entries are the cells of its "_Cells"
 // value that carry one cell identifier; each names a stored value (its index) and the text
 // shown for it. Cells paint their list texts on every repaint, so the entries are parsed
-// once per list and language and looked up by binary search.
+// once per list and looked up by binary search. A switch of the text database to another
+// table (another language) empties the cache.
 #include <cstdint>
 #include <list>
 #include <string>
@@ -17,7 +18,8 @@ struct FCacheItem {
   int line = 0;
   int column = 0;
   int32_t index = 0;
-  std::string text;  // the cell's argument when it has one, else its caption
+  std::string text;     // what a list cell shows: the cell's argument when it has one (even empty), else its caption
+  std::string caption;  // what the pop-up list shows
 };
 
 struct FCacheEntry {
@@ -29,7 +31,7 @@ struct FCacheEntry {
 
 class cmcFCache {
  public:
-  explicit cmcFCache(cmcGTex& texts) : texts_(texts), table_(1031) {}
+  explicit cmcFCache(cmcGTex& texts) : texts_(texts), table_(kBuckets) {}
 
   // The display text of the entry with this index; "error" when the list has none.
   std::string_view GetText(std::string_view listKey, unsigned cellId, int32_t index);
@@ -41,9 +43,14 @@ class cmcFCache {
   const FCacheEntry& Entry(std::string_view listKey, unsigned cellId);
 
  private:
+  static constexpr std::uint32_t kBuckets = 1031;
+
   FCacheEntry Build(std::string_view listKey, unsigned cellId);
+  // Entries parsed from other tables (a language switch) are forgotten.
+  void ForgetOtherTables();
 
   cmcGTex& texts_;
+  const char* const* builtFrom_ = nullptr;
   cmcHash2 table_;
   std::list<FCacheEntry> entries_;
 };

@@ -34,6 +34,9 @@ class cmcGTex {
   // Longest line text a read returns; longer lines are cut.
   static constexpr std::size_t kMaxLineLength = 8191;
 
+  // The line table read from; none before one is selected.
+  const char* const* Source() const { return table_.lines; }
+
   // Inspection for tests: the keys in index order.
   std::list<std::string> IndexedKeys() const;
 

@@ -89,7 +89,25 @@ void CellPainter::Paint(QPainter& painter, const Job& job) {
   painter.setFont(real.font);
   if (!real.metrics) real.metrics = painter.fontMetrics();
   const int textEnd = PaintText(painter, job, colours, real);
+  if (job.checkMark) PaintCheckMark(painter, job.rect, colours.text);
   if (job.warningMark || job.errorMark) PaintMark(painter, job, textEnd);
+}
+
+// A tick in a square of 0.7 times the cell's smaller side, centred in the cell.
+void CellPainter::PaintCheckMark(QPainter& painter, const QRect& cell, const QColor& colour) {
+  const int side = std::min(cell.width(), cell.height());
+  const double s = 0.7 * side;
+  const double x0 = cell.left() + (cell.width() - s) / 2;
+  const double y0 = cell.top() + (cell.height() - s) / 2;
+  const auto point = [&](double dx, double dy) {
+    return QPoint(static_cast<int>(x0 + dx * s), static_cast<int>(y0 + dy * s));
+  };
+  const QPoint tick[] = {point(0, 0.4), point(0, 0.6), point(0.4, 1), point(1, 0.35), point(1, 0.15), point(0.4, 0.7)};
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  painter.drawPolygon(tick, 6);
+  painter.restore();
 }
 
 CellPainter::Colours CellPainter::ColoursFor(const Job& job, const CellFont& font) const {

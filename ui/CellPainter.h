@@ -53,6 +53,7 @@ class CellPainter {
     uint32_t fontColor = kClNone;  // the cell behaviour's text colour, else the font's
     bool warningMark = false;
     bool errorMark = false;
+    bool checkMark = false;  // a drawn check mark in the text colour (set flags of the bit-field editor)
     int32_t markPosition = 0;
   };
 
@@ -96,6 +97,7 @@ class CellPainter {
   // Draws the lines and answers the pen position after the last line's text.
   int PaintText(QPainter& painter, const Job& job, const Colours& colours, RealFont& font);
   void PaintMark(QPainter& painter, const Job& job, int textEnd) const;
+  static void PaintCheckMark(QPainter& painter, const QRect& cell, const QColor& colour);
   void PaintMarkFigure(QPainter& painter, const QRect& box, bool error) const;
   RealFont& FontFor(const CellFont& font);
   static int TextWidth(RealFont& font, const QString& line);

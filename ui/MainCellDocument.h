@@ -18,6 +18,7 @@ class MainCellDocument final : public CellDocument {
   bool SystemLanguageJapanese() const override { return main_.SystemJapanese(); }
   int DateOrder() const override { return main_.Formats().dateOrder; }
   cmcGTex& Texts() override { return services_.texts; }
+  cmcFCache& ListCache() override { return main_.ListCache(); }
   std::string VersionText() const override { return main_.Versions().version; }
   std::string YearText() const override { return main_.Versions().year; }
   std::span<const std::uint8_t> CloneInformation() const override { return main_.Doc().CloneInformation(); }

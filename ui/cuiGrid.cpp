@@ -247,20 +247,22 @@ void cuiGrid::paintEvent(QPaintEvent* event) {
   const int width = viewport()->width();
   const int height = viewport()->height();
   // The fixed corner and headers first, then the scrolling cells.
-  PaintArea(painter, QRect(0, 0, fixedWidth, fixedHeight), 0, 0, dirty);
-  PaintArea(painter, QRect(fixedWidth, 0, width - fixedWidth, fixedHeight), leftCol_, 0, dirty);
-  PaintArea(painter, QRect(0, fixedHeight, fixedWidth, height - fixedHeight), 0, topRow_, dirty);
-  PaintArea(painter, QRect(fixedWidth, fixedHeight, width - fixedWidth, height - fixedHeight), leftCol_, topRow_,
+  const QRect fixedCorner(0, 0, fixedWidth, fixedHeight);
+  PaintArea(painter, fixedCorner, {0, fixedCols_}, {0, fixedRows_}, dirty);
+  PaintArea(painter, QRect(fixedWidth, 0, width - fixedWidth, fixedHeight), {leftCol_, ColCount()}, {0, fixedRows_},
             dirty);
+  PaintArea(painter, QRect(0, fixedHeight, fixedWidth, height - fixedHeight), {0, fixedCols_}, {topRow_, RowCount()},
+            dirty);
+  PaintArea(painter, QRect(fixedWidth, fixedHeight, width - fixedWidth, height - fixedHeight), {leftCol_, ColCount()},
+            {topRow_, RowCount()}, dirty);
 }
 
-// Draws the cells of one area: columns from firstCol and rows from firstRow, up to the
-// fixed count when the area is fixed in that direction, else up to the area's edge.
-void cuiGrid::PaintArea(QPainter& painter, const QRect& area, int firstCol, int firstRow, const QRect& dirty) {
+// Draws the cells of one area: the columns and rows of the spans, up to the area's edge.
+void cuiGrid::PaintArea(QPainter& painter, const QRect& area, CellSpan columns, CellSpan rows, const QRect& dirty) {
   const QRect clip = area.intersected(dirty);
   if (clip.isEmpty()) return;
-  const int lastCol = firstCol == 0 ? fixedCols_ : ColCount();
-  const int lastRow = firstRow == 0 ? fixedRows_ : RowCount();
+  const int firstCol = columns.first, lastCol = columns.end;
+  const int firstRow = rows.first, lastRow = rows.end;
   painter.save();
   painter.setClipRect(area);
   for (int r = firstRow, y = area.top(); r < lastRow && y <= clip.bottom(); y += RowHeight(r++)) {

@@ -126,7 +126,12 @@ class cuiGrid : public QAbstractScrollArea {
   int MaxLeftCol() const;
   int MaxTopRow() const;
   void UpdateScrollBars();
-  void PaintArea(QPainter& painter, const QRect& area, int firstCol, int firstRow, const QRect& dirty);
+  // Columns or rows first to end (exclusive).
+  struct CellSpan {
+    int first;
+    int end;
+  };
+  void PaintArea(QPainter& painter, const QRect& area, CellSpan columns, CellSpan rows, const QRect& dirty);
   bool MoveByKey(const QKeyEvent& event);
   bool StepTo(int column, int row);
   void DragSelect(QPoint point);

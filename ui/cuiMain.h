@@ -140,7 +140,7 @@ class cuiMain : public DocumentWindow {
   const LocaleFormats& Formats() const { return formats_; }
   const VersionTexts& Versions() const { return versions_; }
   bool SystemJapanese() const { return systemJapanese_; }
-  cmcFCache& FragmentCache() { return *fragments_; }
+  cmcFCache& ListCache() { return listCache_; }
 
   // --- Closing ---
   // Whether the main window may close now; stores its position when it may.
@@ -200,7 +200,7 @@ class cuiMain : public DocumentWindow {
   bool systemJapanese_ = false;
   LocaleFormats formats_;
   VersionTexts versions_;
-  std::unique_ptr<cmcFCache> fragments_;
+  cmcFCache listCache_{services_.texts};
 
   std::list<HistoryEntry> history_;  // newest first
   bool treeHadFocus_ = false;

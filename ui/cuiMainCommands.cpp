@@ -157,7 +157,6 @@ void cuiMain::SelectLanguageTables() {
   services_.texts.Reset();
   services_.texts.SelectLineTable(LineTableOf(table));
   SetDisplayJapanese(japanese || systemJapanese_);
-  fragments_ = std::make_unique<cmcFCache>(services_.texts);
 }
 
 void cuiMain::ApplyLanguageChange() {

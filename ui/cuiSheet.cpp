@@ -23,6 +23,7 @@
 #include "ui/CellFonts.h"
 #include "ui/CellPainter.h"
 #include "ui/CellPopupMenu.h"
+#include "ui/CellPopups.h"
 #include "ui/DisplayText.h"
 #include "ui/InPlaceEditor.h"
 #include "ui/QtCellTextMeasure.h"
@@ -75,7 +76,9 @@ struct cuiSheet::State {
   bool mouseSelecting = false;
   SelectionState selection;
   CellPosition remembered;
-  CellPosition lastPointerCell;  // list mode
+  CellPosition lastPointerCell;   // list mode
+  bool listCursorHidden = false;  // list mode: no entry stands for the value; the first move shows the cursor
+  CellDocument* document = nullptr;
   QTimer* repeatTimer = nullptr;
   int32_t pendingRepeat = 0;  // the key waiting for its repeat timer; 0 for none
   int repeatChain = 0;
@@ -87,6 +90,7 @@ cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, SheetDisplayStore* display, 
     : QWidget(parent),
       layout_(std::make_unique<SheetLayout>(SheetEnvironment{texts, ScreenMeasure(), display, document})),
       state_(std::make_unique<State>(texts, events)) {
+  state_->document = document;
   CreatePanels();
   events.Register(&cuiSheet::OnEvent, this);
 }
@@ -107,6 +111,11 @@ void cuiSheet::SetSavedPosition(const SheetPosition& position) { state_->saved =
 void cuiSheet::SetCallback(CellBehaviourCallback callback) { state_->callback = callback; }
 void cuiSheet::SetMarkImages(const QList<QPixmap>* images) { state_->marks = images; }
 void cuiSheet::SetRequestingCell(const cmcCellCapsule& request) { state_->requester = request; }
+
+void cuiSheet::HideListCursor() {
+  state_->listCursorHidden = true;
+  state_->grid->InvalidateAll();
+}
 
 void cuiSheet::SetInitialFocus(unsigned cellId, int32_t index) {
   state_->focusCellId = cellId;
@@ -349,7 +358,7 @@ CellPosition cuiSheet::OwnerOfAttached(int column, int row) const {
 
 bool cuiSheet::DrawnSelected(int column, int row) const {
   const cuiGrid& grid = *state_->grid;
-  const bool current = column == grid.Col() && row == grid.Row();
+  const bool current = column == grid.Col() && row == grid.Row() && !state_->listCursorHidden;
   if (current || layout_->Cells().Entry(column, row).MarkedSelected()) return true;
   if (row != grid.Row() || !layout_->Cells().Entry(column, row).cell.Attached()) return false;
   const CellPosition owner = OwnerOfAttached(column, row);
@@ -396,6 +405,7 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
     job.fontColor = request.fontColor;
     job.warningMark = request.HasFlag(kRequestWarningMark);
     job.errorMark = request.HasFlag(kRequestErrorMark);
+    job.checkMark = request.HasFlag(kRequestCheckMark);
     job.markPosition = request.markPosition;
   }
   s.painter->Paint(painter, job);
@@ -510,7 +520,7 @@ void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command
     request.inputText = *text;
   }
   if (layout_->ListMode()) {
-    if ((key != kKeyEnter && key != kKeyDoubleClick) || !s.requester) return;
+    if ((key != kKeyEnter && key != kKeyDoubleClick) || !s.requester || s.listCursorHidden) return;
     cmcCellCapsule pick = *s.requester;
     pick.parent = &request;
     pick.inputKind = kInputPicked;
@@ -526,6 +536,7 @@ void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command
     s.grid->InvalidateAll();
   }
   if (result == kCellResultEdit) OpenEditorWith(request);
+  if (HasPopup(request.popup)) OpenPopup(column, row, request);
   if (request.repeatKey != 0) ScheduleRepeat(request.repeatKey);
   const bool multiSelect = layout_->Style().multiSelect != MultiSelectMode::None;
   if (multiSelect && (request.rangeFlags & kRangeApplied) != 0) {
@@ -578,6 +589,10 @@ void cuiSheet::AfterCurrentChanged(CellPosition previous) {
   State& s = *state_;
   const CellPosition now = Current();
   if (now == previous) return;
+  if (s.listCursorHidden) {
+    s.listCursorHidden = false;
+    s.grid->InvalidateAll();
+  }
   if (now.row != previous.row && !layout_->ListMode()) {
     RepaintRow(previous.row);
     RepaintRow(now.row);
@@ -632,6 +647,8 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
     const bool left = key == Qt::Key_Left;
     if (!MoveCursor(left ? -1 : 1, 0))
       SendRequest(at.column, at.row, left ? kKeyLeftAtEdge : kKeyRightAtEdge, 0, nullptr);
+  } else if (key == Qt::Key_Down && modifiers == Qt::AltModifier) {
+    SendRequest(at.column, at.row, kKeyEnter, 0, nullptr);  // opens the cell's list, as in spreadsheets
   } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
     if (modifiers != Qt::ControlModifier) MoveCursor(0, key == Qt::Key_Up ? -1 : 1);
   } else if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
@@ -745,6 +762,23 @@ void cuiSheet::OnFocusLost() {
   s.menuCell = nullptr;
   s.events.Send(EV_MenuClearSub, 0, CL_Menu_Edit_Top);
   s.grid->InvalidateAll();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pop-ups
+
+void cuiSheet::OpenPopup(int column, int row, const cmcCellCapsule& request) {
+  State& s = *state_;
+  CellPopupContext context;
+  context.ownerGrid = s.grid;
+  context.texts = &s.texts;
+  context.events = &s.events;
+  context.document = s.document;
+  context.behaviour = s.callback;
+  context.marks = s.marks;
+  const QRect cell = s.grid->CellRect(column, row);
+  context.cellOnScreen = QRect(s.grid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+  OpenCellPopup(context, request);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -81,6 +81,9 @@ class cuiSheet : public QWidget {
   // A pop-up selection list: the request of the cell that opened it. A pick hands the
   // picked entry to that cell's behaviour and hides the list's window.
   void SetRequestingCell(const cmcCellCapsule& request);
+  // A list whose value has no entry: no entry shows selected, and Enter picks nothing, until
+  // the cursor moves.
+  void HideListCursor();
   // The cell request for (column, row) as the sheet fills it before asking the behaviour.
   virtual void PrepareRequest(int column, int row, cmcCellCapsule& request);
 
@@ -144,6 +147,8 @@ class cuiSheet : public QWidget {
   InPlaceEditor& Editor();
   void OpenEditor(int column, int row, const cmcCellCapsule& request);
   void OpenEditorWith(const cmcCellCapsule& request);
+  // The pop-up list or editor an action asked for, at the cell.
+  void OpenPopup(int column, int row, const cmcCellCapsule& request);
   QRect EditorRect(const cmcCellObj& cell, QRect rect) const;
   void CloseEditor(bool commit);
 

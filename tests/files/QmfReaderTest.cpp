@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::filesystem::path kCaseFolder = std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "qmf";
+const std::filesystem::path kCaseFolder = std::filesystem::path(TESSEL_TEST_DATA_DIR) / "qmf";
 
 // A reader set up as the document commands set it up, bound to a work image full of a
 // pattern, recording what it reports.

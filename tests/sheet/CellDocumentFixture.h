@@ -22,6 +22,7 @@
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "text/cmcCellObj.h"
+#include "text/cmcFCache.h"
 #include "text/cmcGTex.h"
 
 class TestDocument final : public CellDocument {
@@ -47,6 +48,7 @@ class TestDocument final : public CellDocument {
   bool SystemLanguageJapanese() const override { return false; }
   int DateOrder() const override { return 0; }
   cmcGTex& Texts() override { return texts; }
+  cmcFCache& ListCache() override { return listCache; }
   std::string VersionText() const override { return "1.00"; }
   std::string YearText() const override { return "2024"; }
   cmcEvMan* Events() override { return &events; }
@@ -74,6 +76,7 @@ class TestDocument final : public CellDocument {
   ManualTiming timing;
   cmcEvMan events;
   cmcGTex& texts = ApplicationTexts();  // the markup reads its cell models from it
+  cmcFCache listCache{texts};
   cmcEeprom defaults;
   cmcEeprom image;
   EnvironSettings settings;

@@ -157,22 +157,27 @@ TEST_F(MemoryChannelDispatch, SpaceAndBackspaceStepThroughListsWithWrapAround) {
     int key;
     std::string shown;
   } steps[] = {
-      {CL_Mch_Dup, kKeySpace, "OFF"},  // +DUP is the last entry
+      {CL_Mch_Dup, kKeySpace, ""},  // +DUP is the last entry; OFF has an empty argument: the cell shows nothing
       {CL_Mch_Dup, kKeyBackspace, "+DUP"},
       {CL_Mch_Dup, kKeyBackspace, "-DUP"},
       {CL_Mch_Scan_Skip, kKeyBackspace, "PSkip"},
-      {CL_Mch_Scan_Skip, kKeySpace, "OFF"},
+      {CL_Mch_Scan_Skip, kKeySpace, ""},
       {CL_Mch_Scan_Skip, kKeySpace, "Skip"},
   };
   for (const auto& step : steps) {
-    SCOPED_TRACE(step.shown);
+    SCOPED_TRACE(std::string(CellIdName(step.cellId)) + " " + step.shown);
     const auto [answer, result] = requests.Key(CT_Conv, step.cellId, 0, step.key);
     EXPECT_EQ(answer.outputText, step.shown);
     EXPECT_EQ(requests.Query(CT_Conv, step.cellId, 0).outputText, step.shown);
     EXPECT_EQ(result, kCellResultNothing);
   }
   EXPECT_EQ(document.Channel(0).skip, 1);
-  EXPECT_EQ(requests.Key(CT_Conv, CL_Mch_Dup, 0, kKeyEnter).second, kCellResultRefresh) << "Enter opens the list";
+  const auto [enter, result] = requests.Key(CT_Conv, CL_Mch_Dup, 0, kKeyEnter);
+  EXPECT_EQ(result, kCellResultRefresh);
+  const auto* list = std::get_if<SelectionListPopup>(&enter.popup);
+  ASSERT_NE(list, nullptr) << "Enter opens the list";
+  EXPECT_EQ(list->listKey, "GI_Sheet_Sel_Mch_Dup");
+  EXPECT_EQ(list->value, document.Channel(0).duplex);
 }
 
 TEST_F(MemoryChannelDispatch, PickFromTheSelectionListStoresTheEntry) {

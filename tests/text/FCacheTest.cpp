@@ -31,7 +31,8 @@ TEST_F(FCache, TextIsArgumentElseCaption) {
   EXPECT_EQ(cache_.GetText("GI_Sheet_Sel_Test", Flex0, 0), "Zero");
   EXPECT_EQ(cache_.GetText("GI_Sheet_Sel_Test", Flex0, 1), "x1");
   EXPECT_EQ(cache_.GetText("GI_Sheet_Sel_Test", Flex0, 2), "Two");
-  EXPECT_EQ(cache_.GetText("GI_Sheet_Sel_Test", Flex0, 255), "OFF");  // an empty argument shows the caption
+  EXPECT_EQ(cache_.GetText("GI_Sheet_Sel_Test", Flex0, 255), "");  // an empty argument shows nothing in a cell
+  EXPECT_EQ(cache_.Entry("GI_Sheet_Sel_Test", Flex0).byIndex.back().caption, "OFF");  // the pop-up shows "OFF"
   EXPECT_EQ(cache_.GetText("GI_Sheet_Sel_Test", Flex0, 4), "error");
   EXPECT_EQ(cache_.GetText("GI_Sheet_Sel_Test", FlexSpace, 9), "Other");
 }

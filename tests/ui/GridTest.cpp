@@ -46,6 +46,18 @@ TEST_F(GridTest, DrawsFixedCellsAndTheShownScrollingCellsOnly) {
   EXPECT_EQ(std::make_pair(column, row), std::make_pair(6, 11));
 }
 
+TEST_F(GridTest, WithoutFixedRowsAndColumnsEveryShownCellIsDrawn) {
+  grid.SetFixed(0, 0);  // a selection list
+  grid.SetTopLeft(0, 0);
+  drawn.clear();
+  grid.viewport()->grab();
+  EXPECT_TRUE(drawn.count({0, 0}) && drawn.count({3, 5}));
+  grid.SetTopLeft(1, 2);
+  drawn.clear();
+  grid.viewport()->grab();
+  EXPECT_TRUE(drawn.count({1, 2}) && !drawn.count({0, 0}));
+}
+
 TEST_F(GridTest, ArrowsAskTheSelectCellHookWhichMayRefuse) {
   grid.SetCurrentCell(2, 1);
   grid.hooks.selectCell = [](int column, int) { return column != 3; };

@@ -63,8 +63,9 @@ class PageWindowTest : public ::testing::Test {
 
   int FirstDataRow() { return Sheet().Layout().FixedRowCount(); }
 
-  static void Press(QWidget& target, int key, const QString& text = {}) {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+  static void Press(QWidget& target, int key, const QString& text = {},
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(&target, &event);
   }
 
