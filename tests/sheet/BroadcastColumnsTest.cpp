@@ -53,7 +53,7 @@ TEST_F(BroadcastColumns, EachPageShowsItsOwnBand) {
     std::string text;
   } rows[] = {
       {2, 2, CT_Radio_Fm, 100, CL_Radio_Name, "Tokyo FM"}, {2, 2, CT_Radio_Fm, 100, CL_Radio_Freq, " 76.5"},
-      {2, 2, CT_Radio_Fm, 101, CL_Radio_Skip, "Skip"},     {2, 2, CT_Radio_Fm, 100, CL_Radio_Skip, "OFF"},
+      {2, 2, CT_Radio_Fm, 101, CL_Radio_Skip, "Skip"},     {2, 2, CT_Radio_Fm, 100, CL_Radio_Skip, ""},
       {2, 2, CT_Radio_Fm, 102, CL_Radio_Freq, ""},  // the new-entry row, not the AM station
       {2, 2, CT_Radio_Fm, 102, CL_Radio_Name, ""},         {3, 1, CT_Radio_Am, 150, CL_Radio_Name, "TBS"},
       {3, 1, CT_Radio_Am, 150, CL_Radio_Freq, " 954"},     {3, 1, CT_Radio_Am, 151, CL_Radio_Freq, ""},
