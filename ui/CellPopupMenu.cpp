@@ -64,6 +64,13 @@ void CellPopupMenu::AddEntry(const std::string& definition) {
   entries_.push_back(std::move(entry));
 }
 
+bool CellPopupMenu::HasEntry(unsigned cellId) const {
+  for (const Entry& entry : entries_) {
+    if (entry.cell->cellId == cellId) return true;
+  }
+  return false;
+}
+
 void CellPopupMenu::Refresh(const CellBehaviourCallback& behaviour, const cmcCellCapsule& parent) {
   for (Entry& entry : entries_) {
     cmcCellObj& cell = *entry.cell;

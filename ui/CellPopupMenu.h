@@ -33,6 +33,8 @@ class CellPopupMenu : public QMenu {
   // Drops every entry and its shortcut.
   void Clear();
   void Refresh(const CellBehaviourCallback& behaviour, const cmcCellCapsule& parent);
+  // Whether the menu has an entry with this cell identifier.
+  bool HasEntry(unsigned cellId) const;
 
  private:
   struct Entry {

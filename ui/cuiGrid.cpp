@@ -423,9 +423,11 @@ void cuiGrid::focusInEvent(QFocusEvent* event) {
   if (hooks.focusGained) hooks.focusGained();
 }
 
+// A pop-up menu opened over the grid takes the focus only while it shows: the grid keeps its
+// menu entries, which the pop-up is showing.
 void cuiGrid::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
-  if (hooks.focusLost) hooks.focusLost();
+  if (hooks.focusLost && event->reason() != Qt::PopupFocusReason) hooks.focusLost();
 }
 
 void cuiGrid::inputMethodEvent(QInputMethodEvent* event) {

@@ -15,6 +15,7 @@
 #include "shell/indEnviron.h"
 #include "text/cmcGTex.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/DisplayText.h"
 #include "ui/ImageLists.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiInformation.h"
@@ -224,6 +225,16 @@ void cuiMain::OnTimer() {
 void cuiMain::OnEvent(void* user, const EventRecord& event) {
   auto& main = *static_cast<cuiMain*>(user);
   if (event.code == EV_ToolBarRefresh && main.toolBar_ != nullptr) main.toolBar_->Refresh();
+  // The list operations say what they did; a key on the sheet clears the word again, and the
+  // note about a missing destination comes back.
+  if (event.code == EV_StatusMessage) {
+    const std::string_view text = event.Text();
+    if (text.empty()) {
+      main.UpdateDestinationNote();
+    } else {
+      main.ShowStatus(DisplayText(std::string(text)));
+    }
+  }
 }
 
 void cuiMain::StartTimer() {

@@ -654,6 +654,8 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
   } else if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
     SendRequest(at.column, at.row, FunctionKeyCode(key), 0, nullptr);
   } else if (key == Qt::Key_Home || key == Qt::Key_End) {
+  } else if (key == Qt::Key_X && modifiers == Qt::ControlModifier) {
+    Cut();
   } else if (!event.text().isEmpty() && !(modifiers & Qt::ControlModifier)) {
     SendTypedText(event.text());
   } else {
@@ -661,6 +663,15 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
   }
   s.extend = false;
   return handled;
+}
+
+// Ctrl+X as in a spreadsheet: the rows go to the clipboard and are emptied, on pages whose
+// menu offers both Copy and Clear.
+void cuiSheet::Cut() {
+  State& s = *state_;
+  if (!s.menu->HasEntry(CL_PMenu_Copy) || !s.menu->HasEntry(CL_PMenu_Clear)) return;
+  SendRequest(Grid().Col(), Grid().Row(), 0, CL_PMenu_Copy, nullptr);
+  SendRequest(Grid().Col(), Grid().Row(), 0, CL_PMenu_Clear, nullptr);
 }
 
 // Each byte of a typed character goes to the current cell as a key, as double-byte

@@ -135,6 +135,7 @@ class cuiSheet : public QWidget {
 
   bool OnSelectCell(int column, int row);
   bool OnKey(QKeyEvent& event);
+  void Cut();
   void SendTypedText(const QString& text);
   bool OnMousePress(QMouseEvent& event);
   bool OnMouseRelease(QMouseEvent& event);

@@ -1,0 +1,162 @@
+// The list commands as a user gives them on a real page reached through the tree: the
+// pop-up menu's entries, the keys the menu names (Ctrl+C, Ctrl+V, Del, Ins), Ctrl+X, the
+// questions, the status bar.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "PageWindowFixture.h"
+#include "memory/BankEdits.h"
+#include "memory/ChannelList.h"
+#include "memory/MemoryMap.h"
+#include "ui/ApplicationWindow.h"
+#include "ui/CellPopupMenu.h"
+
+// The route a key press takes to the shortcuts of the focused widget, as Qt's own test
+// library drives it.
+bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key, Qt::KeyboardModifiers modifiers,
+                                  const QString& text, bool autorepeat, ushort count);
+
+namespace {
+
+using namespace MemoryMap;
+
+constexpr const char* kMemory100 = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
+constexpr const char* kBankA = "[St_CCBank]GI_Sheet_BankCH,21";
+
+class ListCommandWindowTest : public PageWindowTest {
+ protected:
+  void PutChannel(int index, const char* name, int bank = kNoBank, int slot = 0) {
+    datCh record = Channel(index);
+    record.SetUsed(true);
+    record.frequency = 145000000;
+    record.name = MakeFixedText<16>(name);
+    record.bank = static_cast<std::uint8_t>(bank);
+    record.bankChannel = static_cast<std::uint8_t>(slot);
+    record.Commit();
+    RebuildBankTables(Image());
+  }
+
+  std::string NameAt(int index) {
+    const datCh record = Channel(index);
+    if (!record.IsUsed()) return "";
+    std::string name(ViewOf(record.name));
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+  }
+
+  // The cursor on the name column of a row, the grid focused in the active window.
+  void Focus(int row) {
+    ApplicationWindow* window = Main().MainWindow();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == window; }));
+    Sheet().Grid().setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().hasFocus(); }));
+    const CellPosition cell = CellIn(CL_Mch_Name, row);
+    ASSERT_TRUE(Sheet().Grid().TrySelectCell(cell.column, cell.row));
+  }
+
+  // A key as the keyboard gives it: shortcuts first, then the focused grid.
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget& grid = Sheet().Grid();
+    if (qt_sendShortcutOverrideEvent(&grid, 0, key, modifiers, QString(), false, 1)) return;
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(&grid, &event);
+  }
+
+  // Right-clicks the current cell and chooses the menu entry whose text starts so.
+  void ChooseFromMenu(const QString& entry) {
+    cuiGrid& grid = Sheet().Grid();
+    const QPoint at = grid.CellRect(grid.Col(), grid.Row()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, grid.viewport()->mapToGlobal(at), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(grid.viewport(), &press);
+    auto* menu = Sheet().findChild<CellPopupMenu*>();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return menu->isVisible(); }));
+    for (QAction* action : menu->actions()) {
+      if (action->text().remove(u'&').startsWith(entry)) {
+        ASSERT_TRUE(action->isEnabled()) << entry.toStdString();
+        menu->hide();
+        action->trigger();
+        return;
+      }
+    }
+    std::string texts;
+    for (QAction* action : menu->actions()) texts += action->text().toStdString() + "|";
+    ADD_FAILURE() << "no entry " << entry.toStdString() << " in " << texts;
+  }
+
+  QString Status() { return Main().MainWindow()->StatusText(); }
+};
+
+TEST_F(ListCommandWindowTest, KeysOfTheMenuCopyPasteDeleteAndInsertOnThePageShown) {
+  PutChannel(100, "A");
+  PutChannel(101, "B");
+  PutChannel(102, "C");
+  OpenNode(kMemory100);
+  const int first = FirstDataRow();
+  Focus(first + 1);
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(Status(), QStringLiteral(" Copied"));
+  Focus(first + 50);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(NameAt(150), "B") << "the page of channels 100-199 pastes into its own row";
+  EXPECT_EQ(Status(), QStringLiteral(" Pasted"));
+
+  Focus(first);
+  run_->Messages().answers = {kAnswerOk};
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(run_->Messages().asked.back().text, "Deleting. Are you sure?");
+  EXPECT_EQ(NameAt(100), "B");
+  EXPECT_EQ(NameAt(101), "C");
+  EXPECT_EQ(NameAt(149), "B") << "the pasted copy moved up with the rest";
+  Key(Qt::Key_Insert);
+  EXPECT_EQ(NameAt(100), "");
+  EXPECT_EQ(NameAt(101), "B");
+  EXPECT_EQ(Status(), QStringLiteral(" Inserted"));
+}
+
+TEST_F(ListCommandWindowTest, CtrlXCopiesAndEmptiesTheRow) {
+  PutChannel(100, "A");
+  OpenNode(kMemory100);
+  Focus(FirstDataRow());
+  run_->Messages().answers = {kAnswerOk};
+  Key(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(run_->Messages().asked.back().text, "Clearing. Are you sure?");
+  EXPECT_EQ(NameAt(100), "");
+  EXPECT_EQ(Status(), QStringLiteral(" Cleared"));
+  Focus(FirstDataRow() + 5);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(NameAt(105), "A");
+}
+
+TEST_F(ListCommandWindowTest, PopupMenuEntriesReachTheOperations) {
+  PutChannel(100, "A");
+  PutChannel(101, "B");
+  OpenNode(kMemory100);
+  Focus(FirstDataRow() + 1);
+  ChooseFromMenu(QStringLiteral("Up"));
+  EXPECT_EQ(NameAt(100), "B");
+  EXPECT_EQ(NameAt(101), "A");
+  EXPECT_EQ(Sheet().Grid().Row(), FirstDataRow()) << "the cursor follows the row";
+  ChooseFromMenu(QStringLiteral("Copy"));
+  Focus(FirstDataRow() + 10);
+  ChooseFromMenu(QStringLiteral("Paste"));
+  EXPECT_EQ(NameAt(110), "B");
+}
+
+TEST_F(ListCommandWindowTest, BankPageDeleteClosesTheGap) {
+  PutChannel(0, "A0", 0, 0);
+  PutChannel(1, "A1", 0, 1);
+  PutChannel(2, "A2", 0, 2);
+  OpenNode(kBankA);
+  Focus(FirstDataRow() + 1);
+  run_->Messages().answers = {kAnswerOk};
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(BankRowChannel(Image(), 0, 1), 2);
+  EXPECT_EQ(NameAt(1), "");
+  EXPECT_EQ(Shown(CL_Mch_Name, FirstDataRow() + 1), "A2");
+}
+
+}  // namespace
