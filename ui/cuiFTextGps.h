@@ -26,6 +26,7 @@ class cuiFTextGps final : public CellPopupWindow {
   QLineEdit& Field() { return *field_; }
   QPushButton& OkButton() { return *ok_; }
   QLabel& Problem() { return *problem_; }
+  int EditType() const { return editType_; }
 
   // The field's text as the rules read it: blanks as spaces, the degree sign as byte 0xB0.
   std::string FieldText() const;

@@ -14,6 +14,7 @@
 
 #include "PageWindowFixture.h"
 #include "SheetTestSupport.h"
+#include "memory/MemoryMap.h"
 #include "sheet/GpsEditorText.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiFBitsR.h"
@@ -86,6 +87,13 @@ TEST_F(SelectionListTest, EveryOpeningKeyOpensTheListAtTheCellOnTheCurrentEntry)
     ASSERT_TRUE(Closed());
   }
   EXPECT_EQ(Shown(CL_Mch_Decode, FirstDataRow()), "");
+  const CellPosition cell = CellIn(CL_Mch_Decode, FirstDataRow());
+  const QPoint centre = Sheet().Grid().CellRect(cell.column, cell.row).center();
+  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, Sheet().Grid().viewport()->mapToGlobal(centre),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Sheet().Grid().viewport(), &doubleClick);
+  ASSERT_NE(Popup(), nullptr) << "a double-click opens the list too";
+  Popup()->Cancel();
 }
 
 TEST_F(SelectionListTest, KeysAndClicksPickWhileEscapeAndFocusLossChangeNothing) {
@@ -342,6 +350,59 @@ TEST_F(EditorCellTest, TheGpsEditorNamesTheFieldThatIsWrong) {
   PressOn(gps->Field(), Qt::Key_Escape);
   ASSERT_TRUE(Closed<cuiFTextGps>());
   EXPECT_TRUE(picks.empty());
+}
+
+}  // namespace
+
+namespace {
+
+constexpr const char* kGpsPage = "[St_ChGps]GI_Sheet_GPS_BankCH,222,GpsMemory  1";
+
+// The editors as the list pages open them: a GPS memory takes its date and position through
+// the GPS text editor.
+class ListPopupTest : public PageWindowTest {
+ protected:
+  cuiFTextGps* Editor() { return Sheet().Grid().findChild<cuiFTextGps*>(); }
+
+  cuiFTextGps* OpenEditorOn(unsigned cellId, int row) {
+    const CellPosition cell = CellIn(cellId, row);
+    Sheet().Grid().TrySelectCell(cell.column, cell.row);
+    Press(Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+    return Editor();
+  }
+
+  void TypeInto(QLineEdit& field, const QString& digits) {
+    for (const QChar c : digits) Press(field, c.unicode(), QString(c));
+  }
+};
+
+TEST_F(ListPopupTest, GpsMemoryDateAndLatitudeAreTypedInTheGpsEditor) {
+  // group A holds one memory, record 0
+  for (int p = 0; p < MemoryMap::kGpsMemoryCount; ++p) Image().SetByte(MemoryMap::kGpsOrder + p, p == 0 ? 0 : 0xFF);
+  for (int g = 0; g < MemoryMap::kGpsGroupCount; ++g)
+    Image().SetByte(MemoryMap::kGpsGroupStarts + g, g == 1 ? 0 : 0xFF);
+  OpenNode(kGpsPage);
+  const int row = Sheet().Layout().FirstListRow();
+  ASSERT_NE(Shown(CL_Gps_ChNo, row), "New");
+
+  cuiFTextGps* date = OpenEditorOn(CL_Gps_Date, row);
+  ASSERT_NE(date, nullptr);
+  Press(date->Field(), Qt::Key_Home);
+  const QString digits[] = {QStringLiteral("240715"), QStringLiteral("071524"), QStringLiteral("150724")};
+  TypeInto(date->Field(), digits[date->EditType()]);  // the pattern keeps "20" of the year and the slashes
+  date->OkButton().click();
+  ASSERT_TRUE(PumpUntil([&] { return Editor() == nullptr; }));
+  const std::string shown = Shown(CL_Gps_Date, row);
+  EXPECT_NE(shown.find("2024"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("07"), std::string::npos) << shown;
+
+  cuiFTextGps* latitude = OpenEditorOn(CL_Gps_Latitude, row);
+  ASSERT_NE(latitude, nullptr);
+  Press(latitude->Field(), Qt::Key_Home);
+  TypeInto(latitude->Field(), QStringLiteral("3541"));
+  Press(latitude->Field(), Qt::Key_Escape);
+  ASSERT_TRUE(PumpUntil([&] { return Editor() == nullptr; }));
+  EXPECT_EQ(Shown(CL_Gps_Latitude, row).find("35"), std::string::npos) << "Escape stores nothing";
 }
 
 }  // namespace
