@@ -5,6 +5,7 @@
 
 #include "platform/Fatal.h"
 #include "sheet/GpsStamp.h"
+#include "sheet/ZeroPadded.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ bool IsDate(int editType) { return editType >= kGpsDateYearFirst && editType <= 
 bool IsLatitude(int editType) { return editType == kGpsLatitudeSeconds || editType == kGpsLatitudeMinutes; }
 bool InSeconds(int editType) { return editType == kGpsLatitudeSeconds || editType == kGpsLongitudeSeconds; }
 
-std::optional<int> NumberAt(std::string_view text, std::size_t at, std::size_t count) {
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
-
 std::string BlanksAsZeros(std::string_view text) {
   std::string zeros(text);
   std::replace(zeros.begin(), zeros.end(), ' ', '0');
@@ -35,9 +27,9 @@ char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a'
 
 GpsEditProblem CheckPosition(std::string_view text, int editType) {
   if (text.size() < kPositionLength) return GpsEditProblem::kNotANumber;
-  const auto degrees = NumberAt(text, 0, 3);
-  const auto minutes = NumberAt(text, 4, 2);
-  const auto fraction = NumberAt(text, 7, 2);
+  const auto degrees = DigitsAt(text, 0, 3);
+  const auto minutes = DigitsAt(text, 4, 2);
+  const auto fraction = DigitsAt(text, 7, 2);
   if (!degrees || !minutes || !fraction) return GpsEditProblem::kNotANumber;
   const bool latitude = IsLatitude(editType);
   if (*degrees * 10000 + *minutes * 100 + *fraction > (latitude ? kLatitudeLimit : kLongitudeLimit)) {

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "memory/Bcd.h"
+#include "sheet/ZeroPadded.h"
 
 namespace {
 
@@ -78,16 +79,6 @@ bool StorePair(const CalendarDate& date, const TimeOfDay& time, GpsStamp& stamp,
   WriteDate(DateOf(utc), stamp);
   WriteTime(TimeOf(utc), stamp);
   return true;
-}
-
-// Exactly `count` digits at text[at...].
-std::optional<int> DigitsAt(std::string_view text, std::size_t at, std::size_t count) {
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
 }
 
 bool IsBefore(const CalendarDate& a, const CalendarDate& b) { return ToYmd(a) < ToYmd(b); }

@@ -33,16 +33,6 @@ Sexagesimal ToSexagesimal(const GpsPosition& position) {
   return s;
 }
 
-std::optional<int> DigitsAt(std::string_view text, std::size_t at, std::size_t count) {
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    const char c = text[i] == ' ' ? '0' : text[i];
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
 char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
