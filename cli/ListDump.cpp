@@ -9,12 +9,16 @@
 #include "cli/JsonText.h"
 #include "memory/BroadcastList.h"
 #include "memory/ChannelValues.h"
+#include "memory/GpsList.h"
 #include "memory/MemoryMap.h"
+#include "memory/NamedLists.h"
+#include "memory/RepeaterList.h"
 #include "memory/SignalCodes.h"
 #include "memory/datCh.h"
 #include "sheet/GpsStamp.h"
 #include "sheet/ZeroPadded.h"
 #include "text/Codepage.h"
+#include "text/FormattedText.h"
 
 namespace {
 
@@ -252,12 +256,149 @@ std::vector<DumpEntry> MyCallEntries(cmcEeprom& image) {
   return entries;
 }
 
+// The sixteen DTMF memories that hold a digit, with their page names and their digits.
+std::vector<DumpEntry> DtmfEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
+  constexpr std::string_view kDigits = "0123456789ABCD*#";
+  std::vector<DumpEntry> entries;
+  for (int memory = 0; memory < kDtmfMemoryCount; ++memory) {
+    std::string code;
+    for (int i = 0; i < kDtmfMemorySize; ++i) {
+      const std::uint8_t digit = image.GetByte(kDtmfMemories + kDtmfMemorySize * memory + i);
+      if (digit == kEmptySlot8) break;
+      code += digit < kDigits.size() ? kDigits[digit] : '?';
+    }
+    if (code.empty()) continue;
+    const std::string name = memory == 14 ? "d*" : memory == 15 ? "d#" : FormattedText("d%X", memory);
+    entries.push_back({Number("index", memory), {"memory", JsonString(name), name}, {"code", JsonString(code), code}});
+  }
+  return entries;
+}
+
+// The five transmit messages that are not blank, and which one the radio sends.
+std::vector<DumpEntry> MessageEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
+  std::vector<DumpEntry> entries;
+  const int selected = image.GetByte(kSelectedTransmitMessage);
+  for (int index = 0; index < kTransmitMessageCount; ++index) {
+    const DumpField text = Text("text", ImageText(image, kTransmitMessages + kMessageLength * index, kMessageLength));
+    if (text.plain.empty()) continue;
+    const bool sent = selected == index + 1;
+    entries.push_back({Number("index", index), text, {"selected", sent ? "true" : "false", sent ? "1" : "0"}});
+  }
+  return entries;
+}
+
+// Every scan link with its name and its member scan edge pairs in ascending order.
+std::vector<DumpEntry> ScanLinkEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
+  std::vector<DumpEntry> entries;
+  datCh row(image);
+  for (int link = 0; link < kScanLinkCount; ++link) {
+    std::string json = "[";
+    std::string plain;
+    for (int r = 1; r < kScanLinkRows; ++r) {
+      row.Load(RecordKind::kScanLink, kScanLinkRows * link + r);
+      if (!row.IsUsed()) break;
+      json += (r > 1 ? ", " : "") + std::to_string(row.memberPair);
+      plain += (r > 1 ? " " : "") + std::to_string(row.memberPair);
+    }
+    entries.push_back({Number("index", link),
+                       Text("name", ImageText(image, NamedListNameAddress(NamedList::kScanLink, link), kNameLength)),
+                       {"pairs", json + "]", plain}});
+  }
+  return entries;
+}
+
+DumpField Seconds(std::string_view key, std::uint32_t seconds) {
+  return seconds == 0xFFFFFFFF ? DumpField{key, "null", "-"} : Number(key, seconds);
+}
+
+DumpEntry ReceivedCallEntry(const datCh& record) {
+  return {
+      Number("index", record.Index()),
+      Text("caller", ViewOf(record.caller)),
+      Text("caller_note", ViewOf(record.callerNote)),
+      Text("called", ViewOf(record.called)),
+      Text("rpt1", ViewOf(record.rpt1)),
+      Text("rpt2", ViewOf(record.rpt2)),
+      Text("message", ViewOf(record.message)),
+      Number("status", record.status),
+      Seconds("received_time", record.receivedTime),
+      Number("data_type", record.dataType),
+      Position("latitude", record.latitude),
+      Position("longitude", record.longitude),
+      record.altitude == 0x7FFFFFFF ? DumpField{"altitude", "null", "-"} : Number("altitude", record.altitude),
+      Text("gps_message", ViewOf(record.gpsMessage)),
+  };
+}
+
+// The four transmit histories one after the other, each entry with what its call sign names.
+std::vector<DumpEntry> TransmittedCallEntries(cmcEeprom& image) {
+  struct History {
+    int kind;
+    const char* name;
+    int count;
+  };
+  using namespace MemoryMap;
+  constexpr History kHistories[] = {{RecordKind::kHistoryFrom, "from", kHistoryFromCount},
+                                    {RecordKind::kHistoryFromAnalog, "from-fm", kHistoryFromAnalogCount},
+                                    {RecordKind::kHistoryTo, "to", kHistoryToCount},
+                                    {RecordKind::kHistoryReflector, "reflector", kHistoryReflectorCount}};
+  std::vector<DumpEntry> entries;
+  datCh record(image);
+  for (const History& history : kHistories) {
+    for (int index = 0; index < history.count; ++index) {
+      record.Load(history.kind, index);
+      if (!record.IsUsed()) continue;
+      const bool frequency = record.frequency != 0;
+      entries.push_back(
+          {{"history", JsonString(history.name), history.name},
+           Number("index", index),
+           Text("call_sign", ViewOf(record.callSign)),
+           frequency ? Number("frequency", record.frequency) : DumpField{"frequency", "null", "-"},
+           record.found != 0 ? Text("found_name", ViewOf(record.name)) : DumpField{"found_name", "null", "-"}});
+    }
+  }
+  return entries;
+}
+
+// Every repeater group with its name and the entries it holds.
+std::vector<DumpEntry> RepeaterGroupEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
+  std::vector<DumpEntry> entries;
+  for (int group = 0; group < kRepeaterGroupCount; ++group) {
+    entries.push_back(
+        {Number("index", group),
+         Text("name", ImageText(image, NamedListNameAddress(NamedList::kRepeaterGroup, group), kNameLength)),
+         Number("first", GroupStart(image, group)), Number("count", GroupCount(image, group))});
+  }
+  return entries;
+}
+
+// Every GPS group (0 holds the memories of no group and has no name) with its memories.
+std::vector<DumpEntry> GpsGroupEntries(cmcEeprom& image) {
+  using namespace MemoryMap;
+  std::vector<DumpEntry> entries;
+  const GpsGroups groups = ReadGpsGroups(image);
+  for (int group = 0; group < kGpsGroupCount; ++group) {
+    const int start = groups.start[static_cast<std::size_t>(group)];
+    entries.push_back({Number("index", group),
+                       group == 0 ? DumpField{"name", "null", "-"}
+                                  : Text("name", ImageText(image, NamedListNameAddress(NamedList::kGpsGroup, group - 1),
+                                                           kNameLength)),
+                       start == kGpsNoGroupStart ? DumpField{"first", "null", "-"} : Number("first", start),
+                       Number("count", groups.count[static_cast<std::size_t>(group)])});
+  }
+  return entries;
+}
+
 struct DumpableList {
   std::string_view name;
   std::vector<DumpEntry> (*entries)(cmcEeprom&);
 };
 
-constexpr std::array<DumpableList, 9> kLists{{
+constexpr std::array<DumpableList, 16> kLists{{
     {"memory", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 0, 499, ChannelEntry); }},
     {"scan-edges", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 500, 549, ChannelEntry); }},
     {"call", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 550, 553, ChannelEntry); }},
@@ -273,6 +414,16 @@ constexpr std::array<DumpableList, 9> kLists{{
      }},
     {"gps", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kGps, 0, 199, GpsEntry); }},
     {"broadcast", BroadcastEntries},
+    {"dtmf", DtmfEntries},
+    {"messages", MessageEntries},
+    {"scan-links", ScanLinkEntries},
+    {"received-calls",
+     [](cmcEeprom& image) {
+       return RecordEntries(image, RecordKind::kReceivedCall, 0, MemoryMap::kReceivedCallCount - 1, ReceivedCallEntry);
+     }},
+    {"transmitted-calls", TransmittedCallEntries},
+    {"repeater-groups", RepeaterGroupEntries},
+    {"gps-groups", GpsGroupEntries},
 }};
 
 void WriteJson(const std::vector<DumpEntry>& entries, std::ostream& out) {

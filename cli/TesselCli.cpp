@@ -184,7 +184,19 @@ constexpr std::string_view kDumpUsage =
     "  a foot or null), date (\"2024-05-31\") and time (\"13:45:00\") as stored, in UTC; null\n"
     "  when the bytes are no real date or time of day (a memory without a stamp among them)\n"
     "broadcast: each used memory with index (100 x group + slot; AM from slot 50), band\n"
-    "  (\"FM\", \"AM\"), group (0-25), frequency, name, skip (0, 1)\n";
+    "  (\"FM\", \"AM\"), group (0-25), frequency, name, skip (0, 1)\n"
+    "dtmf: each memory holding digits with index (0-15), memory (\"d0\"-\"dD\", \"d*\", \"d#\"), code\n"
+    "messages: each message that is not blank with index (0-4), text, selected (the one sent)\n"
+    "scan-links: every link with index (0-9), name, pairs (its scan edge pairs 0-24)\n"
+    "received-calls: each used entry with index (position 0-49), caller, caller_note, called,\n"
+    "  rpt1, rpt2, message, status (the status byte), received_time (seconds since\n"
+    "  2000-01-01 00:00 UTC or null), data_type, latitude, longitude, altitude, gps_message\n"
+    "transmitted-calls: each used entry of the histories with history (\"from\", \"from-fm\",\n"
+    "  \"to\", \"reflector\"), index, call_sign, frequency (or null), found_name (the name of\n"
+    "  the repeater or your-call entry the call sign names, or null)\n"
+    "repeater-groups: every group with index (0-29), name, first (list index), count\n"
+    "gps-groups: every group with index (0 no group, 1-26 A-Z), name (null for 0), first\n"
+    "  (list position or null), count\n";
 
 int RunDump(const CommandLine& line, Io& io) {
   const auto list = line.Value("--list");

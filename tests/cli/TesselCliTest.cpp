@@ -355,4 +355,98 @@ TEST(TesselCli, DumpShowsNoDateForBytesThatAreNoDateAndEachStationOnce) {
             "150\tAM\t1\t1000000\t\t0\n");
 }
 
+// A document with an entry in each of the lists the dump adds: a DTMF memory, a message,
+// a scan link, a received call, transmit history entries, a repeater group and a GPS group.
+std::string FileWithTheOtherLists(const TempFolder& folder) {
+  using namespace MemoryMap;
+  cmcEeprom document = Opened(NewFile(folder, "new.qmf", 0, 3), 0);
+  const auto put = [&](Address at, std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      document.SetByte(at + static_cast<Address>(i), static_cast<std::uint8_t>(bytes[i]));
+    }
+  };
+  for (int m = 0; m < kDtmfMemoryCount; ++m) put(kDtmfMemories + kDtmfMemorySize * m, std::string(24, '\xFF'));
+  put(kDtmfMemories + kDtmfMemorySize * 15, std::string("\x01\x02\x0E\x0F\xFF", 5));
+  for (int m = 0; m < kTransmitMessageCount; ++m) put(kTransmitMessages + kMessageLength * m, std::string(20, ' '));
+  put(kTransmitMessages + kMessageLength * 2, "QRV on 145.50");
+  document.SetByte(kSelectedTransmitMessage, 3);
+  for (int b = 0; b < kScanLinkCount * kScanLinkMemberSize; ++b) document.SetByte(kScanLinkMembers + b, 0);
+  document.SetByte(kScanLinkMembers + 4, 0x05);  // link 1: pairs 0 and 2
+  put(kScanLinkNames + 16, "Air             ");
+  for (int s = 0; s < kReceivedCallCount; ++s) document.SetByte(kReceivedPositionTable + s, 0xFF);
+  document.SetByte(kReceivedPositionTable + 4, 0);
+  document.SetByte(kReceivedStatus + 4, 0x41);
+  const Address call = kReceivedCalls + kReceivedCallSize * 4;
+  put(call, std::string("JA1AAA BICOMJP1YIU BJP1YIU GCQCQCQ  ") + std::string("\x00\x00\x0E\x10", 4));
+  put(kReceivedMessages + kMessageLength * 4, "Hello               ");
+  const Address block = kReceivedPositions + kReceivedPositionSize * 4;
+  put(block, std::string("\xFF\x00\x00\x00\xFF\x00\x00\x00\x7F\xFF\xFF\xFF", 12));
+  document.SetByte(block + 29, 0);
+  put(block + 49, std::string(43, ' '));
+  for (Address table : {kHistoryFromSlots, kHistoryFromAnalogSlots}) {
+    for (int p = 0; p < 10; ++p) document.SetByte(table + p, 0xFF);
+  }
+  for (int p = 0; p < 20; ++p) document.SetByte(kHistoryToSlots + p, 0xFF);
+  for (int p = 0; p < 5; ++p) document.SetByte(kHistoryReflectorSlots + p, 0xFF);
+  document.SetByte(kHistoryFromAnalogSlots, 1);
+  put(kHistoryFromAnalog + 12, std::string("JR1FM   \x08\xAF\x34\xA0", 12));  // 145,700,000 Hz
+  document.SetByte(kHistoryReflectorSlots, 0);
+  put(kHistoryReflector, "REF001CL");
+  SetGroupCount(document, 2, 1);
+  put(kRepeaterGroupNames + 32, "Kanto           ");
+  for (int p = 0; p < kGpsMemoryCount; ++p)
+    document.SetByte(kGpsOrder + p, static_cast<std::uint8_t>(p < 2 ? p : 0xFF));
+  for (int g = 0; g < kGpsGroupCount; ++g) document.SetByte(kGpsGroupStarts + g, g == 3 ? 0 : 0xFF);
+  put(kGpsGroupNames + 32, "Peaks           ");
+  const DestinationSession session(0);
+  EXPECT_EQ(SaveCliDocument(document, folder.Path("other.qmf"), session, {3, true}, {}), 0);
+  return folder.Path("other.qmf");
+}
+
+TEST(TesselCli, DumpGivesTheRemainingLists) {
+  TempFolder folder;
+  const std::string path = FileWithTheOtherLists(folder);
+  const struct {
+    std::string list;
+    std::string table;  // the whole table, or its first lines when lines says so
+    std::size_t lines;
+  } cases[] = {
+      {"dtmf", "index\tmemory\tcode\n15\td#\t12*#\n", 0},
+      {"messages", "index\ttext\tselected\n2\tQRV on 145.50\t1\n", 0},
+      {"scan-links", "index\tname\tpairs\n0\t\t\n1\tAir\t0 2\n", 3},
+      {"received-calls",
+       "index\tcaller\tcaller_note\tcalled\trpt1\trpt2\tmessage\tstatus\treceived_time\tdata_type\tlatitude\t"
+       "longitude\taltitude\tgps_message\n"
+       "0\tJA1AAA B\tICOM\tCQCQCQ\tJP1YIU B\tJP1YIU G\tHello\t65\t3600\t0\t-\t-\t-\t\n",
+       0},
+      {"transmitted-calls",
+       "history\tindex\tcall_sign\tfrequency\tfound_name\n"
+       "from-fm\t0\tJR1FM\t145700000\t-\n"
+       "reflector\t0\tREF001CL\t-\t-\n",
+       0},
+      {"repeater-groups", "index\tname\tfirst\tcount\n0\t\t0\t0\n1\t\t0\t0\n2\tKanto\t0\t1\n3\t\t1\t0\n", 5},
+      {"gps-groups", "index\tname\tfirst\tcount\n0\t-\t-\t0\n1\t\t-\t0\n2\t\t-\t0\n3\tPeaks\t0\t2\n", 5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.list);
+    const CliRun dump = Cli({"dump", path, "--list", c.list});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    std::string shown = dump.out;
+    if (c.lines > 0) {
+      std::size_t end = 0;
+      for (std::size_t i = 0; i < c.lines; ++i) end = shown.find('\n', end) + 1;
+      shown.resize(end);
+    }
+    EXPECT_EQ(shown, c.table);
+    const CliRun json = Cli({"dump", path, "--list", c.list, "--json"});
+    EXPECT_TRUE(json.out.starts_with("[\n  {") && json.out.ends_with("}\n]\n")) << json.out;
+  }
+  EXPECT_NE(Cli({"dump", path, "--list", "scan-links", "--json"}).out.find("\"pairs\": [0, 2]"), std::string::npos);
+  const CliRun help = Cli({"dump", "--help"});
+  for (const char* list :
+       {"dtmf", "messages", "scan-links", "received-calls", "transmitted-calls", "repeater-groups", "gps-groups"}) {
+    EXPECT_NE(help.out.find(list), std::string::npos) << list;
+  }
+}
+
 }  // namespace
