@@ -8,6 +8,7 @@
 #include "memory/ImageFields.h"
 #include "memory/MemoryMap.h"
 #include "memory/RepeaterList.h"
+#include "memory/YourCallList.h"
 
 namespace {
 
@@ -90,6 +91,72 @@ TEST_F(ListPageWindowTest, RepeaterPageEditsTheEntriesOfItsGroup) {
   EXPECT_EQ(Record(RecordKind::kRepeater, 2).frequency, 439'010'000u);
   EXPECT_EQ(Shown(CL_Repeater_List_Freq, first + 1), " 439.010000");
   EXPECT_NE(Record(RecordKind::kRepeater, 1).name, MakeFixedText<16>("Hilltop"));
+}
+
+TEST_F(ListPageWindowTest, StationPagesTakeTypedCallSignsMessagesAndDigits) {
+  SetYourCallCount(Image(), 1);
+  OpenNode("[St_UrList]GI_Sheet_You_Callsign,160,UrCH");
+  const int first = Sheet().Layout().FirstListRow();
+  Type(CellIn(CL_You_Callsign_Code, first), QStringLiteral("ja1xyz"));
+  Type(CellIn(CL_You_Callsign_Name, first), QStringLiteral("Friend"));
+  EXPECT_EQ(YourCallOf(Image(), 0), MakeFixedText<8>("JA1XYZ"));
+  EXPECT_EQ(YourCallNameOf(Image(), 0), MakeFixedText<16>("Friend"));
+
+  OpenNode("GI_Sheet_My_Callsign,200");
+  const int row = FirstDataRow();
+  Type(CellIn(CL_My_Callsign_Code, row + 1), QStringLiteral("jh1abc"));
+  EXPECT_EQ(ReadText<8>(Image(), kMyCallSigns + kMyCallSignSize), MakeFixedText<8>("JH1ABC"));
+  EXPECT_EQ(Shown(CL_My_Callsign_ChNo, row + 1), "M02");
+
+  OpenNode("GI_Sheet_Message,201");
+  Type(CellIn(CL_Tx_Message_Code, FirstDataRow() + 2), QStringLiteral("QRV"));
+  EXPECT_EQ(ReadText<20>(Image(), kTransmitMessages + 2 * kMessageLength), MakeFixedText<20>("QRV"));
+
+  OpenNode("GI_Sheet_DTMF_Memory,150");
+  EXPECT_EQ(Shown(CL_DTMF_ChNo, FirstDataRow()), "T-CALL");
+  EXPECT_EQ(Shown(CL_DTMF_Memory_Code, FirstDataRow()), "----------------");
+  Type(CellIn(CL_DTMF_Memory_Code, FirstDataRow() + 1), QStringLiteral("12*#"));
+  EXPECT_EQ(Image().GetByte(kDtmfMemories + 2), 14);
+  EXPECT_EQ(Image().GetByte(kDtmfMemories + 4), 0xFF);
+  EXPECT_EQ(Shown(CL_DTMF_Memory_Code, FirstDataRow() + 1), "12*#");
+}
+
+TEST_F(ListPageWindowTest, ScanPagesShowEdgesAndMembers) {
+  datCh edge = Record(RecordKind::kChannel, 502);  // pair 1, edge A
+  edge.frequency = 118'000'000;
+  edge.SetUsed(true);
+  edge.Commit();
+  WriteText(Image(), kScanEdgeNames + kNameLength, MakeFixedText<16>("Tower"));
+  Image().SetByte(kScanLinkMembers + 2 * kScanLinkMemberSize, 0x02);  // link 2 holds pair 1
+  OpenNode("GI_Sheet_ScanName,6");
+  EXPECT_EQ(Shown(CL_Scan_Edge_A, FirstDataRow() + 1), "118.000000");
+  Type(CellIn(CL_Scan_Name, FirstDataRow() + 1), QStringLiteral("Approach"));
+  EXPECT_EQ(ReadText<16>(Image(), kScanEdgeNames + kNameLength), MakeFixedText<16>("Approach"));
+
+  OpenNode("[St_PLink]GI_Sheet_ScanLink,53,52");
+  EXPECT_EQ(Shown(CL_PgLink_No, FirstDataRow() + 1), "1");
+  EXPECT_EQ(Shown(CL_Pglink_ScanName, FirstDataRow() + 1), "Approach");
+  EXPECT_EQ(Shown(CL_Pglink_Edge_A, FirstDataRow() + 1), "118.000000");
+}
+
+TEST_F(ListPageWindowTest, CallRecordPagesAreShownAndNotEdited) {
+  for (int s = 0; s < kReceivedCallCount; ++s) Image().SetByte(kReceivedPositionTable + s, 0xFF);
+  Image().SetByte(kReceivedPositionTable + 9, 0);
+  WriteText(Image(), kReceivedCalls + kReceivedCallSize * 9, MakeFixedText<8>("JA1AAA B"));
+  for (int p = 0; p < kHistoryReflectorCount; ++p) Image().SetByte(kHistoryReflectorSlots + p, 0xFF);
+  Image().SetByte(kHistoryReflectorSlots, 3);
+  WriteText(Image(), kHistoryReflector + 3 * kCallSignLength, MakeFixedText<8>("REF001CL"));
+  OpenNode("[St_ColCut]GI_Sheet_Received_Callsign,214");
+  EXPECT_EQ(Shown(CL_Received_Callsign_Caller, FirstDataRow()), "JA1AAA B");
+  const cmcEeprom before = Image();
+  Sheet().Grid().TrySelectCell(CellIn(CL_Received_Callsign_Caller, FirstDataRow()).column, FirstDataRow());
+  Press(Sheet().Grid(), Qt::Key_X, QStringLiteral("x"));
+  Press(Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  EXPECT_FALSE(Sheet().EditorVisible());
+  EXPECT_TRUE(Image().IsEqual(before));
+
+  OpenNode("GI_Sheet_Txed_Call_Ref,213");
+  EXPECT_EQ(Shown(CL_TxCall_Ref_Callsign, FirstDataRow()), "REF001CL");
 }
 
 }  // namespace
