@@ -34,7 +34,12 @@ void CommitStation(ActiveCellFrame& frame, bool changed) {
   if (changed && frame.record.IsUsed() && !frame.newEntryRow) frame.Commit();
 }
 
+// Digits, ".", Space, Backspace, Enter or F2 on the new-entry row start a station there.
 void AnswerFrequency(ActiveCellFrame& frame) {
+  const int key = frame.Key();
+  const bool starts = (key >= '0' && key <= '9') || key == '.' || key == kKeySpace || key == kKeyBackspace ||
+                      key == kKeyEnter || key == kKeyF2;
+  if (!EnterRow(frame, starts)) return;
   datCh& r = frame.record;
   const bool am = IsAm(frame);
   auto value = static_cast<std::int32_t>(r.frequency);

@@ -193,8 +193,8 @@ std::string ReceivedText(ActiveCellFrame& frame) {
       return std::string(r.positionBlock.begin() + 12, r.positionBlock.begin() + 14);
     case CL_Received_Callsign_ObjItemName:
       return r.dataType == DataType::kObject || r.dataType == DataType::kItem
-                 ? Shown(frame, MakeFixedText<9>(std::string_view(
-                                    reinterpret_cast<const char*>(r.positionBlock.data()) + 30, 9)))
+                 ? Shown(frame, MakeFixedText<9>(
+                                    std::string_view(reinterpret_cast<const char*>(r.positionBlock.data()) + 30, 9)))
                  : std::string{};
     case CL_Received_Callsign_DataType:
       return DataTypeText(r.dataType);

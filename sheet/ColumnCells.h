@@ -53,6 +53,11 @@ inline constexpr int kDtmfTCallSelected = 375;   // 1: T-CALL, 0: the memory bel
 inline constexpr int kDtmfSelectedMemory = 376;  // memory - 1
 }  // namespace ListSetting
 
+// The key column of a counted list on its new-entry row: a key that starts an entry adds one
+// (true: the key goes on to the new entry); otherwise, or when the list is full, the row
+// stays empty (false). Rows of entries answer true.
+bool EnterRow(ActiveCellFrame& frame, bool keyStartsEntry);
+
 // Byte k of the settings block.
 inline std::uint8_t SettingsByte(const ActiveCellFrame& frame, int offset) {
   return frame.Image().GetByte(MemoryMap::kSettings + offset);

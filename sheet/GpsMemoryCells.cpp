@@ -120,14 +120,23 @@ void AnswerPosition(ActiveCellFrame& frame, PositionAxis axis, GpsPosition& fiel
   CommitMemory(frame, AnswerValue(frame, PositionCell(axis, inSeconds, CodecSettingsOf(frame)), field));
 }
 
+// Typing, Enter or F2 on the new-entry row starts a memory there.
+void AnswerName(ActiveCellFrame& frame) {
+  const int key = frame.Key();
+  const bool starts = (key >= kKeySpace && key < 127) || key == kKeyBackspace || key == kKeyEnter || key == kKeyF2 ||
+                      key == kKeyInputMethodStart;
+  if (!EnterRow(frame, starts)) return;
+  const TextCell codec(TextCellFormat{}, CodecSettingsOf(frame));
+  CommitMemory(frame, AnswerValue(frame, codec, std::span<char>(frame.record.name)));
+}
+
 }  // namespace
 
 void AnswerGpsCell(ActiveCellFrame& frame) {
   datCh& r = frame.record;
   switch (frame.cellId) {
     case CL_Gps_Name:
-      return CommitMemory(
-          frame, AnswerValue(frame, TextCell(TextCellFormat{}, CodecSettingsOf(frame)), std::span<char>(r.name)));
+      return AnswerName(frame);
     case CL_Gps_Date:
       return AnswerStamp(frame, DateCell(CodecSettingsOf(frame), RadioUtcOffset(frame)));
     case CL_Gps_Time:

@@ -360,3 +360,14 @@ bool RunListOperation(ActiveCellFrame& frame, unsigned command) {
   }
   return true;
 }
+
+bool StartNewEntry(ActiveCellFrame& frame) {
+  if (!InsertCountedEntry(frame, frame.index)) {
+    ShowError(frame, FullListMessage(frame.listKind));
+    return false;
+  }
+  frame.Send(EV_ListEntryAdded);
+  AnnounceChange(frame);
+  frame.Load(frame.listKind, frame.index, frame.request.sheetArgument);
+  return true;
+}

@@ -20,3 +20,7 @@ IndexBlock OperationBlock(const ActiveCellFrame& frame);
 
 // Carries out a list command on an action; false for commands that are not list commands.
 bool RunListOperation(ActiveCellFrame& frame, unsigned command);
+
+// The key column of a counted list's new-entry row: adds an entry there as Insert does and
+// loads it into the frame; on a full list shows the list's message and answers false.
+bool StartNewEntry(ActiveCellFrame& frame);

@@ -50,7 +50,9 @@ void CommitEntryAndRow(ActiveCellFrame& frame, bool changed, std::uint32_t scope
   if (changed) frame.scope |= scope;
 }
 
+// Enter on the new-entry row starts an entry there and opens the type list.
 void AnswerType(ActiveCellFrame& frame) {
+  if (!EnterRow(frame, frame.Key() == kKeyEnter)) return;
   datCh& r = frame.record;
   std::uint8_t type = static_cast<std::uint8_t>(r.RepeaterEntryType());
   const bool changed = UpdateListField(frame, {"GI_Sheet_Sel_Rpt_Type"}, type);

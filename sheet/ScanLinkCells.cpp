@@ -65,7 +65,6 @@ void AnswerScanEdgeFrequency(ActiveCellFrame& frame) {
   if (edge.IsUsed()) frame.request.outputText = EdgeFrequencyText(edge.frequency);
 }
 
-
 void AnswerScanLinkCell(ActiveCellFrame& frame) {
   switch (frame.cellId) {
     case CL_PgLink_No:

@@ -40,7 +40,11 @@ void AnswerRowSelector(ActiveCellFrame& frame, const char* list, bool selected, 
   }
 }
 
+// Typing, Enter or F2 on the new-entry row starts an entry there.
 void AnswerYourCallSign(ActiveCellFrame& frame) {
+  const int key = frame.Key();
+  const bool starts = (key >= kKeySpace && key < 127) || key == kKeyBackspace || key == kKeyEnter || key == kKeyF2;
+  if (!EnterRow(frame, starts)) return;
   datCh& r = frame.record;
   CallSignText call = r.callSign;
   const CallSignCell codec(CodecSettingsOf(frame));
@@ -115,8 +119,8 @@ void AnswerDtmfSelector(ActiveCellFrame& frame) {
   const Address tCall = kSettings + ListSetting::kDtmfTCallSelected;
   const Address memory = kSettings + ListSetting::kDtmfSelectedMemory;
   const int row = frame.index;
-  const bool selected = row == kTCallRow ? image.GetByte(tCall) == 1
-                                         : image.GetByte(tCall) == 0 && image.GetByte(memory) == row - 1;
+  const bool selected =
+      row == kTCallRow ? image.GetByte(tCall) == 1 : image.GetByte(tCall) == 0 && image.GetByte(memory) == row - 1;
   AnswerRowSelector(frame, "GI_Sheet_Sel_DTMF_CH_NO_Sel", selected, [&] {
     image.SetByte(tCall, row == kTCallRow ? 1 : 0);
     image.SetByte(memory, static_cast<std::uint8_t>(row == kTCallRow ? 0 : row - 1));

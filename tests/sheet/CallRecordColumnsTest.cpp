@@ -19,7 +19,8 @@ using namespace MemoryMap;
 constexpr int kDestination = 2;
 
 void PutText(cmcEeprom& image, Address at, std::string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) image.SetByte(at + static_cast<Address>(i), static_cast<std::uint8_t>(text[i]));
+  for (std::size_t i = 0; i < text.size(); ++i)
+    image.SetByte(at + static_cast<Address>(i), static_cast<std::uint8_t>(text[i]));
 }
 
 void PutU16(cmcEeprom& image, Address at, std::uint16_t value) { WriteU16(image, at, value); }
@@ -52,12 +53,12 @@ class CallRecordColumns : public ::testing::Test {
     PutCall(7, 1, 0x20, "JA1WX", "", 5);
     const Address weather = kReceivedPositions + kReceivedPositionSize * 7;
     PutU16(image, weather + 30, 90);
-    PutU16(image, weather + 32, 10);           // mph
-    PutU16(image, weather + 34, 20);           // mph
-    PutU16(image, weather + 36, 212);          // F
-    PutU16(image, weather + 38, 100);          // hundredths of an inch
-    image.SetByte(weather + 44, 55);           // %
-    WriteU32(image, weather + 45, 10'132);     // tenths of a hPa
+    PutU16(image, weather + 32, 10);        // mph
+    PutU16(image, weather + 34, 20);        // mph
+    PutU16(image, weather + 36, 212);       // F
+    PutU16(image, weather + 38, 100);       // hundredths of an inch
+    image.SetByte(weather + 44, 55);        // %
+    WriteU32(image, weather + 45, 10'132);  // tenths of a hPa
     // Position 2: a station report in slot 0.
     PutCall(0, 2, 0x10, "JA1FIX", "", 2);
     const Address station = kReceivedPositions;
@@ -114,8 +115,12 @@ TEST_F(CallRecordColumns, ReceivedCallsShowEveryColumn) {
       {0, CL_Received_Callsign_Date, "2000/01/01 02:00"},
       {0, CL_Received_Callsign_BK, ""},
       {0, CL_Received_Callsign_EMR, ""},
-      {0, CL_Received_Callsign_Latitude, "35\xB0" "41.11'N"},
-      {0, CL_Received_Callsign_Longitude, "139\xB0" "41.48'E"},
+      {0, CL_Received_Callsign_Latitude,
+       "35\xB0"
+       "41.11'N"},
+      {0, CL_Received_Callsign_Longitude,
+       "139\xB0"
+       "41.48'E"},
       {0, CL_Received_Callsign_Altitude, "30m"},
       {0, CL_Received_Callsign_SSID, "9"},
       {0, CL_Received_Callsign_Symbol, "/>"},
@@ -134,7 +139,9 @@ TEST_F(CallRecordColumns, ReceivedCallsShowEveryColumn) {
       {1, CL_Received_Callsign_WindDir, "90\xB0"},
       {1, CL_Received_Callsign_WindSpeed, "4.5m/s"},
       {1, CL_Received_Callsign_GustSpeed, "8.9m/s"},
-      {1, CL_Received_Callsign_Temp, "100.0\xB0" "C"},
+      {1, CL_Received_Callsign_Temp,
+       "100.0\xB0"
+       "C"},
       {1, CL_Received_Callsign_Rain, "25.4mm"},
       {1, CL_Received_Callsign_Rain24, "0.0mm"},
       {1, CL_Received_Callsign_RainMidnight, "0.0mm"},

@@ -101,7 +101,8 @@ class TestDocument final : public CellDocument {
   }
 };
 
-// Answers the list range query as an open list sheet does: its list number and entry count.
+// Answers the list range query as an open list sheet does: its list number and entry count,
+// which grows as entries are added.
 class OpenListSheet {
  public:
   OpenListSheet(cmcEvMan& events, int list, int count) : events_(events), list_(list), count_(count) {
@@ -117,6 +118,7 @@ class OpenListSheet {
   static void OnEvent(void* user, const EventRecord& event) {
     auto* self = static_cast<OpenListSheet*>(user);
     if (event.code == EV_QueryListRange) self->events_.Answer(self->list_, self->count_);
+    if (event.code == EV_ListEntryAdded) ++self->count_;
   }
 
   cmcEvMan& events_;

@@ -41,7 +41,8 @@ TEST(PageCells, NoPageOfTheTreeShowsACellWithoutBehaviour) {
         const cmcCellObj& cell = sheet.GetCell(column, row);
         if (cell.cellId == kCellIdNone) continue;
         // Without a category no record is loaded and no empty row hides the behaviour.
-        const std::string shown = requests.Query(kCategoryNone, cell.cellId, cell.index, sheet.GetArgument()).outputText;
+        const std::string shown =
+            requests.Query(kCategoryNone, cell.cellId, cell.index, sheet.GetArgument()).outputText;
         EXPECT_EQ(shown.find("*Yet*"), std::string::npos) << CellIdName(cell.cellId);
       }
     }

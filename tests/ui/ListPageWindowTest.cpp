@@ -60,6 +60,10 @@ TEST_F(ListPageWindowTest, GpsPageShowsStampsThatAreNoDateAsNoneAndTakesTypedNam
   EXPECT_EQ(Record(RecordKind::kGps, 1).name, MakeFixedText<16>("Summit"));
   EXPECT_EQ(Record(RecordKind::kGps, 0).name, memory.name) << "the other memory is untouched";
   EXPECT_EQ(Record(RecordKind::kGps, 1).date, memory.date) << "showing and naming keep the stamp";
+
+  Type(CellIn(CL_Gps_Name, first + 2), QStringLiteral("Valley"));  // the "New" row
+  EXPECT_EQ(Record(RecordKind::kGps, 2).name, MakeFixedText<16>("Valley"));
+  EXPECT_EQ(Shown(CL_Gps_ChNo, first + 3), "New");
 }
 
 TEST_F(ListPageWindowTest, RadioPagesShowEachStationInItsBandOnly) {
