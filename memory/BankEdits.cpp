@@ -142,6 +142,16 @@ void InsertBankRows(cmcEeprom& image, int bank, int first, int last, int high) {
   Finish(image);
 }
 
+bool PlaceChannelInBankRow(cmcEeprom& image, int bank, int row, int channel) {
+  const int held = BankRowChannel(image, bank, row);
+  if (channel < 0 || channel >= kFirstCallChannelIndex || channel == held) return false;
+  if (!LoadChannel(image, channel).IsUsed()) return false;
+  if (held >= 0) SetBankPlace(image, held, kNoBank, kNoBank);
+  SetBankPlace(image, channel, bank, row);
+  Finish(image);
+  return true;
+}
+
 void CarryBankRows(cmcEeprom& image, int bank, int first, int last, int direction) {
   const auto exchange = [&](int row) {
     const int channel = BankRowChannel(image, bank, row);

@@ -27,5 +27,8 @@ void DeleteBankRows(cmcEeprom& image, int bank, int first, int last, int high);
 // The channels of the rows from first to high move down by the block's length; one pushed
 // past the last row is emptied.
 void InsertBankRows(cmcEeprom& image, int bank, int first, int last, int high);
+// A memory channel in use takes the row; the channel that held the row leaves the bank.
+// False when nothing changes (the row already holds it, or the channel is empty).
+bool PlaceChannelInBankRow(cmcEeprom& image, int bank, int row, int channel);
 // The block moves one row up (-1) or down (+1), exchanging places with its neighbour row.
 void CarryBankRows(cmcEeprom& image, int bank, int first, int last, int direction);

@@ -2,6 +2,7 @@
 // channels and the bank sheets, which show the memory channel of each bank slot.
 #include <string>
 
+#include "memory/BankEdits.h"
 #include "memory/ChannelList.h"
 #include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
@@ -22,6 +23,8 @@ namespace {
 
 constexpr std::int32_t kHighestOffset = 59995000;
 constexpr std::int32_t kOffsetStep = 5000;
+// The memory channels to choose from for a bank slot, in columns of this many.
+constexpr int kChannelListRows = 25;
 
 bool IsFmMode(const datCh& r) { return r.mode == ChannelMode::kFm || r.mode == ChannelMode::kFmNarrow; }
 bool IsDvMode(const datCh& r) { return r.mode == ChannelMode::kDv; }
@@ -212,12 +215,28 @@ void AnswerCallSign(ActiveCellFrame& frame) {
   Grey(frame, !IsDvMode(frame.record));
 }
 
-// The bank slot's channel number; choosing another channel for the slot is the bank slot
-// selection, which this behaviour does not open yet.
+// The bank slot's channel number. Enter, Space and Backspace open the list of the memory
+// channels; the channel picked takes the slot, and the channel that held it leaves the bank.
 void AnswerBankSlot(ActiveCellFrame& frame) {
-  if (frame.category == CT_BankCh && !frame.bankSlotEmpty) {
-    frame.request.outputText = std::to_string(frame.record.Index());
+  if (frame.category != CT_BankCh) return;
+  if (!frame.bankSlotEmpty) frame.request.outputText = std::to_string(frame.record.Index());
+  if (!frame.IsAction() || frame.bank >= MemoryMap::kBankCount) return;
+  const cmcCellCapsule& request = frame.request;
+  if (request.inputKind == kInputPicked) {
+    if (request.parent == nullptr || request.parent->cell == nullptr) return;
+    if (!PlaceChannelInBankRow(frame.Image(), frame.bank, frame.index, request.parent->cell->index)) return;
+    frame.Send(EV_RebuildBankIndex);
+    frame.Send(EV_ListChanged);
+    frame.scope |= kRepaintEveryBoundCell;
+    return;
   }
+  if (frame.Key() != kKeyEnter && frame.Key() != kKeySpace && frame.Key() != kKeyBackspace) return;
+  IntegerListPopup channels;
+  channels.value = frame.bankSlotEmpty ? 0 : frame.record.Index();
+  channels.maximum = MemoryMap::kMemoryChannelCount - 1;
+  channels.rightAligned = true;
+  channels.rowsPerColumn = kChannelListRows;
+  frame.OpenPopup(channels);
 }
 
 void AnswerToneColumn(ActiveCellFrame& frame) {

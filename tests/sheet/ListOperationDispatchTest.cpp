@@ -261,3 +261,37 @@ TEST_F(ListOperationDispatch, ScanLinkDeleteTakesTheRowsPairOutOfTheLink) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ListOperationDispatch, BankSlotChoiceListsTheChannelsAndTakesThePick) {
+  for (const int key : {kKeyEnter, kKeySpace, kKeyBackspace}) {
+    const auto [request, result] = requests.Key(CT_BankCh, CL_Mch_Select_ChNo, 2, key, kBankA);
+    const auto* list = std::get_if<IntegerListPopup>(&request.popup);
+    ASSERT_NE(list, nullptr) << key;
+    EXPECT_EQ(list->value, 2);
+    EXPECT_EQ(list->minimum, 0);
+    EXPECT_EQ(list->maximum, kMemoryChannelCount - 1);
+  }
+  const auto pick = [this](int row, int channel) {
+    const cmcCellCapsule entry = requests.Make(kCategoryNone, Flex0, channel, {});
+    cmcCellCapsule request = requests.Make(CT_BankCh, CL_Mch_Select_ChNo, row, kBankA);
+    request.parent = &entry;
+    request.inputKind = kInputPicked;
+    requests.Act(request);
+  };
+  pick(2, 8);
+  EXPECT_EQ(BankRowChannel(document.image, 0, 2), 8);
+  EXPECT_EQ(NameOf(document.image, 1, 2), "C2") << "the channel that held the row stays";
+  datCh left(document.image);
+  left.Load(RecordKind::kChannel, 2);
+  EXPECT_EQ(left.bank, kNoBank);
+  const cmcEeprom before = document.image;
+  pick(3, 300);  // an empty channel cannot sit in a bank
+  pick(3, 3);    // the row already holds it
+  EXPECT_EQ(FirstDifference(document.image, before), -1);
+  pick(40, 9);
+  EXPECT_EQ(BankRowChannel(document.image, 0, 40), 9) << "an empty row takes the channel too";
+}
+
+}  // namespace

@@ -12,6 +12,7 @@
 #include "memory/MemoryMap.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/CellPopupMenu.h"
+#include "ui/cuiFlector.h"
 
 // The route a key press takes to the shortcuts of the focused widget, as Qt's own test
 // library drives it.
@@ -157,6 +158,23 @@ TEST_F(ListCommandWindowTest, BankPageDeleteClosesTheGap) {
   EXPECT_EQ(BankRowChannel(Image(), 0, 1), 2);
   EXPECT_EQ(NameAt(1), "");
   EXPECT_EQ(Shown(CL_Mch_Name, FirstDataRow() + 1), "A2");
+}
+
+TEST_F(ListCommandWindowTest, SpaceOnTheBankSlotListsTheChannelsAndThePickTakesTheSlot) {
+  PutChannel(0, "A0", 0, 0);
+  PutChannel(1, "FREE");
+  OpenNode(kBankA);
+  const CellPosition slot = CellIn(CL_Mch_Select_ChNo, FirstDataRow() + 3);
+  ASSERT_TRUE(Sheet().Grid().TrySelectCell(slot.column, slot.row));
+  Press(Sheet().Grid(), Qt::Key_Space, QStringLiteral(" "));
+  auto* list = Sheet().Grid().findChild<cuiFlector*>();
+  ASSERT_NE(list, nullptr);
+  Press(list->Sheet().Grid(), Qt::Key_Down);
+  Press(list->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().findChild<cuiFlector*>() == nullptr; }));
+  EXPECT_EQ(BankRowChannel(Image(), 0, 3), 1);
+  EXPECT_EQ(Shown(CL_Mch_Select_ChNo, FirstDataRow() + 3), "1");
+  EXPECT_EQ(Shown(CL_Mch_Name, FirstDataRow() + 3), "FREE");
 }
 
 }  // namespace
