@@ -28,6 +28,7 @@ constexpr std::string_view kOverview =
     "  convert IN -o OUT --generation G [--no-digest]   save a file as another generation\n"
     "  dump FILE --list LIST [--json] [--destination D] the decoded records of one list\n"
     "  check FILE [--destination D]                     run the record checks\n"
+    "  print FILE (--list LIST | --all) -o OUT.pdf      the printed pages as PDF\n"
     "  radio info|read|write ...                        talk to a radio (radio --help)\n"
     "\n"
     "D is a destination code 0-15, G a generation 1-3. convert, dump and check use the\n"
@@ -248,7 +249,14 @@ int RunCommand(const Command& command, const std::vector<std::string>& args, Io&
   return command.run(*line, io);
 }
 
+CliCommandFunction& PrintCommand() {
+  static CliCommandFunction command = nullptr;
+  return command;
+}
+
 }  // namespace
+
+void InstallPrintCommand(CliCommandFunction command) { PrintCommand() = command; }
 
 int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Io io{out, err};
@@ -262,6 +270,11 @@ int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return CliExit::kSuccess;
   }
   if (args.front() == "radio") return RunRadioCommand(args, out, err);
+  if (args.front() == "print") {
+    if (PrintCommand() == nullptr)
+      return UsageError(io, "print is not part of this build (it needs the window program)");
+    return PrintCommand()(args, out, err);
+  }
   const auto command = Commands().find(args.front());
   if (command == Commands().end()) return UsageError(io, "unknown command " + args.front());
   return RunCommand(command->second, args, io);

@@ -13,4 +13,9 @@ inline constexpr int kCheckErrors = 3;
 inline constexpr int kRadioError = 4;
 }  // namespace CliExit
 
+// print draws with the window program's code and exists only in builds that have it; the
+// program installs it before running a command.
+using CliCommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+void InstallPrintCommand(CliCommandFunction command);
+
 int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

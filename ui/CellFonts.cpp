@@ -1,6 +1,6 @@
 #include "ui/CellFonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -25,7 +25,7 @@ QStringList FamiliesFor(const std::string& face) {
   if (IsOneOf(face, kJapaneseGothicFaces)) {
     return {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")};
   }
-  if (IsOneOf(face, kWesternSansFaces)) return {QApplication::font().family()};
+  if (IsOneOf(face, kWesternSansFaces)) return {QGuiApplication::font().family()};
   return {QString::fromStdString(ToUtf8(face, CodePage::Cp932))};
 }
 

@@ -1,13 +1,17 @@
 #include "ui/MainCellDocument.h"
 
+#include "print/PrintChoices.h"
 #include "shell/CloneCommands.h"
+#include "shell/EventCodes.h"
 #include "shell/ProgramMessage.h"
+#include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/ComPortDialog.h"
+#include "ui/cuiPrinter.h"
 #include "ui/cuiSheet.h"
 
 EnvironSettings& MainCellDocument::Settings() { return services_.environ.settings; }
@@ -31,7 +35,7 @@ void MainCellDocument::NoteEdit() {
 
 // The controller answers the document commands, the exit and the view entries before the
 // cell behaviour is asked; the rest of the menu and the tool bar come here. Entries whose
-// command the program does not have (printing, help, the import and export) do nothing.
+// command the program does not have (the import and export) do nothing.
 void MainCellDocument::RunCommand(unsigned cellId, std::int32_t) {
   if (main_.Clone().RunCommand(cellId)) return;
   switch (cellId) {
@@ -40,6 +44,10 @@ void MainCellDocument::RunCommand(unsigned cellId, std::int32_t) {
       dialog.exec();
       return;
     }
+    case CL_Menu_File_Print_Current:
+      return PrintCurrentSheet();
+    case CL_Menu_File_Print_All:
+      return PrintAllSheets();
     case CL_Help_About: {
       AboutBox about(main_.MainWindow(), services_.texts, main_.Versions());
       about.exec();
@@ -54,6 +62,28 @@ void MainCellDocument::RunCommand(unsigned cellId, std::int32_t) {
     default:
       return;
   }
+}
+
+// The edit in progress is stored and the widths the user set are kept before the sheet is
+// built again for the paper.
+cuiPrinter MainCellDocument::Printer() {
+  services_.events.Send(EV_CommitEdit);
+  if (cuiSheet* sheet = main_.CurrentSheet()) sheet->Layout().SaveColumnWidths();
+  return cuiPrinter(main_.MainWindow(),
+                    {services_.texts, *this, main_.CellBehaviour(), &main_.DisplayStore(), main_.Versions().version},
+                    services_.environ.settings.printerFontSize);
+}
+
+void MainCellDocument::PrintCurrentSheet() {
+  if (main_.CurrentSheet() == nullptr) return;
+  const std::string sheet = main_.CurrentSheet()->Layout().GetName();
+  Printer().Print({sheet}, PrintAllChoices{});
+}
+
+void MainCellDocument::PrintAllSheets() {
+  PrintAllChoices choices = InitialPrintAllChoices(Image());
+  if (!AskPrintAllChoices(main_.MainWindow(), services_.texts, choices)) return;
+  Printer().Print(TreeSheetNames(services_.texts), choices);
 }
 
 bool MainCellDocument::MainWindowEnabled() const {

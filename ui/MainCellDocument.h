@@ -4,6 +4,7 @@
 // notices of an edit (deferred warning check, modified state).
 #include "sheet/CellDocument.h"
 #include "ui/cuiMain.h"
+#include "ui/cuiPrinter.h"
 
 class MainCellDocument final : public CellDocument {
  public:
@@ -35,6 +36,10 @@ class MainCellDocument final : public CellDocument {
   void ShowNoFreeChannel() override;
 
  private:
+  cuiPrinter Printer();
+  void PrintCurrentSheet();
+  void PrintAllSheets();
+
   cuiMain& main_;
   MainServices services_;
 };
