@@ -197,12 +197,10 @@ const char* FullListMessage(int kind) {
 }
 
 void DeleteScanLinkRow(ActiveCellFrame& frame) {
-  if (frame.index % kScanLinkRows == 0) return;
-  if (frame.record.IsUsed() && !Confirm(frame, "GI_AppMess_Conv_Delete")) return;
-  if (frame.record.memberPair != kNoMemberPair) {
-    frame.record.memberFlag = 0;
-    frame.record.Store(RecordKind::kScanLink, frame.index);
-  }
+  if (frame.index % kScanLinkRows == 0 || frame.record.memberPair == kNoMemberPair) return;
+  if (!Confirm(frame, "GI_AppMess_Conv_Delete")) return;
+  frame.record.memberFlag = 0;
+  frame.record.Store(RecordKind::kScanLink, frame.index);
   AnnounceChange(frame);
   ShowStatus(frame, "GI_AppMess_S_Delete");
 }

@@ -690,6 +690,13 @@ bool cuiSheet::OnMousePress(QMouseEvent& event) {
   State& s = *state_;
   s.extend = event.modifiers() & Qt::ShiftModifier;
   if (event.button() == Qt::LeftButton) {
+    // The pressed cell becomes current as a click (or a Shift click) makes it; only the cells
+    // the pointer reaches while the button stays down extend the selection from there.
+    int column = 0;
+    int row = 0;
+    if (s.grid->CellAt(event.position().toPoint(), column, row) && CellPosition{column, row} != Current()) {
+      s.grid->TrySelectCell(column, row);
+    }
     s.mouseSelecting = true;
     return false;
   }

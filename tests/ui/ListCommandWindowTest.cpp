@@ -177,4 +177,30 @@ TEST_F(ListCommandWindowTest, SpaceOnTheBankSlotListsTheChannelsAndThePickTakesT
   EXPECT_EQ(Shown(CL_Mch_Name, FirstDataRow() + 3), "FREE");
 }
 
+// A click after a click moves the cursor; only Shift or a drag selects the lines between.
+TEST_F(ListCommandWindowTest, AClickedRowAloneIsDeleted) {
+  PutChannel(100, "A");
+  PutChannel(101, "B");
+  PutChannel(102, "C");
+  OpenNode(kMemory100);
+  Focus(FirstDataRow());
+  cuiGrid& grid = Sheet().Grid();
+  const auto click = [&](int row) {
+    const QPoint at = grid.CellRect(CellIn(CL_Mch_Name, row).column, row).center();
+    const QPointF global = grid.viewport()->mapToGlobal(QPointF(at));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(grid.viewport(), &press);
+    QCoreApplication::sendEvent(grid.viewport(), &release);
+  };
+  click(FirstDataRow());
+  click(FirstDataRow() + 2);
+  EXPECT_EQ(grid.Row(), FirstDataRow() + 2);
+  run_->Messages().answers = {kAnswerOk};
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(NameAt(100), "A");
+  EXPECT_EQ(NameAt(101), "B");
+  EXPECT_EQ(NameAt(102), "");
+}
+
 }  // namespace
