@@ -44,6 +44,8 @@ void AnswerBroadcastCell(ActiveCellFrame& frame);
 void AnswerGpsCell(ActiveCellFrame& frame);
 // The clone information sheet (CL_CloneInfo_ names): the radio's last information block.
 void AnswerCloneInfoCell(ActiveCellFrame& frame);
+// The set-mode items (CL_Common_ names from CL_Common_RxBass on): the radio's menu settings.
+void AnswerSetModeCell(ActiveCellFrame& frame);
 // Identifiers whose behaviour is not built: "%d *Yet*" with the identifier's number.
 void AnswerNotYet(ActiveCellFrame& frame);
 // Identifiers that show nothing and do nothing (none, the service windows).

@@ -12,3 +12,10 @@ class CellTextMeasure {
   virtual int Width(const CellFont& font, std::string_view line) = 0;
   virtual int Height(const CellFont& font, std::string_view line) = 0;
 };
+
+// For layouts read only for their cells and their order, where sizes do not matter.
+class NoTextMeasure final : public CellTextMeasure {
+ public:
+  int Width(const CellFont&, std::string_view) override { return 0; }
+  int Height(const CellFont&, std::string_view) override { return 0; }
+};

@@ -147,6 +147,8 @@ class cmcCellCapsule {
   RepaintCallback repaint;
   EditorCallback editor;
   PopupRequest popup;  // output: the pop-up the sheet opens at the cell after the action
+  // Output: the committed text or the pick was not taken and the value stays as it was.
+  bool inputRefused = false;
 
   bool IsAction() const { return actionGrid != nullptr; }
   bool HasFlag(uint8_t bit) const { return (flags & bit) != 0; }

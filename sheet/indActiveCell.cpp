@@ -49,6 +49,7 @@ constexpr std::array kFamilies{
     Family{CL_Repeater_List_ChNo, CL_Repeater_List_ChNo, &AnswerListNumber},
     Family{CL_Repeater_List_Type, CL_Repeater_List_Debug_GwIndex, &AnswerRepeaterCell},
     Family{CL_Received_Callsign_Caller, CL_TxCall_Ref_Callsign, &AnswerCallRecordCell},
+    Family{CL_Common_RxBass, CL_Common_Wx_Ch, &AnswerSetModeCell},
 };
 
 FamilyBehaviour BehaviourOf(unsigned cellId) {
