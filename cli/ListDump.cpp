@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/DumpTable.h"
 #include "cli/JsonText.h"
 #include "memory/BroadcastList.h"
 #include "memory/ChannelValues.h"
@@ -21,15 +22,6 @@
 #include "text/FormattedText.h"
 
 namespace {
-
-// One decoded field: its JSON value and its table text.
-struct DumpField {
-  std::string_view key;
-  std::string json;
-  std::string plain;
-};
-
-using DumpEntry = std::vector<DumpField>;
 
 DumpField Number(std::string_view key, long long value) { return {key, std::to_string(value), std::to_string(value)}; }
 
@@ -398,7 +390,7 @@ struct DumpableList {
   std::vector<DumpEntry> (*entries)(cmcEeprom&);
 };
 
-constexpr std::array<DumpableList, 16> kLists{{
+constexpr std::array<DumpableList, 17> kLists{{
     {"memory", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 0, 499, ChannelEntry); }},
     {"scan-edges", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 500, 549, ChannelEntry); }},
     {"call", [](cmcEeprom& image) { return RecordEntries(image, RecordKind::kChannel, 550, 553, ChannelEntry); }},
@@ -424,42 +416,8 @@ constexpr std::array<DumpableList, 16> kLists{{
     {"transmitted-calls", TransmittedCallEntries},
     {"repeater-groups", RepeaterGroupEntries},
     {"gps-groups", GpsGroupEntries},
+    {"settings", SettingEntries},
 }};
-
-void WriteJson(const std::vector<DumpEntry>& entries, std::ostream& out) {
-  out << "[";
-  const char* entrySeparator = "\n";
-  for (const DumpEntry& entry : entries) {
-    out << entrySeparator << "  {";
-    const char* fieldSeparator = "";
-    for (const DumpField& field : entry) {
-      out << fieldSeparator << JsonString(field.key) << ": " << field.json;
-      fieldSeparator = ", ";
-    }
-    out << "}";
-    entrySeparator = ",\n";
-  }
-  out << "\n]\n";
-}
-
-// Tab-separated, the keys as the first row.
-void WriteTable(const std::vector<DumpEntry>& entries, std::ostream& out) {
-  if (entries.empty()) return;
-  const char* separator = "";
-  for (const DumpField& field : entries.front()) {
-    out << separator << field.key;
-    separator = "\t";
-  }
-  out << "\n";
-  for (const DumpEntry& entry : entries) {
-    separator = "";
-    for (const DumpField& field : entry) {
-      out << separator << field.plain;
-      separator = "\t";
-    }
-    out << "\n";
-  }
-}
 
 const DumpableList* FindList(std::string_view name) {
   for (const DumpableList& list : kLists) {
@@ -473,10 +431,5 @@ const DumpableList* FindList(std::string_view name) {
 bool IsDumpList(std::string_view list) { return FindList(list) != nullptr; }
 
 void DumpList(cmcEeprom& image, std::string_view list, bool json, std::ostream& out) {
-  const std::vector<DumpEntry> entries = FindList(list)->entries(image);
-  if (json) {
-    WriteJson(entries, out);
-  } else {
-    WriteTable(entries, out);
-  }
+  WriteDumpEntries(FindList(list)->entries(image), json, out);
 }

@@ -11,6 +11,7 @@
 #include "cli/ListDump.h"
 #include "cli/QmfFileNotes.h"
 #include "cli/RadioCommands.h"
+#include "cli/SettingsCommands.h"
 #include "files/DocumentFile.h"
 #include "memory/Generation.h"
 #include "text/ApplicationTexts.h"
@@ -27,11 +28,12 @@ constexpr std::string_view kOverview =
     "  new --destination D -o FILE [--generation G]     write a new document\n"
     "  convert IN -o OUT --generation G [--no-digest]   save a file as another generation\n"
     "  dump FILE --list LIST [--json] [--destination D] the decoded records of one list\n"
+    "  set FILE ITEM[:INDEX]=TEXT ... -o OUT            change set-mode items (set --help)\n"
     "  check FILE [--destination D]                     run the record checks\n"
     "  print FILE (--list LIST | --all) -o OUT.pdf      the printed pages as PDF\n"
     "  radio info|read|write ...                        talk to a radio (radio --help)\n"
     "\n"
-    "D is a destination code 0-15, G a generation 1-3. convert, dump and check use the\n"
+    "D is a destination code 0-15, G a generation 1-3. convert, dump, set and check use the\n"
     "destination the file names unless --destination is given.\n"
     "Exit status: 0 success, 1 wrong usage, 2 file error, 3 check found errors,\n"
     "4 the radio session failed.\n"
@@ -47,6 +49,7 @@ struct Command {
   std::size_t fileArguments;  // positionals after the command word
   std::string_view usage;
   std::function<int(const CommandLine&, Io&)> run;
+  bool moreArguments = false;  // more positionals may follow the file arguments
 };
 
 int UsageError(Io& io, const std::string& message) {
@@ -197,7 +200,28 @@ constexpr std::string_view kDumpUsage =
     "  the repeater or your-call entry the call sign names, or null)\n"
     "repeater-groups: every group with index (0-29), name, first (list index), count\n"
     "gps-groups: every group with index (0 no group, 1-26 A-Z), name (null for 0), first\n"
-    "  (list position or null), count\n";
+    "  (list position or null), count\n"
+    "settings: every item of the set-mode pages the destination shows, page by page, with\n"
+    "  item (the name tessel-cli set takes, e.g. \"AutoPowerOFF\"), index (the element of the\n"
+    "  per-band and per-key items, else null), page (\"Digital\", \"GPS\", \"Common\",\n"
+    "  \"AB_Band\"), label (the row's caption), value (the stored number; the text of text\n"
+    "  items and symbols; the shown text of positions; null where nothing is stored) and\n"
+    "  text (what the page shows)\n";
+
+constexpr std::string_view kSetUsage =
+    "tessel-cli set FILE ITEM[:INDEX]=TEXT ... -o OUT [--generation G] [--no-digest]\n"
+    "                [--destination D]\n"
+    "\n"
+    "Changes set-mode items as typing into the window's setting pages would and saves the\n"
+    "document as convert does (generation 3 unless --generation is given). ITEM is a name\n"
+    "that \"dump FILE --list settings\" lists (case does not matter); INDEX is the element of\n"
+    "the per-band (0 A, 1 B) and per-key items. TEXT is what the page shows for the value:\n"
+    "an entry of the item's list (\"30min\", \"ON\"), a number, a text; bank links take the\n"
+    "letters of the linked banks (\"ACE\"), NMEA sentence items one to four names\n"
+    "(\"GGA,RMC\"), positions the layout of the GPS text editor (\"035 41.12 N\"). The items are\n"
+    "changed in the order given, each with the rules of its page (greying does not refuse,\n"
+    "dependencies apply). A refused item is named with what it accepts; the command then\n"
+    "exits 1 and writes nothing.\n";
 
 int RunDump(const CommandLine& line, Io& io) {
   const auto list = line.Value("--list");
@@ -206,6 +230,20 @@ int RunDump(const CommandLine& line, Io& io) {
   return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession&) {
     DumpList(document, *list, line.Has("--json"), io.out);
     return CliExit::kSuccess;
+  });
+}
+
+int RunSet(const CommandLine& line, Io& io) {
+  std::string error;
+  const auto generation = GenerationOption(line, DocumentFile::kNewestGeneration, error);
+  if (!generation) return UsageError(io, error);
+  const auto target = line.Value("-o");
+  if (!target) return UsageError(io, "set needs -o OUT");
+  const std::vector<std::string> assignments(line.positionals.begin() + 2, line.positionals.end());
+  return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession& session) {
+    if (!ApplySettings(document, assignments, io.err)) return CliExit::kUsage;
+    return ExitOfFileCode(
+        SaveCliDocument(document, *target, session, {*generation, !line.Has("--no-digest")}, ReportTo(io.err)));
   });
 }
 
@@ -229,6 +267,7 @@ const std::map<std::string, Command, std::less<>>& Commands() {
         "tessel-cli convert IN -o OUT --generation G [--no-digest] [--destination D]\n",
         RunConvert}},
       {"dump", {{{"--list", "--destination"}, {"--json", "--help"}}, 1, kDumpUsage, RunDump}},
+      {"set", {{{"-o", "--destination", "--generation"}, {"--no-digest", "--help"}}, 1, kSetUsage, RunSet, true}},
       {"check", {{{"--destination"}, {"--help"}}, 1, "tessel-cli check FILE [--destination D]\n", RunCheck}},
   };
   return commands;
@@ -242,7 +281,8 @@ int RunCommand(const Command& command, const std::vector<std::string>& args, Io&
     io.out << "Usage: " << command.usage;
     return CliExit::kSuccess;
   }
-  if (line->positionals.size() != command.fileArguments + 1) {
+  const std::size_t given = line->positionals.size() - 1;
+  if (command.moreArguments ? given <= command.fileArguments : given != command.fileArguments) {
     const std::string_view firstLine = command.usage.substr(0, command.usage.find('\n'));
     return UsageError(io, "usage: " + std::string(firstLine));
   }
