@@ -14,6 +14,7 @@
 #include "memory/MemoryMap.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
+#include "memory/cmcEeprom.h"
 #include "memory/datCh.h"
 
 namespace {
@@ -447,6 +448,123 @@ TEST(TesselCli, DumpGivesTheRemainingLists) {
        {"dtmf", "messages", "scan-links", "received-calls", "transmitted-calls", "repeater-groups", "gps-groups"}) {
     EXPECT_NE(help.out.find(list), std::string::npos) << list;
   }
+}
+
+// A fixture of the US version with some settings away from their defaults, saved as a file.
+std::string SettingsFixture(const TempFolder& folder) {
+  const std::string blank = NewFile(folder, "blank.qmf", 1, 3);
+  cmcEeprom image = Opened(blank, 1);
+  using MemoryMap::kSettings;
+  image.SetByte(kSettings + 2, 3);            // Auto Power OFF 90min
+  image.SetByte(kSettings + 114, 7);          // BC radio level +2
+  image.SetByte(kSettings + 34, 0x11);        // GGA and RMC
+  image.SetByte(kSettings + 1073 + 1, 0x0C);  // band B links K and L... (bits 10, 11)
+  image.SetByte(kSettings + 234, 0x02);       // UTC +9:00 (540 minutes)
+  image.SetByte(kSettings + 235, 0x1C);
+  const std::string path = folder.Path("settings.qmf");
+  const DestinationSession session(1);
+  EXPECT_EQ(SaveCliDocument(image, path, session, {3, true}, {}), 0);
+  return path;
+}
+
+TEST(TesselCli, DumpListsEverySettingOfThePagesWithItsValueAndText) {
+  TempFolder folder;
+  const std::string path = SettingsFixture(folder);
+  const CliRun dump = Cli({"dump", path, "--list", "settings", "--json"});
+  ASSERT_EQ(dump.status, 0) << dump.err;
+  for (
+      const char* line : {
+          R"({"item": "AutoPowerOFF", "index": null, "page": "Common", "label": "Auto Power OFF", "value": 3, "text": "90min"})",
+          R"({"item": "RadioLevel", "index": null, "page": "Common", "label": "BC Radio Level", "value": 7, "text": "+2 "})",
+          R"({"item": "GPS_ControlMode", "index": null, "page": "GPS", "label": "GPS Sentence", "value": 17, "text": "GGA,RMC"})",
+          R"({"item": "BankLink_K_T", "index": 1, "page": "AB_Band", "label": "Bank Link K-T", "value": 3, "text": "KL________"})",
+          R"({"item": "UTCOffset", "index": null, "page": "Common", "label": "UTC Offset", "value": 540, "text": "+9:00"})",
+          R"({"item": "HmchMr", "index": null, "page": "Common", "label": "MR", "value": 65535, "text": "---"})",
+          R"({"item": "Comment", "index": null, "page": "GPS", "label": "Comment", "value": "", "text": ""})",
+          R"({"item": "Wx_Ch", "index": 0, "page": "AB_Band", "label": "WX CH", "value": 0, "text": "0"})",
+      }) {
+    EXPECT_NE(dump.out.find(line), std::string::npos) << line;
+  }
+  const auto entries = [](const std::string& out) { return std::count(out.begin(), out.end(), '\n') - 1; };
+  const long us = entries(Cli({"dump", path, "--list", "settings"}).out);
+  EXPECT_EQ(us, 178) << "a row per item and element";
+  // The Korean version shows the auto repeater, which switches on and off, but no weather rows.
+  const CliRun korea = Cli({"dump", path, "--list", "settings", "--destination", "5"});
+  EXPECT_NE(korea.out.find("AutoRepeater\t-\tCommon\tAuto Repeater\t0\tOFF\n"), std::string::npos);
+  EXPECT_EQ(korea.out.find("Wx_Alert"), std::string::npos);
+  EXPECT_EQ(entries(korea.out), us - 4) << "two weather items for two bands";
+}
+
+TEST(TesselCli, SetChangesSettingsAsThePagesDoAndSavesThem) {
+  TempFolder folder;
+  const std::string path = SettingsFixture(folder);
+  const std::string out = folder.Path("out.qmf");
+  const CliRun set = Cli({"set", path, "autopoweroff=120min", "RadioLevel=-3", "BankLink_A_J:0=ace",
+                          "GPS_ControlMode=GSV, VTG", "Comment=Portable", "CIV_Address=7e", "ManualPosLat=035 41.12 N",
+                          "EmrAfLevel=12", "AprsSymbolSel_2=Others", "-o", out});
+  ASSERT_EQ(set.status, 0) << set.err;
+  const CliRun dump = Cli({"dump", out, "--list", "settings"});
+  for (const char* line : {
+           "AutoPowerOFF\t-\tCommon\tAuto Power OFF\t4\t120min\n",
+           "RadioLevel\t-\tCommon\tBC Radio Level\t2\t-3 \n",
+           "BankLink_A_J\t0\tAB_Band\tBank Link A-J\t21\tA_C_E_____\n",
+           "GPS_ControlMode\t-\tGPS\tGPS Sentence\t40\tGSV,VTG\n",
+           "Comment\t-\tGPS\tComment\tPortable\tPortable\n",
+           "CIV_Address\t-\tCommon\tCI-V Address\t126\t7E\n",
+           "ManualPosLat\t-\tGPS\tManual Position (Latitude)\t35\xC2\xB0"
+           "41.12'N\t35\xC2\xB0"
+           "41.12'N\n",
+           "EmrAfLevel\t-\tDigital\tEMR AF Level\t12\t12\n",
+           "AprsSymbolSel_2\t-\tGPS\t(No.2)\t/\"\tOthers\n",
+       }) {
+    EXPECT_NE(dump.out.find(line), std::string::npos) << line;
+  }
+  const cmcEeprom image = Opened(out, 1);
+  EXPECT_EQ(image.GetByte(MemoryMap::kSettings + 324 + 8), 0xFF) << "the comment keeps its 0xFF padding";
+  EXPECT_EQ(Cli({"info", out}).out.find("Digest line:    yes") != std::string::npos, true);
+}
+
+TEST(TesselCli, SetRefusesWhatThePagesRefuseAndWritesNothing) {
+  TempFolder folder;
+  const std::string path = SettingsFixture(folder);
+  const std::string out = folder.Path("out.qmf");
+  const struct {
+    std::vector<std::string> assignments;
+    std::string message;
+  } cases[] = {
+      {{"AutoPowerOFF=45min"},
+       R"(AutoPowerOFF: "45min" is not in its list; it accepts "OFF", "30min", "60min", "90min", "120min")"},
+      {{"NoSuchItem=1"}, "NoSuchItem: no such setting"},
+      {{"RFPower:2=High"}, "RFPower: index 2 is out of range (accepts 0 to 1)"},
+      {{"RFPower=High"}, "RFPower: needs an index"},
+      {{"RadioLevel=+6"}, "RadioLevel: accepts a whole number from -5 to +5"},
+      {{"UTCOffset=+14:05"}, "UTCOffset: does not take \"+14:05\"; it accepts an offset"},
+      {{"CIV_Address=zz"}, "CIV_Address: does not take \"zz\""},
+      {{"HmchVfo=145.0"}, "HmchVfo: is shown only and cannot be set"},
+      {{"AlarmCH=1"}, "AlarmCH: does not apply with the present settings"},
+      {{"GPSAlarmType=Memory"}, "GPSAlarmType: Memory needs a GPS group that holds memories"},
+      {{"AprsSymbolEdit_1=ab"}, "AprsSymbolEdit_1: does not take \"ab\""},
+      {{"BankLink_U_Z:0=AB"}, "BankLink_U_Z: accepts the letters of the flags it sets, from U V W X Y Z"},
+      {{"GPS_ControlMode=GGA,GLL,GSA,GSV,RMC"}, "GPS_ControlMode: the editor takes one to four"},
+      {{"ManualPosLat=north"}, "ManualPosLat: does not take \"north\""},
+      {{"AutoPowerOFF=30min", "Comment"}, "Comment: expected ITEM=TEXT"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    std::vector<std::string> args{"set", path};
+    args.insert(args.end(), c.assignments.begin(), c.assignments.end());
+    args.insert(args.end(), {"-o", out});
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+  EXPECT_EQ(Cli({"set", path, "-o", out}).status, 1) << "nothing to set";
+  EXPECT_EQ(Cli({"set", path, "AutoPowerOFF=OFF"}).status, 1) << "no -o";
+  EXPECT_FALSE(std::filesystem::exists(out));
+  const CliRun korea = Cli({"set", path, "Wx_Alert:0=ON", "-o", out, "--destination", "5"});
+  EXPECT_NE(korea.err.find("Wx_Alert: no such setting on the set-mode pages of destination 5"), std::string::npos)
+      << korea.err;
 }
 
 }  // namespace
