@@ -492,3 +492,114 @@ TEST(ListEditsProperty, OperationsKeepOtherListsAndReferences) {
 }
 
 }  // namespace
+
+namespace {
+
+// Random inserts, removals, carries and clears on the packed lists, checked against a plain
+// model of the names group by group and of the entry each reference names.
+struct GroupModel {
+  std::vector<Strings> groups;
+  std::string referenced;  // the name the list's reference names, "" for none
+  int unnamed = 0;         // names given to new entries so the model can follow them
+};
+
+Strings Flatten(const GroupModel& model) {
+  Strings all;
+  for (const Strings& group : model.groups) all.insert(all.end(), group.begin(), group.end());
+  return all;
+}
+
+TEST(ListEditsProperty, RepeaterGroupsFollowAPlainModel) {
+  ScopedDestination destination(0);
+  for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+    std::mt19937 random(seed);
+    cmcEeprom image = Image();
+    GroupModel model{{{"R0", "R1", "R2", "R3"}, {"S0", "S1", "S2"}, {}}, "S1"};
+    for (int step = 0; step < 12; ++step) {
+      const int group = static_cast<int>(random() % 3);
+      Strings& names = model.groups[static_cast<std::size_t>(group)];
+      const int start = GroupStart(image, group);
+      const int count = static_cast<int>(names.size());
+      const int what = static_cast<int>(random() % 4);
+      if (what == 0 || count == 0) {
+        const int place = static_cast<int>(random() % static_cast<unsigned>(count + 1));
+        ASSERT_TRUE(InsertRepeater(image, group, start + place));
+        const std::string name = "N" + std::to_string(model.unnamed++);
+        datCh entry(image);
+        entry.Load(RecordKind::kRepeater, start + place);
+        entry.name = MakeFixedText<kNameLength>(name);
+        entry.Store(RecordKind::kRepeater, start + place);
+        names.insert(names.begin() + place, name);
+      } else if (what == 1) {
+        const int place = static_cast<int>(random() % static_cast<unsigned>(count));
+        RemoveRepeater(image, start + place);
+        if (names[static_cast<std::size_t>(place)] == model.referenced) model.referenced.clear();
+        names.erase(names.begin() + place);
+      } else if (what == 2 && count > 1) {
+        const int place = 1 + static_cast<int>(random() % static_cast<unsigned>(count - 1));
+        CarryBlock(image, RecordKind::kRepeater, start + place, start + place, -1);
+        std::swap(names[static_cast<std::size_t>(place)], names[static_cast<std::size_t>(place - 1)]);
+      } else if (what == 3) {
+        const int place = static_cast<int>(random() % static_cast<unsigned>(count));
+        ClearBlock(image, RecordKind::kRepeater, start + place, start + place);
+        if (names[static_cast<std::size_t>(place)] == model.referenced) model.referenced.clear();
+        names[static_cast<std::size_t>(place)] = "";
+      }
+      const Strings expected = Flatten(model);
+      ASSERT_EQ(Names(image, RecordKind::kRepeater, 0, static_cast<int>(expected.size()) - 1), expected)
+          << "seed " << seed << " step " << step;
+      for (int g = 0; g < 3; ++g) {
+        ASSERT_EQ(GroupCount(image, g), static_cast<int>(model.groups[static_cast<std::size_t>(g)].size()));
+      }
+      ASSERT_EQ(ReadU16(image, kRememberedRepeater) == 0xFFFF, model.referenced.empty()) << "seed " << seed;
+      ASSERT_EQ(RememberedRepeater(image), model.referenced) << "seed " << seed << " step " << step;
+    }
+  }
+}
+
+TEST(ListEditsProperty, GpsGroupsFollowAPlainModel) {
+  ScopedDestination destination(0);
+  for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+    std::mt19937 random(seed);
+    cmcEeprom image = Image();
+    GroupModel model{{{}, {"G0", "G1", "G2"}, {"H0", "H1"}, {}, {}}, "G2"};
+    for (int step = 0; step < 12; ++step) {
+      const int group = static_cast<int>(random() % 5);
+      Strings& names = model.groups[static_cast<std::size_t>(group)];
+      const GpsGroups groups = ReadGpsGroups(image);
+      const int count = static_cast<int>(names.size());
+      const int what = static_cast<int>(random() % 3);
+      if (what == 0 || count == 0) {
+        const int place = static_cast<int>(random() % static_cast<unsigned>(count + 1));
+        ASSERT_TRUE(InsertGpsMemory(image, group, place));
+        const int position = ReadGpsGroups(image).start[static_cast<std::size_t>(group)] + place;
+        const std::string name = "N" + std::to_string(model.unnamed++);
+        datCh memory(image);
+        memory.Load(RecordKind::kGps, position);
+        memory.name = MakeFixedText<kNameLength>(name);
+        memory.Store(RecordKind::kGps, position);
+        names.insert(names.begin() + place, name);
+      } else if (what == 1) {
+        const int place = static_cast<int>(random() % static_cast<unsigned>(count));
+        RemoveGpsMemory(image, groups.start[static_cast<std::size_t>(group)] + place);
+        if (names[static_cast<std::size_t>(place)] == model.referenced) model.referenced.clear();
+        names.erase(names.begin() + place);
+      } else if (count > 1) {
+        const int place = 1 + static_cast<int>(random() % static_cast<unsigned>(count - 1));
+        const int position = groups.start[static_cast<std::size_t>(group)] + place;
+        CarryBlock(image, RecordKind::kGps, position, position, -1);
+        std::swap(names[static_cast<std::size_t>(place)], names[static_cast<std::size_t>(place - 1)]);
+      }
+      const Strings expected = Flatten(model);
+      ASSERT_EQ(Names(image, RecordKind::kGps, 0, static_cast<int>(expected.size()) - 1), expected)
+          << "seed " << seed << " step " << step;
+      const GpsGroups after = ReadGpsGroups(image);
+      for (std::size_t g = 0; g < model.groups.size(); ++g) {
+        ASSERT_EQ(after.count[g], static_cast<int>(model.groups[g].size())) << "seed " << seed;
+      }
+      ASSERT_EQ(AlarmedGps(image), model.referenced) << "seed " << seed << " step " << step;
+    }
+  }
+}
+
+}  // namespace
