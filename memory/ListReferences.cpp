@@ -1,5 +1,7 @@
 #include "memory/ListReferences.h"
 
+#include <algorithm>
+
 #include "memory/GpsList.h"
 #include "memory/ImageFields.h"
 #include "memory/datCh.h"
@@ -47,7 +49,8 @@ void SetGpsAlarm(cmcEeprom& image, int type, int group, int position) {
 
 }  // namespace
 
-EntryOrigins::EntryOrigins(int low_, int high) : low(low_), origin(static_cast<std::size_t>(high - low_ + 1)) {
+EntryOrigins::EntryOrigins(int low_, int high)
+    : low(low_), origin(static_cast<std::size_t>(std::max(0, high - low_ + 1))) {
   for (int i = low; i <= high; ++i) At(i) = i;
 }
 

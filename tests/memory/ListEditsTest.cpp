@@ -170,6 +170,14 @@ TEST_F(ListEditsTest, ScanLinksStayWhenAPairIsSplit) {
   EXPECT_EQ(LinkMembers(image_, 0), (Strings{"E1B", "E2A"}));
 }
 
+TEST_F(ListEditsTest, AnEmptyBlockChangesNothing) {
+  const cmcEeprom before = image_;
+  ClearBlock(image_, RecordKind::kChannel, 5, 4);
+  datClipCh clipboard;
+  PasteBlock(image_, clipboard, RecordKind::kChannel, 5, 3);
+  EXPECT_EQ(FirstDifference(image_, before), -1);
+}
+
 TEST_F(ListEditsTest, CountedListsKeepTheirCounts) {
   EXPECT_TRUE(InsertRepeater(image_, 0, 4));
   EXPECT_EQ(GroupCount(image_, 0), 5);
