@@ -3,19 +3,19 @@
 // transmit histories with the repeater or your-call entry each call sign names.
 //
 // Layout of a received call's 92-byte report block beyond what the record decodes: bytes
-// 12-13 the D-PRS symbol; by data type, position reports (1, 6) hold the course and speed at
-// 30 and 32; station reports (2) the power in watts at 30, the antenna height at 32 (tenths of
-// a foot, like the altitude), the gain in dB at 36 and the directivity at 37 (0 omni, else
-// 45 degrees per step); weather reports (5) the wind direction, wind speed, gust speed,
-// temperature, rain, rain in 24 hours and rain since midnight as 16-bit values from 30, the
-// humidity at 44 and the pressure at 45. The times of reception and of the report count
-// seconds since 2000-01-01 00:00 UTC.
+// 12-13 the D-PRS symbol (table identifier and symbol code); by data type, position reports (1, 6) hold the course and
+// speed at 30 and 32; station reports (2) the power in watts at 30, the antenna height at 32 (tenths of a foot, like
+// the altitude), the gain in dB at 36 and the directivity at 37 (0 omni, else 45 degrees per step); weather reports (5)
+// the wind direction, wind speed, gust speed, temperature, rain, rain in 24 hours and rain since midnight as 16-bit
+// values from 30, the humidity at 44 and the pressure at 45. The times of reception and of the report count seconds
+// since 2000-01-01 00:00 UTC.
 #include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "memory/ChannelValues.h"
+#include "sheet/AprsSymbols.h"
 #include "sheet/CallSignCell.h"
 #include "sheet/CellFamilies.h"
 #include "sheet/ColumnCells.h"
@@ -190,7 +190,8 @@ std::string ReceivedText(ActiveCellFrame& frame) {
     case CL_Received_Callsign_SSID:
       return SsidText(r.ssid);
     case CL_Received_Callsign_Symbol:
-      return std::string(r.positionBlock.begin() + 12, r.positionBlock.begin() + 14);
+      return AprsSymbolText(frame.document.ListCache(),
+                            {static_cast<char>(r.positionBlock[12]), static_cast<char>(r.positionBlock[13])});
     case CL_Received_Callsign_ObjItemName:
       return r.dataType == DataType::kObject || r.dataType == DataType::kItem
                  ? Shown(frame, MakeFixedText<9>(

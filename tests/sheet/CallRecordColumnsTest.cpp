@@ -66,6 +66,7 @@ class CallRecordColumns : public ::testing::Test {
     WriteU32(image, station + 32, 328);  // 32.8 ft
     image.SetByte(station + 36, 6);
     image.SetByte(station + 37, 2);
+    PutText(image, station + 12, "3L");
   }
 
   void PutCall(int slot, int position, std::uint8_t status, std::string_view caller, std::string_view note,
@@ -155,7 +156,8 @@ TEST_F(CallRecordColumns, ReceivedCallsShowEveryColumn) {
       {2, CL_Received_Callsign_Gain, "6dB"},
       {2, CL_Received_Callsign_Directivity, "90\xB0"},
       {2, CL_Received_Callsign_ObjItemName, ""},
-      {3, CL_Received_Callsign_Caller, ""},  // no slot shows position 3
+      {2, CL_Received_Callsign_Symbol, "\\L (3)"},  // an overlay on the alternate table
+      {3, CL_Received_Callsign_Caller, ""},         // no slot shows position 3
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::to_string(row.position) + " " + std::string(CellIdName(row.cellId)));
