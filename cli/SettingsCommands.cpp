@@ -3,20 +3,18 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <deque>
 #include <optional>
 
 #include "cli/DumpTable.h"
 #include "cli/JsonText.h"
 #include "memory/DefaultImages.h"
 #include "memory/ModelSettings.h"
-#include "memory/datClipCh.h"
 #include "sheet/BitFieldFlags.h"
 #include "sheet/CellDocument.h"
 #include "sheet/SetModeItems.h"
 #include "sheet/SetModePages.h"
+#include "sheet/StandaloneCellDocument.h"
 #include "sheet/indActiveCell.h"
-#include "shell/cmcRecent.h"
 #include "text/ApplicationTexts.h"
 #include "text/CellIds.h"
 #include "text/Codepage.h"
@@ -28,45 +26,25 @@ namespace {
 
 constexpr std::string_view kItemPrefix = "CL_Common_";
 
-// The document the cell behaviour works on outside the window: the image under the
-// destination in force, the English table, the program's default settings, nobody listening.
-class ScriptDocument final : public CellDocument {
+// The document the cell behaviour works on here: the image under the destination in force,
+// the English table, the program's default settings.
+class ScriptDocument {
  public:
-  explicit ScriptDocument(cmcEeprom& image) : image_(image) {
-    settings_.destinationCode = CurrentModelSettings().DestinationCode();
-    ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));
+  explicit ScriptDocument(cmcEeprom& image) : document_(image, defaults_, SelectedEnglish()) {
     BuildDefaultsImage(defaults_);
+    document_.Settings().destinationCode = CurrentModelSettings().DestinationCode();
   }
 
-  cmcEeprom& Image() override { return image_; }
-  cmcEeprom& DefaultsImage() override { return defaults_; }
-  EnvironSettings& Settings() override { return settings_; }
-  const cmcRecent& RecentFiles() const override { return recent_; }
-  bool SystemLanguageJapanese() const override { return false; }
-  int DateOrder() const override { return 0; }
-  cmcGTex& Texts() override { return ApplicationTexts(); }
-  cmcFCache& ListCache() override { return lists_; }
-  std::string VersionText() const override { return {}; }
-  std::string YearText() const override { return {}; }
-  cmcEvMan* Events() override { return nullptr; }
-  std::int32_t ColumnCutMask() const override { return 127; }
-  void SetColumnCutMask(std::int32_t) override {}
-  void NoteEdit() override {}
-  void RunCommand(unsigned, std::int32_t) override {}
-  void OpenSheet(const std::string&) override {}
-  bool MainWindowEnabled() const override { return true; }
-  bool CurrentSheetPrintable() const override { return false; }
-  datClipCh& Clipboard() override { return clipboard_; }
-  bool ConfirmLanguageChange() override { return false; }
-  void ShowNoFreeChannel() override {}
+  CellDocument& Document() { return document_; }
 
  private:
-  cmcEeprom& image_;
+  static cmcGTex& SelectedEnglish() {
+    ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));
+    return ApplicationTexts();
+  }
+
   cmcEeprom defaults_;
-  EnvironSettings settings_;
-  cmcRecent recent_{1};
-  datClipCh clipboard_;
-  cmcFCache lists_{ApplicationTexts()};
+  StandaloneCellDocument document_;
 };
 
 std::string ItemName(unsigned cellId) { return std::string(CellIdName(cellId).substr(kItemPrefix.size())); }
@@ -131,7 +109,8 @@ struct Assignment {
 
 class SettingEditor {
  public:
-  SettingEditor(cmcEeprom& image, std::ostream& err) : document_(image), behaviour_(document_), err_(err) {
+  SettingEditor(cmcEeprom& image, std::ostream& err)
+      : script_(image), document_(script_.Document()), behaviour_(document_), err_(err) {
     rows_ = SetModeRows(document_);
   }
 
@@ -334,7 +313,8 @@ class SettingEditor {
     }
   }
 
-  ScriptDocument document_;
+  ScriptDocument script_;
+  CellDocument& document_;
   indActiveCell behaviour_;
   std::ostream& err_;
   std::vector<SetModeRow> rows_;
@@ -343,7 +323,8 @@ class SettingEditor {
 }  // namespace
 
 std::vector<DumpEntry> SettingEntries(cmcEeprom& image) {
-  ScriptDocument document(image);
+  ScriptDocument script(image);
+  CellDocument& document = script.Document();
   indActiveCell behaviour(document);
   std::vector<DumpEntry> entries;
   for (const SetModeRow& row : SetModeRows(document)) {

@@ -9,7 +9,9 @@
 
 #include "CellDocumentFixture.h"
 #include "memory/ImageFields.h"
+#include "memory/LoadedImage.h"
 #include "memory/MemoryMap.h"
+#include "memory/MemoryTestImages.h"
 #include "memory/RepeaterList.h"
 #include "sheet/AprsSymbols.h"
 #include "sheet/SetModeItems.h"
@@ -757,6 +759,24 @@ TEST_F(SetModeItems, StoredValuesForTheCommandLine) {
   EXPECT_FALSE(ReadStoredSetting(document, CL_Common_RFPower, 2).number.has_value());
   document.settings.destinationCode = 2;
   EXPECT_FALSE(ReadStoredSetting(document, CL_Common_AutoRepeater, 0).number.has_value());
+}
+
+// Whatever bytes a file brings, the items show them without writing and without a fault:
+// references and list values out of range show as none or "error".
+TEST_F(SetModeItems, AnImageOfRandomBytesShowsWithoutAWrite) {
+  for (const std::uint32_t seed : {1u, 2u, 3u}) {
+    for (const int destination : {1, 15}) {
+      SCOPED_TRACE(std::to_string(seed) + " / " + std::to_string(destination));
+      document.settings.destinationCode = destination;
+      document.image.Assign(GarbageImage(seed));
+      PrepareLoadedImage(document.image, document.defaults);
+      const cmcEeprom loaded = document.image;
+      for (const SetModeRow& row : SetModeRows(document)) {
+        EXPECT_EQ(Shown(row.cellId, row.index).find("*Yet*"), std::string::npos);
+      }
+      EXPECT_EQ(FirstDifference(document.image, loaded), -1);
+    }
+  }
 }
 
 }  // namespace
