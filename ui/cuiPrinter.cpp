@@ -20,6 +20,7 @@
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
 #include "ui/PrintOutput.h"
+#include "ui/cuiPreview.h"
 
 namespace {
 
@@ -99,19 +100,30 @@ void cuiPrinter::Print(const std::vector<std::string>& sheets, const PrintAllCho
   cmcGTex& texts = services_.texts;
   std::optional<PrintTarget> target = ChooseTarget(owner_, texts);
   if (!target) return;
-  SheetPages layout(services_, target->Device(), pointSize_);
-  if (!layout.PageUsable()) {
+  QPagedPaintDevice& device = target->Device();
+  std::unique_ptr<SheetPages> layout;
+  const auto paginate = [&](int pointSize) {
+    layout = std::make_unique<SheetPages>(services_, device, pointSize);
+    std::vector<PrintedPage> pages;
+    for (const std::string& sheet : sheets) layout->AddSheet(sheet, choices, pages);
+    return pages;
+  };
+  std::vector<PrintedPage> pages = paginate(pointSize_);
+  if (!layout->PageUsable()) {
     ShowError(texts, texts.GetValueText("GI_Sys_Printer_PageTooSmall"));
     return;
   }
-  std::vector<PrintedPage> pages;
-  for (const std::string& sheet : sheets) layout.AddSheet(sheet, choices, pages);
   if (pages.empty()) return;
+  cuiPreview preview(owner_, texts,
+                     {paginate, [&](QPainter& painter, const PrintedPage& page) { layout->Render(painter, page); },
+                      QSize(device.width(), device.height()), device.logicalDpiY()},
+                     pointSize_);
+  if (!preview.ShowModal(pages) || pages.empty()) return;
 
   if (owner_ != nullptr) owner_->setEnabled(false);
   PrintingDialog dialog(owner_, texts);
   dialog.show();
-  const PrintResult result = DrawPages(target->Device(), layout, pages, [&dialog] {
+  const PrintResult result = DrawPages(device, *layout, pages, [&dialog] {
     QCoreApplication::processEvents();
     return dialog.Cancelled();
   });

@@ -1,5 +1,6 @@
 // File > Print from the window: on a machine without a printer the pages go to the PDF file
-// the user names; Print All asks which channel pages to take first.
+// the user names, after the preview; Print All asks which channel pages to take first. The
+// preview pages, zooms and lays the printout out again in another font size.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,14 +14,23 @@
 #include <fstream>
 #include <functional>
 
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include "MainTestSupport.h"
 #include "files/FilesTestSupport.h"
 #include "memory/ChannelList.h"
 #include "memory/datCh.h"
 #include "platform/FileDialog.h"
+#include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
+#include "text/ApplicationTexts.h"
 #include "text/CellIds.h"
+#include "ui/SheetPages.h"
 #include "ui/cuiMenu.h"
+#include "ui/cuiPreview.h"
 
 namespace {
 
@@ -47,6 +57,19 @@ std::string PdfText(const std::string& path) {
   while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) text.append(buffer.data(), n);
   EXPECT_EQ(pclose(pipe), 0) << "pdftotext (poppler-utils) must be installed";
   return text;
+}
+
+// Runs act on the preview as soon as it shows; act closes it (Print or not).
+void WhenPreviewShown(std::function<void(cuiPreview&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* preview = dynamic_cast<cuiPreview*>(QApplication::activeModalWidget());
+    ASSERT_NE(preview, nullptr);
+    act(*preview);
+  });
+}
+
+void PrintFromPreview() {
+  WhenPreviewShown([](cuiPreview& preview) { preview.Action(0).trigger(); });
 }
 
 class PrintWindowTest : public ::testing::Test {
@@ -79,6 +102,7 @@ class PrintWindowTest : public ::testing::Test {
 TEST_F(PrintWindowTest, CurrentSheetGoesToTheNamedPdfWithItsRecords) {
   Main().OpenSheet("[St_ColCut]GI_Sheet_MemoryCH,1,100");
   OnePdfDialog dialog(folder.Path("block.pdf"));
+  PrintFromPreview();
   Trigger(CL_Menu_File_Print_Current);
   ASSERT_EQ(dialog.asked.size(), 1u);
   EXPECT_EQ(dialog.asked[0].defaultExtension, "pdf");
@@ -107,6 +131,7 @@ TEST_F(PrintWindowTest, PrintAllOffersBankChannelsWhenABankHoldsOne) {
     ASSERT_NE(choices, nullptr);
     bankOffered = choices->findChild<QCheckBox*>(QStringLiteral("printAllBanks"))->isChecked();
     allOffered = choices->findChild<QCheckBox*>(QStringLiteral("printAllMemory"))->isChecked();
+    PrintFromPreview();
     choices->accept();
   });
   Trigger(CL_Menu_File_Print_All);
@@ -116,6 +141,73 @@ TEST_F(PrintWindowTest, PrintAllOffersBankChannelsWhenABankHoldsOne) {
   EXPECT_NE(text.find("C:"), std::string::npos) << "bank C's page";
   EXPECT_NE(text.find("PRINTED NAME"), std::string::npos);
   EXPECT_NE(text.find("Set"), std::string::npos) << "the set-mode pages print too";
+}
+
+TEST_F(PrintWindowTest, AOnePagePrintoutCannotBePaged) {
+  Main().OpenSheet("GI_Sheet_DTMF_Memory");
+  OnePdfDialog dialog(folder.Path("dtmf.pdf"));
+  QString status;
+  std::array<bool, 4> navigation{};
+  WhenPreviewShown([&](cuiPreview& preview) {
+    status = preview.StatusLabel().text();
+    for (int line = 2; line <= 5; ++line)
+      navigation[static_cast<std::size_t>(line - 2)] = preview.Action(line).isEnabled();
+    preview.reject();
+  });
+  Trigger(CL_Menu_File_Print_Current);
+  EXPECT_EQ(status, QStringLiteral(" 1 / 1"));
+  EXPECT_EQ(navigation, (std::array<bool, 4>{false, false, false, false}));
+  EXPECT_TRUE(folder.Entries().empty()) << "closing the preview prints nothing";
+  EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+TEST_F(PrintWindowTest, ThePreviewPagesZoomsAndLaysOutAgainInAnotherFontSize) {
+  Main().OpenSheet("[St_ColCut]GI_Sheet_MemoryCH,1,100");
+  run.Process().Environ().settings.printerFontSize = 12;
+  OnePdfDialog dialog(folder.Path("block.pdf"));
+  int pagesAt12 = 0;
+  int pagesAt10 = 0;
+  int pageAfterSetting = -1;
+  int lastPage = -1;
+  QString status;
+  bool zoomedShowsWholeImage = false;
+  bool fittedAgain = false;
+  WhenPreviewShown([&](cuiPreview& preview) {
+    pagesAt12 = preview.PageCount();
+    preview.PageField().setText(QStringLiteral("99"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&preview.PageField(), &enter);
+    lastPage = preview.CurrentPage();
+    status = preview.StatusLabel().text();
+    QKeyEvent pageUp(QEvent::KeyPress, Qt::Key_PageUp, Qt::NoModifier);
+    QApplication::sendEvent(&preview, &pageUp);
+    const int fittedWidth = preview.findChild<QLabel*>(QStringLiteral("previewPage"))->pixmap().width();
+    preview.Action(6).trigger();
+    zoomedShowsWholeImage =
+        preview.findChild<QLabel*>(QStringLiteral("previewPage"))->pixmap().width() == preview.PageImage().width();
+    preview.Action(6).trigger();
+    fittedAgain = preview.findChild<QLabel*>(QStringLiteral("previewPage"))->pixmap().width() == fittedWidth;
+    QTimer::singleShot(0, [&preview] {
+      auto* setting = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(setting, nullptr);
+      setting->findChild<QComboBox*>()->setCurrentIndex(2);  // "3"
+      setting->accept();
+    });
+    preview.Action(1).trigger();
+    pagesAt10 = preview.PageCount();
+    pageAfterSetting = preview.CurrentPage();
+    preview.Action(0).trigger();
+  });
+  Trigger(CL_Menu_File_Print_Current);
+  EXPECT_GT(pagesAt12, 1);
+  EXPECT_EQ(lastPage, pagesAt12 - 1) << "99 goes to the last page";
+  EXPECT_EQ(status, QStringLiteral(" %1 / %1").arg(pagesAt12));
+  EXPECT_TRUE(zoomedShowsWholeImage);
+  EXPECT_TRUE(fittedAgain);
+  EXPECT_EQ(run.Process().Environ().settings.printerFontSize, 10);
+  EXPECT_LE(pagesAt10, pagesAt12);
+  EXPECT_EQ(pageAfterSetting, 0);
+  EXPECT_NE(PdfText(folder.Path("block.pdf")).find("PRINTED NAME"), std::string::npos);
 }
 
 }  // namespace
