@@ -9,6 +9,7 @@
 
 #include "shell/EnvironSettings.h"
 
+class cmcCellObj;
 class cmcEeprom;
 class cmcEvMan;
 class cmcFCache;
@@ -72,6 +73,9 @@ class CellDocument {
   // "GI_Mess_Language_Change" (OK and Cancel, Cancel the default) and answers OK;
   // ShowNoFreeChannel shows "GI_AppMess_BankChErr_NoChSpace" as an error.
   virtual bool ConfirmLanguageChange() = 0;
+  // Help on a cell (F1 or the pop-up menu's Help): the cell's topic, else the topic of the
+  // sheet it is on.
+  virtual void ShowHelp(const cmcCellObj& /*cell*/, const std::string& /*sheetName*/) {}
   virtual void ShowNoFreeChannel() = 0;
 };
 

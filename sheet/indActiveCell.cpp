@@ -90,6 +90,11 @@ void FinishRequest(ActiveCellFrame& frame) {
 }  // namespace
 
 int indActiveCell::HandleCellRequest(cmcCellCapsule& request, int op) {
+  const bool asksHelp = request.key == kKeyF1 || request.command == CL_PMenu_Help;
+  if (asksHelp && request.cell != nullptr) {
+    if (op == kCellAction) document_.ShowHelp(*request.cell, request.sheetName);
+    return kCellResultNothing;
+  }
   ActiveCellFrame frame(request, op, document_);
   StartRequest(frame);
   frame.handled = RunPopupMenuCommand(frame);

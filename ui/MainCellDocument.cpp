@@ -1,6 +1,7 @@
 #include "ui/MainCellDocument.h"
 
 #include "print/PrintChoices.h"
+#include "sheet/SheetName.h"
 #include "shell/CloneCommands.h"
 #include "shell/EventCodes.h"
 #include "shell/ProgramMessage.h"
@@ -11,6 +12,7 @@
 #include "ui/AboutBox.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/ComPortDialog.h"
+#include "ui/DisplayText.h"
 #include "ui/cuiPrinter.h"
 #include "ui/cuiSheet.h"
 
@@ -48,6 +50,9 @@ void MainCellDocument::RunCommand(unsigned cellId, std::int32_t) {
       return PrintCurrentSheet();
     case CL_Menu_File_Print_All:
       return PrintAllSheets();
+    case CL_Help_Contents:
+      help_.ShowContents(PreparedHelpSet());
+      return;
     case CL_Help_About: {
       AboutBox about(main_.MainWindow(), services_.texts, main_.Versions());
       about.exec();
@@ -84,6 +89,23 @@ void MainCellDocument::PrintAllSheets() {
   PrintAllChoices choices = InitialPrintAllChoices(Image());
   if (!AskPrintAllChoices(main_.MainWindow(), services_.texts, choices)) return;
   Printer().Print(TreeSheetNames(services_.texts), choices);
+}
+
+QString MainCellDocument::PreparedHelpSet() {
+  cmcGTex& texts = services_.texts;
+  help_.SetTabCaptions({DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 0)),
+                        DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 1)),
+                        DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 2))});
+  const std::string file = services_.texts.GetLine("GI_Sys_MyHelpFile", IsJapaneseDisplay(*this) ? 1 : 0);
+  return QString::fromStdString(file.substr(0, file.rfind('.')));
+}
+
+// A cell without a topic of its own is explained with its page; a page without one opens
+// the contents.
+void MainCellDocument::ShowHelp(const cmcCellObj& cell, const std::string& sheetName) {
+  int context = ContextOfCell(topics_, cell);
+  if (context == 0) context = ContextOfName(topics_, SplitSheetName(sheetName).key);
+  help_.ShowTopic(PreparedHelpSet(), QString::fromStdString(PageOfContext(topics_, context)));
 }
 
 bool MainCellDocument::MainWindowEnabled() const {

@@ -2,7 +2,9 @@
 // The main controller as the cell behaviour sees it: the document images, the settings, the
 // texts and the event manager of the running program, and the controller's answers to the
 // notices of an edit (deferred warning check, modified state).
+#include "help/cmcHelpGTex.h"
 #include "sheet/CellDocument.h"
+#include "ui/cuiHtmlHelp.h"
 #include "ui/cuiMain.h"
 #include "ui/cuiPrinter.h"
 
@@ -33,6 +35,9 @@ class MainCellDocument final : public CellDocument {
   bool CurrentSheetPrintable() const override;
   datClipCh& Clipboard() override { return main_.Doc().Clipboard(); }
   bool ConfirmLanguageChange() override { return main_.ConfirmLanguageChange(); }
+  void ShowHelp(const cmcCellObj& cell, const std::string& sheetName) override;
+  // The help window and the topic table behind Help > Contents, F1 and the pop-up menu's Help.
+  cuiHtmlHelp& Help() { return help_; }
   void ShowNoFreeChannel() override;
 
  private:
@@ -40,6 +45,12 @@ class MainCellDocument final : public CellDocument {
   void PrintCurrentSheet();
   void PrintAllSheets();
 
+  // The set of help pages of the display language; the help window takes its captions from
+  // the same language.
+  QString PreparedHelpSet();
+
   cuiMain& main_;
   MainServices services_;
+  cmcHelpGTex topics_;
+  cuiHtmlHelp help_;
 };

@@ -319,6 +319,15 @@ bool cuiGrid::MoveByKey(const QKeyEvent& event) {
   }
 }
 
+// F1 is help on the current cell here, not the main menu's help contents.
+bool cuiGrid::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    event->accept();
+    return true;
+  }
+  return QAbstractScrollArea::event(event);
+}
+
 bool cuiGrid::focusNextPrevChild(bool next) {
   if (tabMoves_) return false;  // Tab reaches keyPressEvent
   return QAbstractScrollArea::focusNextPrevChild(next);
