@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QPageSize>
+#include <QPrinter>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -172,6 +173,28 @@ TEST(PrintedPdf, APageWithNoRoomForCellsLeavesTheOldFile) {
             PrintResult::PageTooSmall);
   EXPECT_EQ(FileBytes(target), "old bytes");
   EXPECT_EQ(folder.Entries(), (std::set<std::string>{"old.pdf"}));
+}
+
+// A printer that refuses the document (here a print-to-file printer whose folder is gone)
+// ends the printout as failed, with nothing written.
+TEST(PrintedPdf, APrinterThatRefusesTheDocumentFailsThePrintout) {
+  TempFolder folder;
+  ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));
+  const DestinationSession session(0);
+  cmcEeprom image;
+  image.Assign(session.Defaults());
+  cmcEeprom defaults;
+  defaults.Assign(session.Defaults());
+  StandaloneCellDocument document(image, defaults, ApplicationTexts());
+  indActiveCell behaviour(document);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(folder.Path("gone/out.pdf")));
+  SheetPages layout({ApplicationTexts(), document, behaviour.Callback(), nullptr, "1"}, printer, 10);
+  std::vector<PrintedPage> pages;
+  ASSERT_GT(layout.AddSheet("[St_ColCut]GI_Sheet_MemoryCH,0,0", {}, pages), 0);
+  EXPECT_EQ(DrawPages(printer, layout, pages), PrintResult::DeviceFailed);
+  EXPECT_TRUE(folder.Entries().empty());
 }
 
 }  // namespace
