@@ -7,6 +7,7 @@
 #include "cli/CheckReport.h"
 #include "cli/CliDocument.h"
 #include "cli/CommandLine.h"
+#include "cli/CsvCommands.h"
 #include "cli/JsonText.h"
 #include "cli/ListDump.h"
 #include "cli/QmfFileNotes.h"
@@ -31,11 +32,14 @@ constexpr std::string_view kOverview =
     "  set FILE ITEM[:INDEX]=TEXT ... -o OUT            change set-mode items (set --help)\n"
     "  check FILE [--destination D]                     run the record checks\n"
     "  print FILE (--list LIST | --all) -o OUT.pdf      the printed pages as PDF\n"
+    "  export FILE --list LIST -o OUT.csv [--scope S]   one list as a CSV file\n"
+    "  import FILE --list LIST IN.csv -o OUT.qmf [--scope S]  a CSV file into one list\n"
     "  radio info|read|write ...                        talk to a radio (radio --help)\n"
     "\n"
     "D is a destination code 0-15, G a generation 1-3. convert, dump, set and check use the\n"
     "destination the file names unless --destination is given.\n"
-    "Exit status: 0 success, 1 wrong usage, 2 file error, 3 check found errors,\n"
+    "Exit status: 0 success, 1 wrong usage, 2 file error, 3 check found errors or import\n"
+    "refused rows, "
     "4 the radio session failed.\n"
     "Options: --help (also after a command), --version.\n";
 
@@ -253,6 +257,43 @@ int RunCheck(const CommandLine& line, Io& io) {
   });
 }
 
+std::optional<CsvTarget> TargetOption(const CommandLine& line, Io& io, int& status) {
+  std::string error;
+  const auto target = ParseCsvTarget(line.Value("--list").value_or(""), line.Value("--scope"), error);
+  if (!target) status = UsageError(io, line.Has("--list") ? error : "needs --list LIST");
+  return target;
+}
+
+int RunExport(const CommandLine& line, Io& io) {
+  int status = CliExit::kSuccess;
+  const auto target = TargetOption(line, io, status);
+  if (!target) return status;
+  const auto output = line.Value("-o");
+  if (!output) return UsageError(io, "export needs -o OUT.csv");
+  return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession& session) {
+    return ExportCsvList(document, session.Defaults(), *target, *output, io.err);
+  });
+}
+
+int RunImport(const CommandLine& line, Io& io) {
+  int status = CliExit::kSuccess;
+  const auto target = TargetOption(line, io, status);
+  if (!target) return status;
+  std::string error;
+  const auto generation = GenerationOption(line, DocumentFile::kNewestGeneration, error);
+  if (!generation) return UsageError(io, error);
+  const auto output = line.Value("-o");
+  if (!output) return UsageError(io, "import needs -o OUT.qmf");
+  return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession& session) {
+    const CsvImportOutcome outcome = ImportCsvList(document, session.Defaults(), *target, line.positionals[2], io.err);
+    if (outcome == CsvImportOutcome::kFileError) return CliExit::kFileError;
+    const int code =
+        SaveCliDocument(document, *output, session, {*generation, !line.Has("--no-digest")}, ReportTo(io.err));
+    if (code != FileError::kNone) return CliExit::kFileError;
+    return outcome == CsvImportOutcome::kRefused ? CliExit::kRowsRefused : CliExit::kSuccess;
+  });
+}
+
 const std::map<std::string, Command, std::less<>>& Commands() {
   static const std::map<std::string, Command, std::less<>> commands{
       {"info", {{{}, {"--json", "--help"}}, 1, "tessel-cli info FILE [--json]\n", RunInfo}},
@@ -269,6 +310,12 @@ const std::map<std::string, Command, std::less<>>& Commands() {
       {"dump", {{{"--list", "--destination"}, {"--json", "--help"}}, 1, kDumpUsage, RunDump}},
       {"set", {{{"-o", "--destination", "--generation"}, {"--no-digest", "--help"}}, 1, kSetUsage, RunSet, true}},
       {"check", {{{"--destination"}, {"--help"}}, 1, "tessel-cli check FILE [--destination D]\n", RunCheck}},
+      {"export", {{{"-o", "--list", "--scope", "--destination"}, {"--help"}}, 1, kCsvCommandHelp, RunExport}},
+      {"import",
+       {{{"-o", "--list", "--scope", "--destination", "--generation"}, {"--no-digest", "--help"}},
+        2,
+        kCsvCommandHelp,
+        RunImport}},
   };
   return commands;
 }

@@ -15,15 +15,6 @@ constexpr std::uint32_t kPressureNotSet = 0xFFFFFFFF;
 
 long long Rounded(double value) { return std::llround(value); }
 
-// A value given in units of 10^-decimals, written with that many decimals.
-std::string Decimal(long long scaled, int decimals, char separator) {
-  long long unit = 1;
-  for (int i = 0; i < decimals; ++i) unit *= 10;
-  const long long magnitude = std::llabs(scaled);
-  return (scaled < 0 ? "-" : "") + std::to_string(magnitude / unit) + separator +
-         ZeroPadded(magnitude % unit, decimals);
-}
-
 std::string WithUnit(std::string value, const char* unit, const UnitStyle& style) {
   return style.csv ? value : value + unit;
 }
@@ -31,6 +22,14 @@ std::string WithUnit(std::string value, const char* unit, const UnitStyle& style
 char DegreeSignOf(const UnitStyle& style) { return DegreeSign(style.japaneseDisplay); }
 
 }  // namespace
+
+std::string Decimal(long long scaled, int decimals, char separator) {
+  long long unit = 1;
+  for (int i = 0; i < decimals; ++i) unit *= 10;
+  const long long magnitude = std::llabs(scaled);
+  return (scaled < 0 ? "-" : "") + std::to_string(magnitude / unit) + separator +
+         ZeroPadded(magnitude % unit, decimals);
+}
 
 long long WholeAltitudeUnits(std::int32_t tenthsOfFoot, bool metric) {
   return Rounded(metric ? tenthsOfFoot * 0.03048 : tenthsOfFoot / 10.0);

@@ -14,6 +14,10 @@ struct UnitStyle {
   bool japaneseDisplay = false;  // chooses the degree sign
 };
 
+// A value given in units of 10^-decimals (decimals at least 1), written with that many
+// decimals after the separator and a "-" in front of a negative value.
+std::string Decimal(long long scaled, int decimals, char separator);
+
 // Altitude in whole metres (metric) or feet, rounded half away from zero.
 long long WholeAltitudeUnits(std::int32_t tenthsOfFoot, bool metric);
 

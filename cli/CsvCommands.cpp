@@ -1,0 +1,151 @@
+#include "cli/CsvCommands.h"
+
+#include <charconv>
+#include <map>
+
+#include "files/CsvTransfer.h"
+#include "memory/MemoryMap.h"
+#include "memory/cmcEeprom.h"
+#include "text/ApplicationTexts.h"
+#include "text/Codepage.h"
+#include "text/LineTables.h"
+
+namespace {
+
+struct ListName {
+  CsvListKind kind;
+  // The scopes the list takes: none (whole list only), a page or group number, a bank letter.
+  bool groups = false;
+  bool banks = false;
+  bool needsScope = false;  // the list is one page of a larger one
+  int lowestGroup = 0;
+  int highestGroup = 0;
+  int groupLabelBase = 0;  // the number a user gives for group 0
+};
+
+const std::map<std::string, ListName, std::less<>>& ListNames() {
+  using K = CsvListKind;
+  static const std::map<std::string, ListName, std::less<>> names{
+      {"memory", {K::kMemoryChannels, true, false, true, 0, 4, 0}},
+      {"scan-edges", {K::kScanEdges}},
+      {"bank", {K::kBank, false, true, true}},
+      {"call", {K::kCallChannels}},
+      {"broadcast", {K::kBroadcast, false, true}},
+      {"gps", {K::kGps, true, false, false, 0, MemoryMap::kGpsGroupCount - 1, 0}},
+      {"repeaters", {K::kRepeaters, true, false, false, 1, MemoryMap::kRepeaterGroupCount, 1}},
+      {"your-calls", {K::kYourCalls}},
+      {"received-calls", {K::kReceivedCalls}},
+      {"tx-from", {K::kHistoryFrom}},
+      {"tx-from-fm", {K::kHistoryFromAnalog}},
+      {"tx-to", {K::kHistoryTo}},
+      {"tx-reflector", {K::kHistoryReflector}},
+  };
+  return names;
+}
+
+std::optional<int> Number(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<int> Letter(std::string_view text) {
+  if (text.size() != 1) return std::nullopt;
+  const char c = static_cast<char>(text[0] & ~0x20);
+  if (c < 'A' || c > 'Z') return std::nullopt;
+  return c - 'A';
+}
+
+std::string Message(const std::string& key) {
+  cmcGTex& texts = ApplicationTexts();
+  texts.SelectLineTable(LineTableOf(TableLanguage::English));
+  std::string text = ToUtf8(texts.GetValueText(key), CodePage::Cp1252);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+const char* const kCsvCommandHelp =
+    "tessel-cli export FILE --list LIST [--scope SCOPE] -o OUT.csv [--destination D]\n"
+    "tessel-cli import FILE --list LIST IN.csv [--scope SCOPE] -o OUT.qmf [--destination D]\n"
+    "                  [--generation G] [--no-digest]\n"
+    "\n"
+    "One list of the document as a CSV file, in the layout the window's File > Export writes\n"
+    "(separator, decimal character and date order from the document's Import/Export CSV\n"
+    "Format settings; code page 932; UTF-8 files with or without a byte-order mark are read\n"
+    "too). import replaces what the scope covers with the file's rows and saves the document\n"
+    "as OUT.qmf (generation 3 unless --generation is given); an import that stores no row\n"
+    "writes nothing. Repeater imports keep the RPT1 use of entries found again.\n"
+    "\n"
+    "LIST and SCOPE:\n"
+    "  memory --scope group:N        memory channels 100N to 100N+99 (N 0-4)\n"
+    "  bank --scope bank:X           the channels of bank X (A-Z)\n"
+    "  scan-edges, call, your-calls  the whole list\n"
+    "  broadcast [--scope all|bank:X]\n"
+    "  repeaters [--scope all|group:N]   N 1-30\n"
+    "  gps [--scope all|group:N]         N 0 (no group) to 26, or group:A-Z\n"
+    "  received-calls, tx-from, tx-from-fm, tx-to, tx-reflector   export only\n"
+    "\n"
+    "Exit status: 0 done, 1 wrong usage, 2 file error (nothing imported), 3 rows were\n"
+    "refused (each refused row's line and reason on standard error; the rows that could be\n"
+    "taken were taken and OUT written).\n";
+
+std::optional<CsvTarget> ParseCsvTarget(const std::string& list, const std::optional<std::string>& scope,
+                                        std::string& error) {
+  const auto name = ListNames().find(list);
+  if (name == ListNames().end()) {
+    error = "unknown list " + list;
+    return std::nullopt;
+  }
+  const ListName& facts = name->second;
+  CsvTarget target;
+  target.list.kind = facts.kind;
+  const std::string given = scope.value_or("all");
+  if (given == "all" && !facts.needsScope) return target;
+  const std::size_t colon = given.find(':');
+  const std::string word = given.substr(0, colon);
+  const std::string_view value =
+      colon == std::string::npos ? std::string_view{} : std::string_view(given).substr(colon + 1);
+  std::optional<int> group;
+  if (word == "group" && facts.groups) {
+    group = Number(value);
+    const auto letter = Letter(value);
+    if (!group && letter && facts.kind == CsvListKind::kGps) group = *letter + 1;
+    if (group && (*group < facts.lowestGroup || *group > facts.highestGroup)) group.reset();
+    if (group) *group -= facts.groupLabelBase;
+  } else if (word == "bank" && facts.banks) {
+    group = Letter(value);
+  }
+  if (!group) {
+    error = "--scope " + given + " does not fit the list " + list + " (see tessel-cli export --help)";
+    return std::nullopt;
+  }
+  target.list.group = *group;
+  target.scope = static_cast<std::uint8_t>(*group);
+  return target;
+}
+
+int ExportCsvList(const cmcEeprom& document, const cmcEeprom& defaults, const CsvTarget& target,
+                  const std::string& path, std::ostream& err) {
+  ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));  // the received calls' header
+  if (ExportCsvFile(document, defaults, target.list, target.scope, path)) return 0;
+  err << Message("GI_Mess_FileErr_Headline") << "\n\n" << Message("GI_Mess_FileErr_FileAccess") << "\n";
+  return 2;
+}
+
+CsvImportOutcome ImportCsvList(cmcEeprom& document, const cmcEeprom& defaults, const CsvTarget& target,
+                               const std::string& path, std::ostream& err) {
+  const CsvImportResult result =
+      ImportCsvFile(document, defaults, target.list, target.scope, path, [] { return true; });
+  for (const std::string& key : ImportMessageKeys(result)) err << Message(key) << "\n";
+  bool refused = false;
+  for (const CsvRowNote& note : result.tally.notes) {
+    refused = refused || note.refused;
+    err << path << ":" << note.line << ": " << (note.refused ? "refused: " : "corrected: ")
+        << ToUtf8(note.reason, CodePage::Cp932) << "\n";
+  }
+  if (!result.changed) return CsvImportOutcome::kFileError;
+  return refused ? CsvImportOutcome::kRefused : CsvImportOutcome::kImported;
+}

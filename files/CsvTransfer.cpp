@@ -1,0 +1,156 @@
+#include "files/CsvTransfer.h"
+
+#include <algorithm>
+
+#include "files/AtomicSave.h"
+#include "memory/FixedDefaults.h"
+#include "memory/cmcEeprom.h"
+
+namespace {
+
+// Sheet numbers of the navigation tree.
+constexpr int kLastMemoryPage = 4;
+constexpr int kScanEdgeSheet = 5;
+constexpr int kFirstBankSheet = 21;
+constexpr int kLastBankSheet = 46;
+constexpr int kCallChannelSheet = 47;
+constexpr int kFirstBroadcastSheet = 72;
+constexpr int kLastBroadcastSheet = 149;
+constexpr int kBroadcastSheetsPerBank = 3;
+constexpr int kYourCallSheet = 160;
+constexpr int kFirstRepeaterSheet = 163;
+constexpr int kLastRepeaterSheet = 192;
+constexpr int kFirstHistorySheet = 210;
+constexpr int kReceivedCallSheet = 214;
+constexpr int kFirstGpsSheet = 221;
+constexpr int kLastGpsSheet = 247;
+
+// Fields that hold the separator, a quote or a line break are quoted, their quotes doubled.
+std::string QuotedIfNeeded(const std::string& field, char separator) {
+  if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) return field;
+  std::string quoted = "\"";
+  for (char c : field) {
+    quoted.push_back(c);
+    if (c == '"') quoted.push_back('"');
+  }
+  return quoted + '"';
+}
+
+void AppendRow(std::string& text, const std::vector<std::string>& fields, char separator) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) text.push_back(separator);
+    text += QuotedIfNeeded(fields[i], separator);
+  }
+  text += "\r\n";
+}
+
+CsvImportResult ImportLoaded(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                             cmcLoadFile& file, const KeepRpt1UseQuestion& keepRpt1Use) {
+  const CsvListFormat& format = CsvFormatOf(list.kind);
+  CsvImportResult result;
+  result.packed = IsPackedList(list.kind);
+  ColumnMap columns{};
+  if (IsExportOnly(list.kind) || !format.MapHeader(file.CurrentLine(), columns)) {
+    result.status = CsvImportStatus::kIllegalData;
+    return result;
+  }
+  result.status = CsvImportStatus::kRead;
+  cmcEeprom work;
+  work.Assign(image);
+  cmcEeprom templates;
+  templates.Assign(defaults);
+  CsvContext context{work, templates, list, scope, CsvFileFormatOf(image), format.PrepareOptions(list)};
+  format.ReadRows(context, file, columns, result.tally, keepRpt1Use);
+  if (result.tally.imported == 0) return result;
+  MergeFixedDefaults(work, defaults);
+  image.Assign(work);
+  result.changed = true;
+  return result;
+}
+
+}  // namespace
+
+std::optional<CsvList> CsvListOfSheet(int n) {
+  using K = CsvListKind;
+  if (n >= 0 && n <= kLastMemoryPage) return CsvList{K::kMemoryChannels, n};
+  if (n == kScanEdgeSheet) return CsvList{K::kScanEdges, 0};
+  if (n >= kFirstBankSheet && n <= kLastBankSheet) return CsvList{K::kBank, n - kFirstBankSheet};
+  if (n == kCallChannelSheet) return CsvList{K::kCallChannels, 0};
+  if (n == kFirstBroadcastSheet - 2 || n == kFirstBroadcastSheet - 1) return CsvList{K::kBroadcast, kCsvScopeAll};
+  if (n >= kFirstBroadcastSheet && n <= kLastBroadcastSheet) {
+    return CsvList{K::kBroadcast, (n - kFirstBroadcastSheet) / kBroadcastSheetsPerBank};
+  }
+  if (n == kYourCallSheet) return CsvList{K::kYourCalls, 0};
+  if (n == kFirstRepeaterSheet - 2 || n == kFirstRepeaterSheet - 1) return CsvList{K::kRepeaters, kCsvScopeAll};
+  if (n >= kFirstRepeaterSheet && n <= kLastRepeaterSheet) return CsvList{K::kRepeaters, n - kFirstRepeaterSheet};
+  if (n >= kFirstHistorySheet && n < kReceivedCallSheet) {
+    return CsvList{static_cast<K>(static_cast<int>(K::kHistoryFrom) + n - kFirstHistorySheet), 0};
+  }
+  if (n == kReceivedCallSheet) return CsvList{K::kReceivedCalls, 0};
+  if (n == kFirstGpsSheet - 2 || n == kFirstGpsSheet - 1) return CsvList{K::kGps, kCsvScopeAll};
+  if (n >= kFirstGpsSheet && n <= kLastGpsSheet) return CsvList{K::kGps, n - kFirstGpsSheet};
+  return std::nullopt;
+}
+
+std::string CsvExportText(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope) {
+  cmcEeprom work;
+  work.Assign(image);
+  MergeFixedDefaults(work, defaults);
+  cmcEeprom templates;
+  templates.Assign(defaults);
+  const CsvListFormat& format = CsvFormatOf(list.kind);
+  const CsvContext context{work, templates, list, scope, CsvFileFormatOf(work), format.PrepareOptions(list)};
+  std::string text;
+  AppendRow(text, format.Header(), context.format.separator);
+  for (const auto& row : format.WriteRows(context)) AppendRow(text, row, context.format.separator);
+  return text;
+}
+
+bool ExportCsvFile(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                   const std::string& path) {
+  AtomicSave save(path);
+  return save.Open() && save.Write(CsvExportText(image, defaults, list, scope)) && save.Commit();
+}
+
+CsvImportResult ImportCsvFile(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                              const std::string& path, const KeepRpt1UseQuestion& keepRpt1Use) {
+  cmcLoadFile file;
+  if (!file.Load(path, CsvFileFormatOf(image).separator)) {
+    CsvImportResult result;
+    result.packed = IsPackedList(list.kind);
+    return result;
+  }
+  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use);
+}
+
+CsvImportResult ImportCsvBytes(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                               std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use) {
+  cmcLoadFile file;
+  file.LoadBytes(bytes, CsvFileFormatOf(image).separator);
+  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use);
+}
+
+std::vector<std::string> ImportMessageKeys(const CsvImportResult& result) {
+  if (result.status == CsvImportStatus::kOpenError) return {"GI_Mess_Import_OpenErr"};
+  if (result.status == CsvImportStatus::kIllegalData) return {"GI_Mess_Import_TitleErr"};
+  const std::string set = result.packed ? "GI_Mess_ImportGps_" : "GI_Mess_Import_";
+  const CsvImportTally& tally = result.tally;
+  if (tally.imported == 0) return {set + "NoData"};
+  std::vector<std::string> keys;
+  if (tally.noSpace) keys.push_back(set + "NoChSpace");
+  if (tally.discarded > 0) keys.push_back(set + "Discard");
+  if (tally.corrected > 0) keys.push_back(set + "Correct");
+  return keys;
+}
+
+std::string RowNotesText(const CsvImportTally& tally, std::size_t limit) {
+  std::vector<CsvRowNote> notes = tally.notes;
+  std::stable_sort(notes.begin(), notes.end(),
+                   [](const CsvRowNote& a, const CsvRowNote& b) { return a.refused && !b.refused; });
+  std::string text;
+  for (std::size_t i = 0; i < notes.size() && i < limit; ++i) {
+    text += "Line " + std::to_string(notes[i].line) + ": " + notes[i].reason + "\n";
+  }
+  if (notes.size() > limit) text += "(" + std::to_string(notes.size() - limit) + " more)\n";
+  return text;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// CSV import and export of one list, as the window's File menu and tessel-cli run them: the
+// list a page shows, the file written atomically, and an import that changes the document
+// only when it stored rows (an import that stores nothing leaves even the list it would have
+// cleared as it was).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/CsvListFormat.h"
+
+class cmcEeprom;
+class cmcGTex;
+
+// The CSV list of a page by its sheet number in the navigation tree; none for pages without.
+std::optional<CsvList> CsvListOfSheet(int sheetNumber);
+
+// The file's bytes: the header and the rows of the scope, in code page 932, CR LF after
+// every line, fields that hold the separator, a quote or a line break quoted. The image is
+// read from a copy with the fixed defaults merged, as it would be saved.
+std::string CsvExportText(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope);
+// Writes CsvExportText through the atomic save; false when the file could not be written
+// (the target then keeps what it held).
+bool ExportCsvFile(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                   const std::string& path);
+
+enum class CsvImportStatus {
+  kOpenError,    // the file could not be read (missing, unreadable, too large)
+  kIllegalData,  // the header lacks a column the list needs, or the list takes no import
+  kRead,         // the rows were read
+};
+
+struct CsvImportResult {
+  CsvImportStatus status = CsvImportStatus::kOpenError;
+  CsvImportTally tally;
+  bool packed = false;   // the messages of the packed lists apply
+  bool changed = false;  // rows were stored and the image took them
+};
+
+// Imports a file into image (defaults: the defaults image of the destination). The rows go
+// into a copy first; the image takes the copy, with the fixed defaults merged, only when at
+// least one row was stored.
+CsvImportResult ImportCsvFile(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                              const std::string& path, const KeepRpt1UseQuestion& keepRpt1Use);
+// The same for the bytes of a file.
+CsvImportResult ImportCsvBytes(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                               std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use);
+
+// The text keys of the messages an import ends with, in the order they are shown.
+std::vector<std::string> ImportMessageKeys(const CsvImportResult& result);
+
+// "Line n: reason" for the first `limit` notes (refused rows first), and how many more.
+std::string RowNotesText(const CsvImportTally& tally, std::size_t limit);

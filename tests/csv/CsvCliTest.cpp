@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/CliDocument.h"
+#include "cli/TesselCli.h"
+#include "files/FilesTestSupport.h"
+#include "memory/datCh.h"
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunTesselCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class CsvCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    document_ = folder_.Path("doc.qmf");
+    ASSERT_EQ(Cli({"new", "--destination", "2", "-o", document_}).status, 0);
+  }
+
+  std::string Csv(std::string_view name, std::string_view bytes) {
+    const std::string path = folder_.Path(name);
+    WriteBytes(path, bytes);
+    return path;
+  }
+
+  datCh Channel(const std::string& path, int index) {
+    const DestinationSession session(2);
+    EXPECT_EQ(OpenCliDocument(path, session, image_, {}), 0);
+    datCh record(image_);
+    record.Load(RecordKind::kChannel, index);
+    return record;
+  }
+
+  TempFolder folder_;
+  std::string document_;
+  cmcEeprom image_;
+};
+
+TEST_F(CsvCli, ExportThenImportRoundTrips) {
+  const std::string csv = folder_.Path("page0.csv");
+  const CliRun exported = Cli({"export", document_, "--list", "memory", "--scope", "group:0", "-o", csv});
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  const std::string out = folder_.Path("out.qmf");
+  const CliRun imported = Cli({"import", document_, "--list", "memory", csv, "--scope", "group:3", "-o", out});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(imported.err, "");
+  EXPECT_EQ(Channel(out, 301).frequency, Channel(document_, 1).frequency);
+  const std::string again = folder_.Path("page3.csv");
+  ASSERT_EQ(Cli({"export", out, "--list", "memory", "--scope", "group:3", "-o", again}).status, 0);
+  EXPECT_EQ(ReadBytes(again), ReadBytes(csv));
+}
+
+TEST_F(CsvCli, ExitStatusesTellFileErrorsAndRefusedRows) {
+  const std::string out = folder_.Path("out.qmf");
+  const std::string refused = Csv("refused.csv", "CH No,Frequency\r\n00,145.0\r\n01,50.0\r\n100,145.0\r\n");
+  const CliRun partial = Cli({"import", document_, "--list", "memory", refused, "--scope", "group:0", "-o", out});
+  EXPECT_EQ(partial.status, CliExit::kRowsRefused);
+  EXPECT_NE(partial.err.find(refused + ":3: refused: frequency \"50.0\""), std::string::npos) << partial.err;
+  EXPECT_NE(partial.err.find(refused + ":4: refused: CH No \"100\""), std::string::npos) << partial.err;
+  EXPECT_NE(partial.err.find("Some channels are read as blank"), std::string::npos) << partial.err;
+  EXPECT_EQ(Channel(out, 0).frequency, 145000000u);
+
+  struct Case {
+    const char* name;
+    std::string csv;
+    const char* message;
+  } cases[] = {
+      {"missing file", folder_.Path("missing.csv"), "Cannot open the file."},
+      {"header of another list", Csv("other.csv", "Name,Call Sign\r\nx,JA1ABC\r\n"), "Illegal data."},
+      {"header only", Csv("header.csv", "CH No,Frequency\r\n"), "No channel data was found."},
+  };
+  for (const auto& c : cases) {
+    const std::string target = folder_.Path(std::string(c.name) + ".qmf");
+    const CliRun run = Cli({"import", document_, "--list", "memory", c.csv, "--scope", "group:0", "-o", target});
+    EXPECT_EQ(run.status, CliExit::kFileError) << c.name;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+    EXPECT_FALSE(std::filesystem::exists(target)) << c.name;
+  }
+
+  const CliRun unwritable =
+      Cli({"export", document_, "--list", "repeaters", "-o", folder_.Path("no/such/folder/x.csv")});
+  EXPECT_EQ(unwritable.status, CliExit::kFileError);
+  EXPECT_NE(unwritable.err.find("Cannot access the file."), std::string::npos) << unwritable.err;
+}
+
+TEST_F(CsvCli, ListsAndScopesAreChecked) {
+  const std::string csv = folder_.Path("x.csv");
+  for (const std::vector<std::string>& scope : {std::vector<std::string>{"--list", "memory"},
+                                                {"--list", "memory", "--scope", "group:5"},
+                                                {"--list", "bank", "--scope", "bank:1"},
+                                                {"--list", "repeaters", "--scope", "group:0"},
+                                                {"--list", "repeaters", "--scope", "group:31"},
+                                                {"--list", "your-calls", "--scope", "group:1"},
+                                                {"--list", "nonsense"},
+                                                {}}) {
+    std::vector<std::string> args{"export", document_, "-o", csv};
+    args.insert(args.end(), scope.begin(), scope.end());
+    EXPECT_EQ(Cli(args).status, CliExit::kUsage) << (scope.empty() ? "no list" : scope.back());
+  }
+  for (const std::vector<std::string>& scope : {std::vector<std::string>{"--list", "bank", "--scope", "bank:z"},
+                                                {"--list", "gps", "--scope", "group:Q"},
+                                                {"--list", "gps", "--scope", "group:0"},
+                                                {"--list", "repeaters", "--scope", "group:30"},
+                                                {"--list", "broadcast"},
+                                                {"--list", "tx-to"}}) {
+    std::vector<std::string> args{"export", document_, "-o", csv};
+    args.insert(args.end(), scope.begin(), scope.end());
+    EXPECT_EQ(Cli(args).status, 0) << scope.back();
+  }
+  const std::string header = Csv("calls.csv", "Call Sign\r\nJA1ABC\r\n");
+  EXPECT_EQ(Cli({"import", document_, "--list", "tx-to", header, "-o", folder_.Path("o.qmf")}).status,
+            CliExit::kFileError);
+}
+
+}  // namespace
