@@ -3,8 +3,13 @@
 #include <algorithm>
 
 #include "files/AtomicSave.h"
+#include "memory/BroadcastList.h"
 #include "memory/FixedDefaults.h"
+#include "memory/GpsList.h"
+#include "memory/RepeaterList.h"
+#include "memory/YourCallList.h"
 #include "memory/cmcEeprom.h"
+#include "text/CellIds.h"
 
 namespace {
 
@@ -66,6 +71,29 @@ CsvImportResult ImportLoaded(cmcEeprom& image, const cmcEeprom& defaults, const 
   image.Assign(work);
   result.changed = true;
   return result;
+}
+
+// Entries of a grouped list: in one group, or in the whole list for kCsvScopeAll.
+int EntryCount(const cmcEeprom& image, CsvListKind kind, int group) {
+  const bool all = group == kCsvScopeAll;
+  switch (kind) {
+    case CsvListKind::kBroadcast: {
+      if (!all) return BroadcastStationCount(image, group);
+      int count = 0;
+      for (int g = 0; g < MemoryMap::kBroadcastGroupCount; ++g) count += BroadcastStationCount(image, g);
+      return count;
+    }
+    case CsvListKind::kGps: {
+      const GpsGroups groups = ReadGpsGroups(image);
+      return all ? groups.length : groups.count[static_cast<std::size_t>(group)];
+    }
+    case CsvListKind::kRepeaters:
+      return all ? RepeaterCount(image) : GroupCount(image, group);
+    case CsvListKind::kYourCalls:
+      return YourCallCount(image);
+    default:
+      return 1;  // fixed lists and the traffic log always have something to write
+  }
 }
 
 }  // namespace
@@ -153,4 +181,45 @@ std::string RowNotesText(const CsvImportTally& tally, std::size_t limit) {
   }
   if (notes.size() > limit) text += "(" + std::to_string(notes.size() - limit) + " more)\n";
   return text;
+}
+
+std::optional<std::pair<CsvList, std::uint8_t>> CsvTargetOfSheet(int sheetNumber, bool all) {
+  const std::optional<CsvList> list = CsvListOfSheet(sheetNumber);
+  if (!list) return std::nullopt;
+  if (!IsGroupedList(list->kind)) return std::pair{*list, std::uint8_t{0}};
+  return std::pair{*list, all ? kCsvScopeAll : static_cast<std::uint8_t>(list->group)};
+}
+
+CsvMenuState CsvMenuItemState(unsigned cellId, int sheetNumber, const cmcEeprom& image) {
+  const std::optional<CsvList> list = CsvListOfSheet(sheetNumber);
+  const CsvListKind kind = list ? list->kind : CsvListKind::kMemoryChannels;
+  const bool grouped = list && IsGroupedList(kind);
+  const bool groupShown =
+      list && (grouped ? list->group != kCsvScopeAll : IsFixedList(kind) || kind == CsvListKind::kYourCalls);
+  const bool broadcast = grouped && kind == CsvListKind::kBroadcast;
+  const bool listHasData = grouped && EntryCount(image, kind, kCsvScopeAll) > 0;
+  const bool groupHasData = groupShown && EntryCount(image, kind, list->group) > 0;
+  const bool currentHasData = list && !grouped && EntryCount(image, kind, 0) > 0;
+  switch (cellId) {
+    case CL_Menu_File_Import:
+      return {!grouped, groupShown};
+    case CL_Menu_File_Import_SubMenu:
+    case CL_Menu_File_Import_SubMenu_All:
+      return {grouped, grouped};
+    case CL_Menu_File_Import_SubMenu_Grp:
+      return {grouped && !broadcast, groupShown};
+    case CL_Menu_File_Import_SubMenu_Bank:
+      return {broadcast, groupShown};
+    case CL_Menu_File_Export:
+      return {!grouped, currentHasData};
+    case CL_Menu_File_Export_SubMenu:
+    case CL_Menu_File_Export_SubMenu_All:
+      return {grouped, listHasData};
+    case CL_Menu_File_Export_SubMenu_Grp:
+      return {grouped && !broadcast, groupHasData};
+    case CL_Menu_File_Export_SubMenu_Bank:
+      return {broadcast, groupHasData};
+    default:
+      return {};
+  }
 }

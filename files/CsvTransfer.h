@@ -53,3 +53,15 @@ std::vector<std::string> ImportMessageKeys(const CsvImportResult& result);
 
 // "Line n: reason" for the first `limit` notes (refused rows first), and how many more.
 std::string RowNotesText(const CsvImportTally& tally, std::size_t limit);
+
+// Whether a File menu entry of import or export shows and can be chosen on the page of
+// sheetNumber (the entries CL_Menu_File_Import ... CL_Menu_File_Export_SubMenu_All): the
+// plain entries for lists without groups, the sub-menus with their All entry and the Group
+// or Bank entry for lists with groups; an export needs something to write.
+struct CsvMenuState {
+  bool visible = false;
+  bool enabled = false;
+};
+CsvMenuState CsvMenuItemState(unsigned cellId, int sheetNumber, const cmcEeprom& image);
+// The list and scope an import or export entry works on; none on a page without a list.
+std::optional<std::pair<CsvList, std::uint8_t>> CsvTargetOfSheet(int sheetNumber, bool all);

@@ -66,6 +66,9 @@ class CellDocument {
   virtual void OpenSheet(const std::string& name) = 0;
   virtual bool MainWindowEnabled() const = 0;
   virtual bool CurrentSheetPrintable() const = 0;
+  // The tree node number of the open sheet, which chooses the list the CSV entries work on;
+  // -1 when no sheet is open.
+  virtual int CurrentSheetNumber() const { return -1; }
   // The channel clipboard that Copy and Paste share, program-wide.
   virtual datClipCh& Clipboard() = 0;
 

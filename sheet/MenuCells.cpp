@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "files/CsvTransfer.h"
 #include "sheet/CellFamilies.h"
 #include "shell/EventCodes.h"
 #include "shell/cmcRecent.h"
@@ -96,6 +97,14 @@ void DocumentCommand(ActiveCellFrame& frame) {
   if (Clicked(frame) && frame.document.MainWindowEnabled()) frame.document.RunCommand(frame.cellId, frame.index);
 }
 
+// The CSV import and export entries show and act as the list of the open sheet allows.
+void CsvEntry(ActiveCellFrame& frame) {
+  const CsvMenuState state = CsvMenuItemState(frame.cellId, frame.document.CurrentSheetNumber(), frame.Image());
+  SetState(frame, kStateHidden, !state.visible);
+  SetState(frame, kStateDisabled, !state.enabled);
+  if (Clicked(frame) && state.visible && state.enabled) frame.document.RunCommand(frame.cellId, frame.index);
+}
+
 void PlainCommand(ActiveCellFrame& frame) {
   if (Clicked(frame)) frame.document.RunCommand(frame.cellId, frame.index);
 }
@@ -133,6 +142,17 @@ void AnswerMenuCell(ActiveCellFrame& frame) {
     case CL_Menu_File_Open:
     case CL_Menu_File_Save:
       return DocumentCommand(frame);
+    case CL_Menu_File_Import:
+    case CL_Menu_File_Import_SubMenu:
+    case CL_Menu_File_Import_SubMenu_All:
+    case CL_Menu_File_Import_SubMenu_Grp:
+    case CL_Menu_File_Import_SubMenu_Bank:
+    case CL_Menu_File_Export:
+    case CL_Menu_File_Export_SubMenu:
+    case CL_Menu_File_Export_SubMenu_All:
+    case CL_Menu_File_Export_SubMenu_Grp:
+    case CL_Menu_File_Export_SubMenu_Bank:
+      return CsvEntry(frame);
     case CL_Menu_Edit_Top:  // a menu title: its entries come from the current sheet
       return;
     default:

@@ -11,6 +11,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "shell/DestinationChange.h"
+#include "shell/DialogFilters.h"
 #include "shell/Document.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainServices.h"
@@ -45,23 +46,6 @@ std::string FolderOf(const std::string& path) {
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code error;
   return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
-}
-
-// A filter line lists "text|pattern" pairs; the dialog takes "text (pattern)" entries.
-std::vector<std::string> DialogFilters(const std::string& line) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (std::size_t bar = line.find('|'); bar != std::string::npos; bar = line.find('|', start)) {
-    parts.push_back(line.substr(start, bar - start));
-    start = bar + 1;
-  }
-  parts.push_back(line.substr(start));
-  std::vector<std::string> filters;
-  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
-    const std::string& text = parts[i];
-    filters.push_back(text.find('(') != std::string::npos ? text : text + " (" + parts[i + 1] + ")");
-  }
-  return filters;
 }
 
 }  // namespace

@@ -36,10 +36,12 @@ void MainCellDocument::NoteEdit() {
 }
 
 // The controller answers the document commands, the exit and the view entries before the
-// cell behaviour is asked; the rest of the menu and the tool bar come here. Entries whose
-// command the program does not have (the import and export) do nothing.
+// cell behaviour is asked; the rest of the menu and the tool bar come here (the clone and CSV
+// commands, the dialogs, printing). Entries whose command the program does not have do
+// nothing.
 void MainCellDocument::RunCommand(unsigned cellId, std::int32_t) {
   if (main_.Clone().RunCommand(cellId)) return;
+  if (csvFiles_.RunCommand(cellId, main_.CurrentSheetNumber())) return;
   switch (cellId) {
     case CL_Menu_Port_Usb: {
       ComPortDialog dialog(main_.MainWindow(), {services_.texts, services_.environ});

@@ -4,6 +4,7 @@
 // notices of an edit (deferred warning check, modified state).
 #include "help/cmcHelpGTex.h"
 #include "sheet/CellDocument.h"
+#include "shell/CsvFileCommands.h"
 #include "ui/cuiHtmlHelp.h"
 #include "ui/cuiMain.h"
 #include "ui/cuiPrinter.h"
@@ -33,6 +34,7 @@ class MainCellDocument final : public CellDocument {
   void OpenSheet(const std::string& name) override { main_.OpenSheet(name); }
   bool MainWindowEnabled() const override;
   bool CurrentSheetPrintable() const override;
+  int CurrentSheetNumber() const override { return main_.CurrentSheetNumber(); }
   datClipCh& Clipboard() override { return main_.Doc().Clipboard(); }
   bool ConfirmLanguageChange() override { return main_.ConfirmLanguageChange(); }
   void ShowHelp(const cmcCellObj& cell, const std::string& sheetName) override;
@@ -53,4 +55,5 @@ class MainCellDocument final : public CellDocument {
   MainServices services_;
   cmcHelpGTex topics_;
   cuiHtmlHelp help_;
+  CsvFileCommands csvFiles_{main_.Doc(), services_};
 };

@@ -66,6 +66,9 @@ void cuiMenu::AddEntries(Container root, const std::vector<BodyLine>& lines, cui
     if (line.depth > levels.back().depth && previous != nullptr) {
       auto* menu = new QMenu(levels.back().container.Widget());
       previous->setMenu(menu);
+      // Entries whose state follows the open page and the document are asked again whenever
+      // a menu opens, as the user is about to see them.
+      QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { Refresh(); });
       levels.push_back({line.depth, Container(*menu)});
     }
     while (levels.size() > 1 && line.depth < levels.back().depth) levels.pop_back();
