@@ -87,7 +87,7 @@ std::string DataTypeText(std::uint8_t type) {
 
 std::string DirectivityText(std::uint8_t step, const UnitStyle& style) {
   if (step == 0) return "Omni";
-  return std::to_string(45 * step) + DegreeSign(style.japaneseDisplay);
+  return WithUnit(std::to_string(45 * step), std::string(1, DegreeSign(style.japaneseDisplay)).c_str(), style);
 }
 
 template <std::size_t N>
@@ -115,11 +115,11 @@ std::string ReportText(const datCh& r, unsigned cellId, const ReceivedCallSettin
     case CL_Received_Callsign_Speed:
       return IsPositionReport(r) ? SpeedText(U16At(r, 32), s.speedUnits, style) : std::string{};
     case CL_Received_Callsign_Power:
-      return station ? std::to_string(r.positionBlock[30]) + "W" : std::string{};
+      return station ? WithUnit(std::to_string(r.positionBlock[30]), "W", style) : std::string{};
     case CL_Received_Callsign_Height:
       return station ? AltitudeText(static_cast<std::int32_t>(U32At(r, 32)), metric, style) : std::string{};
     case CL_Received_Callsign_Gain:
-      return station ? std::to_string(r.positionBlock[36]) + "dB" : std::string{};
+      return station ? WithUnit(std::to_string(r.positionBlock[36]), "dB", style) : std::string{};
     case CL_Received_Callsign_Directivity:
       return station ? DirectivityText(r.positionBlock[37], style) : std::string{};
     case CL_Received_Callsign_WindDir:
@@ -139,7 +139,7 @@ std::string ReportText(const datCh& r, unsigned cellId, const ReceivedCallSettin
       return weather ? RainText(U16At(r, at), s.rainUnits, style) : std::string{};
     }
     case CL_Received_Callsign_Humidity:
-      return weather ? std::to_string(r.positionBlock[44]) + "%" : std::string{};
+      return weather ? WithUnit(std::to_string(r.positionBlock[44]), "%", style) : std::string{};
     case CL_Received_Callsign_Barometric:
       return weather ? PressureText(U32At(r, 45), s.pressureUnits, style) : std::string{};
     default:

@@ -15,10 +15,6 @@ constexpr std::uint32_t kPressureNotSet = 0xFFFFFFFF;
 
 long long Rounded(double value) { return std::llround(value); }
 
-std::string WithUnit(std::string value, const char* unit, const UnitStyle& style) {
-  return style.csv ? value : value + unit;
-}
-
 char DegreeSignOf(const UnitStyle& style) { return DegreeSign(style.japaneseDisplay); }
 
 }  // namespace
@@ -29,6 +25,10 @@ std::string Decimal(long long scaled, int decimals, char separator) {
   const long long magnitude = std::llabs(scaled);
   return (scaled < 0 ? "-" : "") + std::to_string(magnitude / unit) + separator +
          ZeroPadded(magnitude % unit, decimals);
+}
+
+std::string WithUnit(std::string value, const char* unit, const UnitStyle& style) {
+  return style.csv ? value : value + unit;
 }
 
 long long WholeAltitudeUnits(std::int32_t tenthsOfFoot, bool metric) {

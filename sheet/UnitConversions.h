@@ -18,6 +18,9 @@ struct UnitStyle {
 // decimals after the separator and a "-" in front of a negative value.
 std::string Decimal(long long scaled, int decimals, char separator);
 
+// The value followed by its unit on the sheet; alone in a CSV file.
+std::string WithUnit(std::string value, const char* unit, const UnitStyle& style);
+
 // Altitude in whole metres (metric) or feet, rounded half away from zero.
 long long WholeAltitudeUnits(std::int32_t tenthsOfFoot, bool metric);
 

@@ -36,6 +36,7 @@ class CsvCallRecords : public ::testing::Test {
     WritePosition(image, block + 4, GpsPosition{0xFF, 0, ' '});
     WriteU32(image, block + 8, 0x7FFFFFFF);
     image.SetByte(block + 29, 5);
+    image.SetByte(block + 44, 55);        // humidity in %
     WriteU32(image, block + 45, 10'132);  // tenths of a hPa
   }
 
@@ -62,6 +63,7 @@ TEST_F(CsvCallRecords, ReceivedCallsWriteTheirColumnsInTheFileForms) {
   EXPECT_EQ(column("Latitude"), "-35,500000");
   EXPECT_EQ(column("Longitude"), "");
   EXPECT_EQ(column("Barometric"), "1013,2");
+  EXPECT_EQ(column("Humidity"), "55");  // no unit in the file
   EXPECT_EQ(column("Data Type"), "Weather");
   EXPECT_EQ(rows[2].fields[2], "JA1BBB");
   // Nothing of it can be read back.

@@ -62,6 +62,21 @@ TEST_F(CsvCli, ExportThenImportRoundTrips) {
   EXPECT_EQ(ReadBytes(again), ReadBytes(csv));
 }
 
+TEST_F(CsvCli, TheCsvFormatSettingsChooseSeparatorDecimalAndDateOrder) {
+  const std::string set = folder_.Path("semicolon.qmf");
+  const CliRun changed = Cli({"set", document_, "Exp_CsvSepdec=Sep [;]  Dec [,]", "Exp_CsvDate=dd/mm/yyyy", "-o", set});
+  ASSERT_EQ(changed.status, 0) << changed.err;
+  const std::string csv = folder_.Path("page.csv");
+  ASSERT_EQ(Cli({"export", set, "--list", "memory", "--scope", "group:0", "-o", csv}).status, 0);
+  const std::string text = ReadBytes(csv);
+  EXPECT_TRUE(text.starts_with("CH No;Frequency;Dup;")) << text.substr(0, 40);
+  EXPECT_NE(text.find("\r\n00;145,000000;"), std::string::npos) << text.substr(0, 300);
+  // The same file read under the settings it was written with gives the same channels.
+  const std::string out = folder_.Path("out.qmf");
+  ASSERT_EQ(Cli({"import", set, "--list", "memory", csv, "--scope", "group:2", "-o", out}).status, 0);
+  EXPECT_EQ(Channel(out, 200).frequency, 145000000u);
+}
+
 TEST_F(CsvCli, ExitStatusesTellFileErrorsAndRefusedRows) {
   const std::string out = folder_.Path("out.qmf");
   const std::string refused = Csv("refused.csv", "CH No,Frequency\r\n00,145.0\r\n01,50.0\r\n100,145.0\r\n");
