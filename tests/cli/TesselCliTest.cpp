@@ -16,21 +16,9 @@
 #include "memory/YourCallList.h"
 #include "memory/cmcEeprom.h"
 #include "memory/datCh.h"
+#include "support/CliRun.h"
 
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunTesselCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 std::string NewFile(const TempFolder& folder, const std::string& name, int destination, int generation) {
   const std::string path = folder.Path(name);

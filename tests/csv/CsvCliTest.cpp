@@ -6,21 +6,9 @@
 #include "cli/TesselCli.h"
 #include "files/FilesTestSupport.h"
 #include "memory/datCh.h"
+#include "support/CliRun.h"
 
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunTesselCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 class CsvCli : public ::testing::Test {
  protected:

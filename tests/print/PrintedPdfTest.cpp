@@ -17,24 +17,17 @@
 #include "memory/datCh.h"
 #include "sheet/StandaloneCellDocument.h"
 #include "sheet/indActiveCell.h"
+#include "support/CliRun.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "ui/PrintOutput.h"
 
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
+// tessel-cli with its print command, which the window libraries provide.
+CliRun PrintingCli(const std::vector<std::string>& args) {
   InstallPrintCommand(&RunPrintCommand);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunTesselCli(args, out, err);
-  return {status, out.str(), err.str()};
+  return Cli(args);
 }
 
 struct Channel {
@@ -56,7 +49,7 @@ constexpr std::array<Channel, 5> kChannels{{
 
 std::string FixtureFile(const TempFolder& folder) {
   const std::string blank = folder.Path("blank.qmf");
-  EXPECT_EQ(Cli({"new", "--destination", "0", "-o", blank}).status, 0);
+  EXPECT_EQ(PrintingCli({"new", "--destination", "0", "-o", blank}).status, 0);
   const DestinationSession session(0);
   cmcEeprom document;
   EXPECT_EQ(OpenCliDocument(blank, session, document, {}), 0);
@@ -93,7 +86,7 @@ std::string FileBytes(const std::string& path) {
 TEST(PrintedPdf, HoldsTheChannelsFrequenciesAndNamesInOrder) {
   TempFolder folder;
   const std::string file = FixtureFile(folder);
-  const CliRun run = Cli({"print", file, "--list", "memory", "-o", folder.Path("plan.pdf")});
+  const CliRun run = PrintingCli({"print", file, "--list", "memory", "-o", folder.Path("plan.pdf")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("written to"), std::string::npos);
   const std::string text = PdfText(folder.Path("plan.pdf"));
@@ -115,7 +108,7 @@ TEST(PrintedPdf, HoldsTheChannelsFrequenciesAndNamesInOrder) {
 TEST(PrintedPdf, EveryPageOfTheTreePrintsWithAll) {
   TempFolder folder;
   const std::string file = FixtureFile(folder);
-  const CliRun run = Cli({"print", file, "--all", "-o", folder.Path("all.pdf"), "--paper", "Letter"});
+  const CliRun run = PrintingCli({"print", file, "--all", "-o", folder.Path("all.pdf"), "--paper", "Letter"});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string text = PdfText(folder.Path("all.pdf"));
   for (const char* title : {"Memory CH", "Bank Name", "DTMF Memory", "Common Setting", "Transmitted Call Record To"}) {
@@ -145,7 +138,7 @@ TEST(PrintedPdf, BadRequestsWriteNothingAndSaySo) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    const CliRun run = Cli(c.args);
+    const CliRun run = PrintingCli(c.args);
     EXPECT_EQ(run.status, c.status);
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }

@@ -21,6 +21,7 @@
 #include "memory/ListPacking.h"
 #include "platform/PseudoTerminal.h"
 #include "platform/qt/QtTiming.h"
+#include "support/CliRun.h"
 #include "support/IsolatedUserFolders.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
@@ -36,12 +37,6 @@ QCoreApplication& Application() {
   static QCoreApplication application(argc, argv);
   return application;
 }
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
 
 // The radio's memory bytes of a saved document, packed as the radio holds them.
 std::vector<std::uint8_t> RadioBytesOf(const cmcEeprom& image) {
@@ -85,15 +80,7 @@ class RadioCliTest : public ::testing::Test {
     return CliAsGiven(args);
   }
 
-  static CliRun CliAsGiven(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = RunTesselCli(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-  }
+  static CliRun CliAsGiven(const std::vector<std::string>& args) { return ::Cli(args); }
 
   std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
 
