@@ -10,6 +10,7 @@
 #include "memory/YourCallList.h"
 #include "memory/cmcEeprom.h"
 #include "text/CellIds.h"
+#include "text/cmcGTex.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void AppendRow(std::string& text, const std::vector<std::string>& fields, char s
 }
 
 CsvImportResult ImportLoaded(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
-                             cmcLoadFile& file, const KeepRpt1UseQuestion& keepRpt1Use) {
+                             cmcLoadFile& file, const KeepRpt1UseQuestion& keepRpt1Use, char separator) {
   const CsvListFormat& format = CsvFormatOf(list.kind);
   CsvImportResult result;
   result.packed = IsPackedList(list.kind);
@@ -65,6 +66,7 @@ CsvImportResult ImportLoaded(cmcEeprom& image, const cmcEeprom& defaults, const 
   cmcEeprom templates;
   templates.Assign(defaults);
   CsvContext context{work, templates, list, scope, CsvFileFormatOf(image), format.PrepareOptions(list)};
+  context.format.separator = separator;
   format.ReadRows(context, file, columns, result.tally, keepRpt1Use);
   if (result.tally.imported == 0) return result;
   MergeFixedDefaults(work, defaults);
@@ -120,18 +122,30 @@ std::optional<CsvList> CsvListOfSheet(int n) {
   return std::nullopt;
 }
 
-std::string CsvExportText(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope) {
+std::vector<std::vector<std::string>> CsvExportRows(const cmcEeprom& image, const cmcEeprom& defaults,
+                                                    const CsvList& list, std::uint8_t scope, char separator) {
   cmcEeprom work;
   work.Assign(image);
   MergeFixedDefaults(work, defaults);
   cmcEeprom templates;
   templates.Assign(defaults);
   const CsvListFormat& format = CsvFormatOf(list.kind);
-  const CsvContext context{work, templates, list, scope, CsvFileFormatOf(work), format.PrepareOptions(list)};
+  CsvContext context{work, templates, list, scope, CsvFileFormatOf(work), format.PrepareOptions(list)};
+  context.format.separator = separator;
+  std::vector<std::vector<std::string>> rows = format.WriteRows(context);
+  rows.insert(rows.begin(), format.Header());
+  return rows;
+}
+
+std::string CsvRowsText(const std::vector<std::vector<std::string>>& rows, char separator) {
   std::string text;
-  AppendRow(text, format.Header(), context.format.separator);
-  for (const auto& row : format.WriteRows(context)) AppendRow(text, row, context.format.separator);
+  for (const auto& row : rows) AppendRow(text, row, separator);
   return text;
+}
+
+std::string CsvExportText(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope) {
+  const char separator = CsvFileFormatOf(image).separator;
+  return CsvRowsText(CsvExportRows(image, defaults, list, scope, separator), separator);
 }
 
 bool ExportCsvFile(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
@@ -148,14 +162,15 @@ CsvImportResult ImportCsvFile(cmcEeprom& image, const cmcEeprom& defaults, const
     result.packed = IsPackedList(list.kind);
     return result;
   }
-  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use);
+  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use, CsvFileFormatOf(image).separator);
 }
 
 CsvImportResult ImportCsvBytes(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
-                               std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use) {
+                               std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use, char separator) {
+  if (separator == 0) separator = CsvFileFormatOf(image).separator;
   cmcLoadFile file;
-  file.LoadBytes(bytes, CsvFileFormatOf(image).separator);
-  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use);
+  file.LoadBytes(bytes, separator);
+  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use, separator);
 }
 
 std::vector<std::string> ImportMessageKeys(const CsvImportResult& result) {
@@ -169,6 +184,15 @@ std::vector<std::string> ImportMessageKeys(const CsvImportResult& result) {
   if (tally.discarded > 0) keys.push_back(set + "Discard");
   if (tally.corrected > 0) keys.push_back(set + "Correct");
   return keys;
+}
+
+std::vector<std::string> ImportMessages(const CsvImportResult& result, cmcGTex& texts) {
+  constexpr std::size_t kNotesShown = 10;
+  const std::string notes = RowNotesText(result.tally, kNotesShown);
+  std::vector<std::string> messages;
+  for (const std::string& key : ImportMessageKeys(result)) messages.push_back(texts.GetValueText(key));
+  if (!messages.empty() && !notes.empty()) messages.back() += "\n\n" + notes;
+  return messages;
 }
 
 std::string RowNotesText(const CsvImportTally& tally, std::size_t limit) {

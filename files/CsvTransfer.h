@@ -17,6 +17,14 @@ class cmcGTex;
 // The CSV list of a page by its sheet number in the navigation tree; none for pages without.
 std::optional<CsvList> CsvListOfSheet(int sheetNumber);
 
+// The header and the rows of the scope, each as its fields, in the image's number and date
+// forms (the separator matters only to the field forms that avoid it).
+std::vector<std::vector<std::string>> CsvExportRows(const cmcEeprom& image, const cmcEeprom& defaults,
+                                                    const CsvList& list, std::uint8_t scope, char separator);
+// Rows joined by the separator, CR LF after every line, fields that hold the separator, a
+// quote or a line break quoted with their quotes doubled.
+std::string CsvRowsText(const std::vector<std::vector<std::string>>& rows, char separator);
+
 // The file's bytes: the header and the rows of the scope, in code page 932, CR LF after
 // every line, fields that hold the separator, a quote or a line break quoted. The image is
 // read from a copy with the fixed defaults merged, as it would be saved.
@@ -44,12 +52,15 @@ struct CsvImportResult {
 // least one row was stored.
 CsvImportResult ImportCsvFile(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
                               const std::string& path, const KeepRpt1UseQuestion& keepRpt1Use);
-// The same for the bytes of a file.
+// The same for the bytes of a file; separator 0 takes the image's own.
 CsvImportResult ImportCsvBytes(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
-                               std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use);
+                               std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use, char separator = 0);
 
 // The text keys of the messages an import ends with, in the order they are shown.
 std::vector<std::string> ImportMessageKeys(const CsvImportResult& result);
+
+// The texts of those messages, the last followed by the row notes (the first ten).
+std::vector<std::string> ImportMessages(const CsvImportResult& result, cmcGTex& texts);
 
 // "Line n: reason" for the first `limit` notes (refused rows first), and how many more.
 std::string RowNotesText(const CsvImportTally& tally, std::size_t limit);

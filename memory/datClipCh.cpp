@@ -1,5 +1,7 @@
 #include "memory/datClipCh.h"
 
+#include <utility>
+
 namespace {
 
 bool IsCopiedKind(int kind) {
@@ -25,4 +27,20 @@ void datClipCh::StoreOne(cmcEeprom& image, int kind, int index, datCh& record) {
   scratch_.CopyFrom(record);
   scratch_.Bind(image);
   scratch_.Store(kind, index);
+}
+
+void datClipCh::SetCopiedText(std::string text) {
+  copiedText_ = std::move(text);
+  textToPlace_ = !copiedText_.empty();
+  foreignText_.clear();
+}
+
+std::optional<std::string> datClipCh::TakeTextToPlace() {
+  if (!textToPlace_) return std::nullopt;
+  textToPlace_ = false;
+  return copiedText_;
+}
+
+void datClipCh::NoteSystemText(std::string text) {
+  foreignText_ = text == copiedText_ ? std::string() : std::move(text);
 }

@@ -8,6 +8,7 @@
 #include "memory/ListEntries.h"
 #include "memory/MemoryMap.h"
 #include "memory/datClipCh.h"
+#include "sheet/SystemClipboardRows.h"
 #include "sheet/TreeNodes.h"
 #include "shell/EventCodes.h"
 #include "shell/ProgramMessage.h"
@@ -98,6 +99,7 @@ void Copy(ActiveCellFrame& frame, IndexBlock block) {
   } else {
     Clipboard(frame).Copy(frame.Image(), frame.listKind, rows.first, rows.Length());
   }
+  NoteCopiedRowsText(frame, rows.first, rows.last);
   Select(frame, rows.first, rows.last);
   ShowStatus(frame, "GI_AppMess_S_Copy");
 }
@@ -105,7 +107,7 @@ void Copy(ActiveCellFrame& frame, IndexBlock block) {
 void Paste(ActiveCellFrame& frame, IndexBlock block) {
   datClipCh& clipboard = Clipboard(frame);
   const int target = frame.index;
-  if (!clipboard.Accepts(frame.listKind)) return;
+  if (!TakeForeignText(frame) || !clipboard.Accepts(frame.listKind)) return;
   const int room = block.high - target + 1;
   if (room < clipboard.Count() && !Confirm(frame, "GI_AppMess_Conv_Overflow_Paste")) return;
   const int count = std::min(room, clipboard.Count());

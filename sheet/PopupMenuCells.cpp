@@ -55,7 +55,8 @@ bool RepeaterSetDisabled(const ActiveCellFrame& frame) {
 bool InOwnRange(const ActiveCellFrame& frame) { return KindRange(frame).Contains(frame.index) && !frame.newEntryRow; }
 
 bool PasteDisabled(const ActiveCellFrame& frame) {
-  if (!frame.document.Clipboard().Accepts(frame.listKind)) return true;
+  const datClipCh& clipboard = frame.document.Clipboard();
+  if (!clipboard.Accepts(frame.listKind) && clipboard.ForeignText().empty()) return true;
   if (frame.newEntryRow) return true;
   return frame.listKind != RecordKind::kNone && !KindRange(frame).Contains(frame.index);
 }

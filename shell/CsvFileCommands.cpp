@@ -19,9 +19,6 @@
 
 namespace {
 
-// Row notes shown under the last message of an import; the rest are counted.
-constexpr std::size_t kNotesShown = 10;
-
 std::string ConfirmationKey(CsvListKind kind, bool all) {
   switch (kind) {
     case CsvListKind::kBroadcast:
@@ -120,12 +117,7 @@ bool CsvFileCommands::ImportCsv(int sheetNumber, bool all) {
     services_.events.Post(EV_ViewChanged, 1);
     services_.events.Send(EV_RefreshAll);
   }
-  const std::vector<std::string> keys = ImportMessageKeys(result);
-  const std::string notes = RowNotesText(result.tally, kNotesShown);
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const bool last = i + 1 == keys.size();
-    Show(texts.GetValueText(keys[i]) + (last && !notes.empty() ? "\n\n" + notes : std::string()));
-  }
+  for (const std::string& message : ImportMessages(result, texts)) Show(message);
   if (result.status != CsvImportStatus::kRead) return true;
   TakeFolder(path);
   return false;

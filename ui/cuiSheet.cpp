@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "platform/Fatal.h"
+#include "sheet/CellDocument.h"
 #include "sheet/RepaintScope.h"
 #include "sheet/SheetCursor.h"
 #include "sheet/SheetSelection.h"
@@ -27,6 +28,7 @@
 #include "ui/DisplayText.h"
 #include "ui/InPlaceEditor.h"
 #include "ui/QtCellTextMeasure.h"
+#include "ui/SystemClipboard.h"
 #include "ui/cuiGrid.h"
 
 namespace {
@@ -168,9 +170,7 @@ void cuiSheet::CreatePanels() {
   layout->addWidget(s.titlePanel);
   layout->addWidget(s.gridPanel, 1);
   s.menu = new CellPopupMenu(s.grid, s.texts);
-  s.menu->chosen = [this](unsigned cellId) {
-    SendRequest(Grid().Col(), Grid().Row(), 0, static_cast<int32_t>(cellId), nullptr);
-  };
+  s.menu->chosen = [this](unsigned cellId) { RunMenuEntry(cellId); };
 }
 
 void cuiSheet::Build() {
@@ -670,8 +670,17 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
 void cuiSheet::Cut() {
   State& s = *state_;
   if (!s.menu->HasEntry(CL_PMenu_Copy) || !s.menu->HasEntry(CL_PMenu_Clear)) return;
-  SendRequest(Grid().Col(), Grid().Row(), 0, CL_PMenu_Copy, nullptr);
-  SendRequest(Grid().Col(), Grid().Row(), 0, CL_PMenu_Clear, nullptr);
+  RunMenuEntry(CL_PMenu_Copy);
+  RunMenuEntry(CL_PMenu_Clear);
+}
+
+// Copy and Paste also reach the desktop's clipboard: the copied rows go there as text, and a
+// paste first looks whether another program has put text there since.
+void cuiSheet::RunMenuEntry(unsigned cellId) {
+  State& s = *state_;
+  if (s.document != nullptr && cellId == CL_PMenu_Paste) NoteSystemClipboard(s.document->Clipboard());
+  SendRequest(Grid().Col(), Grid().Row(), 0, static_cast<int32_t>(cellId), nullptr);
+  if (s.document != nullptr && cellId == CL_PMenu_Copy) PlaceCopiedText(s.document->Clipboard());
 }
 
 // Each byte of a typed character goes to the current cell as a key, as double-byte
@@ -890,6 +899,7 @@ void cuiSheet::ShowPopupMenu(QPoint globalPosition, const cmcCellObj* headerCell
   if (s.menu->Key().empty()) return;
   cmcCellCapsule parent;
   PrepareRequest(Current().column, Current().row, parent);
+  if (s.document != nullptr) NoteSystemClipboard(s.document->Clipboard());
   s.menu->Refresh(s.callback, parent);
   s.menu->popup(globalPosition);
 }

@@ -136,6 +136,7 @@ class cuiSheet : public QWidget {
   bool OnSelectCell(int column, int row);
   bool OnKey(QKeyEvent& event);
   void Cut();
+  void RunMenuEntry(unsigned cellId);
   void SendTypedText(const QString& text);
   bool OnMousePress(QMouseEvent& event);
   bool OnMouseRelease(QMouseEvent& event);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMouseEvent>
 
 #include "PageWindowFixture.h"
@@ -116,6 +117,41 @@ TEST_F(ListCommandWindowTest, KeysOfTheMenuCopyPasteDeleteAndInsertOnThePageShow
   EXPECT_EQ(NameAt(100), "");
   EXPECT_EQ(NameAt(101), "B");
   EXPECT_EQ(Status(), QStringLiteral(" Inserted"));
+}
+
+TEST_F(ListCommandWindowTest, CopiedRowsGoToTheDesktopClipboardAndItsEditedTextPastesBack) {
+  PutChannel(100, "A");
+  PutChannel(101, "B");
+  OpenNode(kMemory100);
+  Focus(FirstDataRow());
+  Key(Qt::Key_Down, Qt::ShiftModifier);
+  Key(Qt::Key_C, Qt::ControlModifier);
+  QClipboard& clipboard = *QGuiApplication::clipboard();
+  const QStringList lines = clipboard.text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << clipboard.text().toStdString();
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("CH No\tFrequency\tDup\t")));
+  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("00\t145.000000\t"))) << lines[1].toStdString();
+  EXPECT_TRUE(lines[2].contains(QStringLiteral("\tB\t"))) << lines[2].toStdString();
+
+  QString edited = clipboard.text();
+  edited.replace(QStringLiteral("\tB\t"), QStringLiteral("\tEDITED\t"));
+  edited.replace(QStringLiteral("01\t145.000000"), QStringLiteral("01\t146.500000"));
+  clipboard.setText(edited);
+  Focus(FirstDataRow() + 50);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(NameAt(150), "A");
+  EXPECT_EQ(NameAt(151), "EDITED");
+  EXPECT_EQ(Channel(151).frequency, 146500000u);
+  EXPECT_EQ(NameAt(101), "B") << "the copied rows stay as they were";
+  EXPECT_EQ(Status(), QStringLiteral(" Pasted"));
+
+  clipboard.setText(QStringLiteral("no list here"));
+  const std::size_t asked = run_->Messages().asked.size();
+  Focus(FirstDataRow() + 60);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(NameAt(160), "") << "a text that yields no record pastes nothing";
+  ASSERT_EQ(run_->Messages().asked.size(), asked + 1);
+  EXPECT_FALSE(run_->Messages().asked.back().text.empty());
 }
 
 TEST_F(ListCommandWindowTest, CtrlXCopiesAndEmptiesTheRow) {
