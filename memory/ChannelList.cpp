@@ -1,6 +1,7 @@
 #include "memory/ChannelList.h"
 
 #include "memory/ImageFields.h"
+#include "memory/datCh.h"
 
 using namespace MemoryMap;
 
@@ -53,4 +54,13 @@ void RebuildBankTables(cmcEeprom& image) {
     const bool isFree = ReadU16(image, slot) == kBankEntryFree;
     WriteU16(image, slot, isFree ? static_cast<std::uint16_t>(channel) : kBankEntryConflict);
   }
+}
+
+void FillFromBandTemplate(datCh& record, cmcEeprom& defaults, int band) {
+  const std::uint8_t bank = record.bank;
+  const std::uint8_t bankChannel = record.bankChannel;
+  const int kind = record.Index() < kMemoryChannelCount ? RecordKind::kBandTemplate : RecordKind::kBandTemplateSkip;
+  record.LoadFrom(defaults, kind, band);
+  record.bank = bank;
+  record.bankChannel = bankChannel;
 }

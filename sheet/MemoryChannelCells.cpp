@@ -85,21 +85,11 @@ bool ClaimChannelForSlot(ActiveCellFrame& frame) {
   return true;
 }
 
-// An empty channel starts from the band template of its new frequency, keeping its bank.
-void FillFromTemplate(ActiveCellFrame& frame, std::uint32_t frequency) {
-  datCh& record = frame.record;
-  const std::uint8_t bank = record.bank;
-  const std::uint8_t bankChannel = record.bankChannel;
-  const int kind =
-      record.Index() < MemoryMap::kMemoryChannelCount ? RecordKind::kBandTemplate : RecordKind::kBandTemplateSkip;
-  record.LoadFrom(frame.document.DefaultsImage(), kind, indDestination::BandNumber(frequency));
-  record.bank = bank;
-  record.bankChannel = bankChannel;
-}
-
 void StoreFrequency(ActiveCellFrame& frame, std::uint32_t frequency) {
   if (frame.bankSlotEmpty && !ClaimChannelForSlot(frame)) return;
-  if (!frame.record.IsUsed()) FillFromTemplate(frame, frequency);
+  if (!frame.record.IsUsed()) {
+    FillFromBandTemplate(frame.record, frame.document.DefaultsImage(), indDestination::BandNumber(frequency));
+  }
   frame.record.frequency = SnapChannelFrequency(frequency);
   frame.record.SetUsed(true);
   frame.Commit();
