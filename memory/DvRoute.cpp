@@ -23,15 +23,6 @@ const RouteText kEveryoneText = MakeFixedText<MemoryMap::kNameLength>("CQCQCQ");
 
 bool IsGatewayCall(const CallSignText& call) { return call[7] == 'G'; }
 
-// "/" + six characters C + module M read as the repeater call sign C, space, M.
-RouteText WithoutSlash(const RouteText& text) {
-  if (text[0] != '/') return text;
-  RouteText plain = text;
-  std::copy_n(text.begin() + 1, 6, plain.begin());
-  plain[6] = ' ';
-  return plain;
-}
-
 datCh RepeaterAt(const cmcEeprom& image, std::uint16_t entry) {
   datCh repeater;
   DecodeRepeater(repeater, image, entry);
@@ -150,6 +141,29 @@ std::uint16_t RepeaterOfText(const cmcEeprom& image, const RouteText& text) {
   const std::uint16_t byName = FindRepeaterByName(image, text);
   if (byName != kNoRepeater) return byName;
   return FindRepeaterByCall(image, ViewOf(text), {}, CallSignRule::kDirect);
+}
+
+bool InAccessZone(const cmcEeprom& image, std::uint16_t access, int entry) {
+  if (access >= MemoryMap::kRepeaterCount || entry < 0 || entry >= MemoryMap::kRepeaterCount) return false;
+  const CallSignText call = RepeaterCallSignOf(image, entry);
+  if (RepeaterModeOf(image, entry) != kRepeaterModeDv || IsBlank(call)) return false;
+  const CallSignText gateway = RepeaterGatewayOf(image, access);
+  return call == RepeaterCallSignOf(image, access) || (!IsBlank(gateway) && RepeaterGatewayOf(image, entry) == gateway);
+}
+
+int AccessKindOfRepeater(const cmcEeprom& image, std::uint16_t entry, bool checkTransmit) {
+  if (entry >= MemoryMap::kRepeaterCount || RepeaterModeOf(image, entry) != kRepeaterModeDv) {
+    return AccessKind::kUnknown;
+  }
+  return AccessKindOf(RepeaterAt(image, entry), false, checkTransmit);
+}
+
+RouteText WithoutSlash(const RouteText& text) {
+  if (text[0] != '/') return text;
+  RouteText plain = text;
+  std::copy_n(text.begin() + 1, 6, plain.begin());
+  plain[6] = ' ';
+  return plain;
 }
 
 CallSignText SlashForm(const CallSignText& call) {

@@ -51,8 +51,18 @@ struct RouteClass {
 // space counting as the same module. kNoRepeater when none.
 std::uint16_t RepeaterOfText(const cmcEeprom& image, const RouteText& text);
 
+// A DV entry with a call sign that the access repeater can link to: the access repeater
+// itself, or another repeater behind its (non-blank) gateway.
+bool InAccessZone(const cmcEeprom& image, std::uint16_t access, int entry);
+
+// The access kind of a repeater entry (AccessKind::kUnknown for one that is not DV).
+int AccessKindOfRepeater(const cmcEeprom& image, std::uint16_t entry, bool checkTransmit);
+
 // "/" + the first six characters + the module letter; blank for a blank call sign.
 CallSignText SlashForm(const CallSignText& call);
+
+// The repeater form of a "/" text: its characters 2-7, a space and its eighth character.
+RouteText WithoutSlash(const RouteText& text);
 
 // Classifies a route; a called text in "/" form is rewritten to the repeater form when it
 // names a repeater of the access zone, and cleared when it names a repeater without a

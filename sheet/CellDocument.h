@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "memory/FixedText.h"
 #include "shell/EnvironSettings.h"
 
 class cmcCellObj;
@@ -15,6 +16,7 @@ class cmcEvMan;
 class cmcFCache;
 class cmcGTex;
 class cmcRecent;
+class datCh;
 class datClipCh;
 
 class CellDocument {
@@ -80,6 +82,13 @@ class CellDocument {
   // sheet it is on.
   virtual void ShowHelp(const cmcCellObj& /*cell*/, const std::string& /*sheetName*/) {}
   virtual void ShowNoFreeChannel() = 0;
+
+  // The modal dialogs of the digital-voice call-sign cells. OpenRepeaterSetting edits a copy
+  // of a channel record (bound to Image()) and stores nothing itself; OpenCallSignPicker
+  // (type 0 UR, 1 RPT1, 2 RPT2; rpt1 is the channel's RPT1 for type 2) changes call only
+  // on OK. Both answer whether the user confirmed; without a window nothing opens.
+  virtual bool OpenRepeaterSetting(datCh& /*record*/) { return false; }
+  virtual bool OpenCallSignPicker(int /*type*/, CallSignText& /*call*/, const CallSignText& /*rpt1*/) { return false; }
 };
 
 // The display is Japanese when the language setting or the system's language is Japanese.

@@ -24,6 +24,8 @@ void AnswerCallSheet(ActiveCellFrame& frame);
 void AnswerNameCell(ActiveCellFrame& frame);
 // Memory channel columns (memory channels, scan edges, call channels, bank sheets).
 void AnswerMemoryChannelCell(ActiveCellFrame& frame);
+// The pop-up command Select on a DV call-sign cell of a channel in use: the call-sign picker.
+void RunCallSignPicker(ActiveCellFrame& frame);
 // The frequencies of a scan edge pair beside its name.
 void AnswerScanEdgeFrequency(ActiveCellFrame& frame);
 // The program scan link pages: member pairs, their names and edges, and the "Add" row.

@@ -9,6 +9,7 @@
 #include "memory/RecordChecks.h"
 #include "memory/SnapFrequency.h"
 #include "memory/indDestination.h"
+#include "sheet/CallSignPicker.h"
 #include "sheet/CellFamilies.h"
 #include "sheet/ColumnCells.h"
 #include "sheet/ListCell.h"
@@ -193,14 +194,52 @@ CallSignText& CallSignField(datCh& record, unsigned cellId) {
   return record.yourCall;
 }
 
-// With the repeater dialog on, Enter belongs to the Repeater Setting dialog, which this
-// behaviour does not open yet.
+// The repeater dialog's answer becomes the channel: a bank slot without a channel first takes
+// the lowest free memory channel; false when none is free (nothing is stored).
+bool StoreRoute(ActiveCellFrame& frame, datCh& chosen) {
+  if (frame.bankSlotEmpty) {
+    if (!ClaimChannelForSlot(frame)) return false;
+    chosen.bank = frame.record.bank;
+    chosen.bankChannel = frame.record.bankChannel;
+    chosen.Store(RecordKind::kChannel, frame.record.Index());
+    frame.record.Reload();
+  } else {
+    frame.record.CopyFrom(chosen);
+  }
+  frame.Commit();
+  return true;
+}
+
+// The Repeater Setting dialog works on a copy: the channel changes only when it is accepted.
+void RunRepeaterSetting(ActiveCellFrame& frame) {
+  frame.Send(EV_ModalMessage, 1);
+  datCh chosen = frame.record;
+  const bool stored = frame.document.OpenRepeaterSetting(chosen) && StoreRoute(frame, chosen);
+  frame.Send(EV_ModalMessage, 0);
+  if (!stored) return;
+  frame.Send(EV_RebuildBankIndex);
+  frame.scope |= kRepaintSameIndex;
+  frame.result = kCellResultRefresh;
+}
+
+// With the repeater dialog on, the keys that would open the editor without typing open the
+// Repeater Setting dialog instead.
+bool OpensRepeaterSetting(const ActiveCellFrame& frame, const UrCallSignCell& codec, const CallSignText& call) {
+  if (!frame.IsAction() || !CarriesKey(frame)) return false;
+  const KeyReply reply = codec.Key(frame.Key(), call);
+  return reply.action == KeyReply::Action::kPopup && !HasPopup(reply.popup);
+}
+
 void AnswerCallSign(ActiveCellFrame& frame) {
-  const bool dialog = frame.document.Settings().repeaterDialog != 0;
   const bool emptyRow = frame.ChannelRowEmpty();
-  if (dialog && frame.Key() == kKeyEnter) return;
   const UrCallSignCell codec(CodecSettingsOf(frame), true);
-  CommitChannel(frame, AnswerUrCallSign(frame, codec, CallSignField(frame.record, frame.cellId)));
+  CallSignText& call = CallSignField(frame.record, frame.cellId);
+  if (OpensRepeaterSetting(frame, codec, call)) {
+    RunRepeaterSetting(frame);
+    frame.request.outputText = codec.Display(CallSignField(frame.record, frame.cellId));
+  } else {
+    CommitChannel(frame, AnswerUrCallSign(frame, codec, call));
+  }
   if (emptyRow && frame.result != kCellResultEdit) frame.request.outputText.clear();
   Grey(frame, !IsDvMode(frame.record));
 }
@@ -250,6 +289,26 @@ void AnswerToneColumn(ActiveCellFrame& frame) {
 }
 
 }  // namespace
+
+void RunCallSignPicker(ActiveCellFrame& frame) {
+  if (!frame.record.IsUsed()) return;
+  const unsigned cellId = frame.cellId;
+  int type = PickerType::kUr;
+  if (cellId == CL_Mch_DRpt1_Callsign) {
+    type = PickerType::kRpt1;
+  } else if (cellId == CL_Mch_DRpt2_Callsign) {
+    type = PickerType::kRpt2;
+  } else if (cellId != CL_Mch_DYou_Callsign) {
+    return;
+  }
+  CallSignText& call = CallSignField(frame.record, cellId);
+  CallSignText chosen = call;
+  if (!frame.document.OpenCallSignPicker(type, chosen, frame.record.rpt1)) return;
+  call = chosen;
+  frame.Commit();
+  frame.Send(EV_SheetRefreshAll);
+  frame.Send(EV_ListChanged);
+}
 
 void AnswerMemoryChannelCell(ActiveCellFrame& frame) {
   datCh& r = frame.record;

@@ -115,9 +115,10 @@ void ToggleColumnGroup(ActiveCellFrame& frame, unsigned command) {
   frame.Send(EV_ViewChanged);
 }
 
-// The call-sign picker and help are not offered by this behaviour yet.
+// Help is not offered by this behaviour yet.
 void RunCommand(ActiveCellFrame& frame, unsigned command) {
   if (RunListOperation(frame, command)) return;
+  if (command == CL_PMenu_Rpt_Set) return RunCallSignPicker(frame);
   if (IsColumnGroupEntry(command)) return ToggleColumnGroup(frame, command);
   if (command == CL_PMenu_RptUseFromAllNo || command == CL_PMenu_RptUseFromAllYes) {
     return SetRepeaterUse(frame, command == CL_PMenu_RptUseFromAllYes);

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "text/Codepage.h"
+#include "text/cmcCellObj.h"
+#include "text/cmcGTex.h"
 
 namespace {
 
@@ -91,4 +93,10 @@ QColor QtColor(std::uint32_t color, const QPalette& palette) {
   if ((color & 0xFF000000u) == 0xFF000000u) return palette.color(RoleOfSystemColour(color & 0xFFu));
   return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
                 static_cast<int>((color >> 16) & 0xFFu));
+}
+
+QFont CellModelFont(cmcGTex& texts, const char* key) {
+  cmcCellObj cell;
+  ParseCellDefinition(cell, texts.GetLine(key, 0), nullptr, nullptr);
+  return QtFont(EffectiveFont(cell));
 }

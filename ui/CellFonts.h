@@ -13,6 +13,11 @@
 // scale multiplies the pixel height (printer pixels per screen pixel; 1 on screen).
 QFont QtFont(const CellFont& font, double scale = 1.0);
 
+class cmcGTex;
+
+// The font of a cell model definition of the texts ("CellModel_BasicDialog" for dialogs).
+QFont CellModelFont(cmcGTex& texts, const char* key);
+
 // A markup colour value (0x00BBGGRR or system colour 0xFF0000nn) under the given palette.
 QColor QtColor(std::uint32_t color, const QPalette& palette);
 

@@ -13,6 +13,7 @@
 #include "ui/ApplicationWindow.h"
 #include "ui/ComPortDialog.h"
 #include "ui/DisplayText.h"
+#include "ui/RepeaterSettingDialog.h"
 #include "ui/cuiPrinter.h"
 #include "ui/cuiSheet.h"
 
@@ -122,4 +123,24 @@ void MainCellDocument::ShowNoFreeChannel() {
   cmcGTex& texts = services_.texts;
   ShowProgramMessage(texts.GetValueText("GI_AppMess_BankChErr_NoChSpace"), texts.GetLine("GI_Sys_AppTitle", 0),
                      MessageButtons::Ok, MessageIcon::Error);
+}
+
+CallSignPickerDialog::Services MainCellDocument::DialogServices() {
+  return {services_.texts, Image(), Settings(), IsJapaneseDisplay(*this)};
+}
+
+bool MainCellDocument::OpenRepeaterSetting(datCh& record) {
+  indDvSet route(Image(), DefaultsImage(), record);
+  RepeaterSettingDialog dialog(main_.MainWindow(), DialogServices(), route);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  record = dialog.Result();
+  return true;
+}
+
+bool MainCellDocument::OpenCallSignPicker(int type, CallSignText& call, const CallSignText& rpt1) {
+  const CallSignPicker picker(Image(), type, ViewOf(call), rpt1);
+  CallSignPickerDialog dialog(main_.MainWindow(), DialogServices(), picker);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  call = MakeFixedText<MemoryMap::kCallSignLength>(dialog.Value());
+  return true;
 }

@@ -5,6 +5,7 @@
 #include "help/cmcHelpGTex.h"
 #include "sheet/CellDocument.h"
 #include "shell/CsvFileCommands.h"
+#include "ui/CallSignPickerDialog.h"
 #include "ui/cuiHtmlHelp.h"
 #include "ui/cuiMain.h"
 #include "ui/cuiPrinter.h"
@@ -41,11 +42,14 @@ class MainCellDocument final : public CellDocument {
   // The help window and the topic table behind Help > Contents, F1 and the pop-up menu's Help.
   cuiHtmlHelp& Help() { return help_; }
   void ShowNoFreeChannel() override;
+  bool OpenRepeaterSetting(datCh& record) override;
+  bool OpenCallSignPicker(int type, CallSignText& call, const CallSignText& rpt1) override;
 
  private:
   cuiPrinter Printer();
   void PrintCurrentSheet();
   void PrintAllSheets();
+  CallSignPickerDialog::Services DialogServices();
 
   // The set of help pages of the display language; the help window takes its captions from
   // the same language.

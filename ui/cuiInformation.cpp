@@ -21,12 +21,6 @@ constexpr int kPanelBorder = 8;
 constexpr int kBevelWidth = 2;
 constexpr int kButtonMargin = 5;
 
-QFont DialogFont(cmcGTex& texts) {
-  cmcCellObj cell;
-  ParseCellDefinition(cell, texts.GetLine("CellModel_BasicDialog", 0), nullptr, nullptr);
-  return QtFont(EffectiveFont(cell));
-}
-
 }  // namespace
 
 cuiInformation::cuiInformation(QWidget* owner, Services services, const std::string& caption,
@@ -35,7 +29,7 @@ cuiInformation::cuiInformation(QWidget* owner, Services services, const std::str
       owner_(owner) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(DisplayText(caption));
-  setFont(DialogFont(services.texts));
+  setFont(CellModelFont(services.texts, "CellModel_BasicDialog"));
 
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);

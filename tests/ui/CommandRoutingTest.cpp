@@ -40,17 +40,6 @@ constexpr int kPort = 9;
 
 std::string Text(const char* key) { return ApplicationTexts().GetValueText(key); }
 
-// Runs act on the modal dialog of type T as soon as it shows (while the command that opened
-// it waits in its exec), then lets the command go on.
-template <typename T>
-void WhenShown(std::function<void(T&)> act) {
-  QTimer::singleShot(0, [act] {
-    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    act(*dialog);
-  });
-}
-
 // Answers the save dialog once with path, in the newest format.
 class OneSaveDialog final : public FileDialog {
  public:

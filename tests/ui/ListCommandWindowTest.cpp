@@ -15,11 +15,6 @@
 #include "ui/CellPopupMenu.h"
 #include "ui/cuiFlector.h"
 
-// The route a key press takes to the shortcuts of the focused widget, as Qt's own test
-// library drives it.
-bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key, Qt::KeyboardModifiers modifiers,
-                                  const QString& text, bool autorepeat, ushort count);
-
 namespace {
 
 using namespace MemoryMap;
@@ -45,48 +40,6 @@ class ListCommandWindowTest : public PageWindowTest {
     if (!record.IsUsed()) return "";
     std::string name(ViewOf(record.name));
     return name.substr(0, name.find_last_not_of(' ') + 1);
-  }
-
-  // The cursor on the name column of a row, the grid focused in the active window.
-  void Focus(int row) {
-    ApplicationWindow* window = Main().MainWindow();
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == window; }));
-    Sheet().Grid().setFocus(Qt::OtherFocusReason);
-    ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().hasFocus(); }));
-    const CellPosition cell = CellIn(CL_Mch_Name, row);
-    ASSERT_TRUE(Sheet().Grid().TrySelectCell(cell.column, cell.row));
-  }
-
-  // A key as the keyboard gives it: shortcuts first, then the focused grid.
-  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget& grid = Sheet().Grid();
-    if (qt_sendShortcutOverrideEvent(&grid, 0, key, modifiers, QString(), false, 1)) return;
-    QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    QCoreApplication::sendEvent(&grid, &event);
-  }
-
-  // Right-clicks the current cell and chooses the menu entry whose text starts so.
-  void ChooseFromMenu(const QString& entry) {
-    cuiGrid& grid = Sheet().Grid();
-    const QPoint at = grid.CellRect(grid.Col(), grid.Row()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, grid.viewport()->mapToGlobal(at), Qt::RightButton, Qt::RightButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(grid.viewport(), &press);
-    auto* menu = Sheet().findChild<CellPopupMenu*>();
-    ASSERT_NE(menu, nullptr);
-    ASSERT_TRUE(PumpUntil([&] { return menu->isVisible(); }));
-    for (QAction* action : menu->actions()) {
-      if (action->text().remove(u'&').startsWith(entry)) {
-        ASSERT_TRUE(action->isEnabled()) << entry.toStdString();
-        menu->hide();
-        action->trigger();
-        return;
-      }
-    }
-    std::string texts;
-    for (QAction* action : menu->actions()) texts += action->text().toStdString() + "|";
-    ADD_FAILURE() << "no entry " << entry.toStdString() << " in " << texts;
   }
 
   QString Status() { return Main().MainWindow()->StatusText(); }

@@ -1,8 +1,12 @@
 #pragma once
 // The real window program inside the test process: the process-wide objects over the test's
 // own settings files, Qt timing, and message boxes answered from a script.
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,6 +31,17 @@ inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
   return true;
+}
+
+// Runs act on the modal dialog of type T as soon as it shows (while the command that opened
+// it waits in its exec), then lets the command go on.
+template <typename T>
+void WhenShown(std::function<void(T&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    act(*dialog);
+  });
 }
 
 // Runs the event loop for ms milliseconds.

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTreeWidget>
 #include <optional>
 #include <string>
@@ -15,10 +17,17 @@
 #include "memory/datCh.h"
 #include "sheet/SheetCursor.h"
 #include "text/CellIds.h"
+#include "ui/ApplicationWindow.h"
+#include "ui/CellPopupMenu.h"
 #include "ui/InPlaceEditor.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiTree.h"
+
+// The route a key press takes to the shortcuts of the focused widget, as Qt's own test
+// library drives it.
+bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key, Qt::KeyboardModifiers modifiers,
+                                  const QString& text, bool autorepeat, ushort count);
 
 class PageWindowTest : public ::testing::Test {
  protected:
@@ -106,6 +115,49 @@ class PageWindowTest : public ::testing::Test {
       }
     }
     return nullptr;
+  }
+
+  // The cursor on a cell of a row (the name column unless told), the grid focused in the
+  // active window.
+  void Focus(int row, unsigned cellId = CL_Mch_Name) {
+    ApplicationWindow* window = Main().MainWindow();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == window; }));
+    Sheet().Grid().setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().hasFocus(); }));
+    const CellPosition cell = CellIn(cellId, row);
+    ASSERT_TRUE(Sheet().Grid().TrySelectCell(cell.column, cell.row));
+  }
+
+  // A key as the keyboard gives it: shortcuts first, then the focused grid.
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget& grid = Sheet().Grid();
+    if (qt_sendShortcutOverrideEvent(&grid, 0, key, modifiers, QString(), false, 1)) return;
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(&grid, &event);
+  }
+
+  // Right-clicks the current cell and chooses the menu entry whose text starts so.
+  void ChooseFromMenu(const QString& entry) {
+    cuiGrid& grid = Sheet().Grid();
+    const QPoint at = grid.CellRect(grid.Col(), grid.Row()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, grid.viewport()->mapToGlobal(at), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(grid.viewport(), &press);
+    auto* menu = Sheet().findChild<CellPopupMenu*>();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return menu->isVisible(); }));
+    for (QAction* action : menu->actions()) {
+      if (action->text().remove(u'&').startsWith(entry)) {
+        ASSERT_TRUE(action->isEnabled()) << entry.toStdString();
+        menu->hide();
+        action->trigger();
+        return;
+      }
+    }
+    std::string texts;
+    for (QAction* action : menu->actions()) texts += action->text().toStdString() + "|";
+    ADD_FAILURE() << "no entry " << entry.toStdString() << " in " << texts;
   }
 
   const int destination_;
