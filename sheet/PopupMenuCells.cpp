@@ -115,7 +115,7 @@ void ToggleColumnGroup(ActiveCellFrame& frame, unsigned command) {
   frame.Send(EV_ViewChanged);
 }
 
-// Help is not offered by this behaviour yet.
+// The pop-up menu commands other than Help, which the dispatcher answers before any cell.
 void RunCommand(ActiveCellFrame& frame, unsigned command) {
   if (RunListOperation(frame, command)) return;
   if (command == CL_PMenu_Rpt_Set) return RunCallSignPicker(frame);
