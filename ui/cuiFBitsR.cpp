@@ -19,14 +19,16 @@ constexpr int kButtonGap = 8;
 
 cuiFBitsR::cuiFBitsR(const CellPopupContext& context, const cmcCellCapsule& request, const BitFieldPopup& editor)
     : CellPopupWindow(context, request), flags_(editor) {
-  BuildWindow(editor.sheetKey.empty() ? kBitFieldSheetKey : editor.sheetKey);
+  BuildWindow(editor.sheetKey);
   sheet_->Grid().setFocus(Qt::PopupFocusReason);
 }
 
 cuiFBitsR::~cuiFBitsR() = default;
 
-cmcGTex& cuiFBitsR::SheetTexts(const BitFieldPopup& editor) {
-  if (!editor.sheetKey.empty()) return *Context().texts;
+// A caller's own sheet definition is in the program's texts; the generated one in a private
+// database that lives with the window.
+cmcGTex& cuiFBitsR::SheetTexts(const std::string& callerSheetKey) {
+  if (!callerSheetKey.empty()) return *Context().texts;
   lines_ = flags_.SheetLines();
   for (const std::string& line : lines_) table_.push_back(line.c_str());
   privateTexts_ = std::make_unique<cmcGTex>();
@@ -34,13 +36,11 @@ cmcGTex& cuiFBitsR::SheetTexts(const BitFieldPopup& editor) {
   return *privateTexts_;
 }
 
-void cuiFBitsR::BuildWindow(const std::string& sheetKey) {
-  BitFieldPopup editor;
-  editor.sheetKey = sheetKey == kBitFieldSheetKey ? std::string() : sheetKey;
+void cuiFBitsR::BuildWindow(const std::string& callerSheetKey) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(kSheetBorder, kSheetBorder, kSheetBorder, kSheetBorder);
-  sheet_ = new cuiSheet(this, SheetTexts(editor), nullptr, *Context().events, Context().document);
-  sheet_->Layout().SetName(sheetKey);
+  sheet_ = new cuiSheet(this, SheetTexts(callerSheetKey), nullptr, *Context().events, Context().document);
+  sheet_->Layout().SetName(callerSheetKey.empty() ? kBitFieldSheetKey : callerSheetKey);
   sheet_->SetCallback({&cuiFBitsR::Behaviour, this});
   sheet_->SetMarkImages(Context().marks);
   sheet_->Build();

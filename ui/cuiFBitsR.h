@@ -35,8 +35,8 @@ class cuiFBitsR final : public CellPopupWindow {
  private:
   static int Behaviour(cmcCellCapsule& request, int op, void* object);
   int HandleRequest(cmcCellCapsule& request, int op);
-  cmcGTex& SheetTexts(const BitFieldPopup& editor);
-  void BuildWindow(const std::string& sheetKey);
+  cmcGTex& SheetTexts(const std::string& callerSheetKey);
+  void BuildWindow(const std::string& callerSheetKey);
   void Commit();
 
   BitFieldFlags flags_;
