@@ -4,7 +4,10 @@
 #include <QMessageBox>
 #include <QString>
 #include <iostream>
+#include <optional>
+#include <string_view>
 
+#include "manual/ManualText.h"
 #include "platform/Fatal.h"
 #include "platform/qt/QtMd5.h"
 #include "platform/qt/QtTiming.h"
@@ -21,9 +24,20 @@ void ShowFatalMessageBox(const std::string& caption, const std::string& text) {
                         QString::fromStdString(ToUtf8(text, CodePage::Cp932)));
 }
 
+// --help and --version answer without a display; none when the program should start.
+std::optional<int> AnswerInformationOption(int argc, char** argv) {
+  if (argc != 2) return std::nullopt;
+  const std::string_view option = argv[1];
+  if (option == "--help") std::cout << OverviewHelp(WindowManual());
+  else if (option == "--version") std::cout << "tessel " << TESSEL_VERSION << "\n";
+  else return std::nullopt;
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto status = AnswerInformationOption(argc, argv)) return *status;
   QApplication app(argc, argv);
   SetFatalHandler(ShowFatalMessageBox);
   QApplication::setWindowIcon(ProgramIcon());

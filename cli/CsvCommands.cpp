@@ -67,31 +67,6 @@ std::string Message(const std::string& key) {
 
 }  // namespace
 
-const char* const kCsvCommandHelp =
-    "tessel-cli export FILE --list LIST [--scope SCOPE] -o OUT.csv [--destination D]\n"
-    "tessel-cli import FILE --list LIST IN.csv [--scope SCOPE] -o OUT.qmf [--destination D]\n"
-    "                  [--generation G] [--no-digest]\n"
-    "\n"
-    "One list of the document as a CSV file, in the layout the window's File > Export writes\n"
-    "(separator, decimal character and date order from the document's Import/Export CSV\n"
-    "Format settings; code page 932; UTF-8 files with or without a byte-order mark are read\n"
-    "too). import replaces what the scope covers with the file's rows and saves the document\n"
-    "as OUT.qmf (generation 3 unless --generation is given); an import that stores no row\n"
-    "writes nothing. Repeater imports keep the RPT1 use of entries found again.\n"
-    "\n"
-    "LIST and SCOPE:\n"
-    "  memory --scope group:N        memory channels 100N to 100N+99 (N 0-4)\n"
-    "  bank --scope bank:X           the channels of bank X (A-Z)\n"
-    "  scan-edges, call, your-calls  the whole list\n"
-    "  broadcast [--scope all|bank:X]\n"
-    "  repeaters [--scope all|group:N]   N 1-30\n"
-    "  gps [--scope all|group:N]         N 0 (no group) to 26, or group:A-Z\n"
-    "  received-calls, tx-from, tx-from-fm, tx-to, tx-reflector   export only\n"
-    "\n"
-    "Exit status: 0 done, 1 wrong usage, 2 file error (nothing imported), 3 rows were\n"
-    "refused (each refused row's line and reason on standard error; the rows that could be\n"
-    "taken were taken and OUT written).\n";
-
 std::optional<CsvTarget> ParseCsvTarget(const std::string& list, const std::optional<std::string>& scope,
                                         std::string& error) {
   const auto name = ListNames().find(list);

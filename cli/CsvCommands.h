@@ -33,5 +33,3 @@ enum class CsvImportOutcome {
 // Imports path into the document; the messages and every row note go to err.
 CsvImportOutcome ImportCsvList(cmcEeprom& document, const cmcEeprom& defaults, const CsvTarget& target,
                                const std::string& path, std::ostream& err);
-
-extern const char* const kCsvCommandHelp;

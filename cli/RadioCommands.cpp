@@ -25,6 +25,7 @@
 #include "clone/CloneRanges.h"
 #include "files/DocumentFile.h"
 #include "files/FileError.h"
+#include "manual/ManualText.h"
 #include "memory/Generation.h"
 #include "memory/LoadedImage.h"
 #include "platform/qt/QtKeyValueStore.h"
@@ -33,27 +34,6 @@
 #include "text/LineTables.h"
 
 namespace {
-
-constexpr std::string_view kRadioUsage =
-    "tessel-cli radio info [--json] [LINK]\n"
-    "tessel-cli radio read -o FILE [LINK]\n"
-    "tessel-cli radio write FILE [--yes] [LINK]\n"
-    "\n"
-    "LINK: --port N (1-256) or --device PATH, --transfer-type T (0-5), --speed fast|normal,\n"
-    "--trace FILE. Without them the window's settings apply, else port 0 (none), type 0\n"
-    "and fast speed, and no trace.\n"
-    "Transfer types: 0-2 19200, 9600, 4800 baud with a cable that echoes, 3-5 the same\n"
-    "without echo; info tries the others when the given one gets no answer.\n"
-    "--trace FILE writes every frame sent and received to FILE, one a line: the\n"
-    "milliseconds since its session started, sent or received, and its bytes in hex.\n"
-    "\n"
-    "info   asks the radio for its model, destination, comment, serial number and options\n"
-    "read   reads the radio's memory and saves it as a generation-3 file with digest; the\n"
-    "       file is written only after a complete and checked read\n"
-    "write  writes FILE into a radio of the file's destination; refused while the record\n"
-    "       checks find errors or warnings; asks first unless --yes is given\n"
-    "Exit status: 0 success, 1 wrong usage or not confirmed, 2 file error, 3 check\n"
-    "findings, 4 the radio session failed.\n";
 
 constexpr std::string_view kSettingsKey = "Software\\Quor\\Tessel\\Global";
 
@@ -305,7 +285,7 @@ int RunRadioCommand(const std::vector<std::string>& args, std::ostream& out, std
   const std::optional<CommandLine> line = ParseCommandLine(args, RadioOptions(), error);
   if (!line) return UsageError(io, error);
   if (line->Has("--help")) {
-    out << "Usage: " << kRadioUsage;
+    out << CommandHelp(*FindManualCommand(CliManual(), "radio"));
     return CliExit::kSuccess;
   }
   if (line->positionals.size() < 2) return UsageError(io, "radio needs info, read or write");

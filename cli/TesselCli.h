@@ -19,4 +19,7 @@ inline constexpr int kRadioError = 4;
 using CliCommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 void InstallPrintCommand(CliCommandFunction command);
 
+// Every command word RunTesselCli dispatches on, print included.
+std::vector<std::string> CliCommandNames();
+
 int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

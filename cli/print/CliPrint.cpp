@@ -8,6 +8,7 @@
 #include "cli/CliDocument.h"
 #include "cli/CommandLine.h"
 #include "cli/TesselCli.h"
+#include "manual/ManualText.h"
 #include "sheet/SheetName.h"
 #include "sheet/StandaloneCellDocument.h"
 #include "sheet/indActiveCell.h"
@@ -17,20 +18,6 @@
 #include "ui/PrintOutput.h"
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "tessel-cli print FILE (--list LIST | --all) -o OUT.pdf [--paper P] [--font-size N]\n"
-    "                  [--destination D]\n"
-    "\n"
-    "Writes the pages File > Print makes to a PDF file: the frame with the page's title, the\n"
-    "program and the maker, and the columns in bands across as many pages as they need.\n"
-    "--all prints every page of the tree that prints (all memory channels and bank\n"
-    "channels). The file is replaced only when every page was written.\n"
-    "\n"
-    "LIST: memory, scan-edges, scan-names, bank-names, banks, call, scan-links, broadcast,\n"
-    "  dtmf, your-calls, repeater-groups, repeaters, my-calls, messages, tx-calls, rx-calls,\n"
-    "  gps-groups, gps, set-digital, set-gps, set-common, set-ab-band\n"
-    "P: A4 (default), A5, B5, Letter, Legal. N: the print font size in points, 8-12 (10).\n";
 
 struct PrintList {
   std::string_view name;
@@ -173,7 +160,7 @@ int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std
   const std::optional<CommandLine> line = ParseCommandLine(args, options, error);
   if (!line) return Usage(err, error);
   if (line->Has("--help")) {
-    out << "Usage: " << kUsage;
+    out << CommandHelp(*FindManualCommand(CliManual(), "print"));
     return CliExit::kSuccess;
   }
   if (line->positionals.size() != 2) return Usage(err, "usage: tessel-cli print FILE (--list LIST | --all) -o OUT.pdf");
