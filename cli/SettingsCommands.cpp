@@ -7,6 +7,7 @@
 
 #include "cli/DumpTable.h"
 #include "cli/JsonText.h"
+#include "cli/ScriptDocument.h"
 #include "memory/DefaultImages.h"
 #include "memory/ModelSettings.h"
 #include "sheet/BitFieldFlags.h"
@@ -25,27 +26,6 @@
 namespace {
 
 constexpr std::string_view kItemPrefix = "CL_Common_";
-
-// The document the cell behaviour works on here: the image under the destination in force,
-// the English table, the program's default settings.
-class ScriptDocument {
- public:
-  explicit ScriptDocument(cmcEeprom& image) : document_(image, defaults_, SelectedEnglish()) {
-    BuildDefaultsImage(defaults_);
-    document_.Settings().destinationCode = CurrentModelSettings().DestinationCode();
-  }
-
-  CellDocument& Document() { return document_; }
-
- private:
-  static cmcGTex& SelectedEnglish() {
-    ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));
-    return ApplicationTexts();
-  }
-
-  cmcEeprom defaults_;
-  StandaloneCellDocument document_;
-};
 
 std::string ItemName(unsigned cellId) { return std::string(CellIdName(cellId).substr(kItemPrefix.size())); }
 

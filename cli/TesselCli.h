@@ -10,6 +10,7 @@ inline constexpr int kSuccess = 0;
 inline constexpr int kUsage = 1;
 inline constexpr int kFileError = 2;
 inline constexpr int kCheckErrors = 3;
+inline constexpr int kDiffers = 1;      // diff found the documents different
 inline constexpr int kRowsRefused = 3;  // an import stored rows but refused others
 inline constexpr int kRadioError = 4;
 }  // namespace CliExit

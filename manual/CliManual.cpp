@@ -148,6 +148,26 @@ constexpr ManualCommand kCommands[] = {
      "\n"
      "Lists the errors and warnings the record checks find, one a line; exits 3 when there\n"
      "is an error.\n"},
+    {"diff", "diff A B [--json] [--destination D]", "what differs between two files",
+     "tessel-cli diff A B [--json] [--destination D]\n"
+     "\n"
+     "Opens both files as the window does and lists every field whose text differs, page by\n"
+     "page as the window shows it: the lists of dump (memory channels, scan edges and names,\n"
+     "call channels, bank names, scan links, broadcast memories and groups, DTMF memories,\n"
+     "your and my call signs, messages, repeaters and their groups, call records, GPS\n"
+     "memories and groups) and the set-mode items, one line each:\n"
+     "  memory: channel 12 frequency 145.500000 -> 145.525000\n"
+     "  settings: Common AutoPowerOFF OFF -> 60min\n"
+     "A value that is empty or holds a space is quoted. The field names are those of dump\n"
+     "(the set-mode items those of set). Entries are compared by their place in the list, so\n"
+     "an entry inserted into a list shows the entries after it as changed. Both files are\n"
+     "shown under the destination of A unless --destination is given; a different destination\n"
+     "of B is a difference of its own. Files of different generations are compared after both\n"
+     "were converted to generation 3, and the first line says so. --json prints one object\n"
+     "with generations, converted, destinations and differences (list, index, entry, field,\n"
+     "before, after).\n"
+     "Exit status: 0 the files show the same, 1 they differ (or wrong usage, with a message on\n"
+     "standard error), 2 a file cannot be read (the file and its error on standard error).\n"},
     {"print", "print FILE (--list LIST | --all) -o OUT.pdf", "the printed pages as PDF", kPrintHelp},
     {"export", "export FILE --list LIST -o OUT.csv [--scope S]", "one list as a CSV file", kCsvHelp},
     {"import", "import FILE --list LIST IN.csv -o OUT.qmf [--scope S]", "a CSV file into one list", kCsvHelp},
@@ -161,7 +181,7 @@ constexpr ManualEntry kOptions[] = {
 
 constexpr ManualEntry kExitStatuses[] = {
     {"0", "success"},
-    {"1", "wrong usage (or a radio write that was not confirmed)"},
+    {"1", "wrong usage, a radio write that was not confirmed, or diff found differences"},
     {"2", "file error, with the message on standard error"},
     {"3", "check found errors, import refused rows, or radio write found check findings"},
     {"4", "the radio session failed"},

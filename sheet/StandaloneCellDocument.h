@@ -1,7 +1,9 @@
 #pragma once
 // A document without a window, for pages drawn where nobody edits them (tessel-cli's print,
 // benchmarks): the image and defaults it is given, the program's default settings, the
-// English texts, no events and no commands. Asking it to act does nothing.
+// English texts, no commands, and events only when given an event manager (the comparison of
+// two documents answers the list range of the page it walks through it). Asking it to act does
+// nothing.
 #include <cstdint>
 #include <string>
 
@@ -26,7 +28,9 @@ class StandaloneCellDocument final : public CellDocument {
   cmcFCache& ListCache() override { return listCache_; }
   std::string VersionText() const override { return {}; }
   std::string YearText() const override { return {}; }
-  cmcEvMan* Events() override { return nullptr; }
+  cmcEvMan* Events() override { return events_; }
+  // events must outlive the document; none by default.
+  void SetEvents(cmcEvMan* events) { events_ = events; }
   std::int32_t ColumnCutMask() const override { return columnCutMask_; }
   void SetColumnCutMask(std::int32_t mask) override { columnCutMask_ = mask; }
   void NoteEdit() override {}
@@ -47,4 +51,5 @@ class StandaloneCellDocument final : public CellDocument {
   datClipCh clipboard_;
   cmcFCache listCache_;
   std::int32_t columnCutMask_ = 127;
+  cmcEvMan* events_ = nullptr;
 };

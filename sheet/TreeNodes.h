@@ -3,6 +3,8 @@
 // sheet opened from the tree takes its node's number as its first argument, and the tree
 // renames the nodes of a named list's entries when a name changes.
 #include <array>
+#include <string>
+#include <vector>
 
 #include "memory/MemoryMap.h"
 #include "memory/NamedLists.h"
@@ -40,3 +42,9 @@ const NamedListNodes& NodesOf(NamedList list);
 
 // The bank a bank sheet's node stands for; kNoBank for any other node.
 int BankOfNode(int node);
+
+class cmcGTex;
+
+// The sheet name of every node of the navigation tree that opens one, in tree order: what
+// "print all" and the comparison of two documents go through.
+std::vector<std::string> TreeSheetNames(cmcGTex& texts);

@@ -14,7 +14,6 @@
 #include "text/FormattedText.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
-#include "ui/BodyLines.h"
 #include "ui/CellFonts.h"
 #include "ui/CellPainter.h"
 #include "ui/DisplayText.h"
@@ -203,16 +202,4 @@ void SheetPages::DrawFrame(QPainter& painter, const Sheet& sheet) {
   painter.fillRect(ToQRect(frame_.titleBar), Qt::black);
   painter.fillRect(ToQRect(frame_.makerBar), Qt::black);
   painter.restore();
-}
-
-std::vector<std::string> TreeSheetNames(cmcGTex& texts) {
-  cmcCellObj basic;
-  ParseCellDefinition(basic, texts.GetLine("GI_Tree_Main_BasicCell", 0), nullptr, nullptr);
-  std::vector<std::string> names;
-  for (const BodyLine& line : ReadIndentedBody(texts, "GI_Tree_Main")) {
-    cmcCellObj node;
-    ParseCellDefinition(node, line.definition, nullptr, &basic);
-    if (node.cellId == CallSheet && !node.argument.empty()) names.push_back(node.argument);
-  }
-  return names;
 }

@@ -15,6 +15,7 @@
 
 #include "print/PageLayout.h"
 #include "sheet/SheetModel.h"
+#include "sheet/TreeNodes.h"
 #include "sheet/cmcCellCapsule.h"
 
 class CellDocument;
@@ -77,7 +78,3 @@ class SheetPages {
   FrameGeometry frame_;
   std::unique_ptr<Sheet> rendered_;  // the sheet the last page was drawn from
 };
-
-// The sheet name of every node of the navigation tree that opens one, in tree order: what
-// "print all" goes through (pages that do not print give no page).
-std::vector<std::string> TreeSheetNames(cmcGTex& texts);

@@ -12,7 +12,7 @@
 
 #include "sheet/cmcCellCapsule.h"
 #include "text/cmcCellObj.h"
-#include "ui/BodyLines.h"
+#include "sheet/BodyLines.h"
 
 class QAction;
 class QMenu;

@@ -6,7 +6,7 @@
 
 #include "shell/cmcEvMan.h"
 #include "text/cmcGTex.h"
-#include "ui/BodyLines.h"
+#include "sheet/BodyLines.h"
 #include "ui/CellContext.h"
 #include "ui/DisplayText.h"
 #include "ui/ImageLists.h"

@@ -7,7 +7,7 @@
 #include <cctype>
 
 #include "text/cmcGTex.h"
-#include "ui/BodyLines.h"
+#include "sheet/BodyLines.h"
 #include "ui/CellFonts.h"
 #include "ui/DisplayText.h"
 

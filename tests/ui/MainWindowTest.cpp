@@ -19,7 +19,7 @@
 #include "support/IsolatedUserFolders.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
-#include "ui/BodyLines.h"
+#include "sheet/BodyLines.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiMenu.h"

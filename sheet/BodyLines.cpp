@@ -1,4 +1,4 @@
-#include "ui/BodyLines.h"
+#include "sheet/BodyLines.h"
 
 #include "text/cmcGTex.h"
 
