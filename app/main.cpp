@@ -28,10 +28,15 @@ void ShowFatalMessageBox(const std::string& caption, const std::string& text) {
 std::optional<int> AnswerInformationOption(int argc, char** argv) {
   if (argc != 2) return std::nullopt;
   const std::string_view option = argv[1];
-  if (option == "--help") std::cout << OverviewHelp(WindowManual());
-  else if (option == "--version") std::cout << "tessel " << TESSEL_VERSION << "\n";
-  else return std::nullopt;
-  return 0;
+  if (option == "--help") {
+    std::cout << OverviewHelp(WindowManual());
+    return 0;
+  }
+  if (option == "--version") {
+    std::cout << "tessel " << TESSEL_VERSION << "\n";
+    return 0;
+  }
+  return std::nullopt;
 }
 
 }  // namespace

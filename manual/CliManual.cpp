@@ -188,16 +188,19 @@ constexpr ManualEntry kExitStatuses[] = {
 };
 
 constexpr ManualEntry kEnvironment[] = {
-    {"TESSEL_PORT_<N>", "the device path of port number N (1-256) for --port N, before the port numbers the "
-                        "window keeps in its settings"},
-    {"XDG_CONFIG_HOME", "where the window's settings are read from (default ~/.config): radio commands take "
-                        "the port, transfer type and speed stored there when no LINK option is given"},
+    {"TESSEL_PORT_<N>",
+     "the device path of port number N (1-256) for --port N, before the port numbers the "
+     "window keeps in its settings"},
+    {"XDG_CONFIG_HOME",
+     "where the window's settings are read from (default ~/.config): radio commands take "
+     "the port, transfer type and speed stored there when no LINK option is given"},
     {"QT_QPA_PLATFORM", "print uses Qt's offscreen platform unless this names another one"},
 };
 
 constexpr ManualEntry kFiles[] = {
-    {"$XDG_CONFIG_HOME/Quor/Tessel.conf", "the window's settings (ComPort, TransType, ComSpeedHigh and the port "
-                                          "numbers under [Ports])"},
+    {"$XDG_CONFIG_HOME/Quor/Tessel.conf",
+     "the window's settings (ComPort, TransType, ComSpeedHigh and the port "
+     "numbers under [Ports])"},
 };
 
 constexpr ProgramManual kManual{

@@ -78,7 +78,8 @@ void Paragraphs(std::ostringstream& page, std::string_view text) {
 void TaggedSection(std::ostringstream& page, std::string_view title, std::span<const ManualEntry> entries) {
   if (entries.empty()) return;
   page << ".SH " << title << "\n";
-  for (const ManualEntry& entry : entries) page << ".TP\n.B " << Escaped(entry.term) << "\n" << Escaped(entry.text) << "\n";
+  for (const ManualEntry& entry : entries)
+    page << ".TP\n.B " << Escaped(entry.term) << "\n" << Escaped(entry.text) << "\n";
 }
 
 std::string Upper(std::string_view text) {
@@ -108,8 +109,10 @@ void Commands(std::ostringstream& page, const ProgramManual& manual) {
   for (auto command = manual.commands.begin(); command != manual.commands.end();) {
     auto next = command + 1;
     std::string names(command->name);
-    for (; next != manual.commands.end() && next->help == command->help; ++next) names += ", " + std::string(next->name);
-    page << ".SS " << Escaped(names) << "\n" << Escaped(command->summary) << ".\n.PP\n.RS 4\n.nf\n"
+    for (; next != manual.commands.end() && next->help == command->help; ++next)
+      names += ", " + std::string(next->name);
+    page << ".SS " << Escaped(names) << "\n"
+         << Escaped(command->summary) << ".\n.PP\n.RS 4\n.nf\n"
          << Escaped(command->help) << ".fi\n.RE\n";
     command = next;
   }
@@ -122,7 +125,8 @@ std::string OverviewHelp(const ProgramManual& manual) {
   std::string out = "Usage: " + std::string(manual.usage) + "\n\n" + std::string(manual.description) + "\n";
   if (!manual.commands.empty()) {
     out += "\nCommands:\n";
-    for (const ManualCommand& command : manual.commands) out += Hanging(command.synopsis, command.summary, kSynopsisColumn);
+    for (const ManualCommand& command : manual.commands)
+      out += Hanging(command.synopsis, command.summary, kSynopsisColumn);
     out += "\n" + std::string(manual.commandNotes) + "\n";
   }
   HelpSection(out, "Options", manual.options);

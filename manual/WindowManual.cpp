@@ -5,20 +5,23 @@ namespace {
 
 constexpr ManualEntry kOptions[] = {
     {"FILE", "a clone image file (.qmf) of any generation to open at start, as File > Open would"},
-    {"/setup", "runs the initial setup first, which learns the radio's destination from the radio or from a "
-               "clone image file"},
+    {"/setup",
+     "runs the initial setup first, which learns the radio's destination from the radio or from a "
+     "clone image file"},
     {"--help", "prints this overview and ends"},
     {"--version", "prints the program's version and ends"},
 };
 
 constexpr ManualEntry kExitStatuses[] = {
-    {"0", "the window was closed, or another copy of Tessel already runs (\"Tessel is already running.\" on "
-          "standard error)"},
+    {"0",
+     "the window was closed, or another copy of Tessel already runs (\"Tessel is already running.\" on "
+     "standard error)"},
 };
 
 constexpr ManualEntry kEnvironment[] = {
-    {"TESSEL_PORT_<N>", "the device path of port number N (1-256) of COM Port > Setting, e.g. a pseudo-terminal "
-                        "of the radio simulator"},
+    {"TESSEL_PORT_<N>",
+     "the device path of port number N (1-256) of COM Port > Setting, e.g. a pseudo-terminal "
+     "of the radio simulator"},
     {"TESSEL_TRACE", "a file to which every clone session writes the frames it sends and receives"},
     {"XDG_CONFIG_HOME", "the folder of the per-user settings (default ~/.config)"},
     {"XDG_CONFIG_DIRS", "the folders of the machine-wide settings (default /etc/xdg)"},
@@ -27,8 +30,9 @@ constexpr ManualEntry kEnvironment[] = {
 };
 
 constexpr ManualEntry kFiles[] = {
-    {"$XDG_CONFIG_HOME/Quor/Tessel.conf", "the window's place and size, language, font size, destination, "
-                                          "port, recent files and the port numbers under [Ports]"},
+    {"$XDG_CONFIG_HOME/Quor/Tessel.conf",
+     "the window's place and size, language, font size, destination, "
+     "port, recent files and the port numbers under [Ports]"},
     {"$XDG_CONFIG_DIRS/Quor/Tessel.conf", "machine-wide settings read where the user has none"},
 };
 

@@ -243,8 +243,7 @@ class ListRangeAnswer {
   const SheetList* list_;
 };
 
-void AddPageFields(CellDocument& document, const std::string& sheetName, const ComparedPage& page,
-                   ShownFields& shown) {
+void AddPageFields(CellDocument& document, const std::string& sheetName, const ComparedPage& page, ShownFields& shown) {
   NoTextMeasure measure;
   SheetLayout sheet(SheetEnvironment{document.Texts(), measure, nullptr, &document});
   sheet.SetName(sheetName);
@@ -300,8 +299,8 @@ std::string EntryOf(const ShownField& field) {
 }
 
 FieldDifference DifferenceOf(const ShownField& shown, std::string before, std::string after) {
-  FieldDifference difference{shown.page->list, std::nullopt, EntryOf(shown), shown.field, std::move(before),
-                             std::move(after)};
+  FieldDifference difference{shown.page->list, std::nullopt,      EntryOf(shown),
+                             shown.field,      std::move(before), std::move(after)};
   if (shown.page != &kSettingsPage) difference.index = shown.index;
   return difference;
 }

@@ -27,8 +27,8 @@ class DiffCommand : public ::testing::Test {
  protected:
   std::string NewFile(const std::string& name, int destination, int generation) {
     const std::string path = folder_.Path(name);
-    const CliRun run = Cli({"new", "--destination", std::to_string(destination), "-o", path, "--generation",
-                            std::to_string(generation)});
+    const CliRun run = Cli(
+        {"new", "--destination", std::to_string(destination), "-o", path, "--generation", std::to_string(generation)});
     EXPECT_EQ(run.status, 0) << run.err;
     return path;
   }

@@ -60,8 +60,8 @@ TEST(DesktopFiles, TheCloneFileTypeIsKnownByNameAndByItsFirstLine) {
                                    std::pair{std::string("notes"), "text/plain"}}) {
     const ShellRun info = Shell("XDG_DATA_HOME=" + Quoted(data.Path("")) + " XDG_DATA_DIRS=/usr/share gio info -a " +
                                 "standard::content-type " + Quoted(files.Path(file)) + " 2>/dev/null");
-    EXPECT_NE(info.out.find("standard::content-type: " + std::string(type) + "\n"), std::string::npos)
-        << file << ":\n" << info.out;
+    EXPECT_NE(info.out.find("standard::content-type: " + std::string(type) + "\n"), std::string::npos) << file << ":\n"
+                                                                                                       << info.out;
   }
 }
 
@@ -90,8 +90,8 @@ TEST(Install, EveryFileLandsWhereTheSystemLooksForIt) {
   EXPECT_EQ(ContentOf(usr / "share/applications/tessel.desktop"), ReadBytes(kDesktopFile));
   EXPECT_EQ(ContentOf(usr / "share/mime/packages/tessel.xml"), ReadBytes(kMimeFile));
   for (const int size : {48, 256}) {
-    const std::string png =
-        ContentOf(usr / ("share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/tessel.png"));
+    const std::string png = ContentOf(
+        usr / ("share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/tessel.png"));
     ASSERT_GT(png.size(), 24U) << size;
     EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(png[i]); };
@@ -108,15 +108,16 @@ TEST(Install, EveryFileLandsWhereTheSystemLooksForIt) {
 // A plain prefix as the README shows, and the installed tessel-cli runs.
 TEST(Install, APrefixTakesTheProgramsThatThenRun) {
   TempFolder prefix;
-  ASSERT_EQ(Shell("cmake --install " + Quoted(TESSEL_BUILD_DIR) + " --prefix " + Quoted(prefix.Path("")) +
-                  " >/dev/null 2>&1")
-                .status,
-            0);
+  ASSERT_EQ(
+      Shell("cmake --install " + Quoted(TESSEL_BUILD_DIR) + " --prefix " + Quoted(prefix.Path("")) + " >/dev/null 2>&1")
+          .status,
+      0);
   const ShellRun version = Shell(Quoted(prefix.Path("bin/tessel-cli")) + " --version");
   EXPECT_EQ(version.status, 0);
   EXPECT_TRUE(version.out.starts_with("tessel-cli ")) << version.out;
   if (HasTool("man")) {
-    const ShellRun page = Shell("MANPATH=" + Quoted(prefix.Path("share/man")) + " MANWIDTH=100 man -P cat tessel-cli 2>&1");
+    const ShellRun page =
+        Shell("MANPATH=" + Quoted(prefix.Path("share/man")) + " MANWIDTH=100 man -P cat tessel-cli 2>&1");
     EXPECT_EQ(page.status, 0) << page.out;
     EXPECT_NE(page.out.find("tessel-cli diff A B"), std::string::npos) << page.out.substr(0, 400);
   }

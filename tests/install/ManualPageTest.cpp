@@ -43,7 +43,8 @@ void ExpectLinesOnPage(const std::string& text, const std::string& page, const s
 }
 
 void ExpectEntriesOnPage(std::span<const ManualEntry> entries, const std::string& page) {
-  for (const ManualEntry& entry : entries) EXPECT_NE(page.find(std::string(entry.term)), std::string::npos) << entry.term;
+  for (const ManualEntry& entry : entries)
+    EXPECT_NE(page.find(std::string(entry.term)), std::string::npos) << entry.term;
 }
 
 class ManualPage : public ::testing::Test {

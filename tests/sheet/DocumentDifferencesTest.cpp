@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 #include "CellDocumentFixture.h"
 #include "memory/ListEntries.h"
@@ -99,16 +99,16 @@ struct Edit {
 TEST_F(Differences, AnEditShowsAsItsFieldInTheTextsOfTheCells) {
   const Edit edits[] = {
       {"channel frequency", nullptr,
-       [](cmcEeprom& image) {
-         StoreRecord(image, RecordKind::kChannel, 0, [](datCh& r) { r.frequency = 145525000; });
-       },
+       [](cmcEeprom& image) { StoreRecord(image, RecordKind::kChannel, 0, [](datCh& r) { r.frequency = 145525000; }); },
        "memory", "channel 0", "frequency", "145.000000", "145.525000"},
       {"channel name", nullptr,
        [](cmcEeprom& image) {
-         StoreRecord(image, RecordKind::kChannel, 0, [](datCh& r) { std::memcpy(r.name.data(), "HOME            ", 16); });
+         StoreRecord(image, RecordKind::kChannel, 0,
+                     [](datCh& r) { std::memcpy(r.name.data(), "HOME            ", 16); });
        },
        "memory", "channel 0", "name", "", "HOME"},
-      {"bank name", nullptr, [](cmcEeprom& image) { StoreText(image, MemoryMap::kBankNames + MemoryMap::kNameLength, "MARINE"); },
+      {"bank name", nullptr,
+       [](cmcEeprom& image) { StoreText(image, MemoryMap::kBankNames + MemoryMap::kNameLength, "MARINE"); },
        "bank-names", "bank B", "name", "", "MARINE"},
       {"call channel", nullptr,
        [](cmcEeprom& image) {
@@ -122,7 +122,8 @@ TEST_F(Differences, AnEditShowsAsItsFieldInTheTextsOfTheCells) {
          ASSERT_TRUE(InsertRepeater(image, 2, 1));
        },
        [](cmcEeprom& image) {
-         StoreRecord(image, RecordKind::kRepeater, 1, [](datCh& r) { std::memcpy(r.name.data(), "HILLTOP         ", 16); });
+         StoreRecord(image, RecordKind::kRepeater, 1,
+                     [](datCh& r) { std::memcpy(r.name.data(), "HILLTOP         ", 16); });
        },
        "repeaters", "repeater 1", "name", "", "HILLTOP"},
       {"setting", nullptr, [](cmcEeprom& image) { image.SetByte(MemoryMap::kSettings + 2, 2); }, "settings", "Common",

@@ -24,7 +24,9 @@ inline ShellRun Shell(const std::string& command) {
 }
 
 // Whether the program is on the PATH.
-inline bool HasTool(const std::string& program) { return Shell("command -v " + program + " >/dev/null 2>&1").status == 0; }
+inline bool HasTool(const std::string& program) {
+  return Shell("command -v " + program + " >/dev/null 2>&1").status == 0;
+}
 
 // Text as a shell word.
 inline std::string Quoted(const std::string& text) {
