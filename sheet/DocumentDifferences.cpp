@@ -6,14 +6,13 @@
 #include <tuple>
 
 #include "sheet/CellDocument.h"
+#include "sheet/ListRangeAnswer.h"
 #include "sheet/SetModeItems.h"
 #include "sheet/SetModePages.h"
 #include "sheet/SheetLayout.h"
 #include "sheet/SheetName.h"
 #include "sheet/TreeNodes.h"
 #include "sheet/indActiveCell.h"
-#include "shell/EventCodes.h"
-#include "shell/cmcEvMan.h"
 #include "text/CellIds.h"
 
 namespace {
@@ -220,35 +219,12 @@ std::string RowHeader(SheetLayout& sheet, indActiveCell& behaviour, int row) {
   return {};
 }
 
-// The cells of a list whose length follows the data ask the open sheet for the list's group
-// and length; while a page is walked this answers for it, as the window's sheet does.
-class ListRangeAnswer {
- public:
-  ListRangeAnswer(cmcEvMan& events, const SheetList* list) : events_(events), list_(list) {
-    events_.Register(&OnEvent, this);
-  }
-  ~ListRangeAnswer() { events_.Unregister(&OnEvent, this); }
-  ListRangeAnswer(const ListRangeAnswer&) = delete;
-  ListRangeAnswer& operator=(const ListRangeAnswer&) = delete;
-
- private:
-  static void OnEvent(void* user, const EventRecord& event) {
-    auto* self = static_cast<ListRangeAnswer*>(user);
-    if (event.code == EV_QueryListRange && self->list_ != nullptr) {
-      self->events_.Answer(self->list_->number, self->list_->count);
-    }
-  }
-
-  cmcEvMan& events_;
-  const SheetList* list_;
-};
-
 void AddPageFields(CellDocument& document, const std::string& sheetName, const ComparedPage& page, ShownFields& shown) {
   NoTextMeasure measure;
   SheetLayout sheet(SheetEnvironment{document.Texts(), measure, nullptr, &document});
   sheet.SetName(sheetName);
   sheet.Build();
-  const ListRangeAnswer answer(*document.Events(), sheet.Model().List());
+  const ListRangeAnswer answer(document.Events(), sheet.Model().List());
   indActiveCell behaviour(document);
   for (int row = sheet.FixedRowCount(); row < sheet.RowCount(); ++row) {
     if (row == sheet.NewEntryRow()) continue;  // it stands for the next free place, not an entry

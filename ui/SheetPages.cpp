@@ -9,6 +9,7 @@
 
 #include "platform/Fatal.h"
 #include "sheet/CellDocument.h"
+#include "sheet/ListRangeAnswer.h"
 #include "sheet/SheetLayout.h"
 #include "text/CellIds.h"
 #include "text/FormattedText.h"
@@ -45,6 +46,7 @@ class SheetPages::Sheet {
  public:
   Sheet(const PrintServices& services, QPaintDevice& device, double scale, const std::string& name, int fontHeight)
       : fontHeight_(fontHeight),
+        document_(services.document),
         measure_(&device, scale),
         layout_(SheetEnvironment{services.texts, measure_, services.display, &services.document}),
         behaviour_(services.behaviour),
@@ -61,6 +63,8 @@ class SheetPages::Sheet {
 
   // The fixed columns and rows and the bands' cells from the area's top-left corner.
   void DrawBlock(QPainter& painter, const PageRect& area, PageBand columns, PageBand rows) {
+    // The list pages' cells ask for their list's range; this page answers, not the screen's.
+    const ListRangeAnswer answer(document_.Events(), layout_.Model().List());
     const std::vector<int> taken = Taken(layout_.FixedColumnCount(), columns, layout_.ColumnCount());
     int top = area.top;
     for (const int row : Taken(layout_.FixedRowCount(), rows, layout_.RowCount())) {
@@ -121,6 +125,7 @@ class SheetPages::Sheet {
   }
 
   int fontHeight_;
+  CellDocument& document_;
   QtCellTextMeasure measure_;
   SheetLayout layout_;
   CellBehaviourCallback behaviour_;

@@ -9,9 +9,11 @@
 #include "cli/CommandLine.h"
 #include "cli/TesselCli.h"
 #include "manual/ManualText.h"
+#include "platform/ManualTiming.h"
 #include "sheet/SheetName.h"
 #include "sheet/StandaloneCellDocument.h"
 #include "sheet/indActiveCell.h"
+#include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
 #include "text/LineTables.h"
@@ -130,6 +132,11 @@ int Print(const CommandLine& line, std::ostream& out, std::ostream& err) {
   cmcEeprom defaults;
   defaults.Assign(session.Defaults());
   StandaloneCellDocument document(image, defaults, texts);
+  // The list pages answer their list's range through events while they are drawn; nothing
+  // here waits for a timer.
+  const ManualTiming timing;
+  cmcEvMan events;
+  document.SetEvents(&events);
   indActiveCell behaviour(document);
   int pages = 0;
   const PrintResult result = WritePdf({texts, document, behaviour.Callback(), nullptr, TESSEL_VERSION}, job, &pages);

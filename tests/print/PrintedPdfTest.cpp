@@ -14,6 +14,7 @@
 #include "cli/TesselCli.h"
 #include "cli/print/CliPrint.h"
 #include "files/FilesTestSupport.h"
+#include "memory/ListEntries.h"
 #include "memory/datCh.h"
 #include "sheet/StandaloneCellDocument.h"
 #include "sheet/indActiveCell.h"
@@ -103,6 +104,32 @@ TEST(PrintedPdf, HoldsTheChannelsFrequenciesAndNamesInOrder) {
   EXPECT_NE(text.find("Memory CH"), std::string::npos);
   EXPECT_NE(text.find("Tessel Rev."), std::string::npos);
   EXPECT_NE(text.find("Quor Inc."), std::string::npos);
+}
+
+// Each repeater group's page shows its own entries, whichever group comes first: the cells
+// of a printed list page learn the page's range from the page itself.
+TEST(PrintedPdf, EveryRepeaterGroupPrintsItsEntries) {
+  TempFolder folder;
+  const std::string blank = folder.Path("blank.qmf");
+  ASSERT_EQ(PrintingCli({"new", "--destination", "0", "-o", blank}).status, 0);
+  const DestinationSession session(0);
+  cmcEeprom document;
+  ASSERT_EQ(OpenCliDocument(blank, session, document, {}), 0);
+  constexpr std::array<std::pair<int, const char*>, 3> kRepeaters{
+      {{0, "FIRST HILL"}, {2, "THIRD HILL"}, {29, "LAST HILL"}}};
+  datCh record(document);
+  for (std::size_t i = 0; i < kRepeaters.size(); ++i) {
+    ASSERT_TRUE(InsertRepeater(document, kRepeaters[i].first, static_cast<int>(i)));
+    record.Load(RecordKind::kRepeater, static_cast<int>(i));
+    record.name = MakeFixedText<16>(kRepeaters[i].second);
+    record.Commit();
+  }
+  const std::string file = folder.Path("repeaters.qmf");
+  ASSERT_EQ(SaveCliDocument(document, file, session, {3, true}, {}), 0);
+  const CliRun run = PrintingCli({"print", file, "--list", "repeaters", "-o", folder.Path("repeaters.pdf")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = PdfText(folder.Path("repeaters.pdf"));
+  for (const auto& [group, name] : kRepeaters) EXPECT_NE(text.find(name), std::string::npos) << name << "\n" << text;
 }
 
 TEST(PrintedPdf, EveryPageOfTheTreePrintsWithAll) {
