@@ -34,24 +34,32 @@ std::span<const int> CheckLinesOf(int code) {
   }
 }
 
-std::string WithPortNumber(std::string head, std::int32_t comPort) {
-  const auto mark = head.find("%d");
-  if (mark != std::string::npos) head.replace(mark, 2, std::to_string(comPort));
-  return head;
+void ReplaceFirst(std::string& text, std::string_view what, std::string_view with) {
+  const auto mark = text.find(what);
+  if (mark != std::string::npos) text.replace(mark, what.size(), with);
+}
+
+// A port without a number is known to the user by its path only, so "COM 0" would name
+// nothing; the path stands where the lines say "COM %d" or "COM port".
+std::string NamingThePort(std::string line, ClonePortName port) {
+  if (port.devicePath.empty()) {
+    ReplaceFirst(line, "%d", std::to_string(port.number));
+  } else {
+    ReplaceFirst(line, "COM %d", port.devicePath);
+    ReplaceFirst(line, "COM port", port.devicePath);
+  }
+  return line;
 }
 
 }  // namespace
 
-std::string CloneErrorText(cmcGTex& texts, int code, std::int32_t comPort, std::string_view portDetail) {
+std::string CloneErrorText(cmcGTex& texts, int code, ClonePortName port, std::string_view portDetail) {
   if (code == CloneResult::kOk) return {};
-  std::string text = texts.GetLine(kHeadKey, code);
-  if (code == CloneResult::kPortOpen) {
-    text = WithPortNumber(std::move(text), comPort);
-    if (!portDetail.empty()) text.append("\n").append(portDetail);
-  }
+  std::string text = NamingThePort(texts.GetLine(kHeadKey, code), port);
+  if (code == CloneResult::kPortOpen && !portDetail.empty()) text.append("\n").append(portDetail);
   const std::span<const int> checkLines = CheckLinesOf(code);
   if (checkLines.empty()) return text;
   text += "\n";
-  for (const int line : checkLines) text.append("\n").append(texts.GetLine(kCheckKey, line));
+  for (const int line : checkLines) text.append("\n").append(NamingThePort(texts.GetLine(kCheckKey, line), port));
   return text;
 }

@@ -11,7 +11,8 @@ std::string ReasonText(const SerialOpenFailure& failure) {
     case SerialError::Busy:
       return "the device is in use by another program";
     case SerialError::NoPermission:
-      return "no permission to use the device; add your user to the dialout group";
+      return "no permission to use the device; add your user to the group " + failure.group +
+             " that owns it (sudo usermod -aG " + failure.group + " $USER), then log out and in again";
     case SerialError::Gone:
       return "the device went away";
     case SerialError::Other:

@@ -9,6 +9,7 @@ struct SerialOpenFailure {
   std::string devicePath;  // "" when the port number names no device
   SerialError reason = SerialError::None;
   std::string detail;  // the system's words, used for reasons without a text of their own
+  std::string group;   // for NoPermission: the group that owns the device
 
   // One line naming the device and the reason; a permission problem tells the user how to
   // get the permission.

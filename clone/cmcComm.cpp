@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/DeviceGroup.h"
 #include "platform/PortResolver.h"
 #include "text/TextFields.h"
 
@@ -81,12 +82,13 @@ int cmcComm::OpenDevice(const std::string& path, std::string_view settings) {
 }
 
 int cmcComm::RefuseWhileOpen(const std::string& path) {
-  failure_ = SerialOpenFailure{path, SerialError::Busy, "the port is already open"};
+  failure_ = SerialOpenFailure{path, SerialError::Busy, "the port is already open", {}};
   return 0;
 }
 
 int cmcComm::Fail(const std::string& path, SerialError reason, std::string detail) {
-  failure_ = SerialOpenFailure{path, reason, std::move(detail)};
+  failure_ = SerialOpenFailure{path, reason, std::move(detail), {}};
+  if (reason == SerialError::NoPermission) failure_.group = DeviceOwnerGroup(path);
   Close();
   return 0;
 }

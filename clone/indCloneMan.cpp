@@ -44,7 +44,10 @@ void indCloneMan::SetRequestWords(std::uint16_t a, std::uint16_t b) {
 
 void indCloneMan::SetImageSize(std::int32_t n) { driver_.SetImageSize(n); }
 
-void indCloneMan::SetDevicePath(const std::string& path) { driver_.SetDevicePath(path); }
+void indCloneMan::SetDevicePath(const std::string& path) {
+  devicePath_ = path;
+  driver_.SetDevicePath(path);
+}
 
 void indCloneMan::TraceFrames(const std::string& path, std::ostream& errors) {
   std::string message;
@@ -169,5 +172,5 @@ void indCloneMan::ApplyCheck(dst_CDrv_Result& result) {
 
 void indCloneMan::ShowError(const dst_CDrv_Result& result) {
   const std::string detail = result.code == CloneResult::kPortOpen ? result.openFailure.Describe() : std::string();
-  ui_.ShowCloneError(texts_.GetLine(kCaptionKey, 0), CloneErrorText(texts_, result.code, settings_.comPort, detail));
+  ui_.ShowCloneError(texts_.GetLine(kCaptionKey, 0), CloneErrorText(texts_, result.code, {settings_.comPort, devicePath_}, detail));
 }

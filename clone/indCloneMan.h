@@ -84,6 +84,7 @@ class indCloneMan {
   Continuation continuation_ = nullptr;
   void* continuationUser_ = nullptr;
   std::unique_ptr<FrameTrace> trace_;
+  std::string devicePath_;
   cmcCloneDrv driver_;
   int kind_ = 0;
   bool progressOpen_ = false;

@@ -115,16 +115,40 @@ TEST(CloneErrorTextTest, EachCodeHasItsHeadAndCheckLines) {
       {16, "Please update to the latest version."},
       {17, "Cannot Clone." + usual},
   };
-  for (const auto& c : cases) EXPECT_EQ(CloneErrorText(texts, c.code, 7, ""), c.text) << c.code;
+  for (const auto& c : cases) EXPECT_EQ(CloneErrorText(texts, c.code, {7, ""}, ""), c.text) << c.code;
+}
+
+// A port given by its path has no number to show: every line that names the port names the
+// path, and no line says "COM 0".
+TEST(CloneErrorTextTest, APortGivenByItsPathIsNamedByIt) {
+  cmcGTex texts;
+  texts.SelectLineTable(LineTableOf(TableLanguage::English));
+  const std::string checks =
+      "\n\nCheck the following:\n - The /dev/pts/9 settings.\n - Cable connections.\n"
+      " - Transceiver power is ON.";
+  const struct {
+    int code;
+    std::string text;
+  } cases[] = {
+      {2, "Cannot access /dev/pts/9.\n/dev/pts/9: no such device." + checks},
+      {4, "Cannot access /dev/pts/9." + checks},
+      {5, "No answer from transceiver." + checks},
+      {17, "Cannot Clone." + checks},
+  };
+  for (const auto& c : cases) {
+    const std::string text = CloneErrorText(texts, c.code, {0, "/dev/pts/9"}, "/dev/pts/9: no such device.");
+    EXPECT_EQ(text, c.text) << c.code;
+    EXPECT_EQ(text.find("COM"), std::string::npos) << c.code;
+  }
 }
 
 TEST(CloneErrorTextTest, PortDetailFollowsTheHeadLineOfAnOpenFailureOnly) {
   cmcGTex texts;
   texts.SelectLineTable(LineTableOf(TableLanguage::English));
   const std::string detail = "/dev/ttyUSB0: no such device";
-  EXPECT_TRUE(CloneErrorText(texts, 2, 3, detail)
+  EXPECT_TRUE(CloneErrorText(texts, 2, {3, ""}, detail)
                   .starts_with("Cannot access COM 3.\n/dev/ttyUSB0: no such device\n\nCheck the following:"));
-  EXPECT_EQ(CloneErrorText(texts, 5, 3, detail).find(detail), std::string::npos);
+  EXPECT_EQ(CloneErrorText(texts, 5, {3, ""}, detail).find(detail), std::string::npos);
 }
 
 TEST(CloneRangesTest, WriteRangesCoverTheReadRangeWithoutGapOrOverlap) {

@@ -102,7 +102,8 @@ TEST_F(CommTest, FailedOpensLeaveThePortClosedAndSayWhy) {
       {"busy", 2, "9600,N,8,1", SerialError::Busy, SerialError::Busy,
        "/dev/cable2: the device is in use by another program."},
       {"no permission", 2, "9600,N,8,1", SerialError::NoPermission, SerialError::NoPermission,
-       "/dev/cable2: no permission to use the device; add your user to the dialout group."},
+       "/dev/cable2: no permission to use the device; add your user to the group dialout that owns it "
+       "(sudo usermod -aG dialout $USER), then log out and in again."},
       {"no device for the number", 12, "9600,N,8,1", SerialError::None, SerialError::Missing,
        "No device is set for this port."},
       {"baud rate 0", 2, "0,N,8,1", SerialError::None, SerialError::Other,

@@ -211,8 +211,14 @@ void OpenWithoutRootAndReport(const std::string& path) {
 TEST_F(QtSerialPtyTest, ADeviceWithoutPermissionIsRefusedWithTheWayToGetIt) {
   ASSERT_EQ(chmod(cable.Path().c_str(), 0), 0);
   GTEST_FLAG_SET(death_test_style, "threadsafe");
+  struct stat status {};
+  ASSERT_EQ(stat(cable.Path().c_str(), &status), 0);
+  const group* owner = getgrgid(status.st_gid);
+  ASSERT_NE(owner, nullptr);
+  const std::string group = status.st_gid == 0 ? "dialout" : owner->gr_name;
   EXPECT_EXIT(OpenWithoutRootAndReport(cable.Path()), ::testing::ExitedWithCode(0),
-              "no permission to use the device; add your user to the dialout group");
+              "no permission to use the device; add your user to the group " + group +
+                  " that owns it \\(sudo usermod -aG " + group + " \\$USER\\), then log out and in again");
 }
 
 TEST_F(QtSerialPtyTest, ADeviceThatGoesAwayIsLost) {

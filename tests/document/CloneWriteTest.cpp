@@ -83,7 +83,7 @@ TEST_F(CloneWriteTest, ARefusedWriteShowsTheCloneErrorAndChangesNothing) {
 
   WriteToTheRadio();
 
-  EXPECT_EQ(cloneMessages.str(), CloneErrorText(texts, CloneResult::kWriteRefused, kCablePort, {}) + "\n");
+  EXPECT_EQ(cloneMessages.str(), CloneErrorText(texts, CloneResult::kWriteRefused, {kCablePort, ""}, {}) + "\n");
   ASSERT_EQ(messages.asked.size(), 1u) << "no success message";
   EXPECT_EQ(messages.asked[0].text, Text("GI_Mess_Confirm_CloneWrite"));
   EXPECT_EQ(radioSessions.back(), Kind::Write);

@@ -4,10 +4,13 @@
 
 #include <QCoreApplication>
 
+#include <grp.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -274,6 +277,38 @@ INSTANTIATE_TEST_SUITE_P(
                   "Connected transceiver is not compatible model."},
         FaultCase{"pulledCable", RadioFault::PulledCable, 2048, false, false, "Cannot Clone."}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// Root opens any device, so as root the command runs in a child process that has given up
+// root for the "nobody" user; the child prints the command's errors.
+void ReadWithoutRootAndReport(const std::vector<std::string>& args) {
+  if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) std::_Exit(2);
+  const CliRun run = ::Cli(args);
+  std::fprintf(stderr, "%s", run.err.c_str());
+  std::_Exit(run.status);
+}
+
+// A device given by its path that the user may not open: the message names the path, never
+// a port number, and says how to get the permission.
+TEST_F(RadioCliTest, ADeviceWithoutPermissionIsNamedWithTheWayToGetIt) {
+  ASSERT_EQ(line_.Open({}, {}), SerialError::None) << line_.ErrorText();
+  const std::string device = line_.SlavePath();
+  ASSERT_EQ(chmod(device.c_str(), 0), 0);
+  struct stat status {};
+  ASSERT_EQ(stat(device.c_str(), &status), 0);
+  const group* owner = getgrgid(status.st_gid);
+  ASSERT_NE(owner, nullptr);
+  const std::string group = status.st_gid == 0 ? "dialout" : owner->gr_name;
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  // The child runs the test again and serves its own pseudo-terminal, of another number.
+  const std::string anyTerminal = "/dev/pts/[0-9]+";
+  EXPECT_EXIT(ReadWithoutRootAndReport({"radio", "read", "-o", PathOf("denied.qmf"), "--device", device}),
+              ::testing::ExitedWithCode(CliExit::kRadioError),
+              "^Cannot access " + anyTerminal + "\\.\n" + anyTerminal +
+                  ": no permission to use the device; add your user to the group " + group +
+                  " that owns it \\(sudo usermod -aG " + group +
+                  " \\$USER\\), then log out and in again\\.\n\nCheck the following:\n - The " + anyTerminal +
+                  " settings\\.\n");
+}
 
 TEST_F(RadioCliTest, RefusedWriteEndsWithItsMessage) {
   Serve();

@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -235,6 +240,36 @@ TEST_F(CloneSessionTest, ACablePulledDuringTheReadShowsTheCloneErrorAndLeavesThe
   EXPECT_EQ(Settings().destinationCode, kRadioDestination);
   EXPECT_EQ(Main().ProgressWindow(), nullptr);
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+// Root opens any device, so as root the read runs in a child process that has given up root
+// for the "nobody" user; the child prints the message the window showed.
+TEST_F(CloneSessionTest, APortWithoutPermissionSaysHowToGetIt) {
+  StartWindow(kRadioDestination);
+  ASSERT_EQ(line_.Open({}, {}), SerialError::None) << line_.ErrorText();
+  ::setenv(PortVariable().c_str(), line_.SlavePath().c_str(), 1);
+  ASSERT_EQ(chmod(line_.SlavePath().c_str(), 0), 0);
+  struct stat status {};
+  ASSERT_EQ(stat(line_.SlavePath().c_str(), &status), 0);
+  const group* owner = getgrgid(status.st_gid);
+  ASSERT_NE(owner, nullptr);
+  const std::string group = status.st_gid == 0 ? "dialout" : owner->gr_name;
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
+          std::_Exit(2);
+        }
+        Clone().CloneRead();
+        const bool ended = RunChain();
+        const bool oneError = Messages().asked.size() == 1 && Messages().asked[0].icon == MessageIcon::Error;
+        if (oneError) std::fprintf(stderr, "%s\n", Messages().asked[0].text.c_str());
+        std::_Exit(ended && oneError ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0),
+      "^Cannot access COM 7\\.\n/dev/pts/[0-9]+: no permission to use the device; add your user to the group " +
+          group + " that owns it \\(sudo usermod -aG " + group +
+          " \\$USER\\), then log out and in again\\.\n\nCheck the following:\n");
 }
 
 TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisabledMainWindow) {
