@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <QStandardPaths>
+
 #include <algorithm>
+#include <ctime>
 #include <cctype>
 #include <cstdio>
 #include <iostream>
@@ -25,6 +28,7 @@
 #include "clone/CloneRanges.h"
 #include "files/DocumentFile.h"
 #include "files/FileError.h"
+#include "files/RadioBackups.h"
 #include "manual/ManualText.h"
 #include "memory/Generation.h"
 #include "memory/LoadedImage.h"
@@ -149,9 +153,23 @@ int RunInfo(RadioLink& link, const CommandLine& line, Io& io) {
   return CliExit::kSuccess;
 }
 
+// A backup that cannot be kept is only a warning: the clone itself has succeeded.
+void KeepBackup(const cmcEeprom& image, const CloneInfoBlock& block, BackupDirection direction,
+                const DestinationSession& session, Io& io) {
+  const RadioBackups backups(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+  const BackupOutcome outcome =
+      backups.Keep(image, SerialNumberText(block.serialNumber), direction, std::time(nullptr),
+                   {DocumentFile::kNewestGeneration, session.Destination(), true}, session.Defaults());
+  if (outcome.kept) return;
+  const std::string reason = outcome.message.empty()
+                                 ? ToUtf8(FileErrorText(Texts(), outcome.fileError), CodePage::Cp1252)
+                                 : outcome.message;
+  io.err << "tessel-cli: warning: the backup " << outcome.path << " could not be kept: " << reason << "\n";
+}
+
 // The radio's destination becomes the document's, as the window adopts it when it has no
 // document to keep; a second information session confirms it before the read.
-int RunRead(RadioLink& link, const std::string& target, Io& io) {
+int RunRead(RadioLink& link, const std::string& target, bool backup, Io& io) {
   link.Expect(true, DocumentFile::kNoDestination);
   const RadioOutcome identified = link.RunInfo();
   if (identified.code != CloneResult::kOk) return CliExit::kRadioError;
@@ -168,6 +186,7 @@ int RunRead(RadioLink& link, const std::string& target, Io& io) {
       SaveCliDocument(read.image, target, session, {DocumentFile::kNewestGeneration, true}, ReportTo(io.err));
   if (code != FileError::kNone) return CliExit::kFileError;
   io.out << "Read the radio (destination " << int{block.destination} << ") into " << target << "\n";
+  if (backup) KeepBackup(read.image, block, BackupDirection::Read, session, io);
   return CliExit::kSuccess;
 }
 
@@ -195,7 +214,7 @@ bool Confirmed(const CommandLine& line, Io& io, int& status) {
 // Only a radio of the file's destination is written; its options decide the fixed defaults
 // merged into the image, and a last information session makes sure the same radio is still
 // there before the write.
-int WriteDocument(RadioLink& link, cmcEeprom& document, const DestinationSession& session, Io& io) {
+int WriteDocument(RadioLink& link, cmcEeprom& document, const DestinationSession& session, bool backup, Io& io) {
   link.Expect(false, session.Destination());
   const RadioOutcome identified = link.RunInfo();
   if (identified.code != CloneResult::kOk) return CliExit::kRadioError;
@@ -208,6 +227,7 @@ int WriteDocument(RadioLink& link, cmcEeprom& document, const DestinationSession
   if (link.RunInfo().code != CloneResult::kOk) return CliExit::kRadioError;
   if (link.RunWrite(image, CloneWriteRanges()).code != CloneResult::kOk) return CliExit::kRadioError;
   io.out << TextOf("GI_Mess_CloneWrite_Succeeded") << "\n";
+  if (backup) KeepBackup(image, block, BackupDirection::Write, session, io);
   return CliExit::kSuccess;
 }
 
@@ -231,7 +251,7 @@ int RunWrite(const CommandLine& line, const RadioLinkOptions& options, Io& io) {
   CliCloneUi ui(io.err, ProgressOnTerminal(io.err));
   RadioLink link(options, ui);
   TraceIfAsked(link, line, io);
-  return WriteDocument(link, document, session, io);
+  return WriteDocument(link, document, session, !line.Has("--no-backup"), io);
 }
 
 struct Subcommand {
@@ -250,7 +270,7 @@ const std::map<std::string, Subcommand, std::less<>>& Subcommands() {
 
 const KnownOptions& RadioOptions() {
   static const KnownOptions options{{"--port", "--device", "--transfer-type", "--speed", "--trace", "-o"},
-                                    {"--json", "--yes", "--help"}};
+                                    {"--json", "--yes", "--no-backup", "--help"}};
   return options;
 }
 
@@ -274,7 +294,7 @@ int RunSubcommand(const CommandLine& line, const std::string& word, Io& io) {
   CliCloneUi ui(io.err, ProgressOnTerminal(io.err));
   RadioLink link(*options, ui);
   TraceIfAsked(link, line, io);
-  return word == "info" ? RunInfo(link, line, io) : RunRead(link, *target, io);
+  return word == "info" ? RunInfo(link, line, io) : RunRead(link, *target, !line.Has("--no-backup"), io);
 }
 
 }  // namespace

@@ -106,8 +106,8 @@ constexpr std::string_view kPrintHelp =
 
 constexpr std::string_view kRadioHelp =
     "tessel-cli radio info [--json] [LINK]\n"
-    "tessel-cli radio read -o FILE [LINK]\n"
-    "tessel-cli radio write FILE [--yes] [LINK]\n"
+    "tessel-cli radio read -o FILE [--no-backup] [LINK]\n"
+    "tessel-cli radio write FILE [--yes] [--no-backup] [LINK]\n"
     "\n"
     "LINK: --port N (1-256) or --device PATH, --transfer-type T (0-5), --speed fast|normal,\n"
     "--trace FILE. Without them the window's settings apply, else port 0 (none), type 0\n"
@@ -122,6 +122,12 @@ constexpr std::string_view kRadioHelp =
     "       file is written only after a complete and checked read\n"
     "write  writes FILE into a radio of the file's destination; refused while the record\n"
     "       checks find errors or warnings; asks first unless --yes is given\n"
+    "\n"
+    "Every image read or written is also kept, as a file Open reads, under\n"
+    "$XDG_DATA_HOME/tessel/radios/SERIAL/ (~/.local/share unless set) as\n"
+    "\"DATE TIME read.qmf\" or \"DATE TIME write.qmf\"; the newest 20 of each radio stay.\n"
+    "--no-backup keeps none. A backup that cannot be kept is a warning on standard error;\n"
+    "the exit status is the clone's.\n"
     "Exit status: 0 success, 1 wrong usage or not confirmed, 2 file error, 3 check\n"
     "findings, 4 the radio session failed.\n";
 

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -277,6 +278,75 @@ INSTANTIATE_TEST_SUITE_P(
                   "Connected transceiver is not compatible model."},
         FaultCase{"pulledCable", RadioFault::PulledCable, 2048, false, false, "Cannot Clone."}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// The backups kept of the simulated radio, newest first.
+std::vector<std::filesystem::path> RadioBackupFiles() {
+  std::vector<std::filesystem::path> files;
+  const auto folder = isolated::DataFolder() / "tessel" / "radios" / "669945022413";
+  if (!std::filesystem::exists(folder)) return files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  std::ranges::sort(files, std::greater<>());
+  return files;
+}
+
+class RadioBackupTest : public RadioCliTest {
+ protected:
+  RadioBackupTest() { std::filesystem::remove_all(isolated::DataFolder() / "tessel"); }
+  ~RadioBackupTest() override {
+    ::setenv("XDG_DATA_HOME", isolated::DataFolder().c_str(), 1);
+    std::filesystem::remove_all(isolated::DataFolder() / "tessel");
+  }
+};
+
+// What was read and what was written are kept under the radio's serial number, as files
+// that open to the radio's memory.
+TEST_F(RadioBackupTest, ReadAndWriteKeepABackupOfTheImage) {
+  const std::string document = NewDocument(kRadioDestination);
+  Serve(false, kRadioDestination, RadioBytesOfFile(document, kRadioDestination));
+  const CliRun read = Cli({"radio", "read", "-o", PathOf("read.qmf"), "--transfer-type", "3"});
+  ASSERT_EQ(read.status, 0) << read.err;
+  EXPECT_EQ(read.err, "");
+  std::vector<std::filesystem::path> backups = RadioBackupFiles();
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_TRUE(backups[0].filename().string().ends_with(" read.qmf")) << backups[0];
+  EXPECT_EQ(RadioBytesOfFile(backups[0].string(), kRadioDestination), RadioBytesOf(radioImage_));
+
+  const CliRun write = Cli({"radio", "write", document, "--yes", "--transfer-type", "3"});
+  ASSERT_EQ(write.status, 0) << write.err;
+  backups = RadioBackupFiles();
+  ASSERT_EQ(backups.size(), 2u);
+  const auto written = std::ranges::find_if(
+      backups, [](const std::filesystem::path& path) { return path.filename().string().ends_with(" write.qmf"); });
+  ASSERT_NE(written, backups.end());
+  EXPECT_EQ(RadioBytesOfFile(written->string(), kRadioDestination), RadioBytesOf(radio_->Image()));
+}
+
+TEST_F(RadioBackupTest, NoBackupKeepsNone) {
+  Serve();
+  const CliRun read = Cli({"radio", "read", "-o", PathOf("read.qmf"), "--transfer-type", "3", "--no-backup"});
+  ASSERT_EQ(read.status, 0) << read.err;
+  const CliRun write =
+      Cli({"radio", "write", NewDocument(kRadioDestination), "--yes", "--transfer-type", "3", "--no-backup"});
+  ASSERT_EQ(write.status, 0) << write.err;
+  EXPECT_FALSE(std::filesystem::exists(isolated::DataFolder() / "tessel"));
+}
+
+// A data folder that cannot hold the backup (here a file stands where the folder would be,
+// which stops root too) leaves a warning and the clone as it went.
+TEST_F(RadioBackupTest, ABackupThatCannotBeKeptWarnsAndTheCloneStillSucceeds) {
+  Serve();
+  const std::string blocked = PathOf("not-a-folder");
+  std::ofstream(blocked) << "x";
+  ::setenv("XDG_DATA_HOME", blocked.c_str(), 1);
+  const std::string target = PathOf("read.qmf");
+  const CliRun read = Cli({"radio", "read", "-o", target, "--transfer-type", "3"});
+  EXPECT_EQ(read.status, 0);
+  EXPECT_TRUE(read.err.starts_with("tessel-cli: warning: the backup " + blocked + "/tessel/radios/669945022413"))
+      << read.err;
+  EXPECT_NE(read.err.find("could not be kept: "), std::string::npos) << read.err;
+  EXPECT_NE(read.out.find("Read the radio (destination 4) into " + target), std::string::npos) << read.out;
+  EXPECT_TRUE(std::filesystem::exists(target));
+}
 
 // Root opens any device, so as root the command runs in a child process that has given up
 // root for the "nobody" user; the child prints the command's errors.

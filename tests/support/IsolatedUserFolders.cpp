@@ -19,7 +19,7 @@ class Environment : public ::testing::Environment {
     std::string pattern = (std::filesystem::temp_directory_path() / "tessel-shell-XXXXXX");
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     Root() = pattern;
-    for (const char* folder : {"home", "etc", "run"}) {
+    for (const char* folder : {"home", "etc", "run", "data"}) {
       std::filesystem::create_directory(Root() / folder);
     }
     std::filesystem::permissions(RuntimeFolder(), std::filesystem::perms::owner_all,
@@ -27,6 +27,7 @@ class Environment : public ::testing::Environment {
     setenv("XDG_CONFIG_HOME", (Root() / "home").c_str(), 1);
     setenv("XDG_CONFIG_DIRS", (Root() / "etc").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", RuntimeFolder().c_str(), 1);
+    setenv("XDG_DATA_HOME", DataFolder().c_str(), 1);
   }
 
   void TearDown() override { std::filesystem::remove_all(Root()); }
@@ -41,6 +42,8 @@ std::filesystem::path UserSettingsFile() { return Root() / "home" / "Quor" / "Te
 std::filesystem::path MachineSettingsFile() { return Root() / "etc" / "Quor" / "Tessel.conf"; }
 
 std::filesystem::path RuntimeFolder() { return Root() / "run"; }
+
+std::filesystem::path DataFolder() { return Root() / "data"; }
 
 void RemoveSettingsFiles() {
   std::filesystem::remove(UserSettingsFile());

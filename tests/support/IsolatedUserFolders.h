@@ -1,6 +1,6 @@
 #pragma once
 // The test program's own per-user and machine-wide settings folders and runtime folder:
-// temporary folders named through XDG_CONFIG_HOME, XDG_CONFIG_DIRS and XDG_RUNTIME_DIR
+// temporary folders named through XDG_CONFIG_HOME, XDG_CONFIG_DIRS, XDG_RUNTIME_DIR and XDG_DATA_HOME
 // before any test runs (Qt takes the settings paths once per process), removed at the end.
 #include <filesystem>
 #include <string>
@@ -10,6 +10,7 @@ namespace isolated {
 std::filesystem::path UserSettingsFile();     // the per-user Tessel.conf
 std::filesystem::path MachineSettingsFile();  // the machine-wide Tessel.conf
 std::filesystem::path RuntimeFolder();
+std::filesystem::path DataFolder();  // the per-user data folder
 
 // Removes both settings files, so a test starts without settings.
 void RemoveSettingsFiles();
