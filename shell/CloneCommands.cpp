@@ -1,5 +1,6 @@
 #include "shell/CloneCommands.h"
 
+#include <ctime>
 #include <cstdlib>
 #include <iostream>
 
@@ -8,6 +9,7 @@
 #include "clone/CloneInfoBlock.h"
 #include "clone/CloneInfoCheck.h"
 #include "clone/CloneRanges.h"
+#include "files/FileError.h"
 #include "memory/FixedDefaults.h"
 #include "memory/ImageCorrection.h"
 #include "memory/indDestination.h"
@@ -54,6 +56,25 @@ std::int32_t& CloneCommands::Destination() { return services_.environ.settings.d
 std::int32_t CloneCommands::RadioDestination() const {
   const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
   return block ? block->destination : EnvironSettings::kNoDestination;
+}
+
+std::string CloneCommands::RadioBackupName() const {
+  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
+  return RadioBackups::RadioFolderName(block ? SerialNumberText(block->serialNumber) : std::string());
+}
+
+void CloneCommands::KeepBackup(const cmcEeprom& image, BackupDirection direction) {
+  if (backupFolder_.empty()) return;
+  const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
+  const BackupOutcome outcome = RadioBackups(backupFolder_).Keep(
+      image, block ? SerialNumberText(block->serialNumber) : std::string(), direction, std::time(nullptr),
+      {DocumentFile::kNewestGeneration, Destination(), true}, document_.DefaultsImage());
+  if (outcome.kept) return;
+  const std::string reason =
+      outcome.message.empty() ? FileErrorText(services_.texts, outcome.fileError) : outcome.message;
+  ShowProgramMessage("The backup " + outcome.path + " could not be kept:\n" + reason +
+                         "\n\nThe clone itself has succeeded.",
+                     services_.texts.GetLine(kCaptionKey, 0), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 // --- Checks of what the radio reported ---
@@ -149,6 +170,7 @@ void CloneCommands::ReadEnded(dst_CDrv_Result& result) {
   document_.SetFileName("");
   services_.events.Send(EV_ApplyRadioInfo, 0);
   RefreshWindow();
+  KeepBackup(document_.CurrentImage(), BackupDirection::Read);
 }
 
 // --- Clone Write ---
@@ -219,6 +241,7 @@ void CloneCommands::WriteEnded(const dst_CDrv_Result& result) {
   if (result.code != CloneResult::kOk) return;
   window_.CloseSheet();
   Ask("GI_Mess_CloneWrite_Succeeded", MessageButtons::Ok, MessageIcon::Information);
+  KeepBackup(document_.WriteImage(), BackupDirection::Write);
 }
 
 // --- Clone Information ---

@@ -13,8 +13,10 @@
 // last information session that passed its check is kept by the controller.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "clone/indCloneMan.h"
+#include "files/RadioBackups.h"
 #include "memory/AddressRange.h"
 #include "platform/MessageBox.h"
 #include "platform/PortNumbers.h"
@@ -51,6 +53,14 @@ class CloneCommands {
 
   bool IsBusy() const { return manager_->IsBusy(); }
 
+  // Every image a read receives or a write sends is kept under dataFolder (see
+  // RadioBackups); "" keeps none. A backup that cannot be kept is a warning after the
+  // session, never a failure of the clone.
+  void SetBackupFolder(std::string dataFolder) { backupFolder_ = std::move(dataFolder); }
+  const std::string& BackupFolder() const { return backupFolder_; }
+  // The backup folder name of the radio the last information session reported.
+  std::string RadioBackupName() const;
+
  private:
   static void CheckInfo(void* user, dst_CDrv_Result& result);
   static void CheckRead(void* user, dst_CDrv_Result& result);
@@ -69,6 +79,7 @@ class CloneCommands {
   bool ConfirmWrite();
   void WriteEnded(const dst_CDrv_Result& result);
   void CloneInfoEnded(const dst_CDrv_Result& result);
+  void KeepBackup(const cmcEeprom& image, BackupDirection direction);
   // After the first information session of a chain: the radio's information is taken over
   // with flags; true when the destinations now agree, and the chain goes on.
   bool AdoptedAfterFirstPass(std::intptr_t flags);
@@ -90,6 +101,7 @@ class CloneCommands {
   DocumentWindow& window_;
   MainServices services_;
   PortNumbers ports_;
+  std::string backupFolder_;
   std::unique_ptr<indCloneMan> manager_;
   const AddressRangeList readRanges_;
   const AddressRangeList writeRanges_;

@@ -1,6 +1,9 @@
 #include "ui/cuiInformation.h"
 
+#include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
+#include <QListWidget>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QScreen>
@@ -24,9 +27,10 @@ constexpr int kButtonMargin = 5;
 }  // namespace
 
 cuiInformation::cuiInformation(QWidget* owner, Services services, const std::string& caption,
-                               const std::string& sheetKey)
+                               const std::string& sheetKey, Backups backups)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      owner_(owner) {
+      owner_(owner),
+      backups_(std::move(backups)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(DisplayText(caption));
   setFont(CellModelFont(services.texts, "CellModel_BasicDialog"));
@@ -55,8 +59,54 @@ cuiInformation::cuiInformation(QWidget* owner, Services services, const std::str
   layout->setContentsMargins(0, 0, kButtonMargin, kButtonMargin);
   layout->setSpacing(kButtonMargin);
   layout->addWidget(panel);
+  layout->addWidget(MakeBackupPanel());
   layout->addWidget(ok_, 0, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* cuiInformation::MakeBackupPanel() {
+  auto* panel = new QWidget(this);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(kPanelBorder, 0, 0, 0);
+  layout->addWidget(new QLabel(QStringLiteral("Backups of what was read from and written to the radio:"), panel));
+  allRadios_ = new QCheckBox(QStringLiteral("&All radios"), panel);
+  backupList_ = new QListWidget(panel);
+  openBackup_ = new QPushButton(QStringLiteral("&Open Backup"), panel);
+  layout->addWidget(allRadios_);
+  layout->addWidget(backupList_);
+  layout->addWidget(openBackup_, 0, Qt::AlignLeft);
+  connect(allRadios_, &QCheckBox::toggled, this, &cuiInformation::ListBackups);
+  connect(backupList_, &QListWidget::currentRowChanged, this,
+          [this](int row) { openBackup_->setEnabled(row >= 0); });
+  connect(backupList_, &QListWidget::itemActivated, this, &cuiInformation::OpenChosenBackup);
+  connect(openBackup_, &QPushButton::clicked, this, &cuiInformation::OpenChosenBackup);
+  ListBackups();
+  return panel;
+}
+
+// Newest first; with every radio, each entry names its radio.
+void cuiInformation::ListBackups() {
+  backupList_->clear();
+  const std::vector<RadioBackup> backups = backups_.list ? backups_.list(allRadios_->isChecked()) : std::vector<RadioBackup>();
+  for (const RadioBackup& backup : backups) {
+    const std::string shown = allRadios_->isChecked() ? backup.radio + "  " + backup.name : backup.name;
+    auto* item = new QListWidgetItem(QString::fromStdString(shown), backupList_);
+    item->setData(Qt::UserRole, QString::fromStdString(backup.path));
+  }
+  backupList_->setCurrentRow(backups.empty() ? -1 : 0);
+  openBackup_->setEnabled(!backups.empty());
+}
+
+// The window goes first, so that Open's questions stand over the main window.
+void cuiInformation::OpenChosenBackup() {
+  const QListWidgetItem* item = backupList_->currentItem();
+  if (item == nullptr || !backups_.open) return;
+  const std::string path = item->data(Qt::UserRole).toString().toStdString();
+  const auto open = backups_.open;
+  if (owner_ != nullptr) owner_->setEnabled(true);
+  owner_ = nullptr;
+  close();
+  open(path);
 }
 
 cuiInformation::~cuiInformation() {

@@ -82,6 +82,7 @@ cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
   timer_ = cmcTask::Create();
   services_.events.Register(&cuiMain::OnEvent, this);
   clone_ = std::make_unique<CloneCommands>(document_, *documents_, *this, services_, device_, cloneUi_);
+  clone_->SetBackupFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
 }
 
 cuiMain::~cuiMain() {
@@ -114,11 +115,20 @@ void cuiMain::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void cuiMain::EndBusy() { QApplication::restoreOverrideCursor(); }
 
+// The backups of the radio that answered, or of all radios, opened through File > Open's path.
+cuiInformation::Backups cuiMain::InformationBackups() {
+  return {[this](bool allRadios) {
+            const RadioBackups backups(clone_->BackupFolder());
+            return allRadios ? backups.List() : backups.List(clone_->RadioBackupName());
+          },
+          [this](const std::string& path) { documents_->OpenFile(path); }};
+}
+
 void cuiMain::OpenInformationWindow() {
   delete informationWindow_;
   informationWindow_ =
       new cuiInformation(window_.get(), cuiInformation::Services{services_.texts, services_.events, cellBehaviour_},
-                         services_.texts.GetLine("GI_Sys_AppTitle", 0), "GI_Sheet_CloneInfo");
+                         services_.texts.GetLine("GI_Sys_AppTitle", 0), "GI_Sheet_CloneInfo", InformationBackups());
   informationWindow_->Open();
 }
 

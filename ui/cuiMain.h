@@ -159,6 +159,7 @@ class cuiMain : public DocumentWindow {
   void SetResetColumnWidths() { resetColumnWidths_ = true; }
 
  private:
+  cuiInformation::Backups InformationBackups();
   struct HistoryEntry {
     std::string name;
     SheetPosition position;

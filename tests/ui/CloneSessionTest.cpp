@@ -3,6 +3,8 @@
 // the event loop; the tests pump it until the command's chain has ended.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <grp.h>
 #include <sys/stat.h>
@@ -10,6 +12,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +25,7 @@
 #include "memory/indDestination.h"
 #include "platform/PseudoTerminal.h"
 #include "shell/CloneCommands.h"
+#include "shell/DocumentCommands.h"
 #include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
@@ -29,6 +34,7 @@
 #include "text/cmcGTex.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
+#include "ui/cuiMenu.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/CloneProgressWindow.h"
 #include "ui/DisplayText.h"
@@ -293,6 +299,103 @@ TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisab
   window.OkButton().click();
   ASSERT_TRUE(PumpUntil([&] { return Main().InformationWindow() == nullptr; }));
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+// The backups of the simulated radio, newest first.
+std::vector<std::filesystem::path> RadioBackupFiles() {
+  std::vector<std::filesystem::path> files;
+  const auto folder = isolated::DataFolder() / "tessel" / "radios" / "669945022413";
+  if (!std::filesystem::exists(folder)) return files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  std::ranges::sort(files, std::greater<>());
+  return files;
+}
+
+class CloneBackupTest : public CloneSessionTest {
+ protected:
+  void SetUp() override {
+    CloneSessionTest::SetUp();
+    std::filesystem::remove_all(isolated::DataFolder() / "tessel");
+  }
+  void TearDown() override {
+    run_.reset();
+    ::setenv("XDG_DATA_HOME", isolated::DataFolder().c_str(), 1);
+    std::filesystem::remove_all(isolated::DataFolder() / "tessel");
+    CloneSessionTest::TearDown();
+  }
+
+  void Trigger(unsigned cellId) { Main().Menu()->FindByCellId(cellId)->trigger(); }
+};
+
+// A read kept as a backup, listed by Clone > Information and opened from there through Open,
+// whose question about the unsaved read comes first.
+TEST_F(CloneBackupTest, ReadIsKeptAndInformationListsAndOpensIt) {
+  StartWindow(kRadioDestination);
+  Serve(kRadioDestination, [](cmcEeprom& memory) { PutText(memory, kCommentAddress, "FROM THE RADIO  "); });
+  Trigger(CL_Menu_Clone_Read);
+  ASSERT_TRUE(RunChain());
+  EXPECT_TRUE(Messages().asked.empty());
+  const std::vector<std::filesystem::path> backups = RadioBackupFiles();
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_TRUE(backups[0].filename().string().ends_with(" read.qmf")) << backups[0];
+  const cmcEeprom received = Main().Doc().CurrentImage();
+  PutText(Main().Doc().CurrentImage(), kCommentAddress, "CHANGED BY HAND ");
+
+  Trigger(CL_Menu_Clone_Info);
+  ASSERT_TRUE(RunChain());
+  ASSERT_NE(Main().InformationWindow(), nullptr);
+  cuiInformation& window = *Main().InformationWindow();
+  ASSERT_EQ(window.BackupList().count(), 1);
+  EXPECT_EQ(window.BackupList().item(0)->text().toStdString(), backups[0].filename().string());
+  window.AllRadiosBox().setChecked(true);
+  ASSERT_EQ(window.BackupList().count(), 1);
+  EXPECT_EQ(window.BackupList().item(0)->text().toStdString(), "669945022413  " + backups[0].filename().string());
+
+  Messages().answers = {kAnswerNo};  // the changes made by hand are not saved
+  window.OpenBackupButton().click();
+  ASSERT_TRUE(PumpUntil([&] { return Main().InformationWindow() == nullptr; }));
+  ASSERT_EQ(Messages().asked.size(), 1u);
+  EXPECT_EQ(Messages().asked[0].buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(Main().Doc().FileName(), backups[0].string());
+  EXPECT_FALSE(Main().Doc().IsModified());
+  EXPECT_TRUE(Main().Doc().CurrentImage().IsEqual(received));
+  EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+TEST_F(CloneBackupTest, WriteKeepsTheImageSent) {
+  StartWindow(kRadioDestination);
+  Serve(kRadioDestination);
+  Messages().answers = {kAnswerOk, kAnswerOk};
+  Trigger(CL_Menu_Clone_Write);
+  ASSERT_TRUE(RunChain());
+  ASSERT_FALSE(Messages().asked.empty());
+  EXPECT_EQ(Messages().asked.back().text, Text("GI_Mess_CloneWrite_Succeeded"));
+  const std::vector<std::filesystem::path> backups = RadioBackupFiles();
+  ASSERT_EQ(backups.size(), 1u);
+  EXPECT_TRUE(backups[0].filename().string().ends_with(" write.qmf")) << backups[0];
+
+  Messages().answers = {kAnswerNo};
+  EXPECT_EQ(Main().Documents().OpenFile(backups[0].string()), 0);
+  EXPECT_EQ(RadioBytes(radio_->Image()), RadioBytes(Main().Doc().CurrentImage()));
+}
+
+// A file where the data folder should be stops root too: the read still replaces the
+// document, and a warning follows it.
+TEST_F(CloneBackupTest, ABackupThatCannotBeKeptWarnsAfterASuccessfulRead) {
+  const std::filesystem::path blocked = isolated::DataFolder() / "blocked";
+  std::ofstream(blocked) << "x";
+  ::setenv("XDG_DATA_HOME", blocked.c_str(), 1);
+  StartWindow(kRadioDestination);
+  Serve(kRadioDestination, [](cmcEeprom& memory) { PutText(memory, kCommentAddress, "FROM THE RADIO  "); });
+  Trigger(CL_Menu_Clone_Read);
+  ASSERT_TRUE(RunChain());
+  ASSERT_EQ(Messages().asked.size(), 1u);
+  EXPECT_EQ(Messages().asked[0].icon, MessageIcon::Warning);
+  EXPECT_TRUE(Messages().asked[0].text.starts_with("The backup " + blocked.string() + "/tessel/radios/669945022413"))
+      << Messages().asked[0].text;
+  EXPECT_EQ(TextAt(Main().Doc().CurrentImage(), kCommentAddress, 16), "FROM THE RADIO  ");
+  EXPECT_TRUE(Main().Doc().IsModified());
+  std::filesystem::remove(blocked);
 }
 
 }  // namespace
