@@ -164,7 +164,8 @@ void KeepBackup(const cmcEeprom& image, const CloneInfoBlock& block, BackupDirec
   const std::string reason = outcome.message.empty()
                                  ? ToUtf8(FileErrorText(Texts(), outcome.fileError), CodePage::Cp1252)
                                  : outcome.message;
-  io.err << "tessel-cli: warning: the backup " << outcome.path << " could not be kept: " << reason << "\n";
+  const std::string named = outcome.path.empty() ? std::string() : outcome.path + " ";
+  io.err << "tessel-cli: warning: the backup " << named << "could not be kept: " << reason << "\n";
 }
 
 // The radio's destination becomes the document's, as the window adopts it when it has no

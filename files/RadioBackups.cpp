@@ -26,7 +26,8 @@ std::string FreePath(const fs::path& folder, std::time_t when, BackupDirection d
   const std::string name = RadioBackups::BackupName(when, direction);
   fs::path path = folder / name;
   const std::string stem = name.substr(0, name.size() - 4);
-  for (int n = 2; fs::exists(path); ++n) path = folder / (stem + " " + std::to_string(n) + ".qmf");
+  std::error_code error;
+  for (int n = 2; fs::exists(path, error); ++n) path = folder / (stem + " " + std::to_string(n) + ".qmf");
   return path.string();
 }
 
@@ -60,6 +61,10 @@ BackupOutcome RadioBackups::Keep(const cmcEeprom& document, std::string_view ser
                                  std::time_t when, const DocumentSaveSettings& settings,
                                  const cmcEeprom& defaults) const {
   BackupOutcome outcome;
+  if (dataFolder_.empty()) {
+    outcome.message = "There is no data folder to keep it in (neither XDG_DATA_HOME nor HOME is set).";
+    return outcome;
+  }
   const std::string radio = RadioFolderName(serialText);
   const fs::path folder = fs::path(RadiosFolder()) / radio;
   std::error_code error;

@@ -44,7 +44,8 @@ class RadioBackups {
 
   std::string RadiosFolder() const;
 
-  // Saves document as a backup of the radio and prunes the radio's older backups.
+  // Saves document as a backup of the radio and prunes the radio's older backups. Without a
+  // data folder nothing is written and the outcome says so.
   BackupOutcome Keep(const cmcEeprom& document, std::string_view serialText, BackupDirection direction,
                      std::time_t when, const DocumentSaveSettings& settings, const cmcEeprom& defaults) const;
 

@@ -72,7 +72,8 @@ void CloneCommands::KeepBackup(const cmcEeprom& image, BackupDirection direction
   if (outcome.kept) return;
   const std::string reason =
       outcome.message.empty() ? FileErrorText(services_.texts, outcome.fileError) : outcome.message;
-  ShowProgramMessage("The backup " + outcome.path + " could not be kept:\n" + reason +
+  const std::string named = outcome.path.empty() ? std::string() : outcome.path + " ";
+  ShowProgramMessage("The backup " + named + "could not be kept:\n" + reason +
                          "\n\nThe clone itself has succeeded.",
                      services_.texts.GetLine(kCaptionKey, 0), MessageButtons::Ok, MessageIcon::Warning);
 }

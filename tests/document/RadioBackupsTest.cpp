@@ -112,6 +112,12 @@ TEST_F(RadioBackupsTest, AFolderThatCannotBeMadeIsReportedAndNothingIsWritten) {
   EXPECT_TRUE(outcome.message.starts_with("Cannot make the folder " + folder.Path("data") + "/tessel/radios/"))
       << outcome.message;
   EXPECT_TRUE(backups.List().empty());
+
+  const BackupOutcome nowhere = RadioBackups("").Keep(document.DefaultsImage(), "669945022413",
+                                                      BackupDirection::Read, start, {}, document.DefaultsImage());
+  EXPECT_FALSE(nowhere.kept);
+  EXPECT_TRUE(nowhere.message.starts_with("There is no data folder")) << nowhere.message;
+  EXPECT_FALSE(fs::exists("tessel"));
 }
 
 }  // namespace
