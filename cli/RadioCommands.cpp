@@ -5,9 +5,9 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <ctime>
 #include <cctype>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -161,9 +161,8 @@ void KeepBackup(const cmcEeprom& image, const CloneInfoBlock& block, BackupDirec
       backups.Keep(image, SerialNumberText(block.serialNumber), direction, std::time(nullptr),
                    {DocumentFile::kNewestGeneration, session.Destination(), true}, session.Defaults());
   if (outcome.kept) return;
-  const std::string reason = outcome.message.empty()
-                                 ? ToUtf8(FileErrorText(Texts(), outcome.fileError), CodePage::Cp1252)
-                                 : outcome.message;
+  const std::string reason =
+      outcome.message.empty() ? ToUtf8(FileErrorText(Texts(), outcome.fileError), CodePage::Cp1252) : outcome.message;
   const std::string named = outcome.path.empty() ? std::string() : outcome.path + " ";
   io.err << "tessel-cli: warning: the backup " << named << "could not be kept: " << reason << "\n";
 }

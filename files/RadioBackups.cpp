@@ -93,6 +93,7 @@ std::vector<RadioBackup> RadioBackups::ListRadio(const std::string& radio) const
 }
 
 std::vector<RadioBackup> RadioBackups::List(std::string_view radio) const {
+  if (dataFolder_.empty()) return {};
   if (!radio.empty()) return ListRadio(std::string(radio));
   std::vector<std::string> radios;
   std::error_code error;

@@ -50,7 +50,7 @@ class RadioBackups {
                      std::time_t when, const DocumentSaveSettings& settings, const cmcEeprom& defaults) const;
 
   // The backups of one radio (its folder name), or of every radio when radio is empty; the
-  // newest first within a radio, radios in name order.
+  // newest first within a radio, radios in name order. None without a data folder.
   std::vector<RadioBackup> List(std::string_view radio = {}) const;
 
  private:

@@ -1,7 +1,7 @@
 #include "shell/CloneCommands.h"
 
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 
 #include "clone/CloneCheckCodes.h"
@@ -66,15 +66,15 @@ std::string CloneCommands::RadioBackupName() const {
 void CloneCommands::KeepBackup(const cmcEeprom& image, BackupDirection direction) {
   if (backupFolder_.empty()) return;
   const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
-  const BackupOutcome outcome = RadioBackups(backupFolder_).Keep(
-      image, block ? SerialNumberText(block->serialNumber) : std::string(), direction, std::time(nullptr),
-      {DocumentFile::kNewestGeneration, Destination(), true}, document_.DefaultsImage());
+  const BackupOutcome outcome =
+      RadioBackups(backupFolder_)
+          .Keep(image, block ? SerialNumberText(block->serialNumber) : std::string(), direction, std::time(nullptr),
+                {DocumentFile::kNewestGeneration, Destination(), true}, document_.DefaultsImage());
   if (outcome.kept) return;
   const std::string reason =
       outcome.message.empty() ? FileErrorText(services_.texts, outcome.fileError) : outcome.message;
   const std::string named = outcome.path.empty() ? std::string() : outcome.path + " ";
-  ShowProgramMessage("The backup " + named + "could not be kept:\n" + reason +
-                         "\n\nThe clone itself has succeeded.",
+  ShowProgramMessage("The backup " + named + "could not be kept:\n" + reason + "\n\nThe clone itself has succeeded.",
                      services_.texts.GetLine(kCaptionKey, 0), MessageButtons::Ok, MessageIcon::Warning);
 }
 

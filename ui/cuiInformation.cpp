@@ -2,9 +2,9 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
-#include <QKeySequence>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -76,8 +76,7 @@ QWidget* cuiInformation::MakeBackupPanel() {
   layout->addWidget(backupList_);
   layout->addWidget(openBackup_, 0, Qt::AlignLeft);
   connect(allRadios_, &QCheckBox::toggled, this, &cuiInformation::ListBackups);
-  connect(backupList_, &QListWidget::currentRowChanged, this,
-          [this](int row) { openBackup_->setEnabled(row >= 0); });
+  connect(backupList_, &QListWidget::currentRowChanged, this, [this](int row) { openBackup_->setEnabled(row >= 0); });
   connect(backupList_, &QListWidget::itemActivated, this, &cuiInformation::OpenChosenBackup);
   connect(openBackup_, &QPushButton::clicked, this, &cuiInformation::OpenChosenBackup);
   ListBackups();
@@ -87,7 +86,8 @@ QWidget* cuiInformation::MakeBackupPanel() {
 // Newest first; with every radio, each entry names its radio.
 void cuiInformation::ListBackups() {
   backupList_->clear();
-  const std::vector<RadioBackup> backups = backups_.list ? backups_.list(allRadios_->isChecked()) : std::vector<RadioBackup>();
+  const std::vector<RadioBackup> backups =
+      backups_.list ? backups_.list(allRadios_->isChecked()) : std::vector<RadioBackup>();
   for (const RadioBackup& backup : backups) {
     const std::string shown = allRadios_->isChecked() ? backup.radio + "  " + backup.name : backup.name;
     auto* item = new QListWidgetItem(QString::fromStdString(shown), backupList_);

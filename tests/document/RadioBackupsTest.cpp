@@ -48,9 +48,8 @@ class RadioBackupsTest : public DocumentTest {
  protected:
   BackupOutcome Keep(std::time_t when, BackupDirection direction = BackupDirection::Read,
                      const std::string& serial = "669945022413") {
-    return backups.Keep(document.DefaultsImage(), serial, direction, when, {DocumentFile::kNewestGeneration,
-                                                                             kDestination, true},
-                        document.DefaultsImage());
+    return backups.Keep(document.DefaultsImage(), serial, direction, when,
+                        {DocumentFile::kNewestGeneration, kDestination, true}, document.DefaultsImage());
   }
 
   RadioBackups backups{folder.Path("data")};
@@ -60,9 +59,9 @@ class RadioBackupsTest : public DocumentTest {
 TEST_F(RadioBackupsTest, ABackupIsACloneFileThatOpensToTheImage) {
   cmcEeprom content = document.DefaultsImage();
   PutComment(content, "KEPT FROM RADIO");
-  const BackupOutcome outcome = backups.Keep(content, "669945022413", BackupDirection::Write, start,
-                                             {DocumentFile::kNewestGeneration, kDestination, true},
-                                             document.DefaultsImage());
+  const BackupOutcome outcome =
+      backups.Keep(content, "669945022413", BackupDirection::Write, start,
+                   {DocumentFile::kNewestGeneration, kDestination, true}, document.DefaultsImage());
   ASSERT_TRUE(outcome.kept) << outcome.message << outcome.fileError;
   EXPECT_EQ(fs::path(outcome.path).parent_path(), fs::path(folder.Path("data")) / "tessel/radios/669945022413");
   EXPECT_EQ(fs::path(outcome.path).filename(), RadioBackups::BackupName(start, BackupDirection::Write));
@@ -83,7 +82,9 @@ TEST_F(RadioBackupsTest, TheNewestTwentyOfEachRadioStay) {
   fs::create_directories(radioFolder);
   WriteBytes((radioFolder / "notes.txt").string(), "mine");
   WriteBytes((radioFolder / "2000-01-01 00-00-00 copy.qmf").string(), "mine too");
-  for (int i = 0; i < 21; ++i) ASSERT_TRUE(Keep(start + 60 * i, i % 2 ? BackupDirection::Write : BackupDirection::Read).kept);
+  for (int i = 0; i < 21; ++i) {
+    ASSERT_TRUE(Keep(start + 60 * i, i % 2 ? BackupDirection::Write : BackupDirection::Read).kept);
+  }
 
   const std::vector<RadioBackup> kept = backups.List("669945022413");
   ASSERT_EQ(kept.size(), RadioBackups::kKept);
@@ -113,11 +114,12 @@ TEST_F(RadioBackupsTest, AFolderThatCannotBeMadeIsReportedAndNothingIsWritten) {
       << outcome.message;
   EXPECT_TRUE(backups.List().empty());
 
-  const BackupOutcome nowhere = RadioBackups("").Keep(document.DefaultsImage(), "669945022413",
-                                                      BackupDirection::Read, start, {}, document.DefaultsImage());
+  const BackupOutcome nowhere = RadioBackups("").Keep(document.DefaultsImage(), "669945022413", BackupDirection::Read,
+                                                      start, {}, document.DefaultsImage());
   EXPECT_FALSE(nowhere.kept);
   EXPECT_TRUE(nowhere.message.starts_with("There is no data folder")) << nowhere.message;
   EXPECT_FALSE(fs::exists("tessel"));
+  EXPECT_TRUE(RadioBackups("").List().empty());
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 // the event loop; the tests pump it until the command's chain has ended.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPushButton>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,11 +34,11 @@
 #include "text/cmcGTex.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
-#include "ui/cuiMenu.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/CloneProgressWindow.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiInformation.h"
+#include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
 
 namespace {
@@ -273,8 +273,8 @@ TEST_F(CloneSessionTest, APortWithoutPermissionSaysHowToGetIt) {
         std::_Exit(ended && oneError ? 0 : 1);
       },
       ::testing::ExitedWithCode(0),
-      "^Cannot access COM 7\\.\n/dev/pts/[0-9]+: no permission to use the device; add your user to the group " +
-          group + " that owns it \\(sudo usermod -aG " + group +
+      "^Cannot access COM 7\\.\n/dev/pts/[0-9]+: no permission to use the device; add your user to the group " + group +
+          " that owns it \\(sudo usermod -aG " + group +
           " \\$USER\\), then log out and in again\\.\n\nCheck the following:\n");
 }
 
