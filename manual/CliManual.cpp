@@ -128,6 +128,7 @@ constexpr std::string_view kRadioHelp =
     "\"DATE TIME read.qmf\" or \"DATE TIME write.qmf\"; the newest 20 of each radio stay.\n"
     "--no-backup keeps none. A backup that cannot be kept is a warning on standard error;\n"
     "the exit status is the clone's.\n"
+    "\n"
     "Exit status: 0 success, 1 wrong usage or not confirmed, 2 file error, 3 check\n"
     "findings, 4 the radio session failed.\n";
 
