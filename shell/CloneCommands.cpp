@@ -315,7 +315,7 @@ bool CloneCommands::AskModelChange(bool keepDocument) {
 
 void CloneCommands::SetDestination(std::int32_t destination) {
   if (destination == Destination()) return;
-  ChangeDestination(document_, window_, services_.environ, destination);
+  ChangeDestination(document_, services_.environ, destination);
   if (!window_.Visible()) {
     document_.ResetToDefaults();
     document_.MarkSaved();
@@ -346,7 +346,7 @@ void CloneCommands::RestoreDestination() {
   EnvironSettings& settings = services_.environ.settings;
   settings.fccInhibit = rememberedFccInhibit_;
   settings.receiveExpansion = rememberedReceiveExpansion_;
-  ChangeDestination(document_, window_, services_.environ, rememberedDestination_);
+  ChangeDestination(document_, services_.environ, rememberedDestination_);
   RefreshWindow();
 }
 

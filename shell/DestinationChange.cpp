@@ -2,13 +2,11 @@
 
 #include "memory/indDestination.h"
 #include "shell/Document.h"
-#include "shell/DocumentWindow.h"
 #include "shell/indEnviron.h"
 
-void ChangeDestination(Document& document, DocumentWindow& window, indEnviron& environment, std::int32_t destination) {
+void ChangeDestination(Document& document, indEnviron& environment, std::int32_t destination) {
   environment.settings.destinationCode = destination;
   environment.WriteSettings();
   indDestination(destination).ApplyDestination();
   document.BuildDefaults();
-  window.DestinationChanged();
 }

@@ -4,6 +4,7 @@
 
 #include "files/DocumentOpen.h"
 #include "files/DocumentSave.h"
+#include "files/EtcData.h"
 #include "memory/FixedDefaults.h"
 #include "memory/Generation.h"
 #include "memory/GenerationConversion.h"
@@ -94,13 +95,18 @@ void DocumentCommands::NewDocument() {
 
 void DocumentCommands::OpenDialog() {
   services_.events.Send(EV_CommitEdit);
+  const std::string path = ChooseFileToOpen();
+  if (!path.empty()) OpenFile(path);
+}
+
+std::string DocumentCommands::ChooseFileToOpen() {
   FileDialogRequest request;
   request.kind = FileDialogRequest::Kind::Open;
   request.folder = document_.CurrentFolder();
   request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FOpen", 0);
   request.filters = DialogFilters(ToUtf8(services_.texts.GetLine("GI_Sys_Dialog_FOpen", 1), DisplayCodePage()));
   const FileDialogAnswer answer = AskFileDialog(request);
-  if (answer.chosen) OpenFile(answer.path);
+  return answer.chosen ? answer.path : std::string();
 }
 
 int DocumentCommands::OpenFile(const std::string& name) {
@@ -141,10 +147,42 @@ int DocumentCommands::OpenFile(const std::string& name) {
   return 0;
 }
 
+// The file is read into a work image only; its channels stay out of the document. A file made
+// without a destination cannot tell the radio's version and is refused with the
+// file's destination error.
+int DocumentCommands::ReadDestinationFromFile(const std::string& path) {
+  BusyWindow busy(window_);
+  const cmcEeprom& defaults = document_.DefaultsImage();
+  const GenerationConverter convert = [&defaults](cmcEeprom& target, const cmcEeprom& source, int to, int from) {
+    ConvertGeneration(target, source, to, from, defaults);
+  };
+  const DocumentOpenResult opened = OpenDocumentFile(path, services_.environ.settings.destinationCode, convert,
+                                                     [this](int code) { ShowFileError(code); });
+  if (opened.code != FileError::kNone) return 1;
+  const std::optional<EtcDataFields> fields = UnpackEtcData(opened.extraData);
+  if (!fields || opened.destination >= DocumentFile::kNoDestination) {
+    ShowFileError(FileError::kEtcData);
+    return 1;
+  }
+  services_.environ.settings.receiveExpansion = fields->receiveExpansion;
+  ChangeDestination(document_, services_.environ, opened.destination);
+  if (document_.FileName().empty() && !document_.IsModified()) {
+    document_.SetGeneration(DocumentFile::kNewestGeneration);
+    document_.ResetToDefaults();
+    document_.MarkSaved();
+  }
+  window_.RebuildTree();
+  window_.CloseSheet();
+  services_.events.Send(EV_RefreshAll);
+  TakeFileFolder(path);
+  services_.events.Send(EV_InitialSetupFileDone);
+  return 0;
+}
+
 // The file's destination becomes the program's: its band rules, its defaults and the tree.
 // The document that the file replaces next needs no re-basing.
 void DocumentCommands::AdoptFileDestination(int destination) {
-  ChangeDestination(document_, window_, services_.environ, destination);
+  ChangeDestination(document_, services_.environ, destination);
   window_.RebuildTree();
 }
 

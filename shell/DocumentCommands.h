@@ -25,7 +25,16 @@ class DocumentCommands {
   std::int32_t AskSaveChanges(bool sameFile);
   void NewDocument();
   void OpenDialog();
+  // The file-open dialog as Open shows it, starting in the document's folder; empty when the
+  // user cancelled it.
+  std::string ChooseFileToOpen();
   int OpenFile(const std::string& name);
+  // The initial setup's way to a destination without a radio: the destination a clone file
+  // names becomes the program's, with the file's receive-expansion flag. The file's content
+  // is not taken over: an untitled, unchanged document becomes a new one of the destination.
+  // A file that cannot be read or names no destination is reported and changes nothing.
+  // Answers 0 when the destination was taken, 1 otherwise.
+  int ReadDestinationFromFile(const std::string& path);
   int SaveDocument(bool asNew);
   int SaveAsDialog();
   int WriteFile(const std::string& name, int generation);

@@ -17,8 +17,6 @@ class DocumentWindow {
   // Runs the record checks of every page at once; the counts of pages with errors and with
   // warnings (the window also marks its tree).
   virtual void RunWarningCheck(int& errors, int& warnings) = 0;
-  // The destination changed: the window's note about a missing destination follows.
-  virtual void DestinationChanged() = 0;
   // A file is read or written: shows that the program is busy until EndBusy.
   virtual void BeginBusy() = 0;
   virtual void EndBusy() = 0;

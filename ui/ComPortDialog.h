@@ -5,7 +5,8 @@
 // and the dialog stays open. Modal over its owner.
 #include <QDialog>
 
-class QComboBox;
+#include "ui/PortNumberBox.h"
+
 class QPushButton;
 class cmcGTex;
 class indEnviron;
@@ -22,15 +23,13 @@ class ComPortDialog final : public QDialog {
   // The services must outlive the dialog.
   ComPortDialog(QWidget* owner, Services services);
 
-  QComboBox& PortBox() const { return *box_; }
+  PortNumberBox& PortBox() const { return *box_; }
   QPushButton& OkButton() const { return *ok_; }
-  // Reads the system's ports into the list.
-  void RefreshPorts();
 
   void accept() override;
 
  private:
   Services services_;
-  QComboBox* box_;
+  PortNumberBox* box_;
   QPushButton* ok_;
 };

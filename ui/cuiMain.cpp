@@ -235,16 +235,8 @@ void cuiMain::OnTimer() {
 void cuiMain::OnEvent(void* user, const EventRecord& event) {
   auto& main = *static_cast<cuiMain*>(user);
   if (event.code == EV_ToolBarRefresh && main.toolBar_ != nullptr) main.toolBar_->Refresh();
-  // The list operations say what they did; a key on the sheet clears the word again, and the
-  // note about a missing destination comes back.
-  if (event.code == EV_StatusMessage) {
-    const std::string_view text = event.Text();
-    if (text.empty()) {
-      main.UpdateDestinationNote();
-    } else {
-      main.ShowStatus(DisplayText(std::string(text)));
-    }
-  }
+  // The list operations say what they did; a key on the sheet clears the word again.
+  if (event.code == EV_StatusMessage) main.ShowStatus(DisplayText(std::string(event.Text())));
 }
 
 void cuiMain::StartTimer() {

@@ -35,6 +35,7 @@
 #include "text/cmcFCache.h"
 #include "ui/QtCloneSessionUi.h"
 #include "ui/SheetPosition.h"
+#include "ui/TForm2.h"
 #include "ui/cuiInformation.h"
 
 class CellDocument;
@@ -76,9 +77,8 @@ class cuiMain : public DocumentWindow {
   void UpdateTitle();
   // A note in the first panel of the status bar.
   void ShowStatus(const QString& text);
-  // The note that the document stands on the defaults of no destination: in the status bar
-  // while no destination is set, gone once one is.
-  void UpdateDestinationNote();
+  // The initial setup while it is shown, else nullptr (a closed one waits to be deleted).
+  TForm2* InitialSetup() const { return setup_ != nullptr && setup_->isVisible() ? setup_.data() : nullptr; }
 
   // --- Document ---
   Document& Doc() { return document_; }
@@ -96,7 +96,6 @@ class cuiMain : public DocumentWindow {
   bool Visible() const override { return MainWindowVisible(); }
   bool TakesInput() const override;
   void RunWarningCheck(int& errors, int& warnings) override;
-  void DestinationChanged() override { UpdateDestinationNote(); }
   void BeginBusy() override;
   void EndBusy() override;
   void OpenInformationWindow() override;
@@ -157,6 +156,8 @@ class cuiMain : public DocumentWindow {
   // Opens the sheet of a tree node, unless that sheet is open already.
   void ActivateTreeNode(cmcCellObj& cell);
   void SetResetColumnWidths() { resetColumnWidths_ = true; }
+  // Once shown, the window has a frame around it, and the frame too must lie on the screens.
+  void KeepFrameOnScreens();
 
  private:
   cuiInformation::Backups InformationBackups();
@@ -167,7 +168,7 @@ class cuiMain : public DocumentWindow {
 
   void BuildUI();
   void PlaceWindow();
-  void KeepFrameOnScreens();
+  void ShowInitialSetup();
   void BuildMenuAndToolBar();
   void SelfCheck() const;
   std::string InitialFolder() const;
@@ -187,6 +188,7 @@ class cuiMain : public DocumentWindow {
   QtCloneSessionUi cloneUi_;
   std::unique_ptr<CloneCommands> clone_;
   QPointer<cuiInformation> informationWindow_;
+  QPointer<TForm2> setup_;
 
   std::unique_ptr<ApplicationWindow> window_;
   std::unique_ptr<cuiMenu> menu_;

@@ -55,9 +55,19 @@ void cuiMain::CreateMainWindow() {
   PlaceWindow();
   BuildUI();
   services_.environ.UpdateStartMode();
+  const std::int32_t mode = services_.environ.settings.startMode;
+  if (mode == EnvironSettings::kStartNoDestination || mode == EnvironSettings::kStartSetup) {
+    ShowInitialSetup();
+    return;
+  }
   window_->show();
   KeepFrameOnScreens();
-  UpdateDestinationNote();
+}
+
+// The main window stays hidden until the setup closes; the setup shows it.
+void cuiMain::ShowInitialSetup() {
+  setup_ = new TForm2(window_.get(), {services_.texts, services_.environ, services_.events, *documents_});
+  setup_->ShowInitialSetup();
 }
 
 // The stored rectangle, at least the form's minimum size, pulled onto the screens.
@@ -142,11 +152,6 @@ void cuiMain::ShowStatus(const QString& text) {
   if (window_ != nullptr) window_->SetStatusText(text);
 }
 
-void cuiMain::UpdateDestinationNote() {
-  const bool none = services_.environ.settings.destinationCode == EnvironSettings::kNoDestination;
-  ShowStatus(none ? DisplayText(services_.texts.GetValueText("GI_AppMess_NoDestination")) : QString());
-}
-
 // --- Languages ---
 
 void cuiMain::SelectLanguageTables() {
@@ -168,7 +173,6 @@ void cuiMain::ApplyLanguageChange() {
   CloseSheet();
   services_.events.Send(EV_RefreshAll);
   UpdateTitle();
-  UpdateDestinationNote();
 }
 
 // --- Commands of the shell ---

@@ -91,6 +91,7 @@ void indMain::ShowMainWindow() {
   ApplicationWindow* window = MainWindow();
   if (window == nullptr) return;
   window->show();
+  KeepFrameOnScreens();
   window->setEnabled(true);
   window->raise();
   window->activateWindow();

@@ -54,7 +54,6 @@ class FakeDocumentWindow final : public DocumentWindow {
     errors = errorPages;
     warnings = warningPages;
   }
-  void DestinationChanged() override { ++calls.destinationChanges; }
   void BeginBusy() override { ++calls.busyBegun; }
   void EndBusy() override { ++calls.busyEnded; }
   void OpenInformationWindow() override { ++calls.informationWindows; }
@@ -66,7 +65,6 @@ class FakeDocumentWindow final : public DocumentWindow {
     int closedSheets = 0;
     int rebuiltTrees = 0;
     int warningChecks = 0;
-    int destinationChanges = 0;
     int busyBegun = 0;
     int busyEnded = 0;
     int informationWindows = 0;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "support/WarningImages.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/MainProcess.h"
+#include "ui/TForm2.h"
 #include "ui/indMain.h"
 
 // Runs the event loop until done() holds or timeoutMs have passed; answers done().
@@ -64,9 +66,17 @@ class ProgramRun {
   cmcEvMan& Events() { return process_->Events(); }
   ScriptedMessageBox& Messages() { return messages_; }
 
+  // Starts as a user who cancels the initial setup, should it show.
   void Start() {
-    process_->Start();
+    StartToSetup();
+    if (TForm2* setup = Controller().InitialSetup()) setup->Button2().click();
     PumpUntil([&] { return Controller().CurrentSheet() != nullptr; });
+  }
+
+  // Starts and leaves the initial setup open, should it show.
+  void StartToSetup() {
+    process_->Start();
+    PumpUntil([&] { return Controller().InitialSetup() != nullptr || Controller().MainWindowVisible(); });
   }
 
   // Closes the window as the user would, then ends the process's objects (settings written).

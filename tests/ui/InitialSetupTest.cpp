@@ -1,0 +1,250 @@
+// The initial setup as a first start meets it: the dialog in place of the main window, the
+// three ways out of it (the radio over the cable, a clone file, Cancel), and the inputs it
+// refuses while staying open. The radio is the simulator on a real pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "MainTestSupport.h"
+#include "files/DocumentSave.h"
+#include "files/FileError.h"
+#include "memory/indDestination.h"
+#include "platform/PseudoTerminal.h"
+#include "shell/CloneCommands.h"
+#include "shell/indEnviron.h"
+#include "support/IsolatedUserFolders.h"
+#include "support/ScriptedFileDialog.h"
+#include "text/ApplicationTexts.h"
+#include "text/Codepage.h"
+#include "text/cmcGTex.h"
+#include "tools/radio-sim/RadioSimEngine.h"
+#include "tools/radio-sim/RadioSimImage.h"
+#include "ui/PortNumberBox.h"
+#include "ui/TForm2.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kPort = 9;
+constexpr int kNoDestination = 16;
+constexpr int kSessionTimeoutMs = 20000;
+
+std::string Text(const char* key) { return ToUtf8(ApplicationTexts().GetValueText(key), CodePage::Cp1252); }
+
+class InitialSetupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    isolated::RemoveSettingsFiles();
+    folder_ = fs::temp_directory_path() / ("tessel-setup-" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    run_.reset();
+    ::unsetenv(PortVariable().c_str());
+    fs::remove_all(folder_);
+  }
+
+  static std::string PortVariable() { return "TESSEL_PORT_" + std::to_string(kPort); }
+
+  // The program started with arguments and stored as a destination (none: a first start),
+  // stopped at the setup.
+  TForm2& StartToSetup(std::vector<std::string> arguments = {"tessel"}, int destination = kNoDestination) {
+    run_ = std::make_unique<ProgramRun>(std::move(arguments));
+    EnvironSettings& settings = Settings();
+    settings.destinationCode = destination;
+    settings.transType = 3;  // no echo, as the simulated cable
+    indDestination(destination).ApplyDestination();
+    run_->StartToSetup();
+    TForm2* setup = Main().InitialSetup();
+    EXPECT_NE(setup, nullptr);
+    return *setup;
+  }
+
+  // The simulated radio of destination on the line that port number kPort names.
+  void Serve(int destination) {
+    OpenLine();
+    RadioSimOptions options;
+    options.identity.destination = destination;
+    options.identity.serial = "1A2B2D0089ABCD";
+    radio_ = std::make_unique<RadioSimEngine>(line_, NewRadioImage(destination), options);
+    radio_->Start();
+  }
+
+  void OpenLine() {
+    ASSERT_EQ(line_.Open({}, {}), SerialError::None) << line_.ErrorText();
+    ::setenv(PortVariable().c_str(), line_.SlavePath().c_str(), 1);
+  }
+
+  std::string SaveClone(const std::string& name, int destination) {
+    const std::string path = (folder_ / name).string();
+    EXPECT_EQ(SaveDocumentFile(Main().Doc().DefaultsImage(), path, {DocumentFile::kNewestGeneration, destination, true},
+                               Main().Doc().DefaultsImage(), {}),
+              FileError::kNone);
+    return path;
+  }
+
+  // Picks path with the file button (the dialog answered from the script), then presses Enter.
+  void ChooseFileAndConfirm(TForm2& setup, const std::string& path) {
+    setup.RbQmf().click();
+    if (!path.empty()) {
+      files_.answers.push_back({true, path, 0});
+      setup.BtQmfSel().click();
+    }
+    QTest::keyClick(&setup, Qt::Key_Return);
+  }
+
+  ::testing::AssertionResult SetupClosed() {
+    if (PumpUntil([&] { return Main().InitialSetup() == nullptr && Main().MainWindowVisible(); }, kSessionTimeoutMs)) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "setup shown: " << (Main().InitialSetup() != nullptr)
+                                         << ", main window shown: " << Main().MainWindowVisible();
+  }
+
+  indMain& Main() { return run_->Controller(); }
+  EnvironSettings& Settings() { return run_->Process().Environ().settings; }
+  std::vector<MessageRequest>& Asked() { return run_->Messages().asked; }
+
+  // A blank document of the destination now set: nothing of a file or radio taken over.
+  void ExpectBlankUntitledDocument() {
+    Document& document = Main().Doc();
+    EXPECT_TRUE(document.FileName().empty());
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(document.CurrentImage().IsEqual(document.DefaultsImage()));
+  }
+
+  fs::path folder_;
+  ScriptedFileDialog files_;
+  std::unique_ptr<ProgramRun> run_;
+  PseudoTerminal line_;
+  std::unique_ptr<RadioSimEngine> radio_;
+};
+
+TEST_F(InitialSetupTest, AFirstStartShowsTheSetupAndCancelShowsTheMainWindowWithoutADestination) {
+  TForm2& setup = StartToSetup();
+  EXPECT_TRUE(setup.isVisible());
+  EXPECT_FALSE(Main().MainWindowVisible());
+  const std::string firstLine = Text("GI_App_InitialSetup_Memo_Caption").substr(0, 20);
+  EXPECT_TRUE(setup.Memo1().toPlainText().startsWith(QString::fromStdString(firstLine)));
+  EXPECT_FALSE(setup.Memo1().toPlainText().contains(QLatin1Char('#')));
+  EXPECT_TRUE(setup.RbCom().isChecked());
+  EXPECT_TRUE(setup.CbComm().isEnabled());
+  EXPECT_FALSE(setup.BtQmfSel().isEnabled());
+
+  setup.RbQmf().click();
+  EXPECT_FALSE(setup.CbComm().isEnabled());
+  EXPECT_TRUE(setup.BtQmfSel().isEnabled());
+  EXPECT_TRUE(setup.LbQmfName().isEnabled());
+  setup.RbCom().click();
+  EXPECT_TRUE(setup.CbComm().isEnabled());
+  EXPECT_FALSE(setup.BtQmfSel().isEnabled());
+
+  QTest::keyClick(&setup, Qt::Key_Escape);
+  ASSERT_TRUE(SetupClosed());
+  EXPECT_EQ(Settings().destinationCode, kNoDestination);
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(area.contains(Main().MainWindow()->frameGeometry())) << "the main window lies on the setup's monitor";
+  EXPECT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr; }));
+}
+
+TEST_F(InitialSetupTest, SetupOnTheCommandLineShowsItDespiteAStoredDestination) {
+  TForm2& setup = StartToSetup({"tessel", "/SETUP"}, 3);
+  EXPECT_FALSE(Main().MainWindowVisible());
+  setup.Button2().click();
+  ASSERT_TRUE(SetupClosed());
+  EXPECT_EQ(Settings().destinationCode, 3);
+}
+
+TEST_F(InitialSetupTest, APortNumberOutsideOneTo256IsRefusedAndTheSetupStays) {
+  TForm2& setup = StartToSetup();
+  for (const char* typed : {"", "abc", "0", "257", "12x"}) {
+    Asked().clear();
+    setup.CbComm().setEditText(QString::fromLatin1(typed));
+    QTest::keyClick(&setup, Qt::Key_Return);
+    ASSERT_EQ(Asked().size(), 1u) << typed;
+    EXPECT_EQ(Asked()[0].text, Text("GI_AppInd_Opt_ComSel_Notice")) << typed;
+    EXPECT_EQ(Asked()[0].icon, MessageIcon::Error) << typed;
+    EXPECT_FALSE(Main().Clone().IsBusy()) << typed;
+    EXPECT_EQ(Main().InitialSetup(), &setup) << typed;
+  }
+}
+
+TEST_F(InitialSetupTest, TheRadioOnThePortNamesTheDestination) {
+  constexpr int kRadioDestination = 4;
+  TForm2& setup = StartToSetup();
+  Serve(kRadioDestination);
+  setup.CbComm().setEditText(QStringLiteral(" %1 ").arg(kPort));
+  QTest::keyClick(&setup, Qt::Key_Return);
+  ASSERT_TRUE(SetupClosed());
+  EXPECT_TRUE(Asked().empty()) << Asked()[0].text;
+  EXPECT_EQ(Settings().comPort, kPort);
+  EXPECT_EQ(Settings().destinationCode, kRadioDestination);
+  ExpectBlankUntitledDocument();
+}
+
+TEST_F(InitialSetupTest, ARadioThatDoesNotAnswerLeavesTheSetupUsable) {
+  TForm2& setup = StartToSetup();
+  OpenLine();
+  setup.CbComm().setEditText(QString::number(kPort));
+  QTest::keyClick(&setup, Qt::Key_Return);
+  ASSERT_TRUE(PumpUntil([&] { return !Main().Clone().IsBusy() && setup.isEnabled(); }, kSessionTimeoutMs));
+  EXPECT_EQ(Asked().size(), 1u) << "the clone error is shown";
+  EXPECT_EQ(Main().InitialSetup(), &setup);
+  EXPECT_FALSE(Main().MainWindowVisible());
+  EXPECT_EQ(Settings().destinationCode, kNoDestination);
+}
+
+TEST_F(InitialSetupTest, AClonesFileDestinationIsTakenWithoutItsContent) {
+  constexpr int kFileDestination = 2;
+  TForm2& setup = StartToSetup();
+  const std::string path = SaveClone("radio.qmf", kFileDestination);
+  ChooseFileAndConfirm(setup, path);
+  ASSERT_TRUE(SetupClosed());
+  EXPECT_TRUE(Asked().empty()) << Asked()[0].text;
+  EXPECT_EQ(Settings().destinationCode, kFileDestination);
+  EXPECT_EQ(fs::path(Settings().currentDirectory), folder_);
+  ExpectBlankUntitledDocument();
+}
+
+TEST_F(InitialSetupTest, AFileThatNamesNoDestinationIsRefusedAndTheSetupStays) {
+  TForm2& setup = StartToSetup();
+  const std::string notClone = (folder_ / "notes.qmf").string();
+  std::ofstream(notClone) << "hello\n";
+  const struct {
+    const char* what;
+    std::string path;
+    bool anyFileError;  // else the error of a file without a destination
+  } cases[] = {
+      {"no file chosen", "", true},
+      {"not a clone file", notClone, true},
+      {"a file of no destination", SaveClone("none.qmf", kNoDestination), false},
+  };
+  for (const auto& c : cases) {
+    Asked().clear();
+    ChooseFileAndConfirm(setup, c.path);
+    ASSERT_EQ(Asked().size(), 1u) << c.what;
+    const std::string fileError = FileErrorText(ApplicationTexts(), FileError::kEtcData);
+    if (c.anyFileError) {
+      EXPECT_EQ(Asked()[0].text.substr(0, 11), fileError.substr(0, 11)) << c.what << ": " << Asked()[0].text;
+    } else {
+      EXPECT_EQ(Asked()[0].text, fileError) << c.what;
+    }
+    EXPECT_EQ(Main().InitialSetup(), &setup) << c.what;
+    EXPECT_EQ(Settings().destinationCode, kNoDestination) << c.what;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#include "ui/PortNumberBox.h"
+
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include "platform/PortNumbers.h"
+#include "platform/qt/QtSerialPortList.h"
+#include "shell/indEnviron.h"
+
+namespace {
+
+constexpr int kMaximumLength = 4;
+constexpr int kDeviceRole = Qt::UserRole;
+
+class PortItemDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text += QStringLiteral("  ") + index.data(kDeviceRole).toString();
+  }
+};
+
+bool IsPortNumber(int number) { return number >= PortResolver::kFirstPort && number <= PortResolver::kLastPort; }
+
+}  // namespace
+
+PortNumberBox::PortNumberBox(QWidget* parent, indEnviron& environ) : QComboBox(parent), environ_(environ) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  lineEdit()->setMaxLength(kMaximumLength);
+  lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
+  setItemDelegate(new PortItemDelegate(this));
+  const std::int32_t port = environ_.settings.comPort;
+  setEditText(IsPortNumber(port) ? QString::number(port) : QString());
+}
+
+void PortNumberBox::RefreshPorts() {
+  const QString typed = currentText();
+  PortNumbers numbers = PortNumbers::OfUser(environ_.UserStore(), environ_.UserKey());
+  clear();
+  for (const NumberedPort& port : numbers.Number(ListSerialPorts())) {
+    addItem(QString::number(port.number), QString::fromStdString(port.device));
+  }
+  setEditText(typed);
+}
+
+std::optional<int> PortNumberBox::Number() const {
+  bool isNumber = false;
+  const int port = currentText().trimmed().toInt(&isNumber);
+  if (!isNumber || !IsPortNumber(port)) return std::nullopt;
+  return port;
+}
+
+void PortNumberBox::showPopup() {
+  RefreshPorts();
+  QComboBox::showPopup();
+}
