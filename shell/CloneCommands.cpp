@@ -333,6 +333,7 @@ void CloneCommands::RebaseDocument() {
     return;
   }
   MergeFixedDefaults(document_.CurrentImage(), document_.DefaultsImage());
+  document_.ResetHistory();
 }
 
 void CloneCommands::RememberDestination() {

@@ -113,7 +113,8 @@ bool CsvFileCommands::ImportCsv(int sheetNumber, bool all) {
   const CsvImportResult result = ImportCsvFile(document_.CurrentImage(), document_.DefaultsImage(), target->first,
                                                target->second, path, keepRpt1Use);
   if (result.changed) {
-    document_.MarkModified();
+    document_.IsModified();
+    document_.CommitEdit();
     services_.events.Post(EV_ViewChanged, 1);
     services_.events.Send(EV_RefreshAll);
   }

@@ -9,4 +9,6 @@ void ChangeDestination(Document& document, indEnviron& environment, std::int32_t
   environment.WriteSettings();
   indDestination(destination).ApplyDestination();
   document.BuildDefaults();
+  // Steps recorded under the old band rules are not undone under the new ones.
+  document.ResetHistory();
 }

@@ -11,13 +11,52 @@ Document::Document(std::int32_t imageSize) {
   savedReference_.SetSize(imageSize);
   writeImage_.SetSize(imageSize);
   defaults_.Assign(current_);
+  history_.Reset(current_);
 }
 
 void Document::BuildDefaults() { BuildDefaultsImage(defaults_); }
 
-void Document::ResetToDefaults() { current_.Assign(defaults_); }
+void Document::ResetToDefaults() {
+  current_.Assign(defaults_);
+  ResetHistory();
+}
 
-void Document::AdoptCurrentImage() { PrepareLoadedImage(current_, defaults_); }
+void Document::AdoptCurrentImage() {
+  PrepareLoadedImage(current_, defaults_);
+  ResetHistory();
+}
+
+bool Document::CommitEdit() {
+  if (!history_.Commit(current_)) return false;
+  HistoryChanged();
+  return true;
+}
+
+void Document::ResetHistory() {
+  history_.Reset(current_);
+  HistoryChanged();
+}
+
+bool Document::Undo() {
+  CommitEdit();
+  if (!history_.Undo(current_)) return false;
+  FollowContent();
+  HistoryChanged();
+  return true;
+}
+
+bool Document::Redo() {
+  CommitEdit();
+  if (!history_.Redo(current_)) return false;
+  FollowContent();
+  HistoryChanged();
+  return true;
+}
+
+void Document::FollowContent() {
+  modified_ = markedModified_ || current_.IsDifferent(savedReference_);
+  TitleChanged();
+}
 
 void Document::SetFileName(const std::string& name) {
   fileName_ = name;
@@ -40,6 +79,7 @@ void Document::SetGeneration(int generation) {
 }
 
 void Document::MarkModified() {
+  markedModified_ = true;
   modified_ = true;
   TitleChanged();
 }
@@ -47,14 +87,22 @@ void Document::MarkModified() {
 void Document::MarkSaved() {
   savedReference_.Assign(current_);
   modified_ = false;
+  markedModified_ = false;
   TitleChanged();
 }
 
 bool Document::IsModified() {
-  if (!modified_ && current_.IsDifferent(savedReference_)) MarkModified();
+  if (!modified_ && current_.IsDifferent(savedReference_)) {
+    modified_ = true;
+    TitleChanged();
+  }
   return modified_;
 }
 
 void Document::TitleChanged() const {
   if (titleChanged_) titleChanged_();
+}
+
+void Document::HistoryChanged() const {
+  if (historyChanged_) historyChanged_();
 }

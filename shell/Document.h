@@ -3,9 +3,9 @@
 // the defaults image of the current destination it is made from and compared against, the
 // copy the last save or read left (to tell whether it is modified), the copy a clone write
 // prepares, its file name, the generation it was read as or will be saved as, and the
-// information block of the radio's last information reply. The window and the command-line
-// program both keep their document here; who shows it hears of changes to its title through
-// the title-changed hook.
+// information block of the radio's last information reply, and the undo history of its edits.
+// The window and the command-line program both keep their document here; who shows it hears
+// of changes to its title through the title-changed hook.
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -15,6 +15,7 @@
 #include "files/DocumentFile.h"
 #include "memory/cmcEeprom.h"
 #include "memory/datClipCh.h"
+#include "shell/EditHistory.h"
 
 class cmcGTex;
 
@@ -34,6 +35,8 @@ class Document {
 
   // Called whenever the file name, the modified state or the generation changes.
   void SetTitleChangedHook(std::function<void()> hook) { titleChanged_ = std::move(hook); }
+  // Called whenever what Undo and Redo can do may have changed.
+  void SetHistoryChangedHook(std::function<void()> hook) { historyChanged_ = std::move(hook); }
 
   // --- Images ---
   cmcEeprom& CurrentImage() { return current_; }
@@ -44,11 +47,26 @@ class Document {
   cmcEeprom& WriteImage() { return writeImage_; }
   // Builds the defaults image of the destination whose band rules are in force.
   void BuildDefaults();
-  // The content becomes the defaults image.
+  // The content becomes the defaults image; the undo history starts afresh.
   void ResetToDefaults();
   // The current image, as read from a file or received from the radio, becomes the content
-  // (the one load routine, PrepareLoadedImage).
+  // (the one load routine, PrepareLoadedImage); the undo history starts afresh, so an undo
+  // never mixes two documents.
   void AdoptCurrentImage();
+
+  // --- Undo history ---
+  // Whoever changes the content ends each user action here: what changed since the last
+  // commit becomes one undo step. True when a step was recorded.
+  bool CommitEdit();
+  // The content as it is now is where the history starts (after an image replaced whole).
+  void ResetHistory();
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+  // Undo and Redo commit what is pending first, then step back or forward one step; the
+  // modified state follows the content. False when there was nothing to undo or redo.
+  bool Undo();
+  bool Redo();
+  const EditHistory& History() const { return history_; }
 
   // --- File ---
   // Empty for an untitled document.
@@ -67,6 +85,8 @@ class Document {
   void SetGeneration(int generation);
 
   // --- Modified state ---
+  // The document counts as modified until the next save, whatever its content (a received
+  // image, a converted file).
   void MarkModified();
   // The content as it is now counts as saved.
   void MarkSaved();
@@ -87,6 +107,8 @@ class Document {
 
  private:
   void TitleChanged() const;
+  void FollowContent();
+  void HistoryChanged() const;
 
   ModelIdentity model_;
   cmcEeprom current_;
@@ -96,8 +118,11 @@ class Document {
   std::string fileName_;
   std::string currentFolder_;
   bool modified_ = false;
+  bool markedModified_ = false;  // by MarkModified: undoing does not clear it
   int generation_ = 3;
   std::vector<std::uint8_t> cloneInformation_;
   std::function<void()> titleChanged_;
+  std::function<void()> historyChanged_;
   datClipCh clipboard_;
+  EditHistory history_;
 };

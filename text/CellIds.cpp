@@ -562,10 +562,19 @@ constexpr std::array<std::string_view, kCellIdCount> kCellIdNames = {
     "CL_Common_Wx_Ch",
 };
 
+constexpr std::array<std::string_view, kCellIdEnd - kCellIdNone - 1> kOwnCellIdNames = {
+    "CL_Menu_Edit_Undo",
+    "CL_Menu_Edit_Redo",
+};
+
 }  // namespace
 
 std::string_view CategoryName(unsigned index) {
   return index < kCategoryCount ? kCategoryNames[index] : std::string_view();
 }
 
-std::string_view CellIdName(unsigned index) { return index < kCellIdCount ? kCellIdNames[index] : std::string_view(); }
+std::string_view CellIdName(unsigned index) {
+  if (index < kCellIdCount) return kCellIdNames[index];
+  if (index > kCellIdNone && index < kCellIdEnd) return kOwnCellIdNames[index - kCellIdNone - 1];
+  return {};
+}

@@ -572,10 +572,15 @@ enum CellIdentifier : unsigned {
   CL_Common_BankLink_U_Z,
   CL_Common_Wx_Alert,
   CL_Common_Wx_Ch,
-  kCellIdNone  // 549: no cell identifier
+  kCellIdNone,  // 549: no cell identifier
+  // The program's own entries come after it, so the numbers above stay as they are.
+  CL_Menu_Edit_Undo,  // 550
+  CL_Menu_Edit_Redo,
+  kCellIdEnd
 };
 
 constexpr unsigned kCategoryCount = kCategoryNone;
+// The identifiers of the table above kCellIdNone; the program's own follow up to kCellIdEnd.
 constexpr unsigned kCellIdCount = kCellIdNone;
 
 // The name of a table entry; an index outside the table gives an empty name.

@@ -389,7 +389,9 @@ unsigned CellIdIndex(std::string_view name) {
   if (name.empty()) return kCellIdNone;
   NameTable& table = Names();
   if (!table.cellIdsFilled) {
-    for (unsigned k = 0; k < kCellIdCount; ++k) table.names.Insert(CellIdName(k), static_cast<int32_t>(k));
+    for (unsigned k = 0; k < kCellIdEnd; ++k) {
+      if (k != kCellIdNone) table.names.Insert(CellIdName(k), static_cast<int32_t>(k));
+    }
     table.cellIdsFilled = true;
   }
   const int32_t* index = table.names.Find(name);

@@ -61,6 +61,7 @@ QIcon MakeToolBarImage(int index) {
   static constexpr Picture kPictures[] = {
       {0, "document-new", "new.svg"}, {1, "document-open", "open.svg"}, {2, "document-save", "save.svg"},
       {7, nullptr, "clone-read.svg"}, {8, nullptr, "clone-write.svg"},  {9, nullptr, "clone-info.svg"},
+      {10, "edit-undo", "undo.svg"},  {11, "edit-redo", "redo.svg"},
   };
   for (const Picture& picture : kPictures) {
     if (picture.index != index) continue;

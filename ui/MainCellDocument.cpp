@@ -30,10 +30,13 @@ void MainCellDocument::SetColumnCutMask(std::int32_t mask) {
 }
 
 // The scan waits until the typing stops; the modified state follows the image itself, so an
-// edit that restores the saved bytes leaves a clean document clean.
+// edit that restores the saved bytes leaves a clean document clean. Every request that may
+// edit ends here, after its automatic corrections and list moves: what it changed becomes one
+// undo step.
 void MainCellDocument::NoteEdit() {
   main_.StartWarningCheckDelay();
   main_.Doc().IsModified();
+  main_.Doc().CommitEdit();
 }
 
 // The controller answers the document commands, the exit and the view entries before the

@@ -76,6 +76,7 @@ cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
   SelectLanguageTables();
   document_.SetCurrentFolder(InitialFolder());
   document_.SetTitleChangedHook([this] { UpdateTitle(); });
+  document_.SetHistoryChangedHook([this] { RefreshHistoryEntries(); });
   formats_ = NormaliseLocaleFormats(SystemFormats(systemJapanese_));
   InstallLocaleFormats(formats_);
   versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());

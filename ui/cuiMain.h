@@ -123,6 +123,9 @@ class cuiMain : public DocumentWindow {
   void ChangeFontSize(int percentage);
   void ToggleToolBar();
   void Exit();
+  // Edit > Undo and Redo: the document steps back or forward, the open sheet comes back at
+  // its cursor and the tree marks follow.
+  void StepHistory(bool forward);
 
   // --- Cell behaviour ---
   // Installs the cell behaviour that menus, tool bar, tree and sheets ask; sheets opened
@@ -178,6 +181,7 @@ class cuiMain : public DocumentWindow {
   static void OnEvent(void* user, const EventRecord& event);
   static int HandleEntryRequest(cmcCellCapsule& request, int op, void* object);
   int HandleShellCommand(cmcCellCapsule& request, int op);
+  void RefreshHistoryEntries();
 
   MainServices services_;
   std::string tag_;

@@ -211,6 +211,21 @@ void cuiMain::Exit() {
   if (window_ != nullptr) window_->close();
 }
 
+void cuiMain::StepHistory(bool forward) {
+  services_.events.Send(EV_CommitEdit);
+  if (!(forward ? document_.Redo() : document_.Undo())) return;
+  services_.events.Post(EV_ViewChanged, 1);
+  services_.events.Send(EV_RefreshAll);
+  StartWarningCheckDelay();
+}
+
+// The shortcuts of Undo and Redo act only while their entries are enabled, so the entries
+// follow the history at once rather than when their menu next opens.
+void cuiMain::RefreshHistoryEntries() {
+  services_.events.Send(EV_MenuRefresh);
+  services_.events.Send(EV_ToolBarRefresh);
+}
+
 int cuiMain::HandleEntryRequest(cmcCellCapsule& request, int op, void* object) {
   auto& main = *static_cast<cuiMain*>(object);
   const int handled = main.HandleShellCommand(request, op);
@@ -224,7 +239,10 @@ int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
   cmcCellObj& cell = *request.cell;
   const EnvironSettings& settings = services_.environ.settings;
   const bool act = op == kCellAction;
-  if (act && documents_->RunCommand(cell.cellId, cell.index)) return kCellResultNothing;
+  if (act && documents_->RunCommand(cell.cellId, cell.index)) {
+    document_.CommitEdit();  // the corrections a save made
+    return kCellResultNothing;
+  }
   switch (cell.cellId) {
     case CL_Menu_File_Exit:
       if (act) Exit();
@@ -241,6 +259,13 @@ int cuiMain::HandleShellCommand(cmcCellCapsule& request, int op) {
       if (act) ToggleToolBar();
       cell.SetStateFlag(0, settings.toolBarVisible != 0);
       return kCellResultNothing;
+    case CL_Menu_Edit_Undo:
+    case CL_Menu_Edit_Redo: {
+      const bool forward = cell.cellId == CL_Menu_Edit_Redo;
+      if (act) StepHistory(forward);
+      cell.SetStateFlag(2, !(forward ? document_.CanRedo() : document_.CanUndo()));
+      return kCellResultNothing;
+    }
     case CallSheet:
       if (act) OpenSheet(cell.argument);
       return kCellResultNothing;

@@ -81,7 +81,8 @@ QAction* cuiMenu::AddEntry(Container& container, const std::string& definition, 
   ParseCellDefinition(*cell, definition, nullptr, &basicCell_);
   if (cell->caption == kSeparatorCaption) return container.AddSeparator();
   QAction* action = container.AddAction(DisplayText(cell->caption));
-  if (!cell->argument.empty()) action->setShortcut(QKeySequence::fromString(ShortcutText(*cell)));
+  // An entry may take more than one key: "Ctrl+Y; Ctrl+Shift+Z".
+  if (!cell->argument.empty()) action->setShortcuts(QKeySequence::listFromString(ShortcutText(*cell)));
   if (cell->imageIndex >= 0) action->setIcon(ToolBarImage(cell->imageIndex));
   cmcCellObj* set = cell.get();
   QObject::connect(action, &QAction::triggered, action, [&clickOwner, set] { clickOwner.Click(*set); });

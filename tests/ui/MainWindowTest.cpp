@@ -163,15 +163,17 @@ TEST_F(MainWindowTest, StartsWithEmptySettingsOnTheTopPageUnderTheModelName) {
 
   QStringList menus;
   for (const QAction* action : window.menuBar()->actions()) menus << action->text();
-  EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("COM &Port"),
-                                QStringLiteral("&Clone"), QStringLiteral("&Option"), QStringLiteral("&Help")}));
+  EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&View"),
+                                QStringLiteral("COM &Port"), QStringLiteral("&Clone"), QStringLiteral("&Option"),
+                                QStringLiteral("&Help")}));
   QStringList buttons;
   for (const QAction* action : main.ToolBar()->Bar()->actions()) {
     if (!action->isSeparator()) buttons << action->toolTip();
   }
   EXPECT_EQ(buttons,
-            (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"),
-                         QStringLiteral("Clone Read"), QStringLiteral("Clone Write"), QStringLiteral("Clone Info.")}));
+            (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"), QStringLiteral("Undo"),
+                         QStringLiteral("Redo"), QStringLiteral("Clone Read"), QStringLiteral("Clone Write"),
+                         QStringLiteral("Clone Info.")}));
 }
 
 TEST_F(MainWindowTest, EveryTreeNodeOpensTheSheetItNames) {
@@ -308,7 +310,7 @@ TEST_F(MainWindowTest, JapaneseTablesRenameTheTreeAndCheckTheMenuEntry) {
   main.Menu()->Refresh();
   const QAction* japanese = nullptr;
   for (const QAction* action : main.MainWindow()->findChildren<QAction*>()) {
-    if (action->text() == CaptionInTable(TableLanguage::JapaneseWesternChrome, "GI_Menu_Main_Body", 47)) {
+    if (action->text() == CaptionInTable(TableLanguage::JapaneseWesternChrome, "GI_Menu_Main_Body", 50)) {
       japanese = action;
     }
   }
@@ -337,7 +339,7 @@ TEST_P(JapaneseFromTheMenuTest, RebuildsMenuBarToolBarAndStatusNoteFromTheChosen
   run.Start();
   indMain& main = run.Controller();
   ApplicationWindow& window = *main.MainWindow();
-  const QString japaneseEntry = CaptionInTable(TableLanguage::English, "GI_Menu_Main_Body", 47);
+  const QString japaneseEntry = CaptionInTable(TableLanguage::English, "GI_Menu_Main_Body", 50);
   QAction* entry = nullptr;
   for (QAction* action : window.findChildren<QAction*>()) {
     if (action->text() == japaneseEntry) entry = action;
