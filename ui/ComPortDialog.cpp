@@ -5,9 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/MessageBox.h"
 #include "shell/indEnviron.h"
-#include "text/Codepage.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
 
@@ -41,11 +39,7 @@ ComPortDialog::ComPortDialog(QWidget* owner, Services services) : QDialog(owner)
 void ComPortDialog::accept() {
   const std::optional<int> port = box_->Number();
   if (!port) {
-    cmcGTex& texts = services_.texts;
-    ShowMessageBox({ToUtf8(texts.GetValueText("GI_AppInd_Opt_ComSel_OutofRange"), DisplayCodePage()),
-                    ToUtf8(texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage()), MessageButtons::Ok,
-                    MessageIcon::Error});
-    box_->setFocus();
+    box_->RefuseNumber(services_.texts, "GI_AppInd_Opt_ComSel_OutofRange");
     return;
   }
   services_.environ.settings.comPort = *port;

@@ -3,9 +3,13 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
+#include "platform/MessageBox.h"
 #include "platform/PortNumbers.h"
 #include "platform/qt/QtSerialPortList.h"
 #include "shell/indEnviron.h"
+#include "text/Codepage.h"
+#include "text/DisplayCodePage.h"
+#include "text/cmcGTex.h"
 
 namespace {
 
@@ -52,6 +56,13 @@ std::optional<int> PortNumberBox::Number() const {
   const int port = currentText().trimmed().toInt(&isNumber);
   if (!isNumber || !IsPortNumber(port)) return std::nullopt;
   return port;
+}
+
+void PortNumberBox::RefuseNumber(cmcGTex& texts, const char* messageKey) {
+  ShowMessageBox({ToUtf8(texts.GetValueText(messageKey), DisplayCodePage()),
+                  ToUtf8(texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage()), MessageButtons::Ok,
+                  MessageIcon::Error});
+  setFocus();
 }
 
 void PortNumberBox::showPopup() {

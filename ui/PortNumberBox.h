@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <optional>
 
+class cmcGTex;
 class indEnviron;
 
 class PortNumberBox final : public QComboBox {
@@ -18,6 +19,9 @@ class PortNumberBox final : public QComboBox {
   void RefreshPorts();
   // The trimmed text as a port number, or none when it is no number from 1 to 256.
   std::optional<int> Number() const;
+  // Tells the user with the error message of messageKey that the number cannot be used, and
+  // puts the cursor back into the box.
+  void RefuseNumber(cmcGTex& texts, const char* messageKey);
 
   void showPopup() override;
 

@@ -11,14 +11,11 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "platform/MessageBox.h"
 #include "shell/DocumentCommands.h"
 #include "shell/EventCodes.h"
 #include "shell/EventRecord.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
-#include "text/Codepage.h"
-#include "text/DisplayCodePage.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
 #include "ui/DisplayText.h"
@@ -171,11 +168,7 @@ void TForm2::Button1Click() {
 void TForm2::ReadFromRadio() {
   const std::optional<int> port = cbComm_->Number();
   if (!port) {
-    cmcGTex& texts = services_.texts;
-    ShowMessageBox({ToUtf8(texts.GetValueText("GI_AppInd_Opt_ComSel_Notice"), DisplayCodePage()),
-                    ToUtf8(texts.GetLine("GI_Sys_AppTitle", 0), DisplayCodePage()), MessageButtons::Ok,
-                    MessageIcon::Error});
-    cbComm_->setFocus();
+    cbComm_->RefuseNumber(services_.texts, "GI_AppInd_Opt_ComSel_Notice");
     return;
   }
   services_.environ.settings.comPort = *port;

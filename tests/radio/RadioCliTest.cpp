@@ -280,14 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 // The backups kept of the simulated radio, newest first.
-std::vector<std::filesystem::path> RadioBackupFiles() {
-  std::vector<std::filesystem::path> files;
-  const auto folder = isolated::DataFolder() / "tessel" / "radios" / "669945022413";
-  if (!std::filesystem::exists(folder)) return files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
-  std::ranges::sort(files, std::greater<>());
-  return files;
-}
+std::vector<std::filesystem::path> RadioBackupFiles() { return isolated::RadioBackupFiles("669945022413"); }
 
 class RadioBackupTest : public RadioCliTest {
  protected:

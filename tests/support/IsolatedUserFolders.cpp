@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 
 namespace isolated {
 namespace {
@@ -44,6 +46,15 @@ std::filesystem::path MachineSettingsFile() { return Root() / "etc" / "Quor" / "
 std::filesystem::path RuntimeFolder() { return Root() / "run"; }
 
 std::filesystem::path DataFolder() { return Root() / "data"; }
+
+std::vector<std::filesystem::path> RadioBackupFiles(const std::string& radioFolder) {
+  std::vector<std::filesystem::path> files;
+  const auto folder = DataFolder() / "tessel" / "radios" / radioFolder;
+  if (!std::filesystem::exists(folder)) return files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  std::ranges::sort(files, std::greater<>());
+  return files;
+}
 
 void RemoveSettingsFiles() {
   std::filesystem::remove(UserSettingsFile());

@@ -4,6 +4,7 @@
 // before any test runs (Qt takes the settings paths once per process), removed at the end.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace isolated {
 
@@ -11,6 +12,8 @@ std::filesystem::path UserSettingsFile();     // the per-user Tessel.conf
 std::filesystem::path MachineSettingsFile();  // the machine-wide Tessel.conf
 std::filesystem::path RuntimeFolder();
 std::filesystem::path DataFolder();  // the per-user data folder
+// The backups kept of the radio whose folder is radioFolder, newest first.
+std::vector<std::filesystem::path> RadioBackupFiles(const std::string& radioFolder);
 
 // Removes both settings files, so a test starts without settings.
 void RemoveSettingsFiles();

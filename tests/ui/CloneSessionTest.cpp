@@ -301,15 +301,8 @@ TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisab
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
 }
 
-// The backups of the simulated radio, newest first.
-std::vector<std::filesystem::path> RadioBackupFiles() {
-  std::vector<std::filesystem::path> files;
-  const auto folder = isolated::DataFolder() / "tessel" / "radios" / "669945022413";
-  if (!std::filesystem::exists(folder)) return files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
-  std::ranges::sort(files, std::greater<>());
-  return files;
-}
+// The backups kept of the simulated radio, newest first.
+std::vector<std::filesystem::path> RadioBackupFiles() { return isolated::RadioBackupFiles("669945022413"); }
 
 class CloneBackupTest : public CloneSessionTest {
  protected:
