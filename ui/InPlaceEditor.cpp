@@ -59,8 +59,12 @@ QString InPlaceEditor::Text() const {
   return text;
 }
 
+// The box stays open while its window is not the active one (a pointer that wandered off
+// under focus-follows-mouse, another program's window): the focus comes back to it with the
+// window, and the next key goes on with the same text.
 void InPlaceEditor::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
+  if (event->reason() == Qt::ActiveWindowFocusReason) return;
   Close(true);
 }
 
@@ -103,6 +107,10 @@ void InPlaceEditor::keyPressEvent(QKeyEvent* event) {
       break;
   }
   QPlainTextEdit::keyPressEvent(event);
+  // Every key stays with the box while it is open. One the text has no use for (Shift before
+  // a capital letter, a function key) would otherwise reach the grid underneath, which ends
+  // the edit and starts the next key in a new one.
+  event->accept();
 }
 
 void InPlaceEditor::OnTextChanged() {

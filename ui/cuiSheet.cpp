@@ -49,6 +49,30 @@ QtCellTextMeasure& ScreenMeasure() {
 
 int32_t FunctionKeyCode(int qtKey) { return (qtKey - Qt::Key_F1 + 0x70) << 8; }
 
+// A key that only changes the keys after it: Shift before a capital letter, AltGr before a
+// symbol, a dead accent before its letter. It must leave an open edit and the status line
+// as they are.
+bool IsModifierOnly(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+      return true;
+    default:
+      return qtKey >= Qt::Key_Dead_Grave && qtKey <= Qt::Key_Dead_Longsolidusoverlay;
+  }
+}
+
 }  // namespace
 
 struct cuiSheet::State {
@@ -634,6 +658,7 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
     QCoreApplication::sendEvent(s.editor, &event);
     return true;
   }
+  if (IsModifierOnly(event.key())) return false;
   CloseEditor(true);
   s.events.SendText(EV_StatusMessage, 0, 0, "");
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
