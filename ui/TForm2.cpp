@@ -123,7 +123,9 @@ TForm2::TForm2(QWidget* mainWindow, Services services)
   services_.events.Register(&TForm2::OnEvent, this);
 }
 
-TForm2::~TForm2() { services_.events.Unregister(&TForm2::OnEvent, this); }
+TForm2::~TForm2() {
+  if (!closed_) services_.events.Unregister(&TForm2::OnEvent, this);
+}
 
 void TForm2::ShowInitialSetup() {
   cmcGTex& texts = services_.texts;
@@ -200,6 +202,9 @@ void TForm2::done(int result) {
   QDialog::done(result);
   if (closed_) return;
   closed_ = true;
+  // A closed setup hears no more events. Its deletion waits for the event loop, which may
+  // next run after the event manager has gone (a program that quits right away).
+  services_.events.Unregister(&TForm2::OnEvent, this);
   PlaceMainWindowOnDialogMonitor();
   services_.events.Send(EV_ShowMainWindow);
   services_.events.Send(EV_ToolBarRefresh);
