@@ -1,7 +1,9 @@
 #pragma once
 // The cell table of a sheet: columns x rows entries, each a cell attribute set with its
 // selection flags. Reaching outside the table is a defect (fatal "Illegal Cell selection").
-#include <vector>
+// An entry stays in its place while rows are added or removed after it: requests and open
+// pop-ups keep pointers to the cell they came from while a list grows under them.
+#include <deque>
 
 #include "sheet/clsSheetCellId.h"
 
@@ -42,5 +44,5 @@ class SheetCells {
  private:
   int columns_ = 0;
   int rows_ = 0;
-  std::vector<clsSheetCellId> entries_;
+  std::deque<clsSheetCellId> entries_;
 };

@@ -231,7 +231,11 @@ TEST_F(ModelSheetTest, AListPageShowsItsEntriesAndANewEntryRowAndGrowsInPlace) {
   EXPECT_TRUE(sheet->RowAttributes().SelectRegion(first + 2));
   EXPECT_FALSE(sheet->RowAttributes().SelectRegion(first + 3)) << "the new-entry row joins no selection";
 
-  ASSERT_TRUE(sheet->AddListRow());
+  // A pop-up opened on the new-entry row keeps its cell while the row becomes an entry.
+  const cmcCellObj* newEntryCell = &sheet->GetCell(0, first + 3);
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(sheet->AddListRow());
+  ASSERT_TRUE(sheet->RemoveListRow());
+  EXPECT_EQ(&sheet->GetCell(0, first + 3), newEntryCell) << "rows added and removed after it move no cell";
   EXPECT_EQ(sheet->RowCount(), first + 5);
   EXPECT_EQ(sheet->Model().List()->count, 4);
   EXPECT_EQ(IndicesOf(*sheet, CL_Repeater_List_Type).back(), 7);
