@@ -1,6 +1,7 @@
 #include "ui/cuiTree.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QTreeWidget>
 #include <algorithm>
@@ -14,6 +15,22 @@
 namespace {
 
 constexpr int kNodeRole = Qt::UserRole;
+
+// Runs act before the tree takes a key that moves the focus on (Tab, Shift+Tab).
+class FocusLeavingKeys : public QObject {
+ public:
+  FocusLeavingKeys(QObject* parent, std::function<void()> act) : QObject(parent), act_(std::move(act)) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) act_();
+    return false;
+  }
+
+ private:
+  std::function<void()> act_;
+};
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
   return std::ranges::equal(a, b, [](char x, char y) {
@@ -40,6 +57,13 @@ cuiTree::cuiTree(QWidget& panel, cmcGTex& texts, std::string key, int changeDela
   changeDelay_.setInterval(std::max(1, changeDelayMs));
   QObject::connect(&changeDelay_, &QTimer::timeout, widget_, [this] { ActivateSelected(); });
   QObject::connect(widget_, &QTreeWidget::itemSelectionChanged, widget_, [this] { changeDelay_.start(); });
+  // A user who chooses a node and tabs on at once types into the page chosen, not into the
+  // page about to be replaced.
+  widget_->installEventFilter(new FocusLeavingKeys(widget_, [this] {
+    if (!changeDelay_.isActive()) return;
+    changeDelay_.stop();
+    ActivateSelected();
+  }));
   const auto expandChanged = [this] {
     if (onExpandChanged && !building_) onExpandChanged();
   };
