@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <set>
@@ -39,9 +38,8 @@ class SelectionListTest : public PageWindowTest {
 
   // Presses a key on the cell and answers the list it opened.
   cuiFlector* OpenWith(unsigned cellId, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = {}) {
-    const CellPosition cell = CellIn(cellId, FirstDataRow());
-    Sheet().Grid().TrySelectCell(cell.column, cell.row);
-    Press(Sheet().Grid(), key, text, modifiers);
+    ClickCell(CellIn(cellId, FirstDataRow()));
+    desktop::Key(key, modifiers, text);
     return Popup();
   }
 
@@ -88,10 +86,7 @@ TEST_F(SelectionListTest, EveryOpeningKeyOpensTheListAtTheCellOnTheCurrentEntry)
   }
   EXPECT_EQ(Shown(CL_Mch_Decode, FirstDataRow()), "");
   const CellPosition cell = CellIn(CL_Mch_Decode, FirstDataRow());
-  const QPoint centre = Sheet().Grid().CellRect(cell.column, cell.row).center();
-  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, Sheet().Grid().viewport()->mapToGlobal(centre),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Sheet().Grid().viewport(), &doubleClick);
+  desktop::DoubleClick(*Sheet().Grid().viewport(), Sheet().Grid().CellRect(cell.column, cell.row).center());
   ASSERT_NE(Popup(), nullptr) << "a double-click opens the list too";
   Popup()->Cancel();
 }
@@ -99,32 +94,29 @@ TEST_F(SelectionListTest, EveryOpeningKeyOpensTheListAtTheCellOnTheCurrentEntry)
 TEST_F(SelectionListTest, KeysAndClicksPickWhileEscapeAndFocusLossChangeNothing) {
   cuiFlector* list = OpenWith(CL_Mch_Decode, Qt::Key_Return, QStringLiteral("\r"));
   ASSERT_NE(list, nullptr);
-  Press(list->Sheet().Grid(), Qt::Key_Down);
-  Press(list->Sheet().Grid(), Qt::Key_Escape);
+  desktop::Key(Qt::Key_Down);
+  desktop::Escape();
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Channel(0).toneMode, 0);
 
   list = OpenWith(CL_Mch_Decode, Qt::Key_Return, QStringLiteral("\r"));
-  Press(list->Sheet().Grid(), Qt::Key_Down);
-  list->close();  // what losing the activation does to a pop-up
+  desktop::Key(Qt::Key_Down);
+  desktop::Click(*Main().Tree()->Widget().viewport(), QPoint(5, 5));  // a click elsewhere
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Channel(0).toneMode, 0);
 
   list = OpenWith(CL_Mch_Decode, Qt::Key_Return, QStringLiteral("\r"));
-  Press(list->Sheet().Grid(), Qt::Key_Down);
-  Press(list->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Key(Qt::Key_Down);
+  desktop::Enter();
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Channel(0).toneMode, 1);
   EXPECT_EQ(Shown(CL_Mch_Decode, FirstDataRow()), "TONE");
 
   list = OpenWith(CL_Mch_Decode, Qt::Key_Return, QStringLiteral("\r"));
-  Press(list->Sheet().Grid(), Qt::Key_End);
+  desktop::Key(Qt::Key_End);
   const std::string last = CurrentEntry(*list);
   const QRect entry = list->Sheet().Grid().CellRect(list->Sheet().Grid().Col(), list->Sheet().Grid().Row());
-  QMouseEvent release(QEvent::MouseButtonRelease, entry.center(),
-                      list->Sheet().Grid().viewport()->mapToGlobal(entry.center()), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QCoreApplication::sendEvent(list->Sheet().Grid().viewport(), &release);
+  desktop::Click(*list->Sheet().Grid().viewport(), entry.center());
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Shown(CL_Mch_Decode, FirstDataRow()), last);
   EXPECT_TRUE(Main().Doc().IsModified());
@@ -141,14 +133,14 @@ TEST_F(SelectionListTest, TheDtcsListHasSixColumnsAndTypedDigitsFindTheirCode) {
     }
   }
   EXPECT_EQ(columns.size(), 6u);
-  for (const char* digit : {"7", "5", "4"}) Press(list->Sheet().Grid(), digit[0], QString::fromLatin1(digit));
+  for (const char* digit : {"7", "5", "4"}) desktop::Key(digit[0], Qt::NoModifier, QString::fromLatin1(digit));
   EXPECT_EQ(CurrentEntry(*list), "754");
-  Press(list->Sheet().Grid(), Qt::Key_Home);
+  desktop::Key(Qt::Key_Home);
   EXPECT_EQ(CurrentEntry(*list), "023");
   EXPECT_TRUE(PumpUntil([&] {
     return run_->Events().Query(EV_QueryIsPopup, 0, reinterpret_cast<std::intptr_t>(&Sheet().Grid())).answered;
   }));
-  Press(list->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Enter();
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Shown(CL_Mch_DTCS, FirstDataRow()), "023");
   EXPECT_FALSE(run_->Events().Query(EV_QueryIsPopup, 0, reinterpret_cast<std::intptr_t>(&Sheet().Grid())).answered);
@@ -159,11 +151,11 @@ TEST_F(SelectionListTest, AValueWithoutAnEntryOpensWithNothingSelected) {
   EXPECT_EQ(Shown(CL_Mch_Decode, FirstDataRow()), "error");
   cuiFlector* list = OpenWith(CL_Mch_Decode, Qt::Key_Return, QStringLiteral("\r"));
   ASSERT_NE(list, nullptr);
-  Press(list->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Enter();
   EXPECT_EQ(Popup(), list) << "Enter picks nothing while no entry is selected";
   EXPECT_EQ(Channel(0).toneMode, 2);
-  Press(list->Sheet().Grid(), Qt::Key_Down);
-  Press(list->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Key(Qt::Key_Down);
+  desktop::Enter();
   ASSERT_TRUE(Closed());
   EXPECT_NE(Channel(0).toneMode, 2);
 }
@@ -190,7 +182,8 @@ class EditorCellTest : public SheetTest {
       self.picks.push_back(request.inputText);
       return kCellResultNothing;
     }
-    if (request.key == kKeyEnter || request.key == '5') {
+    // Enter reaches a cell as the Edit entry of its pop-up menu, whose shortcut it is.
+    if (request.key == kKeyEnter || request.command == CL_PMenu_Edit || request.key == '5') {
       request.popup = self.editor;
       if (auto* gps = std::get_if<GpsTextPopup>(&request.popup)) gps->openingKey = request.key;
       return kCellResultRefresh;
@@ -213,6 +206,9 @@ class EditorCellTest : public SheetTest {
     return sheet->Grid().findChild<Window*>();
   }
 
+  // A click on the sheet's corner, away from the pop-up at the cell.
+  void ClickElsewhere() { desktop::Click(*sheet->Grid().viewport(), QPoint(1, 1)); }
+
   template <typename Window>
   bool Closed() {
     return PumpUntil([&] { return sheet->Grid().findChild<Window*>() == nullptr; });
@@ -222,12 +218,6 @@ class EditorCellTest : public SheetTest {
   std::vector<std::string> picks;
   std::unique_ptr<cuiSheet> sheet;
 };
-
-// Presses a key on a widget, as the keyboard would.
-void PressOn(QWidget& target, int key, const QString& text = {}) {
-  QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(&target, &event);
-}
 
 TEST_F(EditorCellTest, TheBitEditorTogglesFlagsAndOkStoresThemWithTheOtherBits) {
   auto* bits =
@@ -239,24 +229,24 @@ TEST_F(EditorCellTest, TheBitEditorTogglesFlagsAndOkStoresThemWithTheOtherBits) 
     if (bits->Sheet().Layout().GetCell(column, grid.Row()).cellId == CL_FBits) flagColumn = column;
   }
   ASSERT_GE(flagColumn, 0);
-  grid.TrySelectCell(flagColumn, grid.Row());  // flag 1, bit 7: set
-  PressOn(grid, Qt::Key_Space, QStringLiteral(" "));
-  bits->OkButton().click();
+  desktop::Click(*grid.viewport(), grid.CellRect(flagColumn, grid.Row()).center());  // flag 1, bit 7: set
+  desktop::Key(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+  desktop::ClickOn(bits->OkButton());
   ASSERT_TRUE(Closed<cuiFBitsR>());
   ASSERT_EQ(picks.size(), 1u);
   EXPECT_EQ(std::stoul(picks[0]), 0x25u << 18);
 
   bits = OpenEditor<cuiFBitsR>(BitFieldPopup{.value = 0xA5u << 18, .first = 1, .last = 8, .labelType = 6});
-  PressOn(bits->Sheet().Grid(), Qt::Key_Space, QStringLiteral(" "));
-  PressOn(bits->Sheet().Grid(), Qt::Key_Escape);
+  desktop::Key(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+  desktop::Escape();
   ASSERT_TRUE(Closed<cuiFBitsR>());
   bits = OpenEditor<cuiFBitsR>(BitFieldPopup{.value = 0xA5u << 18, .first = 1, .last = 8, .labelType = 6});
-  bits->CancelButton().click();
+  desktop::ClickOn(bits->CancelButton());
   ASSERT_TRUE(Closed<cuiFBitsR>());
   EXPECT_EQ(picks.size(), 1u) << "Escape and Cancel store nothing";
 
   bits = OpenEditor<cuiFBitsR>(BitFieldPopup{.value = 0b101u << 20, .first = 1, .last = 8, .labelType = 6});
-  bits->close();  // a click elsewhere commits
+  ClickElsewhere();  // commits
   ASSERT_TRUE(Closed<cuiFBitsR>());
   ASSERT_EQ(picks.size(), 2u);
   EXPECT_EQ(picks[1], std::to_string(0b101u << 20));
@@ -270,12 +260,12 @@ TEST_F(EditorCellTest, NmeaFlagsOutsideTheirRuleDisableOkAndAreNotStored) {
   const SheetLayout& layout = bits->Sheet().Layout();
   for (int column = 0; column < layout.ColumnCount(); ++column) {
     if (layout.GetCell(column, grid.Row()).cellId == CL_FBits && layout.GetCell(column, grid.Row()).index == 5) {
-      grid.TrySelectCell(column, grid.Row());
+      desktop::Click(*grid.viewport(), grid.CellRect(column, grid.Row()).center());
     }
   }
-  PressOn(grid, Qt::Key_Space, QStringLiteral(" "));  // a fifth sentence
+  desktop::Key(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));  // a fifth sentence
   EXPECT_FALSE(bits->OkButton().isEnabled());
-  bits->close();
+  ClickElsewhere();
   ASSERT_TRUE(Closed<cuiFBitsR>());
   EXPECT_TRUE(picks.empty());
 }
@@ -321,7 +311,7 @@ TEST_F(EditorCellTest, TheGpsEditorTakesOnlyValidChangedValues) {
     ASSERT_NE(gps, nullptr);
     for (int key : row.keys) {
       const QString text = key < 128 ? QString(QChar(key)) : QString();
-      PressOn(gps->Field(), key, key == Qt::Key_Backspace ? QStringLiteral("\b") : text);
+      desktop::Key(key, Qt::NoModifier, key == Qt::Key_Backspace ? QStringLiteral("\b") : text);
     }
     EXPECT_EQ(gps->OkButton().isEnabled(), row.ok) << gps->FieldText();
     EXPECT_EQ(gps->Problem().isHidden(), row.ok) << "a line says what is wrong";
@@ -342,12 +332,12 @@ TEST_F(EditorCellTest, TheGpsEditorNamesTheFieldThatIsWrong) {
                                            "30'00\"N",
                                            kGpsLatitudeSeconds, 0});
   ASSERT_NE(gps, nullptr);
-  PressOn(gps->Field(), Qt::Key_End);
-  PressOn(gps->Field(), Qt::Key_Backspace, QStringLiteral("\b"));
-  PressOn(gps->Field(), 'E', QStringLiteral("E"));
+  desktop::Key(Qt::Key_End);
+  desktop::Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+  desktop::Type(QStringLiteral("E"));
   EXPECT_FALSE(gps->OkButton().isEnabled());
   EXPECT_EQ(gps->Problem().text().toStdString(), "The latitude needs N or S.");
-  PressOn(gps->Field(), Qt::Key_Escape);
+  desktop::Escape();
   ASSERT_TRUE(Closed<cuiFTextGps>());
   EXPECT_TRUE(picks.empty());
 }
@@ -365,14 +355,9 @@ class ListPopupTest : public PageWindowTest {
   cuiFTextGps* Editor() { return Sheet().Grid().findChild<cuiFTextGps*>(); }
 
   cuiFTextGps* OpenEditorOn(unsigned cellId, int row) {
-    const CellPosition cell = CellIn(cellId, row);
-    Sheet().Grid().TrySelectCell(cell.column, cell.row);
-    Press(Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+    ClickCell(CellIn(cellId, row));
+    desktop::Enter();
     return Editor();
-  }
-
-  void TypeInto(QLineEdit& field, const QString& digits) {
-    for (const QChar c : digits) Press(field, c.unicode(), QString(c));
   }
 };
 
@@ -387,10 +372,10 @@ TEST_F(ListPopupTest, GpsMemoryDateAndLatitudeAreTypedInTheGpsEditor) {
 
   cuiFTextGps* date = OpenEditorOn(CL_Gps_Date, row);
   ASSERT_NE(date, nullptr);
-  Press(date->Field(), Qt::Key_Home);
+  desktop::Key(Qt::Key_Home);
   const QString digits[] = {QStringLiteral("240715"), QStringLiteral("071524"), QStringLiteral("150724")};
-  TypeInto(date->Field(), digits[date->EditType()]);  // the pattern keeps "20" of the year and the slashes
-  date->OkButton().click();
+  desktop::Type(digits[date->EditType()]);  // the pattern keeps "20" of the year and the slashes
+  desktop::ClickOn(date->OkButton());
   ASSERT_TRUE(PumpUntil([&] { return Editor() == nullptr; }));
   const std::string shown = Shown(CL_Gps_Date, row);
   EXPECT_NE(shown.find("2024"), std::string::npos) << shown;
@@ -398,9 +383,9 @@ TEST_F(ListPopupTest, GpsMemoryDateAndLatitudeAreTypedInTheGpsEditor) {
 
   cuiFTextGps* latitude = OpenEditorOn(CL_Gps_Latitude, row);
   ASSERT_NE(latitude, nullptr);
-  Press(latitude->Field(), Qt::Key_Home);
-  TypeInto(latitude->Field(), QStringLiteral("3541"));
-  Press(latitude->Field(), Qt::Key_Escape);
+  desktop::Key(Qt::Key_Home);
+  desktop::Type(QStringLiteral("3541"));
+  desktop::Escape();
   ASSERT_TRUE(PumpUntil([&] { return Editor() == nullptr; }));
   EXPECT_EQ(Shown(CL_Gps_Latitude, row).find("35"), std::string::npos) << "Escape stores nothing";
 }

@@ -27,6 +27,7 @@
 #include "shell/CloneCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/indEnviron.h"
+#include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
@@ -296,7 +297,7 @@ TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisab
   EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_Destination), "4");
   EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_FccInh), "Normal");
 
-  window.OkButton().click();
+  desktop::ClickOn(window.OkButton());
   ASSERT_TRUE(PumpUntil([&] { return Main().InformationWindow() == nullptr; }));
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
 }
@@ -345,7 +346,7 @@ TEST_F(CloneBackupTest, ReadIsKeptAndInformationListsAndOpensIt) {
   EXPECT_EQ(window.BackupList().item(0)->text().toStdString(), "669945022413  " + backups[0].filename().string());
 
   Messages().answers = {kAnswerNo};  // the changes made by hand are not saved
-  window.OpenBackupButton().click();
+  desktop::ClickOn(window.OpenBackupButton());
   ASSERT_TRUE(PumpUntil([&] { return Main().InformationWindow() == nullptr; }));
   ASSERT_EQ(Messages().asked.size(), 1u);
   EXPECT_EQ(Messages().asked[0].buttons, MessageButtons::YesNoCancel);

@@ -23,6 +23,7 @@
 #include "platform/FileDialog.h"
 #include "shell/DocumentCommands.h"
 #include "shell/indEnviron.h"
+#include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
 #include "text/CellIds.h"
@@ -100,11 +101,11 @@ TEST_F(CommandRoutingTest, TheComPortDialogRefusesNumbersOutsideTheRangeAndKeeps
     EXPECT_TRUE(dialog.PortBox().currentText().isEmpty()) << "no port chosen yet";
     for (const char* typed : {"0", "257", "x"}) {
       dialog.PortBox().setEditText(QString::fromLatin1(typed));
-      dialog.OkButton().click();
+      desktop::ClickOn(dialog.OkButton());
     }
     refusedKeptOpen = dialog.isVisible();
     dialog.PortBox().setEditText(QStringLiteral(" 12 "));
-    dialog.OkButton().click();
+    desktop::ClickOn(dialog.OkButton());
   });
   Trigger(CL_Menu_Port_Usb);
   EXPECT_TRUE(refusedKeptOpen);
@@ -130,7 +131,7 @@ TEST_F(CommandRoutingTest, TheAboutBoxShowsTheVersionAndTheYearOverTheBlockedWin
   WhenShown<AboutBox>([&](AboutBox& about) {
     label = about.Label().text();
     mainWindowBlocked = about.isModal() && about.parentWidget() == Main().MainWindow();
-    about.OkButton().click();
+    desktop::ClickOn(about.OkButton());
   });
   Trigger(CL_Help_About);
   const VersionTexts& versions = Main().Versions();

@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <set>
 #include <utility>
 
+#include "support/DesktopInput.h"
 #include "ui/cuiGrid.h"
 
 namespace {
@@ -23,8 +22,8 @@ class GridTest : public ::testing::Test {
     grid.hooks.drawCell = [this](QPainter&, int column, int row, const QRect&) { drawn.insert({column, row}); };
   }
   void Key(int key) {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(&grid, &event);
+    ASSERT_TRUE(desktop::Activate(grid));
+    desktop::Key(key);
   }
 
   cuiGrid grid;
@@ -76,14 +75,7 @@ TEST_F(GridTest, ArrowsAskTheSelectCellHookWhichMayRefuse) {
 TEST_F(GridTest, HeaderEdgesSizeColumnsOnlyWhenSizingIsOn) {
   int changes = 0;
   grid.hooks.columnWidthsChanged = [&changes] { ++changes; };
-  const auto drag = [this](QPointF from, QPointF to) {
-    QMouseEvent press(QEvent::MouseButtonPress, from, from, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent move(QEvent::MouseMove, to, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, to, to, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(grid.viewport(), &press);
-    QCoreApplication::sendEvent(grid.viewport(), &move);
-    QCoreApplication::sendEvent(grid.viewport(), &release);
-  };
+  const auto drag = [this](QPoint from, QPoint to) { desktop::Drag(*grid.viewport(), from, to); };
   drag({150, 10}, {180, 10});
   EXPECT_EQ(grid.ColWidth(2), 50);
   grid.SetColumnSizing(true);

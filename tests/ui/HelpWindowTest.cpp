@@ -9,7 +9,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -42,12 +43,11 @@ class HelpWindowTest : public PageWindowTest {
     PageWindowTest::TearDown();
   }
 
-  // Puts the cursor on the cell and presses F1 on the grid, as the user does.
+  // Clicks the cell and presses F1, as the user does.
   HelpWindow* PressF1On(unsigned cellId, int row) {
-    const CellPosition cell = CellIn(cellId, row);
-    Sheet().Grid().SetCurrentCell(cell.column, cell.row);
-    Sheet().Grid().setFocus();
-    QTest::keyClick(&Sheet().Grid(), Qt::Key_F1);
+    ActivateWindow();
+    ClickCell(CellIn(cellId, row));
+    desktop::Key(Qt::Key_F1);
     return OpenHelpWindow();
   }
 };
@@ -109,8 +109,12 @@ TEST_F(HelpWindowTest, IndexAndSearchLeadToPages) {
   emit window.Index().itemActivated(entry);
   EXPECT_EQ(window.CurrentPage(), QStringLiteral("memory.html"));
 
-  window.SearchText().setText(QStringLiteral("dialout permission"));
-  QTest::keyClick(&window.SearchText(), Qt::Key_Return);
+  ASSERT_TRUE(desktop::Activate(window));
+  QTabBar& tabs = *window.findChild<QTabWidget*>()->tabBar();
+  desktop::Click(tabs, tabs.tabRect(2).center());  // Search
+  desktop::Click(window.SearchText(), window.SearchText().rect().center());
+  desktop::Type(QStringLiteral("dialout permission"));
+  desktop::Enter();
   ASSERT_GT(window.SearchResults().count(), 0);
   emit window.SearchResults().itemActivated(window.SearchResults().item(0));
   EXPECT_NE(window.Browser().toPlainText().indexOf(QStringLiteral("dialout")), -1);

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +23,7 @@
 #include "platform/PseudoTerminal.h"
 #include "shell/CloneCommands.h"
 #include "shell/indEnviron.h"
+#include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "support/ScriptedFileDialog.h"
 #include "text/ApplicationTexts.h"
@@ -96,14 +96,31 @@ class InitialSetupTest : public ::testing::Test {
     return path;
   }
 
-  // Picks path with the file button (the dialog answered from the script), then presses Enter.
+  // Picks path with the file button (the dialog answered from the script), then clicks OK.
   void ChooseFileAndConfirm(TForm2& setup, const std::string& path) {
-    setup.RbQmf().click();
+    desktop::ClickOn(setup.RbQmf());
     if (!path.empty()) {
       files_.answers.push_back({true, path, 0});
-      setup.BtQmfSel().click();
+      desktop::ClickOn(setup.BtQmfSel());
     }
-    QTest::keyClick(&setup, Qt::Key_Return);
+    desktop::ClickOn(setup.Button1());
+  }
+
+  // A key typed while the setup is the active window.
+  static void PressIn(TForm2& setup, int key) {
+    ASSERT_TRUE(desktop::Activate(setup));
+    desktop::Key(key);
+  }
+
+  // Clicks into the port box, replaces what it holds with the typed text and presses Enter.
+  static void TypePortAndConfirm(TForm2& setup, const QString& typed) {
+    ASSERT_TRUE(desktop::Activate(setup));
+    QLineEdit& field = *setup.CbComm().lineEdit();
+    desktop::Click(field, field.rect().center());
+    desktop::Key(Qt::Key_A, Qt::ControlModifier);
+    desktop::Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+    desktop::Type(typed);
+    desktop::Enter();
   }
 
   ::testing::AssertionResult SetupClosed() {
@@ -144,15 +161,15 @@ TEST_F(InitialSetupTest, AFirstStartShowsTheSetupAndCancelShowsTheMainWindowWith
   EXPECT_TRUE(setup.CbComm().isEnabled());
   EXPECT_FALSE(setup.BtQmfSel().isEnabled());
 
-  setup.RbQmf().click();
+  desktop::ClickOn(setup.RbQmf());
   EXPECT_FALSE(setup.CbComm().isEnabled());
   EXPECT_TRUE(setup.BtQmfSel().isEnabled());
   EXPECT_TRUE(setup.LbQmfName().isEnabled());
-  setup.RbCom().click();
+  desktop::ClickOn(setup.RbCom());
   EXPECT_TRUE(setup.CbComm().isEnabled());
   EXPECT_FALSE(setup.BtQmfSel().isEnabled());
 
-  QTest::keyClick(&setup, Qt::Key_Escape);
+  PressIn(setup, Qt::Key_Escape);
   ASSERT_TRUE(SetupClosed());
   EXPECT_EQ(Settings().destinationCode, kNoDestination);
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -163,7 +180,7 @@ TEST_F(InitialSetupTest, AFirstStartShowsTheSetupAndCancelShowsTheMainWindowWith
 TEST_F(InitialSetupTest, SetupOnTheCommandLineShowsItDespiteAStoredDestination) {
   TForm2& setup = StartToSetup({"tessel", "/SETUP"}, 3);
   EXPECT_FALSE(Main().MainWindowVisible());
-  setup.Button2().click();
+  desktop::ClickOn(setup.Button2());
   ASSERT_TRUE(SetupClosed());
   EXPECT_EQ(Settings().destinationCode, 3);
 }
@@ -172,8 +189,7 @@ TEST_F(InitialSetupTest, APortNumberOutsideOneTo256IsRefusedAndTheSetupStays) {
   TForm2& setup = StartToSetup();
   for (const char* typed : {"", "abc", "0", "257", "12x"}) {
     Asked().clear();
-    setup.CbComm().setEditText(QString::fromLatin1(typed));
-    QTest::keyClick(&setup, Qt::Key_Return);
+    TypePortAndConfirm(setup, QString::fromLatin1(typed));
     ASSERT_EQ(Asked().size(), 1u) << typed;
     EXPECT_EQ(Asked()[0].text, Text("GI_AppInd_Opt_ComSel_Notice")) << typed;
     EXPECT_EQ(Asked()[0].icon, MessageIcon::Error) << typed;
@@ -186,8 +202,7 @@ TEST_F(InitialSetupTest, TheRadioOnThePortNamesTheDestination) {
   constexpr int kRadioDestination = 4;
   TForm2& setup = StartToSetup();
   Serve(kRadioDestination);
-  setup.CbComm().setEditText(QStringLiteral(" %1 ").arg(kPort));
-  QTest::keyClick(&setup, Qt::Key_Return);
+  TypePortAndConfirm(setup, QStringLiteral(" %1 ").arg(kPort));
   ASSERT_TRUE(SetupClosed());
   EXPECT_TRUE(Asked().empty()) << Asked()[0].text;
   EXPECT_EQ(Settings().comPort, kPort);
@@ -198,8 +213,7 @@ TEST_F(InitialSetupTest, TheRadioOnThePortNamesTheDestination) {
 TEST_F(InitialSetupTest, ARadioThatDoesNotAnswerLeavesTheSetupUsable) {
   TForm2& setup = StartToSetup();
   OpenLine();
-  setup.CbComm().setEditText(QString::number(kPort));
-  QTest::keyClick(&setup, Qt::Key_Return);
+  TypePortAndConfirm(setup, QString::number(kPort));
   ASSERT_TRUE(PumpUntil([&] { return !Main().Clone().IsBusy() && setup.isEnabled(); }, kSessionTimeoutMs));
   EXPECT_EQ(Asked().size(), 1u) << "the clone error is shown";
   EXPECT_EQ(Main().InitialSetup(), &setup);

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMouseEvent>
 
 #include "PageWindowFixture.h"
 #include "memory/BankEdits.h"
@@ -52,21 +51,21 @@ TEST_F(ListCommandWindowTest, KeysOfTheMenuCopyPasteDeleteAndInsertOnThePageShow
   OpenNode(kMemory100);
   const int first = FirstDataRow();
   Focus(first + 1);
-  Key(Qt::Key_C, Qt::ControlModifier);
+  desktop::Key(Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(Status(), QStringLiteral(" Copied"));
   Focus(first + 50);
-  Key(Qt::Key_V, Qt::ControlModifier);
+  desktop::Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(NameAt(150), "B") << "the page of channels 100-199 pastes into its own row";
   EXPECT_EQ(Status(), QStringLiteral(" Pasted"));
 
   Focus(first);
   run_->Messages().answers = {kAnswerOk};
-  Key(Qt::Key_Delete);
+  desktop::Key(Qt::Key_Delete);
   EXPECT_EQ(run_->Messages().asked.back().text, "Deleting. Are you sure?");
   EXPECT_EQ(NameAt(100), "B");
   EXPECT_EQ(NameAt(101), "C");
   EXPECT_EQ(NameAt(149), "B") << "the pasted copy moved up with the rest";
-  Key(Qt::Key_Insert);
+  desktop::Key(Qt::Key_Insert);
   EXPECT_EQ(NameAt(100), "");
   EXPECT_EQ(NameAt(101), "B");
   EXPECT_EQ(Status(), QStringLiteral(" Inserted"));
@@ -77,8 +76,8 @@ TEST_F(ListCommandWindowTest, CopiedRowsGoToTheDesktopClipboardAndItsEditedTextP
   PutChannel(101, "B");
   OpenNode(kMemory100);
   Focus(FirstDataRow());
-  Key(Qt::Key_Down, Qt::ShiftModifier);
-  Key(Qt::Key_C, Qt::ControlModifier);
+  desktop::Key(Qt::Key_Down, Qt::ShiftModifier);
+  desktop::Key(Qt::Key_C, Qt::ControlModifier);
   QClipboard& clipboard = *QGuiApplication::clipboard();
   const QStringList lines = clipboard.text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3) << clipboard.text().toStdString();
@@ -91,7 +90,7 @@ TEST_F(ListCommandWindowTest, CopiedRowsGoToTheDesktopClipboardAndItsEditedTextP
   edited.replace(QStringLiteral("01\t145.000000"), QStringLiteral("01\t146.500000"));
   clipboard.setText(edited);
   Focus(FirstDataRow() + 50);
-  Key(Qt::Key_V, Qt::ControlModifier);
+  desktop::Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(NameAt(150), "A");
   EXPECT_EQ(NameAt(151), "EDITED");
   EXPECT_EQ(Channel(151).frequency, 146500000u);
@@ -101,7 +100,7 @@ TEST_F(ListCommandWindowTest, CopiedRowsGoToTheDesktopClipboardAndItsEditedTextP
   clipboard.setText(QStringLiteral("no list here"));
   const std::size_t asked = run_->Messages().asked.size();
   Focus(FirstDataRow() + 60);
-  Key(Qt::Key_V, Qt::ControlModifier);
+  desktop::Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(NameAt(160), "") << "a text that yields no record pastes nothing";
   ASSERT_EQ(run_->Messages().asked.size(), asked + 1);
   EXPECT_FALSE(run_->Messages().asked.back().text.empty());
@@ -112,12 +111,12 @@ TEST_F(ListCommandWindowTest, CtrlXCopiesAndEmptiesTheRow) {
   OpenNode(kMemory100);
   Focus(FirstDataRow());
   run_->Messages().answers = {kAnswerOk};
-  Key(Qt::Key_X, Qt::ControlModifier);
+  desktop::Key(Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(run_->Messages().asked.back().text, "Clearing. Are you sure?");
   EXPECT_EQ(NameAt(100), "");
   EXPECT_EQ(Status(), QStringLiteral(" Cleared"));
   Focus(FirstDataRow() + 5);
-  Key(Qt::Key_V, Qt::ControlModifier);
+  desktop::Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(NameAt(105), "A");
 }
 
@@ -143,7 +142,7 @@ TEST_F(ListCommandWindowTest, BankPageDeleteClosesTheGap) {
   OpenNode(kBankA);
   Focus(FirstDataRow() + 1);
   run_->Messages().answers = {kAnswerOk};
-  Key(Qt::Key_Delete);
+  desktop::Key(Qt::Key_Delete);
   EXPECT_EQ(BankRowChannel(Image(), 0, 1), 2);
   EXPECT_EQ(NameAt(1), "");
   EXPECT_EQ(Shown(CL_Mch_Name, FirstDataRow() + 1), "A2");
@@ -153,13 +152,12 @@ TEST_F(ListCommandWindowTest, SpaceOnTheBankSlotListsTheChannelsAndThePickTakesT
   PutChannel(0, "A0", 0, 0);
   PutChannel(1, "FREE");
   OpenNode(kBankA);
-  const CellPosition slot = CellIn(CL_Mch_Select_ChNo, FirstDataRow() + 3);
-  ASSERT_TRUE(Sheet().Grid().TrySelectCell(slot.column, slot.row));
-  Press(Sheet().Grid(), Qt::Key_Space, QStringLiteral(" "));
+  Focus(FirstDataRow() + 3, CL_Mch_Select_ChNo);
+  desktop::Key(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
   auto* list = Sheet().Grid().findChild<cuiFlector*>();
   ASSERT_NE(list, nullptr);
-  Press(list->Sheet().Grid(), Qt::Key_Down);
-  Press(list->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Key(Qt::Key_Down);
+  desktop::Enter();
   ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().findChild<cuiFlector*>() == nullptr; }));
   EXPECT_EQ(BankRowChannel(Image(), 0, 3), 1);
   EXPECT_EQ(Shown(CL_Mch_Select_ChNo, FirstDataRow() + 3), "1");
@@ -173,20 +171,11 @@ TEST_F(ListCommandWindowTest, AClickedRowAloneIsDeleted) {
   PutChannel(102, "C");
   OpenNode(kMemory100);
   Focus(FirstDataRow());
-  cuiGrid& grid = Sheet().Grid();
-  const auto click = [&](int row) {
-    const QPoint at = grid.CellRect(CellIn(CL_Mch_Name, row).column, row).center();
-    const QPointF global = grid.viewport()->mapToGlobal(QPointF(at));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(grid.viewport(), &press);
-    QCoreApplication::sendEvent(grid.viewport(), &release);
-  };
-  click(FirstDataRow());
-  click(FirstDataRow() + 2);
-  EXPECT_EQ(grid.Row(), FirstDataRow() + 2);
+  ClickCell(CellIn(CL_Mch_Name, FirstDataRow()));
+  ClickCell(CellIn(CL_Mch_Name, FirstDataRow() + 2));
+  EXPECT_EQ(Sheet().Grid().Row(), FirstDataRow() + 2);
   run_->Messages().answers = {kAnswerOk};
-  Key(Qt::Key_Delete);
+  desktop::Key(Qt::Key_Delete);
   EXPECT_EQ(NameAt(100), "A");
   EXPECT_EQ(NameAt(101), "B");
   EXPECT_EQ(NameAt(102), "");

@@ -9,6 +9,7 @@
 #include "memory/MemoryMap.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
+#include "ui/cuiFlector.h"
 
 namespace {
 
@@ -97,6 +98,28 @@ TEST_F(ListPageWindowTest, RepeaterPageEditsTheEntriesOfItsGroup) {
   EXPECT_NE(Record(RecordKind::kRepeater, 1).name, MakeFixedText<16>("Hilltop"));
 }
 
+// Enter on the "New" row adds the entry and opens its Type list at once; the pick lands on the
+// entry the row became.
+TEST_F(ListPageWindowTest, ATypePickedOnTheNewRowOfARepeaterGroupTakesTheNewEntry) {
+  SetGroupCount(Image(), 0, 1);
+  SetGroupCount(Image(), 1, 1);
+  OpenNode("[St_RptList]GI_Sheet_RepeaterList,164,RptCH  1");
+  const int row = Sheet().Layout().FirstListRow() + 1;
+  Focus(row, CL_Repeater_List_Type);
+  desktop::Enter();
+  auto* list = Sheet().Grid().findChild<cuiFlector*>();
+  ASSERT_NE(list, nullptr);
+  const std::string before = Shown(CL_Repeater_List_Type, row);
+  desktop::Key(Qt::Key_Down);
+  const cuiGrid& entries = list->Sheet().Grid();
+  const std::string picked = GetCaption(list->Sheet().Layout().GetCell(entries.Col(), entries.Row()));
+  ASSERT_NE(picked, before);
+  desktop::Enter();
+  ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().findChild<cuiFlector*>() == nullptr; }));
+  EXPECT_EQ(Shown(CL_Repeater_List_Type, row), picked);
+  EXPECT_EQ(Shown(CL_Repeater_List_ChNo, row + 1), "New");
+}
+
 TEST_F(ListPageWindowTest, StationPagesTakeTypedCallSignsMessagesAndDigits) {
   SetYourCallCount(Image(), 1);
   OpenNode("[St_UrList]GI_Sheet_You_Callsign,160,UrCH");
@@ -153,9 +176,9 @@ TEST_F(ListPageWindowTest, CallRecordPagesAreShownAndNotEdited) {
   OpenNode("[St_ColCut]GI_Sheet_Received_Callsign,214");
   EXPECT_EQ(Shown(CL_Received_Callsign_Caller, FirstDataRow()), "JA1AAA B");
   const cmcEeprom before = Image();
-  Sheet().Grid().TrySelectCell(CellIn(CL_Received_Callsign_Caller, FirstDataRow()).column, FirstDataRow());
-  Press(Sheet().Grid(), Qt::Key_X, QStringLiteral("x"));
-  Press(Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  Focus(FirstDataRow(), CL_Received_Callsign_Caller);
+  desktop::Key(Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  desktop::Enter();
   EXPECT_FALSE(Sheet().EditorVisible());
   EXPECT_TRUE(Image().IsEqual(before));
 

@@ -4,21 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QTreeWidget>
 #include <functional>
-#include <optional>
 
-#include "MainTestSupport.h"
-#include "memory/datCh.h"
-#include "memory/indDestination.h"
-#include "sheet/SheetCursor.h"
-#include "support/IsolatedUserFolders.h"
-#include "ui/InPlaceEditor.h"
-#include "ui/cuiGrid.h"
+#include "PageWindowFixture.h"
 #include "ui/cuiMenu.h"
-#include "ui/cuiSheet.h"
-#include "ui/cuiTree.h"
 
 namespace {
 
@@ -31,19 +21,13 @@ std::string Text(const Field& field) {
   return std::string(field.begin(), field.end());
 }
 
-class LiveWindowTest : public ::testing::Test {
+class LiveWindowTest : public PageWindowTest {
  protected:
+  LiveWindowTest() : PageWindowTest(kDestination) {}
   void SetUp() override {
-    StartWithDestination(run_, kDestination);
-    Main().OpenSheet(kMemory0);
+    PageWindowTest::SetUp();
+    OpenNode(kMemory0);
   }
-  void TearDown() override {
-    run_->Messages().answers.push_back(kAnswerNo);  // leave the edited document unsaved
-    run_.reset();
-  }
-
-  indMain& Main() { return run_->Controller(); }
-  cuiSheet& Sheet() { return *Main().CurrentSheet(); }
 
   CellPosition Cell(unsigned cellId, int index) {
     const CellPosition cell = FindSelectableCell(Sheet().Layout().Cells(), CT_Conv, cellId, index);
@@ -52,27 +36,11 @@ class LiveWindowTest : public ::testing::Test {
   }
 
   void Select(unsigned cellId, int index) {
-    const CellPosition cell = Cell(cellId, index);
-    Sheet().Grid().TrySelectCell(cell.column, cell.row);
+    ActivateWindow();
+    ClickCell(Cell(cellId, index));
   }
 
-  static void Press(QWidget& target, int key, const QString& text = {}) {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(&target, &event);
-  }
-
-  // The first character opens the editor on the cell, the rest is typed into it, Enter commits.
-  void Type(unsigned cellId, int index, const QString& text) {
-    Select(cellId, index);
-    for (const QChar c : text) {
-      auto* editor = Sheet().Grid().viewport()->findChild<InPlaceEditor*>();
-      const bool open = editor != nullptr && Sheet().EditorVisible();
-      Press(open ? static_cast<QWidget&>(*editor) : static_cast<QWidget&>(Sheet().Grid()), c.toUpper().unicode(),
-            QString(c));
-    }
-    ASSERT_TRUE(Sheet().EditorVisible()) << "typing opened the editor";
-    Press(*Sheet().Grid().viewport()->findChild<InPlaceEditor*>(), Qt::Key_Return, QStringLiteral("\r"));
-  }
+  void Type(unsigned cellId, int index, const QString& text) { PageWindowTest::Type(Cell(cellId, index), text); }
 
   // The request as the sheet fills it for drawing, answered by the window's cell behaviour.
   cmcCellCapsule Ask(unsigned cellId, int index) {
@@ -82,14 +50,6 @@ class LiveWindowTest : public ::testing::Test {
     Main().CellBehaviour()(request, kCellQuery);
     return request;
   }
-
-  datCh Channel(int index) {
-    datCh record(Main().Doc().CurrentImage());
-    record.Load(RecordKind::kChannel, index);
-    return record;
-  }
-
-  std::optional<ProgramRun> run_;
 };
 
 struct TypedCase {
@@ -137,7 +97,7 @@ TEST_F(LiveWindowTest, SpaceAndBackspaceStepThroughTheDuplexListWrapping) {
                {Qt::Key_Backspace, u'\b', -1}};
   for (const auto& step : steps) {
     expected = (expected + step.move + 3) % 3;
-    Press(Sheet().Grid(), step.key, QString(step.text));
+    desktop::Key(step.key, Qt::NoModifier, QString(step.text));
     EXPECT_EQ(Channel(4).duplex, expected);
     EXPECT_EQ(Ask(CL_Mch_Dup, 4).outputText, entries[expected]);
   }
@@ -145,21 +105,33 @@ TEST_F(LiveWindowTest, SpaceAndBackspaceStepThroughTheDuplexListWrapping) {
 
 TEST_F(LiveWindowTest, TypingIntoAnEmptyRowStartsItAtTheFrequency) {
   Select(CL_Mch_Name, 7);
-  Press(Sheet().Grid(), Qt::Key_4, QStringLiteral("4"));
+  desktop::Key(Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
   ASSERT_TRUE(PumpUntil([&] { return Sheet().EditorVisible(); }));
   EXPECT_EQ(Sheet().Grid().Col(), Cell(CL_Mch_Freq, 7).column) << "the cursor went to the key column";
 }
 
 TEST_F(LiveWindowTest, KeysTypedWhileTheCursorTravelsKeepTheirOrder) {
   Select(CL_Mch_Name, 8);
-  const auto receiver = [&]() -> QWidget& {
-    auto* editor = Sheet().Grid().viewport()->findChild<InPlaceEditor*>();
-    return editor != nullptr && Sheet().EditorVisible() ? static_cast<QWidget&>(*editor) : Sheet().Grid();
-  };
-  for (const QChar c : QStringLiteral("145.5")) Press(receiver(), c.unicode(), QString(c));  // no pause
+  desktop::Type(QStringLiteral("145.5"));  // no pause
   ASSERT_TRUE(PumpUntil([&] { return Sheet().EditorVisible(); }));
-  Press(receiver(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Enter();
   EXPECT_EQ(Channel(8).frequency, 145500000u);
+}
+
+// The tree waits a moment before it opens a chosen page; Tab does not wait.
+TEST_F(LiveWindowTest, TabRightAfterChoosingANodeTypesIntoThePageChosen) {
+  const datCh firstPage = Channel(0);
+  cuiTree& tree = *Main().Tree();
+  QTreeWidgetItem* node = tree.FindBySheetName(kMemory100);
+  tree.Widget().scrollToItem(node);
+  desktop::Click(*tree.Widget().viewport(), tree.Widget().visualItemRect(node).center());
+  desktop::Key(Qt::Key_Tab);
+  ASSERT_EQ(Sheet().Layout().GetName(), kMemory100);
+  ASSERT_TRUE(Sheet().Grid().hasFocus());
+  desktop::Type(QStringLiteral("145.5"));
+  desktop::Enter();
+  EXPECT_EQ(Channel(100).frequency, 145500000u);
+  EXPECT_EQ(Channel(0).frequency, firstPage.frequency) << "the page left behind took no key";
 }
 
 TEST_F(LiveWindowTest, MarksShowWhatTheRadioWouldRefuse) {

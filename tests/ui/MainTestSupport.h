@@ -36,14 +36,26 @@ inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
 }
 
 // Runs act on the modal dialog of type T as soon as it shows (while the command that opened
-// it waits in its exec), then lets the command go on.
+// it waits in its exec), then lets the command go on. The dialog is looked for until it shows,
+// so clicks and keys on the way to the command may run the event loop first.
 template <typename T>
-void WhenShown(std::function<void(T&)> act) {
-  QTimer::singleShot(0, [act] {
+void WhenShown(std::function<void(T&)> act, int timeoutMs = 5000) {
+  auto* poll = new QTimer;
+  auto* waited = new QElapsedTimer;
+  waited->start();
+  QObject::connect(poll, &QTimer::timeout, [poll, waited, act, timeoutMs] {
     auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
+    if (dialog == nullptr && waited->elapsed() < timeoutMs) return;
+    poll->stop();
+    poll->deleteLater();
+    delete waited;
+    if (dialog == nullptr) {
+      ADD_FAILURE() << "no dialog of the awaited kind showed";
+      return;
+    }
     act(*dialog);
   });
+  poll->start(1);
 }
 
 // Runs the event loop for ms milliseconds.

@@ -16,6 +16,7 @@
 #include "MainTestSupport.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
+#include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
@@ -26,11 +27,6 @@
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
 #include "ui/iuiTree.h"
-
-// The route a key press takes to the shortcuts of the active window, as Qt's own test
-// library drives it.
-bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key, Qt::KeyboardModifiers modifiers,
-                                  const QString& text, bool autorepeat, ushort count);
 
 namespace {
 
@@ -427,9 +423,8 @@ TEST_F(MainWindowTest, CtrlQQuits) {
   ProgramRun run;
   run.Start();
   ApplicationWindow* window = run.Controller().MainWindow();
-  QApplication::setActiveWindow(window);
-  ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == window; }));
-  qt_sendShortcutOverrideEvent(window, 0, Qt::Key_Q, Qt::ControlModifier, QString(), false, 1);
+  ASSERT_TRUE(desktop::Activate(*window));
+  desktop::Key(Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(window->isVisible());
 }
 

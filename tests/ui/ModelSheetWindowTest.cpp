@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTreeWidget>
@@ -21,7 +20,6 @@
 #include "support/IsolatedUserFolders.h"
 #include "text/CellIds.h"
 #include "ui/DisplayText.h"
-#include "ui/InPlaceEditor.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiTree.h"
@@ -96,7 +94,7 @@ TEST_F(ModelSheetWindowTest, ListPagesCountTheirGroupAndGrowAsEntriesAreAdded) {
   EXPECT_EQ(Sheet().Grid().RowCount(), first + 4) << "the grid grows with the list";
   EXPECT_TRUE(TitleShown().endsWith(QStringLiteral("(Remain 745)")));
 
-  Sheet().Grid().TrySelectCell(CellIn(CL_Repeater_List_Name, first + 3).column, first + 3);
+  Focus(first + 3, CL_Repeater_List_Name);
   SetGroupCount(Image(), 3, 2);
   run_->Events().Send(EV_ListEntryRemoved);
   EXPECT_EQ(Sheet().Grid().RowCount(), first + 3);

@@ -1,14 +1,13 @@
 #pragma once
 // A window started with a chosen destination for tests that use pages as a user does: open a
-// page through its tree node, read what a cell shows, type into a cell and press Enter.
+// page through its tree node, read what a cell shows, click a cell, type into it and press
+// Enter. Keys and clicks take the desktop's route (support/DesktopInput.h).
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTreeWidget>
 #include <optional>
 #include <string>
@@ -16,18 +15,13 @@
 #include "MainTestSupport.h"
 #include "memory/datCh.h"
 #include "sheet/SheetCursor.h"
+#include "support/DesktopInput.h"
 #include "text/CellIds.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/CellPopupMenu.h"
-#include "ui/InPlaceEditor.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiTree.h"
-
-// The route a key press takes to the shortcuts of the focused widget, as Qt's own test
-// library drives it.
-bool qt_sendShortcutOverrideEvent(QObject* receiver, ulong timestamp, int key, Qt::KeyboardModifiers modifiers,
-                                  const QString& text, bool autorepeat, ushort count);
 
 class PageWindowTest : public ::testing::Test {
  protected:
@@ -43,12 +37,15 @@ class PageWindowTest : public ::testing::Test {
   cuiSheet& Sheet() { return *Main().CurrentSheet(); }
   cmcEeprom& Image() { return Main().Doc().CurrentImage(); }
 
-  // Selects the tree node of a sheet name as a click would and waits for its page.
+  // Clicks the tree node of a sheet name (its folders opened, as their arrows would) and
+  // waits for its page.
   void OpenNode(const std::string& sheetName) {
+    ActivateWindow();
     cuiTree& tree = *Main().Tree();
     QTreeWidgetItem* node = tree.FindBySheetName(sheetName);
     ASSERT_NE(node, nullptr) << sheetName;
-    tree.Widget().setCurrentItem(node);
+    tree.Widget().scrollToItem(node);
+    desktop::Click(*tree.Widget().viewport(), tree.Widget().visualItemRect(node).center());
     ASSERT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr && Sheet().Layout().GetName() == sheetName; }))
         << sheetName;
   }
@@ -72,23 +69,23 @@ class PageWindowTest : public ::testing::Test {
 
   int FirstDataRow() { return Sheet().Layout().FixedRowCount(); }
 
-  static void Press(QWidget& target, int key, const QString& text = {},
-                    Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-    QCoreApplication::sendEvent(&target, &event);
+  // Clicks the shown part of a cell, scrolled into view first as the scroll bars would.
+  void ClickCell(CellPosition cell, Qt::MouseButton button = Qt::LeftButton) {
+    cuiGrid& grid = Sheet().Grid();
+    grid.ScrollIntoView(cell.column, cell.row);
+    const QRect shown = grid.CellRect(cell.column, cell.row).intersected(grid.viewport()->rect());
+    ASSERT_FALSE(shown.isEmpty()) << "cell " << cell.column << "," << cell.row << " is not shown";
+    desktop::Click(*grid.viewport(), shown.center(), button);
   }
 
-  // Selects the cell, types the text (the first character opens the editor) and presses Enter.
+  // Clicks the cell, types the text key by key (the first character opens the editor) and
+  // presses Enter.
   void Type(CellPosition cell, const QString& text) {
-    Sheet().Grid().TrySelectCell(cell.column, cell.row);
-    for (const QChar c : text) {
-      auto* editor = Sheet().Grid().viewport()->findChild<InPlaceEditor*>();
-      const bool open = editor != nullptr && Sheet().EditorVisible();
-      Press(open ? static_cast<QWidget&>(*editor) : static_cast<QWidget&>(Sheet().Grid()), c.toUpper().unicode(),
-            QString(c));
-    }
+    ActivateWindow();
+    ClickCell(cell);
+    desktop::Type(text);
     ASSERT_TRUE(Sheet().EditorVisible());
-    Press(*Sheet().Grid().viewport()->findChild<InPlaceEditor*>(), Qt::Key_Return, QStringLiteral("\r"));
+    desktop::Enter();
   }
 
   datCh Channel(int index) {
@@ -117,41 +114,29 @@ class PageWindowTest : public ::testing::Test {
     return nullptr;
   }
 
-  // The cursor on a cell of a row (the name column unless told), the grid focused in the
-  // active window.
+  void ActivateWindow() { ASSERT_TRUE(desktop::Activate(*Main().MainWindow())); }
+
+  // The window active and the cursor on a cell of a row (the name column unless told), put
+  // there by a click.
   void Focus(int row, unsigned cellId = CL_Mch_Name) {
-    ApplicationWindow* window = Main().MainWindow();
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == window; }));
-    Sheet().Grid().setFocus(Qt::OtherFocusReason);
-    ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().hasFocus(); }));
+    ActivateWindow();
     const CellPosition cell = CellIn(cellId, row);
-    ASSERT_TRUE(Sheet().Grid().TrySelectCell(cell.column, cell.row));
+    ClickCell(cell);
+    ASSERT_TRUE(Sheet().Grid().hasFocus());
+    ASSERT_EQ((CellPosition{Sheet().Grid().Col(), Sheet().Grid().Row()}), cell);
   }
 
-  // A key as the keyboard gives it: shortcuts first, then the focused grid.
-  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget& grid = Sheet().Grid();
-    if (qt_sendShortcutOverrideEvent(&grid, 0, key, modifiers, QString(), false, 1)) return;
-    QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    QCoreApplication::sendEvent(&grid, &event);
-  }
-
-  // Right-clicks the current cell and chooses the menu entry whose text starts so.
+  // Right-clicks the current cell and clicks the menu entry whose text starts so.
   void ChooseFromMenu(const QString& entry) {
     cuiGrid& grid = Sheet().Grid();
-    const QPoint at = grid.CellRect(grid.Col(), grid.Row()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, grid.viewport()->mapToGlobal(at), Qt::RightButton, Qt::RightButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(grid.viewport(), &press);
+    ClickCell({grid.Col(), grid.Row()}, Qt::RightButton);
     auto* menu = Sheet().findChild<CellPopupMenu*>();
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(PumpUntil([&] { return menu->isVisible(); }));
     for (QAction* action : menu->actions()) {
       if (action->text().remove(u'&').startsWith(entry)) {
         ASSERT_TRUE(action->isEnabled()) << entry.toStdString();
-        menu->hide();
-        action->trigger();
+        desktop::Click(*menu, menu->actionGeometry(action).center());
         return;
       }
     }

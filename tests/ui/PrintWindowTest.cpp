@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include "MainTestSupport.h"
@@ -25,6 +24,7 @@
 #include "memory/datCh.h"
 #include "platform/FileDialog.h"
 #include "shell/indEnviron.h"
+#include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
 #include "text/CellIds.h"
@@ -174,13 +174,14 @@ TEST_F(PrintWindowTest, ThePreviewPagesZoomsAndLaysOutAgainInAnotherFontSize) {
   bool fittedAgain = false;
   WhenPreviewShown([&](cuiPreview& preview) {
     pagesAt12 = preview.PageCount();
-    preview.PageField().setText(QStringLiteral("99"));
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(&preview.PageField(), &enter);
+    ASSERT_TRUE(desktop::Activate(preview));
+    desktop::Click(preview.PageField(), preview.PageField().rect().center());
+    desktop::Key(Qt::Key_A, Qt::ControlModifier);
+    desktop::Type(QStringLiteral("99"));
+    desktop::Enter();
     lastPage = preview.CurrentPage();
     status = preview.StatusLabel().text();
-    QKeyEvent pageUp(QEvent::KeyPress, Qt::Key_PageUp, Qt::NoModifier);
-    QApplication::sendEvent(&preview, &pageUp);
+    desktop::Key(Qt::Key_PageUp);
     const int fittedWidth = preview.findChild<QLabel*>(QStringLiteral("previewPage"))->pixmap().width();
     preview.Action(6).trigger();
     zoomedShowsWholeImage =

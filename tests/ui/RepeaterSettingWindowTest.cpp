@@ -40,14 +40,18 @@ class RepeaterSettingWindowTest : public PageWindowTest {
     OpenNode(kMemory0);
   }
 
-  // Keys go to a widget of a dialog that is the active window, as when the user types there.
+  // A key typed while the dialog that holds the widget is the active window.
   static void PressIn(QWidget& widget, int key, const QString& text = {}) {
-    QApplication::setActiveWindow(widget.window());
-    Press(widget, key, text);
+    ASSERT_TRUE(desktop::Activate(widget));
+    desktop::Key(key, Qt::NoModifier, text);
   }
 
+  // Clicks into a field of a dialog and types there.
   static void TypeInto(QWidget& field, const QString& text) {
-    for (const QChar c : text) PressIn(field, c.toUpper().unicode(), QString(c));
+    ASSERT_TRUE(desktop::Activate(field));
+    desktop::Click(field, field.rect().center());
+    ASSERT_TRUE(field.hasFocus());
+    desktop::Type(text);
   }
 
   // Chooses a row of the picker's first list and of its second list, as the arrow keys would.
@@ -69,7 +73,7 @@ TEST_F(RepeaterSettingWindowTest, EnterOnTheUrCellRoutesTheChannelThroughTheRepe
       ChooseInPicker(picker, kAccessAllRepeaters, QStringLiteral("Alpha A"));
       PressIn(picker.EntryList(), Qt::Key_Return, QStringLiteral("\r"));
     });
-    dialog.AccessButton().click();
+    desktop::ClickOn(dialog.AccessButton());
     EXPECT_EQ(dialog.AccessField().text(), QStringLiteral("Alpha A"));
     dialog.CalledField().clear();
     TypeInto(dialog.CalledField(), QStringLiteral("Bravo A"));
@@ -80,7 +84,7 @@ TEST_F(RepeaterSettingWindowTest, EnterOnTheUrCellRoutesTheChannelThroughTheRepe
     PressIn(dialog.CalledField(), Qt::Key_Return, QStringLiteral("\r"));
   });
   Focus(FirstDataRow(), CL_Mch_DYou_Callsign);
-  Key(Qt::Key_Return);
+  desktop::Key(Qt::Key_Return);
   ASSERT_TRUE(shown);
   const datCh stored = Channel(0);
   EXPECT_EQ(Call(stored, &datCh::yourCall), Padded("/JP1YBBA"));
@@ -96,15 +100,15 @@ TEST_F(RepeaterSettingWindowTest, StationViaGatewayOffersTheZoneInRepeaterSelect
   WhenShown<RepeaterSettingDialog>([&](RepeaterSettingDialog& dialog) {
     WhenShown<CallSignPickerDialog>([](CallSignPickerDialog& picker) {
       ChooseInPicker(picker, kAccessAllRepeaters, QStringLiteral("Alpha A"));
-      picker.OkButton().click();
+      desktop::ClickOn(picker.OkButton());
     });
-    dialog.AccessButton().click();
+    desktop::ClickOn(dialog.AccessButton());
     WhenShown<CallSignPickerDialog>([](CallSignPickerDialog& picker) {
       EXPECT_EQ(picker.windowTitle(), QStringLiteral("Called Station Select"));
       ChooseInPicker(picker, kYourCallSigns, QStringLiteral("Friend"));
-      picker.OkButton().click();
+      desktop::ClickOn(picker.OkButton());
     });
-    dialog.CalledButton().click();
+    desktop::ClickOn(dialog.CalledButton());
     EXPECT_EQ(dialog.Rpt2ChoiceField().text(), QStringLiteral("Gateway"));
     EXPECT_EQ(dialog.CallSignField(2).text(), QStringLiteral("JP1YAA G"));
     WhenShown<QDialog>([](QDialog& list) {
@@ -115,12 +119,12 @@ TEST_F(RepeaterSettingWindowTest, StationViaGatewayOffersTheZoneInRepeaterSelect
       choices->setCurrentRow(2);
       list.accept();
     });
-    dialog.Rpt2Button().click();
+    desktop::ClickOn(dialog.Rpt2Button());
     EXPECT_EQ(dialog.Rpt2ChoiceField().text(), QStringLiteral("Alpha B"));
     dialog.accept();
   });
   Focus(FirstDataRow(), CL_Mch_DRpt1_Callsign);
-  Key(Qt::Key_Return);
+  desktop::Key(Qt::Key_Return);
   const datCh stored = Channel(0);
   EXPECT_EQ(Call(stored, &datCh::yourCall), Padded("JA1XYZ"));
   EXPECT_EQ(Call(stored, &datCh::rpt2), Padded("JP1YAA B"));
@@ -136,7 +140,7 @@ TEST_F(RepeaterSettingWindowTest, EscapeLeavesTheDocumentAsItWas) {
     PressIn(dialog.CalledField(), Qt::Key_Escape);
   });
   Focus(FirstDataRow(), CL_Mch_DRpt2_Callsign);
-  Key(Qt::Key_Return);
+  desktop::Key(Qt::Key_Return);
   ASSERT_TRUE(shown);
   EXPECT_TRUE(std::ranges::equal(Image().Bytes(), before.Bytes()));
   EXPECT_EQ(Main().Doc().IsModified(), modified);
@@ -150,7 +154,7 @@ TEST_F(RepeaterSettingWindowTest, InvalidRouteBlanksTheCallSignsOnOk) {
       EXPECT_TRUE(picker.EntryList().findItems(QStringLiteral("Simplex"), Qt::MatchExactly).isEmpty());
       picker.reject();
     });
-    dialog.AccessButton().click();
+    desktop::ClickOn(dialog.AccessButton());
     dialog.CalledField().clear();
     TypeInto(dialog.CalledField(), QStringLiteral("Alpha A"));  // a repeater without an access
     EXPECT_EQ(dialog.CallSignField(0).text().trimmed(), QString());
@@ -158,7 +162,7 @@ TEST_F(RepeaterSettingWindowTest, InvalidRouteBlanksTheCallSignsOnOk) {
   });
   const std::uint32_t frequency = Channel(0).frequency;
   Focus(FirstDataRow(), CL_Mch_DYou_Callsign);
-  Key(Qt::Key_Return);
+  desktop::Key(Qt::Key_Return);
   const datCh stored = Channel(0);
   EXPECT_TRUE(IsBlank(stored.yourCall));
   EXPECT_TRUE(IsBlank(stored.rpt1));
@@ -212,22 +216,22 @@ TEST_F(RepeaterSettingWindowTest, DetailBoxShowsTheCallSignsAndIsRemembered) {
     WhenShown<CallSignPickerDialog>([](CallSignPickerDialog& picker) {
       ASSERT_NE(picker.DetailBox(), nullptr);
       EXPECT_FALSE(picker.CallSignList().isVisible());
-      picker.DetailBox()->click();
+      desktop::ClickOn(*picker.DetailBox());
       EXPECT_TRUE(picker.CallSignList().isVisible());
       picker.reject();
     });
-    dialog.CalledButton().click();
+    desktop::ClickOn(dialog.CalledButton());
     dialog.reject();
   });
   Focus(FirstDataRow(), CL_Mch_DYou_Callsign);
-  Key(Qt::Key_Return);
+  desktop::Key(Qt::Key_Return);
   EXPECT_EQ(run_->Process().Environ().settings.callSignDetail, 1);
 }
 
 TEST_F(RepeaterSettingWindowTest, WithTheOptionOffEnterOpensTheEditor) {
   run_->Process().Environ().settings.repeaterDialog = 0;
   Focus(FirstDataRow(), CL_Mch_DYou_Callsign);
-  Key(Qt::Key_Return);
+  desktop::Key(Qt::Key_Return);
   EXPECT_TRUE(Sheet().EditorVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

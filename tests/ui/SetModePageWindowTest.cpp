@@ -57,8 +57,9 @@ class SetModePageWindowTest : public PageWindowTest {
   }
 
   void PressAt(CellPosition cell, int key, const QString& text = {}) {
-    Sheet().Grid().TrySelectCell(cell.column, cell.row);
-    Press(Sheet().Grid(), key, text);
+    ActivateWindow();
+    ClickCell(cell);
+    desktop::Key(key, Qt::NoModifier, text);
   }
 
   cuiFlector* List() { return Sheet().Grid().findChild<cuiFlector*>(); }
@@ -88,10 +89,12 @@ TEST_F(SetModePageWindowTest, GpsPageTakesSentencesFromTheBitEditorAndATypedComm
   const SheetLayout& layout = editor->Sheet().Layout();
   for (int column = 0; column < layout.ColumnCount(); ++column) {
     const cmcCellObj& cell = layout.GetCell(column, grid.Row());
-    if (cell.cellId == CL_FBits && cell.index == 2) grid.TrySelectCell(column, grid.Row());  // "GGA"
+    if (cell.cellId == CL_FBits && cell.index == 2) {
+      desktop::Click(*grid.viewport(), grid.CellRect(column, grid.Row()).center());  // "GGA"
+    }
   }
-  Press(grid, Qt::Key_Space, QStringLiteral(" "));
-  editor->OkButton().click();
+  desktop::Key(Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+  desktop::ClickOn(editor->OkButton());
   ASSERT_TRUE(PumpUntil([&] { return BitEditor() == nullptr; }));
   EXPECT_EQ(Setting(34), 0x01);
   EXPECT_EQ(ShownAt(sentences), "GGA");
@@ -107,8 +110,8 @@ TEST_F(SetModePageWindowTest, CommonPagePicksFromItsListsIncludingTheRadioLevel)
   const CellPosition power = Find(CL_Common_AutoPowerOFF);
   PressAt(power, Qt::Key_Return, QStringLiteral("\r"));
   ASSERT_NE(List(), nullptr);
-  Press(List()->Sheet().Grid(), Qt::Key_Down);
-  Press(List()->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Key(Qt::Key_Down);
+  desktop::Enter();
   ASSERT_TRUE(PumpUntil([&] { return List() == nullptr; }));
   EXPECT_EQ(Setting(2), 1);
   EXPECT_EQ(ShownAt(power), "30min");
@@ -117,8 +120,8 @@ TEST_F(SetModePageWindowTest, CommonPagePicksFromItsListsIncludingTheRadioLevel)
   EXPECT_EQ(ShownAt(level), "-5 ");
   PressAt(level, Qt::Key_Return, QStringLiteral("\r"));
   ASSERT_NE(List(), nullptr);
-  Press(List()->Sheet().Grid(), Qt::Key_Up);  // the list runs from +5 down to -5
-  Press(List()->Sheet().Grid(), Qt::Key_Return, QStringLiteral("\r"));
+  desktop::Key(Qt::Key_Up);  // the list runs from +5 down to -5
+  desktop::Enter();
   ASSERT_TRUE(PumpUntil([&] { return List() == nullptr; }));
   EXPECT_EQ(Setting(114), 1);
   EXPECT_EQ(ShownAt(level), "-4 ");

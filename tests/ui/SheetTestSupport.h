@@ -5,7 +5,6 @@
 // plain text cell.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "sheet/SheetFixture.h"
 #include "sheet/cmcCellCapsule.h"
 #include "shell/cmcEvMan.h"
+#include "support/DesktopInput.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "ui/DisplayText.h"
@@ -88,10 +88,11 @@ class SheetTest : public ::testing::Test {
     return sheet;
   }
 
+  // A key typed into the sheet's window, made the active one first.
   static void Key(cuiSheet& sheet, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                   const QString& text = {}) {
-    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-    QCoreApplication::sendEvent(&sheet.Grid(), &event);
+    ASSERT_TRUE(desktop::Activate(sheet));
+    desktop::Key(key, modifiers, text);
   }
 
   static CellPosition Cursor(cuiSheet& sheet) { return {sheet.Grid().Col(), sheet.Grid().Row()}; }

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <algorithm>
 
 #include "SheetTestSupport.h"
@@ -169,14 +168,28 @@ TEST_F(SheetTest, EnterOpensTheEditorOnTheCellAndEnterCommitsOnce) {
   EXPECT_TRUE(cell.contains(editor.geometry().center()));
   EXPECT_LE(editor.geometry().height(), cell.height());
 
-  editor.setPlainText(QStringLiteral("433.500000"));
-  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  QCoreApplication::sendEvent(&editor, &enter);
+  desktop::Key(Qt::Key_A, Qt::ControlModifier);
+  desktop::Type(QStringLiteral("433.500000"));
+  desktop::Enter();
   EXPECT_FALSE(sheet->EditorVisible());
   EXPECT_EQ(behaviour.commits, (std::vector<std::string>{"433.500000"}));
-  QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
-  QCoreApplication::sendEvent(&editor, &focusOut);
+  desktop::Click(*sheet->Grid().viewport(), sheet->Grid().CellRect(kFirstDataColumn, kFirstDataRow + 4).center());
   EXPECT_EQ(behaviour.commits.size(), 1u) << "a closed editor commits nothing more";
+}
+
+// Capitals come with Shift pressed first, symbols with Shift or AltGr, accents with a dead key:
+// none of those keys may end the edit that the keys before them opened.
+TEST_F(SheetTest, EveryTypedKeyReachesTheOneEditTheFirstOpened) {
+  const auto sheet = Open(kMemory);
+  ASSERT_TRUE(desktop::Activate(*sheet));
+  desktop::Type(QStringLiteral("HeLLo: A+B"));
+  desktop::Key(Qt::Key_AltGr);
+  desktop::Key(Qt::Key_Dead_Acute);
+  desktop::Key(Qt::Key_E, Qt::NoModifier, QStringLiteral("e"));
+  ASSERT_TRUE(sheet->EditorVisible());
+  desktop::Enter();
+  EXPECT_EQ(behaviour.commits, (std::vector<std::string>{"HeLLo: A+Be"}));
+  EXPECT_EQ(behaviour.actions.size(), 1u) << "one key opened the editor, the rest went into it";
 }
 
 TEST_F(SheetTest, ATypedCharacterOpensTheEditorWithIt) {
@@ -192,36 +205,52 @@ TEST_F(SheetTest, ATypedCharacterOpensTheEditorWithIt) {
 TEST_F(SheetTest, EscapeClosesTheEditorWithoutCommitting) {
   const auto sheet = Open(kMemory);
   Key(*sheet, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  InPlaceEditor& editor = EditorOf(*sheet);
-  editor.setPlainText(QStringLiteral("1"));
-  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QCoreApplication::sendEvent(&editor, &escape);
+  desktop::Type(QStringLiteral("1"));
+  desktop::Escape();
   EXPECT_FALSE(sheet->EditorVisible());
   EXPECT_TRUE(behaviour.commits.empty());
 }
 
-TEST_F(SheetTest, LosingTheFocusCommitsOnceEvenWhenTheCommitMovesTheFocus) {
+// A click elsewhere commits; a commit that shows a window of its own (a message box) takes
+// the focus once more, which commits nothing further.
+TEST_F(SheetTest, AClickElsewhereCommitsOnceEvenWhenTheCommitMovesTheFocus) {
   const auto sheet = Open(kMemory);
   Key(*sheet, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  InPlaceEditor& editor = EditorOf(*sheet);
-  editor.setPlainText(QStringLiteral("50.000000"));
-  // A commit that shows a message box takes the focus away once more.
-  behaviour.onCommit = [&editor] {
-    QFocusEvent again(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QCoreApplication::sendEvent(&editor, &again);
+  desktop::Key(Qt::Key_A, Qt::ControlModifier);
+  desktop::Type(QStringLiteral("50.000000"));
+  QWidget message;
+  behaviour.onCommit = [&message] {
+    message.show();
+    EXPECT_TRUE(desktop::Activate(message));
   };
-  QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
-  QCoreApplication::sendEvent(&editor, &focusOut);
+  desktop::Click(*sheet->Grid().viewport(), sheet->Grid().CellRect(kFirstDataColumn, kFirstDataRow + 3).center());
   EXPECT_FALSE(sheet->EditorVisible());
   EXPECT_EQ(behaviour.commits, (std::vector<std::string>{"50.000000"}));
+}
+
+// The pointer that wanders off the window (focus follows the mouse) or another program's
+// window in front: the text typed so far stays open and the typing goes on when the window
+// is back.
+TEST_F(SheetTest, AnEditOutlivesTheWindowLosingTheFocus) {
+  const auto sheet = Open(kMemory);
+  ASSERT_TRUE(desktop::Activate(*sheet));
+  desktop::Type(QStringLiteral("AB"));
+  QWidget other;
+  other.show();
+  ASSERT_TRUE(desktop::Activate(other));
+  EXPECT_TRUE(sheet->EditorVisible());
+  EXPECT_TRUE(behaviour.commits.empty());
+  ASSERT_TRUE(desktop::Activate(*sheet));
+  desktop::Type(QStringLiteral("CD"));
+  desktop::Enter();
+  EXPECT_EQ(behaviour.commits, (std::vector<std::string>{"ABCD"}));
 }
 
 TEST_F(SheetTest, UpInTheEditorCommitsAndMovesUp) {
   const auto sheet = Open(kMemory);
   Key(*sheet, Qt::Key_Down);
   Key(*sheet, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-  QCoreApplication::sendEvent(&EditorOf(*sheet), &up);
+  desktop::Key(Qt::Key_Up);
   EXPECT_EQ(behaviour.commits.size(), 1u);
   EXPECT_EQ(Cursor(*sheet), (CellPosition{kFirstDataColumn, kFirstDataRow}));
 }
@@ -230,18 +259,9 @@ TEST_F(SheetTest, UpInTheEditorCommitsAndMovesUp) {
 
 // Drags the right edge of column in the heading row by dx pixels.
 void DragColumnEdge(cuiSheet& sheet, int column, int dx) {
-  QWidget* viewport = sheet.Grid().viewport();
   const QRect rect = sheet.Grid().CellRect(column, 3);
-  const QPointF from(rect.right() + 1, rect.center().y());
-  const QPointF to = from + QPointF(dx, 0);
-  QMouseEvent press(QEvent::MouseButtonPress, from, viewport->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, to, viewport->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QCoreApplication::sendEvent(viewport, &press);
-  QCoreApplication::sendEvent(viewport, &move);
-  QCoreApplication::sendEvent(viewport, &release);
+  const QPoint from(rect.right() + 1, rect.center().y());
+  desktop::Drag(*sheet.Grid().viewport(), from, from + QPoint(dx, 0));
 }
 
 TEST_F(SheetTest, DraggedColumnWidthsPersistPerSheet) {

@@ -16,6 +16,7 @@
 #include "memory/ChannelList.h"
 #include "platform/FileDialog.h"
 #include "shell/Document.h"
+#include "ui/InPlaceEditor.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
 
@@ -79,10 +80,7 @@ class UndoWindowTest : public PageWindowTest {
     ASSERT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr; }));
   }
 
-  void TypeName(int row, const QString& text) {
-    Focus(row);
-    Type(CellIn(CL_Mch_Name, row), text);
-  }
+  void TypeName(int row, const QString& text) { Type(CellIn(CL_Mch_Name, row), text); }
 };
 
 TEST_F(UndoWindowTest, TypedValueUndoneByCtrlZAndRedoneByEitherRedoKey) {
@@ -96,7 +94,7 @@ TEST_F(UndoWindowTest, TypedValueUndoneByCtrlZAndRedoneByEitherRedoKey) {
   EXPECT_FALSE(MenuEntry(CL_Menu_Edit_Redo)->isEnabled());
 
   Focus(row);
-  Key(Qt::Key_Z, Qt::ControlModifier);
+  desktop::Key(Qt::Key_Z, Qt::ControlModifier);
   WaitForPage();
   EXPECT_EQ(NameAt(101), "B");
   EXPECT_FALSE(Main().Doc().IsModified()) << "undone to the saved state";
@@ -106,17 +104,17 @@ TEST_F(UndoWindowTest, TypedValueUndoneByCtrlZAndRedoneByEitherRedoKey) {
   EXPECT_TRUE(MenuEntry(CL_Menu_Edit_Redo)->isEnabled());
 
   Focus(row);
-  Key(Qt::Key_Y, Qt::ControlModifier);
+  desktop::Key(Qt::Key_Y, Qt::ControlModifier);
   WaitForPage();
   EXPECT_EQ(NameAt(101), "Zulu");
   EXPECT_TRUE(Main().Doc().IsModified());
 
   Focus(row);
-  Key(Qt::Key_Z, Qt::ControlModifier);
+  desktop::Key(Qt::Key_Z, Qt::ControlModifier);
   WaitForPage();
   ASSERT_EQ(NameAt(101), "B");
   Focus(row);
-  Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  desktop::Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   WaitForPage();
   EXPECT_EQ(NameAt(101), "Zulu");
 
@@ -146,30 +144,28 @@ TEST_F(UndoWindowTest, CtrlZInTheCellEditorUndoesTheTypingNotTheDocument) {
   TypeName(row + 2, QStringLiteral("Xray"));
   ASSERT_EQ(NameAt(102), "Xray");
   Focus(row);
-  Press(Sheet().Grid(), Qt::Key_Q, QStringLiteral("q"));
+  desktop::Key(Qt::Key_Q, Qt::NoModifier, QStringLiteral("q"));
   auto* editor = Sheet().Grid().viewport()->findChild<InPlaceEditor*>();
   ASSERT_NE(editor, nullptr);
   ASSERT_TRUE(Sheet().EditorVisible());
-  Press(*editor, Qt::Key_R, QStringLiteral("r"));
+  desktop::Key(Qt::Key_R, Qt::NoModifier, QStringLiteral("r"));
   const QString typed = editor->toPlainText();
   ASSERT_FALSE(typed.isEmpty());
 
-  if (!qt_sendShortcutOverrideEvent(editor, 0, Qt::Key_Z, Qt::ControlModifier, QString(), false, 1)) {
-    Press(*editor, Qt::Key_Z, {}, Qt::ControlModifier);
-  }
+  desktop::Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_NE(editor->toPlainText(), typed) << "the editor took back its typing";
   EXPECT_EQ(NameAt(102), "Xray") << "the document kept the earlier edit";
   EXPECT_TRUE(Main().Doc().CanUndo());
-  Press(*editor, Qt::Key_Escape);
+  desktop::Escape();
 }
 
 TEST_F(UndoWindowTest, ADeleteOfSeveralRowsAndACsvImportAreOneStepEach) {
   OpenPageWithChannels();
   const int first = FirstDataRow();
   Focus(first);
-  Key(Qt::Key_Down, Qt::ShiftModifier);
+  desktop::Key(Qt::Key_Down, Qt::ShiftModifier);
   run_->Messages().answers = {kAnswerOk};
-  Key(Qt::Key_Delete);
+  desktop::Key(Qt::Key_Delete);
   ASSERT_EQ(NameAt(100), "C");
   ASSERT_EQ(NameAt(101), "");
 
@@ -185,12 +181,12 @@ TEST_F(UndoWindowTest, ADeleteOfSeveralRowsAndACsvImportAreOneStepEach) {
   ASSERT_EQ(NameAt(100), "") << "the import replaced the page";
 
   Focus(first);
-  Key(Qt::Key_Z, Qt::ControlModifier);
+  desktop::Key(Qt::Key_Z, Qt::ControlModifier);
   WaitForPage();
   EXPECT_EQ(NameAt(100), "C") << "the page as the delete left it";
   EXPECT_EQ(NameAt(105), "");
   Focus(first);
-  Key(Qt::Key_Z, Qt::ControlModifier);
+  desktop::Key(Qt::Key_Z, Qt::ControlModifier);
   WaitForPage();
   EXPECT_EQ(NameAt(100), "A");
   EXPECT_EQ(NameAt(101), "B");
@@ -211,7 +207,7 @@ TEST_F(UndoWindowTest, ANewDocumentHasNothingToUndo) {
   const cmcEeprom fresh = Image();
   OpenNode(kMemory100);
   Focus(FirstDataRow());
-  Key(Qt::Key_Z, Qt::ControlModifier);
+  desktop::Key(Qt::Key_Z, Qt::ControlModifier);
   PumpFor(50);
   EXPECT_TRUE(Image().IsEqual(fresh)) << "no step of the old document reaches the new one";
 }

@@ -1,0 +1,89 @@
+#pragma once
+// Keys and clicks as the desktop delivers them. A key goes to the window that has the
+// keyboard focus and from there where the application routes it: shortcuts first, then an
+// open pop-up or the window's focus widget. Modifiers are pressed and released around the
+// key, as on a keyboard (Shift before a capital letter). A click goes to a point of a window,
+// and the application finds the widget under it. No test picks the widget that receives.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPoint>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+namespace desktop {
+
+// The window that has the keyboard focus; a test that finds none fails here.
+inline QWindow* FocusWindow() {
+  QWindow* window = QGuiApplication::focusWindow();
+  EXPECT_NE(window, nullptr) << "no window has the keyboard focus";
+  return window;
+}
+
+// Makes the widget's window the active one, as a click on it does; true once the keyboard
+// focus has arrived there.
+inline bool Activate(QWidget& widget) {
+  widget.window()->activateWindow();
+  return QTest::qWaitForWindowActive(widget.window());
+}
+
+// One key pressed and released, with the text it types.
+inline void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+  QWindow* window = FocusWindow();
+  if (window == nullptr) return;
+  QTest::sendKeyEvent(QTest::Click, window, static_cast<Qt::Key>(key), text, modifiers);
+}
+
+inline void Enter() { Key(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")); }
+inline void Escape() { Key(Qt::Key_Escape); }
+
+// The key a character is typed with, and whether the typing hand holds Shift for it (on a
+// US keyboard: capitals and the symbols above the digits and on the right).
+inline int KeyOfCharacter(QChar c) {
+  const QChar upper = c.toUpper();
+  if (upper >= u'A' && upper <= u'Z') return Qt::Key_A + (upper.unicode() - u'A');
+  return c.unicode();
+}
+
+inline bool TypedWithShift(QChar c) { return c.isUpper() || QStringLiteral("~!@#$%^&*()_+{}|:\"<>?").contains(c); }
+
+// Types the text key by key, as fast as the events are handled.
+inline void Type(const QString& text) {
+  for (const QChar c : text) {
+    Key(KeyOfCharacter(c), TypedWithShift(c) ? Qt::ShiftModifier : Qt::NoModifier, QString(c));
+  }
+}
+
+// A point of a widget as the pointer reaches it: in the widget's window.
+inline QPoint InWindow(const QWidget& widget, QPoint at) { return widget.mapTo(widget.window(), at); }
+
+// A click into a window that is not the active one activates it first, as a desktop's
+// click-to-focus does; with a pop-up open the click goes to the pop-up, which closes when the
+// click lies outside it.
+inline void Click(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget& window = *widget.window();
+  if (QApplication::activePopupWidget() == nullptr && !window.isActiveWindow()) {
+    EXPECT_TRUE(Activate(window)) << "the window clicked into did not become active";
+  }
+  QTest::mouseClick(window.windowHandle(), button, modifiers, InWindow(widget, at));
+}
+
+// A click in the middle of a button, a check box or any other widget that is shown.
+inline void ClickOn(QWidget& widget) { Click(widget, widget.rect().center()); }
+
+inline void DoubleClick(QWidget& widget, QPoint at) {
+  QTest::mouseDClick(widget.window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(widget, at));
+}
+
+// Presses at one point, moves with the button held and releases at another.
+inline void Drag(QWidget& widget, QPoint from, QPoint to) {
+  QWindow* window = widget.window()->windowHandle();
+  QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, InWindow(widget, from));
+  QTest::mouseMove(window, InWindow(widget, to));
+  QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, InWindow(widget, to));
+}
+
+}  // namespace desktop
