@@ -23,10 +23,15 @@ inline QWindow* FocusWindow() {
 }
 
 // Makes the widget's window the active one, as a click on it does; true once the keyboard
-// focus has arrived there.
+// focus has arrived there. (A dialog counts as active while its parent window is, so the
+// wait is for the focus window itself.)
 inline bool Activate(QWidget& widget) {
-  widget.window()->activateWindow();
-  return QTest::qWaitForWindowActive(widget.window());
+  QWidget& window = *widget.window();
+  window.activateWindow();
+  return QTest::qWaitFor([&window] {
+    return window.windowHandle() != nullptr && QGuiApplication::focusWindow() == window.windowHandle() &&
+           QApplication::activeWindow() == &window;
+  });
 }
 
 // One key pressed and released, with the text it types.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -53,7 +54,13 @@ void WhenShown(std::function<void(T&)> act, int timeoutMs = 5000) {
       ADD_FAILURE() << "no dialog of the awaited kind showed";
       return;
     }
+    // An act that fails half-way must not leave the command waiting in the dialog for ever.
+    const QPointer<T> shown(dialog);
     act(*dialog);
+    if (shown != nullptr && shown->isVisible()) {
+      ADD_FAILURE() << "the dialog stayed open after the test's answer";
+      shown->reject();
+    }
   });
   poll->start(1);
 }
