@@ -168,7 +168,8 @@ void cuiPreview::ShowPage(int page) {
 }
 
 // Fitted: the page scaled to the visible area, centred. Zoomed: the page at its own size,
-// scrolled.
+// scrolled. The fitted page takes the whole area, also while the scroll bars of the zoomed
+// page are still shown: they go once the fitted page is in.
 void cuiPreview::ShowImage() {
   if (Zoomed()) {
     scroll_->setWidgetResizable(false);
@@ -177,8 +178,8 @@ void cuiPreview::ShowImage() {
     return;
   }
   scroll_->setWidgetResizable(true);
-  const QSize room =
-      scroll_->viewport()->size().boundedTo(image_.size().scaled(scroll_->viewport()->size(), Qt::KeepAspectRatio));
+  const QSize area = scroll_->maximumViewportSize();
+  const QSize room = area.boundedTo(image_.size().scaled(area, Qt::KeepAspectRatio));
   picture_->setAlignment(Qt::AlignCenter);
   picture_->setPixmap(QPixmap::fromImage(image_.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
