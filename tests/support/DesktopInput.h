@@ -6,12 +6,17 @@
 // and the application finds the widget under it. No test picks the widget that receives.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPoint>
 #include <QString>
 #include <QTest>
+#include <QToolBar>
 #include <QWidget>
 #include <QWindow>
+#include <vector>
 
 namespace desktop {
 
@@ -89,6 +94,33 @@ inline void Drag(QWidget& widget, QPoint from, QPoint to) {
   QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, InWindow(widget, from));
   QTest::mouseMove(window, InWindow(widget, to));
   QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, InWindow(widget, to));
+}
+
+// Chooses a menu entry with the mouse, as a user does: its menu's title on the menu bar, the
+// sub-menus on the way, then the entry itself.
+inline void ChooseMenuEntry(QMenuBar& bar, QAction& entry) {
+  std::vector<QAction*> path{&entry};
+  while (!bar.actions().contains(path.front())) {
+    QMenu* holder = nullptr;
+    for (QObject* object : path.front()->associatedObjects()) {
+      if (auto* menu = qobject_cast<QMenu*>(object)) holder = menu;
+    }
+    ASSERT_NE(holder, nullptr) << "no menu of the menu bar holds " << entry.text().toStdString();
+    path.insert(path.begin(), holder->menuAction());
+  }
+  Click(bar, bar.actionGeometry(path.front()).center());
+  for (std::size_t step = 1; step < path.size(); ++step) {
+    QMenu& menu = *path[step - 1]->menu();
+    ASSERT_TRUE(QTest::qWaitFor([&menu] { return menu.isVisible(); })) << menu.title().toStdString();
+    Click(menu, menu.actionGeometry(path[step]).center());
+  }
+}
+
+// Clicks the tool bar's button of an action.
+inline void ClickToolButton(QToolBar& bar, QAction& action) {
+  QWidget* button = bar.widgetForAction(&action);
+  ASSERT_NE(button, nullptr) << action.text().toStdString();
+  ClickOn(*button);
 }
 
 }  // namespace desktop

@@ -318,7 +318,7 @@ class CloneBackupTest : public CloneSessionTest {
     CloneSessionTest::TearDown();
   }
 
-  void Trigger(unsigned cellId) { Main().Menu()->FindByCellId(cellId)->trigger(); }
+  void Trigger(unsigned cellId) { ChooseMenuEntry(Main(), cellId); }
 };
 
 // A read kept as a backup, listed by Clone > Information and opened from there through Open,

@@ -65,7 +65,7 @@ class CommandRoutingTest : public ::testing::Test {
   indMain& Main() { return run.Controller(); }
   EnvironSettings& Settings() { return run.Process().Environ().settings; }
   std::vector<MessageRequest>& Asked() { return run.Messages().asked; }
-  void Trigger(unsigned cellId) { Main().Menu()->FindByCellId(cellId)->trigger(); }
+  void Trigger(unsigned cellId) { ChooseMenuEntry(Main(), cellId); }
   QAction* ToolButton(const QString& hint) {
     for (QAction* action : Main().ToolBar()->Bar()->actions()) {
       if (action->toolTip() == hint) return action;
@@ -81,10 +81,12 @@ TEST_F(CommandRoutingTest, CloneReadFromTheMenuOrTheToolBarStartsTheChainOnTheCh
   ::setenv(PortVariable().c_str(), missing.c_str(), 1);
   Settings().comPort = kPort;
   const std::string refused = "Cannot access COM " + std::to_string(kPort) + ".";
-  for (QAction* entry : {Main().Menu()->FindByCellId(CL_Menu_Clone_Read), ToolButton(QStringLiteral("Clone Read"))}) {
-    ASSERT_NE(entry, nullptr);
+  const std::function<void()> ways[] = {
+      [&] { Trigger(CL_Menu_Clone_Read); },
+      [&] { desktop::ClickToolButton(*Main().ToolBar()->Bar(), *ToolButton(QStringLiteral("Clone Read"))); }};
+  for (const auto& chooseCloneRead : ways) {
     Asked().clear();
-    entry->trigger();
+    chooseCloneRead();
     PumpUntil([&] { return !Asked().empty(); });
     ASSERT_EQ(Asked().size(), 1u);
     EXPECT_EQ(Asked()[0].text.rfind(refused, 0), 0u) << Asked()[0].text;
@@ -146,7 +148,9 @@ TEST_F(CommandRoutingTest, OptionsChosenFromTheMenuAreKeptAtOnce) {
   Trigger(CL_Menu_CallSign_AutoCorrect);
   EXPECT_EQ(store.ReadInteger(key, "Auto Correct"), Settings().autoCorrect);
   for (QAction* action : Main().MainWindow()->findChildren<QAction*>()) {
-    if (action->text() == QStringLiteral("&High Speed")) action->trigger();
+    if (action->text() == QStringLiteral("&High Speed")) {
+      desktop::ChooseMenuEntry(*Main().MainWindow()->menuBar(), *action);
+    }
   }
   EXPECT_EQ(Settings().comSpeedHigh, 1);
   EXPECT_EQ(store.ReadInteger(key, "ComSpeedHigh"), 1);

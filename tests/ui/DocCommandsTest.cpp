@@ -68,7 +68,7 @@ void EditComment(indMain& main, char c) {
   main.Doc().IsModified();
 }
 
-void Trigger(indMain& main, unsigned cellId) { main.Menu()->FindByCellId(cellId)->trigger(); }
+void Trigger(indMain& main, unsigned cellId) { ChooseMenuEntry(main, cellId); }
 
 // The program reads the settings as it is made, so the settings that earlier tests left go
 // before it is.

@@ -86,7 +86,7 @@ TEST_F(HelpWindowTest, F1OnACellOpensItsColumnOrItsPage) {
 }
 
 TEST_F(HelpWindowTest, ContentsFromTheMenuAndForATopicWithoutAPage) {
-  Main().Menu()->FindByCellId(CL_Help_Contents)->trigger();
+  ChooseMenuEntry(Main(), CL_Help_Contents);
   HelpWindow* help = OpenHelpWindow();
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->CurrentPage(), QStringLiteral("index.html"));

@@ -193,7 +193,7 @@ TEST_F(LiveWindowTest, MenuEntriesTakeTheirStatesFromTheCellBehaviour) {
     QAction& entry = *menu.FindByCellId(toggle.cellId);
     const bool before = entry.isChecked();
     EXPECT_EQ(before, toggle.setting != 0);
-    entry.trigger();
+    ChooseMenuEntry(Main(), toggle.cellId);
     EXPECT_NE(entry.isChecked(), before);
     EXPECT_EQ(entry.isChecked(), toggle.setting != 0);
   }
@@ -201,7 +201,7 @@ TEST_F(LiveWindowTest, MenuEntriesTakeTheirStatesFromTheCellBehaviour) {
   QAction& toneColumns = *menu.FindByCellId(CL_Menu_View_Tone_Cut);
   EXPECT_TRUE(toneColumns.isChecked());
   Sheet().setProperty("before", true);
-  toneColumns.trigger();
+  ChooseMenuEntry(Main(), CL_Menu_View_Tone_Cut);
   EXPECT_FALSE(toneColumns.isChecked());
   EXPECT_EQ(Main().DisplayStore().ColumnCutMask() & 1, 0) << "the tone group is hidden";
   EXPECT_FALSE(Sheet().property("before").isValid()) << "the sheet opened again";

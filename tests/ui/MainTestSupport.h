@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -17,12 +18,14 @@
 
 #include "memory/indDestination.h"
 #include "platform/qt/QtTiming.h"
+#include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "support/ScriptedMessageBox.h"
 #include "support/WarningImages.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/MainProcess.h"
 #include "ui/TForm2.h"
+#include "ui/cuiMenu.h"
 #include "ui/indMain.h"
 
 // Runs the event loop until done() holds or timeoutMs have passed; answers done().
@@ -38,15 +41,18 @@ inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
 
 // Runs act on the modal dialog of type T as soon as it shows (while the command that opened
 // it waits in its exec), then lets the command go on. The dialog is looked for until it shows,
-// so clicks and keys on the way to the command may run the event loop first.
+// so clicks and keys on the way to the command may run the event loop first. A dialog that
+// opens over another modal one names that one as under.
 template <typename T>
-void WhenShown(std::function<void(T&)> act, int timeoutMs = 5000) {
+void WhenShown(std::function<void(T&)> act, const QWidget* under = nullptr) {
+  constexpr int kTimeoutMs = 5000;
   auto* poll = new QTimer;
   auto* waited = new QElapsedTimer;
   waited->start();
-  QObject::connect(poll, &QTimer::timeout, [poll, waited, act, timeoutMs] {
-    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (dialog == nullptr && waited->elapsed() < timeoutMs) return;
+  QObject::connect(poll, &QTimer::timeout, [poll, waited, act, under] {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* dialog = modal != under ? dynamic_cast<T*>(modal) : nullptr;
+    if (dialog == nullptr && waited->elapsed() < kTimeoutMs) return;
     poll->stop();
     poll->deleteLater();
     delete waited;
@@ -119,4 +125,13 @@ inline void StartWithDestination(std::optional<ProgramRun>& run, std::int32_t de
   run->Process().Environ().settings.destinationCode = destination;
   indDestination(destination).ApplyDestination();
   run->Start();
+}
+
+// Chooses the main window's menu entry of a cell identifier with the mouse, the window made
+// the active one first.
+inline void ChooseMenuEntry(indMain& main, unsigned cellId) {
+  QAction* entry = main.Menu()->FindByCellId(cellId);
+  ASSERT_NE(entry, nullptr) << cellId;
+  ASSERT_TRUE(desktop::Activate(*main.MainWindow()));
+  desktop::ChooseMenuEntry(*main.MainWindow()->menuBar(), *entry);
 }

@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, FontSizeChangeReopensTheSheetWithTheNewSize) {
     if (action->text() == QStringLiteral("&5 150% (Big)")) size150 = action;
   }
   ASSERT_NE(size150, nullptr);
-  size150->trigger();
+  desktop::ChooseMenuEntry(*main.MainWindow()->menuBar(), *size150);
   EXPECT_EQ(run.Process().Environ().settings.fontSizePercentage, 150);
   EXPECT_TRUE(size150->isChecked());
   ASSERT_TRUE(PumpUntil([&] { return main.CurrentSheet() != nullptr; }));
@@ -342,7 +342,7 @@ TEST_P(JapaneseFromTheMenuTest, RebuildsMenuBarToolBarAndStatusNoteFromTheChosen
   }
   ASSERT_NE(entry, nullptr);
   run.Messages().answers = {kAnswerOk};
-  entry->trigger();
+  desktop::ChooseMenuEntry(*window.menuBar(), *entry);
   EXPECT_EQ(run.Messages().asked.size(), system.japanese ? 0u : 1u);
 
   const auto menuTitles = [&window] {
@@ -411,7 +411,7 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndKeepsItsPlace) {
   run.Start();
   indMain& main = run.Controller();
   main.MainWindow()->setGeometry(QRect(60, 40, 640, 420));
-  main.Menu()->FindByCellId(CL_Menu_File_Exit)->trigger();
+  ChooseMenuEntry(main, CL_Menu_File_Exit);
   EXPECT_FALSE(main.MainWindow()->isVisible());
   EXPECT_EQ(main.CurrentSheet(), nullptr);
   const EnvironSettings& settings = run.Process().Environ().settings;
@@ -483,7 +483,7 @@ TEST_F(MainWindowTest, MenuAndToolBarEntriesTakeTheirStatesFromTheCellBehaviour)
   ASSERT_NE(saveButton, nullptr);
   EXPECT_FALSE(saveButton->isEnabled());
 
-  main.Menu()->FindByCellId(CL_Menu_Clone_Read)->trigger();
+  ChooseMenuEntry(main, CL_Menu_Clone_Read);
   ASSERT_EQ(behaviour.actions.size(), 1u);
   EXPECT_EQ(behaviour.actions[0].key, kKeyEnter);
   EXPECT_EQ(behaviour.actions[0].cell->cellId, CL_Menu_Clone_Read);
@@ -508,7 +508,7 @@ TEST_F(MainWindowTest, AnEntryIsFilledFromAnotherKeyAndClearedAgain) {
 
   run.Events().SendText(EV_MenuFillSub, 0, CL_Menu_File_Import_SubMenu, "GI_PMenu_Edit");
   EXPECT_EQ(captions(), (QStringList{QStringLiteral("Edit"), QStringLiteral("Help")}));
-  main.Menu()->FindByCellId(CL_PMenu_Help)->trigger();
+  ChooseMenuEntry(main, CL_PMenu_Help);
   ASSERT_EQ(behaviour.actions.size(), 1u);
   EXPECT_EQ(behaviour.actions[0].cell->category, CT_PopupMenu);
 }

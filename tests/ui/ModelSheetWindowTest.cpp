@@ -107,7 +107,7 @@ TEST_F(ModelSheetWindowTest, ViewMenuHidesAndShowsColumnGroupsAtOnceAndAfterARes
   ASSERT_GT(Sheet().Grid().ColWidth(tone), 0);
   QAction* toneGroup = ViewAction(QStringLiteral("Memory CH"), QStringLiteral("Tone"));
   ASSERT_NE(toneGroup, nullptr);
-  toneGroup->trigger();
+  desktop::ChooseMenuEntry(*Main().MainWindow()->menuBar(), *toneGroup);
   ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().ColWidth(tone) == 0; }));
   EXPECT_EQ(Sheet().Layout().GetName(), "[St_ColCut]GI_Sheet_MemoryCH,1,100") << "the same page, rebuilt";
 
@@ -119,7 +119,7 @@ TEST_F(ModelSheetWindowTest, ViewMenuHidesAndShowsColumnGroupsAtOnceAndAfterARes
   EXPECT_EQ(Sheet().Grid().ColWidth(tone), 0) << "the choice survives a restart";
   toneGroup = ViewAction(QStringLiteral("Memory CH"), QStringLiteral("Tone"));
   ASSERT_NE(toneGroup, nullptr);
-  toneGroup->trigger();
+  desktop::ChooseMenuEntry(*Main().MainWindow()->menuBar(), *toneGroup);
   ASSERT_TRUE(PumpUntil([&] { return Sheet().Grid().ColWidth(tone) > 0; }));
 }
 

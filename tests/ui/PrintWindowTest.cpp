@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPrinterInfo>
 #include <QTimer>
+#include <QToolBar>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -60,16 +61,15 @@ std::string PdfText(const std::string& path) {
 }
 
 // Runs act on the preview as soon as it shows; act closes it (Print or not).
-void WhenPreviewShown(std::function<void(cuiPreview&)> act) {
-  QTimer::singleShot(0, [act] {
-    auto* preview = dynamic_cast<cuiPreview*>(QApplication::activeModalWidget());
-    ASSERT_NE(preview, nullptr);
-    act(*preview);
-  });
+void WhenPreviewShown(std::function<void(cuiPreview&)> act) { WhenShown<cuiPreview>(std::move(act)); }
+
+// Clicks the button of one of the preview's tool entries.
+void PressTool(cuiPreview& preview, int line) {
+  desktop::ClickToolButton(*preview.findChild<QToolBar*>(), preview.Action(line));
 }
 
 void PrintFromPreview() {
-  WhenPreviewShown([](cuiPreview& preview) { preview.Action(0).trigger(); });
+  WhenPreviewShown([](cuiPreview& preview) { PressTool(preview, 0); });
 }
 
 class PrintWindowTest : public ::testing::Test {
@@ -92,7 +92,7 @@ class PrintWindowTest : public ::testing::Test {
   // As when the user opens the File menu: the entries take their states first.
   void Trigger(unsigned cellId) {
     Main().Menu()->Refresh();
-    Main().Menu()->FindByCellId(cellId)->trigger();
+    ChooseMenuEntry(Main(), cellId);
   }
 
   ProgramRun run;
@@ -126,13 +126,11 @@ TEST_F(PrintWindowTest, PrintAllOffersBankChannelsWhenABankHoldsOne) {
   OnePdfDialog dialog(folder.Path("all.pdf"));
   bool bankOffered = false;
   bool allOffered = true;
-  QTimer::singleShot(0, [&] {
-    auto* choices = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(choices, nullptr);
-    bankOffered = choices->findChild<QCheckBox*>(QStringLiteral("printAllBanks"))->isChecked();
-    allOffered = choices->findChild<QCheckBox*>(QStringLiteral("printAllMemory"))->isChecked();
+  WhenShown<QDialog>([&](QDialog& choices) {
+    bankOffered = choices.findChild<QCheckBox*>(QStringLiteral("printAllBanks"))->isChecked();
+    allOffered = choices.findChild<QCheckBox*>(QStringLiteral("printAllMemory"))->isChecked();
     PrintFromPreview();
-    choices->accept();
+    choices.accept();
   });
   Trigger(CL_Menu_File_Print_All);
   EXPECT_TRUE(bankOffered);
@@ -183,21 +181,21 @@ TEST_F(PrintWindowTest, ThePreviewPagesZoomsAndLaysOutAgainInAnotherFontSize) {
     status = preview.StatusLabel().text();
     desktop::Key(Qt::Key_PageUp);
     const int fittedWidth = preview.findChild<QLabel*>(QStringLiteral("previewPage"))->pixmap().width();
-    preview.Action(6).trigger();
+    PressTool(preview, 6);
     zoomedShowsWholeImage =
         preview.findChild<QLabel*>(QStringLiteral("previewPage"))->pixmap().width() == preview.PageImage().width();
-    preview.Action(6).trigger();
+    PressTool(preview, 6);
     fittedAgain = preview.findChild<QLabel*>(QStringLiteral("previewPage"))->pixmap().width() == fittedWidth;
-    QTimer::singleShot(0, [&preview] {
-      auto* setting = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(setting, nullptr);
-      setting->findChild<QComboBox*>()->setCurrentIndex(2);  // "3"
-      setting->accept();
-    });
-    preview.Action(1).trigger();
+    WhenShown<QDialog>(
+        [](QDialog& setting) {
+          setting.findChild<QComboBox*>()->setCurrentIndex(2);  // "3"
+          setting.accept();
+        },
+        &preview);
+    PressTool(preview, 1);
     pagesAt10 = preview.PageCount();
     pageAfterSetting = preview.CurrentPage();
-    preview.Action(0).trigger();
+    PressTool(preview, 0);
   });
   Trigger(CL_Menu_File_Print_Current);
   EXPECT_GT(pagesAt12, 1);

@@ -119,22 +119,22 @@ TEST_F(UndoWindowTest, TypedValueUndoneByCtrlZAndRedoneByEitherRedoKey) {
   EXPECT_EQ(NameAt(101), "Zulu");
 
   // The tool bar's buttons do the same.
-  ToolButton(QStringLiteral("Undo"))->trigger();
+  desktop::ClickToolButton(*Main().ToolBar()->Bar(), *ToolButton(QStringLiteral("Undo")));
   WaitForPage();
   EXPECT_EQ(NameAt(101), "B");
-  ToolButton(QStringLiteral("Redo"))->trigger();
+  desktop::ClickToolButton(*Main().ToolBar()->Bar(), *ToolButton(QStringLiteral("Redo")));
   WaitForPage();
   EXPECT_EQ(NameAt(101), "Zulu");
 
   // Leaving the saved state by an undo asks before a new document replaces it.
   TypeName(row, QStringLiteral("Yank"));
-  MenuEntry(CL_Menu_Edit_Undo)->trigger();
+  ChooseMenuEntry(Main(), CL_Menu_Edit_Undo);
   WaitForPage();
-  MenuEntry(CL_Menu_Edit_Undo)->trigger();
+  ChooseMenuEntry(Main(), CL_Menu_Edit_Undo);
   WaitForPage();
   EXPECT_FALSE(Main().Doc().IsModified());
   run_->Messages().asked.clear();
-  MenuEntry(CL_Menu_File_New)->trigger();
+  ChooseMenuEntry(Main(), CL_Menu_File_New);
   EXPECT_TRUE(run_->Messages().asked.empty()) << "nothing to save after undoing every change";
 }
 
@@ -173,7 +173,7 @@ TEST_F(UndoWindowTest, ADeleteOfSeveralRowsAndACsvImportAreOneStepEach) {
   std::ofstream(file, std::ios::binary) << "CH No,Frequency,Name\r\n05,146.0,FIVE\r\n06,146.5,SIX\r\n";
   OneFileDialog dialog(file.string());
   run_->Messages().answers = {kAnswerOk};
-  MenuEntry(CL_Menu_File_Import)->trigger();
+  ChooseMenuEntry(Main(), CL_Menu_File_Import);
   WaitForPage();
   fs::remove(file);
   ASSERT_EQ(NameAt(105), "FIVE");
@@ -200,7 +200,7 @@ TEST_F(UndoWindowTest, ANewDocumentHasNothingToUndo) {
   TypeName(FirstDataRow(), QStringLiteral("Kilo"));
   ASSERT_TRUE(MenuEntry(CL_Menu_Edit_Undo)->isEnabled());
   run_->Messages().answers = {kAnswerNo};  // do not save first
-  MenuEntry(CL_Menu_File_New)->trigger();
+  ChooseMenuEntry(Main(), CL_Menu_File_New);
   ASSERT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr; }));
   EXPECT_FALSE(MenuEntry(CL_Menu_Edit_Undo)->isEnabled());
   EXPECT_FALSE(MenuEntry(CL_Menu_Edit_Redo)->isEnabled());
