@@ -2,8 +2,9 @@
 // The borderless text box a sheet opens on a cell to edit its text. It commits once per
 // opening: on Enter, on the keys that leave it, or when the focus moves elsewhere in the
 // program (not when the whole window stops being active); Escape closes it without
-// committing. No key it receives passes on to the grid. It marks itself closed and hides before it hands the text on, so a
-// focus change caused by the commit itself (a message box) commits nothing more.
+// committing. No key it receives passes on to the grid. It marks itself closed and hides
+// before it hands the text on, so a focus change caused by the commit itself (a message box)
+// commits nothing more.
 //
 // In multi-line mode (a word-wrapped cell) the text is re-broken after every change so that
 // no line is wider than 90 % of the box; the breaks are not part of the text.

@@ -134,7 +134,8 @@ void TForm2::ShowInitialSetup() {
   setWindowTitle(DisplayText(texts.GetLine("GI_App_InitialSetup_Form_Caption", 0)));
   rbCom_->setText(WithMnemonic(DisplayText(texts.GetLine("GI_App_InitialSetup_ComPort_Caption", 0)), QLatin1Char('P')));
   rbQmf_->setText(WithMnemonic(DisplayText(texts.GetLine("GI_App_InitialSetup_Qmf_Caption", 0)), QLatin1Char('F')));
-  btQmfSel_->setText(WithMnemonic(DisplayText(texts.GetLine("GI_App_InitialSetup_Qmf_Btn_Caption", 0)), QLatin1Char('S')));
+  btQmfSel_->setText(
+      WithMnemonic(DisplayText(texts.GetLine("GI_App_InitialSetup_Qmf_Btn_Caption", 0)), QLatin1Char('S')));
   button1_->setText(DisplayText(texts.GetLine("GI_AppInd_Opt_ComSel_Buttons", 0)));
   button2_->setText(DisplayText(texts.GetLine("GI_AppInd_Opt_ComSel_Buttons", 1)));
   lbQmfName_->clear();

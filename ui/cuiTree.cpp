@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "text/cmcGTex.h"
 #include "sheet/BodyLines.h"
+#include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
 #include "ui/DisplayText.h"
 

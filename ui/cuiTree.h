@@ -2,9 +2,10 @@
 // The navigation tree built from the text tables: the lines of key + "_Body" are nodes (depth
 // by indentation), each with its cell attribute set, whose argument is the name of the sheet
 // the node opens. A selection change waits for the tree change delay (or for Tab, which
-// leaves the tree) and then hands the selected node's set to onActivate; expanding or collapsing a node calls onExpandChanged,
-// except for the first node that Build opens: whoever builds the tree knows its state then.
-// Nodes carry the error and warning marks of the warning check as overlays on their pictures.
+// leaves the tree) and then hands the selected node's set to onActivate; expanding or
+// collapsing a node calls onExpandChanged, except for the first node that Build opens:
+// whoever builds the tree knows its state then. Nodes carry the error and warning marks of
+// the warning check as overlays on their pictures.
 #include <QObject>
 #include <QTimer>
 #include <functional>

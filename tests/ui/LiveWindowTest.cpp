@@ -85,7 +85,7 @@ TEST_F(LiveWindowTest, SpaceAndBackspaceStepThroughTheDuplexListWrapping) {
   Type(CL_Mch_Freq, 4, QStringLiteral("433"));
   Select(CL_Mch_Dup, 4);
   const char* const entries[] = {"", "-DUP", "+DUP"};  // the list in its order; OFF shows nothing in the cell
-  int expected = Channel(4).duplex;                       // as the band template set it
+  int expected = Channel(4).duplex;                    // as the band template set it
   const struct {
     int key;
     QChar text;

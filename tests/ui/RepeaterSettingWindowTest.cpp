@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "PageWindowFixture.h"
 #include "memory/ChannelValues.h"
