@@ -172,5 +172,6 @@ void indCloneMan::ApplyCheck(dst_CDrv_Result& result) {
 
 void indCloneMan::ShowError(const dst_CDrv_Result& result) {
   const std::string detail = result.code == CloneResult::kPortOpen ? result.openFailure.Describe() : std::string();
-  ui_.ShowCloneError(texts_.GetLine(kCaptionKey, 0), CloneErrorText(texts_, result.code, {settings_.comPort, devicePath_}, detail));
+  ui_.ShowCloneError(texts_.GetLine(kCaptionKey, 0),
+                     CloneErrorText(texts_, result.code, {settings_.comPort, devicePath_}, detail));
 }

@@ -40,8 +40,8 @@ struct BitFieldPopup {
   std::uint32_t value = 0;
   int first = 1;
   int last = 1;
-  int labelType = 0;  // 1 hex, 2 digits with 0 for 10, 3 letters, 4 and 5 NMEA names, 6 "B" bits
-  int markStyle = 1;  // 0 the letter "o", 1 a drawn check mark
+  int labelType = 0;     // 1 hex, 2 digits with 0 for 10, 3 letters, 4 and 5 NMEA names, 6 "B" bits
+  int markStyle = 1;     // 0 the letter "o", 1 a drawn check mark
   std::string sheetKey;  // a sheet definition of the caller's; empty: the editor makes its own
 };
 

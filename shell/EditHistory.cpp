@@ -34,7 +34,8 @@ EditHistory::Step EditHistory::ChangedRuns(const std::vector<std::uint8_t>& reco
       ++end;
     }
     end = lastChange + 1;
-    step.push_back({static_cast<std::int32_t>(start), std::vector<std::uint8_t>(recorded.begin() + start, recorded.begin() + end),
+    step.push_back({static_cast<std::int32_t>(start),
+                    std::vector<std::uint8_t>(recorded.begin() + start, recorded.begin() + end),
                     std::vector<std::uint8_t>(now.begin() + start, now.begin() + end)});
     i = end;
   }
@@ -94,6 +95,4 @@ bool EditHistory::Redo(cmcEeprom& image) {
   return true;
 }
 
-std::size_t EditHistory::HeldBytes() const {
-  return sizeof(*this) + recorded_.capacity() + stepBytes_;
-}
+std::size_t EditHistory::HeldBytes() const { return sizeof(*this) + recorded_.capacity() + stepBytes_; }

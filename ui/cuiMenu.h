@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "sheet/BodyLines.h"
 #include "sheet/cmcCellCapsule.h"
 #include "text/cmcCellObj.h"
-#include "sheet/BodyLines.h"
 
 class QAction;
 class QMenu;

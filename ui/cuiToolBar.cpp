@@ -4,9 +4,9 @@
 #include <QMainWindow>
 #include <QToolBar>
 
+#include "sheet/BodyLines.h"
 #include "shell/cmcEvMan.h"
 #include "text/cmcGTex.h"
-#include "sheet/BodyLines.h"
 #include "ui/CellContext.h"
 #include "ui/DisplayText.h"
 #include "ui/ImageLists.h"

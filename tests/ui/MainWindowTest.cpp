@@ -14,13 +14,13 @@
 #include <filesystem>
 
 #include "MainTestSupport.h"
+#include "sheet/BodyLines.h"
 #include "shell/cmcEvMan.h"
 #include "shell/indEnviron.h"
 #include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
-#include "sheet/BodyLines.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiMenu.h"
@@ -166,10 +166,9 @@ TEST_F(MainWindowTest, StartsWithEmptySettingsOnTheTopPageUnderTheModelName) {
   for (const QAction* action : main.ToolBar()->Bar()->actions()) {
     if (!action->isSeparator()) buttons << action->toolTip();
   }
-  EXPECT_EQ(buttons,
-            (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"), QStringLiteral("Undo"),
-                         QStringLiteral("Redo"), QStringLiteral("Clone Read"), QStringLiteral("Clone Write"),
-                         QStringLiteral("Clone Info.")}));
+  EXPECT_EQ(buttons, (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"),
+                                  QStringLiteral("Undo"), QStringLiteral("Redo"), QStringLiteral("Clone Read"),
+                                  QStringLiteral("Clone Write"), QStringLiteral("Clone Info.")}));
 }
 
 TEST_F(MainWindowTest, EveryTreeNodeOpensTheSheetItNames) {
