@@ -84,6 +84,21 @@ inline void Click(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftB
 // A click in the middle of a button, a check box or any other widget that is shown.
 inline void ClickOn(QWidget& widget) { Click(widget, widget.rect().center()); }
 
+// A key typed while the window that holds the widget is the active one.
+inline void KeyIn(QWidget& widget, int key, const QString& text = {}) {
+  ASSERT_TRUE(Activate(widget));
+  Key(key, Qt::NoModifier, text);
+}
+
+// Clicks into a text field, selects what it holds and types text over it.
+inline void ReplaceText(QWidget& field, const QString& text) {
+  ClickOn(field);
+  ASSERT_TRUE(field.hasFocus());
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+  Type(text);
+}
+
 inline void DoubleClick(QWidget& widget, QPoint at) {
   QTest::mouseDClick(widget.window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(widget, at));
 }

@@ -106,20 +106,9 @@ class InitialSetupTest : public ::testing::Test {
     desktop::ClickOn(setup.Button1());
   }
 
-  // A key typed while the setup is the active window.
-  static void PressIn(TForm2& setup, int key) {
-    ASSERT_TRUE(desktop::Activate(setup));
-    desktop::Key(key);
-  }
-
-  // Clicks into the port box, replaces what it holds with the typed text and presses Enter.
+  // Types the port number over what the port box holds and presses Enter.
   static void TypePortAndConfirm(TForm2& setup, const QString& typed) {
-    ASSERT_TRUE(desktop::Activate(setup));
-    QLineEdit& field = *setup.CbComm().lineEdit();
-    desktop::Click(field, field.rect().center());
-    desktop::Key(Qt::Key_A, Qt::ControlModifier);
-    desktop::Key(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-    desktop::Type(typed);
+    desktop::ReplaceText(*setup.CbComm().lineEdit(), typed);
     desktop::Enter();
   }
 
@@ -169,7 +158,7 @@ TEST_F(InitialSetupTest, AFirstStartShowsTheSetupAndCancelShowsTheMainWindowWith
   EXPECT_TRUE(setup.CbComm().isEnabled());
   EXPECT_FALSE(setup.BtQmfSel().isEnabled());
 
-  PressIn(setup, Qt::Key_Escape);
+  desktop::KeyIn(setup, Qt::Key_Escape);
   ASSERT_TRUE(SetupClosed());
   EXPECT_EQ(Settings().destinationCode, kNoDestination);
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();

@@ -172,10 +172,7 @@ TEST_F(PrintWindowTest, ThePreviewPagesZoomsAndLaysOutAgainInAnotherFontSize) {
   bool fittedAgain = false;
   WhenPreviewShown([&](cuiPreview& preview) {
     pagesAt12 = preview.PageCount();
-    ASSERT_TRUE(desktop::Activate(preview));
-    desktop::Click(preview.PageField(), preview.PageField().rect().center());
-    desktop::Key(Qt::Key_A, Qt::ControlModifier);
-    desktop::Type(QStringLiteral("99"));
+    desktop::ReplaceText(preview.PageField(), QStringLiteral("99"));
     desktop::Enter();
     lastPage = preview.CurrentPage();
     status = preview.StatusLabel().text();

@@ -40,20 +40,6 @@ class RepeaterSettingWindowTest : public PageWindowTest {
     OpenNode(kMemory0);
   }
 
-  // A key typed while the dialog that holds the widget is the active window.
-  static void PressIn(QWidget& widget, int key, const QString& text = {}) {
-    ASSERT_TRUE(desktop::Activate(widget));
-    desktop::Key(key, Qt::NoModifier, text);
-  }
-
-  // Clicks into a field of a dialog and types there.
-  static void TypeInto(QWidget& field, const QString& text) {
-    ASSERT_TRUE(desktop::Activate(field));
-    desktop::Click(field, field.rect().center());
-    ASSERT_TRUE(field.hasFocus());
-    desktop::Type(text);
-  }
-
   // Chooses a row of the picker's first list and of its second list, as the arrow keys would.
   static void ChooseInPicker(CallSignPickerDialog& picker, int source, const QString& entry) {
     picker.SourceList().setCurrentRow(source);
@@ -71,17 +57,16 @@ TEST_F(RepeaterSettingWindowTest, EnterOnTheUrCellRoutesTheChannelThroughTheRepe
     WhenShown<CallSignPickerDialog>([](CallSignPickerDialog& picker) {
       EXPECT_EQ(picker.windowTitle(), QStringLiteral("Access Repeater Select"));
       ChooseInPicker(picker, kAccessAllRepeaters, QStringLiteral("Alpha A"));
-      PressIn(picker.EntryList(), Qt::Key_Return, QStringLiteral("\r"));
+      desktop::KeyIn(picker.EntryList(), Qt::Key_Return, QStringLiteral("\r"));
     });
     desktop::ClickOn(dialog.AccessButton());
     EXPECT_EQ(dialog.AccessField().text(), QStringLiteral("Alpha A"));
-    dialog.CalledField().clear();
-    TypeInto(dialog.CalledField(), QStringLiteral("Bravo A"));
+    desktop::ReplaceText(dialog.CalledField(), QStringLiteral("Bravo A"));
     EXPECT_EQ(dialog.CallSignField(0).text(), QStringLiteral("/JP1YBBA"));
     EXPECT_EQ(dialog.CallSignField(1).text(), QStringLiteral("JP1YAA A"));
     EXPECT_EQ(dialog.CallSignField(2).text(), QStringLiteral("JP1YAA G"));
     EXPECT_FALSE(dialog.Rpt2Button().isEnabled());
-    PressIn(dialog.CalledField(), Qt::Key_Return, QStringLiteral("\r"));
+    desktop::KeyIn(dialog.CalledField(), Qt::Key_Return, QStringLiteral("\r"));
   });
   Focus(FirstDataRow(), CL_Mch_DYou_Callsign);
   desktop::Key(Qt::Key_Return);
@@ -136,8 +121,8 @@ TEST_F(RepeaterSettingWindowTest, EscapeLeavesTheDocumentAsItWas) {
   bool shown = false;
   WhenShown<RepeaterSettingDialog>([&](RepeaterSettingDialog& dialog) {
     shown = true;
-    TypeInto(dialog.CalledField(), QStringLiteral("W1AW"));
-    PressIn(dialog.CalledField(), Qt::Key_Escape);
+    desktop::ReplaceText(dialog.CalledField(), QStringLiteral("W1AW"));
+    desktop::KeyIn(dialog.CalledField(), Qt::Key_Escape);
   });
   Focus(FirstDataRow(), CL_Mch_DRpt2_Callsign);
   desktop::Key(Qt::Key_Return);
@@ -155,8 +140,7 @@ TEST_F(RepeaterSettingWindowTest, InvalidRouteBlanksTheCallSignsOnOk) {
       picker.reject();
     });
     desktop::ClickOn(dialog.AccessButton());
-    dialog.CalledField().clear();
-    TypeInto(dialog.CalledField(), QStringLiteral("Alpha A"));  // a repeater without an access
+    desktop::ReplaceText(dialog.CalledField(), QStringLiteral("Alpha A"));  // a repeater without an access
     EXPECT_EQ(dialog.CallSignField(0).text().trimmed(), QString());
     dialog.accept();
   });
@@ -203,7 +187,7 @@ TEST_F(RepeaterSettingWindowTest, RepeaterListWithoutDvEntriesOffersNothing) {
     EXPECT_FALSE(picker.EntryList().isEnabled());
     EXPECT_EQ(picker.EntryList().item(0)->text(), QStringLiteral("---"));
     EXPECT_FALSE(picker.OkButton().isEnabled());
-    PressIn(picker.SourceList(), Qt::Key_Escape);
+    desktop::KeyIn(picker.SourceList(), Qt::Key_Escape);
   });
   Focus(FirstDataRow(), CL_Mch_DRpt1_Callsign);
   ChooseFromMenu(QStringLiteral("Select"));
