@@ -4,14 +4,14 @@
 // commands: painting only asks.
 #include <string>
 
+#include "base/cmcRecent.h"
 #include "memory/ChannelValues.h"
 #include "memory/DefaultImages.h"
 #include "memory/PlainModelSettings.h"
 #include "memory/datCh.h"
 #include "memory/datClipCh.h"
 #include "memory/indDestination.h"
-#include "sheet/CellDocument.h"
-#include "shell/cmcRecent.h"
+#include "sheet/layout/CellDocument.h"
 #include "text/ApplicationTexts.h"
 #include "text/cmcFCache.h"
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "PaintedDocument.h"
-#include "sheet/CellTextMeasure.h"
-#include "sheet/SheetLayout.h"
-#include "sheet/indActiveCell.h"
+#include "sheet/cells/indActiveCell.h"
+#include "sheet/layout/CellTextMeasure.h"
+#include "sheet/layout/SheetLayout.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "PaintedDocument.h"
-#include "sheet/indActiveCell.h"
-#include "shell/EditHistory.h"
+#include "sheet/cells/indActiveCell.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "text/cmcCellObj.h"
+#include "workflows/EditHistory.h"
 
 namespace {
 

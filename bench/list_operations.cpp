@@ -10,7 +10,7 @@
 #include "memory/ChannelList.h"
 #include "memory/ImageFields.h"
 #include "platform/MessageBox.h"
-#include "sheet/indActiveCell.h"
+#include "sheet/cells/indActiveCell.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "text/cmcCellObj.h"

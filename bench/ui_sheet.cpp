@@ -14,13 +14,13 @@
 #include <memory>
 
 #include "PaintedDocument.h"
+#include "base/cmcEvMan.h"
+#include "base/indEnviron.h"
 #include "platform/InstanceLock.h"
 #include "platform/ManualTiming.h"
 #include "platform/MemoryKeyValueStore.h"
-#include "sheet/SheetDisplayStore.h"
-#include "sheet/indActiveCell.h"
-#include "shell/cmcEvMan.h"
-#include "shell/indEnviron.h"
+#include "sheet/cells/indActiveCell.h"
+#include "sheet/layout/SheetDisplayStore.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "ui/cuiFlector.h"

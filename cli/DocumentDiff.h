@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/DocumentDifferences.h"
+#include "sheet/cells/DocumentDifferences.h"
 
 struct DiffFile {
   std::string path;

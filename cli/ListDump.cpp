@@ -16,10 +16,10 @@
 #include "memory/RepeaterList.h"
 #include "memory/SignalCodes.h"
 #include "memory/datCh.h"
-#include "sheet/GpsStamp.h"
-#include "sheet/ZeroPadded.h"
 #include "text/Codepage.h"
 #include "text/FormattedText.h"
+#include "values/GpsStamp.h"
+#include "values/ZeroPadded.h"
 
 namespace {
 

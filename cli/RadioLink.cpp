@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "base/cmcEvMan.h"
 #include "clone/CloneCheckCodes.h"
 #include "files/DocumentFile.h"
 #include "memory/Generation.h"
@@ -11,7 +12,6 @@
 #include "platform/qt/QtSerialDevice.h"
 #include "platform/qt/QtSerialPortList.h"
 #include "platform/qt/QtTiming.h"
-#include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 

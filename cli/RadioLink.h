@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "base/EnvironSettings.h"
 #include "clone/CloneInfoCheck.h"
 #include "clone/CloneSessionUi.h"
 #include "clone/indCloneMan.h"
-#include "shell/EnvironSettings.h"
 
 class QCoreApplication;
 class QEventLoop;

@@ -2,7 +2,7 @@
 // The document the cell behaviour works on for tessel-cli: the image under the destination in
 // force, the English table, the program's default settings and the destination's defaults.
 #include "memory/cmcEeprom.h"
-#include "sheet/StandaloneCellDocument.h"
+#include "sheet/cells/StandaloneCellDocument.h"
 
 class ScriptDocument {
  public:

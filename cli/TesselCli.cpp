@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "base/cmcEvMan.h"
 #include "cli/CheckReport.h"
 #include "cli/CliDocument.h"
 #include "cli/CommandLine.h"
@@ -19,7 +20,6 @@
 #include "manual/ManualText.h"
 #include "memory/Generation.h"
 #include "platform/ManualTiming.h"
-#include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
 #include "text/LineTables.h"

@@ -21,10 +21,10 @@
 #include <string>
 #include <string_view>
 
-#include "clone/cmcBuff.h"
+#include "base/cmcBuff.h"
+#include "base/cmcTask.h"
+#include "base/cmcTick.h"
 #include "clone/cmcComm.h"
-#include "clone/cmcTask.h"
-#include "clone/cmcTick.h"
 #include "clone/dst_CDrv_Result.h"
 #include "memory/AddressRange.h"
 #include "memory/cmcEeprom.h"

@@ -12,10 +12,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/cmcBuff.h"
+#include "base/cmcTask.h"
+#include "base/cmcTick.h"
 #include "clone/SerialOpenFailure.h"
-#include "clone/cmcBuff.h"
-#include "clone/cmcTask.h"
-#include "clone/cmcTick.h"
 #include "platform/SerialDevice.h"
 
 class PortResolver;

@@ -4,9 +4,9 @@
 // completion callback; the owner copies what it needs.
 #include <cstdint>
 
-#include "clone/AddressCoverage.h"
+#include "base/cmcBuff.h"
 #include "clone/SerialOpenFailure.h"
-#include "clone/cmcBuff.h"
+#include "memory/AddressCoverage.h"
 #include "memory/cmcEeprom.h"
 
 // Session kinds.

@@ -12,14 +12,14 @@
 #include <ostream>
 #include <string>
 
+#include "base/EnvironSettings.h"
+#include "base/cmcEvMan.h"
+#include "base/cmcTask.h"
 #include "clone/CloneSessionUi.h"
 #include "clone/FrameTrace.h"
 #include "clone/cmcCloneDrv.h"
-#include "clone/cmcTask.h"
 #include "clone/dst_CDrv_Result.h"
 #include "memory/AddressRange.h"
-#include "shell/EnvironSettings.h"
-#include "shell/cmcEvMan.h"
 #include "text/cmcGTex.h"
 
 class indCloneMan {

@@ -5,10 +5,10 @@
 #include "files/CsvListFormat.h"
 #include "memory/MemoryMap.h"
 #include "memory/datCh.h"
-#include "sheet/CallRecordText.h"
 #include "text/ApplicationTexts.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
+#include "values/CallRecordText.h"
 
 namespace {
 

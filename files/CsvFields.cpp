@@ -7,13 +7,13 @@
 #include "memory/MemoryMap.h"
 #include "memory/SignalCodes.h"
 #include "memory/cmcEeprom.h"
-#include "sheet/DateCell.h"
-#include "sheet/TimeCell.h"
-#include "sheet/UnitConversions.h"
-#include "sheet/UtcOffsetCell.h"
 #include "text/Cp932.h"
 #include "text/HalfWidth.h"
 #include "text/TextFields.h"
+#include "values/DateCell.h"
+#include "values/TimeCell.h"
+#include "values/UnitConversions.h"
+#include "values/UtcOffsetCell.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "memory/FixedText.h"
 #include "memory/GpsPosition.h"
-#include "sheet/GpsStamp.h"
+#include "values/GpsStamp.h"
 
 class cmcEeprom;
 

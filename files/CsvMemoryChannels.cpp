@@ -13,8 +13,8 @@
 #include "memory/SnapFrequency.h"
 #include "memory/datCh.h"
 #include "memory/indDestination.h"
-#include "sheet/ZeroPadded.h"
 #include "text/TextFields.h"
+#include "values/ZeroPadded.h"
 
 namespace {
 

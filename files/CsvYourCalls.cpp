@@ -3,7 +3,7 @@
 #include "memory/ListBlocks.h"
 #include "memory/YourCallList.h"
 #include "memory/datCh.h"
-#include "sheet/ZeroPadded.h"
+#include "values/ZeroPadded.h"
 
 namespace {
 

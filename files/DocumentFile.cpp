@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "files/EtcData.h"
 #include "files/cmcQmfFile.h"
+#include "memory/EtcData.h"
 #include "memory/MemoryMap.h"
 
 namespace {

@@ -18,8 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "clone/AddressCoverage.h"
 #include "files/FileError.h"
+#include "memory/AddressCoverage.h"
 #include "memory/AddressRange.h"
 #include "memory/cmcEeprom.h"
 

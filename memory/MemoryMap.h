@@ -159,3 +159,18 @@ inline constexpr std::uint16_t kBankEntryFree = 0xFFFF;
 inline constexpr std::uint16_t kBankEntryConflict = 0xFFFE;
 
 }  // namespace MemoryMap
+
+// The settings (offsets in the settings block) that the list pages follow.
+namespace ListSetting {
+inline constexpr int kDtmfSpeed = 42;
+inline constexpr int kPositionFormat = 70;  // 0 degrees and decimal minutes, else with seconds
+inline constexpr int kUnits = 71;           // 0 metric
+inline constexpr int kSpeedUnits = 87;
+inline constexpr int kTemperatureUnits = 150;
+inline constexpr int kPressureUnits = 151;
+inline constexpr int kRainUnits = 152;
+inline constexpr int kWindUnits = 153;
+inline constexpr int kSelectedMyCallSign = 164;  // counted from 0
+inline constexpr int kDtmfTCallSelected = 375;   // 1: T-CALL, 0: the memory below
+inline constexpr int kDtmfSelectedMemory = 376;  // memory - 1
+}  // namespace ListSetting

@@ -1,17 +1,16 @@
 #include "platform/Fatal.h"
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
-#include "text/Codepage.h"
+#include "platform/Executable.h"
 
 namespace {
 
+// The bytes as they are: a fatal error may come from the text layer itself, so nothing here
+// converts. The messages are ASCII.
 void WriteToStandardError(const std::string& caption, const std::string& text) {
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), ToUtf8(text, CodePage::Cp932).c_str());
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   std::fflush(stderr);
 }
 
@@ -23,15 +22,6 @@ FatalHandler SetFatalHandler(FatalHandler handler) {
   FatalHandler previous = currentHandler;
   currentHandler = handler ? handler : WriteToStandardError;
   return previous;
-}
-
-std::string ExecutableFileName() {
-  char path[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (n <= 0) return "tessel";
-  const std::string full(path, static_cast<size_t>(n));
-  const auto slash = full.rfind('/');
-  return slash == std::string::npos ? full : full.substr(slash + 1);
 }
 
 void Fatal(const std::string& text) {

@@ -13,6 +13,3 @@ using FatalHandler = void (*)(const std::string& caption, const std::string& tex
 FatalHandler SetFatalHandler(FatalHandler handler);
 
 [[noreturn]] void Fatal(const std::string& text);
-
-// The file name (without folder) of the running executable.
-std::string ExecutableFileName();

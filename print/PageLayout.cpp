@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "sheet/SheetLayout.h"
+#include "sheet/layout/SheetLayout.h"
 
 namespace {
 

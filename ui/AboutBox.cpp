@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "shell/VersionTexts.h"
+#include "base/VersionTexts.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
 

@@ -12,8 +12,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "base/EnvironSettings.h"
 #include "memory/NamedLists.h"
-#include "shell/EnvironSettings.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
 #include "ui/DisplayText.h"

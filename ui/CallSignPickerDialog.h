@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "sheet/CallSignPicker.h"
+#include "sheet/cells/CallSignPicker.h"
 
 class QCheckBox;
 class QLabel;

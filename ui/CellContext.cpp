@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "sheet/SheetName.h"
-#include "shell/cmcEvMan.h"
+#include "base/cmcEvMan.h"
+#include "sheet/layout/SheetName.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "text/cmcCellObj.h"
 
 class cmcEvMan;

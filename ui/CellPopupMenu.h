@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "text/cmcCellObj.h"
 
 class cmcGTex;

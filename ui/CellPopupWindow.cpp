@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "shell/EventRecord.h"
-#include "shell/cmcEvMan.h"
+#include "base/EventRecord.h"
+#include "base/cmcEvMan.h"
 #include "text/cmcCellObj.h"
 
 namespace {

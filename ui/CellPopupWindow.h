@@ -14,7 +14,7 @@
 #include <QSize>
 #include <string>
 
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/cmcCellCapsule.h"
 
 class cmcEvMan;
 class cmcGTex;

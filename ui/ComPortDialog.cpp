@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/indEnviron.h"
+#include "base/indEnviron.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
 

@@ -1,12 +1,11 @@
 #include "ui/MainCellDocument.h"
 
+#include "base/EventCodes.h"
+#include "base/ProgramMessage.h"
+#include "base/cmcEvMan.h"
+#include "base/indEnviron.h"
 #include "print/PrintChoices.h"
-#include "sheet/SheetName.h"
-#include "shell/CloneCommands.h"
-#include "shell/EventCodes.h"
-#include "shell/ProgramMessage.h"
-#include "shell/cmcEvMan.h"
-#include "shell/indEnviron.h"
+#include "sheet/layout/SheetName.h"
 #include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
@@ -16,6 +15,7 @@
 #include "ui/RepeaterSettingDialog.h"
 #include "ui/cuiPrinter.h"
 #include "ui/cuiSheet.h"
+#include "workflows/CloneCommands.h"
 
 EnvironSettings& MainCellDocument::Settings() { return services_.environ.settings; }
 const cmcRecent& MainCellDocument::RecentFiles() const { return services_.environ.recent; }

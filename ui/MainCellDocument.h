@@ -3,12 +3,12 @@
 // texts and the event manager of the running program, and the controller's answers to the
 // notices of an edit (deferred warning check, modified state).
 #include "help/cmcHelpGTex.h"
-#include "sheet/CellDocument.h"
-#include "shell/CsvFileCommands.h"
+#include "sheet/layout/CellDocument.h"
 #include "ui/CallSignPickerDialog.h"
 #include "ui/cuiHtmlHelp.h"
 #include "ui/cuiMain.h"
 #include "ui/cuiPrinter.h"
+#include "workflows/CsvFileCommands.h"
 
 class MainCellDocument final : public CellDocument {
  public:

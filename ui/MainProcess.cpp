@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/cmcEvMan.h"
 #include "memory/ModelSettings.h"
 #include "memory/indDestination.h"
-#include "shell/DocumentCommands.h"
-#include "shell/cmcEvMan.h"
 #include "text/ApplicationTexts.h"
 #include "ui/cuiMain.h"
 #include "ui/indMain.h"
+#include "workflows/DocumentCommands.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "base/indEnviron.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtKeyValueStore.h"
-#include "shell/indEnviron.h"
 
 class cmcEvMan;
 class indMain;

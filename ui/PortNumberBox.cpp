@@ -3,10 +3,10 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
+#include "base/indEnviron.h"
 #include "platform/MessageBox.h"
 #include "platform/PortNumbers.h"
 #include "platform/qt/QtSerialPortList.h"
-#include "shell/indEnviron.h"
 #include "text/Codepage.h"
 #include "text/DisplayCodePage.h"
 #include "text/cmcGTex.h"

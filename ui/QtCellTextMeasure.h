@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <optional>
 
-#include "sheet/CellTextMeasure.h"
+#include "sheet/layout/CellTextMeasure.h"
 
 class QPaintDevice;
 

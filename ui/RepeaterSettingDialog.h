@@ -5,7 +5,7 @@
 // leave the channel as it was. Modal over its owner.
 #include <QDialog>
 
-#include "sheet/indDvSet.h"
+#include "sheet/cells/indDvSet.h"
 #include "ui/CallSignPickerDialog.h"
 
 class QLineEdit;

@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "platform/Fatal.h"
-#include "sheet/CellDocument.h"
-#include "sheet/ListRangeAnswer.h"
-#include "sheet/SheetLayout.h"
+#include "sheet/cells/ListRangeAnswer.h"
+#include "sheet/layout/CellDocument.h"
+#include "sheet/layout/SheetLayout.h"
 #include "text/CellIds.h"
 #include "text/FormattedText.h"
 #include "text/cmcCellObj.h"

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "print/PageLayout.h"
-#include "sheet/SheetModel.h"
-#include "sheet/TreeNodes.h"
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/SheetModel.h"
+#include "sheet/layout/TreeNodes.h"
+#include "sheet/layout/cmcCellCapsule.h"
 
 class CellDocument;
 class QPaintDevice;

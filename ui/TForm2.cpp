@@ -11,11 +11,10 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "shell/DocumentCommands.h"
-#include "shell/EventCodes.h"
-#include "shell/EventRecord.h"
-#include "shell/cmcEvMan.h"
-#include "shell/indEnviron.h"
+#include "base/EventCodes.h"
+#include "base/EventRecord.h"
+#include "base/cmcEvMan.h"
+#include "base/indEnviron.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
 #include "ui/DisplayText.h"
@@ -23,6 +22,7 @@
 #include "ui/Mnemonic.h"
 #include "ui/PortNumberBox.h"
 #include "ui/WindowPlacement.h"
+#include "workflows/DocumentCommands.h"
 
 namespace {
 

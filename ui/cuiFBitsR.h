@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/BitFieldFlags.h"
+#include "sheet/cells/BitFieldFlags.h"
 #include "text/cmcGTex.h"
 #include "ui/CellPopupWindow.h"
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "sheet/GpsEditorText.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
+#include "values/GpsEditorText.h"
 
 namespace {
 

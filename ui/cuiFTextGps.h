@@ -7,8 +7,8 @@
 // invalid text.
 #include <string>
 
-#include "sheet/PopupRequest.h"
 #include "ui/CellPopupWindow.h"
+#include "values/PopupRequest.h"
 
 class QLabel;
 class QLineEdit;

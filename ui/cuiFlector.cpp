@@ -4,11 +4,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "sheet/IntegerList.h"
 #include "text/cmcCellObj.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiSheet.h"
+#include "values/IntegerList.h"
 
 namespace {
 

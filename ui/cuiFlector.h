@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "sheet/PopupRequest.h"
 #include "text/cmcGTex.h"
 #include "ui/CellPopupWindow.h"
+#include "values/PopupRequest.h"
 
 class cuiSheet;
 

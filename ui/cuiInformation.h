@@ -14,7 +14,7 @@
 
 #include "files/RadioBackups.h"
 
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/cmcCellCapsule.h"
 
 class QCheckBox;
 class QListWidget;

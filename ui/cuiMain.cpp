@@ -8,11 +8,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "sheet/WarningCheck.h"
-#include "shell/CloneCommands.h"
-#include "shell/DocumentCommands.h"
-#include "shell/cmcEvMan.h"
-#include "shell/indEnviron.h"
+#include "base/cmcEvMan.h"
+#include "base/indEnviron.h"
+#include "sheet/cells/WarningCheck.h"
 #include "text/cmcGTex.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/DisplayText.h"
@@ -23,6 +21,8 @@
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
 #include "ui/cuiTree.h"
+#include "workflows/CloneCommands.h"
+#include "workflows/DocumentCommands.h"
 
 namespace {
 

@@ -21,22 +21,22 @@
 #include <string>
 #include <vector>
 
-#include "clone/cmcTask.h"
-#include "clone/cmcTick.h"
+#include "base/LocaleFormats.h"
+#include "base/VersionTexts.h"
+#include "base/cmcTask.h"
+#include "base/cmcTick.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/QtSerialDevice.h"
-#include "sheet/SheetDisplayStore.h"
-#include "sheet/cmcCellCapsule.h"
-#include "shell/Document.h"
-#include "shell/DocumentWindow.h"
-#include "shell/LocaleFormats.h"
-#include "shell/MainServices.h"
-#include "shell/VersionTexts.h"
+#include "sheet/layout/SheetDisplayStore.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "text/cmcFCache.h"
 #include "ui/QtCloneSessionUi.h"
 #include "ui/SheetPosition.h"
 #include "ui/TForm2.h"
 #include "ui/cuiInformation.h"
+#include "workflows/Document.h"
+#include "workflows/DocumentWindow.h"
+#include "workflows/MainServices.h"
 
 class CellDocument;
 class cmcEvMan;

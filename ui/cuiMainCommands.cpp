@@ -8,11 +8,10 @@
 #include <charconv>
 #include <filesystem>
 
+#include "base/ProgramMessage.h"
+#include "base/cmcEvMan.h"
+#include "base/indEnviron.h"
 #include "platform/Fatal.h"
-#include "shell/DocumentCommands.h"
-#include "shell/ProgramMessage.h"
-#include "shell/cmcEvMan.h"
-#include "shell/indEnviron.h"
 #include "text/Codepage.h"
 #include "text/LineTables.h"
 #include "text/cmcGTex.h"
@@ -25,6 +24,7 @@
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
 #include "ui/iuiTree.h"
+#include "workflows/DocumentCommands.h"
 
 namespace {
 

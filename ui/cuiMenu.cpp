@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
-#include "shell/cmcEvMan.h"
+#include "base/cmcEvMan.h"
 #include "text/cmcGTex.h"
 #include "ui/CellContext.h"
 #include "ui/DisplayText.h"

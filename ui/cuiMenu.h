@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/BodyLines.h"
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/BodyLines.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "text/cmcCellObj.h"
 
 class QAction;

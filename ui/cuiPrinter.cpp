@@ -14,9 +14,9 @@
 #include <memory>
 #include <optional>
 
+#include "base/ProgramMessage.h"
 #include "files/FileError.h"
 #include "platform/FileDialog.h"
-#include "shell/ProgramMessage.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
 #include "ui/PrintOutput.h"

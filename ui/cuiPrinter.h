@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/SheetModel.h"
+#include "sheet/layout/SheetModel.h"
 #include "ui/SheetPages.h"
 
 class QWidget;

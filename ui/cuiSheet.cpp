@@ -14,12 +14,12 @@
 #include <cmath>
 #include <optional>
 
+#include "base/cmcEvMan.h"
 #include "platform/Fatal.h"
-#include "sheet/CellDocument.h"
-#include "sheet/RepaintScope.h"
-#include "sheet/SheetCursor.h"
-#include "sheet/SheetSelection.h"
-#include "shell/cmcEvMan.h"
+#include "sheet/layout/CellDocument.h"
+#include "sheet/layout/RepaintScope.h"
+#include "sheet/layout/SheetCursor.h"
+#include "sheet/layout/SheetSelection.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
 #include "ui/CellPainter.h"

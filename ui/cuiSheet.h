@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/SheetLayout.h"
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/SheetLayout.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "ui/SheetPosition.h"
 
 class QKeyEvent;

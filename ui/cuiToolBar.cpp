@@ -4,8 +4,8 @@
 #include <QMainWindow>
 #include <QToolBar>
 
-#include "sheet/BodyLines.h"
-#include "shell/cmcEvMan.h"
+#include "base/cmcEvMan.h"
+#include "sheet/layout/BodyLines.h"
 #include "text/cmcGTex.h"
 #include "ui/CellContext.h"
 #include "ui/DisplayText.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "text/cmcCellObj.h"
 
 class QAction;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "sheet/BodyLines.h"
+#include "sheet/layout/BodyLines.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
 #include "ui/DisplayText.h"

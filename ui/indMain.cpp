@@ -4,11 +4,11 @@
 #include <QTreeWidget>
 #include <array>
 
+#include "base/cmcEvMan.h"
 #include "memory/ChannelList.h"
 #include "memory/NamedLists.h"
-#include "sheet/TreeNodes.h"
-#include "sheet/indActiveCell.h"
-#include "shell/cmcEvMan.h"
+#include "sheet/cells/indActiveCell.h"
+#include "sheet/layout/TreeNodes.h"
 #include "text/cmcGTex.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/DisplayText.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "sheet/SheetName.h"
-#include "shell/cmcEvMan.h"
+#include "base/cmcEvMan.h"
+#include "sheet/layout/SheetName.h"
 #include "ui/DisplayText.h"
 
 namespace {

@@ -5,15 +5,15 @@
 #include <memory>
 #include <optional>
 
+#include "base/cmcEvMan.h"
 #include "cli/CliDocument.h"
 #include "cli/CommandLine.h"
 #include "cli/TesselCli.h"
 #include "manual/ManualText.h"
 #include "platform/ManualTiming.h"
-#include "sheet/SheetName.h"
-#include "sheet/StandaloneCellDocument.h"
-#include "sheet/indActiveCell.h"
-#include "shell/cmcEvMan.h"
+#include "sheet/cells/StandaloneCellDocument.h"
+#include "sheet/cells/indActiveCell.h"
+#include "sheet/layout/SheetName.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
 #include "text/LineTables.h"

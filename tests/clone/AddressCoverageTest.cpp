@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "clone/AddressCoverage.h"
+#include "memory/AddressCoverage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <numeric>
 #include <vector>
 
-#include "clone/cmcBuff.h"
+#include "base/cmcBuff.h"
 #include "support/FatalTrap.h"
 
 namespace {

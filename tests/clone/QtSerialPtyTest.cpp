@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "base/cmcTask.h"
 #include "clone/cmcComm.h"
-#include "clone/cmcTask.h"
 #include "platform/PortResolver.h"
 #include "platform/Timing.h"
 #include "platform/qt/QtSerialDevice.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/cmcTask.h"
+#include "base/cmcTask.h"
 #include "platform/ManualTiming.h"
 
 namespace {

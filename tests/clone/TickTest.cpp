@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "clone/cmcTick.h"
+#include "base/cmcTick.h"
 #include "platform/ManualTiming.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/cmcEvMan.h"
 #include "cli/CliCloneUi.h"
 #include "files/DocumentFile.h"
 #include "files/FilesTestSupport.h"
@@ -24,12 +25,6 @@
 #include "platform/LoopbackSerial.h"
 #include "platform/ManualTiming.h"
 #include "sheet/SheetFixture.h"
-#include "shell/CloneCommands.h"
-#include "shell/Document.h"
-#include "shell/DocumentCommands.h"
-#include "shell/DocumentWindow.h"
-#include "shell/MainServices.h"
-#include "shell/cmcEvMan.h"
 #include "support/ScriptedMessageBox.h"
 #include "text/Codepage.h"
 #include "text/DisplayCodePage.h"
@@ -37,6 +32,11 @@
 #include "text/cmcGTex.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
+#include "workflows/CloneCommands.h"
+#include "workflows/Document.h"
+#include "workflows/DocumentCommands.h"
+#include "workflows/DocumentWindow.h"
+#include "workflows/MainServices.h"
 
 // A destination whose band rules take the repeaters of the write tests.
 inline constexpr int kDestination = 0;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "files/EtcData.h"
+#include "memory/EtcData.h"
 #include "support/FatalTrap.h"
 
 namespace {

@@ -8,9 +8,9 @@
 
 #include "FilesTestSupport.h"
 #include "files/DocumentFile.h"
-#include "files/EtcData.h"
 #include "files/FileError.h"
 #include "files/cmcQmfFile.h"
+#include "memory/EtcData.h"
 #include "memory/Generation.h"
 #include "text/LineTables.h"
 #include "text/cmcGTex.h"

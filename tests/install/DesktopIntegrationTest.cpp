@@ -82,7 +82,7 @@ TEST(Install, EveryFileLandsWhereTheSystemLooksForIt) {
   EXPECT_NE(ContentOf(usr / "share/man/man1/tessel-cli.1").find(".SH COMMANDS"), std::string::npos);
 #ifdef TESSEL_WINDOW_PROGRAM
   for (const char* file :
-       {"bin/tessel", "share/man/man1/tessel.1", "share/applications/tessel.desktop", "share/mime/packages/tessel.xml",
+       {"bin/tessel", "libexec/tessel/tessel-cli-print", "share/man/man1/tessel.1", "share/applications/tessel.desktop", "share/mime/packages/tessel.xml",
         "share/icons/hicolor/scalable/apps/tessel.svg", "share/doc/tessel/html/Tessel_ENG/contents.txt",
         "share/doc/tessel/html/Tessel_JPN/contents.txt"}) {
     EXPECT_TRUE(fs::is_regular_file(usr / file)) << file;
@@ -121,6 +121,21 @@ TEST(Install, APrefixTakesTheProgramsThatThenRun) {
     EXPECT_EQ(page.status, 0) << page.out;
     EXPECT_NE(page.out.find("tessel-cli diff A B"), std::string::npos) << page.out.substr(0, 400);
   }
+#ifdef TESSEL_WINDOW_PROGRAM
+  // print is a program of its own, which the installed tessel-cli finds and hands over to.
+  const ShellRun print = Shell(Quoted(prefix.Path("bin/tessel-cli")) + " print --help");
+  EXPECT_EQ(print.status, 0) << print.out;
+  EXPECT_TRUE(print.out.starts_with("Usage: tessel-cli print")) << print.out;
+#endif
+}
+
+// Only print draws: tessel-cli itself loads neither Qt Gui nor D-Bus.
+TEST(Install, TesselCliLoadsNoQtGui) {
+  const ShellRun libraries = Shell("ldd " + Quoted(TESSEL_CLI_PROGRAM));
+  ASSERT_EQ(libraries.status, 0) << libraries.out;
+  EXPECT_NE(libraries.out.find("libQt6Core"), std::string::npos) << libraries.out;
+  EXPECT_EQ(libraries.out.find("libQt6Gui"), std::string::npos) << libraries.out;
+  EXPECT_EQ(libraries.out.find("libQt6DBus"), std::string::npos) << libraries.out;
 }
 
 }  // namespace

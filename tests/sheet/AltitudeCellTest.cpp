@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/AltitudeCell.h"
+#include "values/AltitudeCell.h"
 
 namespace {
 

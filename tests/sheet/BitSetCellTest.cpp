@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/BitSetCell.h"
 #include "support/FatalTrap.h"
+#include "values/BitSetCell.h"
 
 namespace {
 

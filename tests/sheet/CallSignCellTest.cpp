@@ -8,9 +8,9 @@
 #include "memory/ImageFields.h"
 #include "memory/YourCallList.h"
 #include "memory/cmcEeprom.h"
-#include "sheet/CallSignCell.h"
-#include "sheet/UrCallSignCell.h"
 #include "text/Codepage.h"
+#include "values/CallSignCell.h"
+#include "values/UrCallSignCell.h"
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/cmcEvMan.h"
+#include "base/cmcRecent.h"
 #include "memory/ChannelList.h"
 #include "memory/DefaultImages.h"
 #include "memory/DestinationTestSupport.h"
@@ -15,10 +17,8 @@
 #include "memory/datCh.h"
 #include "memory/datClipCh.h"
 #include "platform/ManualTiming.h"
-#include "sheet/CellDocument.h"
-#include "sheet/indActiveCell.h"
-#include "shell/cmcEvMan.h"
-#include "shell/cmcRecent.h"
+#include "sheet/cells/indActiveCell.h"
+#include "sheet/layout/CellDocument.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "text/cmcCellObj.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/SheetCells.h"
+#include "sheet/layout/SheetCells.h"
 #include "text/CellIds.h"
 
 inline SheetCells CellMap(const std::vector<std::string>& rows) {

@@ -7,13 +7,13 @@
 #include <random>
 #include <string>
 
-#include "sheet/CallSignCell.h"
-#include "sheet/DtmfCell.h"
-#include "sheet/NumberCell.h"
-#include "sheet/PositionCell.h"
-#include "sheet/TextCell.h"
-#include "sheet/UtcOffsetCell.h"
 #include "text/Cp932.h"
+#include "values/CallSignCell.h"
+#include "values/DtmfCell.h"
+#include "values/NumberCell.h"
+#include "values/PositionCell.h"
+#include "values/TextCell.h"
+#include "values/UtcOffsetCell.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/UnitConversions.h"
+#include "values/UnitConversions.h"
 
 namespace {
 

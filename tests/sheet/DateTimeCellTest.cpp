@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/DateCell.h"
-#include "sheet/TimeCell.h"
+#include "values/DateCell.h"
+#include "values/TimeCell.h"
 
 namespace {
 

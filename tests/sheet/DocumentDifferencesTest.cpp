@@ -16,10 +16,10 @@
 #include "memory/MemoryTestImages.h"
 #include "memory/RepeaterList.h"
 #include "memory/datCh.h"
-#include "sheet/CellTextMeasure.h"
-#include "sheet/DocumentDifferences.h"
-#include "sheet/SheetLayout.h"
-#include "sheet/TreeNodes.h"
+#include "sheet/cells/DocumentDifferences.h"
+#include "sheet/layout/CellTextMeasure.h"
+#include "sheet/layout/SheetLayout.h"
+#include "sheet/layout/TreeNodes.h"
 #include "text/CellIds.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/DtmfCell.h"
+#include "values/DtmfCell.h"
 
 namespace {
 

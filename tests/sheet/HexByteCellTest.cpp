@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/HexByteCell.h"
+#include "values/HexByteCell.h"
 
 namespace {
 

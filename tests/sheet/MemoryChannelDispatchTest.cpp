@@ -6,7 +6,7 @@
 #include "CellDocumentFixture.h"
 #include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
-#include "sheet/SheetLayout.h"
+#include "sheet/layout/SheetLayout.h"
 #include "support/FatalTrap.h"
 
 namespace {

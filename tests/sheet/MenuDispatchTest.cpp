@@ -5,7 +5,7 @@
 #include "CellDocumentFixture.h"
 #include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
-#include "sheet/WarningCheck.h"
+#include "sheet/cells/WarningCheck.h"
 
 namespace {
 

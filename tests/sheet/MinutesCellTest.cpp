@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/MinutesCell.h"
+#include "values/MinutesCell.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "memory/MemoryMap.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
-#include "sheet/SheetCursor.h"
-#include "sheet/SheetStyle.h"
+#include "sheet/layout/SheetCursor.h"
+#include "sheet/layout/SheetStyle.h"
 #include "text/CellIds.h"
 #include "text/FormattedText.h"
 

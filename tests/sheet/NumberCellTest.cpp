@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/NumberCell.h"
 #include "support/FatalTrap.h"
+#include "values/NumberCell.h"
 
 namespace {
 

@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "sheet/BitFieldFlags.h"
-#include "sheet/CellTextMeasure.h"
-#include "sheet/GpsEditorText.h"
-#include "sheet/IntegerList.h"
-#include "sheet/SheetLayout.h"
+#include "sheet/cells/BitFieldFlags.h"
+#include "sheet/layout/CellTextMeasure.h"
+#include "sheet/layout/SheetLayout.h"
 #include "support/FatalTrap.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcFCache.h"
 #include "text/cmcGTex.h"
+#include "values/GpsEditorText.h"
+#include "values/IntegerList.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/PositionCell.h"
+#include "values/PositionCell.h"
 
 namespace {
 

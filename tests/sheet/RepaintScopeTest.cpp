@@ -1,8 +1,8 @@
 // The cells an action repaints, by the scope bits it set.
 #include <gtest/gtest.h>
 
-#include "sheet/RepaintScope.h"
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/RepaintScope.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "text/CellIds.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include "memory/ChannelValues.h"
 #include "memory/DestinationTestSupport.h"
-#include "sheet/CallSignPicker.h"
-#include "sheet/indDvSet.h"
+#include "sheet/cells/CallSignPicker.h"
+#include "sheet/cells/indDvSet.h"
 #include "support/DvRouteImage.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include "memory/MemoryMap.h"
 #include "memory/MemoryTestImages.h"
 #include "memory/RepeaterList.h"
-#include "sheet/AprsSymbols.h"
-#include "sheet/SetModeItems.h"
-#include "sheet/SetModePages.h"
+#include "sheet/layout/SetModeItems.h"
+#include "sheet/layout/SetModePages.h"
+#include "values/AprsSymbols.h"
 
 namespace {
 

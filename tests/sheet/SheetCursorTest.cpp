@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "CellMap.h"
-#include "sheet/SheetCursor.h"
+#include "sheet/layout/SheetCursor.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "base/indEnviron.h"
 #include "platform/InstanceLock.h"
 #include "platform/MemoryKeyValueStore.h"
-#include "sheet/CellTextMeasure.h"
-#include "sheet/SheetDisplayStore.h"
-#include "sheet/SheetLayout.h"
-#include "shell/indEnviron.h"
+#include "sheet/layout/CellTextMeasure.h"
+#include "sheet/layout/SheetDisplayStore.h"
+#include "sheet/layout/SheetLayout.h"
 #include "support/LineTableFixture.h"
 #include "text/cmcGTex.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "SheetFixture.h"
-#include "sheet/SheetName.h"
+#include "sheet/layout/SheetName.h"
 #include "support/FatalTrap.h"
 #include "text/CellIds.h"
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "CellMap.h"
-#include "sheet/SheetSelection.h"
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/SheetSelection.h"
+#include "sheet/layout/cmcCellCapsule.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "SheetFixture.h"
-#include "sheet/SheetCursor.h"
-#include "sheet/SheetSelection.h"
-#include "sheet/cmcCellCapsule.h"
+#include "sheet/layout/SheetCursor.h"
+#include "sheet/layout/SheetSelection.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "support/CatalogueColumns.h"
 #include "support/FatalTrap.h"
 #include "support/TableWalk.h"

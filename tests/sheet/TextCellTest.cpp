@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "sheet/TextCell.h"
 #include "text/Codepage.h"
+#include "values/TextCell.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "memory/datCh.h"
-#include "sheet/TreeNodes.h"
+#include "sheet/layout/TreeNodes.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/TwoDigitCell.h"
+#include "values/TwoDigitCell.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/UtcOffsetCell.h"
+#include "values/UtcOffsetCell.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "memory/Generation.h"
 #include "memory/ListBlocks.h"
 #include "memory/datCh.h"
-#include "shell/Document.h"
-#include "shell/EditHistory.h"
+#include "workflows/Document.h"
+#include "workflows/EditHistory.h"
 
 namespace {
 

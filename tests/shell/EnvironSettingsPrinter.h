@@ -2,7 +2,7 @@
 // Shows settings field by field in test failures.
 #include <ostream>
 
-#include "shell/EnvironSettings.h"
+#include "base/EnvironSettings.h"
 
 inline void PrintTo(const EnvironSettings& s, std::ostream* out) {
   *out << "{language " << s.displayLanguage << "/" << s.machineLanguage << ", marker " << s.validityMarker << ", font "

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/cmcEvMan.h"
 #include "platform/ManualTiming.h"
-#include "shell/cmcEvMan.h"
 
 namespace {
 

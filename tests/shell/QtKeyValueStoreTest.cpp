@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "EnvironSettingsPrinter.h"
+#include "base/indEnviron.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "platform/qt/QtKeyValueStore.h"
-#include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
 
 namespace {

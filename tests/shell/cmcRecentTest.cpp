@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/cmcRecent.h"
+#include "base/cmcRecent.h"
 
 namespace {
 

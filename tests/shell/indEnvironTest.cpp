@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "EnvironSettingsPrinter.h"
-#include "files/EtcData.h"
+#include "base/indEnviron.h"
+#include "memory/EtcData.h"
 #include "platform/MemoryKeyValueStore.h"
 #include "platform/qt/QtInstanceLock.h"
-#include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
 
 namespace {

@@ -14,11 +14,11 @@
 #include "PageWindowFixture.h"
 #include "SheetTestSupport.h"
 #include "memory/MemoryMap.h"
-#include "sheet/GpsEditorText.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiFBitsR.h"
 #include "ui/cuiFTextGps.h"
 #include "ui/cuiFlector.h"
+#include "values/GpsEditorText.h"
 
 namespace {
 

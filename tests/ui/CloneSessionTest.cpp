@@ -19,14 +19,12 @@
 #include <vector>
 
 #include "MainTestSupport.h"
+#include "base/indEnviron.h"
 #include "clone/CloneInfoBlock.h"
 #include "memory/ListPacking.h"
 #include "memory/YourCallList.h"
 #include "memory/indDestination.h"
 #include "platform/PseudoTerminal.h"
-#include "shell/CloneCommands.h"
-#include "shell/DocumentCommands.h"
-#include "shell/indEnviron.h"
 #include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
@@ -41,6 +39,8 @@
 #include "ui/cuiInformation.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
+#include "workflows/CloneCommands.h"
+#include "workflows/DocumentCommands.h"
 
 namespace {
 

@@ -19,10 +19,9 @@
 #include <iterator>
 
 #include "MainTestSupport.h"
+#include "base/indEnviron.h"
 #include "memory/YourCallList.h"
 #include "platform/FileDialog.h"
-#include "shell/DocumentCommands.h"
-#include "shell/indEnviron.h"
 #include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
@@ -32,6 +31,7 @@
 #include "ui/ComPortDialog.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
+#include "workflows/DocumentCommands.h"
 
 namespace {
 

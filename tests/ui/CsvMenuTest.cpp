@@ -17,8 +17,8 @@
 #include "memory/ListEntries.h"
 #include "memory/RepeaterList.h"
 #include "platform/FileDialog.h"
-#include "shell/Document.h"
 #include "ui/cuiMenu.h"
+#include "workflows/Document.h"
 
 namespace {
 

@@ -13,12 +13,11 @@
 #include <iterator>
 
 #include "MainTestSupport.h"
+#include "base/indEnviron.h"
 #include "files/DocumentSave.h"
 #include "files/FileError.h"
 #include "memory/MemoryMap.h"
 #include "platform/FileDialog.h"
-#include "shell/DocumentCommands.h"
-#include "shell/indEnviron.h"
 #include "support/IsolatedUserFolders.h"
 #include "support/ScriptedFileDialog.h"
 #include "text/ApplicationTexts.h"
@@ -26,6 +25,7 @@
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiMenu.h"
+#include "workflows/DocumentCommands.h"
 
 namespace {
 

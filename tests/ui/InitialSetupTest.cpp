@@ -17,12 +17,11 @@
 #include <string>
 
 #include "MainTestSupport.h"
+#include "base/indEnviron.h"
 #include "files/DocumentSave.h"
 #include "files/FileError.h"
 #include "memory/indDestination.h"
 #include "platform/PseudoTerminal.h"
-#include "shell/CloneCommands.h"
-#include "shell/indEnviron.h"
 #include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "support/ScriptedFileDialog.h"
@@ -33,6 +32,7 @@
 #include "tools/radio-sim/RadioSimImage.h"
 #include "ui/PortNumberBox.h"
 #include "ui/TForm2.h"
+#include "workflows/CloneCommands.h"
 
 namespace {
 

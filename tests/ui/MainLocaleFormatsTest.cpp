@@ -1,7 +1,7 @@
 // The system's number and date formats held to the forms the value codecs read.
 #include <gtest/gtest.h>
 
-#include "shell/LocaleFormats.h"
+#include "base/LocaleFormats.h"
 
 namespace {
 

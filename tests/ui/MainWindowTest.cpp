@@ -14,9 +14,9 @@
 #include <filesystem>
 
 #include "MainTestSupport.h"
-#include "sheet/BodyLines.h"
-#include "shell/cmcEvMan.h"
-#include "shell/indEnviron.h"
+#include "base/cmcEvMan.h"
+#include "base/indEnviron.h"
+#include "sheet/layout/BodyLines.h"
 #include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/cmcCellObj.h"

@@ -11,12 +11,12 @@
 #include <optional>
 
 #include "PageWindowFixture.h"
+#include "base/cmcEvMan.h"
 #include "memory/ChannelList.h"
 #include "memory/MemoryMap.h"
 #include "memory/RepeaterList.h"
 #include "memory/indDestination.h"
-#include "sheet/SheetCursor.h"
-#include "shell/cmcEvMan.h"
+#include "sheet/layout/SheetCursor.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/CellIds.h"
 #include "ui/DisplayText.h"

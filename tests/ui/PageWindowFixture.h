@@ -14,7 +14,7 @@
 
 #include "MainTestSupport.h"
 #include "memory/datCh.h"
-#include "sheet/SheetCursor.h"
+#include "sheet/layout/SheetCursor.h"
 #include "support/DesktopInput.h"
 #include "text/CellIds.h"
 #include "ui/ApplicationWindow.h"

@@ -20,11 +20,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include "MainTestSupport.h"
+#include "base/indEnviron.h"
 #include "files/FilesTestSupport.h"
 #include "memory/ChannelList.h"
 #include "memory/datCh.h"
 #include "platform/FileDialog.h"
-#include "shell/indEnviron.h"
 #include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/cmcEvMan.h"
 #include "platform/ManualTiming.h"
 #include "sheet/SheetFixture.h"
-#include "sheet/cmcCellCapsule.h"
-#include "shell/cmcEvMan.h"
+#include "sheet/layout/cmcCellCapsule.h"
 #include "support/DesktopInput.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"

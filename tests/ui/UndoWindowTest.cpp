@@ -15,10 +15,10 @@
 #include "PageWindowFixture.h"
 #include "memory/ChannelList.h"
 #include "platform/FileDialog.h"
-#include "shell/Document.h"
 #include "ui/InPlaceEditor.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiToolBar.h"
+#include "workflows/Document.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "clone/cmcBuff.h"
-#include "clone/cmcTask.h"
+#include "base/cmcBuff.h"
+#include "base/cmcTask.h"
 #include "memory/AddressRange.h"
 #include "memory/cmcEeprom.h"
 #include "tools/radio-sim/RadioFault.h"

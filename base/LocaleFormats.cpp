@@ -1,0 +1,134 @@
+#include "base/LocaleFormats.h"
+
+#include <array>
+#include <cctype>
+#include <optional>
+
+namespace {
+
+std::string NormalisedDecimal(const std::string& system) { return system == "." || system == "," ? system : "."; }
+
+std::string NormalisedList(const std::string& system, const std::string& decimal) {
+  const std::string list = system == "," || system == ";" ? system : ",";
+  return list == decimal ? ";" : list;
+}
+
+std::string NormalisedTimeFormat(const std::string& separator) { return separator == "." ? "hh.nn.ss" : "hh:nn:ss"; }
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  if (from.empty()) return;
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF); }
+
+enum Field { kYear = 0, kMonth = 1, kDay = 2, kNoField = 3 };
+
+Field FieldOf(char c) {
+  switch (std::tolower(static_cast<unsigned char>(c))) {
+    case 'y':
+      return kYear;
+    case 'm':
+      return kMonth;
+    case 'd':
+      return kDay;
+    default:
+      return kNoField;
+  }
+}
+
+// Where each field first appears (the rank among the fields), or nothing when the format is
+// unusable: a field missing, a field that starts again after another one, a day name.
+std::optional<std::array<int, 3>> FieldRanks(const std::string& format) {
+  std::array<int, 3> rank{-1, -1, -1};
+  int fieldsSeen = 0;
+  Field current = kNoField;
+  int runLength = 0;
+  bool quoted = false;
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    const char c = format[i];
+    if (c == '\'') {
+      if (quoted && i + 1 < format.size() && format[i + 1] == '\'') {
+        ++i;
+      } else {
+        quoted = !quoted;
+      }
+      current = kNoField;
+      continue;
+    }
+    if (quoted) continue;
+    if (IsLeadByte(static_cast<unsigned char>(c))) {
+      ++i;
+      current = kNoField;
+      continue;
+    }
+    const Field field = FieldOf(c);
+    if (field == kNoField) {
+      current = kNoField;
+      continue;
+    }
+    if (field != current) {
+      if (rank[field] >= 0) return std::nullopt;
+      rank[field] = fieldsSeen++;
+      current = field;
+      runLength = 0;
+    }
+    if (++runLength >= 3 && field == kDay) return std::nullopt;
+  }
+  if (fieldsSeen < 3) return std::nullopt;
+  return rank;
+}
+
+DateOrder OrderOf(const std::string& format, bool japanese) {
+  const auto rank = FieldRanks(format);
+  const DateOrder fallback = japanese ? kYearMonthDay : kMonthDayYear;
+  if (!rank) return fallback;
+  const auto& r = *rank;
+  if (r[kYear] < r[kMonth] && r[kMonth] < r[kDay]) return kYearMonthDay;
+  if (r[kMonth] < r[kDay] && r[kDay] < r[kYear]) return kMonthDayYear;
+  if (r[kDay] < r[kMonth] && r[kDay] < r[kYear]) return kDayMonthYear;
+  return fallback;
+}
+
+std::string FormatOf(DateOrder order) {
+  switch (order) {
+    case kMonthDayYear:
+      return "mm/dd/yyyy";
+    case kDayMonthYear:
+      return "dd/mm/yyyy";
+    case kYearMonthDay:
+      break;
+  }
+  return "yyyy/mm/dd";
+}
+
+LocaleFormats& Installed() {
+  static LocaleFormats formats;
+  return formats;
+}
+
+}  // namespace
+
+LocaleFormats NormaliseLocaleFormats(const SystemLocaleFormats& system) {
+  LocaleFormats formats;
+  formats.decimalSeparator = NormalisedDecimal(system.decimalSeparator);
+  formats.listSeparator = NormalisedList(system.listSeparator, formats.decimalSeparator);
+  formats.timeFormat = NormalisedTimeFormat(system.timeSeparator);
+
+  std::string systemDate = system.shortDateFormat;
+  formats.dateSeparator = system.dateSeparator;
+  if (formats.dateSeparator != "-" && formats.dateSeparator != "." && formats.dateSeparator != "/") {
+    ReplaceAll(systemDate, system.dateSeparator, "/");
+    formats.dateSeparator = "/";
+  }
+  formats.dateOrder = OrderOf(systemDate, system.japanese);
+  formats.shortDateFormat = FormatOf(formats.dateOrder);
+  ReplaceAll(formats.shortDateFormat, "/", formats.dateSeparator);
+  return formats;
+}
+
+const LocaleFormats& CurrentLocaleFormats() { return Installed(); }
+
+void InstallLocaleFormats(const LocaleFormats& formats) { Installed() = formats; }

@@ -1,0 +1,138 @@
+#include "workflows/CsvFileCommands.h"
+
+#include <filesystem>
+
+#include "base/EventCodes.h"
+#include "base/ProgramMessage.h"
+#include "base/cmcEvMan.h"
+#include "base/indEnviron.h"
+#include "files/CsvTransfer.h"
+#include "files/FileError.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "text/CellIds.h"
+#include "text/DisplayCodePage.h"
+#include "text/cmcGTex.h"
+#include "workflows/DialogFilters.h"
+#include "workflows/Document.h"
+#include "workflows/MainServices.h"
+
+namespace {
+
+std::string ConfirmationKey(CsvListKind kind, bool all) {
+  switch (kind) {
+    case CsvListKind::kBroadcast:
+      return all ? "GI_Mess_Confirm_ImportFile_All_Radio" : "GI_Mess_Confirm_ImportFile_Group_Radio";
+    case CsvListKind::kGps:
+      return all ? "GI_Mess_Confirm_ImportFile_All_Gps" : "GI_Mess_Confirm_ImportFile";
+    case CsvListKind::kRepeaters:
+      return all ? "GI_Mess_Confirm_ImportFile_All_Rpt" : "GI_Mess_Confirm_ImportFile";
+    default:
+      return "GI_Mess_Confirm_ImportFile";
+  }
+}
+
+// The entries and whether they work on the whole of a list with groups.
+struct CsvEntry {
+  bool import;
+  bool all;
+};
+
+std::optional<CsvEntry> EntryOf(unsigned cellId) {
+  switch (cellId) {
+    case CL_Menu_File_Import:
+    case CL_Menu_File_Import_SubMenu_Grp:
+    case CL_Menu_File_Import_SubMenu_Bank:
+      return CsvEntry{true, false};
+    case CL_Menu_File_Import_SubMenu_All:
+      return CsvEntry{true, true};
+    case CL_Menu_File_Export:
+    case CL_Menu_File_Export_SubMenu_Grp:
+    case CL_Menu_File_Export_SubMenu_Bank:
+      return CsvEntry{false, false};
+    case CL_Menu_File_Export_SubMenu_All:
+      return CsvEntry{false, true};
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+CsvFileCommands::CsvFileCommands(Document& document, const MainServices& services)
+    : document_(document), services_(services) {}
+
+bool CsvFileCommands::RunCommand(unsigned cellId, int sheetNumber) {
+  const std::optional<CsvEntry> entry = EntryOf(cellId);
+  if (!entry) return false;
+  if (entry->import) {
+    ImportCsv(sheetNumber, entry->all);
+  } else {
+    ExportCsv(sheetNumber, entry->all);
+  }
+  return true;
+}
+
+std::string CsvFileCommands::AskFile(bool save) {
+  FileDialogRequest request;
+  request.kind = save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open;
+  request.folder = document_.CurrentFolder();
+  request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FExport", 0);
+  request.filters = DialogFilters(ToUtf8(services_.texts.GetLine("GI_Sys_Dialog_FExport", 1), DisplayCodePage()));
+  const FileDialogAnswer answer = AskFileDialog(request);
+  return answer.chosen ? answer.path : std::string();
+}
+
+void CsvFileCommands::Show(const std::string& text) {
+  ShowProgramMessage(text, services_.texts.GetLine("GI_Sys_AppTitle", 0), MessageButtons::Ok, MessageIcon::Warning);
+}
+
+// The folder of a file read or written is where the file dialogs open next, now and after a
+// restart.
+void CsvFileCommands::TakeFolder(const std::string& path) {
+  const std::string folder = std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
+  document_.SetCurrentFolder(folder);
+  services_.environ.settings.currentDirectory = folder;
+}
+
+bool CsvFileCommands::ImportCsv(int sheetNumber, bool all) {
+  services_.events.Send(EV_CommitEdit);
+  const std::string path = AskFile(false);
+  if (path.empty()) return true;
+  const auto target = CsvTargetOfSheet(sheetNumber, all);
+  if (!target) return true;
+  cmcGTex& texts = services_.texts;
+  const std::string caption = texts.GetLine("GI_Sys_AppTitle", 0);
+  const std::string question = texts.GetValueText(ConfirmationKey(target->first.kind, all));
+  if (ShowProgramMessage(question, caption, MessageButtons::OkCancel, MessageIcon::Warning) != kAnswerOk) return true;
+
+  const auto keepRpt1Use = [&] {
+    return ShowProgramMessage(texts.GetValueText("GI_Mess_Import_RptStatusKeep"), caption, MessageButtons::YesNo,
+                              MessageIcon::Warning) == kAnswerYes;
+  };
+  const CsvImportResult result = ImportCsvFile(document_.CurrentImage(), document_.DefaultsImage(), target->first,
+                                               target->second, path, keepRpt1Use);
+  if (result.changed) {
+    document_.IsModified();
+    document_.CommitEdit();
+    services_.events.Post(EV_ViewChanged, 1);
+    services_.events.Send(EV_RefreshAll);
+  }
+  for (const std::string& message : ImportMessages(result, texts)) Show(message);
+  if (result.status != CsvImportStatus::kRead) return true;
+  TakeFolder(path);
+  return false;
+}
+
+bool CsvFileCommands::ExportCsv(int sheetNumber, bool all) {
+  const std::string path = AskFile(true);
+  if (path.empty()) return true;
+  const auto target = CsvTargetOfSheet(sheetNumber, all);
+  if (!target) return true;
+  if (!ExportCsvFile(document_.CurrentImage(), document_.DefaultsImage(), target->first, target->second, path)) {
+    Show(FileErrorText(services_.texts, FileError::kFileAccess));
+    return true;
+  }
+  TakeFolder(path);
+  return false;
+}
