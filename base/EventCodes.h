@@ -4,13 +4,13 @@
 #include <cstdint>
 
 enum EventCode : std::int32_t {
-  EV_ComponentGone = 1,          // S  p2 = grid of a sheet being destroyed: its pop-ups and tree go
+  EV_ComponentGone = 1,          // S  p2 = ComponentId of a sheet's grid being destroyed: its pop-ups go
   EV_ToolBarRefresh = 2,         // S  the controller refreshes the tool bar
   EV_StatusMessage = 4,          // SP p1 = text colour, p2 = background colour, text; shown by nobody
   EV_MenuRefresh = 9,            // S  every menu builder refreshes its entries
   EV_MenuClearSub = 10,          // S  p2 = cell identifier: that main menu entry loses its sub-entries
-  EV_MenuFillSub = 11,           // S  p1 = menu builder, p2 = cell identifier, text = key: fill from key + "_Body"
-  EV_QueryCurrentCell = 12,      // Q  p1 = pop-up menu's component (0 main menu): current cell's attribute set
+  EV_MenuFillSub = 11,           // S  p2 = cell identifier, text = key: fill from key + "_Body"
+  EV_QueryCurrentCell = 12,      // Q  the open sheet's current cell: a copy of its attribute set as the object
   EV_QuerySheetKey = 13,         // Q  the current sheet's definition key
   EV_QuerySheetName = 14,        // Q  the current sheet's full name
   EV_SheetRefreshAll = 15,       // P  the current sheet redraws all cells (refresh selector 0x20)
@@ -18,7 +18,7 @@ enum EventCode : std::int32_t {
   EV_CurrentCellChanged = 21,    // P  with a data block
   EV_ModalMessage = 22,          // P
   EV_CommitEdit = 24,            // S  the in-place edit stores its value; selection lists close
-  EV_QueryIsPopup = 30,          // Q  p2 = window: a pop-up selection list answers 1 when it is its window
+  EV_QueryIsPopup = 30,          // Q  p2 = ComponentId of a grid: a pop-up it opened answers 1
   EV_RefreshAll = 31,            // S  tree captions and the open sheet are brought up to date
   EV_LanguageChanged = 32,       // P
   EV_LinkNameChanged = 33,       // S  p2 = program scan link 0-9: its tree caption is refreshed

@@ -10,9 +10,10 @@ enum class EventMode : std::int32_t { Queued = 0, Immediate = 1, Query = 2 };
 struct EventRecord {
   std::int32_t code = 0;
   EventMode mode = EventMode::Immediate;
-  // Often a pointer or an index, hence pointer-sized.
-  std::intptr_t p1 = 0;
-  std::intptr_t p2 = 0;
+  // Numbers only: an index, a count, flags, a cell identifier or a component's number
+  // (ComponentId). Addresses never travel on the bus.
+  std::int64_t p1 = 0;
+  std::int64_t p2 = 0;
   // A copied byte block; a text is copied with its terminating zero.
   std::vector<std::uint8_t> data;
 

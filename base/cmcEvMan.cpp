@@ -4,7 +4,7 @@
 
 namespace {
 
-EventRecord MakeEvent(std::int32_t code, EventMode mode, std::intptr_t p1, std::intptr_t p2) {
+EventRecord MakeEvent(std::int32_t code, EventMode mode, std::int64_t p1, std::int64_t p2) {
   EventRecord event;
   event.code = code;
   event.mode = mode;
@@ -45,21 +45,21 @@ void cmcEvMan::Unregister(Handler handler, void* user) {
   }
 }
 
-void cmcEvMan::Send(std::int32_t code, std::intptr_t p1, std::intptr_t p2) {
+void cmcEvMan::Send(std::int32_t code, std::int64_t p1, std::int64_t p2) {
   Dispatch(MakeEvent(code, EventMode::Immediate, p1, p2));
 }
 
-void cmcEvMan::SendText(std::int32_t code, std::intptr_t p1, std::intptr_t p2, std::string_view text) {
+void cmcEvMan::SendText(std::int32_t code, std::int64_t p1, std::int64_t p2, std::string_view text) {
   EventRecord event = MakeEvent(code, EventMode::Immediate, p1, p2);
   event.data = TextBlock(text);
   Dispatch(event);
 }
 
-void cmcEvMan::Post(std::int32_t code, std::intptr_t p1, std::intptr_t p2) {
+void cmcEvMan::Post(std::int32_t code, std::int64_t p1, std::int64_t p2) {
   Enqueue(MakeEvent(code, EventMode::Queued, p1, p2));
 }
 
-void cmcEvMan::PostText(std::int32_t code, std::intptr_t p1, std::intptr_t p2, std::string_view text) {
+void cmcEvMan::PostText(std::int32_t code, std::int64_t p1, std::int64_t p2, std::string_view text) {
   EventRecord event = MakeEvent(code, EventMode::Queued, p1, p2);
   event.data = TextBlock(text);
   Enqueue(std::move(event));
@@ -71,7 +71,7 @@ void cmcEvMan::PostData(std::int32_t code, const std::uint8_t* block, std::int32
   Enqueue(std::move(event));
 }
 
-const cmcEvAns& cmcEvMan::Query(std::int32_t code, std::intptr_t p1, std::intptr_t p2) {
+const cmcEvAns& cmcEvMan::Query(std::int32_t code, std::int64_t p1, std::int64_t p2) {
   pendingAnswers_.emplace_back();
   Dispatch(MakeEvent(code, EventMode::Query, p1, p2));
   lastAnswer_ = std::move(pendingAnswers_.back());
@@ -79,7 +79,7 @@ const cmcEvAns& cmcEvMan::Query(std::int32_t code, std::intptr_t p1, std::intptr
   return lastAnswer_;
 }
 
-void cmcEvMan::Answer(std::intptr_t value1, std::intptr_t value2) {
+void cmcEvMan::Answer(std::int64_t value1, std::int64_t value2) {
   if (cmcEvAns* answer = OpenAnswer()) {
     answer->value1 = value1;
     answer->value2 = value2;
@@ -88,6 +88,10 @@ void cmcEvMan::Answer(std::intptr_t value1, std::intptr_t value2) {
 
 void cmcEvMan::AnswerData(const std::uint8_t* block, std::int32_t length) {
   if (cmcEvAns* answer = OpenAnswer()) answer->data = CopyBlock(block, length);
+}
+
+void cmcEvMan::AnswerObject(std::any object) {
+  if (cmcEvAns* answer = OpenAnswer()) answer->object = std::move(object);
 }
 
 // The answer of the innermost query in progress, when nobody has answered it yet.

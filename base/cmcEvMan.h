@@ -7,6 +7,7 @@
 // send, post or query while it runs: a removed listener is skipped from then on, and an
 // event posted during a pass waits for the next one. Listeners register in their
 // constructors and unregister in their destructors.
+#include <any>
 #include <cstdint>
 #include <list>
 #include <string_view>
@@ -33,18 +34,19 @@ class cmcEvMan {
   void Register(Handler handler, void* user);
   void Unregister(Handler handler, void* user);
 
-  void Send(std::int32_t code, std::intptr_t p1 = 0, std::intptr_t p2 = 0);
-  void SendText(std::int32_t code, std::intptr_t p1, std::intptr_t p2, std::string_view text);
-  void Post(std::int32_t code, std::intptr_t p1 = 0, std::intptr_t p2 = 0);
-  void PostText(std::int32_t code, std::intptr_t p1, std::intptr_t p2, std::string_view text);
+  void Send(std::int32_t code, std::int64_t p1 = 0, std::int64_t p2 = 0);
+  void SendText(std::int32_t code, std::int64_t p1, std::int64_t p2, std::string_view text);
+  void Post(std::int32_t code, std::int64_t p1 = 0, std::int64_t p2 = 0);
+  void PostText(std::int32_t code, std::int64_t p1, std::int64_t p2, std::string_view text);
   void PostData(std::int32_t code, const std::uint8_t* block, std::int32_t length);
 
   // Dispatches at once and answers the first answer a listener gave (empty when none).
   // The answer stays valid until the next query; queries may nest.
-  const cmcEvAns& Query(std::int32_t code, std::intptr_t p1 = 0, std::intptr_t p2 = 0);
+  const cmcEvAns& Query(std::int32_t code, std::int64_t p1 = 0, std::int64_t p2 = 0);
   // Called by a listener while it handles a query; answers after the first are ignored.
-  void Answer(std::intptr_t value1, std::intptr_t value2);
+  void Answer(std::int64_t value1, std::int64_t value2);
   void AnswerData(const std::uint8_t* block, std::int32_t length);
+  void AnswerObject(std::any object);
 
  private:
   struct Listener {

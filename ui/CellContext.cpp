@@ -14,13 +14,14 @@ std::string AnswerText(const cmcEvAns& answer) {
 
 }  // namespace
 
-void CellContext::Query(cmcEvMan& events, std::intptr_t owner) {
+void CellContext::Query(cmcEvMan& events) {
   cell_.reset();
   request_ = cmcCellCapsule{};
-  const cmcEvAns& answer = events.Query(EV_QueryCurrentCell, owner);
-  if (!answer.answered || answer.value1 == 0) return;
+  const cmcEvAns& answer = events.Query(EV_QueryCurrentCell);
+  const auto* cell = std::any_cast<cmcCellObj>(&answer.object);
+  if (cell == nullptr) return;
   cell_.emplace();
-  CopyCell(*cell_, *reinterpret_cast<const cmcCellObj*>(answer.value1));
+  CopyCell(*cell_, *cell);
   request_.cell = &*cell_;
   request_.sheetName = AnswerText(events.Query(EV_QuerySheetName));
   request_.sheetArgument = SplitSheetName(request_.sheetName).arguments;

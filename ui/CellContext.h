@@ -1,11 +1,9 @@
 #pragma once
-// The open sheet's current cell as the parent of a menu or tool bar request: the sheet whose
-// pop-up menu belongs to owner (0 for the main menu) answers EV_QueryCurrentCell with the
-// address of its copy of the current cell's attribute set in value1, valid until the next
-// query, and EV_QuerySheetName with its full name. The context copies what it
-// is told, so it stays valid while the request runs. Without an open sheet the context is
-// absent and requests go without a parent.
-#include <cstdint>
+// The open sheet's current cell as the parent of a menu or tool bar request: the open sheet
+// answers EV_QueryCurrentCell with a copy of the current cell's attribute set and
+// EV_QuerySheetName with its full name. The context keeps what it is told, so it stays valid
+// while the request runs. Without an open sheet the context is absent and requests go
+// without a parent.
 #include <optional>
 
 #include "sheet/layout/cmcCellCapsule.h"
@@ -19,7 +17,7 @@ class CellContext {
   CellContext(const CellContext&) = delete;
   CellContext& operator=(const CellContext&) = delete;
 
-  void Query(cmcEvMan& events, std::intptr_t owner);
+  void Query(cmcEvMan& events);
   // The parent request, or nullptr when no sheet answered.
   const cmcCellCapsule* Parent() const { return cell_ ? &request_ : nullptr; }
 

@@ -103,7 +103,7 @@ bool CellPopupWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CellPopupWindow::OnEvent(void* user, const EventRecord& event) {
   auto* self = static_cast<CellPopupWindow*>(user);
-  const bool forOwner = event.p2 == reinterpret_cast<std::intptr_t>(self->context_.ownerGrid);
+  const bool forOwner = event.p2 == self->context_.ownerId;
   switch (event.code) {
     case EV_CommitEdit:
       self->CommitAndClose();

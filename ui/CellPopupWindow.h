@@ -14,6 +14,7 @@
 #include <QSize>
 #include <string>
 
+#include "base/ComponentId.h"
 #include "sheet/layout/cmcCellCapsule.h"
 
 class cmcEvMan;
@@ -28,7 +29,8 @@ QPoint PlacePopupAtCell(const QRect& cell, const QSize& size, const QRect& workA
 
 // What a cell pop-up needs from the sheet that opens it.
 struct CellPopupContext {
-  QWidget* ownerGrid = nullptr;  // the grid of the asking sheet (the owner the events name)
+  QWidget* ownerGrid = nullptr;        // the grid of the asking sheet
+  ComponentId ownerId = kNoComponent;  // its number, as the events name it
   cmcGTex* texts = nullptr;
   cmcEvMan* events = nullptr;
   CellDocument* document = nullptr;

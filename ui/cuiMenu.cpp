@@ -92,7 +92,7 @@ QAction* cuiMenu::AddEntry(Container& container, const std::string& definition, 
 
 void cuiMenu::Click(cmcCellObj& cell) {
   CellContext context;
-  context.Query(services_.events, 0);
+  context.Query(services_.events);
   cmcCellCapsule request = EntryRequest(cell, owner_, context);
   services_.behaviour(request, kCellAction);
   Refresh();
@@ -101,7 +101,7 @@ void cuiMenu::Click(cmcCellObj& cell) {
 // Every entry of this menu belongs to the main menu: one query of the current cell serves all.
 void cuiMenu::Refresh() {
   CellContext context;
-  context.Query(services_.events, 0);
+  context.Query(services_.events);
   for (Entry& entry : entries_) RefreshEntry(entry, context);
 }
 
@@ -162,8 +162,7 @@ void cuiMenu::OnEvent(void* user, const EventRecord& event) {
       menu.ClearSub(menu.FindByCellId(static_cast<unsigned>(event.p2)));
       break;
     case EV_MenuFillSub: {
-      cuiMenu& clickOwner = event.p1 != 0 ? *reinterpret_cast<cuiMenu*>(event.p1) : menu;
-      menu.FillSub(menu.FindByCellId(static_cast<unsigned>(event.p2)), std::string(event.Text()), clickOwner);
+      menu.FillSub(menu.FindByCellId(static_cast<unsigned>(event.p2)), std::string(event.Text()), menu);
       break;
     }
     default:

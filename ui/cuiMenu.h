@@ -3,8 +3,7 @@
 // line, sub-menus by indentation) under a menu bar. Each entry keeps its cell attribute set;
 // a click and every question about an entry's state (checked, hidden, disabled, caption) go
 // to the cell behaviour as requests about that set. The builder listens for EV_MenuRefresh,
-// EV_MenuClearSub and EV_MenuFillSub from the moment it exists; the p1 of EV_MenuFillSub is
-// the cuiMenu that handles the clicks of the new entries, or 0 for the filled menu itself.
+// EV_MenuClearSub and EV_MenuFillSub from the moment it exists.
 #include <QObject>
 #include <memory>
 #include <string>

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <optional>
 
+#include "base/ComponentId.h"
 #include "base/cmcEvMan.h"
 #include "platform/Fatal.h"
 #include "sheet/layout/CellDocument.h"
@@ -91,6 +92,7 @@ struct cuiSheet::State {
   QLabel* title = nullptr;
   QFrame* gridPanel = nullptr;
   cuiGrid* grid = nullptr;
+  const ComponentId gridId = NewComponentId();  // the grid's number in events
   InPlaceEditor* editor = nullptr;
   CellPosition edited;
   CellPopupMenu* menu = nullptr;
@@ -108,7 +110,6 @@ struct cuiSheet::State {
   QTimer* repeatTimer = nullptr;
   int32_t pendingRepeat = 0;  // the key waiting for its repeat timer; 0 for none
   int repeatChain = 0;
-  cmcCellObj answeredCell;  // the copy EV_QueryCurrentCell hands out
 };
 
 cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, SheetDisplayStore* display, cmcEvMan& events,
@@ -124,7 +125,7 @@ cuiSheet::cuiSheet(QWidget* parent, cmcGTex& texts, SheetDisplayStore* display, 
 cuiSheet::~cuiSheet() {
   State& s = *state_;
   s.events.Unregister(&cuiSheet::OnEvent, this);
-  s.events.Send(EV_ComponentGone, 0, reinterpret_cast<std::intptr_t>(s.grid));
+  s.events.Send(EV_ComponentGone, 0, s.gridId);
   if (s.editor != nullptr) s.editor->hooks = {};
   s.grid->hooks = {};
   if (s.built && !layout_->Printing() && !layout_->ListMode()) {
@@ -149,6 +150,7 @@ void cuiSheet::SetInitialFocus(unsigned cellId, int32_t index) {
 }
 
 cuiGrid& cuiSheet::Grid() { return *state_->grid; }
+ComponentId cuiSheet::GridId() const { return state_->gridId; }
 std::string cuiSheet::GetTitle() const { return layout_->Title(); }
 bool cuiSheet::IsPrintable() const { return layout_->Model().IsPrintable(layout_->Style()); }
 bool cuiSheet::IsInPrintAll(const PrintAllChoices& choices) const {
@@ -798,7 +800,7 @@ bool cuiSheet::OnWheel(QWheelEvent&) {
   State& s = *state_;
   if (!window()->isEnabled()) return true;
   if (layout_->ListMode()) return false;
-  const cmcEvAns& answer = s.events.Query(EV_QueryIsPopup, 0, reinterpret_cast<std::intptr_t>(s.grid));
+  const cmcEvAns& answer = s.events.Query(EV_QueryIsPopup, 0, s.gridId);
   return answer.answered && answer.value1 != 0;
 }
 
@@ -823,6 +825,7 @@ void cuiSheet::OpenPopup(int column, int row, const cmcCellCapsule& request) {
   State& s = *state_;
   CellPopupContext context;
   context.ownerGrid = s.grid;
+  context.ownerId = s.gridId;
   context.texts = &s.texts;
   context.events = &s.events;
   context.document = s.document;
@@ -962,9 +965,8 @@ void cuiSheet::OnEvent(void* user, const EventRecord& event) {
       sheet.RepaintIndex(static_cast<int32_t>(event.p2));
       break;
     case EV_QueryCurrentCell:
-      if (sheet.Layout().ListMode() || (event.p1 != 0 && event.p1 != reinterpret_cast<std::intptr_t>(s.grid))) break;
-      CopyCell(s.answeredCell, sheet.Layout().GetCell(sheet.Current().column, sheet.Current().row));
-      s.events.Answer(reinterpret_cast<std::intptr_t>(&s.answeredCell), 0);
+      if (sheet.Layout().ListMode()) break;
+      s.events.AnswerObject(sheet.Layout().GetCell(sheet.Current().column, sheet.Current().row));
       break;
     case EV_QuerySheetKey:
       if (!sheet.Layout().ListMode()) answerText(sheet.Layout().Key());

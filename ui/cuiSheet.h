@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ComponentId.h"
 #include "sheet/layout/SheetLayout.h"
 #include "sheet/layout/cmcCellCapsule.h"
 #include "ui/SheetPosition.h"
@@ -78,6 +79,8 @@ class cuiSheet : public QWidget {
   int GetWantedHeight() const;
 
   cuiGrid& Grid();
+  // The number events name the grid by (EV_ComponentGone, EV_QueryIsPopup).
+  ComponentId GridId() const;
   // A pop-up selection list: the request of the cell that opened it. A pick hands the
   // picked entry to that cell's behaviour and hides the list's window.
   void SetRequestingCell(const cmcCellCapsule& request);

@@ -49,7 +49,7 @@ void cuiToolBar::AddLine(const std::string& definition) {
 
 void cuiToolBar::Click(cmcCellObj& cell) {
   CellContext context;
-  context.Query(services_.events, 0);
+  context.Query(services_.events);
   cmcCellCapsule request = EntryRequest(cell, &window_, context);
   services_.behaviour(request, kCellAction);
   Refresh();
@@ -58,7 +58,7 @@ void cuiToolBar::Click(cmcCellObj& cell) {
 // Flag 0 shows the button pressed, flag 2 disables it.
 void cuiToolBar::Refresh() {
   CellContext context;
-  context.Query(services_.events, 0);
+  context.Query(services_.events);
   for (Button& button : buttons_) {
     cmcCellObj& cell = *button.cell;
     for (int flag = 0; flag <= 3; ++flag) cell.SetStateFlag(flag, false);

@@ -104,7 +104,7 @@ void CloneCommands::StartInfo(indCloneMan::Continuation continuation) {
   manager_->StartInfo(continuation, this);
 }
 
-bool CloneCommands::AdoptedAfterFirstPass(std::intptr_t flags) {
+bool CloneCommands::AdoptedAfterFirstPass(std::int64_t flags) {
   services_.events.Send(EV_ApplyRadioInfo, flags);
   if (Destination() != RadioDestination()) return false;
   firstPass_ = false;
@@ -275,7 +275,7 @@ void CloneCommands::CloneInfoEnded(const dst_CDrv_Result& result) {
 
 // --- What the radio reported ---
 
-void CloneCommands::ApplyRadioInfo(std::intptr_t flags) {
+void CloneCommands::ApplyRadioInfo(std::int64_t flags) {
   const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
   if (!block) return;
   const std::int32_t radio = block->destination;

@@ -32,9 +32,9 @@ class EventRecord;
 class CloneCommands {
  public:
   // Event flags of EV_ApplyRadioInfo.
-  static constexpr std::intptr_t kTakeOptionFlags = 1;
-  static constexpr std::intptr_t kAdoptDestination = 4;
-  static constexpr std::intptr_t kKeepDocument = 8;
+  static constexpr std::int64_t kTakeOptionFlags = 1;
+  static constexpr std::int64_t kAdoptDestination = 4;
+  static constexpr std::int64_t kKeepDocument = 8;
 
   // Everything given outlives the commands.
   CloneCommands(Document& document, DocumentCommands& documents, DocumentWindow& window, MainServices services,
@@ -82,9 +82,9 @@ class CloneCommands {
   void KeepBackup(const cmcEeprom& image, BackupDirection direction);
   // After the first information session of a chain: the radio's information is taken over
   // with flags; true when the destinations now agree, and the chain goes on.
-  bool AdoptedAfterFirstPass(std::intptr_t flags);
+  bool AdoptedAfterFirstPass(std::int64_t flags);
 
-  void ApplyRadioInfo(std::intptr_t flags);
+  void ApplyRadioInfo(std::int64_t flags);
   bool AskModelChange(bool keepDocument);
   void SetDestination(std::int32_t destination);
   void RebaseDocument();

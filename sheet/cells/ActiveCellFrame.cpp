@@ -140,11 +140,11 @@ void ActiveCellFrame::Commit() {
   recordChanged = true;
 }
 
-void ActiveCellFrame::Send(std::int32_t code, std::intptr_t p1, std::intptr_t p2) const {
+void ActiveCellFrame::Send(std::int32_t code, std::int64_t p1, std::int64_t p2) const {
   if (cmcEvMan* events = document.Events()) events->Send(code, p1, p2);
 }
 
-void ActiveCellFrame::PostText(std::int32_t code, std::intptr_t p2, std::string_view text) const {
+void ActiveCellFrame::PostText(std::int32_t code, std::int64_t p2, std::string_view text) const {
   if (cmcEvMan* events = document.Events()) events->PostText(code, 0, p2, text);
 }
 

@@ -44,8 +44,8 @@ struct ActiveCellFrame {
   // Writes the record back (actions only) and notes the change for the repaint scope.
   void Commit();
   // Sends an event when an event manager listens.
-  void Send(std::int32_t code, std::intptr_t p1 = 0, std::intptr_t p2 = 0) const;
-  void PostText(std::int32_t code, std::intptr_t p2, std::string_view text) const;
+  void Send(std::int32_t code, std::int64_t p1 = 0, std::int64_t p2 = 0) const;
+  void PostText(std::int32_t code, std::int64_t p2, std::string_view text) const;
 
   // Output helpers: the editor opens on the cell with text (result 2).
   void OpenEditor(std::string text, int32_t selectionStart, int32_t selectionLength, int32_t maxLength);

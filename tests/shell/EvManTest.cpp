@@ -100,8 +100,25 @@ TEST_F(EvManTest, AQueryNobodyAnswersIsEmpty) {
   EXPECT_FALSE(answer.HasData());
 }
 
+// An object answer is a copy the asker reads by its type; only the first answer counts
+// (the newest listener is asked first).
+TEST_F(EvManTest, AnObjectAnswerIsACopyReadByItsType) {
+  Add("older", [&](const EventRecord&) { events.AnswerObject(std::string("too late")); });
+  Add("newer", [&](const EventRecord& event) {
+    if (event.code != EV_QueryCurrentCell) return;
+    std::string cell = "current";
+    events.AnswerObject(cell);
+    cell = "changed after answering";
+  });
+  const cmcEvAns& answer = events.Query(EV_QueryCurrentCell);
+  ASSERT_NE(std::any_cast<std::string>(&answer.object), nullptr);
+  EXPECT_EQ(std::any_cast<std::string>(answer.object), "current");
+  EXPECT_EQ(std::any_cast<int>(&answer.object), nullptr);
+  EXPECT_EQ(std::any_cast<std::string>(events.Query(EV_QuerySheetKey).object), "too late");
+}
+
 TEST_F(EvManTest, QueriesNest) {
-  std::intptr_t inner = -1;
+  std::int64_t inner = -1;
   Add("name", [&](const EventRecord& event) {
     if (event.code == EV_QuerySheetName) events.Answer(20, 0);
   });

@@ -138,12 +138,12 @@ TEST_F(SelectionListTest, TheDtcsListHasSixColumnsAndTypedDigitsFindTheirCode) {
   desktop::Key(Qt::Key_Home);
   EXPECT_EQ(CurrentEntry(*list), "023");
   EXPECT_TRUE(PumpUntil([&] {
-    return run_->Events().Query(EV_QueryIsPopup, 0, reinterpret_cast<std::intptr_t>(&Sheet().Grid())).answered;
+    return run_->Events().Query(EV_QueryIsPopup, 0, Sheet().GridId()).answered;
   }));
   desktop::Enter();
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Shown(CL_Mch_DTCS, FirstDataRow()), "023");
-  EXPECT_FALSE(run_->Events().Query(EV_QueryIsPopup, 0, reinterpret_cast<std::intptr_t>(&Sheet().Grid())).answered);
+  EXPECT_FALSE(run_->Events().Query(EV_QueryIsPopup, 0, Sheet().GridId()).answered);
 }
 
 TEST_F(SelectionListTest, AValueWithoutAnEntryOpensWithNothingSelected) {
