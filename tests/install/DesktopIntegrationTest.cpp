@@ -82,9 +82,9 @@ TEST(Install, EveryFileLandsWhereTheSystemLooksForIt) {
   EXPECT_NE(ContentOf(usr / "share/man/man1/tessel-cli.1").find(".SH COMMANDS"), std::string::npos);
 #ifdef TESSEL_WINDOW_PROGRAM
   for (const char* file :
-       {"bin/tessel", "libexec/tessel/tessel-cli-print", "share/man/man1/tessel.1", "share/applications/tessel.desktop", "share/mime/packages/tessel.xml",
-        "share/icons/hicolor/scalable/apps/tessel.svg", "share/doc/tessel/html/Tessel_ENG/contents.txt",
-        "share/doc/tessel/html/Tessel_JPN/contents.txt"}) {
+       {"bin/tessel", "libexec/tessel/tessel-cli-print", "share/man/man1/tessel.1", "share/applications/tessel.desktop",
+        "share/mime/packages/tessel.xml", "share/icons/hicolor/scalable/apps/tessel.svg",
+        "share/doc/tessel/html/Tessel_ENG/contents.txt", "share/doc/tessel/html/Tessel_JPN/contents.txt"}) {
     EXPECT_TRUE(fs::is_regular_file(usr / file)) << file;
   }
   EXPECT_EQ(ContentOf(usr / "share/applications/tessel.desktop"), ReadBytes(kDesktopFile));

@@ -137,9 +137,7 @@ TEST_F(SelectionListTest, TheDtcsListHasSixColumnsAndTypedDigitsFindTheirCode) {
   EXPECT_EQ(CurrentEntry(*list), "754");
   desktop::Key(Qt::Key_Home);
   EXPECT_EQ(CurrentEntry(*list), "023");
-  EXPECT_TRUE(PumpUntil([&] {
-    return run_->Events().Query(EV_QueryIsPopup, 0, Sheet().GridId()).answered;
-  }));
+  EXPECT_TRUE(PumpUntil([&] { return run_->Events().Query(EV_QueryIsPopup, 0, Sheet().GridId()).answered; }));
   desktop::Enter();
   ASSERT_TRUE(Closed());
   EXPECT_EQ(Shown(CL_Mch_DTCS, FirstDataRow()), "023");
