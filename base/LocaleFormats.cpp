@@ -104,6 +104,29 @@ std::string FormatOf(DateOrder order) {
   return "yyyy/mm/dd";
 }
 
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The bytes of the UTF-8 sequence that starts with lead.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+std::string SeparatorOf(const std::string& format) {
+  bool quoted = false;
+  for (std::size_t i = 0; i < format.size(); i += SequenceLength(static_cast<unsigned char>(format[i]))) {
+    const char c = format[i];
+    if (c == '\'') {
+      quoted = !quoted;
+    } else if (!quoted && !IsAsciiLetter(c)) {
+      return format.substr(i, SequenceLength(static_cast<unsigned char>(c)));
+    }
+  }
+  return {};
+}
+
 LocaleFormats& Installed() {
   static LocaleFormats formats;
   return formats;
@@ -127,6 +150,17 @@ LocaleFormats NormaliseLocaleFormats(const SystemLocaleFormats& system) {
   formats.shortDateFormat = FormatOf(formats.dateOrder);
   ReplaceAll(formats.shortDateFormat, "/", formats.dateSeparator);
   return formats;
+}
+
+SystemLocaleFormats SystemFormatsOf(const LocaleTexts& locale) {
+  SystemLocaleFormats system;
+  system.decimalSeparator = locale.decimalPoint;
+  system.listSeparator.assign(1, system.decimalSeparator == "," ? ';' : ',');
+  system.timeSeparator = SeparatorOf(locale.shortTimeFormat);
+  system.dateSeparator = SeparatorOf(locale.shortDateFormat);
+  system.shortDateFormat = locale.shortDateFormat;
+  system.japanese = locale.japanese;
+  return system;
 }
 
 const LocaleFormats& CurrentLocaleFormats() { return Installed(); }

@@ -17,6 +17,20 @@ struct SystemLocaleFormats {
   bool japanese = false;  // the system's default language is Japanese
 };
 
+// What the system's locale says, as its locale service gives it: the decimal point and the
+// short time and date formats in UTF-8 (letters are fields, text in single quotes is literal).
+struct LocaleTexts {
+  std::string decimalPoint;
+  std::string shortTimeFormat;
+  std::string shortDateFormat;
+  bool japanese = false;  // the system's default language is Japanese
+};
+
+// The separators of the locale's formats: the first character of a format that is neither an
+// ASCII letter nor quoted (any other character, the whole of its UTF-8 sequence, separates).
+// The locale names no list separator: the one that cannot clash with the decimal point.
+SystemLocaleFormats SystemFormatsOf(const LocaleTexts& locale);
+
 enum DateOrder : std::int32_t { kYearMonthDay = 0, kMonthDayYear = 1, kDayMonthYear = 2 };
 
 struct LocaleFormats {

@@ -30,28 +30,11 @@ constexpr std::int32_t kControllerIntervalMs = 50;
 constexpr std::uint32_t kWarningCheckDelayMs = 250;
 constexpr int kMarkImageSide = 16;
 
-// The first character of a Qt date or time format that is neither a field letter nor quoted.
-std::string SeparatorOf(const QString& format) {
-  bool quoted = false;
-  for (const QChar c : format) {
-    if (c == QLatin1Char('\'')) quoted = !quoted;
-    if (!quoted && c != QLatin1Char('\'') && !c.isLetter()) return QString(c).toStdString();
-  }
-  return {};
-}
-
-SystemLocaleFormats SystemFormats(bool japanese) {
+// What the system's locale says, for base to make the formats of.
+LocaleTexts SystemLocaleTexts(bool japanese) {
   const QLocale locale = QLocale::system();
-  SystemLocaleFormats system;
-  system.decimalSeparator = locale.decimalPoint().toStdString();
-  // The locale names no list separator: the one that cannot clash with the decimal point.
-  system.listSeparator.assign(1, system.decimalSeparator == "," ? ';' : ',');
-  system.timeSeparator = SeparatorOf(locale.timeFormat(QLocale::ShortFormat));
-  const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
-  system.dateSeparator = SeparatorOf(dateFormat);
-  system.shortDateFormat = dateFormat.toStdString();
-  system.japanese = japanese;
-  return system;
+  return {locale.decimalPoint().toStdString(), locale.timeFormat(QLocale::ShortFormat).toStdString(),
+          locale.dateFormat(QLocale::ShortFormat).toStdString(), japanese};
 }
 
 QList<QPixmap> MarkImages() {
@@ -77,7 +60,7 @@ cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
   document_.SetCurrentFolder(InitialFolder());
   document_.SetTitleChangedHook([this] { UpdateTitle(); });
   document_.SetHistoryChangedHook([this] { RefreshHistoryEntries(); });
-  formats_ = NormaliseLocaleFormats(SystemFormats(systemJapanese_));
+  formats_ = NormaliseLocaleFormats(SystemFormatsOf(SystemLocaleTexts(systemJapanese_)));
   InstallLocaleFormats(formats_);
   versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());
   timer_ = cmcTask::Create();

@@ -1,9 +1,44 @@
-// The system's number and date formats held to the forms the value codecs read.
+// The system's number and date formats: the separators found in what the locale says, and the
+// formats held to the forms the value codecs read.
 #include <gtest/gtest.h>
 
 #include "base/LocaleFormats.h"
 
 namespace {
+
+struct LocaleCase {
+  const char* name;
+  LocaleTexts locale;
+  SystemLocaleFormats expected;
+};
+
+TEST(LocaleFormatsTest, TheLocalesFormatsGiveTheirSeparators) {
+  const LocaleCase cases[] = {
+      {"us", {".", "h:mm AP", "M/d/yy", false}, {".", ",", ":", "/", "M/d/yy", false}},
+      {"german", {",", "HH:mm", "dd.MM.yy", false}, {",", ";", ":", ".", "dd.MM.yy", false}},
+      {"japanese", {".", "H:mm", "yyyy/MM/dd", true}, {".", ",", ":", "/", "yyyy/MM/dd", true}},
+      {"time with full stops", {".", "HH.mm", "yyyy-MM-dd", false}, {".", ",", ".", "-", "yyyy-MM-dd", false}},
+      {"a space before the fields' separator",
+       {".", "AP h:mm", "d MMM yyyy", false},
+       {".", ",", " ", " ", "d MMM yyyy", false}},
+      {"quoted text is skipped, a doubled quote too",
+       {".", "'h:'H''.mm", "'d.'yyyy/MM/dd", false},
+       {".", ",", ".", "/", "'d.'yyyy/MM/dd", false}},
+      {"a character outside ASCII separates, all of its bytes",
+       {".", "H:mm", "d\u200F/M\u200F/yyyy", false},
+       {".", ",", ":", "\u200F", "d\u200F/M\u200F/yyyy", false}},
+      {"only letters give no separator", {".", "HHmm", "yyyyMMdd", false}, {".", ",", "", "", "yyyyMMdd", false}},
+  };
+  for (const LocaleCase& c : cases) {
+    const SystemLocaleFormats system = SystemFormatsOf(c.locale);
+    EXPECT_EQ(system.decimalSeparator, c.expected.decimalSeparator) << c.name;
+    EXPECT_EQ(system.listSeparator, c.expected.listSeparator) << c.name;
+    EXPECT_EQ(system.timeSeparator, c.expected.timeSeparator) << c.name;
+    EXPECT_EQ(system.dateSeparator, c.expected.dateSeparator) << c.name;
+    EXPECT_EQ(system.shortDateFormat, c.expected.shortDateFormat) << c.name;
+    EXPECT_EQ(system.japanese, c.expected.japanese) << c.name;
+  }
+}
 
 struct FormatCase {
   const char* name;
@@ -16,7 +51,7 @@ LocaleFormats Formats(const char* decimal, const char* list, const char* time, D
   return {decimal, list, time, order, separator, date};
 }
 
-TEST(MainLocaleFormatsTest, SystemFormatsBecomeTheFormsTheCodecsRead) {
+TEST(LocaleFormatsTest, SystemFormatsBecomeTheFormsTheCodecsRead) {
   const FormatCase cases[] = {
       {"us", {".", ",", ":", "/", "M/d/yyyy", false}, Formats(".", ",", "hh:nn:ss", kMonthDayYear, "/", "mm/dd/yyyy")},
       {"german day first with full stops",
