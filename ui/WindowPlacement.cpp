@@ -1,9 +1,18 @@
 #include "ui/WindowPlacement.h"
 
+#include <QGuiApplication>
 #include <QPoint>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace {
+
+QList<QRect> WorkAreas() {
+  QList<QRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) areas.append(screen->availableGeometry());
+  return areas;
+}
 
 qint64 SquaredDistance(const QRect& area, const QPoint& point) {
   const qint64 dx = point.x() < area.left()    ? area.left() - point.x()
@@ -77,4 +86,16 @@ QRect PlaceOnWorkAreas(const QRect& form, const QList<QRect>& workAreas) {
   placed.setWidth(std::min(placed.width(), area.width()));
   placed.setHeight(std::min(placed.height(), area.height()));
   return CornersOnWorkAreas(workAreas, placed) ? placed : MovedInto(area, placed);
+}
+
+void PlaceOnScreens(QWidget& window, const QRect& stored) { window.setGeometry(PlaceOnWorkAreas(stored, WorkAreas())); }
+
+void KeepFrameOnScreens(QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect placed = PlaceOnWorkAreas(frame, WorkAreas());
+  if (placed == frame) return;
+  const QRect inner = window.geometry();
+  const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                         frame.bottom() - inner.bottom());
+  window.setGeometry(placed.marginsRemoved(margins));
 }

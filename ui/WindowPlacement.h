@@ -4,6 +4,8 @@
 #include <QList>
 #include <QRect>
 
+class QWidget;
+
 // The work area nearest to point (one that holds it, else the closest); workAreas is not
 // empty.
 QRect NearestWorkArea(const QList<QRect>& workAreas, const QPoint& point);
@@ -15,3 +17,10 @@ QRect NearestWorkArea(const QList<QRect>& workAreas, const QPoint& point);
 // different sizes side by side), the form is moved wholly into that work area. An empty
 // list leaves form as it is.
 QRect PlaceOnWorkAreas(const QRect& form, const QList<QRect>& workAreas);
+
+// Gives window the rectangle stored, pulled onto the screens as they are now.
+void PlaceOnScreens(QWidget& window, const QRect& stored);
+
+// The stored place is the window's own rectangle; once shown, the window has a frame around
+// it, and the frame too must lie on the screens.
+void KeepFrameOnScreens(QWidget& window);

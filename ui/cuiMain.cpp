@@ -3,25 +3,38 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QMenuBar>
 #include <QStandardPaths>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 
 #include "base/cmcEvMan.h"
 #include "base/indEnviron.h"
+#include "platform/Fatal.h"
 #include "sheet/cells/WarningCheck.h"
+#include "text/DisplayCodePage.h"
+#include "text/LineTables.h"
 #include "text/cmcGTex.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/CellFonts.h"
+#include "ui/CloneMenuCommands.h"
 #include "ui/DisplayText.h"
+#include "ui/EditMenuCommands.h"
+#include "ui/FileMenuCommands.h"
+#include "ui/HelpMenuCommands.h"
 #include "ui/ImageLists.h"
+#include "ui/OptionMenuCommands.h"
+#include "ui/PortMenuCommands.h"
+#include "ui/ViewMenuCommands.h"
+#include "ui/WindowPlacement.h"
 #include "ui/cuiGrid.h"
-#include "ui/cuiInformation.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
-#include "ui/cuiTree.h"
-#include "workflows/CloneCommands.h"
+#include "ui/iuiTree.h"
 #include "workflows/DocumentCommands.h"
 
 namespace {
@@ -29,6 +42,7 @@ namespace {
 constexpr std::int32_t kControllerIntervalMs = 50;
 constexpr std::uint32_t kWarningCheckDelayMs = 250;
 constexpr int kMarkImageSide = 16;
+constexpr int kDefaultTreeChangeDelayMs = 200;
 
 // What the system's locale says, for base to make the formats of.
 LocaleTexts SystemLocaleTexts(bool japanese) {
@@ -45,17 +59,27 @@ QList<QPixmap> MarkImages() {
   return images;
 }
 
+int NumberOr(const std::string& text, int fallback) {
+  int value = fallback;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() ? value : fallback;
+}
+
 }  // namespace
 
-cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
+cuiMain::cuiMain(MainServices services, std::int32_t imageSize)
     : services_(services),
-      tag_(std::move(tag)),
       imageSize_(imageSize),
       document_(imageSize),
       documents_(std::make_unique<DocumentCommands>(document_, *this, services_)),
-      cloneUi_([this]() -> QWidget* { return MainWindow(); }),
       displayStore_(services.environ, kSettingsKey, services.texts),
-      systemJapanese_(QLocale::system().language() == QLocale::Japanese) {
+      systemJapanese_(QLocale::system().language() == QLocale::Japanese),
+      fileMenu_(std::make_unique<FileMenuCommands>(*this, services_)),
+      editMenu_(std::make_unique<EditMenuCommands>(*this, services_)),
+      viewMenu_(std::make_unique<ViewMenuCommands>(*this, services_)),
+      portMenu_(std::make_unique<PortMenuCommands>(*this, services_)),
+      optionMenu_(std::make_unique<OptionMenuCommands>(services_)),
+      helpMenu_(std::make_unique<HelpMenuCommands>(*this, services_)) {
   SelectLanguageTables();
   document_.SetCurrentFolder(InitialFolder());
   document_.SetTitleChangedHook([this] { UpdateTitle(); });
@@ -65,13 +89,12 @@ cuiMain::cuiMain(MainServices services, std::string tag, std::int32_t imageSize)
   versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());
   timer_ = cmcTask::Create();
   services_.events.Register(&cuiMain::OnEvent, this);
-  clone_ = std::make_unique<CloneCommands>(document_, *documents_, *this, services_, device_, cloneUi_);
-  clone_->SetBackupFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+  cloneMenu_ = std::make_unique<CloneMenuCommands>(*this, services_);
 }
 
 cuiMain::~cuiMain() {
-  delete informationWindow_;
-  clone_.reset();
+  helpMenu_.reset();
+  cloneMenu_.reset();
   timer_.reset();
   services_.events.Unregister(&cuiMain::OnEvent, this);
   sheet_.reset();
@@ -89,7 +112,113 @@ std::string cuiMain::InitialFolder() const {
   return QDir::currentPath().toStdString();
 }
 
+// --- Main window ---
+
+void cuiMain::CreateMainWindow() {
+  window_ = std::make_unique<ApplicationWindow>(*this);
+  window_->setWindowTitle(DisplayText(services_.texts.GetLine("GI_Sys_AppTitle", 0)));
+  cmcCellObj formCell;
+  ParseCellDefinition(formCell, services_.texts.GetLine("GI_Form_Main_BasicCell", 0), nullptr, nullptr);
+  window_->setFont(QtFont(EffectiveFont(formCell)));
+  // The stored rectangle, at least the form's minimum size.
+  const EnvironSettings& settings = services_.environ.settings;
+  PlaceOnScreens(*window_, QRect(settings.windowLeft, settings.windowTop,
+                                 std::max(settings.windowWidth, int{ApplicationWindow::kMinimumWidth}),
+                                 std::max(settings.windowHeight, int{ApplicationWindow::kMinimumHeight})));
+  BuildUI();
+  services_.environ.UpdateStartMode();
+  const std::int32_t mode = services_.environ.settings.startMode;
+  if (mode == EnvironSettings::kStartNoDestination || mode == EnvironSettings::kStartSetup) {
+    // The main window stays hidden until the setup closes; the setup shows it.
+    setup_ = new TForm2(window_.get(), {services_.texts, services_.environ, services_.events, *documents_});
+    setup_->ShowInitialSetup();
+    return;
+  }
+  window_->show();
+  KeepFrameOnScreens(*window_);
+}
+
 bool cuiMain::MainWindowVisible() const { return window_ != nullptr && window_->isVisible(); }
+
+void cuiMain::BuildUI() {
+  EnvironSettings& settings = services_.environ.settings;
+  settings.modelType = std::min(settings.modelType, 0);
+  document_.BuildDefaults();
+  document_.ResetToDefaults();
+  document_.MarkSaved();
+  CloseSheet();
+  BuildMenuAndToolBar();
+  RebuildTree();
+  window_->SetLeftPanelWidth(settings.treePanelWidth);
+  SelfCheck();
+  StartTimer();
+}
+
+void cuiMain::BuildMenuAndToolBar() {
+  toolBar_.reset();
+  menu_.reset();
+  const CellBehaviourCallback entries{&cuiMain::HandleEntryRequest, this};
+  menu_ = std::make_unique<cuiMenu>(*window_->menuBar(), cuiMenu::Services{services_.texts, services_.events, entries},
+                                    "GI_Menu_Main", window_.get());
+  menu_->Build();
+  menu_->Refresh();
+  toolBar_ = std::make_unique<cuiToolBar>(*window_, cuiToolBar::Services{services_.texts, services_.events, entries},
+                                          "GI_ToolBar_Main");
+  toolBar_->Build();
+  toolBar_->Bar()->setVisible(services_.environ.settings.toolBarVisible != 0);
+  services_.events.Send(EV_ToolBarRefresh);
+}
+
+void cuiMain::SelfCheck() const {
+  if (imageSize_ < kRequiredImageSize) Fatal("Self Check Error.\nEEPROM Map is too large.");
+}
+
+void cuiMain::RebuildTree() {
+  tree_.reset();
+  const int delay = NumberOr(services_.texts.GetLine("GI_Sys_TreeChangeDelay", 0), kDefaultTreeChangeDelayMs);
+  auto tree = std::make_unique<iuiTree>(window_->LeftPanel(), services_.texts, services_.events, delay);
+  tree->onExpandChanged = [this] { RunWarningCheck(); };
+  tree->onActivate = [this](cmcCellObj& cell) { ActivateTreeNode(cell); };
+  tree->Build();
+  tree_ = std::move(tree);
+  RunWarningCheck();
+  CloseSheet();
+  QTreeWidget& widget = tree_->Widget();
+  widget.show();
+  if (widget.topLevelItemCount() > 0) widget.setCurrentItem(widget.topLevelItem(0));
+  services_.events.Send(EV_RefreshAll);
+}
+
+// The display file name without its folder, the old-format marker, the application title.
+void cuiMain::UpdateTitle() {
+  if (window_ == nullptr) return;
+  cmcGTex& texts = services_.texts;
+  const std::string name = std::filesystem::path(document_.DisplayFileName(texts)).filename().string();
+  window_->setWindowTitle(QString::fromStdString(name) + DisplayText(document_.TitleSuffix(texts)));
+}
+
+// --- Languages ---
+
+void cuiMain::SelectLanguageTables() {
+  const bool japanese = services_.environ.settings.displayLanguage == EnvironSettings::kLanguageJapanese;
+  const TableLanguage table = !japanese         ? TableLanguage::English
+                              : systemJapanese_ ? TableLanguage::Japanese
+                                                : TableLanguage::JapaneseWesternChrome;
+  services_.texts.Reset();
+  services_.texts.SelectLineTable(LineTableOf(table));
+  SetDisplayJapanese(japanese || systemJapanese_);
+}
+
+void cuiMain::ApplyLanguageChange() {
+  resetColumnWidths_ = true;
+  SelectLanguageTables();
+  if (window_ == nullptr) return;
+  BuildMenuAndToolBar();
+  RebuildTree();
+  CloseSheet();
+  services_.events.Send(EV_RefreshAll);
+  UpdateTitle();
+}
 
 // --- What the commands ask of the window ---
 
@@ -99,22 +228,7 @@ void cuiMain::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void cuiMain::EndBusy() { QApplication::restoreOverrideCursor(); }
 
-// The backups of the radio that answered, or of all radios, opened through File > Open's path.
-cuiInformation::Backups cuiMain::InformationBackups() {
-  return {[this](bool allRadios) {
-            const RadioBackups backups(clone_->BackupFolder());
-            return allRadios ? backups.List() : backups.List(clone_->RadioBackupName());
-          },
-          [this](const std::string& path) { documents_->OpenFile(path); }};
-}
-
-void cuiMain::OpenInformationWindow() {
-  delete informationWindow_;
-  informationWindow_ =
-      new cuiInformation(window_.get(), cuiInformation::Services{services_.texts, services_.events, cellBehaviour_},
-                         services_.texts.GetLine("GI_Sys_AppTitle", 0), "GI_Sheet_CloneInfo", InformationBackups());
-  informationWindow_->Open();
-}
+void cuiMain::OpenInformationWindow() { cloneMenu_->OpenInformationWindow(); }
 
 // --- Sheets ---
 
@@ -198,7 +312,7 @@ void cuiMain::StartWarningCheckDelay() {
   warningDelay_->Start(kWarningCheckDelayMs);
 }
 
-// --- Controller timer ---
+// --- Controller timer and events ---
 
 void cuiMain::TimerHandler(void* user, cmcTask&) { static_cast<cuiMain*>(user)->OnTimer(); }
 
@@ -219,11 +333,38 @@ void cuiMain::OnTimer() {
 void cuiMain::OnEvent(void* user, const EventRecord& event) {
   auto& main = *static_cast<cuiMain*>(user);
   if (event.code == EV_ToolBarRefresh && main.toolBar_ != nullptr) main.toolBar_->Refresh();
-  // The list operations say what they did; a key on the sheet clears the word again.
-  if (event.code == EV_StatusMessage) main.ShowStatus(DisplayText(std::string(event.Text())));
+  // The list operations say what they did in the status bar's first panel; a key on the
+  // sheet clears the word again.
+  if (event.code == EV_StatusMessage && main.window_ != nullptr) {
+    main.window_->SetStatusText(DisplayText(std::string(event.Text())));
+  }
 }
 
 void cuiMain::StartTimer() {
   timer_->SetHandler(&cuiMain::TimerHandler, this);
   timer_->SetInterval(kControllerIntervalMs);
+}
+
+// --- Closing ---
+
+// Refused while a clone session has the window disabled. The window's normal rectangle and
+// the tree panel's width are kept for the next start.
+bool cuiMain::CloseQuery() {
+  if (window_ == nullptr || !window_->isEnabled()) return false;
+  if (documents_->AskSaveChanges(false) == kAnswerCancel) return false;
+  EnvironSettings& settings = services_.environ.settings;
+  const QRect normal = window_->normalGeometry();
+  settings.windowLeft = normal.left();
+  settings.windowTop = normal.top();
+  settings.windowWidth = normal.width();
+  settings.windowHeight = normal.height();
+  settings.treePanelWidth = window_->LeftPanelWidth();
+  return true;
+}
+
+void cuiMain::OnClose() {
+  timer_->Stop();
+  sheet_.reset();
+  tree_.reset();
+  services_.environ.WriteSettings();
 }

@@ -1,14 +1,16 @@
 #pragma once
-// The main controller: owner of the document, of the document and clone commands that work
-// on it, of the main window's menu, tool bar and navigation tree, and of the one open sheet,
-// whose grid position it remembers per sheet name. It is the window those commands ask
-// (DocumentWindow). indMain fills in what differs by radio model through the virtual
-// operations.
+// The main controller: owner of the document and its commands, of the main window's menu,
+// tool bar and navigation tree, of the one open sheet, whose grid position it remembers per
+// sheet name, and of the menus' commands, one class per menu (FileMenuCommands,
+// EditMenuCommands, ViewMenuCommands, PortMenuCommands, CloneMenuCommands,
+// OptionMenuCommands, HelpMenuCommands). It routes menu, tool bar and tree entries and the
+// events to them, and is the window the document and clone commands ask (DocumentWindow).
+// indMain fills in what differs by radio model through the virtual operations.
 //
-// Menus, the tool bar and the tree ask the cell behaviour through the controller: the shell's
-// own commands (exit, language, font size, tool bar, opening a tree node's sheet) are
-// answered here, every other request goes to the cell behaviour the model's controller
-// installs.
+// Menus, the tool bar and the tree ask the cell behaviour through the controller: the
+// entries the window answers itself are answered here, every other request goes to the cell
+// behaviour the model's controller installs, which hands a click back through
+// RunMenuCommand.
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
@@ -17,39 +19,36 @@
 #include <list>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
-#include <vector>
 
 #include "base/LocaleFormats.h"
 #include "base/VersionTexts.h"
 #include "base/cmcTask.h"
 #include "base/cmcTick.h"
-#include "platform/MessageBox.h"
-#include "platform/qt/QtSerialDevice.h"
 #include "sheet/layout/SheetDisplayStore.h"
 #include "sheet/layout/cmcCellCapsule.h"
 #include "text/cmcFCache.h"
-#include "ui/QtCloneSessionUi.h"
 #include "ui/SheetPosition.h"
 #include "ui/TForm2.h"
-#include "ui/cuiInformation.h"
 #include "workflows/Document.h"
 #include "workflows/DocumentWindow.h"
 #include "workflows/MainServices.h"
 
 class CellDocument;
-class cmcEvMan;
 class EventRecord;
-class cmcGTex;
 class ApplicationWindow;
 class cuiMenu;
 class cuiSheet;
 class cuiToolBar;
 class cuiTree;
-class CloneCommands;
 class DocumentCommands;
-class indEnviron;
+class FileMenuCommands;
+class EditMenuCommands;
+class ViewMenuCommands;
+class PortMenuCommands;
+class CloneMenuCommands;
+class OptionMenuCommands;
+class HelpMenuCommands;
 
 class cuiMain : public DocumentWindow {
  public:
@@ -59,7 +58,7 @@ class cuiMain : public DocumentWindow {
   static constexpr std::int32_t kRequiredImageSize = 136397;
   static constexpr int kNoSheetNumber = 253;
 
-  cuiMain(MainServices services, std::string tag, std::int32_t imageSize);
+  cuiMain(MainServices services, std::int32_t imageSize);
   ~cuiMain() override;
   cuiMain(const cuiMain&) = delete;
   cuiMain& operator=(const cuiMain&) = delete;
@@ -75,8 +74,6 @@ class cuiMain : public DocumentWindow {
   cuiMenu* Menu() const { return menu_.get(); }
   cuiToolBar* ToolBar() const { return toolBar_.get(); }
   void UpdateTitle();
-  // A note in the first panel of the status bar.
-  void ShowStatus(const QString& text);
   // The initial setup while it is shown, else nullptr (a closed one waits to be deleted).
   TForm2* InitialSetup() const { return setup_ != nullptr && setup_->isVisible() ? setup_.data() : nullptr; }
 
@@ -85,12 +82,14 @@ class cuiMain : public DocumentWindow {
   const Document& Doc() const { return document_; }
   // New, Open, Save and the question that guards unsaved changes.
   DocumentCommands& Documents() { return *documents_; }
-  // Clone Read, Clone Write and Clone Information.
-  CloneCommands& Clone() { return *clone_; }
-  // The progress window while a clone read or write runs, else nullptr.
-  CloneProgressWindow* ProgressWindow() const { return cloneUi_.ProgressWindow(); }
-  // The clone information window while it is open.
-  cuiInformation* InformationWindow() const { return informationWindow_; }
+
+  // --- The menus' commands ---
+  // Runs the command of an entry whose state the cell behaviour answers, once the cell
+  // behaviour has let a click through; entries without a command do nothing.
+  void RunMenuCommand(unsigned cellId, std::int32_t index);
+  ViewMenuCommands& ViewMenu() { return *viewMenu_; }
+  CloneMenuCommands& CloneMenu() { return *cloneMenu_; }
+  HelpMenuCommands& HelpMenu() { return *helpMenu_; }
 
   // --- What the commands ask of the window ---
   bool Visible() const override { return MainWindowVisible(); }
@@ -110,22 +109,13 @@ class cuiMain : public DocumentWindow {
   SheetPosition HistoryPosition(const std::string& name) const;
   // Column widths, font size and the column groups shown, kept for every sheet.
   SheetDisplayStore& DisplayStore() { return displayStore_; }
+  // The next sheet opened sets its column widths afresh (a new font or language).
+  void SetResetColumnWidths() { resetColumnWidths_ = true; }
 
   // --- Warning check ---
   // Marks the tree after the record checks, when only the marks matter.
   void RunWarningCheck();
   void StartWarningCheckDelay();
-
-  // --- Commands of the shell ---
-  void ChangeLanguage(int language);
-  // Asks whether to switch to Japanese; true for OK.
-  bool ConfirmLanguageChange();
-  void ChangeFontSize(int percentage);
-  void ToggleToolBar();
-  void Exit();
-  // Edit > Undo and Redo: the document steps back or forward, the open sheet comes back at
-  // its cursor and the tree marks follow.
-  void StepHistory(bool forward);
 
   // --- Cell behaviour ---
   // Installs the cell behaviour that menus, tool bar, tree and sheets ask; sheets opened
@@ -133,10 +123,9 @@ class cuiMain : public DocumentWindow {
   void SetCellBehaviour(CellBehaviourCallback behaviour) { cellBehaviour_ = behaviour; }
   CellBehaviourCallback CellBehaviour() const { return cellBehaviour_; }
   // The document the sheets' models read (titles, list lengths, regional rows, column
-  // groups); without one every sheet is a plain page.
+  // groups) and the printout and the help ask; without one every sheet is a plain page.
   void SetSheetDocument(CellDocument* document) { sheetDocument_ = document; }
-  // What menus, tool bar and tree call: the shell's commands, then the cell behaviour.
-  CellBehaviourCallback EntryBehaviour() { return {&cuiMain::HandleEntryRequest, this}; }
+  CellDocument* SheetDocument() const { return sheetDocument_; }
 
   // --- Formats and versions ---
   const LocaleFormats& Formats() const { return formats_; }
@@ -152,26 +141,20 @@ class cuiMain : public DocumentWindow {
 
  protected:
   MainServices& Services() { return services_; }
-  // Applies the language setting: the text table, the display code page, the fragment cache.
-  void SelectLanguageTables();
   // The event 32 rebuild of everything built from texts.
   void ApplyLanguageChange();
   // Opens the sheet of a tree node, unless that sheet is open already.
   void ActivateTreeNode(cmcCellObj& cell);
-  void SetResetColumnWidths() { resetColumnWidths_ = true; }
-  // Once shown, the window has a frame around it, and the frame too must lie on the screens.
-  void KeepFrameOnScreens();
 
  private:
-  cuiInformation::Backups InformationBackups();
   struct HistoryEntry {
     std::string name;
     SheetPosition position;
   };
 
+  // Applies the language setting: the text table, the display code page, the fragment cache.
+  void SelectLanguageTables();
   void BuildUI();
-  void PlaceWindow();
-  void ShowInitialSetup();
   void BuildMenuAndToolBar();
   void SelfCheck() const;
   std::string InitialFolder() const;
@@ -179,19 +162,16 @@ class cuiMain : public DocumentWindow {
   void OnTimer();
   static void TimerHandler(void* user, cmcTask& task);
   static void OnEvent(void* user, const EventRecord& event);
+  // What menus, tool bar and tree call: the window's own entries, then the cell behaviour.
   static int HandleEntryRequest(cmcCellCapsule& request, int op, void* object);
-  int HandleShellCommand(cmcCellCapsule& request, int op);
+  // Answers the entries the window answers itself; -1 for any other request.
+  int AnswerWindowEntry(cmcCellCapsule& request, int op);
   void RefreshHistoryEntries();
 
   MainServices services_;
-  std::string tag_;
   std::int32_t imageSize_;
   Document document_;
   std::unique_ptr<DocumentCommands> documents_;
-  QtSerialDevice device_;
-  QtCloneSessionUi cloneUi_;
-  std::unique_ptr<CloneCommands> clone_;
-  QPointer<cuiInformation> informationWindow_;
   QPointer<TForm2> setup_;
 
   std::unique_ptr<ApplicationWindow> window_;
@@ -208,6 +188,14 @@ class cuiMain : public DocumentWindow {
   LocaleFormats formats_;
   VersionTexts versions_;
   cmcFCache listCache_{services_.texts};
+
+  std::unique_ptr<FileMenuCommands> fileMenu_;
+  std::unique_ptr<EditMenuCommands> editMenu_;
+  std::unique_ptr<ViewMenuCommands> viewMenu_;
+  std::unique_ptr<PortMenuCommands> portMenu_;
+  std::unique_ptr<CloneMenuCommands> cloneMenu_;
+  std::unique_ptr<OptionMenuCommands> optionMenu_;
+  std::unique_ptr<HelpMenuCommands> helpMenu_;
 
   std::list<HistoryEntry> history_;  // newest first
   bool treeHadFocus_ = false;

@@ -13,6 +13,7 @@
 #include "ui/ApplicationWindow.h"
 #include "ui/DisplayText.h"
 #include "ui/MainCellDocument.h"
+#include "ui/WindowPlacement.h"
 #include "ui/cuiSheet.h"
 #include "ui/cuiToolBar.h"
 #include "ui/cuiTree.h"
@@ -23,10 +24,22 @@ namespace {
 // generation-3 image.
 constexpr std::int32_t kImageSize = std::max(131072, cuiMain::kRequiredImageSize);
 
+// The caption a named list's tree node shows for the image; empty for other nodes and for
+// lists without a name.
+std::string NamedListCaption(const cmcEeprom& image, int nodeNumber) {
+  for (const NamedListNodes& nodes : kNamedListNodes) {
+    const int offset = nodeNumber - nodes.firstNode;
+    if (offset < 0 || offset % nodes.nodeStep != 0) continue;
+    const std::string label = NamedListLabel(image, nodes.list, offset / nodes.nodeStep);
+    if (!label.empty()) return label;
+  }
+  return {};
+}
+
 }  // namespace
 
 indMain::indMain(MainServices services)
-    : cuiMain(services, "TSLN", kImageSize),
+    : cuiMain(services, kImageSize),
       applicationIcon_(QApplication::windowIcon()),
       cellDocument_(std::make_unique<MainCellDocument>(*this, services)),
       cellBehaviour_(std::make_unique<indActiveCell>(*cellDocument_)) {
@@ -50,16 +63,6 @@ void indMain::RebuildTree() {
     widget.topLevelItem(0)->setText(0, DisplayText(Services().texts.GetLine("GI_AppInd_Model", 0)));
   }
   QApplication::setWindowIcon(applicationIcon_);
-}
-
-std::string indMain::NamedListCaption(const cmcEeprom& image, int nodeNumber) {
-  for (const NamedListNodes& nodes : kNamedListNodes) {
-    const int offset = nodeNumber - nodes.firstNode;
-    if (offset < 0 || offset % nodes.nodeStep != 0) continue;
-    const std::string label = NamedListLabel(image, nodes.list, offset / nodes.nodeStep);
-    if (!label.empty()) return label;
-  }
-  return {};
 }
 
 void indMain::PostListCaption(int nodeNumber) {
@@ -91,7 +94,7 @@ void indMain::ShowMainWindow() {
   ApplicationWindow* window = MainWindow();
   if (window == nullptr) return;
   window->show();
-  KeepFrameOnScreens();
+  KeepFrameOnScreens(*window);
   window->setEnabled(true);
   window->raise();
   window->activateWindow();

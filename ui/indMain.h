@@ -5,7 +5,6 @@
 // named lists, language change, view change, showing and disabling the window).
 #include <QIcon>
 #include <memory>
-#include <string>
 
 #include "ui/cuiMain.h"
 
@@ -18,9 +17,6 @@ class indMain final : public cuiMain {
   ~indMain() override;
 
   void RebuildTree() override;
-
-  // The tree node numbers of named lists and the caption each shows for the image.
-  static std::string NamedListCaption(const cmcEeprom& image, int nodeNumber);
 
  private:
   void RefreshAll();

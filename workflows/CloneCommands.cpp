@@ -16,7 +16,6 @@
 #include "memory/FixedDefaults.h"
 #include "memory/ImageCorrection.h"
 #include "memory/indDestination.h"
-#include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "workflows/DestinationChange.h"
 #include "workflows/Document.h"
@@ -114,22 +113,6 @@ bool CloneCommands::AdoptedAfterFirstPass(std::int64_t flags) {
 std::int32_t CloneCommands::Ask(const char* key, MessageButtons buttons, MessageIcon icon, std::int32_t defaultAnswer) {
   return ShowProgramMessage(services_.texts.GetValueText(key), services_.texts.GetLine(kCaptionKey, 0), buttons, icon,
                             defaultAnswer);
-}
-
-bool CloneCommands::RunCommand(unsigned cellId) {
-  switch (cellId) {
-    case CL_Menu_Clone_Read:
-      CloneRead();
-      return true;
-    case CL_Menu_Clone_Write:
-      CloneWrite();
-      return true;
-    case CL_Menu_Clone_Info:
-      services_.events.Send(EV_StartCloneInfo);
-      return true;
-    default:
-      return false;
-  }
 }
 
 // --- Clone Read ---

@@ -2,7 +2,7 @@
 // The controller's clone commands: Clone Read, Clone Write and Clone Information, each a
 // chain of clone sessions in which every session starts from the end of the one before, and
 // the taking over of what the radio reported (event EV_ApplyRadioInfo), with the question
-// that guards a change of destination. Owned by the main controller; it works on the
+// that guards a change of destination. Owned by the window's Clone menu; it works on the
 // document, asks the window through DocumentWindow, and owns the session manager, which talks
 // through the serial device and shows its progress through the session display it is given.
 //
@@ -42,9 +42,6 @@ class CloneCommands {
   ~CloneCommands();
   CloneCommands(const CloneCommands&) = delete;
   CloneCommands& operator=(const CloneCommands&) = delete;
-
-  // Runs the Clone menu's command of cellId (read, write, information); false for any other.
-  bool RunCommand(unsigned cellId);
 
   void CloneRead();
   void CloneWrite();

@@ -10,7 +10,6 @@
 #include "files/FileError.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
-#include "text/CellIds.h"
 #include "text/DisplayCodePage.h"
 #include "text/cmcGTex.h"
 #include "workflows/DialogFilters.h"
@@ -32,46 +31,10 @@ std::string ConfirmationKey(CsvListKind kind, bool all) {
   }
 }
 
-// The entries and whether they work on the whole of a list with groups.
-struct CsvEntry {
-  bool import;
-  bool all;
-};
-
-std::optional<CsvEntry> EntryOf(unsigned cellId) {
-  switch (cellId) {
-    case CL_Menu_File_Import:
-    case CL_Menu_File_Import_SubMenu_Grp:
-    case CL_Menu_File_Import_SubMenu_Bank:
-      return CsvEntry{true, false};
-    case CL_Menu_File_Import_SubMenu_All:
-      return CsvEntry{true, true};
-    case CL_Menu_File_Export:
-    case CL_Menu_File_Export_SubMenu_Grp:
-    case CL_Menu_File_Export_SubMenu_Bank:
-      return CsvEntry{false, false};
-    case CL_Menu_File_Export_SubMenu_All:
-      return CsvEntry{false, true};
-    default:
-      return std::nullopt;
-  }
-}
-
 }  // namespace
 
 CsvFileCommands::CsvFileCommands(Document& document, const MainServices& services)
     : document_(document), services_(services) {}
-
-bool CsvFileCommands::RunCommand(unsigned cellId, int sheetNumber) {
-  const std::optional<CsvEntry> entry = EntryOf(cellId);
-  if (!entry) return false;
-  if (entry->import) {
-    ImportCsv(sheetNumber, entry->all);
-  } else {
-    ExportCsv(sheetNumber, entry->all);
-  }
-  return true;
-}
 
 std::string CsvFileCommands::AskFile(bool save) {
   FileDialogRequest request;

@@ -1,8 +1,7 @@
 #pragma once
 // The File menu's CSV import and export of the list the open page shows: the file dialogs,
 // the question before a list is replaced, the import or export itself and the messages after
-// it. The main controller owns one and hands it the clicked entry with the open page's tree
-// number.
+// it. The window's File menu owns one and hands it the open page's tree number.
 //
 // ImportCsv and ExportCsv answer true when the user cancelled or the command failed, false
 // when it went through.
@@ -15,9 +14,6 @@ class CsvFileCommands {
  public:
   // Both outlive the commands.
   CsvFileCommands(Document& document, const MainServices& services);
-
-  // Runs the import or export entry cellId on the page sheetNumber; false for other entries.
-  bool RunCommand(unsigned cellId, int sheetNumber);
 
   // all: the whole of a list with groups ("All..."), otherwise the group the page shows.
   bool ImportCsv(int sheetNumber, bool all);

@@ -14,7 +14,6 @@
 #include "memory/ImageCorrection.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
-#include "text/CellIds.h"
 #include "text/DisplayCodePage.h"
 #include "text/cmcGTex.h"
 #include "workflows/DestinationChange.h"
@@ -277,30 +276,4 @@ int DocumentCommands::WriteFile(const std::string& name, int generation) {
   document_.SetGeneration(generation);
   document_.MarkSaved();
   return 0;
-}
-
-// --- Menu entries ---
-
-bool DocumentCommands::RunCommand(unsigned cellId, std::int32_t index) {
-  const bool windowTakesInput = window_.TakesInput();
-  switch (cellId) {
-    case CL_Menu_File_New:
-      if (windowTakesInput) NewDocument();
-      return true;
-    case CL_Menu_File_Open:
-      if (windowTakesInput) OpenDialog();
-      return true;
-    case CL_Menu_File_Save:
-      if (windowTakesInput) SaveDocument(document_.FileName().empty());
-      return true;
-    case CL_Menu_File_SaveAs:
-      SaveDocument(true);
-      return true;
-    case CL_Menu_File_Recent:
-      // A copy: opening the file reorders the list.
-      if (const std::string path = services_.environ.recent.Get(index); !path.empty()) OpenFile(path);
-      return true;
-    default:
-      return false;
-  }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The commands that act on the document as a whole: New, Open, Save, Save As, the recent
-// files, and the question that guards unsaved changes. The main controller owns one and
-// routes the File menu and its own close query through it; the window it shows the document
-// in answers through DocumentWindow.
+// files, and the question that guards unsaved changes. The main controller owns one; the
+// window's File menu and its close query run through it, and the window it shows the
+// document in answers through DocumentWindow.
 //
 // Answers follow the controller's conventions: AskSaveChanges answers kAnswerYes, kAnswerNo
 // or kAnswerCancel; OpenFile, SaveDocument and SaveAsDialog answer 0 when done and 1 when
@@ -38,11 +38,6 @@ class DocumentCommands {
   int SaveDocument(bool asNew);
   int SaveAsDialog();
   int WriteFile(const std::string& name, int generation);
-
-  // Runs the command of a clicked File menu or tool bar entry (New, Open and Save only while
-  // the main window is shown and takes input; a recent file by its index); false for other
-  // entries. Their states and captions come from the cell behaviour.
-  bool RunCommand(unsigned cellId, std::int32_t index);
 
  private:
   struct Checked {

@@ -34,6 +34,7 @@
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/CloneMenuCommands.h"
 #include "ui/CloneProgressWindow.h"
 #include "ui/DisplayText.h"
 #include "ui/cuiInformation.h"
@@ -99,7 +100,7 @@ class CloneSessionTest : public ::testing::Test {
   }
 
   indMain& Main() { return run_->Controller(); }
-  CloneCommands& Clone() { return Main().Clone(); }
+  CloneCommands& Clone() { return Main().CloneMenu().Commands(); }
   ScriptedMessageBox& Messages() { return run_->Messages(); }
   EnvironSettings& Settings() { return run_->Process().Environ().settings; }
 
@@ -134,8 +135,8 @@ TEST_F(CloneSessionTest, ReadReplacesTheDocumentWithAnUntitledModifiedOneWhileTh
   ASSERT_NE(before, "FROM THE RADIO  ");
 
   Clone().CloneRead();
-  ASSERT_TRUE(PumpUntil([&] { return Main().ProgressWindow() != nullptr; }));
-  CloneProgressWindow& progress = *Main().ProgressWindow();
+  ASSERT_TRUE(PumpUntil([&] { return Main().CloneMenu().ProgressWindow() != nullptr; }));
+  CloneProgressWindow& progress = *Main().CloneMenu().ProgressWindow();
   EXPECT_EQ(progress.windowTitle(), QStringLiteral("Cloning"));
   EXPECT_FALSE(Main().MainWindow()->isEnabled());
   EXPECT_FALSE(progress.close());
@@ -143,7 +144,7 @@ TEST_F(CloneSessionTest, ReadReplacesTheDocumentWithAnUntitledModifiedOneWhileTh
   ASSERT_TRUE(RunChain());
 
   EXPECT_TRUE(Messages().asked.empty());
-  EXPECT_EQ(Main().ProgressWindow(), nullptr);
+  EXPECT_EQ(Main().CloneMenu().ProgressWindow(), nullptr);
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
   EXPECT_EQ(TextAt(Main().Doc().CurrentImage(), kCommentAddress, 16), "FROM THE RADIO  ");
   EXPECT_TRUE(Main().Doc().FileName().empty());
@@ -245,7 +246,7 @@ TEST_F(CloneSessionTest, ACablePulledDuringTheReadShowsTheCloneErrorAndLeavesThe
   EXPECT_FALSE(Main().Doc().IsModified());
   EXPECT_TRUE(std::ranges::equal(Main().Doc().CurrentImage().Bytes(), before));
   EXPECT_EQ(Settings().destinationCode, kRadioDestination);
-  EXPECT_EQ(Main().ProgressWindow(), nullptr);
+  EXPECT_EQ(Main().CloneMenu().ProgressWindow(), nullptr);
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
 }
 
@@ -286,8 +287,8 @@ TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisab
   run_->Events().Send(EV_StartCloneInfo);
   ASSERT_TRUE(RunChain());
 
-  ASSERT_NE(Main().InformationWindow(), nullptr);
-  cuiInformation& window = *Main().InformationWindow();
+  ASSERT_NE(Main().CloneMenu().InformationWindow(), nullptr);
+  cuiInformation& window = *Main().CloneMenu().InformationWindow();
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(Main().MainWindow()->isEnabled());
   EXPECT_EQ(CloneInfoBlock::kSize, static_cast<int>(Main().Doc().CloneInformation().size()));
@@ -298,7 +299,7 @@ TEST_F(CloneSessionTest, CloneInformationShowsTheRadioInItsOwnWindowOverTheDisab
   EXPECT_EQ(CloneInfoCellText(CL_CloneInfo_FccInh), "Normal");
 
   desktop::ClickOn(window.OkButton());
-  ASSERT_TRUE(PumpUntil([&] { return Main().InformationWindow() == nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return Main().CloneMenu().InformationWindow() == nullptr; }));
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
 }
 
@@ -337,8 +338,8 @@ TEST_F(CloneBackupTest, ReadIsKeptAndInformationListsAndOpensIt) {
 
   Trigger(CL_Menu_Clone_Info);
   ASSERT_TRUE(RunChain());
-  ASSERT_NE(Main().InformationWindow(), nullptr);
-  cuiInformation& window = *Main().InformationWindow();
+  ASSERT_NE(Main().CloneMenu().InformationWindow(), nullptr);
+  cuiInformation& window = *Main().CloneMenu().InformationWindow();
   ASSERT_EQ(window.BackupList().count(), 1);
   EXPECT_EQ(window.BackupList().item(0)->text().toStdString(), backups[0].filename().string());
   window.AllRadiosBox().setChecked(true);
@@ -347,7 +348,7 @@ TEST_F(CloneBackupTest, ReadIsKeptAndInformationListsAndOpensIt) {
 
   Messages().answers = {kAnswerNo};  // the changes made by hand are not saved
   desktop::ClickOn(window.OpenBackupButton());
-  ASSERT_TRUE(PumpUntil([&] { return Main().InformationWindow() == nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return Main().CloneMenu().InformationWindow() == nullptr; }));
   ASSERT_EQ(Messages().asked.size(), 1u);
   EXPECT_EQ(Messages().asked[0].buttons, MessageButtons::YesNoCancel);
   EXPECT_EQ(Main().Doc().FileName(), backups[0].string());

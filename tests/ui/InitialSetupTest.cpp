@@ -30,6 +30,7 @@
 #include "text/cmcGTex.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
+#include "ui/CloneMenuCommands.h"
 #include "ui/PortNumberBox.h"
 #include "ui/TForm2.h"
 #include "workflows/CloneCommands.h"
@@ -182,7 +183,7 @@ TEST_F(InitialSetupTest, APortNumberOutsideOneTo256IsRefusedAndTheSetupStays) {
     ASSERT_EQ(Asked().size(), 1u) << typed;
     EXPECT_EQ(Asked()[0].text, Text("GI_AppInd_Opt_ComSel_Notice")) << typed;
     EXPECT_EQ(Asked()[0].icon, MessageIcon::Error) << typed;
-    EXPECT_FALSE(Main().Clone().IsBusy()) << typed;
+    EXPECT_FALSE(Main().CloneMenu().Commands().IsBusy()) << typed;
     EXPECT_EQ(Main().InitialSetup(), &setup) << typed;
   }
 }
@@ -203,7 +204,8 @@ TEST_F(InitialSetupTest, ARadioThatDoesNotAnswerLeavesTheSetupUsable) {
   TForm2& setup = StartToSetup();
   OpenLine();
   TypePortAndConfirm(setup, QString::number(kPort));
-  ASSERT_TRUE(PumpUntil([&] { return !Main().Clone().IsBusy() && setup.isEnabled(); }, kSessionTimeoutMs));
+  ASSERT_TRUE(
+      PumpUntil([&] { return !Main().CloneMenu().Commands().IsBusy() && setup.isEnabled(); }, kSessionTimeoutMs));
   EXPECT_EQ(Asked().size(), 1u) << "the clone error is shown";
   EXPECT_EQ(Main().InitialSetup(), &setup);
   EXPECT_FALSE(Main().MainWindowVisible());

@@ -22,6 +22,7 @@
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
 #include "ui/DisplayText.h"
+#include "ui/ViewMenuCommands.h"
 #include "ui/cuiGrid.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiSheet.h"
@@ -274,7 +275,7 @@ TEST_P(LanguageSwitchTest, JapaneseOnAWesternSystemIsAskedFirst) {
   run.Start();
   indMain& main = run.Controller();
   run.Messages().answers = {GetParam().answer};
-  main.ChangeLanguage(1);
+  main.ViewMenu().ViewLanguage(1);
   ASSERT_EQ(run.Messages().asked.size(), 1u);
   EXPECT_EQ(run.Messages().asked[0].buttons, MessageButtons::OkCancel);
   EXPECT_EQ(run.Messages().asked[0].defaultAnswer, kAnswerCancel);
@@ -296,7 +297,7 @@ TEST_F(MainWindowTest, JapaneseTablesRenameTheTreeAndCheckTheMenuEntry) {
   run.Start();
   indMain& main = run.Controller();
   run.Messages().answers = {kAnswerOk};
-  main.ChangeLanguage(1);
+  main.ViewMenu().ViewLanguage(1);
   ASSERT_TRUE(PumpUntil([&] {
     return main.Tree()->Widget().topLevelItem(0)->child(0)->text(0) ==
            CaptionInTable(TableLanguage::JapaneseWesternChrome, "GI_Tree_Main_Body", 1);
@@ -373,7 +374,7 @@ TEST_F(MainWindowTest, SettingsSurviveARestart) {
     run.Controller().MainWindow()->setGeometry(placed);
     run.Controller().MainWindow()->SetLeftPanelWidth(260);
     run.Messages().answers = {kAnswerOk};
-    run.Controller().ChangeLanguage(1);
+    run.Controller().ViewMenu().ViewLanguage(1);
     PumpFor(50);
   }
   ASSERT_TRUE(std::filesystem::exists(isolated::UserSettingsFile()));

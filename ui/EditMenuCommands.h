@@ -1,0 +1,24 @@
+#pragma once
+// The Edit menu's own commands (the rest of the menu comes from the open sheet): Undo and
+// Redo, also on the tool bar. Each is the function named after its entry's identifier
+// (CL_Menu_Edit_Undo: EditUndo).
+#include "workflows/MainServices.h"
+
+class cuiMain;
+
+class EditMenuCommands {
+ public:
+  // main and the services outlive the commands.
+  EditMenuCommands(cuiMain& main, MainServices services) : main_(main), services_(services) {}
+
+  void EditUndo() { StepHistory(false); }
+  void EditRedo() { StepHistory(true); }
+
+ private:
+  // The document steps back or forward, the open sheet comes back at its cursor and the tree
+  // marks follow.
+  void StepHistory(bool forward);
+
+  cuiMain& main_;
+  MainServices services_;
+};

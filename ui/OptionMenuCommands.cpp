@@ -1,0 +1,5 @@
+#include "ui/OptionMenuCommands.h"
+
+#include "base/indEnviron.h"
+
+void OptionMenuCommands::KeepOptions() { services_.environ.WriteSettings(); }
