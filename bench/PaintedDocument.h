@@ -5,7 +5,6 @@
 #include <string>
 
 #include "base/cmcRecent.h"
-#include "memory/ChannelValues.h"
 #include "memory/DefaultImages.h"
 #include "memory/PlainModelSettings.h"
 #include "memory/datCh.h"

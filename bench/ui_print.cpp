@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "memory/ChannelValues.h"
 #include "memory/DefaultImages.h"
 #include "memory/PlainModelSettings.h"
 #include "memory/datCh.h"

@@ -9,7 +9,6 @@
 #include "cli/DumpTable.h"
 #include "cli/JsonText.h"
 #include "memory/BroadcastList.h"
-#include "memory/ChannelValues.h"
 #include "memory/GpsList.h"
 #include "memory/MemoryMap.h"
 #include "memory/NamedLists.h"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "memory/ChannelValues.h"
 #include "memory/SignalCodes.h"
+#include "memory/datCh.h"
 #include "text/TextFields.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include "files/CsvColumns.h"
 #include "memory/BankEdits.h"
 #include "memory/ChannelList.h"
-#include "memory/ChannelValues.h"
 #include "memory/ImageFields.h"
 #include "memory/SignalCodes.h"
 #include "memory/SnapFrequency.h"

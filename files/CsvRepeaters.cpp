@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "files/CsvColumns.h"
-#include "memory/ChannelValues.h"
 #include "memory/ImageFields.h"
 #include "memory/ListBlocks.h"
 #include "memory/NamedLists.h"

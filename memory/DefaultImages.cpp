@@ -1,6 +1,5 @@
 #include "memory/DefaultImages.h"
 
-#include "memory/ChannelValues.h"
 #include "memory/FactorySettings.h"
 #include "memory/FixedDefaults.h"
 #include "memory/Generation.h"

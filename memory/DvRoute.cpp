@@ -5,11 +5,9 @@
 #include <optional>
 
 #include "memory/ChannelList.h"
-#include "memory/ChannelValues.h"
-#include "memory/RecordCodecs.h"
-#include "memory/RepeaterFields.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
+#include "memory/datCh.h"
 #include "memory/indDestination.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "memory/ChannelList.h"
-#include "memory/ChannelValues.h"
 #include "memory/Generation.h"
 #include "memory/MemoryMap.h"
 #include "memory/ModelSettings.h"

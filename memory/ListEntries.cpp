@@ -8,7 +8,6 @@
 #include "memory/ListBlocks.h"
 #include "memory/ListReferences.h"
 #include "memory/MemoryMap.h"
-#include "memory/RecordCodecs.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
 #include "memory/datCh.h"

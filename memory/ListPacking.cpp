@@ -5,7 +5,6 @@
 #include "memory/BroadcastList.h"
 #include "memory/GpsList.h"
 #include "memory/ImageFields.h"
-#include "memory/RepeaterFields.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
 #include "memory/datCh.h"

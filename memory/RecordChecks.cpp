@@ -5,11 +5,10 @@
 
 #include "memory/BroadcastList.h"
 #include "memory/ChannelList.h"
-#include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
-#include "memory/RepeaterFields.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
+#include "memory/datCh.h"
 #include "memory/indDestination.h"
 #include "platform/Fatal.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "memory/ImageFields.h"
-#include "memory/RepeaterFields.h"
 #include "memory/datCh.h"
 
 using namespace MemoryMap;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
 #include "memory/datCh.h"
 #include "memory/indDestination.h"

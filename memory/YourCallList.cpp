@@ -3,14 +3,11 @@
 #include <algorithm>
 
 #include "memory/ImageFields.h"
-#include "memory/RecordCodecs.h"
+#include "memory/datCh.h"
 
 using namespace MemoryMap;
 
 namespace {
-
-Address CallSignAddress(int entry) { return kYourCallSigns + kCallSignLength * entry; }
-Address NameAddress(int entry) { return kYourCallNames + kNameLength * entry; }
 
 template <typename Predicate>
 int FirstYourCall(const cmcEeprom& image, Predicate&& matches) {
@@ -21,15 +18,7 @@ int FirstYourCall(const cmcEeprom& image, Predicate&& matches) {
   return kNoYourCall;
 }
 
-bool IsYourCallIndex(int index) { return index >= 0 && index < kYourCallCount; }
-
 }  // namespace
-
-CallSignText YourCallOf(const cmcEeprom& image, int entry) {
-  return ReadText<kCallSignLength>(image, CallSignAddress(entry));
-}
-
-NameText YourCallNameOf(const cmcEeprom& image, int entry) { return ReadText<kNameLength>(image, NameAddress(entry)); }
 
 int YourCallCount(const cmcEeprom& image) {
   return std::min<int>(ReadU16(image, kYourCallCountAddress), kYourCallCount);
@@ -54,21 +43,3 @@ int FindYourCallLoose(const cmcEeprom& image, const CallSignText& call) {
     return std::equal(own.begin(), own.begin() + 7, call.begin()) && (own[7] == call[7] || own[7] == ' ');
   });
 }
-
-void DecodeYourCall(datCh& r, const cmcEeprom& image, int index) {
-  if (!IsYourCallIndex(index)) {
-    r.SetUsed(false);
-    return;
-  }
-  r.callSign = YourCallOf(image, index);
-  r.name = YourCallNameOf(image, index);
-  r.SetUsed(index < YourCallCount(image));
-}
-
-void EncodeYourCall(const datCh& r, cmcEeprom& image, int index) {
-  if (!IsYourCallIndex(index)) return;
-  WriteText(image, CallSignAddress(index), r.callSign);
-  WriteText(image, NameAddress(index), r.name);
-}
-
-void DecodeNewYourCall(datCh& r) { r.callSign = kPlaceholderCallSign; }

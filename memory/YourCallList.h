@@ -1,16 +1,12 @@
 #pragma once
 // The your-call-sign list: entries 0 to YourCallCount - 1 are in use. Look-ups answer
-// kNoYourCall when nothing matches.
+// kNoYourCall when nothing matches; what an entry stores is read through datCh.h.
 #include "memory/FixedText.h"
 #include "memory/cmcEeprom.h"
 
 // The count of the program-side extension, clamped to 0-200.
 int YourCallCount(const cmcEeprom& image);
 void SetYourCallCount(cmcEeprom& image, int count);
-
-// What an entry stores; the entry must lie within the list.
-CallSignText YourCallOf(const cmcEeprom& image, int entry);
-NameText YourCallNameOf(const cmcEeprom& image, int entry);
 
 int FindYourCallByName(const cmcEeprom& image, const NameText& name);
 // Exact 8-character match.

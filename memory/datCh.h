@@ -1,7 +1,8 @@
 #pragma once
-// The record accessor: decodes one entry of one list of a generation-3 image into plain
-// fields and encodes it back. A datCh is a short-lived value bound to an image that must
-// outlive it; it owns nothing.
+// The decoded record: one entry of one list of a generation-3 image as plain fields, the
+// values those fields take, and the codecs between the fields and the entry's bytes, whose
+// byte layouts all live in datCh.cpp. A datCh is a short-lived value bound to an image that
+// must outlive it; it owns nothing.
 //
 // Every index read from the image (order tables, group starts, slot tables, bank pairs,
 // gateway references) is range-checked before it is followed: an index that points outside
@@ -41,6 +42,50 @@ inline constexpr int kNewGpsUndated = 22;  // date and time bytes 0x99
 inline constexpr int kNewRepeater = 23;
 inline constexpr int kNewYourCall = 24;
 }  // namespace RecordKind
+
+// Values of the decoded channel and repeater fields that the band rules, the defaults and
+// the checks name.
+namespace ChannelMode {
+inline constexpr std::uint8_t kFm = 0;
+inline constexpr std::uint8_t kFmNarrow = 1;
+inline constexpr std::uint8_t kAm = 3;
+inline constexpr std::uint8_t kDv = 5;
+
+// The modes a channel may hold; the radio offers no others.
+constexpr bool IsDefined(std::uint8_t mode) { return mode == kFm || mode == kFmNarrow || mode == kAm || mode == kDv; }
+}  // namespace ChannelMode
+
+namespace TuningStep {
+inline constexpr std::uint8_t k5kHz = 0;
+inline constexpr std::uint8_t k8_33kHz = 2;
+inline constexpr std::uint8_t k20kHz = 7;
+inline constexpr std::uint8_t k25kHz = 8;
+inline constexpr std::uint8_t kAuto = 14;
+}  // namespace TuningStep
+
+namespace ToneMode {
+inline constexpr std::uint8_t kOff = 0;
+inline constexpr std::uint8_t kLastDefined = 11;  // TONE(T)/TSQL(R)
+}  // namespace ToneMode
+
+inline constexpr std::uint8_t kDuplexOff = 0;
+inline constexpr std::uint8_t kDuplexMinus = 1;
+
+// 88.5 Hz in the 50-tone table: the tone of every new channel and repeater entry.
+inline constexpr std::uint8_t kDefaultToneIndex = 8;
+
+// Repeater entry types as the repeater sheets show them.
+namespace RepeaterType {
+inline constexpr int kDvRepeater = 0;
+inline constexpr int kDvSimplex = 1;
+inline constexpr int kFmRepeater = 2;
+inline constexpr int kFmSimplex = 3;
+}  // namespace RepeaterType
+
+// Repeater entry modes (the mode field of kinds 7 and 23).
+inline constexpr std::uint8_t kRepeaterModeDv = 0;
+inline constexpr std::uint8_t kRepeaterModeFm = 1;
+inline constexpr std::uint8_t kRepeaterModeFmNarrow = 2;
 
 // Entry numbers that mean "none" in the decoded record.
 inline constexpr std::uint16_t kNoRepeater = 0xFFFF;           // repeater look-ups, gateway reference
@@ -90,8 +135,8 @@ class datCh {
   bool IsUsed() const { return (flags & kFlagUsed) != 0; }
   void SetUsed(bool used);
 
-  // The derived repeater entry type: 0 DV Repeater, 1 DV Simplex, 2 FM Repeater, 3 FM
-  // Simplex (an unused entry reads 0); setting it adjusts mode, duplex and call signs.
+  // The derived repeater entry type (RepeaterType; an unused entry reads DV Repeater);
+  // setting it adjusts mode, duplex and call signs.
   int RepeaterEntryType() const;
   void SetRepeaterEntryType(int type);
 
@@ -198,3 +243,22 @@ class datCh {
   int index_ = 0;
   cmcEeprom* image_ = nullptr;
 };
+
+// Single fields of list entries, read straight from the image for the look-ups that scan a
+// whole list. A repeater entry must be 0-749, a your-call entry 0-199.
+std::int32_t RepeaterAddress(int entry);
+std::uint8_t RepeaterModeOf(const cmcEeprom& image, int entry);
+std::uint8_t RepeaterDuplexOf(const cmcEeprom& image, int entry);
+std::uint32_t RepeaterFrequencyOf(const cmcEeprom& image, int entry);
+CallSignText RepeaterCallSignOf(const cmcEeprom& image, int entry);
+CallSignText RepeaterGatewayOf(const cmcEeprom& image, int entry);
+NameText RepeaterNameOf(const cmcEeprom& image, int entry);
+CallSignText YourCallOf(const cmcEeprom& image, int entry);
+NameText YourCallNameOf(const cmcEeprom& image, int entry);
+
+// The codecs the list code calls without a bound record. DecodeRepeater reads repeater entry
+// entry (0-749; any other decodes as unused) of an image the caller may not change into a
+// reset record; EncodeBroadcastRecord writes a broadcast memory record (0-499; any other
+// writes nothing) whichever list shows it.
+void DecodeRepeater(datCh& record, const cmcEeprom& image, int entry);
+void EncodeBroadcastRecord(const datCh& record, cmcEeprom& image, int memory);

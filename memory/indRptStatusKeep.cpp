@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
-#include "memory/RepeaterFields.h"
 #include "memory/datCh.h"
 #include "memory/indDestination.h"
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "memory/RepeaterFields.h"
 #include "memory/RepeaterList.h"
 #include "memory/YourCallList.h"
+#include "memory/datCh.h"
 
 namespace {
 

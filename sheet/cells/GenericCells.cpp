@@ -2,10 +2,10 @@
 // top page, tree navigation, and identifiers without behaviour.
 #include <string>
 
-#include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
 #include "memory/NamedLists.h"
 #include "memory/RecordChecks.h"
+#include "memory/datCh.h"
 #include "memory/indDestination.h"
 #include "sheet/cells/CellFamilies.h"
 #include "text/FormattedText.h"

@@ -5,9 +5,9 @@
 #include <span>
 #include <string>
 
-#include "memory/ChannelValues.h"
 #include "memory/RecordChecks.h"
 #include "memory/SnapFrequency.h"
+#include "memory/datCh.h"
 #include "memory/indDestination.h"
 #include "sheet/cells/CellFamilies.h"
 #include "sheet/cells/ColumnCells.h"

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "memory/RepeaterFields.h"
 #include "memory/RepeaterList.h"
+#include "memory/datCh.h"
 
 namespace {
 

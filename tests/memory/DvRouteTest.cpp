@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "DestinationTestSupport.h"
-#include "memory/ChannelValues.h"
 #include "memory/DvRoute.h"
+#include "memory/datCh.h"
 #include "support/DvRouteImage.h"
 
 namespace {

@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "CellDocumentFixture.h"
-#include "memory/ChannelValues.h"
 #include "memory/ImageFields.h"
 #include "memory/MemoryMap.h"
-#include "memory/RepeaterFields.h"
 #include "memory/RepeaterList.h"
+#include "memory/datCh.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "CellDocumentFixture.h"
-#include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
+#include "memory/datCh.h"
 #include "sheet/layout/SheetLayout.h"
 #include "support/FatalTrap.h"
 

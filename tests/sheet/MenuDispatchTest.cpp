@@ -3,8 +3,8 @@
 #include <string>
 
 #include "CellDocumentFixture.h"
-#include "memory/ChannelValues.h"
 #include "memory/MemoryMap.h"
+#include "memory/datCh.h"
 #include "sheet/cells/WarningCheck.h"
 
 namespace {

@@ -7,9 +7,8 @@
 #include <string>
 
 #include "CellDocumentFixture.h"
-#include "memory/ChannelValues.h"
-#include "memory/RepeaterFields.h"
 #include "memory/RepeaterList.h"
+#include "memory/datCh.h"
 #include "memory/indDestination.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // drives them, over the small repeater list of the route tests.
 #include <gtest/gtest.h>
 
-#include "memory/ChannelValues.h"
 #include "memory/DestinationTestSupport.h"
+#include "memory/datCh.h"
 #include "sheet/cells/CallSignPicker.h"
 #include "sheet/cells/indDvSet.h"
 #include "support/DvRouteImage.h"

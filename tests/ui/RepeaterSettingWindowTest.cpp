@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "PageWindowFixture.h"
-#include "memory/ChannelValues.h"
+#include "memory/datCh.h"
 #include "support/DvRouteImage.h"
 #include "ui/CallSignPickerDialog.h"
 #include "ui/RepeaterSettingDialog.h"
