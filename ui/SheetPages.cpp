@@ -11,11 +11,11 @@
 #include "sheet/cells/ListRangeAnswer.h"
 #include "sheet/layout/CellDocument.h"
 #include "sheet/layout/SheetLayout.h"
-#include "text/CellIds.h"
 #include "text/FormattedText.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
+#include "ui/CellPaintJob.h"
 #include "ui/CellPainter.h"
 #include "ui/DisplayText.h"
 #include "ui/QtCellTextMeasure.h"
@@ -100,27 +100,13 @@ class SheetPages::Sheet {
     job.cell = &cell;
     job.rect = area;
     job.rightBorder = next != taken[position] + 1 || !layout_.GetCell(next, row).Continuation();
-    if (cell.cellId == kCellIdNone) {
-      job.text = DisplayText(GetCaption(cell));
-    } else {
-      cmcCellCapsule request;
+    FillCellPaintJob(job, painter, behaviour_, [&](cmcCellCapsule& request) {
       request.cell = &cell;
       request.flags = kRequestPrinting;
       request.sheetName = layout_.GetName();
       request.sheetArgument = layout_.GetArgument();
       request.sheet = &layout_;
-      const CellRect cellRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
-      request.cellRect = &cellRect;
-      request.canvas = &painter;
-      behaviour_(request, kCellQuery);
-      job.text = DisplayText(request.outputText);
-      job.validLength = request.validLength;
-      job.fontColor = request.fontColor;
-      job.warningMark = request.HasFlag(kRequestWarningMark);
-      job.errorMark = request.HasFlag(kRequestErrorMark);
-      job.checkMark = request.HasFlag(kRequestCheckMark);
-      job.markPosition = request.markPosition;
-    }
+    });
     painter_.Paint(painter, job);
   }
 

@@ -23,6 +23,7 @@
 #include "sheet/layout/SheetSelection.h"
 #include "text/cmcGTex.h"
 #include "ui/CellFonts.h"
+#include "ui/CellPaintJob.h"
 #include "ui/CellPainter.h"
 #include "ui/CellPopupMenu.h"
 #include "ui/CellPopups.h"
@@ -417,23 +418,7 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
              !layout_->ListMode()) {
     job.background = CellPainter::Background::CurrentLine;
   }
-  if (cell.cellId == kCellIdNone) {
-    job.text = DisplayText(GetCaption(cell));
-  } else {
-    cmcCellCapsule request;
-    PrepareRequest(owner, row, request);
-    const CellRect cellRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
-    request.cellRect = &cellRect;
-    request.canvas = &painter;
-    s.callback(request, kCellQuery);
-    job.text = DisplayText(request.outputText);
-    job.validLength = request.validLength;
-    job.fontColor = request.fontColor;
-    job.warningMark = request.HasFlag(kRequestWarningMark);
-    job.errorMark = request.HasFlag(kRequestErrorMark);
-    job.checkMark = request.HasFlag(kRequestCheckMark);
-    job.markPosition = request.markPosition;
-  }
+  FillCellPaintJob(job, painter, s.callback, [&](cmcCellCapsule& request) { PrepareRequest(owner, row, request); });
   s.painter->Paint(painter, job);
 }
 
