@@ -6,6 +6,7 @@
 
 #include "memory/DestinationTables.h"
 #include "memory/ImageFields.h"
+#include "memory/datCh.h"
 
 using namespace MemoryMap;
 
@@ -40,10 +41,6 @@ void SetBroadcastSlotRecord(cmcEeprom& image, int group, int slot, std::uint16_t
 }
 
 bool IsFmBroadcastFrequency(std::uint32_t frequency) { return Bands::kFmBroadcastWide.Contains(frequency); }
-
-std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record) {
-  return ReadU32(image, kBroadcastMemories + kBroadcastRecordSize * record);
-}
 
 int BroadcastFmCount(const cmcEeprom& image, int group) {
   int count = 0;

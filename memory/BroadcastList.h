@@ -30,7 +30,6 @@ int BroadcastStationCount(const cmcEeprom& image, int group);
 // The number of entries of a group's FM or AM list.
 int BroadcastListCount(const cmcEeprom& image, int group, bool am);
 bool IsFmBroadcastFrequency(std::uint32_t frequency);
-std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record);
 
 // Drops empty slots and record numbers already used by an earlier slot, puts the FM-band
 // stations first (keeping their order otherwise) and fills the rest with empty slots.

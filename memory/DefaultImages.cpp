@@ -6,8 +6,6 @@
 #include "memory/ImageFields.h"
 #include "memory/ListPacking.h"
 #include "memory/ModelSettings.h"
-#include "memory/RasterCode.h"
-#include "memory/SnapFrequency.h"
 #include "memory/datCh.h"
 #include "memory/indDestination.h"
 #include "platform/Fatal.h"
@@ -145,27 +143,6 @@ std::array<datCh, 3> BandTemplatesOf(const DestinationDefaults& defaults) {
 
 const datCh& TemplateForBand(const std::array<datCh, 3>& templates, int band) {
   return templates[static_cast<std::size_t>(band == 0 || band == 1 ? band : 2)];
-}
-
-// The 17-byte form the radio keeps its band templates in.
-std::array<std::uint8_t, kBandTemplateSize> EncodeBandTemplate(const datCh& t) {
-  const RasterCodes codes = ChooseRasterCodes(t.frequency, t.offset, Allows8_33kHzRaster(t.frequency));
-  std::array<std::uint8_t, kBandTemplateSize> b{};
-  for (int i = 0; i < 4; ++i) {
-    const int shift = 24 - 8 * i;
-    b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(t.frequency >> shift);
-    b[static_cast<std::size_t>(4 + i)] = static_cast<std::uint8_t>(t.offset >> shift);
-  }
-  b[8] = static_cast<std::uint8_t>(codes.offset << 4 | codes.frequency);
-  b[9] = t.mode;
-  b[10] = t.tuningStep;
-  b[11] = static_cast<std::uint8_t>(t.digitalSquelch << 5 | (t.audioFrequency >> 4 & 0x1F));
-  b[12] = static_cast<std::uint8_t>((t.audioFrequency & 0x0F) << 4 | (t.duplex & 0x03) << 2 | (t.dtcsPolarity & 0x03));
-  b[13] = static_cast<std::uint8_t>(t.repeaterTone << 2 | (t.toneSquelchTone >> 4 & 0x03));
-  b[14] = static_cast<std::uint8_t>((t.toneSquelchTone & 0x0F) << 4 | (t.toneMode & 0x0F));
-  b[15] = t.dtcsCode;
-  b[16] = t.digitalCode;
-  return b;
 }
 
 void WriteTemplates(cmcEeprom& image, const DestinationDefaults& defaults, const std::array<datCh, 3>& templates) {

@@ -17,6 +17,7 @@
 #include "memory/ModelSettings.h"
 #include "memory/RasterCode.h"
 #include "memory/RepeaterList.h"
+#include "memory/SnapFrequency.h"
 #include "memory/YourCallList.h"
 #include "platform/Fatal.h"
 
@@ -187,6 +188,30 @@ void DecodeBandTemplate(datCh& r, const cmcEeprom& image, int index) {
   r.digitalCode = b[16];
   r.yourCall = kCallEveryone;
 }
+
+}  // namespace
+
+std::array<std::uint8_t, kBandTemplateSize> EncodeBandTemplate(const datCh& t) {
+  const RasterCodes codes = ChooseRasterCodes(t.frequency, t.offset, Allows8_33kHzRaster(t.frequency));
+  std::array<std::uint8_t, kBandTemplateSize> b{};
+  for (int i = 0; i < 4; ++i) {
+    const int shift = 24 - 8 * i;
+    b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(t.frequency >> shift);
+    b[static_cast<std::size_t>(4 + i)] = static_cast<std::uint8_t>(t.offset >> shift);
+  }
+  b[8] = static_cast<std::uint8_t>(codes.offset << 4 | codes.frequency);
+  b[9] = t.mode;
+  b[10] = t.tuningStep;
+  b[11] = static_cast<std::uint8_t>(t.digitalSquelch << 5 | (t.audioFrequency >> 4 & 0x1F));
+  b[12] = static_cast<std::uint8_t>((t.audioFrequency & 0x0F) << 4 | (t.duplex & 0x03) << 2 | (t.dtcsPolarity & 0x03));
+  b[13] = static_cast<std::uint8_t>(t.repeaterTone << 2 | (t.toneSquelchTone >> 4 & 0x03));
+  b[14] = static_cast<std::uint8_t>((t.toneSquelchTone & 0x0F) << 4 | (t.toneMode & 0x0F));
+  b[15] = t.dtcsCode;
+  b[16] = t.digitalCode;
+  return b;
+}
+
+namespace {
 
 Address MemberMapOf(int link) { return kScanLinkMembers + kScanLinkMemberSize * link; }
 
@@ -539,6 +564,10 @@ void DecodeNewBroadcast(datCh& r, const cmcEeprom& image, int kind) {
 }
 
 }  // namespace
+
+std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record) {
+  return ReadU32(image, BroadcastRecordAddress(record));
+}
 
 void EncodeBroadcastRecord(const datCh& r, cmcEeprom& image, int record) {
   if (record < 0 || record >= kBroadcastMemoryCount) return;

@@ -1,7 +1,7 @@
 #pragma once
 // The decoded record: one entry of one list of a generation-3 image as plain fields, the
-// values those fields take, and the codecs between the fields and the entry's bytes, whose
-// byte layouts all live in datCh.cpp. A datCh is a short-lived value bound to an image that
+// values those fields take, and the codecs between the fields and the entry's bytes, all in
+// datCh.cpp. A datCh is a short-lived value bound to an image that
 // must outlive it; it owns nothing.
 //
 // Every index read from the image (order tables, group starts, slot tables, bank pairs,
@@ -245,7 +245,8 @@ class datCh {
 };
 
 // Single fields of list entries, read straight from the image for the look-ups that scan a
-// whole list. A repeater entry must be 0-749, a your-call entry 0-199.
+// whole list. A repeater entry must be 0-749, a your-call entry 0-199, a broadcast memory
+// record 0-499.
 std::int32_t RepeaterAddress(int entry);
 std::uint8_t RepeaterModeOf(const cmcEeprom& image, int entry);
 std::uint8_t RepeaterDuplexOf(const cmcEeprom& image, int entry);
@@ -255,10 +256,13 @@ CallSignText RepeaterGatewayOf(const cmcEeprom& image, int entry);
 NameText RepeaterNameOf(const cmcEeprom& image, int entry);
 CallSignText YourCallOf(const cmcEeprom& image, int entry);
 NameText YourCallNameOf(const cmcEeprom& image, int entry);
+std::uint32_t BroadcastFrequencyOf(const cmcEeprom& image, int record);
 
-// The codecs the list code calls without a bound record. DecodeRepeater reads repeater entry
-// entry (0-749; any other decodes as unused) of an image the caller may not change into a
-// reset record; EncodeBroadcastRecord writes a broadcast memory record (0-499; any other
-// writes nothing) whichever list shows it.
+// The codecs the list code and the default images call without a bound record.
+// DecodeRepeater reads repeater entry entry (0-749; any other decodes as unused) of an image
+// the caller may not change into a reset record; EncodeBroadcastRecord writes a broadcast
+// memory record (0-499; any other writes nothing) whichever list shows it; EncodeBandTemplate
+// gives the 17-byte form the radio keeps a band template in (kind 17 reads it back).
 void DecodeRepeater(datCh& record, const cmcEeprom& image, int entry);
 void EncodeBroadcastRecord(const datCh& record, cmcEeprom& image, int memory);
+std::array<std::uint8_t, MemoryMap::kBandTemplateSize> EncodeBandTemplate(const datCh& bandTemplate);
