@@ -1,8 +1,11 @@
 // Cells of empty rows show nothing; a key typed on one goes to the row's key column, where
-// the row starts (a channel takes its frequency first, a list entry its key field).
+// the row starts (a channel takes its frequency first, a list entry its key field), and on
+// the new-entry row of a counted list the key column adds the entry.
 #include <initializer_list>
 
 #include "sheet/cells/CellFamilies.h"
+#include "sheet/cells/ColumnCells.h"
+#include "sheet/cells/ListOperations.h"
 
 namespace {
 
@@ -77,4 +80,11 @@ bool RedirectEmptyRow(ActiveCellFrame& frame) {
   request.moveIndex = frame.index;
   request.repeatKey = frame.Key();
   return true;
+}
+
+bool EnterRow(ActiveCellFrame& frame, bool keyStartsEntry) {
+  if (!frame.newEntryRow) return true;
+  if (frame.IsAction() && !frame.Committed() && keyStartsEntry && StartNewEntry(frame)) return true;
+  frame.request.outputText.clear();
+  return false;
 }

@@ -16,7 +16,8 @@
 class StandaloneCellDocument final : public CellDocument {
  public:
   // image and defaults must outlive the document; texts must have a table selected.
-  StandaloneCellDocument(cmcEeprom& image, cmcEeprom& defaults, cmcGTex& texts);
+  StandaloneCellDocument(cmcEeprom& image, cmcEeprom& defaults, cmcGTex& texts)
+      : image_(image), defaults_(defaults), texts_(texts), listCache_(texts) {}
 
   cmcEeprom& Image() override { return image_; }
   cmcEeprom& DefaultsImage() override { return defaults_; }
