@@ -6,10 +6,9 @@
 #include <tuple>
 
 #include "sheet/cells/ListRangeAnswer.h"
+#include "sheet/cells/SetModeItems.h"
 #include "sheet/cells/indActiveCell.h"
 #include "sheet/layout/CellDocument.h"
-#include "sheet/layout/SetModeItems.h"
-#include "sheet/layout/SetModePages.h"
 #include "sheet/layout/SheetLayout.h"
 #include "sheet/layout/SheetName.h"
 #include "sheet/layout/TreeNodes.h"

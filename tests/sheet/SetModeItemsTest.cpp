@@ -13,8 +13,7 @@
 #include "memory/MemoryMap.h"
 #include "memory/MemoryTestImages.h"
 #include "memory/RepeaterList.h"
-#include "sheet/layout/SetModeItems.h"
-#include "sheet/layout/SetModePages.h"
+#include "sheet/cells/SetModeItems.h"
 #include "values/AprsSymbols.h"
 
 namespace {

@@ -1,10 +1,13 @@
 #pragma once
 // The radio's menu settings that the four set-mode pages show: where each item's value lives
-// in the settings block of the image and how it is stored. The cell behaviour of the items
-// (AnswerSetModeCell) works from the same table; tessel-cli reads the stored values here.
+// in the settings block of the image, how it is stored, and the rows the pages show the items
+// in. The cell behaviour of the items (AnswerSetModeCell) works from the same table;
+// tessel-cli and the comparison of two documents walk the rows and read the stored values here.
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class CellDocument;
 
@@ -25,3 +28,15 @@ StoredSetting ReadStoredSetting(CellDocument& document, unsigned cellId, int ind
 
 // What an item takes as typed text, in words (English), for messages about text it refused.
 std::string SettingTypedInput(unsigned cellId);
+
+// The set-mode items in the order the Digital, GPS, Common and A/B Band pages show them for
+// the document's destination, each with the caption of its row.
+struct SetModeRow {
+  std::string_view page;  // "Digital", "GPS", "Common", "AB_Band"
+  std::string sheetName;  // the full sheet name the navigation tree opens
+  unsigned cellId = 0;
+  int index = 0;
+  std::string label;  // the row's caption in the document's text table
+};
+
+std::vector<SetModeRow> SetModeRows(CellDocument& document);

@@ -1,10 +1,9 @@
-#include "sheet/layout/SetModePages.h"
+#include "sheet/cells/SetModeItems.h"
 
 #include <array>
 
 #include "sheet/layout/CellDocument.h"
 #include "sheet/layout/CellTextMeasure.h"
-#include "sheet/layout/SetModeItems.h"
 #include "sheet/layout/SheetLayout.h"
 #include "text/cmcCellObj.h"
 
