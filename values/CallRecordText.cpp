@@ -214,3 +214,25 @@ ReceivedCallSettings ReceivedCallSettingsOf(const cmcEeprom& image, const CodecS
   s.windUnits = setting(ListSetting::kWindUnits);
   return s;
 }
+
+std::string SsidText(const FixedText<2>& ssid) {
+  std::string text;
+  for (char c : ssid) {
+    if (c == ' ' || c == '\xFF' || c == '\0') break;
+    text.push_back(c);
+  }
+  if (text.empty()) return "---";
+  return text == "0" ? "(-0)" : text;
+}
+
+std::string StatusText(std::uint8_t status) {
+  if (status & 0x40) return "RPT UP";
+  switch (status & 0x0F) {
+    case 1:
+      return "RPT?";
+    case 2:
+      return "UR?";
+    default:
+      return {};
+  }
+}

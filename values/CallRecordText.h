@@ -33,3 +33,9 @@ ReceivedCallSettings ReceivedCallSettingsOf(const cmcEeprom& image, const CodecS
 
 // The text of a received call column (a CL_Received_Callsign_ identifier) for a record in use.
 std::string ReceivedCallText(const datCh& record, unsigned cellId, const ReceivedCallSettings& settings);
+
+// The received call's own columns that need no settings: the SSID characters (0xFF or space
+// after the last) "---" when empty and "(-0)" for "0"; the status "RPT UP" when bit 6 is set,
+// else "RPT?" for code 1 and "UR?" for code 2 in the low nibble.
+std::string SsidText(const FixedText<2>& ssid);
+std::string StatusText(std::uint8_t status);

@@ -83,25 +83,3 @@ std::string PressureText(std::uint32_t tenthsOfHectopascal, int units, const Uni
       style.csv ? Decimal(tenthsOfHectopascal, 1, sep) : std::to_string(Rounded(tenthsOfHectopascal / 10.0));
   return WithUnit(value, units == 1 ? "mbar" : "hPa", style);
 }
-
-std::string SsidText(const FixedText<2>& ssid) {
-  std::string text;
-  for (char c : ssid) {
-    if (c == ' ' || c == '\xFF' || c == '\0') break;
-    text.push_back(c);
-  }
-  if (text.empty()) return "---";
-  return text == "0" ? "(-0)" : text;
-}
-
-std::string StatusText(std::uint8_t status) {
-  if (status & 0x40) return "RPT UP";
-  switch (status & 0x0F) {
-    case 1:
-      return "RPT?";
-    case 2:
-      return "UR?";
-    default:
-      return {};
-  }
-}

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "memory/FixedText.h"
-
 struct UnitStyle {
   bool csv = false;
   char decimalSeparator = '.';   // the CSV setting's; "." on the sheet
@@ -39,7 +37,3 @@ std::string WindText(std::uint16_t mph, int units, const UnitStyle& style);
 // Tenths of a hectopascal (0xFFFFFFFF not set) in hPa (units 0) or mbar (1), whole on the
 // sheet and with tenths in CSV, mmHg (2) whole or inHg (3) with one decimal.
 std::string PressureText(std::uint32_t tenthsOfHectopascal, int units, const UnitStyle& style);
-// The SSID characters (0xFF or space after the last): "---" when empty, "(-0)" for "0".
-std::string SsidText(const FixedText<2>& ssid);
-// "RPT UP" when bit 6 is set, else "RPT?" for code 1 and "UR?" for code 2 in the low nibble.
-std::string StatusText(std::uint8_t status);

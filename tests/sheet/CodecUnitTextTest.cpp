@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "values/CallRecordText.h"
 #include "values/UnitConversions.h"
 
 namespace {
