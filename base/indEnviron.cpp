@@ -78,16 +78,18 @@ bool EqualsIgnoringCase(const std::string& text, const std::string& other) {
 
 indEnviron::indEnviron(const Names& names, Stores stores, InstanceLock& lock, const std::vector<std::string>& arguments,
                        ScreenSize screen)
-    : names_(names), stores_(stores), lock_(lock), screen_(screen) {
-  firstInstance_ = lock_.TryLock(names_.mutexName);
+    : names_(names), stores_(stores), lock_(&lock), screen_(screen) {
+  firstInstance_ = lock_->TryLock(names_.mutexName);
   if (!firstInstance_) return;
   ReadSettings(arguments);
   if (settings.validityMarker != Settings::kValidMarker) ApplyDefaults();
 }
 
+indEnviron::indEnviron(const Names& names, Stores stores) : names_(names), stores_(stores) {}
+
 indEnviron::~indEnviron() {
   WriteSettings();
-  if (firstInstance_) lock_.Unlock();
+  if (firstInstance_) lock_->Unlock();
 }
 
 void indEnviron::ReadSettings(const std::vector<std::string>& arguments) {

@@ -44,6 +44,11 @@ class indEnviron final : public ModelSettings {
   // The stores and the lock must outlive the object.
   indEnviron(const Names& names, Stores stores, InstanceLock& lock, const std::vector<std::string>& arguments,
              ScreenSize screen);
+  // Settings that take no lock and read and write nothing of the stored ones: they start at
+  // their defaults and stay the caller's, who runs the window's commands on them without
+  // being the window (tessel-cli's radio commands). The per-user store still serves the
+  // tables kept beside the settings. IsFirstInstance() is false. The stores must outlive it.
+  indEnviron(const Names& names, Stores stores);
   // Writes the settings (when allowed) and gives the lock up.
   ~indEnviron() override;
   indEnviron(const indEnviron&) = delete;
@@ -98,7 +103,7 @@ class indEnviron final : public ModelSettings {
 
   Names names_;
   Stores stores_;
-  InstanceLock& lock_;
+  InstanceLock* lock_ = nullptr;
   ScreenSize screen_;
   bool firstInstance_ = false;
   // Only its clock is used: the computer's local time.

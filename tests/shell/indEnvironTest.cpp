@@ -368,6 +368,30 @@ TEST_F(indEnvironTest, ASecondInstanceNeitherReadsNorWrites) {
   EXPECT_EQ(user_.ReadInteger(SubKey("Global"), "ComPort"), 5);
 }
 
+// The settings tessel-cli runs the window's commands on: they take no lock (the window may
+// run beside them), start at the defaults whatever is stored, write nothing, not even when
+// they go, and still hand over the per-user store for the tables kept beside the settings.
+TEST_F(indEnvironTest, BorrowedSettingsTakeNoLockAndNeitherReadNorWrite) {
+  Store("Global", "ComPort", 5);
+  StoreValidDestination3();
+  {
+    indEnviron borrowed(indEnviron::Names{"Tessel test", kKey, kKey}, indEnviron::Stores{user_, machine_});
+    EXPECT_FALSE(borrowed.IsFirstInstance());
+    EXPECT_EQ(borrowed.settings, Settings{});
+    EXPECT_EQ(&borrowed.UserStore(), &user_);
+    borrowed.settings.comPort = 9;
+    borrowed.settings.destinationCode = 2;
+    EXPECT_FALSE(borrowed.WriteSettings());
+
+    const auto window = Start();
+    EXPECT_TRUE(window->IsFirstInstance());
+    EXPECT_EQ(window->settings.comPort, 5);
+    EXPECT_EQ(window->settings.destinationCode, 3);
+  }
+  EXPECT_EQ(user_.ReadInteger(SubKey("Global"), "ComPort"), 5);
+  EXPECT_EQ(user_.ReadInteger(SubKey("Setup"), "Etc Data"), kEtcDataOf3WithExpansion);
+}
+
 TEST_F(indEnvironTest, TheLockIsGivenUpWithTheObject) {
   Start();
   QtInstanceLock otherLock(isolated::RuntimeFolder().string());
