@@ -1,6 +1,8 @@
 #include "ui/CloneMenuCommands.h"
 
 #include <QStandardPaths>
+#include <cstdlib>
+#include <iostream>
 
 #include "base/EventCodes.h"
 #include "base/cmcEvMan.h"
@@ -17,6 +19,8 @@ CloneMenuCommands::CloneMenuCommands(cuiMain& main, MainServices services)
       sessionUi_([&main]() -> QWidget* { return main.MainWindow(); }),
       commands_(std::make_unique<CloneCommands>(main.Doc(), main.Documents(), main, services_, device_, sessionUi_)) {
   commands_->SetBackupFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+  // For a troublesome cable: TESSEL_TRACE=FILE traces every clone session of the window.
+  if (const char* trace = std::getenv("TESSEL_TRACE")) commands_->TraceFrames(trace, std::cerr);
 }
 
 CloneMenuCommands::~CloneMenuCommands() { delete informationWindow_; }

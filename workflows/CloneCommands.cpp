@@ -1,8 +1,6 @@
 #include "workflows/CloneCommands.h"
 
-#include <cstdlib>
 #include <ctime>
-#include <iostream>
 
 #include "base/ProgramMessage.h"
 #include "base/cmcEvMan.h"
@@ -43,8 +41,6 @@ CloneCommands::CloneCommands(Document& document, DocumentCommands& documents, Do
                                            services_.texts, sessionUi);
   manager_->SetInfoCheck(&CloneCommands::CheckInfo, this);
   manager_->SetReadCheck(&CloneCommands::CheckRead, this);
-  // For a troublesome cable: TESSEL_TRACE=FILE traces every clone session of the window.
-  if (const char* trace = std::getenv("TESSEL_TRACE")) manager_->TraceFrames(trace, std::cerr);
   services_.events.Register(&CloneCommands::OnEvent, this);
 }
 
@@ -62,13 +58,18 @@ std::string CloneCommands::RadioBackupName() const {
   return RadioBackups::RadioFolderName(block ? SerialNumberText(block->serialNumber) : std::string());
 }
 
-void CloneCommands::KeepBackup(const cmcEeprom& image, BackupDirection direction) {
-  if (backupFolder_.empty()) return;
+BackupOutcome CloneCommands::KeepBackup(const std::string& dataFolder, const cmcEeprom& image,
+                                        BackupDirection direction) const {
   const std::optional<CloneInfoBlock> block = DecodeCloneInfoBlock(document_.CloneInformation());
-  const BackupOutcome outcome =
-      RadioBackups(backupFolder_)
-          .Keep(image, block ? SerialNumberText(block->serialNumber) : std::string(), direction, std::time(nullptr),
-                {DocumentFile::kNewestGeneration, Destination(), true}, document_.DefaultsImage());
+  return RadioBackups(dataFolder)
+      .Keep(image, block ? SerialNumberText(block->serialNumber) : std::string(), direction, std::time(nullptr),
+            {DocumentFile::kNewestGeneration, services_.environ.settings.destinationCode, true},
+            document_.DefaultsImage());
+}
+
+void CloneCommands::KeepBackupAfterClone(const cmcEeprom& image, BackupDirection direction) {
+  if (backupFolder_.empty()) return;
+  const BackupOutcome outcome = KeepBackup(backupFolder_, image, direction);
   if (outcome.kept) return;
   const std::string reason =
       outcome.message.empty() ? FileErrorText(services_.texts, outcome.fileError) : outcome.message;
@@ -154,19 +155,23 @@ void CloneCommands::ReadEnded(dst_CDrv_Result& result) {
   document_.SetFileName("");
   services_.events.Send(EV_ApplyRadioInfo, 0);
   RefreshWindow();
-  KeepBackup(document_.CurrentImage(), BackupDirection::Read);
+  KeepBackupAfterClone(document_.CurrentImage(), BackupDirection::Read);
 }
 
 // --- Clone Write ---
 
 // Four information sessions (identify, confirm, prepare, check again) and then the write;
-// every question is asked between two sessions, while the port is closed.
-void CloneCommands::CloneWrite() {
-  writeConfirmed_ = false;
+// every question is asked between two sessions, while the port is closed. Consent given
+// before starts the chain at the preparation, whose session must already find a radio of the
+// document's destination.
+void CloneCommands::CloneWrite(WriteConsent consent) {
+  const bool givenBefore = consent == WriteConsent::GivenBefore;
+  writeConfirmed_ = givenBefore;
   writePrepared_ = false;
+  correctWrite_ = !givenBefore;
   services_.events.Send(EV_CommitEdit);
   if (IsBusy()) return;
-  firstPass_ = true;
+  firstPass_ = !givenBefore;
   StartInfo(&CloneCommands::OnWriteInfoEnd);
 }
 
@@ -198,10 +203,12 @@ void CloneCommands::WriteInfoEnded(const dst_CDrv_Result& result) {
   StartInfo(&CloneCommands::OnWriteInfoEnd);
 }
 
-// The document takes the fixed defaults; the image sent is a corrected, packed copy of it.
+// The document takes the fixed defaults; the image sent is a packed copy of it, corrected
+// unless the consent was given before.
 void CloneCommands::PrepareWrite() {
   const cmcEeprom& defaults = document_.DefaultsImage();
-  const auto correct = [&defaults](cmcEeprom& image) { CorrectImage(image, defaults); };
+  WriteImageCorrection correct;
+  if (correctWrite_) correct = [&defaults](cmcEeprom& image) { CorrectImage(image, defaults); };
   document_.WriteImage().Assign(PrepareWriteImage(document_.CurrentImage(), defaults, correct));
   writePrepared_ = true;
 }
@@ -225,7 +232,7 @@ void CloneCommands::WriteEnded(const dst_CDrv_Result& result) {
   if (result.code != CloneResult::kOk) return;
   window_.CloseSheet();
   Ask("GI_Mess_CloneWrite_Succeeded", MessageButtons::Ok, MessageIcon::Information);
-  KeepBackup(document_.WriteImage(), BackupDirection::Write);
+  KeepBackupAfterClone(document_.WriteImage(), BackupDirection::Write);
 }
 
 // --- Clone Information ---

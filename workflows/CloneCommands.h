@@ -2,9 +2,10 @@
 // The controller's clone commands: Clone Read, Clone Write and Clone Information, each a
 // chain of clone sessions in which every session starts from the end of the one before, and
 // the taking over of what the radio reported (event EV_ApplyRadioInfo), with the question
-// that guards a change of destination. Owned by the window's Clone menu; it works on the
-// document, asks the window through DocumentWindow, and owns the session manager, which talks
-// through the serial device and shows its progress through the session display it is given.
+// that guards a change of destination. Owned by the window's Clone menu (and by tessel-cli's
+// headless window); it works on the document, asks the window through DocumentWindow, and
+// owns the session manager, which talks through the serial device and shows its progress
+// through the session display it is given.
 //
 // A failed session has shown its message by the time its chain hears of it; the chain then
 // ends. A failed read brings back the destination and the radio option flags that were in
@@ -13,6 +14,7 @@
 // last information session that passed its check is kept by the controller.
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "clone/indCloneMan.h"
@@ -43,12 +45,27 @@ class CloneCommands {
   CloneCommands(const CloneCommands&) = delete;
   CloneCommands& operator=(const CloneCommands&) = delete;
 
+  // How a Clone Write learns that it may go ahead. The window asks between the sessions: the
+  // first identifies the radio (whose destination the user may take over), the user confirms
+  // after the record checks, and the image sent is corrected for the radio's options. A caller
+  // that checked the document and had the write confirmed before the first session (the
+  // command line, which refuses a document with findings rather than correct it) writes only
+  // to a radio of the document's destination and sends the document as it was checked.
+  enum class WriteConsent { AskedBetweenSessions, GivenBefore };
+
   void CloneRead();
-  void CloneWrite();
+  void CloneWrite(WriteConsent consent = WriteConsent::AskedBetweenSessions);
   // What event EV_StartCloneInfo starts.
   void CloneInformation();
 
   bool IsBusy() const { return manager_->IsBusy(); }
+
+  // A device path the sessions use instead of the port number of the settings; "" goes back
+  // to the number.
+  void SetDevicePath(const std::string& path) { manager_->SetDevicePath(path); }
+  // Traces the frames of every later session into the file at path (see FrameTrace); a file
+  // that cannot be written is reported on errors and the sessions run untraced.
+  void TraceFrames(const std::string& path, std::ostream& errors) { manager_->TraceFrames(path, errors); }
 
   // Every image a read receives or a write sends is kept under dataFolder (see
   // RadioBackups); "" keeps none. A backup that cannot be kept is a warning after the
@@ -57,6 +74,11 @@ class CloneCommands {
   const std::string& BackupFolder() const { return backupFolder_; }
   // The backup folder name of the radio the last information session reported.
   std::string RadioBackupName() const;
+  // Keeps image as a backup of the radio the last information session reported, in the
+  // folders under dataFolder. The window's backups are kept at the end of the session; a
+  // program that finishes a command itself (the command line saves the image read first)
+  // keeps its backup through this afterwards and reports a failure its own way.
+  BackupOutcome KeepBackup(const std::string& dataFolder, const cmcEeprom& image, BackupDirection direction) const;
 
  private:
   static void CheckInfo(void* user, dst_CDrv_Result& result);
@@ -76,7 +98,9 @@ class CloneCommands {
   bool ConfirmWrite();
   void WriteEnded(const dst_CDrv_Result& result);
   void CloneInfoEnded(const dst_CDrv_Result& result);
-  void KeepBackup(const cmcEeprom& image, BackupDirection direction);
+  // The backup at the end of a read or write, under the backup folder; a warning box when
+  // it could not be kept.
+  void KeepBackupAfterClone(const cmcEeprom& image, BackupDirection direction);
   // After the first information session of a chain: the radio's information is taken over
   // with flags; true when the destinations now agree, and the chain goes on.
   bool AdoptedAfterFirstPass(std::int64_t flags);
@@ -106,6 +130,7 @@ class CloneCommands {
   bool firstPass_ = true;
   bool writeConfirmed_ = false;
   bool writePrepared_ = false;
+  bool correctWrite_ = true;
   std::int32_t rememberedDestination_ = 15;
   bool rememberedFccInhibit_ = false;
   bool rememberedReceiveExpansion_ = false;

@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "DocumentTestSupport.h"
+#include "clone/CloneCheckCodes.h"
 #include "clone/CloneErrorText.h"
 #include "clone/dst_CDrv_Result.h"
 #include "memory/FixedText.h"
+#include "memory/ImageCorrection.h"
 #include "memory/ListPacking.h"
 #include "memory/RepeaterList.h"
 #include "memory/datCh.h"
+#include "workflows/DestinationChange.h"
 
 namespace {
 
@@ -33,6 +36,17 @@ void AddTwoRepeatersBehindOneGateway(cmcEeprom& image) {
   }
 }
 
+// A channel the record checks of destination 0 reject: AM outside the air band.
+void PlantAmChannel(cmcEeprom& image, int index) {
+  constexpr std::uint8_t kAm = 3;
+  datCh channel(image);
+  channel.Load(RecordKind::kChannel, index);
+  channel.SetUsed(true);
+  channel.frequency = 145000000;
+  channel.mode = kAm;
+  channel.Store(RecordKind::kChannel, index);
+}
+
 class CloneWriteTest : public RadioLine {
  protected:
   CloneWriteTest() {
@@ -41,8 +55,8 @@ class CloneWriteTest : public RadioLine {
   }
 
   // Starts Clone Write and moves the clock on until its chain of sessions has ended.
-  void WriteToTheRadio() {
-    clone.CloneWrite();
+  void WriteToTheRadio(CloneCommands::WriteConsent consent = CloneCommands::WriteConsent::AskedBetweenSessions) {
+    clone.CloneWrite(consent);
     ASSERT_TRUE(clone.IsBusy());
     ASSERT_TRUE(RunWhile([this] { return clone.IsBusy(); })) << "the chain did not end";
   }
@@ -90,6 +104,41 @@ TEST_F(CloneWriteTest, ARefusedWriteShowsTheCloneErrorAndChangesNothing) {
   EXPECT_TRUE(document.CurrentImage().IsEqual(before));
   EXPECT_EQ(document.FileName(), folder.Path("named.qmf"));
   EXPECT_FALSE(document.IsModified());
+  EXPECT_EQ(RadioBytes(radio->Image()), RadioBytes(radioMemory));
+}
+
+// The command line's write, checked and confirmed before the first session: the chain starts
+// at the preparation and sends the document as it was checked, where the window's write
+// corrects what the destination's checks reject.
+TEST_F(CloneWriteTest, AWriteConsentedBeforeStartsAtThePreparationAndSendsTheDocumentAsChecked) {
+  Serve();
+  PlantAmChannel(document.CurrentImage(), 7);
+
+  WriteToTheRadio(CloneCommands::WriteConsent::GivenBefore);
+
+  EXPECT_EQ(radioSessions, (std::vector{Kind::Info, Kind::Info, Kind::Write}));
+  ASSERT_EQ(messages.asked.size(), 1u);
+  EXPECT_EQ(messages.asked[0].text, Text("GI_Mess_CloneWrite_Succeeded"));
+  EXPECT_EQ(window.calls.warningChecks, 0);
+  EXPECT_EQ(RadioBytes(radio->Image()), RadioBytes(PackedDocument()));
+  cmcEeprom corrected = document.CurrentImage();
+  CorrectImage(corrected, document.DefaultsImage());
+  PackImage(corrected);
+  EXPECT_NE(RadioBytes(radio->Image()), RadioBytes(corrected)) << "the channel was corrected";
+}
+
+// Without a first session that may take the radio's destination, a radio of another
+// destination ends the chain at once with its message; nothing is asked or written.
+TEST_F(CloneWriteTest, AWriteConsentedBeforeRefusesARadioOfAnotherDestination) {
+  Serve();
+  ChangeDestination(document, settings.environ, 1);
+
+  WriteToTheRadio(CloneCommands::WriteConsent::GivenBefore);
+
+  EXPECT_EQ(radioSessions, (std::vector{Kind::Info}));
+  EXPECT_EQ(cloneMessages.str(), CloneErrorText(texts, CloneResult::kVersionMismatch, {kCablePort, ""}, {}) + "\n");
+  EXPECT_TRUE(messages.asked.empty());
+  EXPECT_EQ(settings.environ.settings.destinationCode, 1);
   EXPECT_EQ(RadioBytes(radio->Image()), RadioBytes(radioMemory));
 }
 
