@@ -5,17 +5,29 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 #include <chrono>
+#include <functional>
 #include <iostream>
 #include <memory>
 
+#include "base/EnvironSettings.h"
+#include "base/cmcEvMan.h"
 #include "cli/CliCloneUi.h"
-#include "cli/RadioLink.h"
+#include "clone/CloneCheckCodes.h"
+#include "clone/CloneInfoCheck.h"
 #include "clone/CloneRanges.h"
 #include "clone/cmcCloneDrv.h"
+#include "clone/indCloneMan.h"
+#include "files/DocumentFile.h"
+#include "memory/Generation.h"
+#include "platform/PortResolver.h"
 #include "platform/PseudoTerminal.h"
+#include "platform/qt/QtSerialDevice.h"
 #include "platform/qt/QtTiming.h"
+#include "text/ApplicationTexts.h"
+#include "text/LineTables.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 #include "tools/radio-sim/RadioSimImage.h"
 
@@ -80,6 +92,65 @@ struct Bench {
   std::unique_ptr<RadioSimEngine> radio;
 };
 
+// The session manager on the program's end of the line, configured as the clone commands
+// configure it; each Run starts one session and runs the event loop until it has ended.
+class Link {
+ public:
+  Link(const std::string& device, bool fast) {
+    settings_.transType = 3;
+    settings_.comSpeedHigh = fast ? 1 : 0;
+    manager_.SetDevicePath(device);
+    manager_.SetInfoCheck(&Link::CheckInfo, nullptr);
+    manager_.SetReadCheck(&Link::CheckRead, nullptr);
+    manager_.SetRequestWords(static_cast<std::uint16_t>(DocumentFile::kModelCode), 0);
+    manager_.SetImageSize(ImageSizeOf(DocumentFile::kNewestGeneration));
+  }
+
+  // The session's result code.
+  int Run(const std::function<int(indCloneMan&, indCloneMan::Continuation, void*)>& start) {
+    code_ = CloneResult::kPortOpen;
+    if (start(manager_, &Link::OnSessionEnd, this) != 0) loop_.exec();
+    return code_;
+  }
+
+ private:
+  // No destination is known yet: any radio of the model and generation passes.
+  static void CheckInfo(void*, dst_CDrv_Result& result) {
+    CloneInfoExpectation expected;
+    expected.modelWord = static_cast<std::uint16_t>(DocumentFile::kModelCode);
+    expected.generation = static_cast<std::uint16_t>(DocumentFile::kNewestGeneration);
+    result.code = CheckCloneInformation(
+        result.wordA, result.wordB,
+        std::span<const std::uint8_t>(result.info.Data(), static_cast<std::size_t>(result.info.Length())), expected);
+  }
+  static void CheckRead(void*, dst_CDrv_Result& result) { result.code = CheckReadImage(result.image); }
+  static void OnSessionEnd(void* user, dst_CDrv_Result& result) {
+    auto& link = *static_cast<Link*>(user);
+    link.code_ = result.code;
+    link.loop_.quit();
+  }
+
+  // The ports are not numbered: the device is named directly.
+  struct NoPorts final : PortResolver {
+    std::string DevicePath(std::int32_t) const override { return {}; }
+  };
+
+  QtSerialDevice device_;
+  NoPorts ports_;
+  EnvironSettings settings_;
+  cmcEvMan events_;
+  CliCloneUi ui_{std::cerr, false};
+  indCloneMan manager_{device_, ports_, settings_, events_, EnglishTexts(), ui_};
+  QEventLoop loop_;
+  int code_ = CloneResult::kOk;
+
+  static cmcGTex& EnglishTexts() {
+    cmcGTex& texts = ApplicationTexts();
+    texts.SelectLineTable(LineTableOf(TableLanguage::English));
+    return texts;
+  }
+};
+
 void Report(benchmark::State& state, double seconds, std::int64_t bytes, int baud) {
   const double wireSeconds = static_cast<double>(bytes) * 10.0 / baud;
   state.SetIterationTime(seconds);
@@ -93,10 +164,11 @@ void Report(benchmark::State& state, double seconds, std::int64_t bytes, int bau
 template <typename Session>
 void RunTimed(benchmark::State& state, bool fast, Session session) {
   Bench bench;
-  CliCloneUi ui(std::cerr, false);
-  RadioLink link({3, fast, 0, bench.line.SlavePath()}, ui);
-  link.Expect(true, 16);
-  if (link.RunInfo().code != 0) state.SkipWithError("the radio did not answer");
+  Link link(bench.line.SlavePath(), fast);
+  const auto identify = [](indCloneMan& manager, indCloneMan::Continuation end, void* user) {
+    return manager.StartInfo(end, user);
+  };
+  if (link.Run(identify) != CloneResult::kOk) state.SkipWithError("the radio did not answer");
   for (auto _ : state) {
     bench.counting.counted = 0;
     const auto start = std::chrono::steady_clock::now();
@@ -109,7 +181,11 @@ void RunTimed(benchmark::State& state, bool fast, Session session) {
 
 void BM_Read(benchmark::State& state) {
   const AddressRangeList ranges = CloneReadRanges();
-  RunTimed(state, state.range(0) != 0, [&](RadioLink& link) { return link.RunRead(ranges).code; });
+  RunTimed(state, state.range(0) != 0, [&](Link& link) {
+    return link.Run([&](indCloneMan& manager, indCloneMan::Continuation end, void* user) {
+      return manager.StartRead(ranges, end, user);
+    });
+  });
 }
 
 void BM_Write(benchmark::State& state) {
@@ -118,7 +194,11 @@ void BM_Write(benchmark::State& state) {
   cmcEeprom sent;
   sent.SetSize(cmcCloneDrv::kDefaultImageSize);
   sent.WriteBlock(0, memory.Bytes().data(), memory.GetSize());
-  RunTimed(state, state.range(0) != 0, [&](RadioLink& link) { return link.RunWrite(sent, ranges).code; });
+  RunTimed(state, state.range(0) != 0, [&](Link& link) {
+    return link.Run([&](indCloneMan& manager, indCloneMan::Continuation end, void* user) {
+      return manager.StartWrite(sent, ranges, end, user);
+    });
+  });
 }
 
 }  // namespace

@@ -7,35 +7,33 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <ctime>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <set>
 
+#include "base/indEnviron.h"
 #include "cli/CheckReport.h"
-#include "cli/CliCloneUi.h"
 #include "cli/CliDocument.h"
 #include "cli/CommandLine.h"
 #include "cli/DestinationSession.h"
+#include "cli/HeadlessWindow.h"
 #include "cli/JsonText.h"
-#include "cli/RadioLink.h"
-#include "cli/RadioOptionFlags.h"
 #include "cli/TesselCli.h"
-#include "clone/CloneCheckCodes.h"
-#include "clone/CloneImages.h"
 #include "clone/CloneInfoBlock.h"
-#include "clone/CloneRanges.h"
 #include "files/DocumentFile.h"
+#include "files/DocumentSave.h"
 #include "files/FileError.h"
 #include "files/RadioBackups.h"
 #include "manual/ManualText.h"
 #include "memory/Generation.h"
-#include "memory/LoadedImage.h"
+#include "platform/PortNumbers.h"
 #include "platform/qt/QtKeyValueStore.h"
+#include "platform/qt/QtSerialPortList.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
 #include "text/LineTables.h"
+#include "workflows/DestinationChange.h"
 
 namespace {
 
@@ -62,6 +60,13 @@ std::string TextOf(std::string_view key) { return ToUtf8(Texts().GetValueText(ke
 FileErrorReporter ReportTo(std::ostream& err) {
   return [&err](int code) { err << ToUtf8(FileErrorText(Texts(), code), CodePage::Cp1252) << "\n"; };
 }
+
+struct RadioLinkOptions {
+  int transferType = 0;
+  bool speedHigh = true;
+  std::int32_t port = 0;   // a port number 1-256, used when devicePath is empty
+  std::string devicePath;  // a device path given directly
+};
 
 // The window's link settings when it has stored them.
 RadioLinkOptions StoredLinkOptions() {
@@ -103,17 +108,19 @@ std::string TrimmedComment(const std::string& comment) {
   return ToUtf8(comment.substr(0, end == std::string::npos ? 0 : end + 1), CodePage::Cp1252);
 }
 
-void PrintInfo(const RadioOutcome& outcome, const CloneInfoBlock& block, int transferType, bool json,
+// The model word and generation are the document's: the information check lets no other
+// radio through.
+void PrintInfo(const Document::ModelIdentity& model, const CloneInfoBlock& block, int transferType, bool json,
                std::ostream& out) {
   const auto flag = [json](bool value, std::string_view text) {
     return json ? std::string(value ? "true" : "false") : std::string(text);
   };
-  char model[8];
-  std::snprintf(model, sizeof model, "%04X", outcome.wordA);
+  char modelWord[8];
+  std::snprintf(modelWord, sizeof modelWord, "%04X", model.modelWord);
   const std::string comment = TrimmedComment(block.comment);
   const std::string serial = SerialNumberText(block.serialNumber);
   if (json) {
-    out << "{\"model\": \"" << model << "\", \"generation\": " << outcome.wordB
+    out << "{\"model\": \"" << modelWord << "\", \"generation\": " << model.radioGeneration
         << ", \"destination\": " << int{block.destination} << ", \"comment\": " << JsonString(comment)
         << ", \"serial_number\": " << JsonString(serial == " " ? "" : serial)
         << ", \"receive_expansion\": " << flag(block.receiveExpansion, "")
@@ -123,8 +130,8 @@ void PrintInfo(const RadioOutcome& outcome, const CloneInfoBlock& block, int tra
         << ", \"fcc_inhibit\": " << flag(block.fccInhibit, "") << ", \"transfer_type\": " << transferType << "}\n";
     return;
   }
-  out << "Model:            " << model << "\n"
-      << "Generation:       " << outcome.wordB << " (" << GenerationName(outcome.wordB) << ")\n"
+  out << "Model:            " << modelWord << "\n"
+      << "Generation:       " << model.radioGeneration << " (" << GenerationName(model.radioGeneration) << ")\n"
       << "Destination:      " << int{block.destination} << "\n"
       << "Comment:          " << comment << "\n"
       << "Serial number:    " << serial << "\n"
@@ -136,30 +143,38 @@ void PrintInfo(const RadioOutcome& outcome, const CloneInfoBlock& block, int tra
       << "Transfer type:    " << transferType << "\n";
 }
 
-// The block of a session that passed the information check, which ensured its size.
-CloneInfoBlock BlockOf(const RadioOutcome& outcome) { return *DecodeCloneInfoBlock(outcome.info); }
+// The block of the radio that answered the last information session that passed its check,
+// which ensured its size.
+CloneInfoBlock RadioBlock(const Document& document) { return *DecodeCloneInfoBlock(document.CloneInformation()); }
 
 bool ProgressOnTerminal(const std::ostream& err) { return &err == &std::cerr && isatty(STDERR_FILENO); }
 
-void TraceIfAsked(RadioLink& link, const CommandLine& line, Io& io) {
-  if (const auto path = line.Value("--trace")) link.TraceFrames(*path, io.err);
+// The link options become the window's settings for the sessions. There is no port dialog
+// here, so the ports the system lists now get their numbers at once, the ones the window's
+// dialog would give them.
+void Connect(HeadlessWindow& window, const RadioLinkOptions& options, const CommandLine& line, Io& io) {
+  indEnviron& environment = window.Environ();
+  environment.settings.transType = options.transferType;
+  environment.settings.comSpeedHigh = options.speedHigh ? 1 : 0;
+  environment.settings.comPort = options.devicePath.empty() ? options.port : 0;
+  window.Clone().SetDevicePath(options.devicePath);
+  if (options.devicePath.empty()) {
+    PortNumbers::OfUser(environment.UserStore(), environment.UserKey()).Number(ListSerialPorts());
+  }
+  if (const auto path = line.Value("--trace")) window.Clone().TraceFrames(*path, io.err);
 }
 
-int RunInfo(RadioLink& link, const CommandLine& line, Io& io) {
-  link.Expect(true, DocumentFile::kNoDestination);
-  const RadioOutcome outcome = link.RunInfo();
-  if (outcome.code != CloneResult::kOk) return CliExit::kRadioError;
-  PrintInfo(outcome, BlockOf(outcome), link.TransferType(), line.Has("--json"), io.out);
+int RunInfo(HeadlessWindow& window, const CommandLine& line, Io& io) {
+  if (!window.RunToEnd([&window] { window.Clone().CloneInformation(); })) return CliExit::kRadioError;
+  PrintInfo(window.Doc().Model(), RadioBlock(window.Doc()), window.Environ().settings.transType, line.Has("--json"),
+            io.out);
   return CliExit::kSuccess;
 }
 
 // A backup that cannot be kept is only a warning: the clone itself has succeeded.
-void KeepBackup(const cmcEeprom& image, const CloneInfoBlock& block, BackupDirection direction,
-                const DestinationSession& session, Io& io) {
-  const RadioBackups backups(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
-  const BackupOutcome outcome =
-      backups.Keep(image, SerialNumberText(block.serialNumber), direction, std::time(nullptr),
-                   {DocumentFile::kNewestGeneration, session.Destination(), true}, session.Defaults());
+void KeepBackup(HeadlessWindow& window, const cmcEeprom& image, BackupDirection direction, Io& io) {
+  const BackupOutcome outcome = window.Clone().KeepBackup(
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString(), image, direction);
   if (outcome.kept) return;
   const std::string reason =
       outcome.message.empty() ? ToUtf8(FileErrorText(Texts(), outcome.fileError), CodePage::Cp1252) : outcome.message;
@@ -167,26 +182,18 @@ void KeepBackup(const cmcEeprom& image, const CloneInfoBlock& block, BackupDirec
   io.err << "tessel-cli: warning: the backup " << named << "could not be kept: " << reason << "\n";
 }
 
-// The radio's destination becomes the document's, as the window adopts it when it has no
-// document to keep; a second information session confirms it before the read.
-int RunRead(RadioLink& link, const std::string& target, bool backup, Io& io) {
-  link.Expect(true, DocumentFile::kNoDestination);
-  const RadioOutcome identified = link.RunInfo();
-  if (identified.code != CloneResult::kOk) return CliExit::kRadioError;
-  const CloneInfoBlock block = BlockOf(identified);
-  link.Expect(false, block.destination);
-  if (link.RunInfo().code != CloneResult::kOk) return CliExit::kRadioError;
-  RadioOutcome read = link.RunRead(CloneReadRanges());
-  if (read.code != CloneResult::kOk) return CliExit::kRadioError;
-
-  const DestinationSession session(block.destination);
-  const RadioOptionFlags flags(block.destination, block.fccInhibit, block.receiveExpansion);
-  PrepareLoadedImage(read.image, session.Defaults());
+// The window's Clone Read: the document takes the radio's destination and then its image,
+// which is saved as the file (with digest, as Save writes it) before its backup is kept.
+int RunRead(HeadlessWindow& window, const std::string& target, bool backup, Io& io) {
+  if (!window.RunToEnd([&window] { window.Clone().CloneRead(); })) return CliExit::kRadioError;
+  const Document& document = window.Doc();
+  const int destination = RadioBlock(document).destination;
   const int code =
-      SaveCliDocument(read.image, target, session, {DocumentFile::kNewestGeneration, true}, ReportTo(io.err));
+      SaveDocumentFile(document.CurrentImage(), target, {DocumentFile::kNewestGeneration, destination, true},
+                       document.DefaultsImage(), ReportTo(io.err));
   if (code != FileError::kNone) return CliExit::kFileError;
-  io.out << "Read the radio (destination " << int{block.destination} << ") into " << target << "\n";
-  if (backup) KeepBackup(read.image, block, BackupDirection::Read, session, io);
+  io.out << "Read the radio (destination " << destination << ") into " << target << "\n";
+  if (backup) KeepBackup(window, document.CurrentImage(), BackupDirection::Read, io);
   return CliExit::kSuccess;
 }
 
@@ -211,47 +218,44 @@ bool Confirmed(const CommandLine& line, Io& io, int& status) {
   return false;
 }
 
-// Only a radio of the file's destination is written; its options decide the fixed defaults
-// merged into the image, and a last information session makes sure the same radio is still
-// there before the write.
-int WriteDocument(RadioLink& link, cmcEeprom& document, const DestinationSession& session, bool backup, Io& io) {
-  link.Expect(false, session.Destination());
-  const RadioOutcome identified = link.RunInfo();
-  if (identified.code != CloneResult::kOk) return CliExit::kRadioError;
-  const CloneInfoBlock block = BlockOf(identified);
-  cmcEeprom image;
-  {
-    const RadioOptionFlags flags(session.Destination(), block.fccInhibit, block.receiveExpansion);
-    image = PrepareWriteImage(document, session.Defaults());
-  }
-  if (link.RunInfo().code != CloneResult::kOk) return CliExit::kRadioError;
-  if (link.RunWrite(image, CloneWriteRanges()).code != CloneResult::kOk) return CliExit::kRadioError;
-  io.out << TextOf("GI_Mess_CloneWrite_Succeeded") << "\n";
-  if (backup) KeepBackup(image, block, BackupDirection::Write, session, io);
-  return CliExit::kSuccess;
+// The checked document becomes the window's under the file's destination, which the window
+// takes the way it takes a file's (ChangeDestination).
+void TakeDocument(HeadlessWindow& window, const std::string& path, int destination, const cmcEeprom& image) {
+  Document& document = window.Doc();
+  ChangeDestination(document, window.Environ(), destination);
+  document.CurrentImage().Assign(image);
+  document.ResetHistory();
+  document.SetFileName(path);
+  document.MarkSaved();
 }
 
+// The file is opened and checked as check does, and the write confirmed, before the port is
+// opened; the window's Clone Write then writes only to a radio of the file's destination,
+// whose options decide the fixed defaults merged into the image.
 int RunWrite(const CommandLine& line, const RadioLinkOptions& options, Io& io) {
   const std::string& path = line.positionals[2];
   const QmfHeaderFacts facts = ReadQmfHeader(path, ReportTo(io.err));
   if (facts.code != FileError::kNone) return CliExit::kFileError;
-  const DestinationSession session(facts.destination);
-  cmcEeprom document;
-  if (OpenCliDocument(path, session, document, ReportTo(io.err)) != FileError::kNone) {
-    return CliExit::kFileError;
-  }
-  const CheckCounts counts = ReportFindings(document, io.out);
-  if (counts.errors + counts.warnings > 0) {
-    io.err << "tessel-cli: " << counts.errors << " errors and " << counts.warnings
-           << " warnings; correct them before writing to the radio.\n";
-    return CliExit::kCheckErrors;
+  cmcEeprom checked;
+  {
+    const DestinationSession session(facts.destination);
+    if (OpenCliDocument(path, session, checked, ReportTo(io.err)) != FileError::kNone) return CliExit::kFileError;
+    const CheckCounts counts = ReportFindings(checked, io.out);
+    if (counts.errors + counts.warnings > 0) {
+      io.err << "tessel-cli: " << counts.errors << " errors and " << counts.warnings
+             << " warnings; correct them before writing to the radio.\n";
+      return CliExit::kCheckErrors;
+    }
   }
   int status = CliExit::kSuccess;
   if (!Confirmed(line, io, status)) return status;
-  CliCloneUi ui(io.err, ProgressOnTerminal(io.err));
-  RadioLink link(options, ui);
-  TraceIfAsked(link, line, io);
-  return WriteDocument(link, document, session, !line.Has("--no-backup"), io);
+  HeadlessWindow window(io.out, io.err, ProgressOnTerminal(io.err));
+  TakeDocument(window, path, facts.destination, checked);
+  Connect(window, options, line, io);
+  const auto write = [&window] { window.Clone().CloneWrite(CloneCommands::WriteConsent::GivenBefore); };
+  if (!window.RunToEnd(write)) return CliExit::kRadioError;
+  if (!line.Has("--no-backup")) KeepBackup(window, window.Doc().WriteImage(), BackupDirection::Write, io);
+  return CliExit::kSuccess;
 }
 
 struct Subcommand {
@@ -291,10 +295,9 @@ int RunSubcommand(const CommandLine& line, const std::string& word, Io& io) {
   if (word == "write") return RunWrite(line, *options, io);
   const auto target = line.Value("-o");
   if (word == "read" && !target) return UsageError(io, "radio read needs -o FILE");
-  CliCloneUi ui(io.err, ProgressOnTerminal(io.err));
-  RadioLink link(*options, ui);
-  TraceIfAsked(link, line, io);
-  return word == "info" ? RunInfo(link, line, io) : RunRead(link, *target, !line.Has("--no-backup"), io);
+  HeadlessWindow window(io.out, io.err, ProgressOnTerminal(io.err));
+  Connect(window, *options, line, io);
+  return word == "info" ? RunInfo(window, line, io) : RunRead(window, *target, !line.Has("--no-backup"), io);
 }
 
 }  // namespace
