@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "cli/CliDocument.h"
-#include "cli/DestinationSession.h"
 #include "cli/TesselCli.h"
+#include "files/DestinationSession.h"
 #include "memory/datCh.h"
 #include "platform/qt/QtMd5.h"
 

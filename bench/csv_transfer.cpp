@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/DestinationSession.h"
 #include "files/CsvTransfer.h"
+#include "files/DestinationSession.h"
 #include "memory/FixedDefaults.h"
 #include "memory/ListEntries.h"
 #include "memory/LoadedImage.h"

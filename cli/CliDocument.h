@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/DestinationSession.h"
+#include "files/DestinationSession.h"
 #include "files/FileError.h"
 #include "memory/cmcEeprom.h"
 

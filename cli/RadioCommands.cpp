@@ -15,8 +15,6 @@
 #include "base/indEnviron.h"
 #include "cli/CheckReport.h"
 #include "cli/CliDocument.h"
-#include "cli/CommandLine.h"
-#include "cli/DestinationSession.h"
 #include "cli/HeadlessWindow.h"
 #include "cli/JsonText.h"
 #include "cli/TesselCli.h"
@@ -32,6 +30,7 @@
 #include "platform/qt/QtSerialPortList.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
+#include "text/CommandLine.h"
 #include "text/LineTables.h"
 #include "workflows/DestinationChange.h"
 

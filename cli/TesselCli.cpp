@@ -7,7 +7,6 @@
 #include "base/cmcEvMan.h"
 #include "cli/CheckReport.h"
 #include "cli/CliDocument.h"
-#include "cli/CommandLine.h"
 #include "cli/CsvCommands.h"
 #include "cli/DocumentDiff.h"
 #include "cli/JsonText.h"
@@ -22,6 +21,7 @@
 #include "platform/ManualTiming.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
+#include "text/CommandLine.h"
 #include "text/LineTables.h"
 
 namespace {

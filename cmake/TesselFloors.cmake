@@ -21,7 +21,7 @@ set(TESSEL_FLOORS
   "cli:platform platform/qt text memory values base files clone sheet/layout sheet/cells print workflows manual"
   "cli/print:platform platform/qt text memory values base files clone sheet/layout sheet/cells print workflows manual ui cli"
   "app:platform platform/qt text ui manual"
-  "tools/radio-sim:platform platform/qt text memory values base files clone cli"
+  "tools/radio-sim:platform platform/qt text memory values base files clone"
   "tools/manpage:manual"
   "tools/tablegen:"
   "tools/icon-png:")

@@ -7,7 +7,6 @@
 
 #include "base/cmcEvMan.h"
 #include "cli/CliDocument.h"
-#include "cli/CommandLine.h"
 #include "cli/TesselCli.h"
 #include "manual/ManualText.h"
 #include "platform/ManualTiming.h"
@@ -16,6 +15,7 @@
 #include "sheet/layout/SheetName.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
+#include "text/CommandLine.h"
 #include "text/LineTables.h"
 #include "ui/PrintOutput.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/DestinationSession.h"
 #include "files/CsvTransfer.h"
+#include "files/DestinationSession.h"
 #include "memory/FixedDefaults.h"
 #include "memory/LoadedImage.h"
 #include "memory/MemoryMap.h"

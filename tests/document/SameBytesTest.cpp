@@ -10,11 +10,11 @@
 
 #include "DocumentTestSupport.h"
 #include "cli/CliDocument.h"
-#include "cli/DestinationSession.h"
 #include "clone/CloneInfoCheck.h"
 #include "clone/CloneRanges.h"
 #include "clone/dst_CDrv_Result.h"
 #include "clone/indCloneMan.h"
+#include "files/DestinationSession.h"
 #include "files/DocumentSave.h"
 #include "files/FileError.h"
 #include "memory/LoadedImage.h"

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "cli/CliDocument.h"
-#include "cli/DestinationSession.h"
 #include "cli/TesselCli.h"
+#include "files/DestinationSession.h"
 #include "memory/ListPacking.h"
 #include "platform/PseudoTerminal.h"
 #include "platform/qt/QtTiming.h"

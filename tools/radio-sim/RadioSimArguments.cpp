@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "cli/CommandLine.h"
+#include "text/CommandLine.h"
 #include "text/HexText.h"
 
 const std::string_view kRadioSimUsage =

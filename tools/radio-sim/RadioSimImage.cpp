@@ -1,6 +1,6 @@
 #include "tools/radio-sim/RadioSimImage.h"
 
-#include "cli/DestinationSession.h"
+#include "files/DestinationSession.h"
 #include "files/DocumentFile.h"
 #include "files/DocumentOpen.h"
 #include "files/cmcQmfFile.h"

@@ -1,4 +1,4 @@
-#include "cli/DestinationSession.h"
+#include "files/DestinationSession.h"
 
 #include "files/DocumentFile.h"
 #include "memory/DefaultImages.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The command line of tessel-cli: a command word, its positional arguments and its options.
-// Options are "--name value" or "--name=value" for options that take a value and "--name"
-// for switches; "-o" is the one short option. Anything else is a usage error.
+// A program's command line (tessel-cli's, radio-sim's): positional arguments (tessel-cli's
+// first is the command word) and options. Options are "--name value" or "--name=value" for
+// options that take a value and "--name" for switches; "-o" is the one short option. Anything
+// else is a usage error.
 #include <map>
 #include <optional>
 #include <set>

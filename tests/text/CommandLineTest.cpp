@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/CommandLine.h"
+#include "text/CommandLine.h"
 
 namespace {
 

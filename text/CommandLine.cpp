@@ -1,4 +1,4 @@
-#include "cli/CommandLine.h"
+#include "text/CommandLine.h"
 
 #include <charconv>
 
