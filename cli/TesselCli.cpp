@@ -18,7 +18,7 @@
 #include "files/DocumentFile.h"
 #include "manual/ManualText.h"
 #include "memory/Generation.h"
-#include "platform/ManualTiming.h"
+#include "platform/FrozenTiming.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
 #include "text/CommandLine.h"
@@ -204,7 +204,7 @@ int RunDiff(const CommandLine& line, Io& io) {
     return CliExit::kFileError;
   }
   // The pages ask their list ranges through events; nothing here waits for a timer.
-  const ManualTiming timing;
+  const FrozenTiming timing;
   cmcEvMan events;
   ScriptDocument beforeDocument(beforeImage, &events);
   ScriptDocument afterDocument(afterImage, &events);

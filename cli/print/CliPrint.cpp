@@ -9,7 +9,7 @@
 #include "cli/CliDocument.h"
 #include "cli/TesselCli.h"
 #include "manual/ManualText.h"
-#include "platform/ManualTiming.h"
+#include "platform/FrozenTiming.h"
 #include "sheet/cells/StandaloneCellDocument.h"
 #include "sheet/cells/indActiveCell.h"
 #include "sheet/layout/SheetName.h"
@@ -134,7 +134,7 @@ int Print(const CommandLine& line, std::ostream& out, std::ostream& err) {
   StandaloneCellDocument document(image, defaults, texts);
   // The list pages answer their list's range through events while they are drawn; nothing
   // here waits for a timer.
-  const ManualTiming timing;
+  const FrozenTiming timing;
   cmcEvMan events;
   document.SetEvents(&events);
   indActiveCell behaviour(document);

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "base/cmcTask.h"
+#include "platform/FrozenTiming.h"
 #include "platform/ManualTiming.h"
+#include "platform/Timing.h"
 
 namespace {
 
@@ -177,6 +179,31 @@ TEST_F(TaskTest, DisposalOutsideTheHandlerDeletesTheTaskAtOnce) {
   EXPECT_EQ(timing.ActiveTimers(), 0);
   timing.Advance(20);
   EXPECT_TRUE(recorder.ticks.empty());
+}
+
+// A run without an event loop (tessel-cli diff and print) installs the frozen timing over
+// whatever timing there was: its tasks start but never tick, its clock stands at 0, and the
+// timing before comes back when it ends.
+TEST_F(TaskTest, UnderTheFrozenTimingTasksNeverTickAndTheTimingBeforeComesBack) {
+  timing.SetClock(500);
+  Named named{&recorder, "frozen"};
+  {
+    const FrozenTiming frozen;
+    EXPECT_EQ(NowMs(), 0u);
+    cmcTaskPtr task = cmcTask::Create();
+    task->SetHandler(&RecordTick, &named);
+    EXPECT_FALSE(task->SetInterval(1));
+    timing.Advance(100);  // the timing it replaced moves on without it
+    EXPECT_EQ(timing.ActiveTimers(), 0);
+    EXPECT_EQ(NowMs(), 0u);
+  }
+  EXPECT_TRUE(recorder.ticks.empty());
+  EXPECT_EQ(NowMs(), 600u);
+  cmcTaskPtr task = cmcTask::Create();
+  task->SetHandler(&RecordTick, &named);
+  task->SetInterval(10);
+  timing.Advance(10);
+  EXPECT_EQ(recorder.ticks, (std::vector<std::string>{"frozen@610"}));
 }
 
 }  // namespace
