@@ -1,7 +1,8 @@
 # The floors of the program: each product folder and the floors it may include from. A floor
 # lists only floors above it in this table, so no two folders can include each other, directly
 # or through others. The configure step reads every product source's #include lines and fails
-# on an include from a floor the table does not allow, naming the file and the line.
+# on an include from a floor the table does not allow, naming the file and the line. The tests'
+# folders are no floor that product code may use: an include from tests/ fails in every floor.
 set(TESSEL_FLOORS
   "platform:"
   "platform/qt:platform"
@@ -51,7 +52,8 @@ endfunction()
 
 # tessel_check_floors(ROOT): every .cpp and .h in the table's folders under ROOT includes
 # only from its own floor and the floors the table lets it use. An include names its floor by
-# its folder; a folder outside the table (generated, test or system headers) is no floor.
+# its folder; a folder outside the table (generated or system headers) is no floor, and one
+# under tests/ none that product code may use.
 function(tessel_check_floors root)
   _tessel_check_floor_table()
   set(floors "")
@@ -77,7 +79,10 @@ function(tessel_check_floors root)
         endif()
         set(included "${CMAKE_MATCH_1}")
         get_filename_component(included_floor "${included}" DIRECTORY)
-        if(included_floor IN_LIST floors AND NOT included_floor IN_LIST allowed)
+        if(included MATCHES "^tests/")
+          list(APPEND violations
+            "${source}:${line_number}: ${floor_folder} includes ${included} from the tests, which product code may not use")
+        elseif(included_floor IN_LIST floors AND NOT included_floor IN_LIST allowed)
           list(APPEND violations
             "${source}:${line_number}: ${floor_folder} includes ${included} from ${included_floor}, a floor it may not use")
         endif()
@@ -87,6 +92,6 @@ function(tessel_check_floors root)
   if(violations)
     list(JOIN violations "\n  " text)
     message(FATAL_ERROR "Includes across the floors:\n  ${text}\n"
-      "A floor uses only the floors listed for it in cmake/TesselFloors.cmake.")
+      "A floor uses only the floors listed for it in cmake/TesselFloors.cmake, and nothing under tests/.")
   endif()
 endfunction()

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "clone/cmcCloneDrv.h"
-#include "platform/LoopbackSerial.h"
-#include "platform/ManualTiming.h"
 #include "platform/PortResolver.h"
+#include "support/LoopbackSerial.h"
+#include "support/ManualTiming.h"
 
 namespace {
 

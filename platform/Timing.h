@@ -1,8 +1,8 @@
 #pragma once
 // The event loop's clock and timers, one pair per process like the event loop itself. The
 // programs install the real ones at start, a run without an event loop the frozen ones
-// (FrozenTiming); tests install manual ones (ManualTiming) and move time on themselves.
-// Using either before one is installed is a defect.
+// (FrozenTiming); tests install manual ones (tests/support/ManualTiming.h) and move time on
+// themselves. Using either before one is installed is a defect.
 #include <cstdint>
 
 class Clock;

@@ -17,9 +17,9 @@
 #include "clone/CloneTransferType.h"
 #include "clone/FrameTrace.h"
 #include "clone/cmcCloneDrv.h"
-#include "platform/LoopbackSerial.h"
-#include "platform/ManualTiming.h"
 #include "platform/PortResolver.h"
+#include "support/LoopbackSerial.h"
+#include "support/ManualTiming.h"
 #include "text/HexText.h"
 #include "tools/radio-sim/RadioSimEngine.h"
 

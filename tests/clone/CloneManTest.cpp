@@ -8,9 +8,9 @@
 #include "clone/CloneFrame.h"
 #include "clone/CloneRanges.h"
 #include "clone/indCloneMan.h"
-#include "platform/LoopbackSerial.h"
-#include "platform/ManualTiming.h"
 #include "platform/PortResolver.h"
+#include "support/LoopbackSerial.h"
+#include "support/ManualTiming.h"
 #include "text/LineTables.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "clone/cmcComm.h"
-#include "platform/LoopbackSerial.h"
-#include "platform/ManualTiming.h"
 #include "platform/PortResolver.h"
+#include "support/LoopbackSerial.h"
+#include "support/ManualTiming.h"
 
 namespace {
 

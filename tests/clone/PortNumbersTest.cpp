@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "platform/MemoryKeyValueStore.h"
 #include "platform/PortNumbers.h"
+#include "support/MemoryKeyValueStore.h"
 
 namespace {
 

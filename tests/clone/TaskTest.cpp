@@ -5,8 +5,8 @@
 
 #include "base/cmcTask.h"
 #include "platform/FrozenTiming.h"
-#include "platform/ManualTiming.h"
 #include "platform/Timing.h"
+#include "support/ManualTiming.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/cmcTick.h"
-#include "platform/ManualTiming.h"
+#include "support/ManualTiming.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 
 #include "base/indEnviron.h"
 #include "platform/InstanceLock.h"
-#include "platform/MemoryKeyValueStore.h"
 #include "sheet/layout/CellTextMeasure.h"
 #include "sheet/layout/SheetDisplayStore.h"
 #include "sheet/layout/SheetLayout.h"
 #include "support/LineTableFixture.h"
+#include "support/MemoryKeyValueStore.h"
 #include "text/cmcGTex.h"
 
 // Every byte 8 pixels wide; a line as high as the font's character height.

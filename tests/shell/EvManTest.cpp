@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/cmcEvMan.h"
-#include "platform/ManualTiming.h"
+#include "support/ManualTiming.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "EnvironSettingsPrinter.h"
 #include "base/indEnviron.h"
 #include "memory/EtcData.h"
-#include "platform/MemoryKeyValueStore.h"
 #include "platform/qt/QtInstanceLock.h"
 #include "support/IsolatedUserFolders.h"
+#include "support/MemoryKeyValueStore.h"
 
 namespace {
 

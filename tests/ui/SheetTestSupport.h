@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "base/cmcEvMan.h"
-#include "platform/ManualTiming.h"
 #include "sheet/SheetFixture.h"
 #include "sheet/layout/cmcCellCapsule.h"
 #include "support/DesktopInput.h"
+#include "support/ManualTiming.h"
 #include "text/ApplicationTexts.h"
 #include "text/LineTables.h"
 #include "ui/DisplayText.h"

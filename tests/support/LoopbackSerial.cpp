@@ -1,4 +1,4 @@
-#include "platform/LoopbackSerial.h"
+#include "support/LoopbackSerial.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,9 +1,9 @@
 #pragma once
 // A manual clock and timer source installed as the process's timing for the life of this
 // object (a test, a fuzz run); the timing installed before comes back afterwards.
-#include "platform/ManualClock.h"
-#include "platform/ManualTimerSource.h"
 #include "platform/Timing.h"
+#include "support/ManualClock.h"
+#include "support/ManualTimerSource.h"
 
 class ManualTiming {
  public:

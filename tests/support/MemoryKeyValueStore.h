@@ -1,7 +1,7 @@
 #pragma once
-// A settings store held in memory, for tests and for programs that must not touch the
-// user's settings. Integers are kept as their decimal text, as a settings file keeps them,
-// so an integer reads back as a text and a decimal text reads back as an integer.
+// A settings store held in memory, for tests that must not touch the user's settings.
+// Integers are kept as their decimal text, as a settings file keeps them, so an integer
+// reads back as a text and a decimal text reads back as an integer.
 #include <map>
 
 #include "platform/KeyValueStore.h"

@@ -1,4 +1,4 @@
-#include "platform/ManualTimerSource.h"
+#include "support/ManualTimerSource.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/MemoryKeyValueStore.h"
+#include "support/MemoryKeyValueStore.h"
 
 #include <charconv>
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/ManualClock.h"
 #include "platform/TimerSource.h"
+#include "support/ManualClock.h"
 
 class ManualTimerSource : public TimerSource {
  public:
