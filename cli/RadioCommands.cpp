@@ -19,6 +19,7 @@
 #include "cli/JsonText.h"
 #include "cli/TesselCli.h"
 #include "clone/CloneInfoBlock.h"
+#include "files/DestinationSession.h"
 #include "files/DocumentFile.h"
 #include "files/DocumentSave.h"
 #include "files/FileError.h"
