@@ -249,13 +249,13 @@ class MemoryChannelFormat final : public CsvListFormat {
       r.offset = defaults.offset;
       return;
     }
-    r.offset = SnapFrequency(offset, Allows8_33kHzRaster(r.frequency));
+    r.offset = SnapFrequency(offset, Allows8p33kHzRaster(r.frequency));
     outcome.CorrectWhen(r.offset != offset, "offset moved onto the raster");
   }
 
   static void ReadStepColumn(const CsvRow& row, const datCh& defaults, datCh& r, RowOutcome& outcome) {
     ReadTableColumn(row, kStep, CsvTables::TuningStep(), defaults.tuningStep, r.tuningStep, outcome, "TS");
-    if (r.tuningStep == TuningStep::k8_33kHz && !indDestination::IsAirBand(r.frequency)) {
+    if (r.tuningStep == TuningStep::k8p33kHz && !indDestination::IsAirBand(r.frequency)) {
       outcome.Correct("TS 8.33kHz is for the air band only; the default is used");
       r.tuningStep = defaults.tuningStep;
     }

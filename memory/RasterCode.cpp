@@ -14,8 +14,8 @@ RasterFit FitOf(std::uint32_t hertz, bool allow8_33kHz) {
 
 std::uint8_t FirstFit(const RasterFit& fit) {
   if (fit.on5kHz) return RasterCode::k5kHz;
-  if (fit.on6_25kHz) return RasterCode::k6_25kHz;
-  if (fit.on8_33kHz) return RasterCode::k8_33kHz;
+  if (fit.on6_25kHz) return RasterCode::k6p25kHz;
+  if (fit.on8_33kHz) return RasterCode::k8p33kHz;
   return RasterCode::k5kHz;
 }
 
@@ -24,9 +24,9 @@ std::uint8_t FirstFit(const RasterFit& fit) {
 std::uint32_t DecodeRaster(std::uint32_t count, std::uint8_t code) {
   const std::uint64_t steps = count;
   switch (code) {
-    case RasterCode::k6_25kHz:
+    case RasterCode::k6p25kHz:
       return static_cast<std::uint32_t>(steps * 6250);
-    case RasterCode::k8_33kHz:
+    case RasterCode::k8p33kHz:
       return static_cast<std::uint32_t>(steps * 25000 / 3);
     default:
       return static_cast<std::uint32_t>(steps * 5000);
@@ -35,9 +35,9 @@ std::uint32_t DecodeRaster(std::uint32_t count, std::uint8_t code) {
 
 std::uint32_t EncodeRaster(std::uint32_t hertz, std::uint8_t code) {
   switch (code) {
-    case RasterCode::k6_25kHz:
+    case RasterCode::k6p25kHz:
       return hertz / 6250;
-    case RasterCode::k8_33kHz: {
+    case RasterCode::k8p33kHz: {
       const std::uint64_t triple = static_cast<std::uint64_t>(hertz) * 3;
       return static_cast<std::uint32_t>(triple / 25000 + (triple % 25000 > 12500 ? 1 : 0));
     }
@@ -50,7 +50,7 @@ RasterCodes ChooseRasterCodes(std::uint32_t frequency, std::uint32_t offset, boo
   const RasterFit f = FitOf(frequency, allow8_33kHz);
   const RasterFit o = FitOf(offset, allow8_33kHz);
   if (f.on5kHz && o.on5kHz) return {RasterCode::k5kHz, RasterCode::k5kHz};
-  if (f.on6_25kHz && o.on6_25kHz) return {RasterCode::k6_25kHz, RasterCode::k6_25kHz};
-  if (f.on8_33kHz && o.on8_33kHz) return {RasterCode::k8_33kHz, RasterCode::k8_33kHz};
+  if (f.on6_25kHz && o.on6_25kHz) return {RasterCode::k6p25kHz, RasterCode::k6p25kHz};
+  if (f.on8_33kHz && o.on8_33kHz) return {RasterCode::k8p33kHz, RasterCode::k8p33kHz};
   return {FirstFit(f), FirstFit(o)};
 }

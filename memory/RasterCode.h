@@ -5,8 +5,8 @@
 
 namespace RasterCode {
 inline constexpr std::uint8_t k5kHz = 0;
-inline constexpr std::uint8_t k6_25kHz = 1;
-inline constexpr std::uint8_t k8_33kHz = 2;
+inline constexpr std::uint8_t k6p25kHz = 1;
+inline constexpr std::uint8_t k8p33kHz = 2;
 }  // namespace RasterCode
 
 // Hertz of count steps; codes other than 1 and 2 decode on the 5 kHz raster.

@@ -121,7 +121,7 @@ bool CheckModeForBand(const datCh& record) {
 }
 
 bool CheckStepForBand(const datCh& record) {
-  return record.IsUsed() && record.tuningStep == TuningStep::k8_33kHz && !indDestination::IsAirBand(record.frequency);
+  return record.IsUsed() && record.tuningStep == TuningStep::k8p33kHz && !indDestination::IsAirBand(record.frequency);
 }
 
 bool CheckBankConflict(const datCh& record) {

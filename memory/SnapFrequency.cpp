@@ -35,6 +35,6 @@ Hertz SnapFrequency(Hertz f, bool allow8_33kHz) {
   return static_cast<Hertz>(base + best);
 }
 
-bool Allows8_33kHzRaster(Hertz channelFrequency) { return indDestination::BandNumber(channelFrequency) == 0; }
+bool Allows8p33kHzRaster(Hertz channelFrequency) { return indDestination::BandNumber(channelFrequency) == 0; }
 
-Hertz SnapChannelFrequency(Hertz f) { return SnapFrequency(f, Allows8_33kHzRaster(f)); }
+Hertz SnapChannelFrequency(Hertz f) { return SnapFrequency(f, Allows8p33kHzRaster(f)); }

@@ -10,7 +10,7 @@ Hertz SnapFrequency(Hertz f, bool allow8_33kHz);
 
 // The band rule: the 8.33 kHz raster belongs to the air band (band number 0) only. Offsets
 // follow the band of their channel's frequency.
-bool Allows8_33kHzRaster(Hertz channelFrequency);
+bool Allows8p33kHzRaster(Hertz channelFrequency);
 
 // SnapFrequency under the band rule of f itself.
 Hertz SnapChannelFrequency(Hertz f);

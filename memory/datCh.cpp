@@ -192,7 +192,7 @@ void DecodeBandTemplate(datCh& r, const cmcEeprom& image, int index) {
 }  // namespace
 
 std::array<std::uint8_t, kBandTemplateSize> EncodeBandTemplate(const datCh& t) {
-  const RasterCodes codes = ChooseRasterCodes(t.frequency, t.offset, Allows8_33kHzRaster(t.frequency));
+  const RasterCodes codes = ChooseRasterCodes(t.frequency, t.offset, Allows8p33kHzRaster(t.frequency));
   std::array<std::uint8_t, kBandTemplateSize> b{};
   for (int i = 0; i < 4; ++i) {
     const int shift = 24 - 8 * i;

@@ -57,7 +57,7 @@ constexpr bool IsDefined(std::uint8_t mode) { return mode == kFm || mode == kFmN
 
 namespace TuningStep {
 inline constexpr std::uint8_t k5kHz = 0;
-inline constexpr std::uint8_t k8_33kHz = 2;
+inline constexpr std::uint8_t k8p33kHz = 2;
 inline constexpr std::uint8_t k20kHz = 7;
 inline constexpr std::uint8_t k25kHz = 8;
 inline constexpr std::uint8_t kAuto = 14;

@@ -8,9 +8,9 @@
 // What sanitising does with one character of a class: keep it, or put the replacement text
 // in its place (an empty replacement removes it and closes the gap).
 struct CharTreatment {
-  static CharTreatment kept() { return {true, {}}; }
-  static CharTreatment replacedBy(std::string_view text) { return {false, text}; }
-  static CharTreatment removed() { return {false, {}}; }
+  static CharTreatment Kept() { return {true, {}}; }
+  static CharTreatment ReplacedBy(std::string_view text) { return {false, text}; }
+  static CharTreatment Removed() { return {false, {}}; }
 
   bool keep;
   std::string_view replacement;

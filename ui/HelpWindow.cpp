@@ -133,8 +133,8 @@ void HelpWindow::Search(const QString& text) {
   const QStringList words = text.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   if (words.isEmpty()) return;
   for (const auto& [page, plain] : pageTexts_) {
-    const bool all =
-        std::all_of(words.begin(), words.end(), [&plain](const QString& word) { return plain.contains(word); });
+    const bool all = std::all_of(words.begin(), words.end(),
+                                 [&pageText = plain](const QString& word) { return pageText.contains(word); });
     if (!all) continue;
     QTextDocument document;
     QFile file(root_ + QLatin1Char('/') + page);

@@ -12,13 +12,13 @@ namespace {
 // What the radio cannot show is removed in two passes: invalid bytes before the half-width
 // mapping (which only knows valid characters), double-byte characters without a half-width
 // form after it.
-const SanitiseRule kDropInvalid{CharTreatment::removed(), CharTreatment::kept(), CharTreatment::kept()};
-const SanitiseRule kDropDoubleByte{CharTreatment::removed(), CharTreatment::removed(), CharTreatment::kept()};
-const SanitiseRule kDropDoubleByteAndKatakana{CharTreatment::removed(), CharTreatment::removed(),
-                                              CharTreatment::removed()};
+const SanitiseRule kDropInvalid{CharTreatment::Removed(), CharTreatment::Kept(), CharTreatment::Kept()};
+const SanitiseRule kDropDoubleByte{CharTreatment::Removed(), CharTreatment::Removed(), CharTreatment::Kept()};
+const SanitiseRule kDropDoubleByteAndKatakana{CharTreatment::Removed(), CharTreatment::Removed(),
+                                              CharTreatment::Removed()};
 // A Western display has no glyphs for them.
-const SanitiseRule kWesternDisplay{CharTreatment::kept(), CharTreatment::replacedBy("="),
-                                   CharTreatment::replacedBy("_")};
+const SanitiseRule kWesternDisplay{CharTreatment::Kept(), CharTreatment::ReplacedBy("="),
+                                   CharTreatment::ReplacedBy("_")};
 
 }  // namespace
 

@@ -25,7 +25,7 @@ std::string TopPageLine(ActiveCellFrame& frame, int line, const std::string& val
 // An entry of a tuning step or mode list that does not suit the channel that opened it.
 bool UnsuitedChannelEntry(const cmcCellCapsule& parent, const datCh& channel, int entry) {
   const bool air = indDestination::IsAirBand(channel.frequency);
-  if (parent.cell->cellId == CL_Mch_TS_Pitch) return entry == TuningStep::k8_33kHz && !air;
+  if (parent.cell->cellId == CL_Mch_TS_Pitch) return entry == TuningStep::k8p33kHz && !air;
   if (parent.cell->cellId == CL_Mch_Mode) return air ? entry != ChannelMode::kAm : entry == ChannelMode::kAm;
   return false;
 }

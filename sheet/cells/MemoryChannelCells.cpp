@@ -115,7 +115,7 @@ void AnswerOffset(ActiveCellFrame& frame) {
   std::int32_t value = static_cast<std::int32_t>(record.offset);
   const bool changed = AnswerValue(frame, NumberCell(OffsetFormat()), value);
   if (changed) {
-    record.offset = SnapFrequency(static_cast<std::uint32_t>(value), Allows8_33kHzRaster(record.frequency));
+    record.offset = SnapFrequency(static_cast<std::uint32_t>(value), Allows8p33kHzRaster(record.frequency));
   }
   CommitChannel(frame, changed);
   Grey(frame, record.duplex == kDuplexOff);
@@ -127,7 +127,7 @@ std::string StepListKey(const ActiveCellFrame& frame) {
   std::string key = frame.document.Settings().destinationCode == DestinationCode::kJapan
                         ? "GI_Sheet_Sel_Mch_TS_Pitch_Jpn"
                         : "GI_Sheet_Sel_Mch_TS_Pitch_Exp";
-  const bool offers8_33 = indDestination::IsAirBand(r.frequency) || r.tuningStep == TuningStep::k8_33kHz;
+  const bool offers8_33 = indDestination::IsAirBand(r.frequency) || r.tuningStep == TuningStep::k8p33kHz;
   return offers8_33 ? key : key + "_No833";
 }
 

@@ -85,8 +85,8 @@ TEST(RasterCode, RepeaterExcludesThe8_33kHzRaster) {
 }
 
 TEST(RasterCode, DecodingUsesWideArithmeticAndTreatsUnknownCodesAs5kHz) {
-  EXPECT_EQ(DecodeRaster(262143, RasterCode::k8_33kHz), 2184525000u);
-  EXPECT_EQ(DecodeRaster(14161, RasterCode::k8_33kHz), 118008333u);
+  EXPECT_EQ(DecodeRaster(262143, RasterCode::k8p33kHz), 2184525000u);
+  EXPECT_EQ(DecodeRaster(14161, RasterCode::k8p33kHz), 118008333u);
   for (std::uint8_t code = 3; code <= 7; ++code) EXPECT_EQ(DecodeRaster(100, code), 500000u);
 
   cmcEeprom image = BlankImage();
@@ -104,11 +104,11 @@ TEST(RasterCode, DecodingUsesWideArithmeticAndTreatsUnknownCodesAs5kHz) {
 }
 
 TEST(RasterCode, EncodeRoundsOnlyOnThe8_33kHzRaster) {
-  EXPECT_EQ(EncodeRaster(118008333, RasterCode::k8_33kHz), 14161u);
-  EXPECT_EQ(EncodeRaster(16666, RasterCode::k8_33kHz), 2u);
-  EXPECT_EQ(EncodeRaster(4294967295u, RasterCode::k8_33kHz), 515396u);  // 3f needs 34 bits
+  EXPECT_EQ(EncodeRaster(118008333, RasterCode::k8p33kHz), 14161u);
+  EXPECT_EQ(EncodeRaster(16666, RasterCode::k8p33kHz), 2u);
+  EXPECT_EQ(EncodeRaster(4294967295u, RasterCode::k8p33kHz), 515396u);  // 3f needs 34 bits
   EXPECT_EQ(EncodeRaster(9999, RasterCode::k5kHz), 1u);
-  EXPECT_EQ(EncodeRaster(12499, RasterCode::k6_25kHz), 1u);
+  EXPECT_EQ(EncodeRaster(12499, RasterCode::k6p25kHz), 1u);
 }
 
 }  // namespace

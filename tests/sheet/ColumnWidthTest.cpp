@@ -26,7 +26,7 @@ std::vector<std::string> Definitions() {
 class ColumnWidthTest : public ::testing::Test {
  protected:
   std::unique_ptr<SheetLayout> Sheet(const std::string& key = kListed) {
-    auto sheet = std::make_unique<SheetLayout>(texts_.environment(&display_));
+    auto sheet = std::make_unique<SheetLayout>(texts_.Environment(&display_));
     sheet->SetName(key);
     return sheet;
   }
@@ -45,7 +45,7 @@ class ColumnWidthTest : public ::testing::Test {
 
   TestSettings settings_;
   FixtureTexts texts_{Definitions()};
-  SheetDisplayStore display_{settings_.environ, kSettingsKey, texts_.texts()};
+  SheetDisplayStore display_{settings_.environ, kSettingsKey, texts_.Texts()};
 };
 
 TEST_F(ColumnWidthTest, FirstBuildStoresTheWidthsOfTheSelectableColumns) {

@@ -203,7 +203,7 @@ TEST_F(MemoryChannelDispatch, MarksFollowTheRecordChecks) {
   StoreChannel(12, [](datCh& r) {
     r.frequency = 145000000;
     r.mode = ChannelMode::kAm;
-    r.tuningStep = TuningStep::k8_33kHz;
+    r.tuningStep = TuningStep::k8p33kHz;
     r.duplex = 1;
     r.offset = 8333;
   });

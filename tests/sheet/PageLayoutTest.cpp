@@ -44,7 +44,7 @@ TEST(PageLayoutTest, FrameTakesTitleAndMakerLinesWithTheirBars) {
 
 TEST(PageLayoutTest, ColumnBandsBreakOnlyBeforeColumnsThatBeginAHeader) {
   FixtureTexts texts(PageSheet(5));
-  SheetLayout sheet(texts.environment());
+  SheetLayout sheet(texts.Environment());
   sheet.SetName(kKey);
   sheet.Build();
   ASSERT_EQ(sheet.TotalWidth(0, 5), 16 + 4 * 40);
@@ -82,7 +82,7 @@ TEST(PageLayoutTest, RowBandsFillThePageHeightBelowTheHeader) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dataRows << " rows on " << c.height);
     FixtureTexts texts(PageSheet(c.dataRows));
-    SheetLayout sheet(texts.environment());
+    SheetLayout sheet(texts.Environment());
     sheet.SetName(kKey);
     sheet.Build();
     EXPECT_EQ(RowBands(sheet, c.height), c.bands);
@@ -107,7 +107,7 @@ TEST(PageLayoutTest, AnOverflowingBlockShrinksTheFontByTheSmallerRatio) {
     EXPECT_EQ(ReducedFontHeight(c.fontHeight, area, c.block), c.expected) << c.block.right << "x" << c.block.bottom;
   }
   FixtureTexts texts(PageSheet(5));
-  SheetLayout sheet(texts.environment());
+  SheetLayout sheet(texts.Environment());
   sheet.SetName(kKey);
   sheet.Build();
   const BlockExtent block = MeasureBlock(sheet, area, {2, 2}, {3, 2});

@@ -51,11 +51,11 @@ struct TestSettings {
 class FixtureTexts {
  public:
   explicit FixtureTexts(std::vector<std::string> lines) : table_(WithEnd(std::move(lines))) {
-    texts_.SelectLineTable(table_.table());
+    texts_.SelectLineTable(table_.Table());
   }
-  cmcGTex& texts() { return texts_; }
-  FixedPitchMeasure& measure() { return measure_; }
-  SheetEnvironment environment(SheetDisplayStore* display = nullptr) { return {texts_, measure_, display}; }
+  cmcGTex& Texts() { return texts_; }
+  FixedPitchMeasure& Measure() { return measure_; }
+  SheetEnvironment Environment(SheetDisplayStore* display = nullptr) { return {texts_, measure_, display}; }
 
  private:
   static std::vector<std::string> WithEnd(std::vector<std::string> lines) {

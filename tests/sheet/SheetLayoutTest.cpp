@@ -22,7 +22,7 @@ class FixtureSheet {
 
   SheetLayout& Layout() {
     if (!layout_) {
-      layout_ = std::make_unique<SheetLayout>(texts_.environment());
+      layout_ = std::make_unique<SheetLayout>(texts_.Environment());
       layout_->SetName(kKey);
     }
     return *layout_;
@@ -171,7 +171,8 @@ TEST(SheetLayoutTest, CellsOutsideTheTableAreFatal) {
   EXPECT_EQ(layout.GetCell(1, 1).caption, "");  // a cell the row does not define is fresh
   EXPECT_EQ(layout.GetCell(1, 1).cellId, kCellIdNone);
   for (const auto& [column, row] : std::vector<std::pair<int, int>>{{2, 0}, {0, 2}, {-1, 0}, {0, -1}}) {
-    EXPECT_EQ(FatalMessageOf([&] { layout.GetCell(column, row); }), "Illegal Cell selection") << column << "," << row;
+    EXPECT_EQ(FatalMessageOf([&layout, c = column, r = row] { layout.GetCell(c, r); }), "Illegal Cell selection")
+        << column << "," << row;
   }
 }
 
@@ -273,14 +274,14 @@ TEST(SheetLayoutTest, RegionalDirectivesSkipTheLinesTheyGuardWhenNotAllowed) {
   FixtureTexts texts(SheetDefinition(kKey, "", "",
                                      {"{(%CL_Common_TOT)}A", ":(Only_USA 2)", "{(%CL_Common_Wx_Alert)}W", "",
                                       "{(%CL_Common_VOX)}B", ":(Only_JPUSKR 1)", "{(%CL_Common_AutoRepeater)}R"}));
-  RegionalSheet skipping(texts.environment());
+  RegionalSheet skipping(texts.Environment());
   skipping.SetName(kKey);
   skipping.Build();
   EXPECT_EQ(skipping.RowCount(), 3);
   EXPECT_EQ(skipping.GetCell(0, 1).cellId, CL_Common_VOX);
   EXPECT_EQ(skipping.GetCell(0, 2).cellId, CL_Common_AutoRepeater);
 
-  SheetLayout keeping(texts.environment());
+  SheetLayout keeping(texts.Environment());
   keeping.SetName(kKey);
   keeping.Build();
   EXPECT_EQ(keeping.RowCount(), 5);
@@ -358,8 +359,8 @@ TEST(SheetLayoutTest, BasicCellFontFollowsTheOverrideTheSettingsAndThePrintRatio
     TestSettings settings;
     settings.environ.settings.fontSizePercentage = c.percentage;
     FixtureTexts texts(WithWidthList(SheetDefinition(kKey, c.style, "{(Font=,,,-17,,,)}", {"A"}), {}));
-    SheetDisplayStore display(settings.environ, kSettingsKey, texts.texts());
-    SheetLayout layout(texts.environment(&display));
+    SheetDisplayStore display(settings.environ, kSettingsKey, texts.Texts());
+    SheetLayout layout(texts.Environment(&display));
     layout.SetName(kKey);
     layout.SetFontHeight(c.fontHeight);
     if (c.printing) layout.SetPrinting(1.0, true);

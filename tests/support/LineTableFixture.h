@@ -15,7 +15,7 @@ class LineTableFixture {
   LineTableFixture(const LineTableFixture&) = delete;
   LineTableFixture& operator=(const LineTableFixture&) = delete;
 
-  LineTable table() const { return {pointers_.data(), pointers_.size()}; }
+  LineTable Table() const { return {pointers_.data(), pointers_.size()}; }
 
  private:
   std::vector<std::string> lines_;

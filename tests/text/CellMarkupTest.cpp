@@ -15,7 +15,7 @@ class CellMarkup : public ::testing::Test {
  protected:
   void SetUp() override {
     ApplicationTexts().Reset();
-    ApplicationTexts().SelectLineTable(models_.table());
+    ApplicationTexts().SelectLineTable(models_.Table());
   }
   void TearDown() override { ApplicationTexts().Reset(); }
 

@@ -22,7 +22,7 @@ const LineTableFixture kLists({
 
 class FCache : public ::testing::Test {
  protected:
-  void SetUp() override { texts_.SelectLineTable(kLists.table()); }
+  void SetUp() override { texts_.SelectLineTable(kLists.Table()); }
   cmcGTex texts_;
   cmcFCache cache_{texts_};
 };

@@ -13,7 +13,7 @@ using Table = LineTableFixture;
 
 cmcGTex Open(const Table& t) {
   cmcGTex g;
-  EXPECT_EQ(g.SelectLineTable(t.table()), 1);
+  EXPECT_EQ(g.SelectLineTable(t.Table()), 1);
   return g;
 }
 
@@ -105,11 +105,11 @@ TEST(GTex, DeepKeysMoveToFrontShallowKeysStay) {
 TEST(GTex, SelectLineTableOnlyOnce) {
   const Table other({"#Alpha", "other", "#End_Of_Ovl"});
   cmcGTex g = Open(kSample);
-  EXPECT_EQ(g.SelectLineTable(other.table()), 0);
+  EXPECT_EQ(g.SelectLineTable(other.Table()), 0);
   EXPECT_EQ(g.GetLine("Alpha", 0), "a0");
   g.Reset();
   EXPECT_TRUE(g.IndexedKeys().empty());
-  EXPECT_EQ(g.SelectLineTable(other.table()), 1);
+  EXPECT_EQ(g.SelectLineTable(other.Table()), 1);
   EXPECT_EQ(g.GetLine("Alpha", 0), "other");
 }
 

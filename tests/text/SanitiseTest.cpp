@@ -8,9 +8,9 @@
 
 namespace {
 
-const CharTreatment kKeep = CharTreatment::kept();
-const CharTreatment kRemove = CharTreatment::removed();
-CharTreatment By(std::string_view text) { return CharTreatment::replacedBy(text); }
+const CharTreatment kKeep = CharTreatment::Kept();
+const CharTreatment kRemove = CharTreatment::Removed();
+CharTreatment By(std::string_view text) { return CharTreatment::ReplacedBy(text); }
 
 // ASCII, a kanji, half-width katakana, a control byte, an invalid pair, and a lead byte at
 // the end of the field.
