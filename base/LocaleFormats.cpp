@@ -4,6 +4,8 @@
 #include <cctype>
 #include <optional>
 
+#include "text/Cp932.h"
+
 namespace {
 
 std::string NormalisedDecimal(const std::string& system) { return system == "." || system == "," ? system : "."; }
@@ -21,8 +23,6 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
     text.replace(at, from.size(), to);
   }
 }
-
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF); }
 
 enum Field { kYear = 0, kMonth = 1, kDay = 2, kNoField = 3 };
 
