@@ -67,3 +67,18 @@ void ReadCallColumn(const CsvRow& row, int slot, CallSignText& call, RowOutcome&
   outcome.CorrectWhen(corrected || (countCleanUp && cleaned),
                       "call sign " + Quoted(*text) + " cleaned to what the radio takes");
 }
+
+void ReadRouteColumns(const CsvRow& row, const RouteSlots& slots, datCh& record, RowOutcome& outcome) {
+  ReadCallColumn(row, slots.yourCall, record.yourCall, outcome, true);
+  ReadCallColumn(row, slots.rpt1, record.rpt1, outcome, true);
+  ReadCallColumn(row, slots.rpt2, record.rpt2, outcome, true);
+  if (!IsBlank(record.rpt2) && record.rpt1.back() == 'G') record.rpt1.back() = ' ';
+}
+
+void ReadGatewayColumn(const CsvRow& row, int slot, CallSignText& gateway, RowOutcome& outcome) {
+  ReadCallColumn(row, slot, gateway, outcome, true);
+  if (gateway.back() != 'G' && gateway.back() != ' ') {
+    gateway.back() = ' ';
+    outcome.Correct("a gateway call sign ends in G or a space");
+  }
+}

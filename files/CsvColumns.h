@@ -8,6 +8,8 @@
 #include "files/CsvListFormat.h"
 #include "memory/FixedText.h"
 
+class datCh;
+
 // A value table column; text the table lacks takes fallback (corrected).
 void ReadTableColumn(const CsvRow& row, int slot, const CsvValueTable& table, std::uint8_t fallback,
                      std::uint8_t& field, RowOutcome& outcome, const char* what);
@@ -31,6 +33,20 @@ void ReadNameColumn(const CsvRow& row, int slot, FixedText<N>& name, RowOutcome&
 // A call sign in half-width upper case; countCleanUp: the clean-up's replacements correct
 // the row (the normalisation of full-width characters always does).
 void ReadCallColumn(const CsvRow& row, int slot, CallSignText& call, RowOutcome& outcome, bool countCleanUp);
+
+// A repeater's gateway call sign, which ends in "G" or a space (corrected when it did not).
+void ReadGatewayColumn(const CsvRow& row, int slot, CallSignText& gateway, RowOutcome& outcome);
+
+// The slots of a channel's route: your call sign, RPT1 and RPT2.
+struct RouteSlots {
+  int yourCall;
+  int rpt1;
+  int rpt2;
+};
+
+// The route's call signs of a channel (cleaned, counted as corrected); with an RPT2, RPT1 is
+// the access repeater and loses a gateway's final "G".
+void ReadRouteColumns(const CsvRow& row, const RouteSlots& slots, datCh& record, RowOutcome& outcome);
 
 // Quoted for a reason text.
 inline std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }

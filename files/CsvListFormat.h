@@ -88,6 +88,9 @@ struct CsvContext {
   std::uint8_t scope = 0;  // a group, or kCsvScopeAll
   CsvFileFormat format;
   CsvOptions options;
+  // Export: where a layout notes the values it could not carry as they are; none when nobody
+  // asks.
+  std::vector<std::string>* warnings = nullptr;
 };
 
 // One row being read: its fields found by the header's column map.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "files/CsvColumns.h"
+#include "files/CsvListImports.h"
 #include "memory/BankEdits.h"
 #include "memory/ChannelList.h"
 #include "memory/ImageFields.h"
@@ -40,22 +41,28 @@ enum Slot {
 
 constexpr std::uint32_t kLowestFrequency = 108000000;
 constexpr std::uint32_t kHighestFrequency = 479000000;
-constexpr std::uint32_t kHighestOffset = 59999999;
 constexpr std::uint8_t kModeAuto = 6;
 constexpr std::uint8_t kModeAmNarrow = 4;
 constexpr std::uint8_t kLastDigitalCode = 99;
 constexpr std::uint16_t kRememberedNone = 0xFFFF;
 
-int RowCount(CsvListKind kind) {
-  switch (kind) {
+bool IsWholeMemory(const CsvList& list) {
+  return list.kind == CsvListKind::kMemoryChannels && list.group == kCsvScopeAll;
+}
+
+int RowCount(const CsvList& list) {
+  switch (list.kind) {
     case CsvListKind::kScanEdges:
       return 2 * MemoryMap::kScanEdgePairCount;
     case CsvListKind::kCallChannels:
       return MemoryMap::kCallChannelCount;
     default:
-      return MemoryMap::kBankChannelCount;
+      return IsWholeMemory(list) ? MemoryMap::kMemoryChannelCount : MemoryMap::kBankChannelCount;
   }
 }
+
+// "CH No" has two digits on a page, three for the whole memory.
+int RowNumberWidth(const CsvList& list) { return IsWholeMemory(list) ? 3 : 2; }
 
 // The channel at a position of a page that is not a bank.
 int PageChannel(const CsvList& list, int position) {
@@ -65,7 +72,7 @@ int PageChannel(const CsvList& list, int position) {
     case CsvListKind::kCallChannels:
       return MemoryMap::kFirstCallChannelIndex + position;
     default:
-      return MemoryMap::kBankChannelCount * list.group + position;
+      return MemoryListChannels(list).first + position;
   }
 }
 
@@ -111,9 +118,9 @@ class MemoryChannelFormat final : public CsvListFormat {
   std::vector<std::vector<std::string>> WriteRows(const CsvContext& context) const override {
     std::vector<std::vector<std::string>> rows;
     datCh record(context.image);
-    const int count = RowCount(context.list.kind);
+    const int count = RowCount(context.list);
     for (int position = 0; position < count; ++position) {
-      std::vector<std::string> row{ZeroPadded(position, 2)};
+      std::vector<std::string> row{ZeroPadded(position, RowNumberWidth(context.list))};
       const int channel = ChannelAt(context.image, context.list, position);
       if (channel >= 0) record.Load(RecordKind::kChannel, channel);
       const bool shown = channel >= 0 && record.IsUsed() &&
@@ -136,8 +143,7 @@ class MemoryChannelFormat final : public CsvListFormat {
       const CsvRow row(file.CurrentLine(), columns);
       if (!ReadRow(context, row, tally)) break;
     }
-    WriteU16(context.image, MemoryMap::kRememberedChannel, kRememberedNone);
-    RebuildBankTables(context.image);
+    FinishMemoryImport(context.image);
   }
 
  protected:
@@ -147,15 +153,19 @@ class MemoryChannelFormat final : public CsvListFormat {
   // Takes every channel of the page out of its bank and empties it; a bank page empties the
   // channels in its slots except program scan edges, which only leave the bank.
   static void Clear(CsvContext& context) {
+    const CsvList& list = context.list;
+    if (list.kind != CsvListKind::kBank) {
+      ClearMemoryChannels(context.image, PageChannel(list, 0), PageChannel(list, RowCount(list) - 1));
+      return;
+    }
     datCh record(context.image);
-    const bool bank = context.list.kind == CsvListKind::kBank;
-    for (int position = 0; position < RowCount(context.list.kind); ++position) {
-      const int channel = ChannelAt(context.image, context.list, position);
+    for (int position = 0; position < RowCount(list); ++position) {
+      const int channel = ChannelAt(context.image, list, position);
       if (channel < 0) continue;
       record.Load(RecordKind::kChannel, channel);
       record.bank = kNoBank;
       record.bankChannel = kNoBank;
-      if (!bank || channel < MemoryMap::kFirstScanEdgeIndex) record.SetUsed(false);
+      if (channel < MemoryMap::kFirstScanEdgeIndex) record.SetUsed(false);
       record.Store(RecordKind::kChannel, channel);
     }
     RebuildBankTables(context.image);
@@ -164,11 +174,12 @@ class MemoryChannelFormat final : public CsvListFormat {
   // False when no memory channel was left for a bank slot: reading ends there.
   bool ReadRow(CsvContext& context, const CsvRow& row, CsvImportTally& tally) const {
     RowOutcome outcome(row.Line());
-    const int count = RowCount(context.list.kind);
+    const int count = RowCount(context.list);
     const std::uint16_t position = ReadDecimalInteger(row.Field(kChNo));
     if (position >= count) {
-      outcome.Refused(tally, "CH No \"" + std::string(row.Field(kChNo)) + "\" is no row 00-" +
-                                 ZeroPadded(count - 1, 2) + " of this list");
+      const int width = RowNumberWidth(context.list);
+      outcome.Refused(tally, "CH No \"" + std::string(row.Field(kChNo)) + "\" is no row " + ZeroPadded(0, width) + "-" +
+                                 ZeroPadded(count - 1, width) + " of this list");
       return true;
     }
     datCh record(context.image);
@@ -177,7 +188,7 @@ class MemoryChannelFormat final : public CsvListFormat {
     const std::string_view frequencyText = row.Field(kFrequency);
     if (!TrimControlsAndSpaces(frequencyText).empty()) {
       const std::uint32_t frequency = ReadFrequency(frequencyText, context.format);
-      if (frequency < kLowestFrequency || frequency > kHighestFrequency) {
+      if (!IsChannelFrequency(frequency)) {
         ++tally.discarded;
         const bool number = ReadCsvNumber(frequencyText, context.format).state == CsvNumber::State::kNumber;
         outcome.Refused(tally, "frequency " + Quoted(frequencyText) +
@@ -236,7 +247,7 @@ class MemoryChannelFormat final : public CsvListFormat {
         r.digitalCode = static_cast<std::uint8_t>(value);
       }
     }
-    ReadCallColumns(row, r, outcome);
+    ReadRouteColumns(row, {kYourCall, kRpt1, kRpt2}, r, outcome);
   }
 
   static void ReadOffsetColumn(const CsvContext& context, const CsvRow& row, const datCh& defaults, datCh& r,
@@ -244,7 +255,7 @@ class MemoryChannelFormat final : public CsvListFormat {
     const auto text = row.Present(kOffset);
     if (!text) return;
     const std::uint32_t offset = ReadOffset(*text, context.format);
-    if (offset > kHighestOffset) {
+    if (offset > kHighestChannelOffset) {
       outcome.Correct("Offset \"" + std::string(*text) + "\" is not within 0-59.999999 MHz; the default is used");
       r.offset = defaults.offset;
       return;
@@ -287,13 +298,6 @@ class MemoryChannelFormat final : public CsvListFormat {
     r.dtcsCode = static_cast<std::uint8_t>(value);
   }
 
-  static void ReadCallColumns(const CsvRow& row, datCh& r, RowOutcome& outcome) {
-    ReadCallColumn(row, kYourCall, r.yourCall, outcome, true);
-    ReadCallColumn(row, kRpt1, r.rpt1, outcome, true);
-    ReadCallColumn(row, kRpt2, r.rpt2, outcome, true);
-    if (!IsBlank(r.rpt2) && r.rpt1.back() == 'G') r.rpt1.back() = ' ';
-  }
-
   // Stores the record at its position; false when a bank slot found no free memory channel.
   bool Store(CsvContext& context, int position, datCh& record, const RowOutcome& outcome, CsvImportTally& tally) const {
     if (context.list.kind != CsvListKind::kBank) {
@@ -327,6 +331,31 @@ class MemoryChannelFormat final : public CsvListFormat {
 };
 
 }  // namespace
+
+bool IsChannelFrequency(std::uint32_t hertz) { return hertz >= kLowestFrequency && hertz <= kHighestFrequency; }
+
+std::pair<int, int> MemoryListChannels(const CsvList& list) {
+  if (IsWholeMemory(list)) return {0, MemoryMap::kMemoryChannelCount - 1};
+  const int first = MemoryMap::kBankChannelCount * list.group;
+  return {first, first + MemoryMap::kBankChannelCount - 1};
+}
+
+void ClearMemoryChannels(cmcEeprom& image, int first, int last) {
+  datCh record(image);
+  for (int channel = first; channel <= last; ++channel) {
+    record.Load(RecordKind::kChannel, channel);
+    record.bank = kNoBank;
+    record.bankChannel = kNoBank;
+    record.SetUsed(false);
+    record.Store(RecordKind::kChannel, channel);
+  }
+  RebuildBankTables(image);
+}
+
+void FinishMemoryImport(cmcEeprom& image) {
+  WriteU16(image, MemoryMap::kRememberedChannel, kRememberedNone);
+  RebuildBankTables(image);
+}
 
 const CsvListFormat& MemoryChannelCsvFormat() {
   static const MemoryChannelFormat format;

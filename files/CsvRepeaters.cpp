@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "files/CsvColumns.h"
+#include "files/CsvListImports.h"
 #include "memory/ImageFields.h"
 #include "memory/ListBlocks.h"
 #include "memory/NamedLists.h"
@@ -85,6 +86,31 @@ std::pair<int, int> ScopeGroups(std::uint8_t scope) {
 // The list as groups of decoded entries, rewritten in one pass when the import ends.
 using GroupedEntries = std::vector<std::vector<datCh>>;
 
+GroupedEntries Entries(cmcEeprom& image) {
+  GroupedEntries groups(MemoryMap::kRepeaterGroupCount);
+  for (int group = 0; group < MemoryMap::kRepeaterGroupCount; ++group) {
+    for (int position = GroupStart(image, group); position <= GroupLast(image, group); ++position) {
+      groups[static_cast<std::size_t>(group)].emplace_back(image).Load(RecordKind::kRepeater, position);
+    }
+  }
+  return groups;
+}
+
+// Writes the groups one after another; the positions after the last entry take blank
+// entries.
+void Rewrite(cmcEeprom& image, GroupedEntries& groups) {
+  const int oldCount = RepeaterCount(image);
+  int position = 0;
+  for (int group = 0; group < MemoryMap::kRepeaterGroupCount; ++group) {
+    for (datCh& entry : groups[static_cast<std::size_t>(group)]) {
+      entry.SetUsed(true);
+      entry.Store(RecordKind::kRepeater, position++);
+    }
+    SetGroupCount(image, group, static_cast<int>(groups[static_cast<std::size_t>(group)].size()));
+  }
+  for (int blank = position; blank < oldCount; ++blank) StoreBlankEntry(image, RecordKind::kRepeater, blank);
+}
+
 class RepeaterFormat final : public CsvListFormat {
  public:
   std::vector<std::string> Header() const override {
@@ -108,77 +134,23 @@ class RepeaterFormat final : public CsvListFormat {
 
   void ReadRows(CsvContext& context, cmcLoadFile& file, const ColumnMap& columns, CsvImportTally& tally,
                 const KeepRpt1UseQuestion& keepRpt1Use) const override {
-    cmcEeprom& image = context.image;
-    const auto [first, last] = ScopeGroups(context.scope);
-    const int oldFirst = GroupStart(image, first);
-    const int oldLast = GroupLast(image, last);
-    indRptStatusKeep keeper;
-    const bool keeps = oldLast >= oldFirst && keepRpt1Use && keepRpt1Use();
-    if (keeps) keeper.TakeOld(image, oldFirst, oldLast);
-
-    GroupedEntries groups = Entries(image);
-    int total = RepeaterCount(image);
-    for (int group = first; group <= last; ++group) {
-      total -= static_cast<int>(groups[static_cast<std::size_t>(group)].size());
-      groups[static_cast<std::size_t>(group)].clear();
-      SetGroupName(image, group, kBlankName);
-    }
-    datCh record(image);
-    while (file.NextLine()) {
-      const CsvRow row(file.CurrentLine(), columns);
-      RowOutcome outcome(row.Line());
-      int group = ReadEntry(context, row, record, outcome);
+    const auto read = [&context](const CsvRow& row, datCh& entry, RowOutcome& outcome,
+                                 CsvImportTally&) -> std::optional<int> {
+      int group = ReadEntry(context, row, entry, outcome);
       if (context.scope != kCsvScopeAll) group = context.scope;
-      if (total >= MemoryMap::kRepeaterCount) {
-        tally.noSpace = true;
-        outcome.Refused(tally, "the repeater list holds no more than 750 entries");
-        break;
-      }
-      groups[static_cast<std::size_t>(group)].push_back(record);
-      ++total;
-      if (IsBlank(GroupName(image, group)) && row.Has(kGroupName)) {
+      if (IsBlank(GroupName(context.image, group)) && row.Has(kGroupName)) {
         bool cut = false;
-        SetGroupName(image, group, ReadNameField<MemoryMap::kNameLength>(row.Field(kGroupName), cut));
+        SetGroupName(context.image, group, ReadNameField<MemoryMap::kNameLength>(row.Field(kGroupName), cut));
       }
-      outcome.Stored(tally);
-    }
-    Rewrite(image, groups);
-    WriteU16(image, MemoryMap::kRememberedRepeater, kRememberedNone);
-    if (keeps) {
-      keeper.SetTarget(image, GroupStart(image, first), GroupLast(image, last));
-      keeper.Apply();
-    }
+      return group;
+    };
+    ReplaceRepeaterGroups(context, file, columns, tally, keepRpt1Use, read);
   }
 
  protected:
   std::vector<int> RequiredSlots() const override { return {kCallSign}; }
 
  private:
-  static GroupedEntries Entries(cmcEeprom& image) {
-    GroupedEntries groups(MemoryMap::kRepeaterGroupCount);
-    for (int group = 0; group < MemoryMap::kRepeaterGroupCount; ++group) {
-      for (int position = GroupStart(image, group); position <= GroupLast(image, group); ++position) {
-        groups[static_cast<std::size_t>(group)].emplace_back(image).Load(RecordKind::kRepeater, position);
-      }
-    }
-    return groups;
-  }
-
-  // Writes the groups one after another; the positions after the last entry take blank
-  // entries.
-  static void Rewrite(cmcEeprom& image, GroupedEntries& groups) {
-    const int oldCount = RepeaterCount(image);
-    int position = 0;
-    for (int group = 0; group < MemoryMap::kRepeaterGroupCount; ++group) {
-      for (datCh& entry : groups[static_cast<std::size_t>(group)]) {
-        entry.SetUsed(true);
-        entry.Store(RecordKind::kRepeater, position++);
-      }
-      SetGroupCount(image, group, static_cast<int>(groups[static_cast<std::size_t>(group)].size()));
-    }
-    for (int blank = position; blank < oldCount; ++blank) StoreBlankEntry(image, RecordKind::kRepeater, blank);
-  }
-
   // The row as an entry; answers the group the row names.
   static int ReadEntry(const CsvContext& context, const CsvRow& row, datCh& r, RowOutcome& outcome) {
     r.Load(RecordKind::kNewRepeater, 0);
@@ -190,11 +162,7 @@ class RepeaterFormat final : public CsvListFormat {
     ReadDuplexAndOffset(context, row, r, outcome);
     ReadNameColumn(row, kName, r.name, outcome);
     ReadNameColumn(row, kSubName, r.subName, outcome);
-    ReadCallColumn(row, kGateway, r.gateway, outcome, true);
-    if (r.gateway.back() != 'G' && r.gateway.back() != ' ') {
-      r.gateway.back() = ' ';
-      outcome.Correct("a gateway call sign ends in G or a space");
-    }
+    ReadGatewayColumn(row, kGateway, r.gateway, outcome);
     ReadTableColumn(row, kTone, CsvTables::RepeaterTone(), defaults.toneMode, r.toneMode, outcome, "TONE");
     ReadToneColumn(row, kRepeaterTone, defaults.repeaterTone, r.repeaterTone, outcome);
     ReadTableColumn(row, kRpt1Use, CsvTables::YesNo(), defaults.rpt1Use, r.rpt1Use, outcome, "RPT1USE");
@@ -223,7 +191,7 @@ class RepeaterFormat final : public CsvListFormat {
     r.frequency = 0;
     if (TrimControlsAndSpaces(*text).empty()) return;
     const std::uint32_t frequency = ReadFrequency(*text, context.format);
-    if (frequency < kLowestFrequency || frequency > kHighestFrequency) {
+    if (!IsRepeaterFrequency(frequency)) {
       outcome.Correct("frequency " + Quoted(*text) + " is not within 0.03-1399.995 MHz; none is stored");
       return;
     }
@@ -235,8 +203,7 @@ class RepeaterFormat final : public CsvListFormat {
     const std::uint16_t duplex = row.Has(kDup) ? CsvTables::Duplex().Value(row.Field(kDup)) : kCsvNotFound;
     const std::uint32_t offset = row.Has(kOffset) ? ReadOffset(row.Field(kOffset), context.format) : kCsvMissingOffset;
     const int bandGroup = indDestination::RepeaterBandGroup(r.frequency);
-    const std::uint32_t highest = bandGroup == kWideOffsetBandGroup ? kHighestOffsetWideBand : kHighestOffset;
-    if (offset <= highest) {
+    if (offset <= HighestRepeaterOffset(r.frequency)) {
       r.offset = SnapFrequency(offset, false);
       outcome.CorrectWhen(r.offset != offset, "offset moved onto the raster");
       r.duplex = static_cast<std::uint8_t>(duplex);
@@ -296,6 +263,52 @@ class RepeaterFormat final : public CsvListFormat {
 };
 
 }  // namespace
+
+bool IsRepeaterFrequency(std::uint32_t hertz) { return hertz >= kLowestFrequency && hertz <= kHighestFrequency; }
+
+std::uint32_t HighestRepeaterOffset(std::uint32_t frequency) {
+  return indDestination::RepeaterBandGroup(frequency) == kWideOffsetBandGroup ? kHighestOffsetWideBand : kHighestOffset;
+}
+
+void ReplaceRepeaterGroups(CsvContext& context, cmcLoadFile& file, const ColumnMap& columns, CsvImportTally& tally,
+                           const KeepRpt1UseQuestion& keepRpt1Use, const RepeaterRowReader& read) {
+  cmcEeprom& image = context.image;
+  const auto [first, last] = ScopeGroups(context.scope);
+  const int oldFirst = GroupStart(image, first);
+  const int oldLast = GroupLast(image, last);
+  indRptStatusKeep keeper;
+  const bool keeps = oldLast >= oldFirst && keepRpt1Use && keepRpt1Use();
+  if (keeps) keeper.TakeOld(image, oldFirst, oldLast);
+
+  GroupedEntries groups = Entries(image);
+  int total = RepeaterCount(image);
+  for (int group = first; group <= last; ++group) {
+    total -= static_cast<int>(groups[static_cast<std::size_t>(group)].size());
+    groups[static_cast<std::size_t>(group)].clear();
+    SetGroupName(image, group, kBlankName);
+  }
+  datCh record(image);
+  while (file.NextLine()) {
+    const CsvRow row(file.CurrentLine(), columns);
+    RowOutcome outcome(row.Line());
+    if (total >= MemoryMap::kRepeaterCount) {
+      tally.noSpace = true;
+      outcome.Refused(tally, "the repeater list holds no more than 750 entries");
+      break;
+    }
+    const std::optional<int> group = read(row, record, outcome, tally);
+    if (!group) continue;
+    groups[static_cast<std::size_t>(*group)].push_back(record);
+    ++total;
+    outcome.Stored(tally);
+  }
+  Rewrite(image, groups);
+  WriteU16(image, MemoryMap::kRememberedRepeater, kRememberedNone);
+  if (keeps) {
+    keeper.SetTarget(image, GroupStart(image, first), GroupLast(image, last));
+    keeper.Apply();
+  }
+}
 
 const CsvListFormat& RepeaterCsvFormat() {
   static const RepeaterFormat format;

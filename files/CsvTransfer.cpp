@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/AtomicSave.h"
+#include "files/CsvGenericChannels.h"
 #include "memory/BroadcastList.h"
 #include "memory/FixedDefaults.h"
 #include "memory/GpsList.h"
@@ -10,12 +11,14 @@
 #include "memory/YourCallList.h"
 #include "memory/cmcEeprom.h"
 #include "text/CellIds.h"
+#include "text/Codepage.h"
 #include "text/cmcGTex.h"
 
 namespace {
 
 // Sheet numbers of the navigation tree.
 constexpr int kLastMemoryPage = 4;
+constexpr int kWholeMemorySheet = 7;  // the "All" node above the memory channel pages
 constexpr int kScanEdgeSheet = 5;
 constexpr int kFirstBankSheet = 21;
 constexpr int kLastBankSheet = 46;
@@ -50,14 +53,27 @@ void AppendRow(std::string& text, const std::vector<std::string>& fields, char s
   text += "\r\n";
 }
 
+// The first columns of a layout's header, as a message names the layout.
+std::string HeaderStart(const CsvListFormat& format) {
+  constexpr std::size_t kNamed = 3;
+  const std::vector<std::string> names = format.Header();
+  std::string text;
+  for (std::size_t i = 0; i < names.size() && i < kNamed; ++i) text += names[i] + ",";
+  return "\"" + text + "...\"";
+}
+
 CsvImportResult ImportLoaded(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
-                             cmcLoadFile& file, const KeepRpt1UseQuestion& keepRpt1Use, char separator) {
-  const CsvListFormat& format = CsvFormatOf(list.kind);
+                             cmcLoadFile& file, const KeepRpt1UseQuestion& keepRpt1Use, const CsvListFormat& format,
+                             const CsvFileFormat& fileFormat) {
   CsvImportResult result;
   result.packed = IsPackedList(list.kind);
   ColumnMap columns{};
   if (IsExportOnly(list.kind) || !format.MapHeader(file.CurrentLine(), columns)) {
     result.status = CsvImportStatus::kIllegalData;
+    if (ReadsGenericChannels(list.kind)) {
+      result.refusal = "The file's header is of neither layout this list reads: " + HeaderStart(format) +
+                       " (Tessel's own) or " + HeaderStart(GenericChannelCsvFormat()) + " (generic channels).";
+    }
     return result;
   }
   result.status = CsvImportStatus::kRead;
@@ -65,14 +81,52 @@ CsvImportResult ImportLoaded(cmcEeprom& image, const cmcEeprom& defaults, const 
   work.Assign(image);
   cmcEeprom templates;
   templates.Assign(defaults);
-  CsvContext context{work, templates, list, scope, CsvFileFormatOf(image), format.PrepareOptions(list)};
-  context.format.separator = separator;
+  CsvContext context{work, templates, list, scope, fileFormat, format.PrepareOptions(list)};
   format.ReadRows(context, file, columns, result.tally, keepRpt1Use);
   if (result.tally.imported == 0) return result;
   MergeFixedDefaults(work, defaults);
   image.Assign(work);
   result.changed = true;
   return result;
+}
+
+CsvImportResult ImportBytes(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                            std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use, char separator) {
+  cmcLoadFile file;
+  if (ReadsGenericChannels(list.kind) && IsGenericChannelFile(bytes)) {
+    if (list.kind == CsvListKind::kRepeaters && scope == kCsvScopeAll) {
+      CsvImportResult result;
+      result.packed = true;
+      result.status = CsvImportStatus::kIllegalData;
+      result.refusal = "A file of generic channels goes into one repeater group: import it on the group's page.";
+      return result;
+    }
+    file.LoadUtf8Bytes(bytes, kGenericCsvFileFormat.separator);
+    return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use, GenericChannelCsvFormat(),
+                        kGenericCsvFileFormat);
+  }
+  file.LoadBytes(bytes, separator);
+  CsvFileFormat fileFormat = CsvFileFormatOf(image);
+  fileFormat.separator = separator;
+  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use, CsvFormatOf(list.kind), fileFormat);
+}
+
+const CsvListFormat& FormatOf(CsvListKind kind, CsvLayout layout) {
+  return layout == CsvLayout::kGeneric ? GenericChannelCsvFormat() : CsvFormatOf(kind);
+}
+
+std::vector<std::vector<std::string>> ExportRows(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list,
+                                                 std::uint8_t scope, const CsvListFormat& format,
+                                                 const CsvFileFormat& fileFormat, std::vector<std::string>* warnings) {
+  cmcEeprom work;
+  work.Assign(image);
+  MergeFixedDefaults(work, defaults);
+  cmcEeprom templates;
+  templates.Assign(defaults);
+  CsvContext context{work, templates, list, scope, fileFormat, format.PrepareOptions(list), warnings};
+  std::vector<std::vector<std::string>> rows = format.WriteRows(context);
+  rows.insert(rows.begin(), format.Header());
+  return rows;
 }
 
 // Entries of a grouped list: in one group, or in the whole list for kCsvScopeAll.
@@ -103,6 +157,7 @@ int EntryCount(const cmcEeprom& image, CsvListKind kind, int group) {
 std::optional<CsvList> CsvListOfSheet(int n) {
   using K = CsvListKind;
   if (n >= 0 && n <= kLastMemoryPage) return CsvList{K::kMemoryChannels, n};
+  if (n == kWholeMemorySheet) return CsvList{K::kMemoryChannels, kCsvScopeAll};
   if (n == kScanEdgeSheet) return CsvList{K::kScanEdges, 0};
   if (n >= kFirstBankSheet && n <= kLastBankSheet) return CsvList{K::kBank, n - kFirstBankSheet};
   if (n == kCallChannelSheet) return CsvList{K::kCallChannels, 0};
@@ -124,17 +179,9 @@ std::optional<CsvList> CsvListOfSheet(int n) {
 
 std::vector<std::vector<std::string>> CsvExportRows(const cmcEeprom& image, const cmcEeprom& defaults,
                                                     const CsvList& list, std::uint8_t scope, char separator) {
-  cmcEeprom work;
-  work.Assign(image);
-  MergeFixedDefaults(work, defaults);
-  cmcEeprom templates;
-  templates.Assign(defaults);
-  const CsvListFormat& format = CsvFormatOf(list.kind);
-  CsvContext context{work, templates, list, scope, CsvFileFormatOf(work), format.PrepareOptions(list)};
-  context.format.separator = separator;
-  std::vector<std::vector<std::string>> rows = format.WriteRows(context);
-  rows.insert(rows.begin(), format.Header());
-  return rows;
+  CsvFileFormat fileFormat = CsvFileFormatOf(image);
+  fileFormat.separator = separator;
+  return ExportRows(image, defaults, list, scope, CsvFormatOf(list.kind), fileFormat, nullptr);
 }
 
 std::string CsvRowsText(const std::vector<std::vector<std::string>>& rows, char separator) {
@@ -143,34 +190,41 @@ std::string CsvRowsText(const std::vector<std::vector<std::string>>& rows, char 
   return text;
 }
 
-std::string CsvExportText(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope) {
-  const char separator = CsvFileFormatOf(image).separator;
-  return CsvRowsText(CsvExportRows(image, defaults, list, scope, separator), separator);
+std::string CsvExportText(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
+                          CsvLayout layout, std::vector<std::string>* warnings) {
+  const bool generic = layout == CsvLayout::kGeneric;
+  const CsvFileFormat fileFormat = generic ? kGenericCsvFileFormat : CsvFileFormatOf(image);
+  const std::string text =
+      CsvRowsText(ExportRows(image, defaults, list, scope, FormatOf(list.kind, layout), fileFormat, warnings),
+                  fileFormat.separator);
+  return generic ? ToUtf8(text, CodePage::Cp932) : text;
 }
 
 bool ExportCsvFile(const cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
-                   const std::string& path) {
+                   const std::string& path, CsvLayout layout, std::vector<std::string>* warnings) {
   AtomicSave save(path);
-  return save.Open() && save.Write(CsvExportText(image, defaults, list, scope)) && save.Commit();
+  return save.Open() && save.Write(CsvExportText(image, defaults, list, scope, layout, warnings)) && save.Commit();
+}
+
+bool WritesLayout(CsvListKind kind, CsvLayout layout) {
+  return layout == CsvLayout::kTessel || WritesGenericChannels(kind);
 }
 
 CsvImportResult ImportCsvFile(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
                               const std::string& path, const KeepRpt1UseQuestion& keepRpt1Use) {
-  cmcLoadFile file;
-  if (!file.Load(path, CsvFileFormatOf(image).separator)) {
+  const std::optional<std::string> bytes = ReadCsvFileBytes(path);
+  if (!bytes) {
     CsvImportResult result;
     result.packed = IsPackedList(list.kind);
     return result;
   }
-  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use, CsvFileFormatOf(image).separator);
+  return ImportBytes(image, defaults, list, scope, *bytes, keepRpt1Use, CsvFileFormatOf(image).separator);
 }
 
 CsvImportResult ImportCsvBytes(cmcEeprom& image, const cmcEeprom& defaults, const CsvList& list, std::uint8_t scope,
                                std::string_view bytes, const KeepRpt1UseQuestion& keepRpt1Use, char separator) {
   if (separator == 0) separator = CsvFileFormatOf(image).separator;
-  cmcLoadFile file;
-  file.LoadBytes(bytes, separator);
-  return ImportLoaded(image, defaults, list, scope, file, keepRpt1Use, separator);
+  return ImportBytes(image, defaults, list, scope, bytes, keepRpt1Use, separator);
 }
 
 std::vector<std::string> ImportMessageKeys(const CsvImportResult& result) {
@@ -191,7 +245,8 @@ std::vector<std::string> ImportMessages(const CsvImportResult& result, cmcGTex& 
   const std::string notes = RowNotesText(result.tally, kNotesShown);
   std::vector<std::string> messages;
   for (const std::string& key : ImportMessageKeys(result)) messages.push_back(texts.GetValueText(key));
-  if (!messages.empty() && !notes.empty()) messages.back() += "\n\n" + notes;
+  const std::string& more = result.refusal.empty() ? notes : result.refusal;
+  if (!messages.empty() && !more.empty()) messages.back() += "\n\n" + more;
   return messages;
 }
 

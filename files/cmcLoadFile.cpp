@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
 // Length of the UTF-8 sequence at i, 0 when none starts there.
 std::size_t Utf8Length(std::string_view text, std::size_t i) {
   const auto c = static_cast<unsigned char>(text[i]);
@@ -157,31 +155,43 @@ class RowSplitter {
 }  // namespace
 
 std::string CsvFileText(std::string_view bytes) {
-  if (bytes.starts_with(kUtf8Mark)) return FromUtf8(bytes.substr(kUtf8Mark.size()), CodePage::Cp932);
+  if (bytes.starts_with(kUtf8ByteOrderMark)) return FromUtf8(bytes.substr(kUtf8ByteOrderMark.size()), CodePage::Cp932);
   if (!IsValidCp932(bytes) && IsUtf8BeyondAscii(bytes)) return FromUtf8(bytes, CodePage::Cp932);
   return std::string(bytes);
 }
 
 std::vector<CsvLine> SplitCsvRows(std::string_view text, char separator) { return RowSplitter(text, separator).Rows(); }
 
+std::optional<std::string> ReadCsvFileBytes(const std::string& fileName) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(fileName, error);
+  if (error || size > cmcLoadFile::kMaxFileSize) return std::nullopt;
+  std::ifstream file(fileName, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (file.bad() || bytes.size() > cmcLoadFile::kMaxFileSize) return std::nullopt;
+  return bytes;
+}
+
 bool cmcLoadFile::Load(const std::string& fileName, char separator) {
   lines_.clear();
   fileName_.clear();
   current_ = 0;
-  std::error_code error;
-  const auto size = std::filesystem::file_size(fileName, error);
-  if (error || size > kMaxFileSize) return false;
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file) return false;
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad() || bytes.size() > kMaxFileSize) return false;
-  LoadBytes(bytes, separator);
+  const std::optional<std::string> bytes = ReadCsvFileBytes(fileName);
+  if (!bytes) return false;
+  LoadBytes(*bytes, separator);
   fileName_ = fileName;
   return true;
 }
 
 void cmcLoadFile::LoadBytes(std::string_view bytes, char separator) {
   lines_ = SplitCsvRows(CsvFileText(bytes), separator);
+  current_ = 0;
+}
+
+void cmcLoadFile::LoadUtf8Bytes(std::string_view bytes, char separator) {
+  if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+  lines_ = SplitCsvRows(FromUtf8(bytes, CodePage::Cp932), separator);
   current_ = 0;
 }
 

@@ -10,9 +10,13 @@
 // LF and CR read alike. A lead byte and a valid second byte form one character, whose second
 // byte is never taken for a separator, quote or line end.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The byte-order mark a UTF-8 file may start with.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 struct CsvLine {
   int number = 0;  // the file's line (from 1) the row starts on
@@ -32,6 +36,9 @@ class cmcLoadFile {
   bool Load(const std::string& fileName, char separator);
   // The same for bytes already in memory (the file name stays empty).
   void LoadBytes(std::string_view bytes, char separator);
+  // The same for bytes known to be UTF-8, with or without a byte-order mark, whatever they
+  // would also read as in code page 932.
+  void LoadUtf8Bytes(std::string_view bytes, char separator);
 
   // The row at the current position (row 0 is the header), or an empty row past the end.
   const CsvLine& CurrentLine() const;
@@ -47,6 +54,10 @@ class cmcLoadFile {
   std::string fileName_;
   int current_ = 0;
 };
+
+// The bytes of a file, or nothing when it is missing, unreadable or larger than
+// cmcLoadFile::kMaxFileSize.
+std::optional<std::string> ReadCsvFileBytes(const std::string& fileName);
 
 // The bytes of a CSV file in the program's code page (see above).
 std::string CsvFileText(std::string_view bytes);

@@ -70,6 +70,7 @@ inline constexpr std::uint8_t kLastDefined = 11;  // TONE(T)/TSQL(R)
 
 inline constexpr std::uint8_t kDuplexOff = 0;
 inline constexpr std::uint8_t kDuplexMinus = 1;
+inline constexpr std::uint8_t kDuplexPlus = 2;
 
 // 88.5 Hz in the 50-tone table: the tone of every new channel and repeater entry.
 inline constexpr std::uint8_t kDefaultToneIndex = 8;
