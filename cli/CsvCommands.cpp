@@ -3,7 +3,6 @@
 #include <charconv>
 #include <map>
 
-#include "files/CsvTransfer.h"
 #include "memory/MemoryMap.h"
 #include "memory/cmcEeprom.h"
 #include "text/ApplicationTexts.h"
@@ -79,6 +78,10 @@ std::optional<CsvTarget> ParseCsvTarget(const std::string& list, const std::opti
   target.list.kind = facts.kind;
   const std::string given = scope.value_or("all");
   if (given == "all" && !facts.needsScope) return target;
+  if (given == "all" && facts.kind == CsvListKind::kMemoryChannels && scope) {
+    target.list.group = kCsvScopeAll;
+    return target;
+  }
   const std::size_t colon = given.find(':');
   const std::string word = given.substr(0, colon);
   const std::string_view value =
@@ -102,10 +105,28 @@ std::optional<CsvTarget> ParseCsvTarget(const std::string& list, const std::opti
   return target;
 }
 
-int ExportCsvList(const cmcEeprom& document, const cmcEeprom& defaults, const CsvTarget& target,
+std::optional<CsvLayout> ParseCsvLayout(const std::optional<std::string>& layout, const CsvTarget& target,
+                                        std::string& error) {
+  const std::string given = layout.value_or("tessel");
+  std::optional<CsvLayout> chosen;
+  if (given == "tessel") chosen = CsvLayout::kTessel;
+  if (given == "generic") chosen = CsvLayout::kGeneric;
+  if (!chosen) {
+    error = "unknown layout " + given + " (tessel or generic)";
+  } else if (!WritesLayout(target.list.kind, *chosen)) {
+    error = "--layout " + given + " is for --list memory only";
+    chosen.reset();
+  }
+  return chosen;
+}
+
+int ExportCsvList(const cmcEeprom& document, const cmcEeprom& defaults, const CsvTarget& target, CsvLayout layout,
                   const std::string& path, std::ostream& err) {
   ApplicationTexts().SelectLineTable(LineTableOf(TableLanguage::English));  // the received calls' header
-  if (ExportCsvFile(document, defaults, target.list, target.scope, path)) return 0;
+  std::vector<std::string> warnings;
+  const bool written = ExportCsvFile(document, defaults, target.list, target.scope, path, layout, &warnings);
+  for (const std::string& warning : warnings) err << path << ": warning: " << warning << "\n";
+  if (written) return 0;
   err << Message("GI_Mess_FileErr_Headline") << "\n\n" << Message("GI_Mess_FileErr_FileAccess") << "\n";
   return 2;
 }
@@ -115,6 +136,7 @@ CsvImportOutcome ImportCsvList(cmcEeprom& document, const cmcEeprom& defaults, c
   const CsvImportResult result =
       ImportCsvFile(document, defaults, target.list, target.scope, path, [] { return true; });
   for (const std::string& key : ImportMessageKeys(result)) err << Message(key) << "\n";
+  if (!result.refusal.empty()) err << result.refusal << "\n";
   bool refused = false;
   for (const CsvRowNote& note : result.tally.notes) {
     refused = refused || note.refused;

@@ -224,10 +224,13 @@ int RunExport(const CommandLine& line, Io& io) {
   int status = CliExit::kSuccess;
   const auto target = TargetOption(line, io, status);
   if (!target) return status;
+  std::string error;
+  const auto layout = ParseCsvLayout(line.Value("--layout"), *target, error);
+  if (!layout) return UsageError(io, error);
   const auto output = line.Value("-o");
   if (!output) return UsageError(io, "export needs -o OUT.csv");
   return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession& session) {
-    return ExportCsvList(document, session.Defaults(), *target, *output, io.err);
+    return ExportCsvList(document, session.Defaults(), *target, *layout, *output, io.err);
   });
 }
 
@@ -259,7 +262,7 @@ const std::map<std::string, Command, std::less<>>& Commands() {
       {"set", {{{"-o", "--destination", "--generation"}, {"--no-digest", "--help"}}, 1, RunSet, true}},
       {"check", {{{"--destination"}, {"--help"}}, 1, RunCheck}},
       {"diff", {{{"--destination"}, {"--json", "--help"}}, 2, RunDiff}},
-      {"export", {{{"-o", "--list", "--scope", "--destination"}, {"--help"}}, 1, RunExport}},
+      {"export", {{{"-o", "--list", "--scope", "--layout", "--destination"}, {"--help"}}, 1, RunExport}},
       {"import",
        {{{"-o", "--list", "--scope", "--destination", "--generation"}, {"--no-digest", "--help"}}, 2, RunImport}},
   };

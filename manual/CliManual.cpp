@@ -65,7 +65,8 @@ constexpr std::string_view kSetHelp =
     "exits 1 and writes nothing.\n";
 
 constexpr std::string_view kCsvHelp =
-    "tessel-cli export FILE --list LIST [--scope SCOPE] -o OUT.csv [--destination D]\n"
+    "tessel-cli export FILE --list LIST [--scope SCOPE] [--layout L] -o OUT.csv\n"
+    "                  [--destination D]\n"
     "tessel-cli import FILE --list LIST IN.csv [--scope SCOPE] -o OUT.qmf [--destination D]\n"
     "                  [--generation G] [--no-digest]\n"
     "\n"
@@ -76,8 +77,17 @@ constexpr std::string_view kCsvHelp =
     "as OUT.qmf (generation 3 unless --generation is given); an import that stores no row\n"
     "writes nothing. Repeater imports keep the RPT1 use of entries found again.\n"
     "\n"
+    "--layout generic writes memory channels in the generic channel layout of other\n"
+    "programming tools and repeater directories (header \"Location,Name,Frequency,Duplex,\n"
+    "Offset,Tone,...\"): UTF-8, \",\" and \".\" whatever the settings, one row per used channel,\n"
+    "Location the channel number; a value the layout cannot carry is written as near as it\n"
+    "can be, with a warning on standard error. --layout tessel, the default, is the window's\n"
+    "own. import recognises a generic file by its header, into memory channels (Location n\n"
+    "becomes channel n) or into one repeater group (DV rows with an RPT1CALL and FM rows with\n"
+    "a duplex).\n"
+    "\n"
     "LIST and SCOPE:\n"
-    "  memory --scope group:N        memory channels 100N to 100N+99 (N 0-4)\n"
+    "  memory --scope group:N|all    memory channels 100N to 100N+99 (N 0-4), or all 500\n"
     "  bank --scope bank:X           the channels of bank X (A-Z)\n"
     "  scan-edges, call, your-calls  the whole list\n"
     "  broadcast [--scope all|bank:X]\n"
@@ -176,7 +186,7 @@ constexpr ManualCommand kCommands[] = {
      "Exit status: 0 the files show the same, 1 they differ (or wrong usage, with a message on\n"
      "standard error), 2 a file cannot be read (the file and its error on standard error).\n"},
     {"print", "print FILE (--list LIST | --all) -o OUT.pdf", "the printed pages as PDF", kPrintHelp},
-    {"export", "export FILE --list LIST -o OUT.csv [--scope S]", "one list as a CSV file", kCsvHelp},
+    {"export", "export FILE --list LIST -o OUT.csv [--scope S] [--layout L]", "one list as a CSV file", kCsvHelp},
     {"import", "import FILE --list LIST IN.csv -o OUT.qmf [--scope S]", "a CSV file into one list", kCsvHelp},
     {"radio", "radio info|read|write ...", "talk to a radio (radio --help)", kRadioHelp},
 };

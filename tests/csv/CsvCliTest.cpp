@@ -127,4 +127,66 @@ TEST_F(CsvCli, ListsAndScopesAreChecked) {
             CliExit::kFileError);
 }
 
+TEST_F(CsvCli, TheGenericLayoutOverTheWholeMemory) {
+  const std::string csv = folder_.Path("all.csv");
+  const CliRun exported =
+      Cli({"export", document_, "--list", "memory", "--scope", "all", "--layout", "generic", "-o", csv});
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  const std::string text = ReadBytes(csv);
+  ASSERT_TRUE(text.starts_with("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,")) << text;
+  const std::size_t firstRow = text.find("\r\n") + 2;
+  const std::string firstChannel = text.substr(firstRow, text.find(',', firstRow) - firstRow);
+
+  // Back into an emptied copy: the whole memory is replaced by the file's rows.
+  const std::string emptied = folder_.Path("emptied.qmf");
+  ASSERT_EQ(Cli({"import", document_, "--list", "memory", Csv("empty.csv", "Location,Frequency\r\n499,145.0\r\n"),
+                 "--scope", "all", "-o", emptied})
+                .status,
+            0);
+  EXPECT_FALSE(Channel(emptied, std::stoi(firstChannel)).IsUsed());
+  const std::string out = folder_.Path("out.qmf");
+  const CliRun imported = Cli({"import", emptied, "--list", "memory", csv, "--scope", "all", "-o", out});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_FALSE(Channel(out, 499).IsUsed());
+  EXPECT_EQ(Channel(out, std::stoi(firstChannel)).frequency, Channel(document_, std::stoi(firstChannel)).frequency);
+  const std::string again = folder_.Path("again.csv");
+  ASSERT_EQ(Cli({"export", out, "--list", "memory", "--scope", "all", "--layout", "generic", "-o", again}).status, 0);
+  EXPECT_EQ(ReadBytes(again), text);
+
+  const std::string refused = Csv("refused.csv", "Location,Frequency,Mode\r\n1,145.0,FM\r\n2,145.0,USB\r\n");
+  const CliRun partial = Cli({"import", document_, "--list", "memory", refused, "--scope", "all", "-o", out});
+  EXPECT_EQ(partial.status, CliExit::kRowsRefused);
+  EXPECT_NE(partial.err.find(refused + ":3: refused: Mode \"USB\""), std::string::npos) << partial.err;
+
+  const CliRun neither = Cli({"import", document_, "--list", "memory", Csv("neither.csv", "Ch,MHz\r\n1,145.0\r\n"),
+                              "--scope", "group:0", "-o", folder_.Path("neither.qmf")});
+  EXPECT_EQ(neither.status, CliExit::kFileError);
+  EXPECT_NE(neither.err.find("(generic channels)"), std::string::npos) << neither.err;
+
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--list", "repeaters", "--layout", "generic"},
+                                                {"--list", "memory", "--scope", "group:0", "--layout", "other"},
+                                                {"--list", "bank", "--scope", "bank:A", "--layout", "generic"}}) {
+    std::vector<std::string> args{"export", document_, "-o", csv};
+    args.insert(args.end(), wrong.begin(), wrong.end());
+    EXPECT_EQ(Cli(args).status, CliExit::kUsage) << wrong[1] << " " << wrong.back();
+  }
+  EXPECT_NE(Cli({"export", "--help"}).out.find("--layout generic writes memory channels"), std::string::npos);
+}
+
+TEST_F(CsvCli, AGenericFileFillsARepeaterGroup) {
+  const std::string csv =
+      Csv("directory.csv",
+          "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,RPT1CALL,RPT2CALL\r\n"
+          "0,Hill,439.010000,-,9.400000,,88.5,88.5,DV,JR1VB  B,JR1VB  G\r\n"
+          "1,Town,145.650000,-,0.600000,Tone,88.5,88.5,FM,,\r\n");
+  const std::string out = folder_.Path("rpt.qmf");
+  const CliRun run = Cli({"import", document_, "--list", "repeaters", csv, "--scope", "group:3", "-o", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string listed = folder_.Path("rpt.csv");
+  ASSERT_EQ(Cli({"export", out, "--list", "repeaters", "--scope", "group:3", "-o", listed}).status, 0);
+  const std::string text = ReadBytes(listed);
+  EXPECT_NE(text.find("3,,Hill,,JR1VB  B,JR1VB  G,439.010000,DUP-,9.400000,DV,"), std::string::npos) << text;
+  EXPECT_NE(text.find("3,,Town,,,,145.650000,DUP-,0.600000,FM,TONE,88.5Hz,"), std::string::npos) << text;
+}
+
 }  // namespace
