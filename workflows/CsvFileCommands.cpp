@@ -31,19 +31,36 @@ std::string ConfirmationKey(CsvListKind kind, bool all) {
   }
 }
 
+// The values an export wrote as near as its layout allowed, the first ten of them.
+std::string ExportWarningsText(const std::vector<std::string>& warnings) {
+  constexpr std::size_t kShown = 10;
+  std::string text = "Some values have no place in this layout and were written as near as they could be:\n\n";
+  for (std::size_t i = 0; i < warnings.size() && i < kShown; ++i) text += warnings[i] + "\n";
+  if (warnings.size() > kShown) text += "(" + std::to_string(warnings.size() - kShown) + " more)\n";
+  return text;
+}
+
 }  // namespace
 
 CsvFileCommands::CsvFileCommands(Document& document, const MainServices& services)
     : document_(document), services_(services) {}
 
-std::string CsvFileCommands::AskFile(bool save) {
+CsvFileCommands::ChosenFile CsvFileCommands::AskFile(bool save, bool offersGeneric) {
+  cmcGTex& texts = services_.texts;
   FileDialogRequest request;
   request.kind = save ? FileDialogRequest::Kind::Save : FileDialogRequest::Kind::Open;
   request.folder = document_.CurrentFolder();
-  request.defaultExtension = services_.texts.GetLine("GI_Sys_Dialog_FExport", 0);
-  request.filters = DialogFilters(ToUtf8(services_.texts.GetLine("GI_Sys_Dialog_FExport", 1), DisplayCodePage()));
+  request.defaultExtension = texts.GetLine("GI_Sys_Dialog_FExport", 0);
+  request.filters = DialogFilters(ToUtf8(texts.GetLine("GI_Sys_Dialog_FExport", 1), DisplayCodePage()));
+  constexpr int kGenericFilter = 1;
+  if (offersGeneric) {
+    const std::string generic = ToUtf8(texts.GetLine("GI_Sys_Dialog_FExportGeneric", 0), DisplayCodePage());
+    request.filters.insert(request.filters.begin() + kGenericFilter, DialogFilters(generic).front());
+  }
   const FileDialogAnswer answer = AskFileDialog(request);
-  return answer.chosen ? answer.path : std::string();
+  if (!answer.chosen) return {};
+  const bool generic = offersGeneric && answer.filterIndex == kGenericFilter;
+  return {answer.path, generic ? CsvLayout::kGeneric : CsvLayout::kTessel};
 }
 
 void CsvFileCommands::Show(const std::string& text) {
@@ -60,7 +77,7 @@ void CsvFileCommands::TakeFolder(const std::string& path) {
 
 bool CsvFileCommands::ImportCsv(int sheetNumber, bool all) {
   services_.events.Send(EV_CommitEdit);
-  const std::string path = AskFile(false);
+  const std::string path = AskFile(false, false).path;
   if (path.empty()) return true;
   const auto target = CsvTargetOfSheet(sheetNumber, all);
   if (!target) return true;
@@ -88,14 +105,17 @@ bool CsvFileCommands::ImportCsv(int sheetNumber, bool all) {
 }
 
 bool CsvFileCommands::ExportCsv(int sheetNumber, bool all) {
-  const std::string path = AskFile(true);
-  if (path.empty()) return true;
   const auto target = CsvTargetOfSheet(sheetNumber, all);
   if (!target) return true;
-  if (!ExportCsvFile(document_.CurrentImage(), document_.DefaultsImage(), target->first, target->second, path)) {
+  const ChosenFile file = AskFile(true, WritesLayout(target->first.kind, CsvLayout::kGeneric));
+  if (file.path.empty()) return true;
+  std::vector<std::string> warnings;
+  if (!ExportCsvFile(document_.CurrentImage(), document_.DefaultsImage(), target->first, target->second, file.path,
+                     file.layout, &warnings)) {
     Show(FileErrorText(services_.texts, FileError::kFileAccess));
     return true;
   }
-  TakeFolder(path);
+  if (!warnings.empty()) Show(ExportWarningsText(warnings));
+  TakeFolder(file.path);
   return false;
 }

@@ -4,8 +4,11 @@
 // it. The window's File menu owns one and hands it the open page's tree number.
 //
 // ImportCsv and ExportCsv answer true when the user cancelled or the command failed, false
-// when it went through.
+// when it went through. The export's save dialog offers the generic channel layout as a file
+// type of its own where the list can be written in it.
 #include <string>
+
+#include "files/CsvTransfer.h"
 
 class Document;
 struct MainServices;
@@ -20,7 +23,12 @@ class CsvFileCommands {
   bool ExportCsv(int sheetNumber, bool all);
 
  private:
-  std::string AskFile(bool save);
+  struct ChosenFile {
+    std::string path;  // empty when the dialog was cancelled
+    CsvLayout layout = CsvLayout::kTessel;
+  };
+  // offersGeneric: the generic channel layout is the second file type, after Tessel's own.
+  ChosenFile AskFile(bool save, bool offersGeneric);
   void Show(const std::string& text);
   void TakeFolder(const std::string& path);
 

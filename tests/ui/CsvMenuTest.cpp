@@ -25,6 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kMemoryPage1 = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
+constexpr const char* kAllMemory = "GI_Sheet_TreeTop,7";
 constexpr const char* kRepeaterGroup1 = "[St_RptList]GI_Sheet_RepeaterList,163,RptCH  0";
 constexpr const char* kReceivedCalls = "[St_ColCut]GI_Sheet_Received_Callsign,214";
 
@@ -39,10 +40,11 @@ class CsvFileDialog final : public FileDialog {
     if (answers.empty()) return {};
     const std::string path = answers.front();
     answers.pop_front();
-    return {true, path, 0};
+    return {true, path, filter};
   }
 
   std::deque<std::string> answers;
+  int filter = 0;  // the file type chosen
   std::vector<FileDialogRequest> asked;
 
  private:
@@ -201,6 +203,46 @@ TEST_F(CsvMenuTest, TheReceivedCallRecordExportsOnly) {
   dialogs_.answers.push_back(file);
   Choose(CL_Menu_File_Export);
   EXPECT_TRUE(Contents(file).starts_with("Frequency,Mode,Caller,/,Called,"));
+}
+
+TEST_F(CsvMenuTest, TheAllNodeCoversTheWholeMemoryInEitherLayout) {
+  PutChannel(5, 145500000, "Near");
+  PutChannel(450, 433500000, "Far");
+  OpenNode(kAllMemory);
+
+  const std::string generic = File("generic.csv");
+  dialogs_.answers.push_back(generic);
+  dialogs_.filter = 1;
+  Choose(CL_Menu_File_Export);
+  ASSERT_EQ(dialogs_.asked.size(), 1u);
+  const std::vector<std::string>& filters = dialogs_.asked[0].filters;
+  ASSERT_EQ(filters.size(), 3u);
+  EXPECT_EQ(filters[1], "Generic channel list (*.csv)");
+  std::string text = Contents(generic);
+  ASSERT_TRUE(text.starts_with("Location,Name,Frequency,Duplex,")) << text.substr(0, 40);
+  EXPECT_NE(text.find("\r\n5,Near,145.500000,"), std::string::npos) << text;
+  const std::size_t far = text.find("\r\n450,Far,433.500000,");
+  ASSERT_NE(far, std::string::npos) << text;
+  text.replace(far + 6, 3, "Off");
+
+  const std::string own = File("own.csv");
+  dialogs_.answers.push_back(own);
+  dialogs_.filter = 0;
+  Choose(CL_Menu_File_Export);
+  const std::string ownText = Contents(own);
+  EXPECT_TRUE(ownText.starts_with("CH No,Frequency,")) << ownText.substr(0, 40);
+  EXPECT_NE(ownText.find("\r\n450,433.500000,"), std::string::npos);
+
+  const std::string edited = File("edited.csv");
+  Write(edited, text);
+  PutChannel(300, 146000000, "Gone");
+  dialogs_.answers.push_back(edited);
+  run_->Messages().answers.push_back(kAnswerOk);
+  Choose(CL_Menu_File_Import);
+  EXPECT_EQ(Asked().size(), 1u) << Asked().back().text;  // the question, nothing to report
+  EXPECT_EQ(std::string(Channel(450).name.data(), 3), "Off");
+  EXPECT_TRUE(Channel(5).IsUsed());
+  EXPECT_FALSE(Channel(300).IsUsed());
 }
 
 }  // namespace
