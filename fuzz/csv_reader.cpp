@@ -39,7 +39,7 @@ struct Target {
   std::uint8_t scope;
 };
 
-constexpr std::array<Target, 12> kTargets{{
+constexpr std::array<Target, 13> kTargets{{
     {{CsvListKind::kMemoryChannels, 2}, 0},
     {{CsvListKind::kScanEdges, 0}, 0},
     {{CsvListKind::kBank, 3}, 0},
@@ -52,6 +52,7 @@ constexpr std::array<Target, 12> kTargets{{
     {{CsvListKind::kRepeaters, 7}, 7},
     {{CsvListKind::kYourCalls, 0}, 0},
     {{CsvListKind::kReceivedCalls, 0}, 0},
+    {{CsvListKind::kMemoryChannels, kCsvScopeAll}, kCsvScopeAll},
 }};
 
 }  // namespace
