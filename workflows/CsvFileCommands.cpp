@@ -18,8 +18,10 @@
 
 namespace {
 
-std::string ConfirmationKey(CsvListKind kind, bool all) {
-  switch (kind) {
+std::string ConfirmationKey(const CsvList& list, bool all) {
+  switch (list.kind) {
+    case CsvListKind::kMemoryChannels:
+      return list.group == kCsvScopeAll ? "GI_Mess_Confirm_ImportFile_All_Mch" : "GI_Mess_Confirm_ImportFile";
     case CsvListKind::kBroadcast:
       return all ? "GI_Mess_Confirm_ImportFile_All_Radio" : "GI_Mess_Confirm_ImportFile_Group_Radio";
     case CsvListKind::kGps:
@@ -83,7 +85,7 @@ bool CsvFileCommands::ImportCsv(int sheetNumber, bool all) {
   if (!target) return true;
   cmcGTex& texts = services_.texts;
   const std::string caption = texts.GetLine("GI_Sys_AppTitle", 0);
-  const std::string question = texts.GetValueText(ConfirmationKey(target->first.kind, all));
+  const std::string question = texts.GetValueText(ConfirmationKey(target->first, all));
   if (ShowProgramMessage(question, caption, MessageButtons::OkCancel, MessageIcon::Warning) != kAnswerOk) return true;
 
   const auto keepRpt1Use = [&] {
