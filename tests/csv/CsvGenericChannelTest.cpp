@@ -167,6 +167,13 @@ TEST(CsvGenericChannels, FieldsBecomeTheRadiosValues) {
   }
 }
 
+// "ア" in UTF-8 (E3 82 A2) is also a valid code page 932 text; the layout is UTF-8 always.
+TEST(CsvGenericChannels, NamesAreReadAsUtf8EvenWhereTheyWouldPassAsCodePage932) {
+  CsvDocument document;
+  const datCh channel = ImportedChannel(document, Lines({"Location,Name,Frequency", "4,\xE3\x82\xA2,145.0"}), 4);
+  EXPECT_EQ(FieldText(ViewOf(channel.name)), "\x83\x41");
+}
+
 TEST(CsvGenericChannels, MissingColumnsTakeWhatANewChannelGets) {
   CsvDocument document;
   const datCh channel = ImportedChannel(document, Lines({"Location,Frequency", "12,433.5"}), 12);
