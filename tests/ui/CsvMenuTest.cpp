@@ -247,4 +247,22 @@ TEST_F(CsvMenuTest, TheAllNodeCoversTheWholeMemoryInEitherLayout) {
   EXPECT_FALSE(Channel(300).IsUsed());
 }
 
+TEST_F(CsvMenuTest, ARepeaterGroupPageTakesAGenericDirectoryFile) {
+  OpenNode(kRepeaterGroup1);
+  const std::string file = File("directory.csv");
+  Write(file,
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,RPT1CALL,RPT2CALL\r\n"
+        "0,Hill,439.010000,-,9.400000,,88.5,88.5,DV,JR1VB  B,JR1VB  G\r\n"
+        "1,Town,145.650000,-,0.600000,Tone,88.5,88.5,FM,,\r\n"
+        "2,Plain,145.500000,,0.000000,,88.5,88.5,FM,,\r\n");
+  dialogs_.answers.push_back(file);
+  run_->Messages().answers.push_back(kAnswerOk);
+  Choose(CL_Menu_File_Import_SubMenu_Grp);
+  ASSERT_EQ(Asked().size(), 2u);
+  EXPECT_NE(Asked().back().text.find("Line 4: an FM row without a duplex is no repeater"), std::string::npos)
+      << Asked().back().text;
+  EXPECT_EQ(GroupCount(Image(), 0), 2);
+  EXPECT_EQ(RepeaterCount(Image()), 2);
+}
+
 }  // namespace
