@@ -35,9 +35,14 @@ int ContextOfName(cmcHelpGTex& topics, std::string_view name) {
   return value;
 }
 
-int ContextOfCell(cmcHelpGTex& topics, const cmcCellObj& cell) {
+int ContextOfCell(cmcHelpGTex& topics, const cmcCellObj& cell, std::string_view sheetKey) {
   if (cell.cellId == kCellIdNone) return 0;
-  return ContextOfName(topics, CellIdName(cell.cellId));
+  const std::string name(CellIdName(cell.cellId));
+  for (const std::string& qualified :
+       {std::string(sheetKey) + '>' + name, name + '[' + std::to_string(cell.index) + ']', name}) {
+    if (const int context = ContextOfName(topics, qualified); context != 0) return context;
+  }
+  return 0;
 }
 
 std::string PageOfContext(cmcHelpGTex& topics, int context) {

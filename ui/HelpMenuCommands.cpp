@@ -1,7 +1,12 @@
 #include "ui/HelpMenuCommands.h"
 
+#include <QCursor>
+
+#include "base/ProgramMessage.h"
 #include "sheet/layout/CellDocument.h"
 #include "sheet/layout/SheetName.h"
+#include "text/CellIds.h"
+#include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
 #include "ui/AboutBox.h"
 #include "ui/ApplicationWindow.h"
@@ -16,9 +21,19 @@ void HelpMenuCommands::HelpAbout() {
 }
 
 void HelpMenuCommands::ShowCellHelp(const cmcCellObj& cell, const std::string& sheetName) {
-  int context = ContextOfCell(topics_, cell);
-  if (context == 0) context = ContextOfName(topics_, SplitSheetName(sheetName).key);
-  help_.ShowTopic(PreparedHelpSet(), QString::fromStdString(PageOfContext(topics_, context)));
+  const std::string sheetKey = SplitSheetName(sheetName).key;
+  const QString set = PreparedHelpSet();
+  const int context = ContextOfCell(topics_, cell, sheetKey);
+  if (context == 0 && cell.cellId != kCellIdNone) {
+    cmcGTex& texts = services_.texts;
+    ShowProgramMessage(texts.GetLine("GI_Sys_HtmlHelp_Error", 1), texts.GetLine("GI_Sys_AppTitle", 0),
+                       MessageButtons::Ok, MessageIcon::Warning);
+    return;
+  }
+  const QString page =
+      QString::fromStdString(PageOfContext(topics_, context != 0 ? context : ContextOfName(topics_, sheetKey)));
+  if (context != 0 && help_.ShowEntry(set, page, QCursor::pos()) == cuiHtmlHelp::kShown) return;
+  help_.ShowTopic(set, page);
 }
 
 QString HelpMenuCommands::PreparedHelpSet() {
@@ -26,6 +41,8 @@ QString HelpMenuCommands::PreparedHelpSet() {
   help_.SetTabCaptions({DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 0)),
                         DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 1)),
                         DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 2))});
+  help_.SetPopupLink(DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Popup_Link", 0)),
+                     std::stoi(texts.GetLine("GI_Sys_HtmlHelp_Popup_Width", 0)));
   const std::string file = texts.GetLine("GI_Sys_MyHelpFile", IsJapaneseDisplay(*main_.SheetDocument()) ? 1 : 0);
   return QString::fromStdString(file.substr(0, file.rfind('.')));
 }

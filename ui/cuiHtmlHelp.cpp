@@ -1,7 +1,10 @@
 #include "ui/cuiHtmlHelp.h"
 
 #include <QDir>
+#include <QFile>
+#include <string>
 
+#include "help/HelpEntry.h"
 #include "ui/HelpWindow.h"
 
 namespace {
@@ -12,7 +15,10 @@ QString RootOf(const QString& set) { return QStringLiteral(":/help/") + set; }
 
 }  // namespace
 
-cuiHtmlHelp::~cuiHtmlHelp() { delete window_.data(); }
+cuiHtmlHelp::~cuiHtmlHelp() {
+  delete popup_.data();
+  delete window_.data();
+}
 
 HelpWindow* cuiHtmlHelp::OpenWindow(const QString& set) {
   if (!QDir(RootOf(set)).exists()) return nullptr;
@@ -39,5 +45,19 @@ int cuiHtmlHelp::ShowTopic(const QString& set, const QString& page) {
     return kNoTopic;
   }
   window->ShowPage(page);
+  return kShown;
+}
+
+int cuiHtmlHelp::ShowEntry(const QString& set, const QString& page, QPoint pointer) {
+  if (!QDir(RootOf(set)).exists()) return kNoFile;
+  QFile file(RootOf(set) + QLatin1Char('/') + page.section(QLatin1Char('#'), 0, 0));
+  if (!file.open(QIODevice::ReadOnly)) return kNoTopic;
+  const QByteArray html = file.readAll();
+  const std::string anchor = page.section(QLatin1Char('#'), 1).toStdString();
+  const std::optional<HelpEntry> entry = FindHelpEntry(std::string_view(html.constData(), html.size()), anchor);
+  if (!entry) return kNoTopic;
+  if (popup_ == nullptr) popup_ = new HelpPopup;
+  popup_->ShowEntry(QString::fromStdString(entry->heading), QString::fromStdString(entry->body), linkCaption_,
+                    popupWidth_, pointer, [this, set, page] { ShowTopic(set, page); });
   return kShown;
 }
