@@ -1,6 +1,7 @@
 #include "ui/HelpMenuCommands.h"
 
 #include <QCursor>
+#include <charconv>
 
 #include "base/ProgramMessage.h"
 #include "sheet/layout/CellDocument.h"
@@ -41,8 +42,10 @@ QString HelpMenuCommands::PreparedHelpSet() {
   help_.SetTabCaptions({DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 0)),
                         DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 1)),
                         DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Tabs", 2))});
-  help_.SetPopupLink(DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Popup_Link", 0)),
-                     std::stoi(texts.GetLine("GI_Sys_HtmlHelp_Popup_Width", 0)));
+  const std::string width = texts.GetLine("GI_Sys_HtmlHelp_Popup_Width", 0);
+  int pixels = 300;
+  std::from_chars(width.data(), width.data() + width.size(), pixels);
+  help_.SetPopupLink(DisplayText(texts.GetLine("GI_Sys_HtmlHelp_Popup_Link", 0)), pixels);
   const std::string file = texts.GetLine("GI_Sys_MyHelpFile", IsJapaneseDisplay(*main_.SheetDocument()) ? 1 : 0);
   return QString::fromStdString(file.substr(0, file.rfind('.')));
 }
