@@ -24,6 +24,7 @@ set(TESSEL_FLOORS
   "app:platform platform/qt text ui manual"
   "tools/radio-sim:platform platform/qt text memory values base files clone"
   "tools/manpage:manual"
+  "tools/completion:manual"
   "tools/tablegen:"
   "tools/icon-png:")
 

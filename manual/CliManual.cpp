@@ -220,6 +220,29 @@ constexpr ManualEntry kFiles[] = {
      "numbers under [Ports])"},
 };
 
+constexpr ManualValues kValues[] = {
+    {"", "FILE IN OUT A B", "*.qmf"},
+    {"", "D", "{0..15}"},
+    {"", "G", "{1..3}"},
+    {"dump", "LIST",
+     "memory scan-edges call bank-names my-calls your-calls repeaters gps broadcast dtmf messages scan-links "
+     "received-calls transmitted-calls repeater-groups gps-groups settings"},
+    {"export", "LIST",
+     "memory bank scan-edges call your-calls broadcast repeaters gps received-calls tx-from tx-from-fm tx-to "
+     "tx-reflector"},
+    {"import", "LIST", "memory bank scan-edges call your-calls broadcast repeaters gps"},
+    {"export import", "SCOPE S", "all group:{0..30} group:{A..Z} bank:{A..Z}"},
+    {"print", "LIST",
+     "memory scan-edges scan-names bank-names banks call scan-links broadcast dtmf your-calls repeater-groups "
+     "repeaters my-calls messages tx-calls rx-calls gps-groups gps set-digital set-gps set-common set-ab-band"},
+    {"print", "P", "A4 A5 B5 Letter Legal"},
+    {"print", "N", "{8..12}"},
+    {"radio", "--port N", "{1..256}"},
+    {"radio", "T", "{0..5}"},
+    {"radio", "--device PATH", "*"},
+    {"radio", "--trace FILE", "*"},
+};
+
 constexpr ProgramManual kManual{
     "tessel-cli",
     "read, change and check the Vanta radios' clone image files and talk to the radio",
@@ -235,6 +258,7 @@ constexpr ProgramManual kManual{
     kEnvironment,
     kFiles,
     "tessel(1)",
+    kValues,
 };
 
 }  // namespace

@@ -19,6 +19,16 @@ struct ManualEntry {
   std::string_view text;
 };
 
+// What a placeholder of the usage lines stands for, for the shell completion to offer.
+struct ManualValues {
+  std::string_view commands;      // the commands whose usage lines it belongs to, separated by
+                                  // spaces; empty for every command
+  std::string_view placeholders;  // as the usage lines write them ("LIST", "SCOPE S"), or after
+                                  // their option ("--trace FILE"), separated by spaces
+  std::string_view values;        // shell words with brace ranges ("group:{0..4}"); "*.qmf" stands
+                                  // for the names of such files, "*" for any file name
+};
+
 struct ProgramManual {
   std::string_view program;      // "tessel-cli"
   std::string_view summary;      // the manual page's NAME line
@@ -31,6 +41,7 @@ struct ProgramManual {
   std::span<const ManualEntry> environment;
   std::span<const ManualEntry> files;
   std::string_view seeAlso;  // "tessel(1)"
+  std::span<const ManualValues> values;
 };
 
 const ProgramManual& CliManual();

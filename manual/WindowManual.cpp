@@ -54,6 +54,7 @@ constexpr ProgramManual kManual{
     kEnvironment,
     kFiles,
     "tessel-cli(1)",
+    {},
 };
 
 }  // namespace
