@@ -65,6 +65,24 @@ TEST(DesktopFiles, TheCloneFileTypeIsKnownByNameAndByItsFirstLine) {
   }
 }
 
+#ifdef TESSEL_METAINFO_FILE
+// The AppStream file passes the validator and names the menu entry, the file type and the
+// programs the package installs, and the project's version as its release.
+TEST(DesktopFiles, TheAppStreamFilePassesTheValidator) {
+  RequireTool("appstreamcli", "appstream");
+  const ShellRun run = Shell("appstreamcli validate --no-net " + Quoted(TESSEL_METAINFO_FILE) + " 2>&1");
+  EXPECT_EQ(run.status, 0) << run.out;
+  const std::string metainfo = ReadBytes(TESSEL_METAINFO_FILE);
+  for (const std::string& element : {std::string("<launchable type=\"desktop-id\">tessel.desktop</launchable>"),
+                                     std::string("<mediatype>application/x-tessel-clone</mediatype>"),
+                                     std::string("<binary>tessel</binary>"), std::string("<binary>tessel-cli</binary>"),
+                                     std::string("<release version=\"") + TESSEL_PROJECT_VERSION + "\""}) {
+    EXPECT_NE(metainfo.find(element), std::string::npos) << element;
+  }
+  EXPECT_NE(ReadBytes(kMimeFile).find("<mime-type type=\"application/x-tessel-clone\">"), std::string::npos);
+}
+#endif
+
 std::string ContentOf(const fs::path& path) { return ReadBytes(path.string()); }
 
 // The programs, the menu entry, the type, the icons, the manual pages and the help pages land
