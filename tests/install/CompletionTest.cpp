@@ -73,7 +73,8 @@ TEST(BashCompletion, CompletesCommandsOptionsValuesAndFiles) {
   } cases[] = {
       {"tessel-cli ex", {"export"}},
       {"tessel-cli --v", {"--version"}},
-      {"tessel-cli export radio.qmf --", {"--list", "--scope", "--destination", "--help"}},
+      {"tessel-cli check radio.qmf -", {"--destination", "--help"}},
+      {"tessel-cli import radio.qmf --g", {"--generation"}},
       {"tessel-cli radio info --s", {"--speed"}},
       {"tessel-cli dump radio.qmf --list scan-", {"scan-edges", "scan-links"}},
       {"tessel-cli export radio.qmf --list tx-f", {"tx-from", "tx-from-fm"}},
