@@ -68,12 +68,11 @@ std::string Definition(std::string_view help, std::string_view word) {
   const std::size_t at = help.find(start);
   if (at == std::string_view::npos) return {};
   const std::string_view rest = help.substr(at + start.size());
-  std::size_t end = 0;
-  while (end < rest.size() &&
-         !(rest[end] == '.' && (end + 1 == rest.size() || rest[end + 1] == ' ' || rest[end + 1] == '\n'))) {
-    ++end;
+  for (std::size_t dot = rest.find('.'); dot != std::string_view::npos; dot = rest.find('.', dot + 1)) {
+    if (dot + 1 == rest.size() || rest[dot + 1] == ' ' || rest[dot + 1] == '\n')
+      return std::string(rest.substr(0, dot));
   }
-  return std::string(rest.substr(0, end));
+  return std::string(rest);
 }
 
 // Reads options, their placeholders and (when positionals is set) the words at the places
@@ -127,9 +126,10 @@ CommandShape ShapeOf(const ProgramManual& manual, const ManualCommand& command) 
   return shape;
 }
 
-bool Names(std::string_view list, std::string_view name) {
-  const std::vector<std::string> names = Words(list);
-  return std::ranges::find(names, name) != names.end();
+// Whether the space-separated list holds the word.
+bool ListHas(std::string_view list, std::string_view word) {
+  const std::vector<std::string> words = Words(list);
+  return std::ranges::find(words, word) != words.end();
 }
 
 Offer OfferOfValues(std::string_view values) {
@@ -151,8 +151,8 @@ Offer OfferOf(const ProgramManual& manual, std::string_view command, std::string
               const std::string& placeholder) {
   for (const std::string& key : {std::string(option) + " " + placeholder, placeholder}) {
     for (const ManualValues& entry : manual.values) {
-      const bool named = entry.placeholders == key || Names(entry.placeholders, key);
-      if ((entry.commands.empty() || Names(entry.commands, command)) && named) {
+      const bool named = entry.placeholders == key || ListHas(entry.placeholders, key);
+      if ((entry.commands.empty() || ListHas(entry.commands, command)) && named) {
         return OfferOfValues(entry.values);
       }
     }
