@@ -231,6 +231,7 @@ constexpr ManualValues kValues[] = {
      "memory bank scan-edges call your-calls broadcast repeaters gps received-calls tx-from tx-from-fm tx-to "
      "tx-reflector"},
     {"import", "LIST", "memory bank scan-edges call your-calls broadcast repeaters gps"},
+    {"export", "L", "tessel generic"},
     {"export import", "SCOPE S", "all group:{0..30} group:{A..Z} bank:{A..Z}"},
     {"print", "LIST",
      "memory scan-edges scan-names bank-names banks call scan-links broadcast dtmf your-calls repeater-groups "
