@@ -76,9 +76,13 @@ std::optional<CsvTarget> ParseCsvTarget(const std::string& list, const std::opti
   const ListName& facts = name->second;
   CsvTarget target;
   target.list.kind = facts.kind;
+  if (!scope && facts.needsScope) {
+    error = "--list " + list + " needs --scope (see tessel-cli export --help)";
+    return std::nullopt;
+  }
   const std::string given = scope.value_or("all");
   if (given == "all" && !facts.needsScope) return target;
-  if (given == "all" && facts.kind == CsvListKind::kMemoryChannels && scope) {
+  if (given == "all" && facts.kind == CsvListKind::kMemoryChannels) {
     target.list.group = kCsvScopeAll;
     return target;
   }

@@ -112,6 +112,9 @@ TEST_F(CsvCli, ListsAndScopesAreChecked) {
     args.insert(args.end(), scope.begin(), scope.end());
     EXPECT_EQ(Cli(args).status, CliExit::kUsage) << (scope.empty() ? "no list" : scope.back());
   }
+  const CliRun unscoped = Cli({"import", document_, "--list", "memory", csv, "-o", folder_.Path("o.qmf")});
+  EXPECT_EQ(unscoped.status, CliExit::kUsage);
+  EXPECT_NE(unscoped.err.find("--list memory needs --scope"), std::string::npos) << unscoped.err;
   for (const std::vector<std::string>& scope : {std::vector<std::string>{"--list", "bank", "--scope", "bank:z"},
                                                 {"--list", "gps", "--scope", "group:Q"},
                                                 {"--list", "gps", "--scope", "group:0"},
