@@ -80,13 +80,19 @@ int cmcQmfFile::WriteImage(const std::string& path, const AddressRangeList& rang
 }
 
 int cmcQmfFile::WriteFile(const std::string& path, const AddressRangeList& ranges) const {
+  AtomicSave file(path);
+  if (!file.Open()) return FileError::kFileOpen;
+  const int code = WriteLines(file, ranges);
+  if (code != FileError::kNone) return code;
+  return file.Commit() ? FileError::kNone : FileError::kFileAccess;
+}
+
+int cmcQmfFile::WriteLines(AtomicSave& file, const AddressRangeList& ranges) const {
   std::unique_ptr<Md5Digest> digest;
   if (writeDigest_) {
     digest = MakeMd5Digest();
     digest->AddData(digestSeed_);
   }
-  AtomicSave file(path);
-  if (!file.Open()) return FileError::kFileOpen;
   if (!file.Write(HeaderText())) return FileError::kFileAccess;
 
   const AddressRangeList valid = image_ ? ValidRangesOf(*image_, ranges) : AddressRangeList{};
@@ -114,7 +120,7 @@ int cmcQmfFile::WriteFile(const std::string& path, const AddressRangeList& range
     text += kLineEnd;
     if (!file.Write(text)) return FileError::kFileAccess;
   }
-  return file.Commit() ? FileError::kNone : FileError::kFileAccess;
+  return FileError::kNone;
 }
 
 std::string cmcQmfFile::HeaderText() const {

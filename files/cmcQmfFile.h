@@ -23,6 +23,7 @@
 #include "memory/AddressRange.h"
 #include "memory/cmcEeprom.h"
 
+class AtomicSave;
 class TextLineReader;
 
 class cmcQmfFile {
@@ -69,6 +70,9 @@ class cmcQmfFile {
   // only when everything was written: 1 when the file cannot be created, 2 when a write
   // fails.
   int WriteImage(const std::string& path, const AddressRangeList& ranges);
+  // The same lines appended to a save the caller opened and commits: 0, or 2 when a write
+  // fails. Reports nothing.
+  int WriteLines(AtomicSave& file, const AddressRangeList& ranges) const;
 
   // Reads a file, or a block of bytes, into the bound image. With ranges, a complete read is
   // also checked to cover exactly those ranges.

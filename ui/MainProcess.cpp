@@ -45,6 +45,7 @@ MainProcess::~MainProcess() {
 void MainProcess::Start() {
   controller_->CreateMainWindow();
   if (!documentPath_.empty()) controller_->Documents().OpenFile(documentPath_);
+  controller_->OfferRecovery();
 }
 
 std::string MainProcess::DocumentArgument(const std::vector<std::string>& arguments) {

@@ -1,6 +1,7 @@
 #include "ui/cuiMain.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QMenuBar>
@@ -9,11 +10,15 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <filesystem>
 
 #include "base/cmcEvMan.h"
 #include "base/indEnviron.h"
+#include "files/RecoveryStore.h"
 #include "platform/Fatal.h"
+#include "platform/Processes.h"
+#include "platform/Timing.h"
 #include "sheet/cells/WarningCheck.h"
 #include "text/DisplayCodePage.h"
 #include "text/LineTables.h"
@@ -36,6 +41,7 @@
 #include "ui/cuiToolBar.h"
 #include "ui/iuiTree.h"
 #include "workflows/DocumentCommands.h"
+#include "workflows/DocumentRecovery.h"
 
 namespace {
 
@@ -72,6 +78,10 @@ cuiMain::cuiMain(MainServices services, std::int32_t imageSize)
       imageSize_(imageSize),
       document_(imageSize),
       documents_(std::make_unique<DocumentCommands>(document_, *this, services_)),
+      recoveryStore_(std::make_unique<RecoveryStore>(
+          RecoveryStore::FolderOf(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")), CurrentProcessId(),
+          static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()))),
+      recovery_(std::make_unique<DocumentRecovery>(document_, *recoveryStore_)),
       displayStore_(services.environ, kSettingsKey, services.texts),
       systemJapanese_(QLocale::system().language() == QLocale::Japanese),
       fileMenu_(std::make_unique<FileMenuCommands>(*this, services_)),
@@ -82,8 +92,14 @@ cuiMain::cuiMain(MainServices services, std::int32_t imageSize)
       helpMenu_(std::make_unique<HelpMenuCommands>(*this, services_)) {
   SelectLanguageTables();
   document_.SetCurrentFolder(InitialFolder());
-  document_.SetTitleChangedHook([this] { UpdateTitle(); });
-  document_.SetHistoryChangedHook([this] { RefreshHistoryEntries(); });
+  document_.SetTitleChangedHook([this] {
+    UpdateTitle();
+    NoteDocumentChange();
+  });
+  document_.SetHistoryChangedHook([this] {
+    RefreshHistoryEntries();
+    NoteDocumentChange();
+  });
   formats_ = NormaliseLocaleFormats(SystemFormatsOf(SystemLocaleTexts(systemJapanese_)));
   InstallLocaleFormats(formats_);
   versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());
@@ -328,6 +344,7 @@ void cuiMain::OnTimer() {
     warningDelay_.reset();
     RunWarningCheck();
   }
+  KeepRecoveryCopy();
 }
 
 void cuiMain::OnEvent(void* user, const EventRecord& event) {
@@ -362,8 +379,10 @@ bool cuiMain::CloseQuery() {
   return true;
 }
 
+// A clean end keeps no recovery copy, whatever the user answered about the changes.
 void cuiMain::OnClose() {
   timer_->Stop();
+  recovery_->Remove();
   sheet_.reset();
   tree_.reset();
   services_.environ.WriteSettings();

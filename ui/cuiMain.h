@@ -49,6 +49,8 @@ class PortMenuCommands;
 class CloneMenuCommands;
 class OptionMenuCommands;
 class HelpMenuCommands;
+class RecoveryStore;
+class DocumentRecovery;
 
 class cuiMain : public DocumentWindow {
  public:
@@ -133,6 +135,14 @@ class cuiMain : public DocumentWindow {
   bool SystemJapanese() const { return systemJapanese_; }
   cmcFCache& ListCache() { return listCache_; }
 
+  // --- Recovery copies ---
+  // Offers the recovery copies that windows left when they ended without saving (the window
+  // must take input): a damaged copy is named and moved aside, the others are listed in the
+  // recovery dialog.
+  void OfferRecovery();
+  // Where this window keeps its recovery copy and finds those of others.
+  RecoveryStore& Recovery() { return *recoveryStore_; }
+
   // --- Closing ---
   // Whether the main window may close now; stores its position when it may.
   bool CloseQuery();
@@ -167,11 +177,17 @@ class cuiMain : public DocumentWindow {
   // Answers the entries the window answers itself; -1 for any other request.
   int AnswerWindowEntry(cmcCellCapsule& request, int op);
   void RefreshHistoryEntries();
+  // The document changed: its recovery copy is due soon.
+  void NoteDocumentChange();
+  // Writes or removes the recovery copy when due; a failed write shows in the status bar.
+  void KeepRecoveryCopy();
 
   MainServices services_;
   std::int32_t imageSize_;
   Document document_;
   std::unique_ptr<DocumentCommands> documents_;
+  std::unique_ptr<RecoveryStore> recoveryStore_;
+  std::unique_ptr<DocumentRecovery> recovery_;
   QPointer<TForm2> setup_;
 
   std::unique_ptr<ApplicationWindow> window_;

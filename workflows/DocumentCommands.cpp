@@ -7,6 +7,7 @@
 #include "base/indEnviron.h"
 #include "files/DocumentOpen.h"
 #include "files/DocumentSave.h"
+#include "files/RecoveryCopy.h"
 #include "memory/EtcData.h"
 #include "memory/FixedDefaults.h"
 #include "memory/Generation.h"
@@ -111,39 +112,71 @@ std::string DocumentCommands::ChooseFileToOpen() {
 int DocumentCommands::OpenFile(const std::string& name) {
   if (AskSaveChanges(SameFile(name, document_.DisplayFileName(services_.texts))) == kAnswerCancel) return 1;
   BusyWindow busy(window_);
-  const cmcEeprom& defaults = document_.DefaultsImage();
-  const GenerationConverter convert = [&defaults](cmcEeprom& target, const cmcEeprom& source, int to, int from) {
-    ConvertGeneration(target, source, to, from, defaults);
-  };
-  DocumentOpenResult opened = OpenDocumentFile(name, services_.environ.settings.destinationCode, convert,
+  DocumentOpenResult opened = OpenDocumentFile(name, services_.environ.settings.destinationCode, Converter(),
                                                [this](int code) { ShowFileError(code); });
   if (opened.code != FileError::kNone) return 1;
-  bool keepsFile = true;
-  if (opened.destinationDiffers) {
-    const std::int32_t answer = Ask("GI_AppMess_ChangeModel_QMF", {}, MessageButtons::YesNoCancel, kAnswerNo);
-    if (answer == kAnswerCancel) return 1;
-    if (answer == kAnswerYes) {
-      AdoptFileDestination(opened.destination);
-      document_.Clipboard().Clear();
-    } else {
-      keepsFile = false;
-    }
-  }
+  const std::optional<bool> keepsFile = TakeFileDestination(opened);
+  if (!keepsFile) return 1;
   TakeFileFolder(name);
   services_.environ.recent.AddFirst(name);
-  document_.SetGeneration(opened.generation);
-  document_.CurrentImage().Assign(opened.image);
-  document_.AdoptCurrentImage();
-  if (keepsFile) {
+  AdoptOpened(opened, opened.generation);
+  if (*keepsFile) {
     document_.SetFileName(name);
     document_.MarkSaved();
   } else {
     document_.SetFileName({});
     document_.MarkModified();
   }
+  ShowNewContent();
+  return 0;
+}
+
+// The copy becomes a modified document named as its original, so that Save writes the
+// original file in the generation it had.
+int DocumentCommands::OpenRecoveredCopy(const RecoveryCopy& copy) {
+  if (AskSaveChanges(false) == kAnswerCancel) return 1;
+  BusyWindow busy(window_);
+  DocumentOpenResult opened = OpenDocumentBytes(copy.cloneFile, services_.environ.settings.destinationCode, Converter(),
+                                                [this](int code) { ShowFileError(code); });
+  if (opened.code != FileError::kNone) return 1;
+  const std::optional<bool> keepsFile = TakeFileDestination(opened);
+  if (!keepsFile) return 1;
+  AdoptOpened(opened, copy.header.generation);
+  document_.SetFileName(*keepsFile ? copy.header.originalPath : std::string());
+  document_.MarkModified();
+  ShowNewContent();
+  return 0;
+}
+
+GenerationConverter DocumentCommands::Converter() const {
+  const cmcEeprom& defaults = document_.DefaultsImage();
+  return [&defaults](cmcEeprom& target, const cmcEeprom& source, int to, int from) {
+    ConvertGeneration(target, source, to, from, defaults);
+  };
+}
+
+// A file of another destination asks whether the program takes that destination: yes when
+// it does (the document keeps its file), no when the content comes in under the current one
+// as an untitled document, none when the user cancelled.
+std::optional<bool> DocumentCommands::TakeFileDestination(const DocumentOpenResult& opened) {
+  if (!opened.destinationDiffers) return true;
+  const std::int32_t answer = Ask("GI_AppMess_ChangeModel_QMF", {}, MessageButtons::YesNoCancel, kAnswerNo);
+  if (answer == kAnswerCancel) return std::nullopt;
+  if (answer == kAnswerNo) return false;
+  AdoptFileDestination(opened.destination);
+  document_.Clipboard().Clear();
+  return true;
+}
+
+void DocumentCommands::AdoptOpened(const DocumentOpenResult& opened, int generation) {
+  document_.SetGeneration(generation);
+  document_.CurrentImage().Assign(opened.image);
+  document_.AdoptCurrentImage();
+}
+
+void DocumentCommands::ShowNewContent() {
   window_.CloseSheet();
   services_.events.Send(EV_RefreshAll);
-  return 0;
 }
 
 // The file is read into a work image only; its channels stay out of the document. A file made
@@ -151,11 +184,7 @@ int DocumentCommands::OpenFile(const std::string& name) {
 // file's destination error.
 int DocumentCommands::ReadDestinationFromFile(const std::string& path) {
   BusyWindow busy(window_);
-  const cmcEeprom& defaults = document_.DefaultsImage();
-  const GenerationConverter convert = [&defaults](cmcEeprom& target, const cmcEeprom& source, int to, int from) {
-    ConvertGeneration(target, source, to, from, defaults);
-  };
-  const DocumentOpenResult opened = OpenDocumentFile(path, services_.environ.settings.destinationCode, convert,
+  const DocumentOpenResult opened = OpenDocumentFile(path, services_.environ.settings.destinationCode, Converter(),
                                                      [this](int code) { ShowFileError(code); });
   if (opened.code != FileError::kNone) return 1;
   const std::optional<EtcDataFields> fields = UnpackEtcData(opened.extraData);

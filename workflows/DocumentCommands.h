@@ -9,12 +9,15 @@
 // cancelled or failed; WriteFile answers 0 done, 1 failed or cancelled, and -1 when the user
 // wants to choose another file format.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "files/DocumentOpen.h"
 #include "platform/MessageBox.h"
 
 class Document;
 class DocumentWindow;
+struct RecoveryCopy;
 struct MainServices;
 
 class DocumentCommands {
@@ -29,6 +32,10 @@ class DocumentCommands {
   // user cancelled it.
   std::string ChooseFileToOpen();
   int OpenFile(const std::string& name);
+  // Opens a recovery copy as a modified document named as its original (untitled when it
+  // was a new document or the user keeps the current destination of another one); answers
+  // as OpenFile.
+  int OpenRecoveredCopy(const RecoveryCopy& copy);
   // The initial setup's way to a destination without a radio: the destination a clone file
   // names becomes the program's, with the file's receive-expansion flag. The file's content
   // is not taken over: an untitled, unchanged document becomes a new one of the destination.
@@ -52,6 +59,10 @@ class DocumentCommands {
   Checked CheckMarks();
   void TakeFileFolder(const std::string& name);
   void AdoptFileDestination(int destination);
+  GenerationConverter Converter() const;
+  std::optional<bool> TakeFileDestination(const DocumentOpenResult& opened);
+  void AdoptOpened(const DocumentOpenResult& opened, int generation);
+  void ShowNewContent();
 
   Document& document_;
   DocumentWindow& window_;

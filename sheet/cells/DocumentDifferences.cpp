@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "sheet/cells/ListRangeAnswer.h"
@@ -296,7 +297,56 @@ void Compare(const ShownFields& before, const ShownFields& after, std::vector<Fi
   }
 }
 
+struct SummaryName {
+  std::string_view list;
+  std::string_view one;
+  std::string_view many;
+};
+
+// What the summary calls the entries of each list.
+constexpr SummaryName kSummaryNames[] = {
+    {"memory", "channel", "channels"},
+    {"settings", "setting", "settings"},
+    {"scan-edges", "scan edge", "scan edges"},
+    {"scan-names", "scan name", "scan names"},
+    {"bank-names", "bank name", "bank names"},
+    {"call", "call channel", "call channels"},
+    {"scan-links", "scan link", "scan links"},
+    {"scan-link-pairs", "scan link pair", "scan link pairs"},
+    {"broadcast-groups", "broadcast group", "broadcast groups"},
+    {"broadcast", "broadcast memory", "broadcast memories"},
+    {"dtmf", "DTMF memory", "DTMF memories"},
+    {"your-calls", "your call sign", "your call signs"},
+    {"repeater-groups", "repeater group", "repeater groups"},
+    {"repeaters", "repeater", "repeaters"},
+    {"my-calls", "my call sign", "my call signs"},
+    {"messages", "message", "messages"},
+    {"received-calls", "received call", "received calls"},
+    {"transmitted-calls", "transmitted call", "transmitted calls"},
+    {"gps-groups", "GPS group", "GPS groups"},
+    {"gps", "GPS memory", "GPS memories"},
+};
+
 }  // namespace
+
+std::string DifferenceSummary(const std::vector<FieldDifference>& differences) {
+  // Per list, in the order of its first difference, the entries (settings: the items) that differ.
+  std::vector<std::pair<std::string_view, std::set<std::string>>> changed;
+  for (const FieldDifference& d : differences) {
+    auto list = std::ranges::find(changed, d.list, &std::pair<std::string_view, std::set<std::string>>::first);
+    if (list == changed.end()) list = changed.insert(changed.end(), {d.list, {}});
+    list->second.insert(d.index ? d.entry : d.field);
+  }
+  std::string summary;
+  for (const auto& [list, entries] : changed) {
+    const auto name = std::ranges::find(kSummaryNames, list, &SummaryName::list);
+    const std::string_view one = name == std::end(kSummaryNames) ? list : name->one;
+    const std::string_view many = name == std::end(kSummaryNames) ? list : name->many;
+    if (!summary.empty()) summary += ", ";
+    summary += std::to_string(entries.size()) + " " + std::string(entries.size() == 1 ? one : many);
+  }
+  return summary;
+}
 
 std::string_view DifferenceFieldOf(unsigned cellId) {
   if (cellId == kCellIdNone) return {};

@@ -26,6 +26,11 @@ struct FieldDifference {
 // sheet does; no timer needs to run); their images are only read.
 std::vector<FieldDifference> DocumentDifferences(CellDocument& before, CellDocument& after);
 
+// The differences in a few words: how many entries of each list differ, lists in the order of
+// their first difference ("12 channels, 2 settings"); settings count by item. Empty when
+// there are none.
+std::string DifferenceSummary(const std::vector<FieldDifference>& differences);
+
 // Whether the differences take in the page a tree sheet name opens.
 bool IsComparedSheet(std::string_view sheetName);
 
