@@ -34,6 +34,7 @@ struct World {
     setenv("XDG_CONFIG_HOME", (folder / "home").c_str(), 1);
     setenv("XDG_CONFIG_DIRS", (folder / "etc").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
+    setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
     app = std::make_unique<QApplication>(argc, argv);
   }
   // Static objects of Qt's own libraries may be gone when this one goes at exit: the

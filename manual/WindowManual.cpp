@@ -26,6 +26,7 @@ constexpr ManualEntry kEnvironment[] = {
     {"XDG_CONFIG_HOME", "the folder of the per-user settings (default ~/.config)"},
     {"XDG_CONFIG_DIRS", "the folders of the machine-wide settings (default /etc/xdg)"},
     {"XDG_RUNTIME_DIR", "the folder of the lock that keeps a second copy from starting"},
+    {"XDG_STATE_HOME", "the folder under which the recovery copies are kept (default ~/.local/state)"},
     {"QT_QPA_PLATFORM", "Qt's window system platform, e.g. offscreen to run without a display"},
 };
 
@@ -34,6 +35,9 @@ constexpr ManualEntry kFiles[] = {
      "the window's place and size, language, font size, destination, "
      "port, recent files and the port numbers under [Ports]"},
     {"$XDG_CONFIG_DIRS/Quor/Tessel.conf", "machine-wide settings read where the user has none"},
+    {"$XDG_STATE_HOME/tessel/recovery/",
+     "recovery copies of documents with unsaved changes, offered at the next start after a crash; "
+     "damaged ones are moved to its damaged/ folder"},
 };
 
 constexpr ProgramManual kManual{

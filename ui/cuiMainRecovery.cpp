@@ -91,12 +91,11 @@ void cuiMain::OfferRecovery() {
     }
     const std::string summary = DifferenceSummary(DocumentDifferences(before, after));
     const QDateTime time = QDateTime::fromSecsSinceEpoch(header.savedAt);
-    offered.push_back(
-        {left.path,
-         std::move(*left.copy),
-         {header.originalPath.empty() ? QStringLiteral("New document") : QString::fromStdString(header.originalPath),
-          QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat),
-          missing + (summary.empty() ? QStringLiteral("no changes") : QString::fromStdString(summary))}});
+    RecoveryDialog::Row row{
+        header.originalPath.empty() ? QStringLiteral("New document") : QString::fromStdString(header.originalPath),
+        QLocale::system().toString(time.toLocalTime(), QLocale::ShortFormat),
+        missing + (summary.empty() ? QStringLiteral("no changes") : QString::fromStdString(summary))};
+    offered.push_back({left.path, std::move(*left.copy), std::move(row)});
   }
   if (!damaged.empty()) {
     ShowMessageBox({"A recovery copy could not be read and was moved aside:" + damaged,

@@ -21,7 +21,7 @@ class Environment : public ::testing::Environment {
     std::string pattern = (std::filesystem::temp_directory_path() / "tessel-shell-XXXXXX");
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     Root() = pattern;
-    for (const char* folder : {"home", "etc", "run", "data"}) {
+    for (const char* folder : {"home", "etc", "run", "data", "state"}) {
       std::filesystem::create_directory(Root() / folder);
     }
     std::filesystem::permissions(RuntimeFolder(), std::filesystem::perms::owner_all,
@@ -30,6 +30,7 @@ class Environment : public ::testing::Environment {
     setenv("XDG_CONFIG_DIRS", (Root() / "etc").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", RuntimeFolder().c_str(), 1);
     setenv("XDG_DATA_HOME", DataFolder().c_str(), 1);
+    setenv("XDG_STATE_HOME", StateFolder().c_str(), 1);
   }
 
   void TearDown() override { std::filesystem::remove_all(Root()); }
@@ -46,6 +47,10 @@ std::filesystem::path MachineSettingsFile() { return Root() / "etc" / "Quor" / "
 std::filesystem::path RuntimeFolder() { return Root() / "run"; }
 
 std::filesystem::path DataFolder() { return Root() / "data"; }
+
+std::filesystem::path StateFolder() { return Root() / "state"; }
+
+std::filesystem::path RecoveryFolder() { return StateFolder() / "tessel" / "recovery"; }
 
 std::vector<std::filesystem::path> RadioBackupFiles(const std::string& radioFolder) {
   std::vector<std::filesystem::path> files;
