@@ -92,11 +92,19 @@ start_tessel() {
   write_settings "$folder/home"
   "$cli" new --destination 15 -o "$folder/radio.qmf" || fail "tessel-cli new failed"
   document="$folder/radio.qmf"
-  HOME="$folder/home" XDG_CONFIG_HOME="$folder/home/.config" XDG_RUNTIME_DIR="$folder/home/run" \
-    QT_QPA_PLATFORM=xcb "$tessel" "$document" >"$folder/tessel.log" 2>&1 &
-  tessel_pid=$!
+  launch_tessel "$folder" "$document"
   wait_until 20 main_window_shown || fail "the main window did not show"
   focus_tree
+}
+
+# launch_tessel FOLDER [ARGUMENT...]: Tessel with the settings, state and runtime folders in
+# FOLDER/home, its output appended to FOLDER/tessel.log.
+launch_tessel() {
+  local folder=$1
+  shift
+  HOME="$folder/home" XDG_CONFIG_HOME="$folder/home/.config" XDG_RUNTIME_DIR="$folder/home/run" \
+    XDG_STATE_HOME="$folder/home/.local/state" QT_QPA_PLATFORM=xcb "$tessel" "$@" >>"$folder/tessel.log" 2>&1 &
+  tessel_pid=$!
 }
 
 stop_tessel() {
@@ -317,7 +325,57 @@ case_repeater_entry() {
     '[{"group": 0, "name": "HILLTOP", "mode": "FM", "frequency": 439500000}]'
 }
 
-readonly cases=(typed_cells popup_pick copy_paste undo common_setting repeater_entry)
+# The power goes while typed values are unsaved: the window is killed with SIGKILL once it has
+# kept its recovery copy. Started again, it offers the copy; Enter takes the default, Recover,
+# and Ctrl+S writes the original file, which must hold the same bytes as saving the same typing
+# without a crash gave.
+type_channel_edits() {
+  open_memory_page
+  keys Down Down
+  type_text 30 "145.525"
+  keys Return 5*Right # Name
+  type_text 30 "RESCUE"
+  keys Return
+}
+
+recovery_copy_kept() { compgen -G "$1/home/.local/state/tessel/recovery/*.recovery" >/dev/null; }
+no_recovery_copy() { ! recovery_copy_kept "$1"; }
+
+case_recovered_after_kill() {
+  local folder=$work/recovered_after_kill
+  cp "$document" "$folder/unchanged.qmf"
+  type_channel_edits
+  save_document
+  cp "$document" "$folder/saved.qmf"
+  stop_tessel
+  cp "$folder/unchanged.qmf" "$document"
+
+  launch_tessel "$folder" "$document"
+  wait_until 20 main_window_shown || fail "the main window did not show again"
+  focus_tree
+  type_channel_edits
+  wait_until 10 recovery_copy_kept "$folder" || fail "no recovery copy was kept"
+  kill -KILL "$tessel_pid"
+  wait "$tessel_pid" 2>/dev/null
+  tessel_pid=""
+  cmp -s "$document" "$folder/unchanged.qmf" || fail "the killed window had changed the file"
+
+  launch_tessel "$folder"
+  wait_until 20 recovery_dialog_shown || fail "the recovery dialog did not show"
+  keys Return
+  wait_until 5 no_recovery_dialog || fail "the recovery dialog stayed open"
+  [ "$(xdotool getwindowname "$(main_window)")" = "radio.qmf - Tessel" ] ||
+    fail "the recovered document is not named as its file"
+  refocus_window
+  save_document
+  cmp "$document" "$folder/saved.qmf" || fail "the recovered and saved file differs from the one saved before"
+  wait_until 3 no_recovery_copy "$folder" || fail "a recovery copy is left after the save"
+}
+
+recovery_dialog_shown() { [ -n "$(window_named "Recover unsaved changes")" ]; }
+no_recovery_dialog() { ! recovery_dialog_shown; }
+
+readonly cases=(typed_cells popup_pick copy_paste undo common_setting repeater_entry recovered_after_kill)
 
 # run_case NAME: in a subshell, so that fail ends this case alone.
 run_case() {
