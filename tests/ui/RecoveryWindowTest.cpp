@@ -171,4 +171,18 @@ TEST_F(RecoveryWindowTest, TheCopyOfAWindowThatStillRunsIsNotOffered) {
   ASSERT_EQ(CopiesIn(isolated::RecoveryFolder()).size(), 1u);
 }
 
+TEST_F(RecoveryWindowTest, ACopyThatCannotBeWrittenIsAWarningInTheStatusBar) {
+  // A file where the recovery folder should be: no copy can be written.
+  fs::create_directories(isolated::RecoveryFolder().parent_path());
+  WriteBytes(isolated::RecoveryFolder().string(), "not a folder");
+  SaveOriginal();
+  OpenNode(kMemory100);
+  run_->Messages().asked.clear();
+  Type(CellIn(CL_Mch_Name, FirstDataRow()), QStringLiteral("LOST"));
+  EXPECT_TRUE(PumpUntil([&] { return Main().MainWindow()->StatusText().contains(u"recovery copy"); }, kCopyWaitMs))
+      << Main().MainWindow()->StatusText().toStdString();
+  EXPECT_TRUE(run_->Messages().asked.empty()) << "no message box interrupts the typing";
+  fs::remove(isolated::RecoveryFolder());
+}
+
 }  // namespace
