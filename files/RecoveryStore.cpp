@@ -34,8 +34,8 @@ RecoveryStore::RecoveryStore(std::string folder, int ownerId, std::uint64_t stam
   }
 }
 
+// The lock file goes with the copy; a copy left behind keeps its lock file for the next start.
 RecoveryStore::~RecoveryStore() {
-  for (auto& [path, lock] : claimed_) lock.reset();
   if (!ownLock_.Held()) return;
   std::error_code error;
   if (!fs::exists(ownCopy_, error)) fs::remove(ownLock_.Path(), error);
@@ -50,7 +50,8 @@ std::string RecoveryStore::LockPathOf(const std::string& copyPath) {
 bool RecoveryStore::TakeOwnLock() {
   if (ownLock_.Held()) return true;
   std::error_code error;
-  fs::create_directories(folder_, error);
+  // The copies hold the user's documents: a folder made here is the user's alone.
+  if (fs::create_directories(folder_, error)) fs::permissions(folder_, fs::perms::owner_all, error);
   return ownLock_.TryLock(LockPathOf(ownCopy_));
 }
 

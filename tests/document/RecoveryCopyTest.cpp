@@ -157,6 +157,8 @@ TEST_F(RecoveryStoreTest, TheOwnCopyHoldsTheDocumentAndItsOwner) {
   ASSERT_TRUE(Write(*store));
   EXPECT_TRUE(store->HasOwnCopy());
   EXPECT_EQ(fs::path(store->OwnCopyPath()).filename(), std::to_string(CurrentProcessId()) + "-1.recovery");
+  EXPECT_EQ(fs::status(folder.Path("recovery")).permissions(), fs::perms::owner_all)
+      << "the folder is the user's alone";
   const auto copy = ReadRecoveryCopy(store->OwnCopyPath());
   ASSERT_TRUE(copy.has_value());
   EXPECT_EQ(copy->header.owner, CurrentProcessId());
