@@ -195,8 +195,11 @@ void CopyWithin(cmcEeprom& image, Address from, Address to, int count) {
 
 }  // namespace
 
+// Codes outside the destinations take the image of code 0.
+std::int32_t ImageCodeOf(std::int32_t code) { return indDestination(code).IsKnown() ? code : 0; }
+
 const DestinationDefaults& DefaultsOf(std::int32_t code) {
-  return kDestinationDefaults[indDestination(code).IsKnown() ? static_cast<std::size_t>(code) : 0];
+  return kDestinationDefaults[static_cast<std::size_t>(ImageCodeOf(code))];
 }
 
 void WriteDefaultImage(cmcEeprom& image, std::int32_t code) {
@@ -207,7 +210,7 @@ void WriteDefaultImage(cmcEeprom& image, std::int32_t code) {
   for (const BlankTextArea& area : kBlankTextAreas) {
     FillBytes(image, area.start, area.count * area.width, ' ');
   }
-  WriteFactorySettings(image);
+  WriteFactorySettings(image, ImageCodeOf(code));
   WriteTemplates(image, defaults, templates);
   WriteChannels(image, defaults, templates);
   WriteIdentity(image);

@@ -70,10 +70,10 @@ TEST_F(SetModePageWindowTest, DigitalPageStepsAListAndTakesATypedNumber) {
   OpenNode("[St_Common]GI_Sheet_Digital,215");
   EXPECT_GT(ExpectEveryCellBuilt(), 25);
   const CellPosition bass = Find(CL_Common_RxBass);
-  EXPECT_EQ(ShownAt(bass), "Cut");
-  PressAt(bass, Qt::Key_Space, QStringLiteral(" "));
-  EXPECT_EQ(Setting(93), 1);
   EXPECT_EQ(ShownAt(bass), "Normal");
+  PressAt(bass, Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_EQ(Setting(93), 2);
+  EXPECT_EQ(ShownAt(bass), "Boost");
   Type(Find(CL_Common_EmrAfLevel), QStringLiteral("25"));
   EXPECT_EQ(Setting(69), 25);
 }
@@ -117,14 +117,14 @@ TEST_F(SetModePageWindowTest, CommonPagePicksFromItsListsIncludingTheRadioLevel)
   EXPECT_EQ(ShownAt(power), "30min");
 
   const CellPosition level = Find(CL_Common_RadioLevel);
-  EXPECT_EQ(ShownAt(level), "-5 ");
+  EXPECT_EQ(ShownAt(level), "0 ");
   PressAt(level, Qt::Key_Return, QStringLiteral("\r"));
   ASSERT_NE(List(), nullptr);
   desktop::Key(Qt::Key_Up);  // the list runs from +5 down to -5
   desktop::Enter();
   ASSERT_TRUE(PumpUntil([&] { return List() == nullptr; }));
-  EXPECT_EQ(Setting(114), 1);
-  EXPECT_EQ(ShownAt(level), "-4 ");
+  EXPECT_EQ(Setting(114), 6);
+  EXPECT_EQ(ShownAt(level), "+1 ");
 
   Type(Find(CL_Common_UTCOffset), QStringLiteral("-5:30"));
   EXPECT_EQ(Setting(234), 0xFE);
