@@ -43,8 +43,10 @@ MainProcess::~MainProcess() {
 }
 
 void MainProcess::Start() {
-  controller_->CreateMainWindow();
-  if (!documentPath_.empty()) controller_->Documents().OpenFile(documentPath_);
+  // A file is never opened under the initial setup: its question would stand over the setup.
+  if (controller_->CreateMainWindow(documentPath_) && !documentPath_.empty()) {
+    controller_->Documents().OpenFile(documentPath_);
+  }
   controller_->OfferRecovery();
 }
 

@@ -130,7 +130,7 @@ std::string cuiMain::InitialFolder() const {
 
 // --- Main window ---
 
-void cuiMain::CreateMainWindow() {
+bool cuiMain::CreateMainWindow(const std::string& startFile) {
   window_ = std::make_unique<ApplicationWindow>(*this);
   window_->setWindowTitle(DisplayText(services_.texts.GetLine("GI_Sys_AppTitle", 0)));
   cmcCellObj formCell;
@@ -143,15 +143,20 @@ void cuiMain::CreateMainWindow() {
                                  std::max(settings.windowHeight, int{ApplicationWindow::kMinimumHeight})));
   BuildUI();
   services_.environ.UpdateStartMode();
+  if (services_.environ.settings.startMode == EnvironSettings::kStartNoDestination && !startFile.empty() &&
+      documents_->ReadDestinationFromFile(startFile) == 0) {
+    services_.environ.UpdateStartMode();
+  }
   const std::int32_t mode = services_.environ.settings.startMode;
   if (mode == EnvironSettings::kStartNoDestination || mode == EnvironSettings::kStartSetup) {
     // The main window stays hidden until the setup closes; the setup shows it.
     setup_ = new TForm2(window_.get(), {services_.texts, services_.environ, services_.events, *documents_});
     setup_->ShowInitialSetup();
-    return;
+    return false;
   }
   window_->show();
   KeepFrameOnScreens(*window_);
+  return true;
 }
 
 bool cuiMain::MainWindowVisible() const { return window_ != nullptr && window_->isVisible(); }

@@ -67,8 +67,11 @@ class cuiMain : public DocumentWindow {
 
   // --- Main window ---
   // Creates the main window with its menu, tool bar, tree and status bar, placed on the
-  // screens as they are now, and shows it.
-  void CreateMainWindow();
+  // screens as they are now, and shows it, unless the initial setup has to run first. With no
+  // destination stored, a clone file named at start (startFile) gives its destination as the
+  // setup's file choice would, and the setup is not needed; a file that cannot give one has
+  // its error shown, then the setup follows. Answers whether the main window shows.
+  bool CreateMainWindow(const std::string& startFile = {});
   ApplicationWindow* MainWindow() const { return window_.get(); }
   bool MainWindowVisible() const;
   void RebuildTree() override;

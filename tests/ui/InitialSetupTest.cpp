@@ -175,6 +175,66 @@ TEST_F(InitialSetupTest, SetupOnTheCommandLineShowsItDespiteAStoredDestination) 
   EXPECT_EQ(Settings().destinationCode, 3);
 }
 
+// A first start with a clone file named on the command line, as a double-click in the file
+// manager gives it: the file's destination is taken and stored, and the main window shows the
+// file; no setup, no question.
+TEST_F(InitialSetupTest, AFirstStartWithACloneFileOpensItUnderItsDestinationWithoutTheSetup) {
+  constexpr int kFileDestination = 2;
+  StartToSetup();
+  const std::string path = SaveClone("radio.qmf", kFileDestination);
+  run_.reset();
+  isolated::RemoveSettingsFiles();
+
+  run_ = std::make_unique<ProgramRun>(std::vector<std::string>{"tessel", path});
+  run_->StartToSetup();
+  EXPECT_EQ(Main().InitialSetup(), nullptr);
+  ASSERT_TRUE(Main().MainWindowVisible());
+  EXPECT_TRUE(Asked().empty()) << Asked()[0].text;
+  EXPECT_EQ(Main().Doc().FileName(), path);
+  EXPECT_FALSE(Main().Doc().IsModified());
+  EXPECT_TRUE(Main().MainWindow()->windowTitle().startsWith(QStringLiteral("radio.qmf")));
+  EXPECT_EQ(Settings().destinationCode, kFileDestination);
+  EXPECT_EQ(indDestination::Current().Code(), kFileDestination);
+  EXPECT_TRUE(PumpUntil([&] { return Main().CurrentSheet() != nullptr; }));
+
+  run_.reset();
+  run_ = std::make_unique<ProgramRun>();
+  EXPECT_EQ(Settings().destinationCode, kFileDestination) << "the destination was stored";
+}
+
+// A file named at a first start that gives no destination shows its error, then the setup;
+// "/setup" shows the setup whatever file is named, and the file's question does not stand
+// over it.
+TEST_F(InitialSetupTest, AFirstStartWithAFileThatGivesNoDestinationShowsItsErrorThenTheSetup) {
+  StartToSetup();
+  const std::string clone = SaveClone("radio.qmf", 4);
+  const std::string noDestination = SaveClone("none.qmf", kNoDestination);
+  const std::string notClone = (folder_ / "notes.qmf").string();
+  std::ofstream(notClone) << "hello\n";
+  run_.reset();
+  const struct {
+    const char* what;
+    std::vector<std::string> arguments;
+    int stored;
+    std::size_t messages;
+  } cases[] = {
+      {"a missing file", {"tessel", (folder_ / "missing.qmf").string()}, kNoDestination, 1},
+      {"not a clone file", {"tessel", notClone}, kNoDestination, 1},
+      {"a file of no destination", {"tessel", noDestination}, kNoDestination, 1},
+      {"setup asked for", {"tessel", "/setup", clone}, 3, 0},
+  };
+  for (const auto& c : cases) {
+    isolated::RemoveSettingsFiles();
+    TForm2& setup = StartToSetup(c.arguments, c.stored);
+    EXPECT_TRUE(setup.isVisible()) << c.what;
+    EXPECT_FALSE(Main().MainWindowVisible()) << c.what;
+    EXPECT_EQ(Asked().size(), c.messages) << c.what;
+    EXPECT_EQ(Settings().destinationCode, c.stored) << c.what;
+    EXPECT_TRUE(Main().Doc().FileName().empty()) << c.what;
+    run_.reset();
+  }
+}
+
 TEST_F(InitialSetupTest, APortNumberOutsideOneTo256IsRefusedAndTheSetupStays) {
   TForm2& setup = StartToSetup();
   for (const char* typed : {"", "abc", "0", "257", "12x"}) {
