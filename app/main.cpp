@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "manual/ManualText.h"
+#include "manual/ProgramVersion.h"
 #include "platform/Fatal.h"
 #include "platform/qt/QtMd5.h"
 #include "platform/qt/QtTiming.h"
@@ -33,7 +34,7 @@ std::optional<int> AnswerInformationOption(int argc, char** argv) {
     return 0;
   }
   if (option == "--version") {
-    std::cout << "tessel " << TESSEL_VERSION << "\n";
+    std::cout << "tessel " << ProgramVersion() << "\n";
     return 0;
   }
   return std::nullopt;

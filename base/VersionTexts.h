@@ -1,9 +1,8 @@
 #pragma once
-// The version and year texts the About box shows. The text tables hold defaults; a version
-// file beside the executable (named by the tables) overrides them line by line, so that a
-// build can state its own version without new tables. A missing file is no error.
-#include <filesystem>
+// The version and year texts the top page and the About box show: the program's version (the
+// build's) and the copyright years of the text tables.
 #include <string>
+#include <string_view>
 
 class cmcGTex;
 
@@ -12,4 +11,4 @@ struct VersionTexts {
   std::string year;
 };
 
-VersionTexts ReadVersionTexts(cmcGTex& texts, const std::filesystem::path& executableFolder);
+VersionTexts ReadVersionTexts(cmcGTex& texts, std::string_view programVersion);

@@ -66,8 +66,7 @@ void BM_PrintAllMemoryChannelsToPdf(benchmark::State& state) {
   job.path = (std::filesystem::temp_directory_path() / "tessel-bench-print.pdf").string();
   int pages = 0;
   for (auto _ : state) {
-    if (WritePdf({ApplicationTexts(), document, behaviour.Callback(), nullptr, "1"}, job, &pages) !=
-        PrintResult::Done) {
+    if (WritePdf({ApplicationTexts(), document, behaviour.Callback(), nullptr}, job, &pages) != PrintResult::Done) {
       state.SkipWithError("the PDF was not written");
       break;
     }

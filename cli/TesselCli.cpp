@@ -17,6 +17,7 @@
 #include "cli/SettingsCommands.h"
 #include "files/DocumentFile.h"
 #include "manual/ManualText.h"
+#include "manual/ProgramVersion.h"
 #include "memory/Generation.h"
 #include "platform/FrozenTiming.h"
 #include "text/ApplicationTexts.h"
@@ -310,7 +311,7 @@ int RunTesselCli(const std::vector<std::string>& args, std::ostream& out, std::o
     return CliExit::kSuccess;
   }
   if (args.front() == "--version") {
-    out << "tessel-cli " << TESSEL_VERSION << "\n";
+    out << "tessel-cli " << ProgramVersion() << "\n";
     return CliExit::kSuccess;
   }
   if (args.front() == "radio") return RunRadioCommand(args, out, err);

@@ -49,16 +49,15 @@ void FileMenuCommands::FileExport(bool all) { csvFiles_.ExportCsv(main_.CurrentS
 cuiPrinter FileMenuCommands::Printer() {
   services_.events.Send(EV_CommitEdit);
   if (cuiSheet* sheet = main_.CurrentSheet()) sheet->Layout().SaveColumnWidths();
-  return cuiPrinter(
-      main_.MainWindow(),
-      {services_.texts, *main_.SheetDocument(), main_.CellBehaviour(), &main_.DisplayStore(), main_.Versions().version},
-      services_.environ.settings.printerFontSize);
+  return cuiPrinter(main_.MainWindow(),
+                    {services_.texts, *main_.SheetDocument(), main_.CellBehaviour(), &main_.DisplayStore()},
+                    services_.environ.settings.printerFontSize);
 }
 
-void FileMenuCommands::FilePrintCurrent() {
+void FileMenuCommands::FilePrintCurrent(cuiPrinter::PrintStart start) {
   if (main_.CurrentSheet() == nullptr) return;
   const std::string sheet = main_.CurrentSheet()->Layout().GetName();
-  Printer().Print({sheet}, PrintAllChoices{});
+  Printer().Print({sheet}, PrintAllChoices{}, start);
 }
 
 void FileMenuCommands::FilePrintAll() {

@@ -25,7 +25,8 @@ class FileMenuCommands {
   // list the open page shows.
   void FileImport(bool all);
   void FileExport(bool all);
-  void FilePrintCurrent();
+  // The open page; the tool bar's Print Preview shows it before a printer is chosen.
+  void FilePrintCurrent(cuiPrinter::PrintStart start);
   // The tree's sheets, with the channel pages the Print All dialog chooses.
   void FilePrintAll();
   // The recent file of index, when the list holds one there.

@@ -59,9 +59,12 @@ QIcon MakeToolBarImage(int index) {
     const char* file;
   };
   static constexpr Picture kPictures[] = {
-      {0, "document-new", "new.svg"}, {1, "document-open", "open.svg"}, {2, "document-save", "save.svg"},
-      {7, nullptr, "clone-read.svg"}, {8, nullptr, "clone-write.svg"},  {9, nullptr, "clone-info.svg"},
-      {10, "edit-undo", "undo.svg"},  {11, "edit-redo", "redo.svg"},
+      {0, "document-new", "new.svg"},      {1, "document-open", "open.svg"},
+      {2, "document-save", "save.svg"},    {7, nullptr, "clone-read.svg"},
+      {8, nullptr, "clone-write.svg"},     {9, nullptr, "clone-info.svg"},
+      {10, "edit-undo", "undo.svg"},       {11, "edit-redo", "redo.svg"},
+      {12, "document-print", "print.svg"}, {13, "document-print-preview", "print-preview.svg"},
+      {14, "help-contents", "help.svg"},
   };
   for (const Picture& picture : kPictures) {
     if (picture.index != index) continue;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "manual/ProgramVersion.h"
 #include "platform/Fatal.h"
 #include "sheet/cells/ListRangeAnswer.h"
 #include "sheet/layout/CellDocument.h"
@@ -186,7 +187,7 @@ void SheetPages::DrawFrame(QPainter& painter, const Sheet& sheet) {
   const int a = frame_.textHeight;
   painter.drawText(QRect(r.left, r.top, r.Width(), a), Qt::AlignLeft | Qt::AlignTop, DisplayText(layout.Title()));
   const std::string withRevision =
-      FormattedText(services_.texts.GetLine("GI_Sys_AppTitleRev", 0), services_.revision.c_str());
+      FormattedText(services_.texts.GetLine("GI_Sys_AppTitleRev", 0), std::string(ProgramVersion()).c_str());
   painter.drawText(QRect(r.left, r.top, r.Width() - 1, a), Qt::AlignRight | Qt::AlignTop, DisplayText(withRevision));
   painter.drawText(QRect(r.left, r.bottom - a - 1, r.Width() - 1, a + 1), Qt::AlignRight | Qt::AlignTop,
                    DisplayText(services_.texts.GetLine("GI_Sys_Maker", 0)));

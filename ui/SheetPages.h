@@ -30,7 +30,6 @@ struct PrintServices {
   CellBehaviourCallback behaviour;
   // Column widths the user set on screen; none prints the widths the captions give.
   SheetDisplayStore* display = nullptr;
-  std::string revision;  // shown after the program's title
 };
 
 // One printed page: which sheet, at which character height (negative, in the sheet's own

@@ -16,6 +16,7 @@
 #include "base/cmcEvMan.h"
 #include "base/indEnviron.h"
 #include "files/RecoveryStore.h"
+#include "manual/ProgramVersion.h"
 #include "platform/Fatal.h"
 #include "platform/Processes.h"
 #include "platform/Timing.h"
@@ -102,7 +103,7 @@ cuiMain::cuiMain(MainServices services, std::int32_t imageSize)
   });
   formats_ = NormaliseLocaleFormats(SystemFormatsOf(SystemLocaleTexts(systemJapanese_)));
   InstallLocaleFormats(formats_);
-  versions_ = ReadVersionTexts(services_.texts, QCoreApplication::applicationDirPath().toStdString());
+  versions_ = ReadVersionTexts(services_.texts, ProgramVersion());
   timer_ = cmcTask::Create();
   services_.events.Register(&cuiMain::OnEvent, this);
   cloneMenu_ = std::make_unique<CloneMenuCommands>(*this, services_);

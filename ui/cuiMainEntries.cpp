@@ -92,7 +92,7 @@ int cuiMain::AnswerWindowEntry(cmcCellCapsule& request, int op) {
   }
 }
 
-void cuiMain::RunMenuCommand(unsigned cellId, std::int32_t) {
+void cuiMain::RunMenuCommand(unsigned cellId, std::int32_t index) {
   switch (cellId) {
     case CL_Menu_File_Import:
     case CL_Menu_File_Import_SubMenu_Grp:
@@ -107,7 +107,9 @@ void cuiMain::RunMenuCommand(unsigned cellId, std::int32_t) {
     case CL_Menu_File_Export_SubMenu_All:
       return fileMenu_->FileExport(true);
     case CL_Menu_File_Print_Current:
-      return fileMenu_->FilePrintCurrent();
+      // Index 1 is the tool bar's Print Preview.
+      return fileMenu_->FilePrintCurrent(index == 1 ? cuiPrinter::PrintStart::Preview
+                                                    : cuiPrinter::PrintStart::Printer);
     case CL_Menu_File_Print_All:
       return fileMenu_->FilePrintAll();
     case CL_Menu_Port_Usb:

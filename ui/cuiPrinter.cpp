@@ -63,6 +63,14 @@ std::optional<PrintTarget> ChooseTarget(QWidget* owner, cmcGTex& texts) {
   return target;
 }
 
+// Before the user has chosen a printer, the pages are laid out on the paper a new printer
+// has.
+PrintTarget DefaultPaper() {
+  PrintTarget target;
+  target.pdf = std::make_unique<PdfDocument>(QPrinter().pageLayout().pageSize());
+  return target;
+}
+
 // "Now Printing" with Cancel, over the main window while the pages go out.
 class PrintingDialog : public QDialog {
  public:
@@ -96,34 +104,46 @@ void ShowError(cmcGTex& texts, const std::string& text) {
 cuiPrinter::cuiPrinter(QWidget* owner, const PrintServices& services, int& pointSize)
     : owner_(owner), services_(services), pointSize_(pointSize) {}
 
-void cuiPrinter::Print(const std::vector<std::string>& sheets, const PrintAllChoices& choices) {
+void cuiPrinter::Print(const std::vector<std::string>& sheets, const PrintAllChoices& choices, PrintStart start) {
   cmcGTex& texts = services_.texts;
-  std::optional<PrintTarget> target = ChooseTarget(owner_, texts);
+  std::optional<PrintTarget> target = start == PrintStart::Preview ? DefaultPaper() : ChooseTarget(owner_, texts);
   if (!target) return;
-  QPagedPaintDevice& device = target->Device();
+  QPagedPaintDevice* device = &target->Device();
   std::unique_ptr<SheetPages> layout;
   const auto paginate = [&](int pointSize) {
-    layout = std::make_unique<SheetPages>(services_, device, pointSize);
+    layout = std::make_unique<SheetPages>(services_, *device, pointSize);
     std::vector<PrintedPage> pages;
     for (const std::string& sheet : sheets) layout->AddSheet(sheet, choices, pages);
     return pages;
   };
-  std::vector<PrintedPage> pages = paginate(pointSize_);
-  if (!layout->PageUsable()) {
-    ShowError(texts, texts.GetValueText("GI_Sys_Printer_PageTooSmall"));
-    return;
-  }
-  if (pages.empty()) return;
+  // False when the paper holds no page or nothing is to be printed; the first has its message.
+  const auto paginateUsable = [&](std::vector<PrintedPage>& pages) {
+    pages = paginate(pointSize_);
+    if (!layout->PageUsable()) {
+      ShowError(texts, texts.GetValueText("GI_Sys_Printer_PageTooSmall"));
+      return false;
+    }
+    return !pages.empty();
+  };
+  std::vector<PrintedPage> pages;
+  if (!paginateUsable(pages)) return;
   cuiPreview preview(owner_, texts,
                      {paginate, [&](QPainter& painter, const PrintedPage& page) { layout->Render(painter, page); },
-                      QSize(device.width(), device.height()), device.logicalDpiY()},
+                      QSize(device->width(), device->height()), device->logicalDpiY()},
                      pointSize_);
   if (!preview.ShowModal(pages) || pages.empty()) return;
+  if (start == PrintStart::Preview) {
+    // The printer is chosen now, and its paper may differ from the one previewed.
+    target = ChooseTarget(owner_, texts);
+    if (!target) return;
+    device = &target->Device();
+    if (!paginateUsable(pages)) return;
+  }
 
   if (owner_ != nullptr) owner_->setEnabled(false);
   PrintingDialog dialog(owner_, texts);
   dialog.show();
-  const PrintResult result = DrawPages(device, *layout, pages, [&dialog] {
+  const PrintResult result = DrawPages(*device, *layout, pages, [&dialog] {
     QCoreApplication::processEvents();
     return dialog.Cancelled();
   });

@@ -3,7 +3,8 @@
 // system has none (or the user chooses "print to file"), into a PDF file that is written
 // whole or not at all. The pages are laid out for the chosen paper first, shown in the
 // preview, and printed from there; the main window stays disabled while a printout runs,
-// whose Cancel stops it before the next page.
+// whose Cancel stops it before the next page. Print Preview shows the pages on the default
+// paper first and asks for the printer only when the user prints from the preview.
 #include <string>
 #include <vector>
 
@@ -18,8 +19,12 @@ class cuiPrinter {
   // pointSize: the print font size setting, which the preview may change.
   cuiPrinter(QWidget* owner, const PrintServices& services, int& pointSize);
 
+  // Where a printout starts: at the choice of a printer, or at the preview.
+  enum class PrintStart { Printer, Preview };
+
   // Prints the sheets with the choices; a sheet the choices leave out gives no page.
-  void Print(const std::vector<std::string>& sheets, const PrintAllChoices& choices);
+  void Print(const std::vector<std::string>& sheets, const PrintAllChoices& choices,
+             PrintStart start = PrintStart::Printer);
 
  private:
   QWidget* owner_;

@@ -31,13 +31,17 @@ void cuiToolBar::Build() {
   window_.addToolBar(Qt::TopToolBarArea, bar_);
   ParseCellDefinition(basicCell_, services_.texts.GetLine(key_ + "_BasicCell", 0), nullptr, nullptr);
   for (const std::string& line : ReadBodyTexts(services_.texts, key_)) AddLine(line);
+  DropTrailingSeparator();
 }
 
+// A separator stands only between two buttons: one at the start or after another is dropped,
+// and one at the end when the bar is built.
 void cuiToolBar::AddLine(const std::string& definition) {
   auto cell = std::make_unique<cmcCellObj>();
   ParseCellDefinition(*cell, definition, nullptr, &basicCell_);
   if (IsSeparator(cell->caption)) {
-    bar_->addSeparator();
+    const QList<QAction*> actions = bar_->actions();
+    if (!actions.isEmpty() && !actions.last()->isSeparator()) bar_->addSeparator();
     return;
   }
   QAction* action = bar_->addAction(ToolBarImage(cell->imageIndex), DisplayText(cell->caption));
@@ -45,6 +49,11 @@ void cuiToolBar::AddLine(const std::string& definition) {
   cmcCellObj* set = cell.get();
   QObject::connect(action, &QAction::triggered, action, [this, set] { Click(*set); });
   buttons_.push_back({std::move(cell), action});
+}
+
+void cuiToolBar::DropTrailingSeparator() {
+  const QList<QAction*> actions = bar_->actions();
+  if (!actions.isEmpty() && actions.last()->isSeparator()) bar_->removeAction(actions.last());
 }
 
 void cuiToolBar::Click(cmcCellObj& cell) {

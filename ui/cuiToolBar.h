@@ -42,6 +42,7 @@ class cuiToolBar {
   };
 
   void AddLine(const std::string& definition);
+  void DropTrailingSeparator();
   void Click(cmcCellObj& cell);
 
   QMainWindow& window_;

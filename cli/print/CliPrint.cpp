@@ -139,7 +139,7 @@ int Print(const CommandLine& line, std::ostream& out, std::ostream& err) {
   document.SetEvents(&events);
   indActiveCell behaviour(document);
   int pages = 0;
-  const PrintResult result = WritePdf({texts, document, behaviour.Callback(), nullptr, TESSEL_VERSION}, job, &pages);
+  const PrintResult result = WritePdf({texts, document, behaviour.Callback(), nullptr}, job, &pages);
   if (result != PrintResult::Done) {
     err << "tessel-cli: " << ResultText(result, texts, job.path) << "\n";
     return result == PrintResult::NothingToPrint ? CliExit::kUsage : CliExit::kFileError;

@@ -189,8 +189,7 @@ TEST(PrintedPdf, APageWithNoRoomForCellsLeavesTheOldFile) {
   job.sheets = {"[St_ColCut]GI_Sheet_MemoryCH,0,0"};
   job.pageSize = QPageSize(QSizeF(25, 25), QPageSize::Millimeter);
   job.path = target;
-  EXPECT_EQ(WritePdf({ApplicationTexts(), document, behaviour.Callback(), nullptr, "1"}, job),
-            PrintResult::PageTooSmall);
+  EXPECT_EQ(WritePdf({ApplicationTexts(), document, behaviour.Callback(), nullptr}, job), PrintResult::PageTooSmall);
   EXPECT_EQ(FileBytes(target), "old bytes");
   EXPECT_EQ(folder.Entries(), (std::set<std::string>{"old.pdf"}));
 }
@@ -210,7 +209,7 @@ TEST(PrintedPdf, APrinterThatRefusesTheDocumentFailsThePrintout) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(folder.Path("gone/out.pdf")));
-  SheetPages layout({ApplicationTexts(), document, behaviour.Callback(), nullptr, "1"}, printer, 10);
+  SheetPages layout({ApplicationTexts(), document, behaviour.Callback(), nullptr}, printer, 10);
   std::vector<PrintedPage> pages;
   ASSERT_GT(layout.AddSheet("[St_ColCut]GI_Sheet_MemoryCH,0,0", {}, pages), 0);
   EXPECT_EQ(DrawPages(printer, layout, pages), PrintResult::DeviceFailed);

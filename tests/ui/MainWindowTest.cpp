@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,10 +13,12 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <filesystem>
+#include <map>
 
 #include "MainTestSupport.h"
 #include "base/cmcEvMan.h"
 #include "base/indEnviron.h"
+#include "manual/ProgramVersion.h"
 #include "sheet/layout/BodyLines.h"
 #include "support/DesktopInput.h"
 #include "support/IsolatedUserFolders.h"
@@ -141,6 +144,20 @@ struct ScriptedBehaviour {
   }
 };
 
+// A separator stands only between two buttons, and every button shows its picture.
+void ExpectToolBarShape(const cuiToolBar& toolBar) {
+  const QList<QAction*> actions = toolBar.Bar()->actions();
+  ASSERT_FALSE(actions.isEmpty());
+  EXPECT_FALSE(actions.front()->isSeparator());
+  EXPECT_FALSE(actions.back()->isSeparator());
+  for (qsizetype i = 0; i + 1 < actions.size(); ++i) {
+    EXPECT_FALSE(actions[i]->isSeparator() && actions[i + 1]->isSeparator()) << "after " << i;
+  }
+  for (const QAction* action : actions) {
+    if (!action->isSeparator()) EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+  }
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { isolated::RemoveSettingsFiles(); }
@@ -169,7 +186,37 @@ TEST_F(MainWindowTest, StartsWithEmptySettingsOnTheTopPageUnderTheModelName) {
   }
   EXPECT_EQ(buttons, (QStringList{QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Save"),
                                   QStringLiteral("Undo"), QStringLiteral("Redo"), QStringLiteral("Clone Read"),
-                                  QStringLiteral("Clone Write"), QStringLiteral("Clone Info.")}));
+                                  QStringLiteral("Clone Write"), QStringLiteral("Clone Info."), QStringLiteral("Print"),
+                                  QStringLiteral("Print Preview"), QStringLiteral("Help")}));
+  ExpectToolBarShape(*main.ToolBar());
+}
+
+// The top page names the program's version and shows the whole copyright line: each of the
+// two cells is sized by a caption no narrower than the text it shows.
+TEST_F(MainWindowTest, TheTopPageShowsTheVersionAndTheWholeCopyrightLine) {
+  ProgramRun run;
+  run.Start();
+  indMain& main = run.Controller();
+  ASSERT_EQ(OpenSheetName(main), "GI_Sheet_TopPage");
+  cuiSheet& sheet = *main.CurrentSheet();
+  const SheetLayout& layout = sheet.Layout();
+  const QFontMetrics metrics(sheet.Grid().font());
+  std::map<unsigned, std::string> shown;
+  for (int row = 0; row < layout.RowCount(); ++row) {
+    for (int column = 0; column < layout.ColumnCount(); ++column) {
+      const cmcCellObj& cell = layout.GetCell(column, row);
+      if (cell.cellId != CL_Top_Version && cell.cellId != CL_Top_Copyright) continue;
+      cmcCellCapsule request;
+      sheet.PrepareRequest(column, row, request);
+      main.CellBehaviour()(request, kCellQuery);
+      shown[cell.cellId] = request.outputText;
+      EXPECT_LE(metrics.horizontalAdvance(DisplayText(request.outputText)),
+                metrics.horizontalAdvance(DisplayText(cell.caption)))
+          << request.outputText;
+    }
+  }
+  EXPECT_EQ(shown[CL_Top_Version], "Version " + std::string(ProgramVersion()));
+  EXPECT_TRUE(shown[CL_Top_Copyright].ends_with("All rights reserved.")) << shown[CL_Top_Copyright];
 }
 
 TEST_F(MainWindowTest, EveryTreeNodeOpensTheSheetItNames) {
@@ -359,6 +406,7 @@ TEST_P(JapaneseFromTheMenuTest, RebuildsMenuBarToolBarAndStatusNoteFromTheChosen
     if (!action->isSeparator()) hints << action->toolTip();
   }
   EXPECT_EQ(hints, OuterCaptionsInTable(system.table, "GI_ToolBar_Main"));
+  ExpectToolBarShape(*main.ToolBar());
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, JapaneseFromTheMenuTest,

@@ -22,6 +22,7 @@
 #include "MainTestSupport.h"
 #include "base/indEnviron.h"
 #include "files/FilesTestSupport.h"
+#include "manual/ProgramVersion.h"
 #include "memory/ChannelList.h"
 #include "memory/datCh.h"
 #include "platform/FileDialog.h"
@@ -32,6 +33,7 @@
 #include "ui/SheetPages.h"
 #include "ui/cuiMenu.h"
 #include "ui/cuiPreview.h"
+#include "ui/cuiToolBar.h"
 
 namespace {
 
@@ -112,6 +114,31 @@ TEST_F(PrintWindowTest, CurrentSheetGoesToTheNamedPdfWithItsRecords) {
   EXPECT_NE(text.find("PRINTED NAME", frequency), std::string::npos);
   EXPECT_NE(text.find("Memory CH"), std::string::npos);
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+// The tool bar's Print Preview shows the pages before a printer or file is chosen; Print in
+// the preview asks for it then. The frame names the program with its version.
+TEST_F(PrintWindowTest, ToolBarPreviewShowsThePagesBeforeTheTargetIsChosen) {
+  Main().OpenSheet("[St_ColCut]GI_Sheet_MemoryCH,1,100");
+  OnePdfDialog dialog(folder.Path("previewed.pdf"));
+  std::size_t askedBeforePreview = 1;
+  WhenPreviewShown([&](cuiPreview& preview) {
+    askedBeforePreview = dialog.asked.size();
+    PressTool(preview, 0);
+  });
+  QAction* previewButton = nullptr;
+  for (QAction* action : Main().ToolBar()->Bar()->actions()) {
+    if (action->toolTip() == QStringLiteral("Print Preview")) previewButton = action;
+  }
+  ASSERT_NE(previewButton, nullptr);
+  Main().ToolBar()->Refresh();
+  ASSERT_TRUE(desktop::Activate(*Main().MainWindow()));
+  desktop::ClickToolButton(*Main().ToolBar()->Bar(), *previewButton);
+  EXPECT_EQ(askedBeforePreview, 0u);
+  ASSERT_EQ(dialog.asked.size(), 1u);
+  const std::string text = PdfText(folder.Path("previewed.pdf"));
+  EXPECT_NE(text.find("PRINTED NAME"), std::string::npos) << text;
+  EXPECT_NE(text.find("Rev. " + std::string(ProgramVersion())), std::string::npos) << text;
 }
 
 TEST_F(PrintWindowTest, CancellingTheFileDialogPrintsNothing) {

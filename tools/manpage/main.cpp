@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "manual/ManualText.h"
+#include "manual/ProgramVersion.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
   }
   const ProgramManual& manual = program == "tessel" ? WindowManual() : CliManual();
   std::ofstream out(argv[2], std::ios::binary);
-  out << ManualPage(manual, TESSEL_VERSION);
+  out << ManualPage(manual, std::string(ProgramVersion()));
   out.close();
   if (!out) {
     std::cerr << "tessel-manpage: cannot write " << argv[2] << "\n";

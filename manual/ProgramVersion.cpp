@@ -1,0 +1,3 @@
+#include "manual/ProgramVersion.h"
+
+std::string_view ProgramVersion() { return TESSEL_VERSION; }
