@@ -59,19 +59,20 @@ cuiInformation::cuiInformation(QWidget* owner, Services services, const std::str
   layout->setContentsMargins(0, 0, kButtonMargin, kButtonMargin);
   layout->setSpacing(kButtonMargin);
   layout->addWidget(panel);
-  layout->addWidget(MakeBackupPanel());
+  layout->addWidget(MakeBackupPanel(services.texts));
   layout->addWidget(ok_, 0, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QWidget* cuiInformation::MakeBackupPanel() {
+QWidget* cuiInformation::MakeBackupPanel(cmcGTex& texts) {
   auto* panel = new QWidget(this);
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(kPanelBorder, 0, 0, 0);
-  layout->addWidget(new QLabel(QStringLiteral("Backups of what was read from and written to the radio:"), panel));
-  allRadios_ = new QCheckBox(QStringLiteral("&All radios"), panel);
+  const auto caption = [&texts](int line) { return DisplayText(texts.GetLine("GI_AppInd_Backup_Caption", line)); };
+  layout->addWidget(new QLabel(caption(0), panel));
+  allRadios_ = new QCheckBox(caption(1), panel);
   backupList_ = new QListWidget(panel);
-  openBackup_ = new QPushButton(QStringLiteral("&Open Backup"), panel);
+  openBackup_ = new QPushButton(caption(2), panel);
   layout->addWidget(allRadios_);
   layout->addWidget(backupList_);
   layout->addWidget(openBackup_, 0, Qt::AlignLeft);

@@ -56,7 +56,7 @@ class cuiInformation final : public QWidget {
   QPushButton& OpenBackupButton() const { return *openBackup_; }
 
  private:
-  QWidget* MakeBackupPanel();
+  QWidget* MakeBackupPanel(cmcGTex& texts);
   void ListBackups();
   void OpenChosenBackup();
 

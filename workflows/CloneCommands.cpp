@@ -14,6 +14,7 @@
 #include "memory/FixedDefaults.h"
 #include "memory/ImageCorrection.h"
 #include "memory/indDestination.h"
+#include "text/FormattedText.h"
 #include "text/cmcGTex.h"
 #include "workflows/DestinationChange.h"
 #include "workflows/Document.h"
@@ -74,8 +75,10 @@ void CloneCommands::KeepBackupAfterClone(const cmcEeprom& image, BackupDirection
   const std::string reason =
       outcome.message.empty() ? FileErrorText(services_.texts, outcome.fileError) : outcome.message;
   const std::string named = outcome.path.empty() ? std::string() : outcome.path + " ";
-  ShowProgramMessage("The backup " + named + "could not be kept:\n" + reason + "\n\nThe clone itself has succeeded.",
-                     services_.texts.GetLine(kCaptionKey, 0), MessageButtons::Ok, MessageIcon::Warning);
+  cmcGTex& texts = services_.texts;
+  ShowProgramMessage(FormattedText(texts.GetLine("GI_Mess_Backup_NotKept", 0), named.c_str()) + "\n" + reason + "\n\n" +
+                         texts.GetLine("GI_Mess_Backup_NotKept", 1),
+                     texts.GetLine(kCaptionKey, 0), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 // --- Checks of what the radio reported ---
