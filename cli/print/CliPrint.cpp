@@ -148,8 +148,17 @@ int Print(const CommandLine& line, std::ostream& out, std::ostream& err) {
   return CliExit::kSuccess;
 }
 
+QtMessageHandler qtHandler = nullptr;
+
+// Qt's notes on its platform (no runtime folder, fonts) are not the command's messages: a
+// command writes only its own. What stops Qt itself still gets through.
+void PassSevereQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if ((type == QtCriticalMsg || type == QtFatalMsg) && qtHandler != nullptr) qtHandler(type, context, text);
+}
+
 int PrintWithGui(const CommandLine& line, std::ostream& out, std::ostream& err) {
   if (QGuiApplication::instance() != nullptr) return Print(line, out, err);
+  qtHandler = qInstallMessageHandler(&PassSevereQtMessages);
   // Fonts need a platform; the offscreen one needs no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;

@@ -2,6 +2,7 @@
 
 #include <QPageSize>
 #include <QPrinter>
+#include <QProcess>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -142,6 +143,27 @@ TEST(PrintedPdf, EveryPageOfTheTreePrintsWithAll) {
     EXPECT_NE(text.find(title), std::string::npos) << title;
   }
   EXPECT_NE(text.find("MIKE RELAY"), std::string::npos);
+}
+
+// The programs as a script runs them, in a session that sets no runtime folder: standard
+// error holds nothing but the command's own messages (here none), whatever Qt notes.
+TEST(PrintedPdf, TheProgramWritesOnlyItsOwnMessages) {
+  const auto cli = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "cli" / "tessel-cli";
+  ASSERT_TRUE(std::filesystem::exists(cli)) << cli;
+  TempFolder folder;
+  const std::string file = FixtureFile(folder);
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  program.setProcessEnvironment(environment);
+  program.start(QString::fromStdString(cli.string()),
+                {QStringLiteral("print"), QString::fromStdString(file), QStringLiteral("--list"),
+                 QStringLiteral("memory"), QStringLiteral("-o"), QString::fromStdString(folder.Path("plan.pdf"))});
+  ASSERT_TRUE(program.waitForFinished(60000));
+  EXPECT_EQ(program.exitCode(), 0);
+  EXPECT_EQ(program.readAllStandardError(), QByteArray());
+  EXPECT_TRUE(program.readAllStandardOutput().contains("written to"));
 }
 
 TEST(PrintedPdf, BadRequestsWriteNothingAndSaySo) {
