@@ -269,6 +269,8 @@ void cuiMain::OpenSheet(const std::string& name) {
   sheet->Build();
   window_->ShowSheet(*sheet);
   sheet_ = std::move(sheet);
+  // The page decides whether the tool bar's Print and Print Preview may act.
+  services_.events.Send(EV_ToolBarRefresh);
   if (!window_->isVisible() || !window_->isEnabled()) return;
   if (treeHadFocus_ && tree_ != nullptr) {
     tree_->Widget().setFocus();

@@ -131,7 +131,6 @@ TEST_F(PrintWindowTest, ToolBarPreviewShowsThePagesBeforeTheTargetIsChosen) {
     if (action->toolTip() == QStringLiteral("Print Preview")) previewButton = action;
   }
   ASSERT_NE(previewButton, nullptr);
-  Main().ToolBar()->Refresh();
   ASSERT_TRUE(desktop::Activate(*Main().MainWindow()));
   desktop::ClickToolButton(*Main().ToolBar()->Bar(), *previewButton);
   EXPECT_EQ(askedBeforePreview, 0u);
