@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -29,6 +30,7 @@
 #include "support/IsolatedUserFolders.h"
 #include "text/ApplicationTexts.h"
 #include "text/Codepage.h"
+#include "text/LineTables.h"
 #include "text/cmcCellObj.h"
 #include "text/cmcGTex.h"
 #include "tools/radio-sim/RadioSimEngine.h"
@@ -355,6 +357,34 @@ TEST_F(CloneBackupTest, ReadIsKeptAndInformationListsAndOpensIt) {
   EXPECT_FALSE(Main().Doc().IsModified());
   EXPECT_TRUE(Main().Doc().CurrentImage().IsEqual(received));
   EXPECT_TRUE(Main().MainWindow()->isEnabled());
+}
+
+// The backup list's label, check box and button come from the table of the language shown.
+TEST_F(CloneBackupTest, TheBackupListSpeaksTheLanguageOfTheTables) {
+  StartWindow(kRadioDestination);
+  cmcGTex& texts = ApplicationTexts();
+  QStringList englishCaptions;
+  for (const TableLanguage table : {TableLanguage::English, TableLanguage::Japanese}) {
+    texts.Reset();
+    texts.SelectLineTable(LineTableOf(table));
+    const auto caption = [&texts](int line) { return DisplayText(texts.GetLine("GI_AppInd_Backup_Caption", line)); };
+    auto* window = new cuiInformation(nullptr, {texts, run_->Events(), Main().CellBehaviour()}, "Tessel",
+                                      "GI_Sheet_CloneInfo", {});
+    QStringList labels;
+    for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains(caption(0))) << labels.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window->AllRadiosBox().text(), caption(1));
+    EXPECT_EQ(window->OpenBackupButton().text(), caption(2));
+    if (table == TableLanguage::English) {
+      englishCaptions = {caption(0), caption(1), caption(2)};
+      EXPECT_EQ(caption(0), QStringLiteral("Backups of what was read from and written to the radio:"));
+    } else {
+      EXPECT_NE(caption(1), englishCaptions[1]);
+    }
+    delete window;
+  }
+  texts.Reset();
+  texts.SelectLineTable(LineTableOf(TableLanguage::English));
 }
 
 TEST_F(CloneBackupTest, WriteKeepsTheImageSent) {
