@@ -43,7 +43,7 @@ MainProcess::~MainProcess() {
 }
 
 void MainProcess::Start() {
-  // A file is never opened under the initial setup: its question would stand over the setup.
+  // A file is never opened under the initial setup: its question would stand over it.
   if (controller_->CreateMainWindow(documentPath_) && !documentPath_.empty()) {
     controller_->Documents().OpenFile(documentPath_);
   }

@@ -28,9 +28,10 @@ class MainProcess {
 
   bool IsFirstInstance() const { return environ_.IsFirstInstance(); }
   // Creates and shows the main window, then opens the document named on the command line
-  // as Open would; with no destination stored yet the document gives its own. While the
-  // initial setup shows instead, the document stays closed. Then it offers the recovery
-  // copies that earlier windows left. Only for the first instance.
+  // Creates and shows the main window, then opens the document named on the command line
+  // as Open would; with no destination stored yet the document gives its own. With "/setup"
+  // the document opens once the setup has closed. Then it offers the recovery copies that
+  // earlier windows left. Only for the first instance.
   void Start();
 
   // The first command line argument after the program path that is not "/setup": the file

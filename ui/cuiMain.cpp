@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "base/cmcEvMan.h"
 #include "base/indEnviron.h"
@@ -153,11 +154,17 @@ bool cuiMain::CreateMainWindow(const std::string& startFile) {
     // The main window stays hidden until the setup closes; the setup shows it.
     setup_ = new TForm2(window_.get(), {services_.texts, services_.environ, services_.events, *documents_});
     setup_->ShowInitialSetup();
+    if (mode == EnvironSettings::kStartSetup) fileAfterSetup_ = startFile;
     return false;
   }
   window_->show();
   KeepFrameOnScreens(*window_);
   return true;
+}
+
+void cuiMain::OpenFileAfterSetup() {
+  if (fileAfterSetup_.empty()) return;
+  documents_->OpenFile(std::exchange(fileAfterSetup_, {}));
 }
 
 bool cuiMain::MainWindowVisible() const { return window_ != nullptr && window_->isVisible(); }

@@ -70,8 +70,11 @@ class cuiMain : public DocumentWindow {
   // screens as they are now, and shows it, unless the initial setup has to run first. With no
   // destination stored, a clone file named at start (startFile) gives its destination as the
   // setup's file choice would, and the setup is not needed; a file that cannot give one has
-  // its error shown, then the setup follows. Answers whether the main window shows.
+  // its error shown, then the setup follows. A file named with "/setup" waits for the setup
+  // to close (OpenFileAfterSetup). Answers whether the main window shows.
   bool CreateMainWindow(const std::string& startFile = {});
+  // Opens the file that waited for the initial setup, once; nothing when none waits.
+  void OpenFileAfterSetup();
   ApplicationWindow* MainWindow() const { return window_.get(); }
   bool MainWindowVisible() const;
   void RebuildTree() override;
@@ -192,6 +195,7 @@ class cuiMain : public DocumentWindow {
   std::unique_ptr<RecoveryStore> recoveryStore_;
   std::unique_ptr<DocumentRecovery> recovery_;
   QPointer<TForm2> setup_;
+  std::string fileAfterSetup_;
 
   std::unique_ptr<ApplicationWindow> window_;
   std::unique_ptr<cuiMenu> menu_;

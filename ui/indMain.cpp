@@ -99,6 +99,7 @@ void indMain::ShowMainWindow() {
   window->raise();
   window->activateWindow();
   Services().events.Send(EV_ToolBarRefresh);
+  OpenFileAfterSetup();
 }
 
 void indMain::EnableMainWindow(bool enabled) {

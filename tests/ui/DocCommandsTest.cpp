@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "MainTestSupport.h"
 #include "base/indEnviron.h"
@@ -291,11 +292,11 @@ TEST(DocCommandLine, AFileNamedOnTheCommandLineOpensAtStart) {
   const std::string path = folder.File("start.qmf");
   {
     ScriptedFileDialog dialogs;
-    ProgramRun first;
-    first.Start();
-    EditComment(first.Controller(), 'L');
+    std::optional<ProgramRun> first;
+    StartWithDestination(first, 7);
+    EditComment(first->Controller(), 'L');
     dialogs.answers.push_back({true, path, 0});
-    first.Controller().Documents().SaveDocument(true);
+    first->Controller().Documents().SaveDocument(true);
   }
   EXPECT_EQ(MainProcess::DocumentArgument({"tessel", "/SETUP", path}), path);
   EXPECT_EQ(MainProcess::DocumentArgument({"tessel", "/setup"}), "");

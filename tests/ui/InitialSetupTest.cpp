@@ -202,9 +202,8 @@ TEST_F(InitialSetupTest, AFirstStartWithACloneFileOpensItUnderItsDestinationWith
   EXPECT_EQ(Settings().destinationCode, kFileDestination) << "the destination was stored";
 }
 
-// A file named at a first start that gives no destination shows its error, then the setup;
-// "/setup" shows the setup whatever file is named, and the file's question does not stand
-// over it.
+// A file named at a first start that gives no destination shows its error, then the setup,
+// and stays closed.
 TEST_F(InitialSetupTest, AFirstStartWithAFileThatGivesNoDestinationShowsItsErrorThenTheSetup) {
   StartToSetup();
   const std::string clone = SaveClone("radio.qmf", 4);
@@ -221,7 +220,6 @@ TEST_F(InitialSetupTest, AFirstStartWithAFileThatGivesNoDestinationShowsItsError
       {"a missing file", {"tessel", (folder_ / "missing.qmf").string()}, kNoDestination, 1},
       {"not a clone file", {"tessel", notClone}, kNoDestination, 1},
       {"a file of no destination", {"tessel", noDestination}, kNoDestination, 1},
-      {"setup asked for", {"tessel", "/setup", clone}, 3, 0},
   };
   for (const auto& c : cases) {
     isolated::RemoveSettingsFiles();
@@ -230,9 +228,29 @@ TEST_F(InitialSetupTest, AFirstStartWithAFileThatGivesNoDestinationShowsItsError
     EXPECT_FALSE(Main().MainWindowVisible()) << c.what;
     EXPECT_EQ(Asked().size(), c.messages) << c.what;
     EXPECT_EQ(Settings().destinationCode, c.stored) << c.what;
+    desktop::ClickOn(setup.Button2());
+    ASSERT_TRUE(SetupClosed()) << c.what;
     EXPECT_TRUE(Main().Doc().FileName().empty()) << c.what;
     run_.reset();
   }
+}
+
+// "/setup" shows the setup whatever file is named; the file opens once the setup has closed,
+// its question (another destination) no longer standing over the setup.
+TEST_F(InitialSetupTest, SetupOnTheCommandLineOpensTheNamedFileAfterIt) {
+  StartToSetup();
+  const std::string clone = SaveClone("radio.qmf", 4);
+  run_.reset();
+  isolated::RemoveSettingsFiles();
+  TForm2& setup = StartToSetup({"tessel", "/setup", clone}, 3);
+  EXPECT_FALSE(Main().MainWindowVisible());
+  EXPECT_TRUE(Asked().empty()) << Asked()[0].text;
+  run_->Messages().answers = {kAnswerYes};  // take the file's destination
+  desktop::ClickOn(setup.Button2());
+  ASSERT_TRUE(SetupClosed());
+  ASSERT_EQ(Asked().size(), 1u);
+  EXPECT_EQ(Main().Doc().FileName(), clone);
+  EXPECT_EQ(Settings().destinationCode, 4);
 }
 
 TEST_F(InitialSetupTest, APortNumberOutsideOneTo256IsRefusedAndTheSetupStays) {
