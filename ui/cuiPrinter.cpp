@@ -133,7 +133,9 @@ void cuiPrinter::Print(const std::vector<std::string>& sheets, const PrintAllCho
                      pointSize_);
   if (!preview.ShowModal(pages) || pages.empty()) return;
   if (start == PrintStart::Preview) {
-    // The printer is chosen now, and its paper may differ from the one previewed.
+    // The printer is chosen now, and its paper may differ from the one previewed. The layout
+    // goes first: it draws on the previewed paper.
+    layout.reset();
     target = ChooseTarget(owner_, texts);
     if (!target) return;
     device = &target->Device();
