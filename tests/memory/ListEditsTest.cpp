@@ -371,49 +371,6 @@ TEST_F(ListEditsTest, ReceivedCallsAndHistoriesLoseTheirPositions) {
 
 // --- Random documents ---
 
-// Every reference names an entry that exists, and the program-side tables match the lists.
-void ExpectReferencesValid(cmcEeprom& image) {
-  const int channel = ReadU16(image, kRememberedChannel);
-  if (channel != 0xFFFF) {
-    EXPECT_NE(NameOf(image, RecordKind::kChannel, channel), "") << "remembered channel";
-  }
-  const int repeater = ReadU16(image, kRememberedRepeater);
-  if (repeater != 0xFFFF) {
-    EXPECT_LT(repeater, RepeaterCount(image)) << "remembered repeater";
-  }
-  EXPECT_NE(AlarmedGps(image), "?") << "GPS alarm";
-  cmcEeprom rebuilt = image;
-  RebuildBankTables(rebuilt);
-  EXPECT_EQ(FirstDifference(rebuilt, image), -1) << "bank tables";
-  const GpsGroups groups = ReadGpsGroups(image);
-  int total = 0;
-  for (int count : groups.count) total += count;
-  EXPECT_EQ(total, groups.length) << "GPS groups";
-}
-
-// Channels 0-99 with random contents, bank places and a remembered channel, all stored
-// through the records, as the program keeps them.
-cmcEeprom RandomChannels(std::mt19937& random) {
-  cmcEeprom image = Image();
-  for (int i = 0; i < 100; ++i) {
-    datCh record(image);
-    record.Load(RecordKind::kChannel, i);
-    record.SetUsed(random() % 3 != 0);
-    record.frequency = 144000000 + 5000u * static_cast<std::uint32_t>(random() % 400);
-    record.name = MakeFixedText<kNameLength>("N" + std::to_string(random() % 1000));
-    record.bank = static_cast<std::uint8_t>(random() % 4 == 0 ? kNoBank : random() % 3);
-    record.bankChannel = static_cast<std::uint8_t>(random() % 100);
-    record.skip = static_cast<std::uint8_t>(random() % 2);
-    record.Store(RecordKind::kChannel, i);
-  }
-  RebuildBankTables(image);
-  WriteU16(image, kRememberedChannel, static_cast<std::uint16_t>(random() % 100));
-  if (NameOf(image, RecordKind::kChannel, ReadU16(image, kRememberedChannel)).empty()) {
-    WriteU16(image, kRememberedChannel, 0xFFFF);
-  }
-  return image;
-}
-
 struct Block {
   int first;
   int last;
