@@ -15,6 +15,7 @@
 #include "cli/RadioCommands.h"
 #include "cli/ScriptDocument.h"
 #include "cli/SettingsCommands.h"
+#include "cli/SortCommand.h"
 #include "files/DocumentFile.h"
 #include "manual/ManualText.h"
 #include "manual/ProgramVersion.h"
@@ -254,6 +255,26 @@ int RunImport(const CommandLine& line, Io& io) {
   });
 }
 
+int RunSort(const CommandLine& line, Io& io) {
+  int status = CliExit::kSuccess;
+  const auto target = TargetOption(line, io, status);
+  if (!target) return status;
+  const auto by = line.Value("--by");
+  if (!by) return UsageError(io, "sort needs --by frequency|name|mode|call");
+  const auto key = SortKeyOfWord(*by);
+  if (!key) return UsageError(io, "unknown sort key " + *by + " (frequency, name, mode or call)");
+  std::string error;
+  const auto generation = GenerationOption(line, DocumentFile::kNewestGeneration, error);
+  if (!generation) return UsageError(io, error);
+  const auto output = line.Value("-o");
+  if (!output) return UsageError(io, "sort needs -o OUT");
+  return WithOpenDocument(line, io, [&](cmcEeprom& document, const DestinationSession& session) {
+    if (!SortCliList(document, *target, {*key, line.Has("--descending")}, error)) return UsageError(io, error);
+    return ExitOfFileCode(
+        SaveCliDocument(document, *output, session, {*generation, !line.Has("--no-digest")}, ReportTo(io.err)));
+  });
+}
+
 const std::map<std::string, Command, std::less<>>& Commands() {
   static const std::map<std::string, Command, std::less<>> commands{
       {"info", {{{}, {"--json", "--help"}}, 1, RunInfo}},
@@ -266,6 +287,11 @@ const std::map<std::string, Command, std::less<>>& Commands() {
       {"export", {{{"-o", "--list", "--scope", "--layout", "--destination"}, {"--help"}}, 1, RunExport}},
       {"import",
        {{{"-o", "--list", "--scope", "--destination", "--generation"}, {"--no-digest", "--help"}}, 2, RunImport}},
+      {"sort",
+       {{{"-o", "--list", "--scope", "--by", "--destination", "--generation"},
+         {"--descending", "--no-digest", "--help"}},
+        1,
+        RunSort}},
   };
   return commands;
 }

@@ -99,6 +99,27 @@ constexpr std::string_view kCsvHelp =
     "refused (each refused row's line and reason on standard error; the rows that could be\n"
     "taken were taken and OUT written).\n";
 
+constexpr std::string_view kSortHelp =
+    "tessel-cli sort FILE --list LIST [--scope SCOPE] --by KEY [--descending] -o OUT\n"
+    "                [--destination D] [--generation G] [--no-digest]\n"
+    "\n"
+    "Sorts the entries of one list as the window's Edit > Sort does and saves the document as\n"
+    "convert does (generation 3 unless --generation is given). KEY is frequency, name, mode\n"
+    "(in the order of the mode list) or call (the channel's UR call sign, the repeater's or\n"
+    "your call sign); letter case does not count, equal keys keep their order, and channels\n"
+    "not in use go last. The entries take what belongs to them along: bank places, scan-link\n"
+    "memberships, the remembered channel and repeater, the GPS alarm, the RPT1 use.\n"
+    "\n"
+    "LIST and SCOPE, as for export:\n"
+    "  memory --scope group:N        memory channels 100N to 100N+99 (N 0-4)\n"
+    "  bank --scope bank:X           the rows of bank X (A-Z); the channels keep their numbers\n"
+    "  repeaters [--scope all|group:N]   N 1-30; all sorts every group on its own\n"
+    "  gps [--scope all|group:N]         N 0 (no group) to 26, or group:A-Z; name only\n"
+    "  your-calls                    name or call only\n"
+    "\n"
+    "Exit status: 0 done, 1 wrong usage (an unknown list, scope or key, or a key the list's\n"
+    "entries lack; nothing is written), 2 file error.\n";
+
 constexpr std::string_view kPrintHelp =
     "tessel-cli print FILE (--list LIST | --all) -o OUT.pdf [--paper P] [--font-size N]\n"
     "                  [--destination D]\n"
@@ -188,6 +209,7 @@ constexpr ManualCommand kCommands[] = {
     {"print", "print FILE (--list LIST | --all) -o OUT.pdf", "the printed pages as PDF", kPrintHelp},
     {"export", "export FILE --list LIST -o OUT.csv [--scope S] [--layout L]", "one list as a CSV file", kCsvHelp},
     {"import", "import FILE --list LIST IN.csv -o OUT.qmf [--scope S]", "a CSV file into one list", kCsvHelp},
+    {"sort", "sort FILE --list LIST --by KEY -o OUT [--scope S]", "sort one page or group", kSortHelp},
     {"radio", "radio info|read|write ...", "talk to a radio (radio --help)", kRadioHelp},
 };
 
