@@ -73,6 +73,21 @@ std::vector<int> SortedOrder(const std::vector<datCh>& records, int kind, SortOr
 
 }  // namespace
 
+namespace {
+
+constexpr std::int32_t kDescendingBit = 0x100;
+
+}  // namespace
+
+std::int32_t SortOrderCode(SortOrder order) {
+  return static_cast<std::int32_t>(order.key) | (order.descending ? kDescendingBit : 0);
+}
+
+SortOrder SortOrderOfCode(std::int32_t code) {
+  const std::int32_t key = code & 0xFF;
+  return {key < kSortKeyCount ? static_cast<SortKey>(key) : SortKey::kFrequency, (code & kDescendingBit) != 0};
+}
+
 std::string_view SortKeyWord(SortKey key) { return kKeyWords[static_cast<std::size_t>(key)]; }
 
 std::optional<SortKey> SortKeyOfWord(std::string_view word) {

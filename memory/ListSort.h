@@ -3,17 +3,23 @@
 // entries in use in key order (equal keys keep their order), the entries not in use after
 // them. The entries move as whole records, so everything a record carries (bank slot, RPT1-use
 // flag) goes along, and the references into the list follow them (ListReferenceKeeper).
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "memory/cmcEeprom.h"
 
 enum class SortKey { kFrequency, kName, kMode, kCall };
+inline constexpr int kSortKeyCount = 4;
 
 struct SortOrder {
   SortKey key = SortKey::kFrequency;
   bool descending = false;
 };
+
+// The order as one number, as the window's command carries it to the cells, and back.
+std::int32_t SortOrderCode(SortOrder order);
+SortOrder SortOrderOfCode(std::int32_t code);
 
 // The key's word as the command line spells it ("frequency", "name", "mode", "call"), and
 // back; nothing for any other word.

@@ -576,6 +576,11 @@ enum CellIdentifier : unsigned {
   // The program's own entries come after it, so the numbers above stay as they are.
   CL_Menu_Edit_Undo,  // 550
   CL_Menu_Edit_Redo,
+  CL_Menu_Edit_Find,
+  CL_Menu_Edit_Sort,
+  CL_Menu_Edit_Fill,
+  CL_Menu_Edit_FillDown,
+  CL_Menu_Edit_MoveTo,
   kCellIdEnd
 };
 

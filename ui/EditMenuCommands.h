@@ -1,6 +1,7 @@
 #pragma once
 // The Edit menu's own commands (the rest of the menu comes from the open sheet): Undo and
-// Redo, also on the tool bar. Each is the function named after its entry's identifier
+// Redo, also on the tool bar, and Sort, which asks its key and hands it to the open page. Each
+// is the function named after its entry's identifier
 // (CL_Menu_Edit_Undo: EditUndo).
 #include "workflows/MainServices.h"
 
@@ -13,6 +14,7 @@ class EditMenuCommands {
 
   void EditUndo() { StepHistory(false); }
   void EditRedo() { StepHistory(true); }
+  void EditSort();
 
  private:
   // The document steps back or forward, the open sheet comes back at its cursor and the tree

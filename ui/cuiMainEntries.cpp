@@ -72,6 +72,10 @@ int cuiMain::AnswerWindowEntry(cmcCellCapsule& request, int op) {
       if (act) editMenu_->EditRedo();
       cell.SetStateFlag(kStateDisabled, !document_.CanRedo());
       return kCellResultNothing;
+    case CL_Menu_Edit_Sort:
+      if (act) editMenu_->EditSort();
+      cell.SetStateFlag(kStateDisabled, CurrentSheet() == nullptr);
+      return kCellResultNothing;
     case CL_Menu_View_FontSize:
       if (act) viewMenu_->ViewFontSize(cell.index);
       cell.SetStateFlag(kStateChecked, settings.fontSizePercentage == cell.index);

@@ -518,13 +518,21 @@ bool cuiSheet::FlushRepeat() {
   return true;
 }
 
-void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command, const std::string* text) {
+void cuiSheet::RunEditCommand(unsigned cellId, int32_t argument) {
+  FlushRepeat();
+  state_->repeatChain = 0;
+  DispatchRequest(Grid().Col(), Grid().Row(), 0, static_cast<int32_t>(cellId), nullptr, argument);
+}
+
+void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command, const std::string* text,
+                               int32_t argument) {
   State& s = *state_;
   cmcCellCapsule request;
   PrepareRequest(column, row, request);
   request.actionGrid = s.grid;
   request.key = key;
   request.command = command;
+  request.commandArgument = argument;
   if (text != nullptr) {
     request.inputKind = kInputCommitted;
     request.key = 0;

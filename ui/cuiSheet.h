@@ -87,6 +87,9 @@ class cuiSheet : public QWidget {
   // A list whose value has no entry: no entry shows selected, and Enter picks nothing, until
   // the cursor moves.
   void HideListCursor();
+  // Runs a command of the Edit menu on the current cell and the selected rows, as a pop-up
+  // menu entry runs, with what the command carries.
+  void RunEditCommand(unsigned cellId, int32_t argument);
   // The cell request for (column, row) as the sheet fills it before asking the behaviour.
   virtual void PrepareRequest(int column, int row, cmcCellCapsule& request);
 
@@ -109,7 +112,8 @@ class cuiSheet : public QWidget {
  private:
   struct State;
 
-  void DispatchRequest(int column, int row, int32_t key, int32_t command, const std::string* text);
+  void DispatchRequest(int column, int row, int32_t key, int32_t command, const std::string* text,
+                       int32_t argument = 0);
   void CreatePanels();
   void ShowTitle();
   void RefreshTitle();

@@ -9,6 +9,7 @@
 #include "memory/BroadcastList.h"
 #include "memory/ListBlocks.h"
 #include "memory/ListEntries.h"
+#include "memory/ListSort.h"
 #include "memory/MemoryMap.h"
 #include "memory/datClipCh.h"
 #include "sheet/cells/SystemClipboardRows.h"
@@ -284,6 +285,44 @@ void BankOff(ActiveCellFrame& frame, IndexBlock block) {
   AnnounceChange(frame);
 }
 
+// --- Sort ---
+
+// The lists that sort within a page or group: memory channels (not the scan edges and call
+// channels, whose places pair them), bank rows, repeaters, GPS memories and your call signs.
+bool Sortable(const ActiveCellFrame& frame, IndexBlock block) {
+  switch (frame.listKind) {
+    case RecordKind::kChannel:
+      return block.high < kFirstScanEdgeIndex;
+    case RecordKind::kBankView:
+      return frame.bank < kBankCount;
+    case RecordKind::kRepeater:
+    case RecordKind::kGps:
+    case RecordKind::kYourCall:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The selected rows, or the whole page or group when no rows are selected.
+void Sort(ActiveCellFrame& frame, IndexBlock block) {
+  const SortOrder order = SortOrderOfCode(frame.request.commandArgument);
+  if (!Sortable(frame, block) || !SortKeyApplies(frame.listKind, order.key)) {
+    return ShowError(frame, "GI_AppMess_Sort_NoKey");
+  }
+  const bool selected = (frame.request.rangeFlags & kRangeLinesSelected) != 0;
+  const Rows rows = selected ? SelectedRows(frame, block) : Rows{block.low, block.high};
+  if (rows.first >= rows.last) return;
+  if (frame.listKind == RecordKind::kBankView) {
+    SortBankRows(frame.Image(), frame.bank, rows.first, rows.last, order);
+  } else {
+    SortBlock(frame.Image(), frame.listKind, rows.first, rows.last, order);
+  }
+  AnnounceChange(frame);
+  if (selected) Select(frame, rows.first, rows.last);
+  ShowStatus(frame, "GI_AppMess_S_Sort");
+}
+
 bool TakesListCommands(const ActiveCellFrame& frame) {
   if (frame.listKind == RecordKind::kNone) return false;
   return frame.listKind != RecordKind::kBankView || frame.bank < kBankCount;
@@ -329,7 +368,12 @@ IndexBlock OperationBlock(const ActiveCellFrame& frame) {
 }
 
 bool RunListOperation(ActiveCellFrame& frame, unsigned command) {
-  if (command != CL_PMenu_BankOff && (command < CL_PMenu_Copy || command > CL_PMenu_Insert)) return false;
+  const bool listCommand = command == CL_PMenu_BankOff || (command >= CL_PMenu_Copy && command <= CL_PMenu_Insert);
+  if (!listCommand && command != CL_Menu_Edit_Sort) return false;
+  if (command == CL_Menu_Edit_Sort) {
+    Sort(frame, OperationBlock(frame));
+    return true;
+  }
   if (!TakesListCommands(frame)) return true;
   const IndexBlock block = OperationBlock(frame);
   const bool appends = command == CL_PMenu_Insert && IsCountedKind(frame.listKind) && frame.index == block.high + 1;

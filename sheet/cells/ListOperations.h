@@ -1,6 +1,6 @@
 #pragma once
 // The list commands of the pop-up menu (Copy, Paste, Carry up, Carry down, Clear, Delete,
-// Insert, Bank off) on the current row or the selected rows of a list sheet: which block of
+// Insert, Bank off) and of the Edit menu (Sort) on the current row or the selected rows of a list sheet: which block of
 // the list they may touch, the questions they ask, the image change, the status text, the
 // events that repaint the sheets, and where the selection and the cursor go afterwards.
 #include "sheet/cells/ActiveCellFrame.h"

@@ -130,7 +130,8 @@ void RunCommand(ActiveCellFrame& frame, unsigned command) {
 
 bool RunPopupMenuCommand(ActiveCellFrame& frame) {
   const auto command = static_cast<unsigned>(frame.request.command);
-  if (command < CL_PMenu_BankOff || command > CL_PMenu_HomeCH_Clear) return false;
+  const bool editMenuCommand = command == CL_Menu_Edit_Sort;
+  if (!editMenuCommand && (command < CL_PMenu_BankOff || command > CL_PMenu_HomeCH_Clear)) return false;
   if (command == CL_PMenu_Edit) {
     frame.request.key = kKeyEnter;
     frame.request.command = 0;

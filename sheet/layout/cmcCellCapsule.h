@@ -112,7 +112,8 @@ class cmcCellCapsule {
   int32_t selectionLength = 0;
   int32_t maxLength = kDefaultEditorMaxLength;
   int32_t key = 0;
-  int32_t command = 0;  // the chosen pop-up menu entry's cell identifier, 0 for none
+  int32_t command = 0;          // the chosen pop-up menu entry's cell identifier, 0 for none
+  int32_t commandArgument = 0;  // what a command of the Edit menu carries (Sort: SortOrderCode)
   std::string inputText;
   std::string outputText;
   uint8_t validLength = kWholeTextValid;  // characters beyond it are drawn light grey

@@ -21,28 +21,7 @@ using namespace MemoryMap;
 constexpr const char* kMemory100 = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
 constexpr const char* kBankA = "[St_CCBank]GI_Sheet_BankCH,21";
 
-class ListCommandWindowTest : public PageWindowTest {
- protected:
-  void PutChannel(int index, const char* name, int bank = kNoBank, int slot = 0) {
-    datCh record = Channel(index);
-    record.SetUsed(true);
-    record.frequency = 145000000;
-    record.name = MakeFixedText<16>(name);
-    record.bank = static_cast<std::uint8_t>(bank);
-    record.bankChannel = static_cast<std::uint8_t>(slot);
-    record.Commit();
-    RebuildBankTables(Image());
-  }
-
-  std::string NameAt(int index) {
-    const datCh record = Channel(index);
-    if (!record.IsUsed()) return "";
-    std::string name(ViewOf(record.name));
-    return name.substr(0, name.find_last_not_of(' ') + 1);
-  }
-
-  QString Status() { return Main().MainWindow()->StatusText(); }
-};
+class ListCommandWindowTest : public PageWindowTest {};
 
 TEST_F(ListCommandWindowTest, KeysOfTheMenuCopyPasteDeleteAndInsertOnThePageShown) {
   PutChannel(100, "A");

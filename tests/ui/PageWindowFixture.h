@@ -13,6 +13,8 @@
 #include <string>
 
 #include "MainTestSupport.h"
+#include "memory/ChannelList.h"
+#include "memory/MemoryMap.h"
 #include "memory/datCh.h"
 #include "sheet/layout/SheetCursor.h"
 #include "support/DesktopInput.h"
@@ -93,6 +95,28 @@ class PageWindowTest : public ::testing::Test {
     record.Load(RecordKind::kChannel, index);
     return record;
   }
+
+  // A channel in use with a name, at 145 MHz unless told, in a bank row when given one.
+  void PutChannel(int index, const char* name, int bank = kNoBank, int slot = 0, std::uint32_t frequency = 145000000) {
+    datCh record = Channel(index);
+    record.SetUsed(true);
+    record.frequency = frequency;
+    record.name = MakeFixedText<16>(name);
+    record.bank = static_cast<std::uint8_t>(bank);
+    record.bankChannel = static_cast<std::uint8_t>(slot);
+    record.Commit();
+    RebuildBankTables(Image());
+  }
+
+  // The channel's name, "" when it is not in use.
+  std::string NameAt(int index) {
+    const datCh record = Channel(index);
+    if (!record.IsUsed()) return "";
+    std::string name(ViewOf(record.name));
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+  }
+
+  QString Status() { return Main().MainWindow()->StatusText(); }
 
   QString TitleShown() {
     for (QLabel* label : Sheet().findChildren<QLabel*>()) {
