@@ -43,6 +43,9 @@ void cmcEvMan::Unregister(Handler handler, void* user) {
   for (Listener& listener : listeners_) {
     if (listener.handler == handler && listener.user == user) listener.removed = true;
   }
+  // Short-lived listeners (a page searched or printed) must not pile up where no dispatch
+  // pass runs, as in tessel-cli.
+  UnlinkRemovedListeners();
 }
 
 void cmcEvMan::Send(std::int32_t code, std::int64_t p1, std::int64_t p2) {
