@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/FindBar.h"
 #include "ui/ImageLists.h"
 #include "ui/cuiMain.h"
 
@@ -31,12 +32,13 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-ApplicationWindow::ApplicationWindow(cuiMain& controller)
+ApplicationWindow::ApplicationWindow(cuiMain& controller, cmcGTex& texts)
     : controller_(controller),
       splitter_(new QSplitter(Qt::Horizontal, this)),
       left_(MakePanel(splitter_, "LeftPanel")),
       right_(MakePanel(splitter_, "RightPanel")),
-      status_(new QLabel(this)) {
+      status_(new QLabel(this)),
+      finder_(new FindBar(this, texts)) {
   setWindowIcon(ProgramIcon());
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   splitter_->setHandleWidth(kSplitterWidth);
@@ -45,7 +47,13 @@ ApplicationWindow::ApplicationWindow(cuiMain& controller)
   left_->setMinimumWidth(kMinimumPanelWidth);
   splitter_->setStretchFactor(0, 0);
   splitter_->setStretchFactor(1, 1);
-  setCentralWidget(splitter_);
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(splitter_, 1);
+  column->addWidget(finder_);
+  setCentralWidget(central);
   status_->setMinimumWidth(100);
   statusBar()->addWidget(status_, 1);
   auto* second = new QLabel(this);

@@ -12,6 +12,9 @@ class QShowEvent;
 class QSplitter;
 class cuiMain;
 
+class FindBar;
+class cmcGTex;
+
 class ApplicationWindow final : public QMainWindow {
   Q_OBJECT
 
@@ -22,7 +25,8 @@ class ApplicationWindow final : public QMainWindow {
   // Nor the left panel narrower than this.
   static constexpr int kMinimumPanelWidth = 8;
 
-  explicit ApplicationWindow(cuiMain& controller);
+  // texts (the find bar's) must outlive the window.
+  ApplicationWindow(cuiMain& controller, cmcGTex& texts);
 
   QWidget& LeftPanel() const;
   QWidget& RightPanel() const;
@@ -32,6 +36,8 @@ class ApplicationWindow final : public QMainWindow {
   void ShowSheet(QWidget& sheet);
   void SetStatusText(const QString& text);
   QString StatusText() const;
+  // The find bar under the panels, hidden until Edit > Find opens it.
+  FindBar& Finder() const { return *finder_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -43,4 +49,5 @@ class ApplicationWindow final : public QMainWindow {
   QFrame* left_;
   QFrame* right_;
   QLabel* status_;
+  FindBar* finder_;
 };

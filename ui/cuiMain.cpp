@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -133,7 +134,7 @@ std::string cuiMain::InitialFolder() const {
 // --- Main window ---
 
 bool cuiMain::CreateMainWindow(const std::string& startFile) {
-  window_ = std::make_unique<ApplicationWindow>(*this);
+  window_ = std::make_unique<ApplicationWindow>(*this, services_.texts);
   window_->setWindowTitle(DisplayText(services_.texts.GetLine("GI_Sys_AppTitle", 0)));
   cmcCellObj formCell;
   ParseCellDefinition(formCell, services_.texts.GetLine("GI_Form_Main_BasicCell", 0), nullptr, nullptr);
@@ -284,6 +285,18 @@ void cuiMain::OpenSheet(const std::string& name) {
   } else {
     sheet_->Grid().setFocus();
   }
+}
+
+void cuiMain::OpenSheetThroughTree(const std::string& name) {
+  if (tree_ != nullptr) {
+    if (QTreeWidgetItem* node = tree_->FindBySheetName(name)) {
+      // The node's own delayed opening would come after the page is open and move its cursor.
+      const QSignalBlocker quiet(&tree_->Widget());
+      tree_->Widget().setCurrentItem(node);
+      tree_->Widget().scrollToItem(node);
+    }
+  }
+  OpenSheet(name);
 }
 
 void cuiMain::CloseSheet() {

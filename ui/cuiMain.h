@@ -109,6 +109,8 @@ class cuiMain : public DocumentWindow {
 
   // --- Sheets ---
   void OpenSheet(const std::string& name);
+  // Opens a page as a click on its tree node does, the node selected and shown.
+  void OpenSheetThroughTree(const std::string& name);
   void CloseSheet() override;
   cuiSheet* CurrentSheet() const { return sheet_.get(); }
   // The open sheet's argument number (its tree node number); kNoSheetNumber without one.

@@ -72,9 +72,12 @@ int cuiMain::AnswerWindowEntry(cmcCellCapsule& request, int op) {
       if (act) editMenu_->EditRedo();
       cell.SetStateFlag(kStateDisabled, !document_.CanRedo());
       return kCellResultNothing;
+    // They act on the open page, and do nothing while none is open.
+    case CL_Menu_Edit_Find:
+      if (act) editMenu_->EditFind();
+      return kCellResultNothing;
     case CL_Menu_Edit_Sort:
       if (act) editMenu_->EditSort();
-      cell.SetStateFlag(kStateDisabled, CurrentSheet() == nullptr);
       return kCellResultNothing;
     case CL_Menu_View_FontSize:
       if (act) viewMenu_->ViewFontSize(cell.index);

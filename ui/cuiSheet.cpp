@@ -518,6 +518,14 @@ bool cuiSheet::FlushRepeat() {
   return true;
 }
 
+bool cuiSheet::ShowCell(unsigned category, unsigned cellId, int32_t index) {
+  const CellPosition target = FindSelectableCell(layout_->Cells(), category, cellId, index);
+  if (!target.IsSet()) return false;
+  EndSelection();
+  MoveTo(target);
+  return true;
+}
+
 void cuiSheet::RunEditCommand(unsigned cellId, int32_t argument) {
   FlushRepeat();
   state_->repeatChain = 0;

@@ -87,6 +87,9 @@ class cuiSheet : public QWidget {
   // A list whose value has no entry: no entry shows selected, and Enter picks nothing, until
   // the cursor moves.
   void HideListCursor();
+  // Puts the cursor on the selectable cell of this category, identifier and index, scrolled
+  // into view; false when the page has none.
+  bool ShowCell(unsigned category, unsigned cellId, int32_t index);
   // Runs a command of the Edit menu on the current cell and the selected rows, as a pop-up
   // menu entry runs, with what the command carries.
   void RunEditCommand(unsigned cellId, int32_t argument);

@@ -115,8 +115,8 @@ std::vector<std::string> SearchedSheets(cmcGTex& texts) {
   return sheets;
 }
 
-std::optional<SearchHit> FindStep(CellDocument& document, std::string_view query, const SearchPlace& from,
-                                  bool forward, bool wholeDocument) {
+std::optional<SearchHit> FindStep(CellDocument& document, std::string_view query, const SearchPlace& from, bool forward,
+                                  bool wholeDocument) {
   std::vector<std::string> sheets{from.sheetName};
   if (wholeDocument) sheets = SearchedSheets(document.Texts());
   const auto start = std::ranges::find(sheets, from.sheetName);

@@ -42,5 +42,5 @@ std::vector<std::string> SearchedSheets(cmcGTex& texts);
 // searching backwards), on the place's page only or on every searched page, wrapping at the
 // end; the place itself comes last. None when no cell matches. The document needs an event
 // manager, through which each page answers its list's range while it is searched.
-std::optional<SearchHit> FindStep(CellDocument& document, std::string_view query, const SearchPlace& from,
-                                  bool forward, bool wholeDocument);
+std::optional<SearchHit> FindStep(CellDocument& document, std::string_view query, const SearchPlace& from, bool forward,
+                                  bool wholeDocument);

@@ -20,11 +20,20 @@ TEST(DocumentSearch, WhatMatches) {
     bool matches;
   };
   const Case cases[] = {
-      {"145.500000", "145.5", true},   {"145.500000", "145.50000", true}, {"145.525000", "145.5", false},
-      {"145.500000", "145", false},    {"88.5", "88.50", true},           {"Home Repeater", "home", true},
-      {"JA1ABC  ", "ja1a", true},      {"JA1ABC", "JA1B", false},         {"12.5k", "12.5", true},
-      {"Channel 12", "", false},       {"", "a", false},                  {"Channel 12", "  12 ", true},
-      {"CQCQCQ", "QC", true},          {"1.2.3", "1.2", true},
+      {"145.500000", "145.5", true},
+      {"145.500000", "145.50000", true},
+      {"145.525000", "145.5", false},
+      {"145.500000", "145", false},
+      {"88.5", "88.50", true},
+      {"Home Repeater", "home", true},
+      {"JA1ABC  ", "ja1a", true},
+      {"JA1ABC", "JA1B", false},
+      {"12.5k", "12.5", true},
+      {"Channel 12", "", false},
+      {"", "a", false},
+      {"Channel 12", "  12 ", true},
+      {"CQCQCQ", "QC", true},
+      {"1.2.3", "1.2", true},
   };
   for (const Case& c : cases) EXPECT_EQ(TextMatches(c.shown, c.query), c.matches) << c.shown << " / " << c.query;
 }
