@@ -578,9 +578,6 @@ enum CellIdentifier : unsigned {
   CL_Menu_Edit_Redo,
   CL_Menu_Edit_Find,
   CL_Menu_Edit_Sort,
-  CL_Menu_Edit_Fill,
-  CL_Menu_Edit_FillDown,
-  CL_Menu_Edit_MoveTo,
   kCellIdEnd
 };
 
