@@ -1,5 +1,6 @@
 #include "ui/EditMenuCommands.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 
@@ -57,6 +58,9 @@ void EditMenuCommands::FindStep(bool forward) {
       hit && (hit->place.sheetName != from.sheetName || hit->place.column != from.column || hit->place.row != from.row);
   bar.SetMessage(elsewhere ? QString() : DisplayText(services_.texts.GetLine("GI_AppMess_Find_NoMore", 0)));
   if (!elsewhere) return;
+  // A page opened for the match takes the focus; the next Enter belongs to the bar again.
+  const bool typing = bar.isAncestorOf(QApplication::focusWidget());
   if (hit->place.sheetName != from.sheetName) main_.OpenSheetThroughTree(hit->place.sheetName);
   if (cuiSheet* shown = main_.CurrentSheet()) shown->ShowCell(hit->category, hit->cellId, hit->index);
+  if (typing) bar.Text().setFocus();
 }

@@ -68,6 +68,10 @@ TEST_F(FindWindowTest, TheWholeDocumentOpensTheMatchsPageThroughTheTree) {
   EXPECT_EQ(Main().Tree()->FindBySheetName(kMemory200), node) << "the tree shows the page's node";
   PumpFor(300);  // longer than the tree's change delay: nothing opens the page again
   EXPECT_EQ(Cursor(), "CL_Mch_Name 250");
+  ASSERT_TRUE(Bar().Text().hasFocus()) << "the bar keeps the typing";
+  desktop::Escape();
+  EXPECT_FALSE(Bar().isVisible());
+  EXPECT_EQ(Cursor(), "CL_Mch_Name 250");
 }
 
 TEST_F(FindWindowTest, FrequenciesByValueNoMoreMatchesAndEscape) {
