@@ -37,8 +37,8 @@ std::optional<double> DecimalValue(std::string_view text) {
 }
 
 bool HoldsFolded(std::string_view text, std::string_view query) {
-  const auto found = std::ranges::search(text, query, [](char a, char b) { return Folded(a) == Folded(b); });
-  return !found.empty();
+  const auto same = [](char a, char b) { return Folded(a) == Folded(b); };
+  return std::search(text.begin(), text.end(), query.begin(), query.end(), same) != text.end();
 }
 
 struct CellPlace {
