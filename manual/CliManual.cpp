@@ -254,7 +254,9 @@ constexpr ManualValues kValues[] = {
      "tx-reflector"},
     {"import", "LIST", "memory bank scan-edges call your-calls broadcast repeaters gps"},
     {"export", "L", "tessel generic"},
-    {"export import", "SCOPE S", "all group:{0..30} group:{A..Z} bank:{A..Z}"},
+    {"sort", "LIST", "memory bank repeaters gps your-calls"},
+    {"sort", "KEY", "frequency name mode call"},
+    {"export import sort", "SCOPE S", "all group:{0..30} group:{A..Z} bank:{A..Z}"},
     {"print", "LIST",
      "memory scan-edges scan-names bank-names banks call scan-links broadcast dtmf your-calls repeater-groups "
      "repeaters my-calls messages tx-calls rx-calls gps-groups gps set-digital set-gps set-common set-ab-band"},

@@ -83,6 +83,8 @@ TEST(BashCompletion, CompletesCommandsOptionsValuesAndFiles) {
       {"tessel-cli export radio.qmf --list bank --scope bank:", Range('A', 'Z')},
       {"tessel-cli export radio.qmf --list memory --scope a", {"all"}},
       {"tessel-cli export radio.qmf --list memory --layout ", {"generic", "tessel"}},
+      {"tessel-cli sort radio.qmf --list r", {"repeaters"}},
+      {"tessel-cli sort radio.qmf --list gps --by ", {"call", "frequency", "mode", "name"}},
       {"tessel-cli new --destination 1", {"1", "10", "11", "12", "13", "14", "15"}},
       {"tessel-cli convert radio.qmf --generation ", {"1", "2", "3"}},
       {"tessel-cli radio ", {"info", "read", "write"}},
