@@ -3,8 +3,6 @@
 // copies moved aside, when the window's keeper writes and removes its copy, and a recovered
 // copy saved over its original.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -16,6 +14,7 @@
 #include "files/RecoveryStore.h"
 #include "memory/GenerationConversion.h"
 #include "platform/Processes.h"
+#include "support/EndedProcess.h"
 #include "workflows/DocumentRecovery.h"
 
 namespace {
@@ -96,15 +95,6 @@ TEST(RecoveryStoreFolder, FollowsTheStateFolderElseTheHome) {
   EXPECT_EQ(RecoveryStore::FolderOf("", "/home/ham"), "/home/ham/.local/state/tessel/recovery");
   EXPECT_EQ(RecoveryStore::FolderOf(nullptr, "/home/ham"), "/home/ham/.local/state/tessel/recovery");
   EXPECT_EQ(RecoveryStore::FolderOf(nullptr, nullptr), "");
-}
-
-// A process id that no longer runs: a child that has ended and been reaped.
-int EndedProcessId() {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  int status = 0;
-  waitpid(child, &status, 0);
-  return static_cast<int>(child);
 }
 
 class RecoveryStoreTest : public DocumentTest {

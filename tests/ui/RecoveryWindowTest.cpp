@@ -4,8 +4,6 @@
 // deletes it and Recover opens it as the modified original, which Ctrl+S writes; a damaged
 // copy is named and moved aside; a copy of a window that still runs is never offered.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -17,6 +15,7 @@
 #include "files/RecoveryStore.h"
 #include "memory/ChannelList.h"
 #include "platform/Processes.h"
+#include "support/EndedProcess.h"
 #include "support/ScriptedFileDialog.h"
 #include "ui/RecoveryDialog.h"
 #include "workflows/Document.h"
@@ -27,15 +26,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kMemory100 = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
 constexpr int kCopyWaitMs = 6000;
-
-// A process id that no longer runs: a child that has ended and been reaped.
-int EndedProcessId() {
-  const pid_t child = fork();
-  if (child == 0) _exit(0);
-  int status = 0;
-  waitpid(child, &status, 0);
-  return static_cast<int>(child);
-}
 
 std::vector<fs::path> CopiesIn(const fs::path& folder) {
   std::vector<fs::path> copies;
