@@ -28,17 +28,9 @@ constexpr std::string_view kItemPrefix = "CL_Common_";
 
 std::string ItemName(unsigned cellId) { return std::string(CellIdName(cellId).substr(kItemPrefix.size())); }
 
-cmcCellObj ItemCell(unsigned cellId, int index) {
-  cmcCellObj cell;
-  cell.category = kCategoryNone;
-  cell.cellId = cellId;
-  cell.index = index;
-  return cell;
-}
-
 // What the cell shows, in UTF-8, without the line end of the bit set cells.
 std::string ShownText(indActiveCell& behaviour, unsigned cellId, int index) {
-  cmcCellObj cell = ItemCell(cellId, index);
+  cmcCellObj cell = BoundCell(cellId, index);
   std::string text = behaviour.QueryCellText(cell, 0, {});
   while (!text.empty() && text.back() == '\n') text.pop_back();
   return ToUtf8(text, CodePage::Cp1252);
@@ -160,36 +152,15 @@ class SettingEditor {
     return request;
   }
 
-  // F2 opens what the user edits the item with: the in-place editor (result 2), a list or
-  // an editor (a pop-up), or nothing on a cell shown only.
-  struct ProbeAnswer {
-    PopupRequest popup;
-    bool editor = false;
-  };
-
-  ProbeAnswer Probe(cmcCellObj& cell) {
-    cmcCellCapsule request = Request(cell);
-    request.key = kKeyF2;
-    const int result = behaviour_.HandleCellRequest(request, kCellAction);
-    return {request.popup, result == kCellResultEdit};
-  }
-
   bool Send(cmcCellObj& cell, int inputKind, const std::string& text, const cmcCellObj* picked = nullptr) {
-    cmcCellCapsule request = Request(cell);
-    cmcCellCapsule list;
-    if (picked != nullptr) {
-      list.cell = const_cast<cmcCellObj*>(picked);
-      request.parent = &list;
-    }
-    request.inputKind = inputKind;
-    request.inputText = text;
-    behaviour_.HandleCellRequest(request, kCellAction);
-    return !request.inputRefused;
+    CellInput input{inputKind, text, std::nullopt};
+    if (picked != nullptr) input.entry = *picked;
+    return behaviour_.HandInput(Request(cell), input);
   }
 
   bool Edit(const Assignment& a) {
-    cmcCellObj cell = ItemCell(a.cellId, a.index);
-    const ProbeAnswer probe = Probe(cell);
+    cmcCellObj cell = BoundCell(a.cellId, a.index);
+    const CellProbe probe = behaviour_.Probe(Request(cell));
     if (const auto* list = std::get_if<SelectionListPopup>(&probe.popup)) return PickEntry(cell, *list, a.text);
     if (const auto* list = std::get_if<IntegerListPopup>(&probe.popup)) return PickInteger(cell, *list, a.text);
     if (const auto* editor = std::get_if<BitFieldPopup>(&probe.popup)) return PickFlags(cell, *editor, a.text);
@@ -214,7 +185,7 @@ class SettingEditor {
     std::string accepted;
     for (const FCacheItem& entry : document_.ListCache().Entry(list.listKey, list.entryId).listOrder) {
       if (SameWords(entry.text, text) || SameWords(entry.caption, text)) {
-        cmcCellObj picked = ItemCell(list.entryId, entry.index);
+        cmcCellObj picked = BoundCell(list.entryId, entry.index);
         return Send(cell, kInputPicked, {}, &picked) || Refuse(ItemName(cell.cellId), RuleText(cell.cellId));
       }
       accepted += (accepted.empty() ? "\"" : ", \"") + ToUtf8(entry.caption, CodePage::Cp1252) + "\"";
@@ -237,7 +208,7 @@ class SettingEditor {
       return Refuse(ItemName(cell.cellId), "accepts a whole number from " + SignedText(list.minimum + shift) + " to " +
                                                SignedText(list.maximum + shift));
     }
-    cmcCellObj picked = ItemCell(Flex0, value);
+    cmcCellObj picked = BoundCell(Flex0, value);
     Send(cell, kInputPicked, {}, &picked);
     return true;
   }

@@ -563,10 +563,8 @@ constexpr std::array<std::string_view, kCellIdCount> kCellIdNames = {
 };
 
 constexpr std::array<std::string_view, kCellIdEnd - kCellIdNone - 1> kOwnCellIdNames = {
-    "CL_Menu_Edit_Undo",
-    "CL_Menu_Edit_Redo",
-    "CL_Menu_Edit_Find",
-    "CL_Menu_Edit_Sort",
+    "CL_Menu_Edit_Undo", "CL_Menu_Edit_Redo", "CL_Menu_Edit_Find",
+    "CL_Menu_Edit_Sort", "CL_Menu_Edit_Fill", "CL_Menu_Edit_FillDown",
 };
 
 }  // namespace

@@ -578,6 +578,8 @@ enum CellIdentifier : unsigned {
   CL_Menu_Edit_Redo,
   CL_Menu_Edit_Find,
   CL_Menu_Edit_Sort,
+  CL_Menu_Edit_Fill,
+  CL_Menu_Edit_FillDown,
   kCellIdEnd
 };
 

@@ -34,6 +34,16 @@ void EditMenuCommands::EditSort() {
   if (cuiSheet* sheet = main_.CurrentSheet()) sheet->RunEditCommand(CL_Menu_Edit_Sort, SortOrderCode(dialog.Order()));
 }
 
+// The open edit's text goes to the selected cells, so it is not committed first.
+void EditMenuCommands::EditFill() {
+  if (cuiSheet* sheet = main_.CurrentSheet()) sheet->Fill();
+}
+
+void EditMenuCommands::EditFillDown() {
+  services_.events.Send(EV_CommitEdit);
+  if (cuiSheet* sheet = main_.CurrentSheet()) sheet->RunEditCommand(CL_Menu_Edit_FillDown, 0);
+}
+
 void EditMenuCommands::EditFind() {
   services_.events.Send(EV_CommitEdit);
   if (main_.MainWindow() == nullptr) return;

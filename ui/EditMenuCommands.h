@@ -1,7 +1,8 @@
 #pragma once
 // The Edit menu's own commands (the rest of the menu comes from the open sheet): Undo and
 // Redo, also on the tool bar; Sort, which asks its key and hands it to the open page; Find,
-// the find bar's steps through the pages. Each is the function named after its entry's identifier
+// the find bar's steps through the pages; Fill and Fill Down on the open page's selected cells.
+// Each is the function named after its entry's identifier
 // (CL_Menu_Edit_Undo: EditUndo).
 #include "workflows/MainServices.h"
 
@@ -17,6 +18,8 @@ class EditMenuCommands {
   void EditSort();
   // Opens the find bar; its steps go through the open page or every list page.
   void EditFind();
+  void EditFill();
+  void EditFillDown();
 
  private:
   // The document steps back or forward, the open sheet comes back at its cursor and the tree

@@ -1,14 +1,25 @@
 #include "ui/InPlaceEditor.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QTextBlock>
 
 #include "ui/CellPainter.h"
 
 namespace {
 const QChar kBreak = QLatin1Char('\n');
+
+// The menu bar, or one of its menus, took the focus; the menu commits the box itself before
+// any entry but Fill.
+bool MenuBarHasFocus() {
+  for (QWidget* widget = QApplication::activePopupWidget(); widget != nullptr; widget = widget->parentWidget()) {
+    if (qobject_cast<QMenuBar*>(widget) != nullptr) return true;
+  }
+  return qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr;
 }
+}  // namespace
 
 InPlaceEditor::InPlaceEditor(QWidget* parent) : QPlainTextEdit(parent) {
   setFrameShape(QFrame::NoFrame);
@@ -44,13 +55,17 @@ void InPlaceEditor::Open(const Opening& opening) {
   setFocus(Qt::OtherFocusReason);
 }
 
-void InPlaceEditor::Close(bool commit) {
+void InPlaceEditor::Close(bool commit) { Finish(commit ? &hooks.commit : nullptr); }
+
+void InPlaceEditor::CloseToFill() { Finish(&hooks.fill); }
+
+void InPlaceEditor::Finish(const std::function<void(const QString& text)>* hand) {
   if (!open_) return;
   open_ = false;
   const QString text = Text();
   if (hooks.returnFocus) hooks.returnFocus();
   hide();
-  if (commit && hooks.commit) hooks.commit(text);
+  if (hand != nullptr && *hand) (*hand)(text);
 }
 
 QString InPlaceEditor::Text() const {
@@ -64,7 +79,7 @@ QString InPlaceEditor::Text() const {
 // window, and the next key goes on with the same text.
 void InPlaceEditor::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
-  if (event->reason() == Qt::ActiveWindowFocusReason) return;
+  if (event->reason() == Qt::ActiveWindowFocusReason || MenuBarHasFocus()) return;
   Close(true);
 }
 

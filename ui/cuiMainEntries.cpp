@@ -79,6 +79,12 @@ int cuiMain::AnswerWindowEntry(cmcCellCapsule& request, int op) {
     case CL_Menu_Edit_Sort:
       if (act) editMenu_->EditSort();
       return kCellResultNothing;
+    case CL_Menu_Edit_Fill:
+      if (act) editMenu_->EditFill();
+      return kCellResultNothing;
+    case CL_Menu_Edit_FillDown:
+      if (act) editMenu_->EditFillDown();
+      return kCellResultNothing;
     case CL_Menu_View_FontSize:
       if (act) viewMenu_->ViewFontSize(cell.index);
       cell.SetStateFlag(kStateChecked, settings.fontSizePercentage == cell.index);

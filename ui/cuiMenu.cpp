@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "base/EventCodes.h"
 #include "base/cmcEvMan.h"
+#include "text/CellIds.h"
 #include "text/cmcGTex.h"
 #include "ui/CellContext.h"
 #include "ui/DisplayText.h"
@@ -90,7 +92,10 @@ QAction* cuiMenu::AddEntry(Container& container, const std::string& definition, 
   return action;
 }
 
+// An open in-place edit stays open while the menu is up and ends before the entry acts, as
+// it did when the menu took the focus; Fill takes the text itself.
 void cuiMenu::Click(cmcCellObj& cell) {
+  if (cell.cellId != CL_Menu_Edit_Fill) services_.events.Send(EV_CommitEdit);
   CellContext context;
   context.Query(services_.events);
   cmcCellCapsule request = EntryRequest(cell, owner_, context);

@@ -526,6 +526,12 @@ bool cuiSheet::ShowCell(unsigned category, unsigned cellId, int32_t index) {
   return true;
 }
 
+void cuiSheet::Fill() {
+  State& s = *state_;
+  if (s.editor != nullptr && s.editor->IsOpen()) return s.editor->CloseToFill();
+  RunEditCommand(CL_Menu_Edit_Fill, 0);
+}
+
 void cuiSheet::RunEditCommand(unsigned cellId, int32_t argument) {
   FlushRepeat();
   state_->repeatChain = 0;
@@ -552,6 +558,7 @@ void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command
     pick.parent = &request;
     pick.inputKind = kInputPicked;
     pick.key = 0;
+    if (command == CL_Menu_Edit_Fill) pick.command = command;
     s.callback(pick, kCellAction);
     window()->hide();
     return;
@@ -562,7 +569,9 @@ void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command
     EndSelection();
     s.grid->InvalidateAll();
   }
-  if (result == kCellResultEdit) OpenEditorWith(request);
+  // The editor opened by a key keeps the selection for Fill.
+  const bool editing = result == kCellResultEdit;
+  if (editing) OpenEditorWith(request);
   if (HasPopup(request.popup)) OpenPopup(column, row, request);
   if (request.repeatKey != 0) ScheduleRepeat(request.repeatKey);
   const bool multiSelect = layout_->Style().multiSelect != MultiSelectMode::None;
@@ -570,7 +579,7 @@ void cuiSheet::DispatchRequest(int column, int row, int32_t key, int32_t command
     const IndexRange range{request.rangeLow, request.rangeHigh};
     RepaintCells(SelectAppliedRange(layout_->Cells(), s.selection,
                                     {layout_->Style().multiSelect, layout_->FixedColumnCount()}, Current(), range));
-  } else {
+  } else if (!editing) {
     EndSelection();
     UpdateSelectionTo(Current());
   }
@@ -684,6 +693,9 @@ bool cuiSheet::OnKey(QKeyEvent& event) {
   } else if (key == Qt::Key_Home || key == Qt::Key_End) {
   } else if (key == Qt::Key_X && modifiers == Qt::ControlModifier) {
     Cut();
+  } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::ControlModifier &&
+             layout_->ListMode()) {
+    SendRequest(at.column, at.row, kKeyEnter, CL_Menu_Edit_Fill, nullptr);  // the pick fills the selected cells
   } else if (!event.text().isEmpty() && !(modifiers & Qt::ControlModifier)) {
     SendTypedText(event.text());
   } else {
@@ -854,6 +866,10 @@ InPlaceEditor& cuiSheet::Editor() {
     const std::string bytes = ProgramText(text);
     SendRequest(state_->edited.column, state_->edited.row, 0, 0, &bytes);
   };
+  s.editor->hooks.fill = [this](const QString& text) {
+    const std::string bytes = ProgramText(text);
+    SendRequest(state_->edited.column, state_->edited.row, 0, CL_Menu_Edit_Fill, &bytes);
+  };
   s.editor->hooks.returnFocus = [this] { state_->grid->setFocus(Qt::OtherFocusReason); };
   s.editor->hooks.leftByKey = [this](int key) {
     const int step = key == Qt::Key_Up || key == Qt::Key_Down ? 1 : kPageRows;
@@ -862,13 +878,16 @@ InPlaceEditor& cuiSheet::Editor() {
   return *s.editor;
 }
 
-// The cursor goes to the cell and the multi-selection ends; the editor opens with the
-// request's text, selection and maximum length on a cell that shows at least one pixel.
+// The cursor goes to the cell, and the multi-selection ends unless the cell is the current
+// one (whose selection Fill takes); the editor opens with the request's text, selection and
+// maximum length on a cell that shows at least one pixel.
 void cuiSheet::OpenEditor(int column, int row, const cmcCellCapsule& request) {
   State& s = *state_;
   InPlaceEditor& editor = Editor();
-  EndSelection();
-  MoveTo({column, row});
+  if (CellPosition{column, row} != Current()) {
+    EndSelection();
+    MoveTo({column, row});
+  }
   const cmcCellObj& cell = layout_->GetCell(column, row);
   InPlaceEditor::Opening opening;
   opening.rect = EditorRect(cell, s.grid->CellRect(column, row));

@@ -90,6 +90,9 @@ class cuiSheet : public QWidget {
   // Puts the cursor on the selectable cell of this category, identifier and index, scrolled
   // into view; false when the page has none.
   bool ShowCell(unsigned category, unsigned cellId, int32_t index);
+  // Edit > Fill: the open in-place edit's text, or without one the current cell's value, goes
+  // to every selected cell of the current column.
+  void Fill();
   // Runs a command of the Edit menu on the current cell and the selected rows, as a pop-up
   // menu entry runs, with what the command carries.
   void RunEditCommand(unsigned cellId, int32_t argument);

@@ -279,8 +279,8 @@ TEST(CellNames, TablesAreStable) {
   }
   EXPECT_EQ(CellIdName(549), "");
   EXPECT_EQ(CellIdIndex("CL_Menu_Edit_Redo"), 551u);  // the program's own follow kCellIdNone
-  EXPECT_EQ(CellIdIndex("CL_Menu_Edit_Sort"), 553u);
-  EXPECT_EQ(CellIdName(554), "");
+  EXPECT_EQ(CellIdIndex("CL_Menu_Edit_FillDown"), 555u);
+  EXPECT_EQ(CellIdName(556), "");
   EXPECT_EQ(CellIdIndex(""), 549u);
   EXPECT_EQ(CategoryIndex(""), 15u);
   EXPECT_EQ(CategoryIndex("CT_Radio_Am"), 14u);

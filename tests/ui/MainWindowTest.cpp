@@ -353,7 +353,7 @@ TEST_F(MainWindowTest, JapaneseTablesRenameTheTreeAndCheckTheMenuEntry) {
   main.Menu()->Refresh();
   const QAction* japanese = nullptr;
   for (const QAction* action : main.MainWindow()->findChildren<QAction*>()) {
-    if (action->text() == CaptionInTable(TableLanguage::JapaneseWesternChrome, "GI_Menu_Main_Body", 53)) {
+    if (action->text() == CaptionInTable(TableLanguage::JapaneseWesternChrome, "GI_Menu_Main_Body", 55)) {
       japanese = action;
     }
   }
@@ -382,7 +382,7 @@ TEST_P(JapaneseFromTheMenuTest, RebuildsMenuBarToolBarAndStatusNoteFromTheChosen
   run.Start();
   indMain& main = run.Controller();
   ApplicationWindow& window = *main.MainWindow();
-  const QString japaneseEntry = CaptionInTable(TableLanguage::English, "GI_Menu_Main_Body", 53);
+  const QString japaneseEntry = CaptionInTable(TableLanguage::English, "GI_Menu_Main_Body", 55);
   QAction* entry = nullptr;
   for (QAction* action : window.findChildren<QAction*>()) {
     if (action->text() == japaneseEntry) entry = action;
