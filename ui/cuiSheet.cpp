@@ -411,9 +411,11 @@ void cuiSheet::DrawCell(QPainter& painter, int column, int row, const QRect& rec
   job.rightBorder = !lastShown && !layout_->GetCell(column + 1, row).Continuation();
   if (DrawnSelected(owner, row)) {
     const bool focused = grid.hasFocus() || layout_->ListMode();
-    job.background = EditorVisible() ? CellPainter::Background::Editing
-                     : focused       ? CellPainter::Background::Highlight
-                                     : CellPainter::Background::InactiveSelection;
+    // While the editor is open the other selected cells stay marked: Fill takes them.
+    const bool edited = EditorVisible() && owner == state_->edited.column && row == state_->edited.row;
+    job.background = edited    ? CellPainter::Background::Editing
+                     : focused ? CellPainter::Background::Highlight
+                               : CellPainter::Background::InactiveSelection;
   } else if (row == grid.Row() && layout_->Style().colorSelectLine && owner >= grid.FixedCols() &&
              !layout_->ListMode()) {
     job.background = CellPainter::Background::CurrentLine;

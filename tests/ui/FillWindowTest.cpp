@@ -81,6 +81,25 @@ INSTANTIATE_TEST_SUITE_P(
         FillWay{"EditMenu", [](indMain& main) { ChooseMenuEntry(main, CL_Menu_Edit_Fill); }}),
     [](const ::testing::TestParamInfo<FillWay>& info) { return std::string(info.param.name); });
 
+TEST_F(FillWindowTest, TheSelectedCellsStayMarkedWhileTheValueIsTyped) {
+  PutChannels();
+  Select(CL_Mch_Name, 0, 2);
+  desktop::Type(QStringLiteral("X"));
+  ASSERT_TRUE(Sheet().EditorVisible());
+  cuiGrid& grid = Sheet().Grid();
+  const QImage shown = grid.viewport()->grab().toImage();
+  // The right end of a name cell, clear of its text.
+  const auto background = [&](int row) {
+    const CellPosition cell = CellIn(CL_Mch_Name, row);
+    const QRect rect = grid.CellRect(cell.column, cell.row);
+    return shown.pixelColor(rect.right() - 3, rect.center().y());
+  };
+  const QColor unselected = background(FirstDataRow() + 3);
+  EXPECT_NE(background(FirstDataRow()), unselected);
+  EXPECT_NE(background(FirstDataRow() + 1), unselected);
+  EXPECT_EQ(background(FirstDataRow()), background(FirstDataRow() + 1));
+}
+
 TEST_F(FillWindowTest, AnEnterAloneStoresTheCurrentCellOnly) {
   PutChannels();
   Select(CL_Mch_Name, 0, 2);
