@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <chrono>
 #include <fstream>
 #include <limits>
 
@@ -73,42 +74,17 @@ std::optional<std::string> UnescapedPath(std::string_view text) {
   return path;
 }
 
-// Days since 1970-01-01 of a date of the proleptic Gregorian calendar, and back.
-std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
-  year -= month <= 2 ? 1 : 0;
-  const std::int64_t era = year / 400;
-  const auto yearOfEra = static_cast<unsigned>(year - era * 400);
-  const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
-}
-
-struct CivilDate {
-  std::int64_t year;
-  unsigned month;
-  unsigned day;
-};
-
-CivilDate CivilFromDays(std::int64_t days) {
-  days += 719468;
-  const std::int64_t era = days / 146097;
-  const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-  const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
-  const unsigned day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
-  const unsigned month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
-  return {static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0), month, day};
-}
-
 std::string TwoDigits(std::int64_t value) { return (value < 10 ? "0" : "") + std::to_string(value); }
 
 std::string TimeText(std::int64_t seconds) {
-  const std::int64_t days = seconds / kSecondsPerDay;
-  const std::int64_t rest = seconds % kSecondsPerDay;
-  const CivilDate date = CivilFromDays(days);
-  return std::to_string(date.year) + "-" + TwoDigits(date.month) + "-" + TwoDigits(date.day) + "T" +
-         TwoDigits(rest / 3600) + ":" + TwoDigits(rest / 60 % 60) + ":" + TwoDigits(rest % 60) + "Z";
+  using namespace std::chrono;
+  const sys_seconds instant{std::chrono::seconds{seconds}};
+  const sys_days day = floor<days>(instant);
+  const year_month_day date{day};
+  const hh_mm_ss time{instant - day};
+  return std::to_string(static_cast<int>(date.year())) + "-" + TwoDigits(static_cast<unsigned>(date.month())) + "-" +
+         TwoDigits(static_cast<unsigned>(date.day())) + "T" + TwoDigits(time.hours().count()) + ":" +
+         TwoDigits(time.minutes().count()) + ":" + TwoDigits(time.seconds().count()) + "Z";
 }
 
 // A field of exactly count decimal digits from lowest to highest.
@@ -123,29 +99,24 @@ std::optional<int> DigitField(std::string_view text, std::size_t count, int lowe
   return value;
 }
 
-bool LeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && LeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 // "YYYY-MM-DDTHH:MM:SSZ".
 std::optional<std::int64_t> ParseTime(std::string_view text) {
   if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':' ||
       text[19] != 'Z') {
     return std::nullopt;
   }
-  const auto year = DigitField(text.substr(0, 4), 4, kFirstYear, kLastYear);
-  const auto month = DigitField(text.substr(5, 2), 2, 1, 12);
-  if (!year || !month) return std::nullopt;
-  const auto day = DigitField(text.substr(8, 2), 2, 1, DaysInMonth(*year, *month));
-  const auto hour = DigitField(text.substr(11, 2), 2, 0, 23);
-  const auto minute = DigitField(text.substr(14, 2), 2, 0, 59);
-  const auto second = DigitField(text.substr(17, 2), 2, 0, 59);
-  if (!day || !hour || !minute || !second) return std::nullopt;
-  return DaysFromCivil(*year, static_cast<unsigned>(*month), static_cast<unsigned>(*day)) * kSecondsPerDay +
-         *hour * 3600 + *minute * 60 + *second;
+  const auto years = DigitField(text.substr(0, 4), 4, kFirstYear, kLastYear);
+  const auto months = DigitField(text.substr(5, 2), 2, 1, 12);
+  const auto days = DigitField(text.substr(8, 2), 2, 1, 31);
+  const auto hours = DigitField(text.substr(11, 2), 2, 0, 23);
+  const auto minutes = DigitField(text.substr(14, 2), 2, 0, 59);
+  const auto seconds = DigitField(text.substr(17, 2), 2, 0, 59);
+  if (!years || !months || !days || !hours || !minutes || !seconds) return std::nullopt;
+  const std::chrono::year_month_day date{std::chrono::year{*years}, std::chrono::month{static_cast<unsigned>(*months)},
+                                         std::chrono::day{static_cast<unsigned>(*days)}};
+  if (!date.ok()) return std::nullopt;  // the 30th of February and the like
+  const std::int64_t dayCount = std::chrono::sys_days{date}.time_since_epoch().count();
+  return dayCount * kSecondsPerDay + *hours * 3600 + *minutes * 60 + *seconds;
 }
 
 // A whole number without sign or leading zero.
